@@ -1,0 +1,21 @@
+# Common settings for every target of the project.
+function(tq_defaults target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wno-address-of-packed-member)
+    target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+    if(WITH_SANITIZE)
+        target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer)
+        target_link_options(${target} PUBLIC -fsanitize=address,undefined)
+    endif()
+    get_target_property(type ${target} TYPE)
+    if(type STREQUAL "OBJECT_LIBRARY" OR type STREQUAL "SHARED_LIBRARY" OR type STREQUAL "STATIC_LIBRARY")
+        set_target_properties(${target} PROPERTIES POSITION_INDEPENDENT_CODE ON)
+    endif()
+endfunction()
+
+# A layer of the library: an object library whose sources live in one folder.
+function(tq_layer target)
+    cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
+    add_library(${target} OBJECT ${ARG_SOURCES})
+    target_link_libraries(${target} PUBLIC ${ARG_DEPENDS})
+    tq_defaults(${target})
+endfunction()
