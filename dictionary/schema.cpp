@@ -8,7 +8,7 @@
 namespace dict {
 namespace {
 
-const FieldDef customerFields[] = {
+constexpr FieldDef customerFields[] = {
     {"RECORDNO", FieldType::Long, offsetof(CUSTOMERRecord, RECORDNO), 4},
     {"CUSTOMERNO", FieldType::String, offsetof(CUSTOMERRecord, CUSTOMERNO), 10},
     {"LNAME", FieldType::String, offsetof(CUSTOMERRecord, LNAME), 15},
@@ -45,7 +45,7 @@ const FieldDef customerFields[] = {
     {"BALANCE", FieldType::Real, offsetof(CUSTOMERRecord, BALANCE), 8},
     {"FINANCEPRESENT", FieldType::Byte, offsetof(CUSTOMERRecord, FINANCEPRESENT), 1},
 };
-const KeyDef customerKeys[] = {
+constexpr KeyDef customerKeys[] = {
     {"CUS:RecordNo_Key", {{0, false}}, false, false, AutoNumber::WholeKey},
     {"CUS:CustomerNo_Key", {{1, false}}, true, true, AutoNumber::None},
     {"CUS:CustomerName_Key", {{2, false}, {3, false}, {1, false}}, true, false, AutoNumber::None},
@@ -58,7 +58,7 @@ const KeyDef customerKeys[] = {
     {"CUS:Country_Key", {{10, false}}, false, false, AutoNumber::None},
 };
 
-const FieldDef invoiceFields[] = {
+constexpr FieldDef invoiceFields[] = {
     {"RECORDNO", FieldType::Long, offsetof(INVOICERecord, RECORDNO), 4},
     {"INVOICENO", FieldType::Long, offsetof(INVOICERecord, INVOICENO), 4},
     {"CUSTOMERNO", FieldType::String, offsetof(INVOICERecord, CUSTOMERNO), 10},
@@ -106,7 +106,7 @@ const FieldDef invoiceFields[] = {
     {"REBILLCYCLE", FieldType::String, offsetof(INVOICERecord, REBILLCYCLE), 1},
     {"TAXINFO", FieldType::String, offsetof(INVOICERecord, TAXINFO), 50},
 };
-const KeyDef invoiceKeys[] = {
+constexpr KeyDef invoiceKeys[] = {
     {"INV:RecordNo_Key", {{0, false}}, false, false, AutoNumber::WholeKey},
     {"INV:InvoiceNo_Key", {{1, false}}, true, true, AutoNumber::WholeKey},
     {"INV:InvoiceNoR_Key", {{1, true}}, true, false, AutoNumber::None},
@@ -118,7 +118,7 @@ const KeyDef invoiceKeys[] = {
     {"INV:InvoiceRebill_Key", {{42, false}, {44, false}, {1, false}}, false, false, AutoNumber::None},
 };
 
-const FieldDef descriptionFields[] = {
+constexpr FieldDef descriptionFields[] = {
     {"INVOICENO", FieldType::Long, offsetof(DESCRIPTIONRecord, INVOICENO), 4},
     {"RECORDNO", FieldType::Long, offsetof(DESCRIPTIONRecord, RECORDNO), 4},
     {"PONUMBER", FieldType::String, offsetof(DESCRIPTIONRecord, PONUMBER), 15},
@@ -153,7 +153,7 @@ const FieldDef descriptionFields[] = {
     {"DELIVERYDATE", FieldType::Long, offsetof(DESCRIPTIONRecord, DELIVERYDATE), 4},
     {"AMOUNTBACKORDERED", FieldType::Real, offsetof(DESCRIPTIONRecord, AMOUNTBACKORDERED), 8},
 };
-const KeyDef descriptionKeys[] = {
+constexpr KeyDef descriptionKeys[] = {
     {"DES:InvoiceNo_Key", {{0, false}, {3, false}}, false, false, AutoNumber::LastComponent},
     {"DES:Invoice_Key", {{0, false}}, false, false, AutoNumber::None},
     {"DES:PONumber_Key", {{2, false}}, false, false, AutoNumber::None},
@@ -166,7 +166,7 @@ const KeyDef descriptionKeys[] = {
     {"DES:Quanity_Key", {{24, false}, {8, true}}, false, false, AutoNumber::None},
 };
 
-const FieldDef creditFields[] = {
+constexpr FieldDef creditFields[] = {
     {"RECORDNO", FieldType::Long, offsetof(CREDITRecord, RECORDNO), 4},
     {"CREDITMEMONO", FieldType::Long, offsetof(CREDITRecord, CREDITMEMONO), 4},
     {"INVOICENO", FieldType::Long, offsetof(CREDITRecord, INVOICENO), 4},
@@ -193,7 +193,7 @@ const FieldDef creditFields[] = {
     {"SALESMAN", FieldType::String, offsetof(CREDITRecord, SALESMAN), 15},
     {"TAXINFO", FieldType::String, offsetof(CREDITRecord, TAXINFO), 50},
 };
-const KeyDef creditKeys[] = {
+constexpr KeyDef creditKeys[] = {
     {"CRE:RecordNo_Key", {{0, false}}, false, false, AutoNumber::WholeKey},
     {"CRE:CreditMemoNo_Key", {{1, false}}, true, true, AutoNumber::WholeKey},
     {"CRE:Customer_Key", {{3, false}, {1, false}}, true, false, AutoNumber::None},
@@ -202,7 +202,7 @@ const KeyDef creditKeys[] = {
     {"CRE:Invoice_Key", {{2, false}}, false, false, AutoNumber::None},
 };
 
-const FieldDef crscriptionFields[] = {
+constexpr FieldDef crscriptionFields[] = {
     {"CREDITMEMONO", FieldType::Long, offsetof(CRSCRIPTIONRecord, CREDITMEMONO), 4},
     {"RECORDNO", FieldType::Long, offsetof(CRSCRIPTIONRecord, RECORDNO), 4},
     {"ITEMNO", FieldType::Long, offsetof(CRSCRIPTIONRecord, ITEMNO), 4},
@@ -231,7 +231,7 @@ const FieldDef crscriptionFields[] = {
     {"MONTH", FieldType::Short, offsetof(CRSCRIPTIONRecord, MONTH), 2},
     {"WEIGHT", FieldType::Real, offsetof(CRSCRIPTIONRecord, WEIGHT), 8},
 };
-const KeyDef crscriptionKeys[] = {
+constexpr KeyDef crscriptionKeys[] = {
     {"CRS:CreditMemoNo_Key", {{0, false}, {2, false}}, true, false, AutoNumber::LastComponent},
     {"CRS:Description_Key", {{6, false}}, false, false, AutoNumber::None},
     {"CRS:Catagory_Key", {{5, false}}, false, false, AutoNumber::None},
@@ -240,7 +240,7 @@ const KeyDef crscriptionKeys[] = {
     {"CRS:CustomerNo_Key", {{3, false}, {23, false}}, false, false, AutoNumber::None},
 };
 
-const FieldDef financeFields[] = {
+constexpr FieldDef financeFields[] = {
     {"RECORDNO", FieldType::Long, offsetof(FINANCERecord, RECORDNO), 4},
     {"CUSTOMERNO", FieldType::String, offsetof(FINANCERecord, CUSTOMERNO), 10},
     {"INVOICENO", FieldType::Long, offsetof(FINANCERecord, INVOICENO), 4},
@@ -259,7 +259,7 @@ const FieldDef financeFields[] = {
     {"PAYMENTTERMS", FieldType::String, offsetof(FINANCERecord, PAYMENTTERMS), 8},
     {"CHECKINVOICE", FieldType::Byte, offsetof(FINANCERecord, CHECKINVOICE), 1},
 };
-const KeyDef financeKeys[] = {
+constexpr KeyDef financeKeys[] = {
     {"FIN:RecordNo_Key", {{0, false}}, false, false, AutoNumber::WholeKey},
     {"FIN:InvoiceNo_Key", {{2, false}}, false, false, AutoNumber::None},
     {"FIN:CreditMemoNo_Key", {{3, false}}, true, false, AutoNumber::None},
@@ -268,7 +268,7 @@ const KeyDef financeKeys[] = {
     {"FIN:CustomerNo_Key", {{1, false}}, false, false, AutoNumber::None},
 };
 
-const FieldDef stockFields[] = {
+constexpr FieldDef stockFields[] = {
     {"RECORDNO", FieldType::Long, offsetof(STOCKRecord, RECORDNO), 4},
     {"STOCKNO", FieldType::String, offsetof(STOCKRecord, STOCKNO), 20},
     {"PARTNO", FieldType::String, offsetof(STOCKRecord, PARTNO), 20},
@@ -297,7 +297,7 @@ const FieldDef stockFields[] = {
     {"ITEMPICTURE", FieldType::String, offsetof(STOCKRecord, ITEMPICTURE), 50},
     {"PICTURE", FieldType::String, offsetof(STOCKRecord, PICTURE), 1},
 };
-const KeyDef stockKeys[] = {
+constexpr KeyDef stockKeys[] = {
     {"STO:RecordNo_Key", {{0, false}}, false, false, AutoNumber::WholeKey},
     {"STO:StockNo_Key", {{1, false}}, false, false, AutoNumber::None},
     {"STO:StockNoRecordNo_Key", {{1, false}, {0, false}}, false, false, AutoNumber::None},
@@ -309,7 +309,7 @@ const KeyDef stockKeys[] = {
     {"STO:SpecialItem_Key", {{24, false}, {1, false}}, false, false, AutoNumber::None},
 };
 
-const FieldDef specialFields[] = {
+constexpr FieldDef specialFields[] = {
     {"RECORDNO", FieldType::Long, offsetof(SPECIALRecord, RECORDNO), 4},
     {"STOCKNO", FieldType::String, offsetof(SPECIALRecord, STOCKNO), 20},
     {"STOCKNO1", FieldType::String, offsetof(SPECIALRecord, STOCKNO1), 20},
@@ -318,13 +318,13 @@ const FieldDef specialFields[] = {
     {"COST", FieldType::Real, offsetof(SPECIALRecord, COST), 8},
     {"SINGLECOST", FieldType::Real, offsetof(SPECIALRecord, SINGLECOST), 8},
 };
-const KeyDef specialKeys[] = {
+constexpr KeyDef specialKeys[] = {
     {"SPE:RecordNo_Key", {{0, false}}, false, false, AutoNumber::WholeKey},
     {"SPE:StockNo_Key", {{1, false}}, false, false, AutoNumber::None},
     {"SPE:StockNo1_Key", {{1, false}, {2, false}}, true, false, AutoNumber::None},
 };
 
-const FieldDef ststrendFields[] = {
+constexpr FieldDef ststrendFields[] = {
     {"RECORDNO", FieldType::Long, offsetof(STSTRENDRecord, RECORDNO), 4},
     {"STOCKNO", FieldType::String, offsetof(STSTRENDRecord, STOCKNO), 20},
     {"PARTNO", FieldType::String, offsetof(STSTRENDRecord, PARTNO), 20},
@@ -332,14 +332,14 @@ const FieldDef ststrendFields[] = {
     {"MONTH", FieldType::Short, offsetof(STSTRENDRecord, MONTH), 2},
     {"AMOUNTRECEIVED", FieldType::Real, offsetof(STSTRENDRecord, AMOUNTRECEIVED), 8},
 };
-const KeyDef ststrendKeys[] = {
+constexpr KeyDef ststrendKeys[] = {
     {"STS:RecordNo_Key", {{0, false}}, true, true, AutoNumber::WholeKey},
     {"STS:StockNo_Key", {{1, false}}, false, false, AutoNumber::None},
     {"STS:PartNo_Key", {{2, false}}, false, false, AutoNumber::None},
     {"STS:StockDate_Key", {{1, false}, {3, false}}, false, false, AutoNumber::None},
 };
 
-const FieldDef vendorFields[] = {
+constexpr FieldDef vendorFields[] = {
     {"RECORDNO", FieldType::Long, offsetof(VENDORRecord, RECORDNO), 4},
     {"ACCOUNTNO", FieldType::String, offsetof(VENDORRecord, ACCOUNTNO), 20},
     {"LNAME", FieldType::String, offsetof(VENDORRecord, LNAME), 15},
@@ -360,7 +360,7 @@ const FieldDef vendorFields[] = {
     {"EMAILADDRESS", FieldType::String, offsetof(VENDORRecord, EMAILADDRESS), 35},
     {"FINANCEPRESENT", FieldType::Byte, offsetof(VENDORRecord, FINANCEPRESENT), 1},
 };
-const KeyDef vendorKeys[] = {
+constexpr KeyDef vendorKeys[] = {
     {"VEN:RecordNo_Key", {{0, false}}, false, false, AutoNumber::WholeKey},
     {"VEN:VendorNo_Key", {{1, false}}, true, true, AutoNumber::None},
     {"VEN:Vendor_Key", {{4, false}}, true, false, AutoNumber::None},
@@ -370,7 +370,7 @@ const KeyDef vendorKeys[] = {
     {"VEN:EmailAddress_Key", {{17, false}}, false, false, AutoNumber::None},
 };
 
-const FieldDef venfinFields[] = {
+constexpr FieldDef venfinFields[] = {
     {"RECORDNO", FieldType::Long, offsetof(VENFINRecord, RECORDNO), 4},
     {"ACCOUNTNO", FieldType::String, offsetof(VENFINRecord, ACCOUNTNO), 20},
     {"PORDERNO", FieldType::Long, offsetof(VENFINRecord, PORDERNO), 4},
@@ -387,7 +387,7 @@ const FieldDef venfinFields[] = {
     {"AMOUNTPAID", FieldType::Real, offsetof(VENFINRecord, AMOUNTPAID), 8},
     {"PAYMENTTERMS", FieldType::String, offsetof(VENFINRecord, PAYMENTTERMS), 8},
 };
-const KeyDef venfinKeys[] = {
+constexpr KeyDef venfinKeys[] = {
     {"VEF:RecordNo_Key", {{0, false}}, false, false, AutoNumber::WholeKey},
     {"VEF:POrderNo_Key", {{2, false}}, false, false, AutoNumber::None},
     {"VEF:Date_Key", {{3, false}}, false, false, AutoNumber::None},
@@ -395,7 +395,7 @@ const KeyDef venfinKeys[] = {
     {"VEF:VendorNo_Key", {{1, false}}, false, false, AutoNumber::None},
 };
 
-const FieldDef purorderFields[] = {
+constexpr FieldDef purorderFields[] = {
     {"RECORDNO", FieldType::Long, offsetof(PURORDERRecord, RECORDNO), 4},
     {"PORDERNO", FieldType::Long, offsetof(PURORDERRecord, PORDERNO), 4},
     {"ACCOUNTNO", FieldType::String, offsetof(PURORDERRecord, ACCOUNTNO), 20},
@@ -435,7 +435,7 @@ const FieldDef purorderFields[] = {
     {"DATERECVEIVED", FieldType::Long, offsetof(PURORDERRecord, DATERECVEIVED), 4},
     {"REBILL", FieldType::Byte, offsetof(PURORDERRecord, REBILL), 1},
 };
-const KeyDef purorderKeys[] = {
+constexpr KeyDef purorderKeys[] = {
     {"PUR:RecordNo_Key", {{0, false}}, false, false, AutoNumber::WholeKey},
     {"PUR:POrderNo_Key", {{1, false}}, true, true, AutoNumber::WholeKey},
     {"PUR:Vendor_Key", {{2, false}, {1, false}}, true, false, AutoNumber::None},
@@ -443,7 +443,7 @@ const KeyDef purorderKeys[] = {
     {"PUR:POrderRebill_Key", {{37, false}, {1, false}}, false, false, AutoNumber::None},
 };
 
-const FieldDef purdescriptionFields[] = {
+constexpr FieldDef purdescriptionFields[] = {
     {"PURORDERNO", FieldType::Long, offsetof(PURDESCRIPTIONRecord, PURORDERNO), 4},
     {"RECORDNO", FieldType::Long, offsetof(PURDESCRIPTIONRecord, RECORDNO), 4},
     {"ITEMNO", FieldType::Long, offsetof(PURDESCRIPTIONRecord, ITEMNO), 4},
@@ -468,7 +468,7 @@ const FieldDef purdescriptionFields[] = {
     {"WEIGHT", FieldType::Real, offsetof(PURDESCRIPTIONRecord, WEIGHT), 8},
     {"LOCATION", FieldType::String, offsetof(PURDESCRIPTIONRecord, LOCATION), 10},
 };
-const KeyDef purdescriptionKeys[] = {
+constexpr KeyDef purdescriptionKeys[] = {
     {"PUD:PurOrderItem_Key", {{0, false}, {2, false}}, false, false, AutoNumber::LastComponent},
     {"PUD:PurOrderNo_Key", {{0, false}}, false, false, AutoNumber::None},
     {"PUD:Vendor_Key", {{3, false}, {15, false}}, false, false, AutoNumber::None},
@@ -479,16 +479,16 @@ const KeyDef purdescriptionKeys[] = {
     {"PUD:Month_Key", {{18, false}, {15, false}}, false, false, AutoNumber::None},
 };
 
-const FieldDef memosFields[] = {
+constexpr FieldDef memosFields[] = {
     {"RECORDNO", FieldType::Long, offsetof(MEMOSRecord, RECORDNO), 4},
     {"TITLE", FieldType::String, offsetof(MEMOSRecord, TITLE), 50},
 };
-const KeyDef memosKeys[] = {
+constexpr KeyDef memosKeys[] = {
     {"MEM:RecordNo_Key", {{0, false}}, false, false, AutoNumber::WholeKey},
     {"MEM:Title_Key", {{1, false}}, true, false, AutoNumber::None},
 };
 
-const FieldDef setupFields[] = {
+constexpr FieldDef setupFields[] = {
     {"RECORDNO", FieldType::Byte, offsetof(SETUPRecord, RECORDNO), 1},
     {"DATE", FieldType::Long, offsetof(SETUPRecord, DATE), 4},
     {"COMPANYNAME", FieldType::String, offsetof(SETUPRecord, COMPANYNAME), 40},
@@ -548,11 +548,11 @@ const FieldDef setupFields[] = {
     {"REDLINEINVENTORY", FieldType::Byte, offsetof(SETUPRecord, REDLINEINVENTORY), 1},
     {"REDLINEPURCHASEORDER", FieldType::Byte, offsetof(SETUPRecord, REDLINEPURCHASEORDER), 1},
 };
-const KeyDef setupKeys[] = {
+constexpr KeyDef setupKeys[] = {
     {"SET:RecordNo_Key", {{0, false}}, true, true, AutoNumber::None},
 };
 
-const FieldDef totalinvFields[] = {
+constexpr FieldDef totalinvFields[] = {
     {"RECORDNO", FieldType::Long, offsetof(TOTALINVRecord, RECORDNO), 4},
     {"COST", FieldType::Real, offsetof(TOTALINVRecord, COST), 8},
     {"RETAIL", FieldType::Real, offsetof(TOTALINVRecord, RETAIL), 8},
@@ -565,33 +565,33 @@ const FieldDef totalinvFields[] = {
     {"GST", FieldType::Real, offsetof(TOTALINVRecord, GST), 8},
     {"DATE", FieldType::Long, offsetof(TOTALINVRecord, DATE), 4},
 };
-const KeyDef totalinvKeys[] = {
+constexpr KeyDef totalinvKeys[] = {
     {"TOT:RecordNo_Key", {{0, false}}, true, true, AutoNumber::None},
 };
 
-const FieldDef tagfile_Fields[] = {
+constexpr FieldDef tagfile_Fields[] = {
     {"USR", FieldType::Long, offsetof(TAGFILE_Record, USR), 4},
     {"TBL", FieldType::Short, offsetof(TAGFILE_Record, TBL), 2},
     {"PTR", FieldType::Long, offsetof(TAGFILE_Record, PTR), 4},
     {"VAL", FieldType::String, offsetof(TAGFILE_Record, VAL), 10},
 };
-const KeyDef tagfile_Keys[] = {
+constexpr KeyDef tagfile_Keys[] = {
     {"TF_:PtrKey", {{0, false}, {1, false}, {2, false}}, true, true, AutoNumber::None},
     {"TF_:ValKey", {{0, false}, {1, false}, {3, false}}, false, false, AutoNumber::None},
 };
 
-const FieldDef tagfilepos_Fields[] = {
+constexpr FieldDef tagfilepos_Fields[] = {
     {"USR", FieldType::Long, offsetof(TAGFILEPOS_Record, USR), 4},
     {"TBL", FieldType::Short, offsetof(TAGFILEPOS_Record, TBL), 2},
     {"POS", FieldType::String, offsetof(TAGFILEPOS_Record, POS), 256},
     {"VAL", FieldType::String, offsetof(TAGFILEPOS_Record, VAL), 10},
 };
-const KeyDef tagfilepos_Keys[] = {
+constexpr KeyDef tagfilepos_Keys[] = {
     {"TP_:PosKey", {{0, false}, {1, false}, {2, false}}, true, true, AutoNumber::None},
     {"TP_:ValKey", {{0, false}, {1, false}, {3, false}}, false, false, AutoNumber::None},
 };
 
-const FieldDef tagset_Fields[] = {
+constexpr FieldDef tagset_Fields[] = {
     {"TBL", FieldType::Short, offsetof(TAGSET_Record, TBL), 2},
     {"USR", FieldType::Long, offsetof(TAGSET_Record, USR), 4},
     {"SOURCE", FieldType::String, offsetof(TAGSET_Record, SOURCE), 50},
@@ -599,7 +599,7 @@ const FieldDef tagset_Fields[] = {
     {"COUNT", FieldType::Long, offsetof(TAGSET_Record, COUNT), 4},
     {"DESCRIPTION", FieldType::String, offsetof(TAGSET_Record, DESCRIPTION), 250},
 };
-const KeyDef tagset_Keys[] = {
+constexpr KeyDef tagset_Keys[] = {
     {"TS_:TblKey", {{0, false}}, true, true, AutoNumber::None},
     {"TS_:UsrTblKey", {{1, false}, {0, false}}, false, false, AutoNumber::None},
     {"TS_:UsrSourceDateKey", {{1, false}, {2, false}, {3, false}}, false, false, AutoNumber::None},

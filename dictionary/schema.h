@@ -3,9 +3,10 @@
 
 #include "dictionary/fileid.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <span>
-#include <vector>
 
 namespace dict {
 
@@ -25,9 +26,30 @@ struct KeyComponent {
     bool descending;
 };
 
+// A key's components: a fixed little list, so the key tables are built at compile time.
+class KeyComponents
+{
+public:
+    constexpr KeyComponents(std::initializer_list<KeyComponent> list)
+    {
+        for (const KeyComponent &c : list)
+            items_[count_++] = c;
+    }
+    constexpr std::size_t size() const { return count_; }
+    constexpr const KeyComponent *begin() const { return items_; }
+    constexpr const KeyComponent *end() const { return items_ + count_; }
+    constexpr const KeyComponent &operator[](std::size_t i) const { return items_[i]; }
+    constexpr const KeyComponent &front() const { return items_[0]; }
+    constexpr const KeyComponent &back() const { return items_[count_ - 1]; }
+
+private:
+    KeyComponent items_[4]{};
+    std::size_t count_ = 0;
+};
+
 struct KeyDef {
     const char *name; // mixed-case description used in messages, e.g. "CUS:CustomerNo_Key"
-    std::vector<KeyComponent> components;
+    KeyComponents components;
     bool unique;
     bool primary;
     AutoNumber autoNumber;

@@ -1,0 +1,120 @@
+// The record-file driver: keyed files of fixed-layout records. The access managers use only
+// this interface; storage/sqlite/ holds the one implementation.
+#pragma once
+
+#include "dictionary/fieldtypes.h"
+#include "dictionary/schema.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace dict::storage {
+
+// Position of a record in its file: stable for the record's life.
+using Position = std::int64_t;
+
+// The caller's record buffer: the fixed bytes and, for files that have one, the memo.
+struct RecordBuffer {
+    void *bytes = nullptr;
+    Memo *memo = nullptr;
+};
+
+enum class OpenMode : std::uint8_t {
+    ReadWriteShared = 0x42,
+    ReadOnlyShared = 0x40,
+    Exclusive = 0x12, // read/write, others denied (the conversion program)
+};
+
+// Where sequential reads go on from. Every result is an Err:: code (0 for success).
+class Cursor
+{
+public:
+    virtual ~Cursor() = default;
+    // Order of reading: a key index, or -1 for record order.
+    virtual void setStart(int key) = 0;
+    virtual void setEnd(int key) = 0;
+    // Next reads the first record at or after the key value in record; Previous the last at or before it.
+    virtual void setAt(int key, const void *record) = 0;
+    // Next and Previous go on from this record (as if it had just been read).
+    virtual void setAfter(int key, const void *record, Position position) = 0;
+    virtual int next(RecordBuffer buffer) = 0;
+    virtual int previous(RecordBuffer buffer) = 0;
+    virtual Position position() const = 0; // of the record last read, 0 when none
+    virtual int key() const = 0;
+    virtual std::unique_ptr<Cursor> clone() const = 0;
+};
+
+// The record last read or written, watched for changes by other stations.
+struct Current {
+    Position position = 0;
+    std::int64_t version = 0;
+};
+
+class RecordFile
+{
+public:
+    virtual ~RecordFile() = default;
+
+    virtual const FileDef &def() const = 0;
+    virtual const std::string &path() const = 0;
+
+    virtual int open(OpenMode mode) = 0;
+    virtual int create() = 0;
+    virtual void close() = 0;
+    virtual bool isOpen() const = 0;
+    virtual bool readOnly() const = 0;
+    // Driver options; "Recover=10" waits up to 10 seconds for a lock to clear.
+    virtual void sendOption(std::string_view option) = 0;
+    virtual int buildKeys() = 0;
+
+    // Exact read by the key fields of record; fills buffer and current.
+    virtual int get(int key, RecordBuffer buffer, Current &current) = 0;
+    virtual int reget(Position position, RecordBuffer buffer, Current &current) = 0;
+    virtual std::unique_ptr<Cursor> cursor() = 0;
+    // The version of the record a cursor last read, for change detection.
+    virtual Current currentOf(const Cursor &cursor) const = 0;
+
+    virtual int add(RecordBuffer buffer, Current &current) = 0;
+    // Writes the buffer over current; fails with ChangedByOther when another station changed it.
+    virtual int put(RecordBuffer buffer, Current &current) = 0;
+    virtual int remove(const Current &current) = 0;
+    // Index of the first unique key in which record would clash with another record, or -1.
+    virtual int duplicateKey(const void *record, Position self) = 0;
+
+    virtual std::int64_t records() = 0;
+    virtual std::int64_t bytes() = 0;
+    virtual int empty() = 0;
+
+    // A transaction on this file alone (bulk writes, tag tables).
+    virtual int begin() = 0;
+    virtual int commit() = 0;
+    virtual int rollback() = 0;
+    virtual bool inTransaction() const = 0;
+};
+
+// Several files' writes committed or rolled back as one. While it is active, every operation of
+// its files goes through it.
+class Unit
+{
+public:
+    virtual ~Unit() = default;
+    virtual int commit() = 0;
+    virtual int rollback() = 0;
+};
+
+class Driver
+{
+public:
+    virtual ~Driver() = default;
+    virtual std::string_view name() const = 0;
+    virtual std::unique_ptr<RecordFile> file(const FileDef &def, std::string path) = 0;
+    // Starts a unit of work over the given open files; nullptr (with the error set) when it cannot.
+    virtual std::unique_ptr<Unit> beginUnit(const std::vector<RecordFile *> &files) = 0;
+};
+
+Driver &sqliteDriver();
+
+} // namespace dict::storage

@@ -1,0 +1,610 @@
+#include "dictionary/storage/sqlite/sqlitefile.h"
+
+#include "dictionary/runtimeerror.h"
+#include "dictionary/storage/sqlite/sqlitecursor.h"
+
+#include <cstring>
+#include <filesystem>
+#include <strings.h>
+#include <unistd.h>
+
+namespace dict::storage::sqlite {
+
+namespace {
+
+enum Op { OpExact = 1, OpAt, OpInsert, OpUpdate, OpDelete, OpClash, OpCount, OpEmpty, OpFetch };
+
+int code(Op op, int key = -1, int variant = 0) { return op * 10000 + (key + 1) * 10 + variant; }
+
+constexpr int RecoverMs = 10000;
+
+std::int64_t readInteger(const char *p, std::uint16_t size)
+{
+    switch (size) {
+    case 1: return static_cast<unsigned char>(*p);
+    case 2: { std::int16_t v; std::memcpy(&v, p, 2); return v; }
+    default: { std::int32_t v; std::memcpy(&v, p, 4); return v; }
+    }
+}
+
+void writeInteger(char *p, std::uint16_t size, std::int64_t value)
+{
+    switch (size) {
+    case 1: { auto v = static_cast<std::uint8_t>(value); std::memcpy(p, &v, 1); break; }
+    case 2: { auto v = static_cast<std::int16_t>(value); std::memcpy(p, &v, 2); break; }
+    default: { auto v = static_cast<std::int32_t>(value); std::memcpy(p, &v, 4); break; }
+    }
+}
+
+void bindField(sqlite3_stmt *stmt, int index, const FieldDef &f, const char *record)
+{
+    const char *p = record + f.offset;
+    switch (f.type) {
+    case FieldType::Real: {
+        double v;
+        std::memcpy(&v, p, 8);
+        sqlite3_bind_double(stmt, index, v);
+        break;
+    }
+    case FieldType::String: {
+        const std::string_view v = clipped({p, f.size});
+        sqlite3_bind_text(stmt, index, v.data(), static_cast<int>(v.size()), SQLITE_STATIC);
+        break;
+    }
+    default: sqlite3_bind_int64(stmt, index, readInteger(p, f.size));
+    }
+}
+
+void decodeField(sqlite3_stmt *stmt, int column, const FieldDef &f, char *record)
+{
+    char *p = record + f.offset;
+    switch (f.type) {
+    case FieldType::Real: {
+        const double v = sqlite3_column_double(stmt, column);
+        std::memcpy(p, &v, 8);
+        break;
+    }
+    case FieldType::String: {
+        const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(stmt, column));
+        const std::string_view v(text ? text : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt, column)));
+        const std::size_t n = utf8Fit(v, f.size);
+        std::memcpy(p, v.data(), n);
+        std::memset(p + n, ' ', f.size - n);
+        break;
+    }
+    default: writeInteger(p, f.size, sqlite3_column_int64(stmt, column));
+    }
+}
+
+} // namespace
+
+SqliteFile::SqliteFile(const FileDef &def, std::string path)
+    : def_(def)
+    , path_(std::move(path))
+    , sql_(def)
+{}
+
+SqliteFile::~SqliteFile() { close(); }
+
+int SqliteFile::fail(int rc, bool reading)
+{
+    const int primary = rc & 0xff;
+    if (primary == SQLITE_CONSTRAINT) {
+        setLastError(Err::DuplicateKey);
+        return Err::DuplicateKey;
+    }
+    if (reading && (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)) {
+        setLastError(Err::RecordHeld);
+        return Err::RecordHeld;
+    }
+    sqlite3 *db = unit_ ? unit_->db() : db_;
+    setDriverError(std::to_string(rc), db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
+    return Err::DriverError;
+}
+
+int SqliteFile::exec(const char *sql)
+{
+    const int rc = sqlite3_exec(active().db(), sql, nullptr, nullptr, nullptr);
+    return rc == SQLITE_OK ? Err::None : fail(rc);
+}
+
+int SqliteFile::open(OpenMode mode)
+{
+    if (db_)
+        return Err::AlreadyOpen;
+    std::error_code ec;
+    if (!std::filesystem::exists(path_, ec)) {
+        setLastError(Err::FileNotFound);
+        return Err::FileNotFound;
+    }
+    const bool wantWrite = mode != OpenMode::ReadOnlyShared;
+    const int flags = wantWrite ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY;
+    int rc = sqlite3_open_v2(path_.c_str(), &db_, flags, nullptr);
+    if (rc == SQLITE_OK && wantWrite) {
+        // SQLite quietly opens a write-protected file read-only; the caller asked for write access.
+        const std::string folder = std::filesystem::path(path_).parent_path().string();
+        if (sqlite3_db_readonly(db_, "main") == 1 || ::access(path_.c_str(), W_OK) != 0
+            || ::access(folder.empty() ? "." : folder.c_str(), W_OK) != 0) {
+            close();
+            setLastError(Err::AccessDenied);
+            return Err::AccessDenied;
+        }
+    }
+    if (rc != SQLITE_OK) {
+        const int result = fail(rc);
+        close();
+        return result;
+    }
+    sqlite3_extended_result_codes(db_, 1);
+    sqlite3_busy_timeout(db_, busyMs_);
+    home_ = std::make_unique<Connection>(db_, "main");
+    readOnly_ = !wantWrite;
+    if (const int result = verifyLayout(); result != Err::None) {
+        close();
+        setLastError(result == Err::DriverError ? Err::DriverError : result);
+        return result;
+    }
+    sqlite3_busy_timeout(db_, RecoverMs);
+    if (wantWrite) {
+        // A rollback journal works on shared and network folders; FULL sync survives power loss.
+        exec("PRAGMA journal_mode=DELETE");
+        exec("PRAGMA synchronous=FULL");
+    }
+    if (mode == OpenMode::Exclusive) {
+        exec("PRAGMA locking_mode=EXCLUSIVE");
+        if (const int result = exec("BEGIN EXCLUSIVE"); result != Err::None) {
+            close();
+            setLastError(Err::AccessDenied);
+            return Err::AccessDenied;
+        }
+        exec("COMMIT");
+    }
+    return Err::None;
+}
+
+int SqliteFile::verifyLayout()
+{
+    sqlite3_stmt *stmt = nullptr;
+    int rc = sqlite3_prepare_v2(db_, "SELECT type, name, sql FROM sqlite_master", -1, &stmt, nullptr);
+    if (rc != SQLITE_OK) {
+        const int primary = rc & 0xff;
+        return (primary == SQLITE_BUSY || primary == SQLITE_LOCKED) ? Err::AccessDenied : fail(rc);
+    }
+    bool anything = false, table = false;
+    std::vector<std::string> indexSql(def_.keys.size());
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        anything = true;
+        const auto *type = reinterpret_cast<const char *>(sqlite3_column_text(stmt, 0));
+        const auto *name = reinterpret_cast<const char *>(sqlite3_column_text(stmt, 1));
+        const auto *sql = reinterpret_cast<const char *>(sqlite3_column_text(stmt, 2));
+        if (!type || !name)
+            continue;
+        if (std::strcmp(type, "table") == 0 && strcasecmp(name, def_.name) == 0)
+            table = true;
+        for (std::size_t k = 0; k < def_.keys.size(); ++k)
+            if (std::strcmp(type, "index") == 0 && sql_.indexName(static_cast<int>(k)) == name)
+                indexSql[k] = sql ? sql : "";
+    }
+    sqlite3_finalize(stmt);
+    const int primary = rc & 0xff;
+    if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
+        return Err::AccessDenied;
+    if (rc != SQLITE_DONE)
+        return fail(rc);
+    if (!anything)
+        return Err::FileNotFound; // an empty database: never created, nothing to lose
+    if (!table)
+        return Err::RecordMismatch;
+
+    // The columns must be ours, in order and of our types.
+    const std::string info = std::string("PRAGMA table_info(\"") + def_.name + "\")";
+    sqlite3_prepare_v2(db_, info.c_str(), -1, &stmt, nullptr);
+    std::vector<std::pair<std::string, std::string>> expected;
+    for (const FieldDef &f : def_.fields)
+        expected.emplace_back(f.name, SqlText::columnType(f.type));
+    if (def_.memoName)
+        expected.emplace_back(def_.memoName, "TEXT");
+    expected.emplace_back("_position", "INTEGER");
+    expected.emplace_back("_version", "INTEGER");
+    std::size_t column = 0;
+    bool match = true;
+    while (sqlite3_step(stmt) == SQLITE_ROW) {
+        const auto *name = reinterpret_cast<const char *>(sqlite3_column_text(stmt, 1));
+        const auto *type = reinterpret_cast<const char *>(sqlite3_column_text(stmt, 2));
+        if (column >= expected.size() || !name || !type || strcasecmp(name, expected[column].first.c_str()) != 0
+            || strcasecmp(type, expected[column].second.c_str()) != 0)
+            match = false;
+        ++column;
+    }
+    sqlite3_finalize(stmt);
+    if (!match || column != expected.size())
+        return Err::RecordMismatch;
+    for (std::size_t k = 0; k < def_.keys.size(); ++k)
+        if (indexSql[k] != sql_.indexSql(static_cast<int>(k)))
+            return Err::InvalidKeys;
+    return Err::None;
+}
+
+int SqliteFile::create()
+{
+    if (db_)
+        return Err::AlreadyOpen;
+    std::error_code ec;
+    const auto folder = std::filesystem::path(path_).parent_path();
+    if (!folder.empty())
+        std::filesystem::create_directories(folder, ec);
+    int rc = sqlite3_open_v2(path_.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    if (rc != SQLITE_OK) {
+        const int result = fail(rc);
+        close();
+        return result;
+    }
+    sqlite3_busy_timeout(db_, RecoverMs);
+    home_ = std::make_unique<Connection>(db_, "main");
+    int result = exec("BEGIN IMMEDIATE");
+    if (result == Err::None) {
+        // Another station may have created it meanwhile; anything else in the file is not ours to touch.
+        result = verifyLayout();
+        if (result == Err::FileNotFound) {
+            result = exec(sql_.createTable("main").c_str());
+            for (std::size_t k = 0; result == Err::None && k < def_.keys.size(); ++k)
+                result = exec(sql_.indexSql(static_cast<int>(k)).c_str());
+        } else if (result == Err::InvalidKeys) {
+            result = Err::None; // exists with its records; the open will rebuild the keys
+        }
+        result = result == Err::None ? exec("COMMIT") : (exec("ROLLBACK"), result);
+    }
+    close();
+    if (result != Err::None && result != Err::DriverError)
+        setLastError(result);
+    return result;
+}
+
+void SqliteFile::close()
+{
+    unit_.reset();
+    home_.reset();
+    if (db_)
+        sqlite3_close_v2(db_);
+    db_ = nullptr;
+    depth_ = 0;
+    readOnly_ = false;
+    ++changes_;
+}
+
+void SqliteFile::sendOption(std::string_view option)
+{
+    if (option.size() > 8 && strncasecmp(option.data(), "Recover=", 8) == 0) {
+        busyMs_ = std::max(0, std::atoi(std::string(option.substr(8)).c_str())) * 1000;
+        if (db_)
+            sqlite3_busy_timeout(db_, busyMs_);
+    }
+    // "QUICKSCAN=on" and other options of older drivers need nothing here.
+}
+
+int SqliteFile::buildKeys()
+{
+    // Runs on a connection of its own: the file is not open while its keys are invalid.
+    sqlite3 *db = nullptr;
+    if (sqlite3_open_v2(path_.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+        setDriverError(std::to_string(sqlite3_errcode(db)), sqlite3_errmsg(db));
+        sqlite3_close_v2(db);
+        return Err::DriverError;
+    }
+    sqlite3_busy_timeout(db, RecoverMs);
+    std::string script = "BEGIN IMMEDIATE;";
+    for (std::size_t k = 0; k < def_.keys.size(); ++k)
+        script += sql_.dropIndex("main", static_cast<int>(k)) + ";" + sql_.indexSql(static_cast<int>(k)) + ";";
+    script += "COMMIT;";
+    int result = Err::None;
+    if (const int rc = sqlite3_exec(db, script.c_str(), nullptr, nullptr, nullptr); rc != SQLITE_OK) {
+        if ((rc & 0xff) == SQLITE_CONSTRAINT)
+            setLastError(result = Err::DuplicateKey);
+        else
+            setDriverError(std::to_string(rc), sqlite3_errmsg(db)), result = Err::DriverError;
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    }
+    sqlite3_close_v2(db);
+    ++changes_;
+    return result;
+}
+
+void SqliteFile::bindRecord(sqlite3_stmt *stmt, RecordBuffer buffer) const
+{
+    const auto *record = static_cast<const char *>(buffer.bytes);
+    int index = 1;
+    for (const FieldDef &f : def_.fields)
+        bindField(stmt, index++, f, record);
+    if (def_.memoName) {
+        const std::string &memo = buffer.memo ? buffer.memo->str() : std::string();
+        sqlite3_bind_text(stmt, index, memo.data(), static_cast<int>(memo.size()), SQLITE_TRANSIENT);
+    }
+}
+
+int SqliteFile::bindKey(sqlite3_stmt *stmt, int key, const void *record, int first) const
+{
+    for (const KeyComponent &c : def_.keys[key].components)
+        bindField(stmt, first++, def_.fields[c.field], static_cast<const char *>(record));
+    return first;
+}
+
+bool SqliteFile::keyBlank(int key, const void *record) const
+{
+    const auto *bytes = static_cast<const char *>(record);
+    for (const KeyComponent &c : def_.keys[key].components) {
+        const FieldDef &f = def_.fields[c.field];
+        const char *p = bytes + f.offset;
+        if (f.type == FieldType::String ? !clipped({p, f.size}).empty()
+                                        : (f.type == FieldType::Real ? *reinterpret_cast<const double *>(p) != 0.0
+                                                                     : readInteger(p, f.size) != 0))
+            return false;
+    }
+    return true;
+}
+
+void SqliteFile::decode(sqlite3_stmt *stmt, RecordBuffer buffer, Current &current) const
+{
+    auto *record = static_cast<char *>(buffer.bytes);
+    int column = 0;
+    for (const FieldDef &f : def_.fields)
+        decodeField(stmt, column++, f, record);
+    if (def_.memoName) {
+        const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(stmt, column));
+        if (buffer.memo)
+            *buffer.memo = std::string_view(text ? text : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt, column)));
+        ++column;
+    }
+    current.position = sqlite3_column_int64(stmt, column);
+    current.version = sqlite3_column_int64(stmt, column + 1);
+}
+
+int SqliteFile::get(int key, RecordBuffer buffer, Current &current)
+{
+    if (!db_)
+        return setLastError(Err::FileNotOpen), Err::FileNotOpen;
+    sqlite3_stmt *stmt = active().statement(code(OpExact, key), [&] { return sql_.selectExact(active().schema(), key); });
+    if (!stmt)
+        return fail(sqlite3_errcode(active().db()));
+    StatementUse use(stmt);
+    bindKey(stmt, key, buffer.bytes, 1);
+    const int rc = sqlite3_step(stmt);
+    if (rc == SQLITE_ROW) {
+        decode(stmt, buffer, current);
+        return Err::None;
+    }
+    if (rc == SQLITE_DONE)
+        return setLastError(Err::RecordNotFound), Err::RecordNotFound;
+    return fail(rc, true);
+}
+
+int SqliteFile::reget(Position position, RecordBuffer buffer, Current &current)
+{
+    if (!db_)
+        return setLastError(Err::FileNotOpen), Err::FileNotOpen;
+    sqlite3_stmt *stmt = active().statement(code(OpAt), [&] { return sql_.selectAt(active().schema()); });
+    if (!stmt)
+        return fail(sqlite3_errcode(active().db()));
+    StatementUse use(stmt);
+    sqlite3_bind_int64(stmt, 1, position);
+    const int rc = sqlite3_step(stmt);
+    if (rc == SQLITE_ROW) {
+        decode(stmt, buffer, current);
+        return Err::None;
+    }
+    if (rc == SQLITE_DONE)
+        return setLastError(Err::RecordNotFound), Err::RecordNotFound;
+    return fail(rc, true);
+}
+
+std::unique_ptr<Cursor> SqliteFile::cursor() { return std::make_unique<SqliteCursor>(*this); }
+
+Current SqliteFile::currentOf(const Cursor &cursor) const
+{
+    return static_cast<const SqliteCursor &>(cursor).current();
+}
+
+int SqliteFile::fetch(int key, Seek seek, bool backwards, const void *anchor, Position anchorPosition, int limit,
+                      RowBlock &rows)
+{
+    rows.clear();
+    if (!db_)
+        return setLastError(Err::FileNotOpen), Err::FileNotOpen;
+    const int variant = static_cast<int>(seek) * 2 + (backwards ? 1 : 0);
+    sqlite3_stmt *stmt = active().statement(code(OpFetch, key, variant),
+                                            [&] { return sql_.select(active().schema(), key, seek, backwards); });
+    if (!stmt)
+        return fail(sqlite3_errcode(active().db()));
+    StatementUse use(stmt);
+    int next = 1;
+    if (seek != Seek::All && key >= 0)
+        next = bindKey(stmt, key, anchor, next);
+    if (seek == Seek::After)
+        sqlite3_bind_int64(stmt, next++, anchorPosition);
+    sqlite3_bind_int(stmt, next, limit);
+
+    rows.recordSize = def_.recordSize;
+    if (rows.bytes.size() < static_cast<std::size_t>(limit) * def_.recordSize) {
+        rows.bytes.resize(static_cast<std::size_t>(limit) * def_.recordSize);
+        rows.positions.resize(limit);
+        rows.versions.resize(limit);
+        if (def_.memoName)
+            rows.memos.resize(limit);
+    }
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        Memo memo;
+        Current current;
+        decode(stmt, {rows.bytes.data() + rows.count * def_.recordSize, def_.memoName ? &memo : nullptr}, current);
+        if (def_.memoName)
+            rows.memos[rows.count] = memo.str();
+        rows.positions[rows.count] = current.position;
+        rows.versions[rows.count] = current.version;
+        ++rows.count;
+    }
+    return rc == SQLITE_DONE ? Err::None : fail(rc, true);
+}
+
+int SqliteFile::add(RecordBuffer buffer, Current &current)
+{
+    if (!db_)
+        return setLastError(Err::FileNotOpen), Err::FileNotOpen;
+    sqlite3_stmt *stmt = active().statement(code(OpInsert), [&] { return sql_.insert(active().schema()); });
+    if (!stmt)
+        return fail(sqlite3_errcode(active().db()));
+    StatementUse use(stmt);
+    bindRecord(stmt, buffer);
+    const int rc = sqlite3_step(stmt);
+    if (rc != SQLITE_DONE)
+        return fail(rc);
+    ++changes_;
+    current.position = sqlite3_last_insert_rowid(active().db());
+    current.version = 0;
+    return Err::None;
+}
+
+int SqliteFile::put(RecordBuffer buffer, Current &current)
+{
+    if (!db_)
+        return setLastError(Err::FileNotOpen), Err::FileNotOpen;
+    if (current.position == 0)
+        return setLastError(Err::NoCurrentRecord), Err::NoCurrentRecord;
+    sqlite3_stmt *stmt = active().statement(code(OpUpdate), [&] { return sql_.update(active().schema()); });
+    if (!stmt)
+        return fail(sqlite3_errcode(active().db()));
+    StatementUse use(stmt);
+    bindRecord(stmt, buffer);
+    const int next = static_cast<int>(def_.fields.size()) + (def_.memoName ? 2 : 1);
+    sqlite3_bind_int64(stmt, next, current.position);
+    sqlite3_bind_int64(stmt, next + 1, current.version);
+    const int rc = sqlite3_step(stmt);
+    if (rc != SQLITE_DONE)
+        return fail(rc);
+    ++changes_;
+    if (sqlite3_changes(active().db()) == 0) {
+        // Someone else wrote (or removed) the record since we read it.
+        setLastError(Err::ChangedByOther);
+        return Err::ChangedByOther;
+    }
+    ++current.version;
+    return Err::None;
+}
+
+int SqliteFile::remove(const Current &current)
+{
+    if (!db_)
+        return setLastError(Err::FileNotOpen), Err::FileNotOpen;
+    sqlite3_stmt *stmt = active().statement(code(OpDelete), [&] { return sql_.remove(active().schema()); });
+    if (!stmt)
+        return fail(sqlite3_errcode(active().db()));
+    StatementUse use(stmt);
+    sqlite3_bind_int64(stmt, 1, current.position);
+    const int rc = sqlite3_step(stmt);
+    if (rc != SQLITE_DONE)
+        return fail(rc);
+    ++changes_;
+    if (sqlite3_changes(active().db()) == 0)
+        return setLastError(Err::RecordNotFound), Err::RecordNotFound;
+    return Err::None;
+}
+
+int SqliteFile::duplicateKey(const void *record, Position self)
+{
+    for (std::size_t k = 0; k < def_.keys.size(); ++k) {
+        const int key = static_cast<int>(k);
+        if (!def_.keys[k].unique || keyBlank(key, record))
+            continue;
+        sqlite3_stmt *stmt = active().statement(code(OpClash, key), [&] { return sql_.clashes(active().schema(), key); });
+        if (!stmt)
+            continue;
+        StatementUse use(stmt);
+        const int next = bindKey(stmt, key, record, 1);
+        sqlite3_bind_int64(stmt, next, self);
+        if (sqlite3_step(stmt) == SQLITE_ROW)
+            return key;
+    }
+    return -1;
+}
+
+std::int64_t SqliteFile::records()
+{
+    if (!db_)
+        return 0;
+    sqlite3_stmt *stmt = active().statement(code(OpCount), [&] { return sql_.count(active().schema()); });
+    if (!stmt)
+        return 0;
+    StatementUse use(stmt);
+    return sqlite3_step(stmt) == SQLITE_ROW ? sqlite3_column_int64(stmt, 0) : 0;
+}
+
+std::int64_t SqliteFile::bytes()
+{
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path_, ec);
+    return ec ? 0 : static_cast<std::int64_t>(size);
+}
+
+int SqliteFile::empty()
+{
+    if (!db_)
+        return setLastError(Err::FileNotOpen), Err::FileNotOpen;
+    sqlite3_stmt *stmt = active().statement(code(OpEmpty), [&] { return sql_.empty(active().schema()); });
+    if (!stmt)
+        return fail(sqlite3_errcode(active().db()));
+    StatementUse use(stmt);
+    const int rc = sqlite3_step(stmt);
+    ++changes_;
+    return rc == SQLITE_DONE ? Err::None : fail(rc);
+}
+
+int SqliteFile::begin()
+{
+    if (!db_)
+        return setLastError(Err::FileNotOpen), Err::FileNotOpen;
+    if (depth_ == 0 && !unit_) {
+        if (const int result = exec("BEGIN IMMEDIATE"); result != Err::None)
+            return result;
+    }
+    ++depth_;
+    return Err::None;
+}
+
+int SqliteFile::commit()
+{
+    if (depth_ == 0)
+        return Err::None;
+    if (depth_ == 1 && !unit_) {
+        if (const int result = exec("COMMIT"); result != Err::None)
+            return result;
+    }
+    --depth_;
+    return Err::None;
+}
+
+int SqliteFile::rollback()
+{
+    if (depth_ == 0)
+        return Err::None;
+    int result = Err::None;
+    if (!unit_) {
+        result = exec("ROLLBACK");
+        depth_ = 0;
+    } else {
+        --depth_;
+    }
+    ++changes_;
+    return result;
+}
+
+void SqliteFile::joinUnit(sqlite3 *db, const std::string &schema)
+{
+    unit_ = std::make_unique<Connection>(db, schema);
+    ++changes_;
+}
+
+void SqliteFile::leaveUnit()
+{
+    unit_.reset();
+    ++changes_;
+}
+
+} // namespace dict::storage::sqlite

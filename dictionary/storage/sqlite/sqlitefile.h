@@ -1,0 +1,95 @@
+// One data file stored as a SQLite database: one table, one index per key.
+#pragma once
+
+#include "dictionary/storage/recordfile.h"
+#include "dictionary/storage/sqlite/connection.h"
+#include "dictionary/storage/sqlite/sqltext.h"
+
+#include <chrono>
+#include <memory>
+
+namespace dict::storage::sqlite {
+
+// Rows read ahead by a cursor, in the order they will be handed out.
+struct RowBlock {
+    std::size_t recordSize = 0;
+    std::size_t count = 0;
+    std::vector<char> bytes;
+    std::vector<std::string> memos;
+    std::vector<Position> positions;
+    std::vector<std::int64_t> versions;
+
+    void clear() { count = 0; }
+    const char *record(std::size_t i) const { return bytes.data() + i * recordSize; }
+};
+
+class SqliteFile final : public RecordFile
+{
+public:
+    SqliteFile(const FileDef &def, std::string path);
+    ~SqliteFile() override;
+
+    const FileDef &def() const override { return def_; }
+    const std::string &path() const override { return path_; }
+
+    int open(OpenMode mode) override;
+    int create() override;
+    void close() override;
+    bool isOpen() const override { return db_ != nullptr; }
+    bool readOnly() const override { return readOnly_; }
+    void sendOption(std::string_view option) override;
+    int buildKeys() override;
+
+    int get(int key, RecordBuffer buffer, Current &current) override;
+    int reget(Position position, RecordBuffer buffer, Current &current) override;
+    std::unique_ptr<Cursor> cursor() override;
+    Current currentOf(const Cursor &cursor) const override;
+
+    int add(RecordBuffer buffer, Current &current) override;
+    int put(RecordBuffer buffer, Current &current) override;
+    int remove(const Current &current) override;
+    int duplicateKey(const void *record, Position self) override;
+
+    std::int64_t records() override;
+    std::int64_t bytes() override;
+    int empty() override;
+
+    int begin() override;
+    int commit() override;
+    int rollback() override;
+    bool inTransaction() const override { return depth_ > 0; }
+
+    // Reads up to limit rows from an anchor into rows; Err code.
+    int fetch(int key, Seek seek, bool backwards, const void *anchor, Position anchorPosition, int limit,
+              RowBlock &rows);
+    // Bumped by every write and by the end of a unit of work, so read-ahead rows are not reused.
+    std::uint64_t changeCount() const { return changes_; }
+
+    // Units of work route every statement of this file through their own connection.
+    void joinUnit(sqlite3 *db, const std::string &schema);
+    void leaveUnit();
+    bool inUnit() const { return unit_ != nullptr; }
+
+private:
+    Connection &active() { return unit_ ? *unit_ : *home_; }
+    int verifyLayout();
+    int fail(int rc, bool reading = false);
+    int exec(const char *sql);
+    void bindRecord(sqlite3_stmt *stmt, RecordBuffer buffer) const;
+    int bindKey(sqlite3_stmt *stmt, int key, const void *record, int first) const;
+    void decode(sqlite3_stmt *stmt, RecordBuffer buffer, Current &current) const;
+    bool keyBlank(int key, const void *record) const;
+
+    const FileDef &def_;
+    std::string path_;
+    SqlText sql_;
+    sqlite3 *db_ = nullptr;
+    std::unique_ptr<Connection> home_;
+    std::unique_ptr<Connection> unit_;
+    bool readOnly_ = false;
+    int busyMs_ = 250;
+    int depth_ = 0;
+    std::uint64_t changes_ = 0;
+};
+
+} // namespace dict::storage::sqlite

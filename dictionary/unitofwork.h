@@ -1,0 +1,36 @@
+// A unit of work: the writes of one user action to several files, committed together or not at
+// all. Commits only when told; rolls back when it goes out of scope otherwise.
+//
+//     dict::UnitOfWork unit{&Access::INVOICE, &Access::FINANCE, &Access::CUSTOMER};
+//     ... Insert / Update / Delete through the managers ...
+//     if (unit.Commit() != dict::Benign) ...   // nothing of it is on file
+//
+// The files must be open. Records reserved by PrimeAutoInc inside a unit that is rolled back are
+// gone with it.
+#pragma once
+
+#include "dictionary/filemanager.h"
+
+#include <initializer_list>
+#include <memory>
+
+namespace dict {
+
+class UnitOfWork
+{
+public:
+    UnitOfWork(std::initializer_list<FileManager *> files);
+    explicit UnitOfWork(const std::vector<FileManager *> &files);
+    ~UnitOfWork();
+    UnitOfWork(const UnitOfWork &) = delete;
+    UnitOfWork &operator=(const UnitOfWork &) = delete;
+
+    bool Active() const { return unit_ != nullptr; }
+    int Commit();
+    void Rollback();
+
+private:
+    std::unique_ptr<storage::Unit> unit_;
+};
+
+} // namespace dict

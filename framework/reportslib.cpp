@@ -1,0 +1,51 @@
+#include "framework/reportslib.h"
+
+#include "dictionary/filecomponent.h"
+#include "dictionary/files.h"
+#include "framework/errorclass.h"
+
+namespace REPORTS {
+
+namespace {
+
+struct Library {
+    fw::ErrorClass ownErrors;
+    fw::ErrorClass *errors = &ownErrors;
+    fw::INIClass *settings = nullptr;
+
+    Library()
+    {
+        ownErrors.Init();
+        dict::setDictionaryErrors(&ownErrors);
+        dict::registerDataFiles();
+    }
+};
+
+Library &library()
+{
+    static Library instance;
+    return instance;
+}
+
+// Built when the library loads, as the program expects.
+const bool loaded = (library(), true);
+
+} // namespace
+
+void INIT(fw::ErrorClass *errors, fw::INIClass *settings)
+{
+    Library &lib = library();
+    if (errors) {
+        lib.errors = errors;
+        dict::setDictionaryErrors(errors);
+    }
+    if (settings)
+        lib.settings = settings;
+}
+
+void KILL() {}
+
+fw::ErrorClass &Errors() { return *library().errors; }
+fw::INIClass *Settings() { return library().settings; }
+
+} // namespace REPORTS

@@ -1,0 +1,200 @@
+// Numbering, reserving and releasing numbers, opening, and saved buffers and positions.
+#include "dictionary/files.h"
+#include "tests/support/datafolder.h"
+
+#include <sqlite3.h>
+
+#include <filesystem>
+
+using namespace dict;
+using testsupport::DataFolderTest;
+
+namespace {
+
+class AccessManagerTest : public DataFolderTest
+{
+protected:
+    int newInvoice(const char *customer)
+    {
+        EXPECT_EQ(Access::INVOICE.PrimeRecord(), Benign);
+        INV.CUSTOMERNO = customer;
+        EXPECT_EQ(Access::INVOICE.Insert(), Benign);
+        return INV.INVOICENO;
+    }
+    int newLine(int invoice)
+    {
+        // A line is numbered within its invoice: the invoice number is set before priming.
+        clearRecord(Access::DESCRIPTION.Def(), &DES);
+        DES.INVOICENO = invoice;
+        EXPECT_EQ(Access::DESCRIPTION.PrimeRecord(true), Benign);
+        EXPECT_EQ(Access::DESCRIPTION.Insert(), Benign);
+        return DES.ITEMNO;
+    }
+};
+
+// Another station's write, made behind the managers' backs.
+void sqlOn(const char *path, const char *sql)
+{
+    sqlite3 *db = nullptr;
+    ASSERT_EQ(sqlite3_open(path, &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+    sqlite3_close(db);
+}
+
+} // namespace
+
+TEST_F(AccessManagerTest, MissingFileIsCreatedEmptyAndOpensAreCounted)
+{
+    EXPECT_FALSE(std::filesystem::exists("data/customer.tps"));
+    ASSERT_EQ(Access::CUSTOMER.Open(), Benign);
+    EXPECT_TRUE(std::filesystem::exists("data/customer.tps"));
+    EXPECT_EQ(Access::CUSTOMER.Records(), 0);
+    ASSERT_EQ(Access::CUSTOMER.Open(), Benign);
+    Access::CUSTOMER.Close();
+    EXPECT_TRUE(Access::CUSTOMER.File()->isOpen()) << "still open once";
+    Access::CUSTOMER.Close();
+    EXPECT_FALSE(Access::CUSTOMER.File()->isOpen());
+    EXPECT_TRUE(screen.shown().empty());
+}
+
+TEST_F(AccessManagerTest, WholeKeyNumbersFollowTheHighestAndLinesNumberWithinTheirDocument)
+{
+    ASSERT_EQ(Access::INVOICE.Open(), Benign);
+    ASSERT_EQ(Access::DESCRIPTION.Open(), Benign);
+    EXPECT_EQ(newInvoice("A"), 1);
+    EXPECT_EQ(newInvoice("A"), 2);
+    EXPECT_EQ(INV.RECORDNO, 2) << "both numbered keys of INVOICE are numbered";
+
+    EXPECT_EQ(newLine(7), 1);
+    EXPECT_EQ(newLine(7), 2);
+    EXPECT_EQ(newLine(3), 1) << "a lower invoice starts at 1";
+    EXPECT_EQ(newLine(9), 1) << "a higher invoice starts at 1";
+    EXPECT_EQ(newLine(7), 3);
+    EXPECT_EQ(newLine(3), 2);
+}
+
+TEST_F(AccessManagerTest, CancelReleasesTheReservedNumberAndOnlyThatRecord)
+{
+    ASSERT_EQ(Access::INVOICE.Open(), Benign);
+    newInvoice("A");
+    ASSERT_EQ(Access::INVOICE.PrimeRecord(), Benign);
+    EXPECT_EQ(INV.INVOICENO, 2);
+    EXPECT_EQ(Access::INVOICE.Records(), 2) << "the number is reserved on file at once";
+    ASSERT_EQ(Access::INVOICE.CancelAutoInc(), Benign);
+    EXPECT_EQ(Access::INVOICE.Records(), 1);
+    EXPECT_EQ(Access::INVOICE.CancelAutoInc(), Benign) << "nothing primed: nothing happens";
+    EXPECT_EQ(Access::INVOICE.Records(), 1);
+    EXPECT_EQ(newInvoice("B"), 2);
+}
+
+TEST_F(AccessManagerTest, ReservedRecordIsWrittenBackEvenAfterOtherReadsOfTheFile)
+{
+    ASSERT_EQ(Access::INVOICE.Open(), Benign);
+    newInvoice("A");
+    ASSERT_EQ(Access::INVOICE.PrimeRecord(), Benign);
+    const int number = INV.INVOICENO;
+    const int saved = Access::INVOICE.SaveBuffer();
+    INV.INVOICENO = 1;
+    ASSERT_EQ(Access::INVOICE.TryFetch(INV.InvoiceNo_Key), Benign); // a look-up in between
+    Access::INVOICE.RestoreBuffer(saved);
+    INV.CUSTOMERNO = "NEW";
+    ASSERT_EQ(Access::INVOICE.Insert(), Benign);
+    INV.INVOICENO = 1;
+    ASSERT_EQ(Access::INVOICE.TryFetch(INV.InvoiceNo_Key), Benign);
+    EXPECT_EQ(INV.CUSTOMERNO.view(), "A");
+    INV.INVOICENO = number;
+    ASSERT_EQ(Access::INVOICE.TryFetch(INV.InvoiceNo_Key), Benign);
+    EXPECT_EQ(INV.CUSTOMERNO.view(), "NEW");
+}
+
+TEST_F(AccessManagerTest, FileWithoutNumbersIsAddedAsItStands)
+{
+    ASSERT_EQ(Access::TOTALINV.Open(), Benign);
+    Access::TOTALINV.PrimeRecord();
+    EXPECT_EQ(Access::TOTALINV.Records(), 0) << "nothing is reserved";
+    TOT.RECORDNO = 1;
+    ASSERT_EQ(Access::TOTALINV.Insert(), Benign);
+    Access::TOTALINV.PrimeRecord();
+    TOT.RECORDNO = 1;
+    EXPECT_NE(Access::TOTALINV.Insert(), Benign);
+    EXPECT_EQ(texts().back(), "Adding this record creates a duplicate entry for the key: TOT:RecordNo_Key");
+    EXPECT_NE(Access::TOTALINV.TryInsert(), Benign);
+    EXPECT_EQ(screen.shown().size(), 1u) << "the Try form shows nothing";
+    EXPECT_EQ(Access::TOTALINV.GetError(), Err::DuplicateKey);
+}
+
+TEST_F(AccessManagerTest, UpdateOfARecordChangedMeanwhileFailsAndShowsTheOtherVersion)
+{
+    ASSERT_EQ(Access::CUSTOMER.Open(), Benign);
+    Access::CUSTOMER.PrimeRecord();
+    CUS.CUSTOMERNO = "C1";
+    CUS.COMPANY = "Mine";
+    ASSERT_EQ(Access::CUSTOMER.Insert(), Benign);
+    ASSERT_EQ(Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key), Benign);
+    sqlOn("data/customer.tps", "UPDATE CUSTOMER SET COMPANY='Theirs', _version=_version+1");
+    CUS.COMPANY = "Typed";
+    EXPECT_NE(Access::CUSTOMER.Update(), Benign);
+    EXPECT_EQ(titles().back(), "Record Was Not Updated");
+    EXPECT_EQ(texts().back(), "This record was changed by another station.");
+    EXPECT_EQ(CUS.COMPANY.view(), "Theirs");
+    CUS.COMPANY = "Typed again";
+    EXPECT_EQ(Access::CUSTOMER.Update(), Benign) << "watching starts again from the version shown";
+    ASSERT_EQ(Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key), Benign);
+    EXPECT_EQ(CUS.COMPANY.view(), "Typed again");
+}
+
+TEST_F(AccessManagerTest, SavedPositionAndBufferComeBackAfterNestedReads)
+{
+    ASSERT_EQ(Access::INVOICE.Open(), Benign);
+    for (int i = 0; i < 5; ++i)
+        newInvoice("A");
+    Access::INVOICE.SetStart(INV.InvoiceNo_Key);
+    Access::INVOICE.Next();
+    Access::INVOICE.Next();
+    const int position = Access::INVOICE.SaveFile();
+    const int buffer = Access::INVOICE.SaveBuffer();
+    Access::INVOICE.SetEnd(INV.InvoiceNo_Key);
+    Access::INVOICE.Previous();
+    EXPECT_EQ(INV.INVOICENO, 5);
+    EXPECT_FALSE(Access::INVOICE.EqualBuffer(buffer));
+    Access::INVOICE.RestoreBuffer(buffer);
+    Access::INVOICE.RestoreFile(position);
+    EXPECT_EQ(INV.INVOICENO, 2);
+    ASSERT_EQ(Access::INVOICE.Next(), Benign);
+    EXPECT_EQ(INV.INVOICENO, 3);
+}
+
+TEST_F(AccessManagerTest, ClearKeySetsComponentsToTheEndsOfTheKeyOrder)
+{
+    Access::DESCRIPTION.ClearKey(DES.Quanity_Key, 1, 2, false);
+    EXPECT_LT(DES.DATE, -2000000000);
+    EXPECT_GT(DES.QUANTITY, 1e300) << "the first value of a descending component is its highest";
+    Access::DESCRIPTION.ClearKey(DES.Quanity_Key, 2, 2, true);
+    EXPECT_LT(DES.QUANTITY, -1e300);
+}
+
+namespace {
+// A file manager whose records need a customer number, as forms will have.
+class NeedsNumber : public FileManager
+{
+public:
+    int ValidateField(int fieldNo) override
+    {
+        return fieldNo == Def().fieldIndex("CUSTOMERNO") + 1 && CUS.CUSTOMERNO.blank() ? Notify : Benign;
+    }
+};
+} // namespace
+
+TEST_F(AccessManagerTest, FailedValidationWritesNothing)
+{
+    NeedsNumber customers;
+    customers.Init(FileId::CUSTOMER, Access::CUSTOMER.Buffer(), &errors);
+    ASSERT_EQ(customers.Open(), Benign);
+    clearRecord(customers.Def(), &CUS);
+    int failed = 0;
+    EXPECT_NE(customers.ValidateRecord(&failed), Benign);
+    EXPECT_EQ(failed, 2);
+    EXPECT_NE(customers.Insert(), Benign);
+    EXPECT_EQ(customers.Records(), 0);
+    customers.Close();
+}

@@ -1,0 +1,203 @@
+// What happens to stored data when things go wrong: damaged or foreign files, read-only folders,
+// a failure half-way through a unit of work, a station killed while writing.
+#include "dictionary/files.h"
+#include "dictionary/unitofwork.h"
+#include "tests/support/datafolder.h"
+
+#include <sqlite3.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace dict;
+using namespace testsupport;
+
+namespace {
+
+class DataSafetyTest : public DataFolderTest
+{
+protected:
+    void writeFile(const char *path, const std::string &bytes)
+    {
+        std::filesystem::create_directories("data");
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+};
+
+void sqlOn(const char *path, const char *sql)
+{
+    sqlite3 *db = nullptr;
+    ASSERT_EQ(sqlite3_open(path, &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+    sqlite3_close(db);
+}
+
+} // namespace
+
+TEST_F(DataSafetyTest, GarbageFileIsReportedByNameAndLeftExactlyAsItWas)
+{
+    std::string garbage(5000, '\0');
+    for (std::size_t i = 0; i < garbage.size(); ++i)
+        garbage[i] = static_cast<char>((i * 7919) % 251);
+    writeFile("data/customer.tps", garbage);
+    EXPECT_NE(Access::CUSTOMER.Open(), Benign);
+    ASSERT_FALSE(screen.shown().empty());
+    EXPECT_EQ(titles().back(), "File Access Error");
+    EXPECT_NE(texts().back().find("File (data/customer.tps) could not be opened."), std::string::npos) << texts().back();
+    EXPECT_EQ(screen.halts().size(), 1u) << "a file that cannot be opened ends the program";
+    EXPECT_EQ(fileBytes("data/customer.tps"), garbage);
+    EXPECT_FALSE(Access::CUSTOMER.Opened());
+}
+
+TEST_F(DataSafetyTest, FileOfAnotherLayoutIsReportedAndNeverRecreated)
+{
+    std::filesystem::create_directories("data");
+    sqlOn("data/customer.tps", "CREATE TABLE CUSTOMER (CUSTOMERNO TEXT, NAME TEXT); INSERT INTO CUSTOMER VALUES ('1','x')");
+    const std::string before = fileBytes("data/customer.tps");
+    EXPECT_NE(Access::CUSTOMER.Open(), Benign);
+    EXPECT_EQ(titles().back(), "File Access Error");
+    EXPECT_NE(texts().back().find("Invalid Record Declaration"), std::string::npos) << texts().back();
+    EXPECT_EQ(fileBytes("data/customer.tps"), before);
+
+    sqlOn("data/memos.tps", "CREATE TABLE notes (x TEXT)");
+    const std::string memos = fileBytes("data/memos.tps");
+    EXPECT_NE(Access::MEMOS.Open(), Benign);
+    EXPECT_EQ(fileBytes("data/memos.tps"), memos) << "a database holding other tables is not ours to add to";
+}
+
+TEST_F(DataSafetyTest, DamagedKeysAreRebuiltWithTheRecordsKept)
+{
+    ASSERT_EQ(Access::CUSTOMER.Open(), Benign);
+    Access::CUSTOMER.PrimeRecord();
+    CUS.CUSTOMERNO = "C1";
+    CUS.PHONENO = "555-0100";
+    ASSERT_EQ(Access::CUSTOMER.Insert(), Benign);
+    closeAllFiles();
+    sqlOn("data/customer.tps", "DROP INDEX Phone_Key");
+    ASSERT_EQ(Access::CUSTOMER.Open(), Benign);
+    EXPECT_EQ(titles().front(), "Invalid Key");
+    EXPECT_EQ(Access::CUSTOMER.Records(), 1);
+    Access::CUSTOMER.SetStart(CUS.Phone_Key);
+    EXPECT_EQ(Access::CUSTOMER.Next(), Benign) << "the rebuilt key reads the record";
+}
+
+TEST_F(DataSafetyTest, ReadOnlyFolderFallsBackToReadingWithItsMessage)
+{
+    ASSERT_EQ(Access::CUSTOMER.Open(), Benign);
+    Access::CUSTOMER.PrimeRecord();
+    CUS.CUSTOMERNO = "C1";
+    ASSERT_EQ(Access::CUSTOMER.Insert(), Benign);
+    closeAllFiles();
+    std::filesystem::permissions("data", std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec
+                                             | std::filesystem::perms::group_read | std::filesystem::perms::others_read
+                                             | std::filesystem::perms::group_exec | std::filesystem::perms::others_exec);
+    std::filesystem::permissions("data/customer.tps", std::filesystem::perms::all, std::filesystem::perm_options::remove);
+    std::filesystem::permissions("data/customer.tps", std::filesystem::perms::owner_read | std::filesystem::perms::group_read
+                                                          | std::filesystem::perms::others_read);
+
+    // Permissions do not bind the superuser: check as an ordinary user in a child process.
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::geteuid() == 0 && ::setuid(65534) != 0)
+            ::_exit(10);
+        screen.clear();
+        Access::CUSTOMER.SetLockRecovery(0);
+        if (Access::CUSTOMER.Open() != Benign)
+            ::_exit(11);
+        if (titles() != std::vector<std::string>{"Access Denied"})
+            ::_exit(12);
+        if (texts().front() != "Could not get write access to data/customer.tps so trying read-only.")
+            ::_exit(13);
+        CUS.CUSTOMERNO = "C1";
+        if (Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key) != Benign)
+            ::_exit(14);
+        CUS.COMPANY = "changed";
+        if (Access::CUSTOMER.TryUpdate() == Benign)
+            ::_exit(15);
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    std::filesystem::permissions("data", std::filesystem::perms::owner_all);
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "child failed at step " << WEXITSTATUS(status);
+}
+
+TEST_F(DataSafetyTest, FailureHalfWayThroughAUnitLeavesAllFilesAsTheyWere)
+{
+    FileManager *files[] = {&Access::CUSTOMER, &Access::INVOICE, &Access::FINANCE, &Access::TOTALINV, &Access::STOCK};
+    for (FileManager *f : files)
+        ASSERT_EQ(f->Open(), Benign);
+    TOT.RECORDNO = 1;
+    ASSERT_EQ(Access::TOTALINV.Insert(), Benign);
+    std::vector<std::string> before;
+    for (const char *path : {"data/customer.tps", "data/invoice.tps", "data/finance.tps", "data/totalinv.tps", "data/stock.tps"})
+        before.push_back(fileBytes(path));
+    {
+        UnitOfWork unit{&Access::CUSTOMER, &Access::INVOICE, &Access::FINANCE, &Access::TOTALINV, &Access::STOCK};
+        ASSERT_TRUE(unit.Active());
+        Access::CUSTOMER.PrimeRecord();
+        CUS.CUSTOMERNO = "C1";
+        ASSERT_EQ(Access::CUSTOMER.Insert(), Benign);
+        Access::INVOICE.PrimeRecord();
+        ASSERT_EQ(Access::INVOICE.Insert(), Benign);
+        Access::FINANCE.PrimeRecord();
+        ASSERT_EQ(Access::FINANCE.Insert(), Benign);
+        EXPECT_EQ(Access::FINANCE.Records(), 1) << "the unit sees its own writes";
+        TOT.RECORDNO = 1; // the fourth write fails: a duplicate
+        EXPECT_NE(Access::TOTALINV.Insert(), Benign);
+        // leaving the scope without Commit rolls everything back
+    }
+    EXPECT_EQ(Access::CUSTOMER.Records(), 0);
+    EXPECT_EQ(Access::INVOICE.Records(), 0);
+    EXPECT_EQ(Access::FINANCE.Records(), 0);
+    EXPECT_EQ(Access::TOTALINV.Records(), 1);
+    int i = 0;
+    for (const char *path : {"data/customer.tps", "data/invoice.tps", "data/finance.tps", "data/totalinv.tps", "data/stock.tps"})
+        EXPECT_EQ(fileBytes(path), before[i++]) << path;
+}
+
+TEST_F(DataSafetyTest, CommittedUnitIsOnEveryFile)
+{
+    ASSERT_EQ(Access::CUSTOMER.Open(), Benign);
+    ASSERT_EQ(Access::FINANCE.Open(), Benign);
+    UnitOfWork unit{&Access::CUSTOMER, &Access::FINANCE};
+    Access::CUSTOMER.PrimeRecord();
+    CUS.CUSTOMERNO = "C1";
+    ASSERT_EQ(Access::CUSTOMER.Insert(), Benign);
+    Access::FINANCE.PrimeRecord();
+    FIN.CUSTOMERNO = "C1";
+    ASSERT_EQ(Access::FINANCE.Insert(), Benign);
+    ASSERT_EQ(unit.Commit(), Benign);
+    closeAllFiles();
+    ASSERT_EQ(Access::CUSTOMER.Open(), Benign);
+    ASSERT_EQ(Access::FINANCE.Open(), Benign);
+    EXPECT_EQ(Access::CUSTOMER.Records(), 1);
+    EXPECT_EQ(Access::FINANCE.Records(), 1);
+}
+
+TEST_F(DataSafetyTest, StationKilledWhileWritingLeavesEveryCommittedRecordAndNoHalfUnit)
+{
+    WorkerProcess writer = startWorker(folder, {"write-loop"});
+    ASSERT_GT(writer.pid, 0);
+    long committed = 0;
+    for (int i = 0; i < 60; ++i)
+        committed = std::stol(readLine(writer.output));
+    ::kill(writer.pid, SIGKILL);
+    waitWorker(writer.pid);
+    ::close(writer.output);
+
+    ASSERT_EQ(Access::CUSTOMER.Open(), Benign);
+    ASSERT_EQ(Access::FINANCE.Open(), Benign);
+    const auto customers = Access::CUSTOMER.Records();
+    EXPECT_GE(customers, committed);
+    EXPECT_EQ(Access::FINANCE.Records(), customers) << "each customer was written with its payment or not at all";
+    for (long n = 1; n <= committed; ++n) {
+        CUS.CUSTOMERNO = "K" + std::to_string(n);
+        ASSERT_EQ(Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key), Benign) << n;
+    }
+    EXPECT_TRUE(screen.shown().empty());
+}

@@ -1,0 +1,125 @@
+#include "tests/support/datafolder.h"
+
+#include "framework/reportslib.h"
+
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace testsupport {
+
+void closeAllFiles()
+{
+    for (dict::FileId file : dict::initialisationOrder()) {
+        dict::FileManager &manager = dict::access(file);
+        while (manager.State()->openCount > 0)
+            manager.Close();
+        *manager.State() = dict::FileState{};
+        dict::clearRecord(manager.Def(), manager.Buffer().bytes);
+        if (manager.Buffer().memo)
+            manager.Buffer().memo->clear();
+    }
+}
+
+void DataFolderTest::SetUp()
+{
+    previous_ = std::filesystem::current_path();
+    const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
+    folder = std::filesystem::temp_directory_path()
+             / ("tallyquill-" + std::string(info->test_suite_name()) + "-" + info->name() + "-"
+                + std::to_string(::getpid()));
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    std::filesystem::current_path(folder);
+    errors.Init();
+    errors.setPresenter(&screen);
+    REPORTS::INIT(&errors, nullptr);
+}
+
+void DataFolderTest::TearDown()
+{
+    closeAllFiles();
+    std::filesystem::current_path(previous_);
+    if (!HasFailure())
+        std::filesystem::remove_all(folder);
+    else
+        std::cerr << "kept data folder " << folder << "\n";
+}
+
+std::vector<std::string> DataFolderTest::titles() const
+{
+    std::vector<std::string> out;
+    for (const auto &box : screen.shown())
+        out.push_back(box.title);
+    return out;
+}
+
+std::vector<std::string> DataFolderTest::texts() const
+{
+    std::vector<std::string> out;
+    for (const auto &box : screen.shown())
+        out.push_back(box.text);
+    return out;
+}
+
+std::string fileBytes(const std::filesystem::path &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+WorkerProcess startWorker(const std::filesystem::path &folder, const std::vector<std::string> &args)
+{
+    int pipeFds[2];
+    if (::pipe(pipeFds) != 0)
+        return {-1, -1};
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::dup2(pipeFds[1], STDOUT_FILENO);
+        ::close(pipeFds[0]);
+        ::close(pipeFds[1]);
+        std::vector<std::string> all{TQ_WORKER, folder.string()};
+        all.insert(all.end(), args.begin(), args.end());
+        std::vector<char *> argv;
+        for (std::string &a : all)
+            argv.push_back(a.data());
+        argv.push_back(nullptr);
+        ::execv(TQ_WORKER, argv.data());
+        ::_exit(127);
+    }
+    ::close(pipeFds[1]);
+    return {pid, pipeFds[0]};
+}
+
+std::string readLine(int fd)
+{
+    std::string line;
+    char c;
+    while (::read(fd, &c, 1) == 1 && c != '\n')
+        line += c;
+    return line;
+}
+
+int waitWorker(int pid)
+{
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+WorkerResult runWorker(const std::filesystem::path &folder, const std::vector<std::string> &args)
+{
+    const WorkerProcess p = startWorker(folder, args);
+    std::string output;
+    char buffer[4096];
+    ssize_t n;
+    while ((n = ::read(p.output, buffer, sizeof buffer)) > 0)
+        output.append(buffer, static_cast<std::size_t>(n));
+    ::close(p.output);
+    return {waitWorker(p.pid), output};
+}
+
+} // namespace testsupport

@@ -1,0 +1,58 @@
+// A fresh working folder per test, with the library reporting through a scripted presenter.
+// The folder is kept when the test fails, so it can be looked at.
+#pragma once
+
+#include "dictionary/files.h"
+#include "framework/errorclass.h"
+#include "framework/messagepresenter.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+class DataFolderTest : public ::testing::Test
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Titles of the message boxes shown so far.
+    std::vector<std::string> titles() const;
+    // Texts of the message boxes shown so far.
+    std::vector<std::string> texts() const;
+
+    std::filesystem::path folder;
+    fw::ScriptedPresenter screen;
+    fw::ErrorClass errors;
+
+private:
+    std::filesystem::path previous_;
+};
+
+// Closes every data file however often it was opened, and blanks every record buffer.
+void closeAllFiles();
+
+// Bytes of a file, to prove it was left exactly as it was.
+std::string fileBytes(const std::filesystem::path &path);
+
+// Runs the test worker program with arguments in folder; returns its exit status and output.
+struct WorkerResult {
+    int status;
+    std::string output;
+};
+WorkerResult runWorker(const std::filesystem::path &folder, const std::vector<std::string> &args);
+// Starts the worker without waiting; returns its process id and a descriptor for its output.
+struct WorkerProcess {
+    int pid;
+    int output;
+};
+WorkerProcess startWorker(const std::filesystem::path &folder, const std::vector<std::string> &args);
+// Reads one line of a started worker's output (empty at its end).
+std::string readLine(int fd);
+int waitWorker(int pid);
+
+} // namespace testsupport
