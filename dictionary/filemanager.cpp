@@ -206,7 +206,7 @@ int FileManager::nextNumbers()
         const KeyDef &k = def_->keys[key];
         const KeyComponent &last = k.components.back();
         const FieldDef &field = def_->fields[last.field];
-        auto search = file_->cursor();
+        auto search = file_->cursor(1); // only the highest record is wanted
         int result;
         if (entry.autoNumber == AutoNumber::WholeKey) {
             // The highest value is the last one in key order (the first in a descending key).

@@ -73,7 +73,8 @@ public:
     // Exact read by the key fields of record; fills buffer and current.
     virtual int get(int key, RecordBuffer buffer, Current &current) = 0;
     virtual int reget(Position position, RecordBuffer buffer, Current &current) = 0;
-    virtual std::unique_ptr<Cursor> cursor() = 0;
+    // firstBatch: how many records the first read after positioning fetches ahead.
+    virtual std::unique_ptr<Cursor> cursor(int firstBatch = 16) = 0;
     // The version of the record a cursor last read, for change detection.
     virtual Current currentOf(const Cursor &cursor) const = 0;
 

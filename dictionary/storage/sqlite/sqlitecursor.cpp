@@ -8,19 +8,20 @@
 namespace dict::storage::sqlite {
 
 namespace {
-constexpr int FirstBatch = 16; // a browse page, read at once after positioning
 constexpr int LargestBatch = 1024;
 constexpr auto ReadAheadLife = std::chrono::milliseconds(300);
 } // namespace
 
-SqliteCursor::SqliteCursor(SqliteFile &file)
+SqliteCursor::SqliteCursor(SqliteFile &file, int firstBatch)
     : file_(file)
     , anchorRecord_(file.def().recordSize)
+    , firstBatch_(std::max(1, firstBatch))
+    , batch_(firstBatch_)
 {}
 
 std::unique_ptr<Cursor> SqliteCursor::clone() const
 {
-    auto copy = std::make_unique<SqliteCursor>(file_);
+    auto copy = std::make_unique<SqliteCursor>(file_, firstBatch_);
     copy->key_ = key_;
     copy->anchor_ = anchor_;
     copy->anchorRecord_ = anchorRecord_;
@@ -43,7 +44,7 @@ void SqliteCursor::reset(int key, Anchor anchor)
     nextRow_ = 0;
     filled_ = false;
     exhausted_ = false;
-    batch_ = FirstBatch;
+    batch_ = firstBatch_;
 }
 
 void SqliteCursor::setStart(int key) { reset(key, Anchor::Start); }
@@ -87,7 +88,7 @@ int SqliteCursor::read(bool backwards, RecordBuffer buffer)
 {
     if (!readAheadUsable(backwards)) {
         if (filled_ && rowsBackwards_ != backwards)
-            batch_ = FirstBatch;
+            batch_ = firstBatch_;
         anchorOnLastRow();
     }
     if (nextRow_ == rows_.count) {

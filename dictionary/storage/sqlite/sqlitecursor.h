@@ -12,7 +12,7 @@ namespace dict::storage::sqlite {
 class SqliteCursor final : public Cursor
 {
 public:
-    explicit SqliteCursor(SqliteFile &file);
+    SqliteCursor(SqliteFile &file, int firstBatch);
 
     void setStart(int key) override;
     void setEnd(int key) override;
@@ -46,7 +46,8 @@ private:
     bool rowsBackwards_ = false;
     bool exhausted_ = false;
     bool filled_ = false;
-    int batch_ = 16;
+    int firstBatch_;
+    int batch_;
     std::uint64_t rowsChangeCount_ = 0;
     std::chrono::steady_clock::time_point rowsTime_;
 };

@@ -396,7 +396,7 @@ int SqliteFile::reget(Position position, RecordBuffer buffer, Current &current)
     return fail(rc, true);
 }
 
-std::unique_ptr<Cursor> SqliteFile::cursor() { return std::make_unique<SqliteCursor>(*this); }
+std::unique_ptr<Cursor> SqliteFile::cursor(int firstBatch) { return std::make_unique<SqliteCursor>(*this, firstBatch); }
 
 Current SqliteFile::currentOf(const Cursor &cursor) const
 {

@@ -42,7 +42,7 @@ public:
 
     int get(int key, RecordBuffer buffer, Current &current) override;
     int reget(Position position, RecordBuffer buffer, Current &current) override;
-    std::unique_ptr<Cursor> cursor() override;
+    std::unique_ptr<Cursor> cursor(int firstBatch = 16) override;
     Current currentOf(const Cursor &cursor) const override;
 
     int add(RecordBuffer buffer, Current &current) override;
