@@ -496,6 +496,13 @@ void FileManager::RestoreBuffer(int id)
     saved.erase(saved.begin() + (id - 1), saved.end());
 }
 
+void FileManager::DiscardBuffer(int id)
+{
+    auto &saved = state_->savedBuffers;
+    if (id >= 1 && id <= static_cast<int>(saved.size()))
+        saved.erase(saved.begin() + (id - 1), saved.end());
+}
+
 bool FileManager::EqualBuffer(int savedId)
 {
     const auto &saved = state_->savedBuffers;

@@ -98,6 +98,8 @@ public:
     void RestoreFile(int id);
     int SaveBuffer();
     void RestoreBuffer(int id);
+    // Forgets a saved buffer (and the ones saved after it) without copying it back.
+    void DiscardBuffer(int id);
     storage::Position Position() const { return state_->current.position; }
     int TryReget(storage::Position position);
     // Sequential reading: from the start or end of a key, or from the key value in the buffer.

@@ -39,6 +39,11 @@ public:
     virtual void SetQuickScan(bool on, bool propagate = true);
     virtual int Update(bool fromForm = false);
 
+    // The linking values remembered by Save(), per relation (thread contexts keep their own).
+    using SavedLinks = std::vector<std::vector<std::vector<char>>>;
+    SavedLinks savedLinks() const;
+    void restoreLinks(const SavedLinks &links);
+
     FileManager *Me = nullptr;
     int RelationCount() const { return static_cast<int>(relations_.size()); }
     RelationManager *RelatedAt(int index) const { return relations_[index].other; }
@@ -56,9 +61,6 @@ protected:
 
 private:
     std::vector<storage::Current> children(Relation &relation, bool oldValues);
-    using SavedLinks = std::vector<std::vector<std::vector<char>>>;
-    SavedLinks savedLinks() const;
-    void restoreLinks(const SavedLinks &links);
     int openInPass(int pass, bool cascade);
     int closeInPass(int pass, bool cascade);
     int refuseRestrictedChange();

@@ -3,6 +3,7 @@
 #include "dictionary/filecomponent.h"
 #include "dictionary/files.h"
 #include "framework/errorclass.h"
+#include "framework/framemessages.h"
 
 namespace REPORTS {
 
@@ -16,6 +17,7 @@ struct Library {
     Library()
     {
         ownErrors.Init();
+        ownErrors.AddErrors(fw::frameworkMessages());
         dict::setDictionaryErrors(&ownErrors);
         dict::registerDataFiles();
     }
@@ -36,6 +38,8 @@ void INIT(fw::ErrorClass *errors, fw::INIClass *settings)
 {
     Library &lib = library();
     if (errors) {
+        errors->RemoveErrors(fw::frameworkMessages()); // once, however often it is handed over
+        errors->AddErrors(fw::frameworkMessages());
         lib.errors = errors;
         dict::setDictionaryErrors(errors);
     }

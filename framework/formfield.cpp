@@ -1,0 +1,151 @@
+#include "framework/formfield.h"
+
+#include "dictionary/fieldaccess.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSpinBox>
+#include <QTextEdit>
+
+#include <cstring>
+
+namespace fw {
+
+namespace {
+QString qt(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+std::string utf8(const QString &s) { return s.toUtf8().toStdString(); }
+char *fieldBytes(const dict::FieldRef &f) { return static_cast<char *>(f.record) + f.def->offset; }
+} // namespace
+
+FormField::FormField(QWidget *control, dict::FieldRef field, std::string picture)
+    : control_(control)
+    , field_(field)
+{
+    if (!picture.empty())
+        picture_ = Picture::parse(picture);
+}
+
+FormField::FormField(QWidget *control, dict::Memo *memo)
+    : control_(control)
+    , memo_(memo)
+{}
+
+std::string FormField::fieldText() const
+{
+    if (memo_)
+        return memo_->str();
+    const dict::FieldDef &f = *field_.def;
+    if (f.type == dict::FieldType::String) {
+        const std::string_view value = dict::stringOf(f, field_.record);
+        return picture_ ? picture_->format(value) : std::string(value);
+    }
+    const double value = dict::realOf(f, field_.record);
+    return picture_ ? picture_->format(value) : plainNumber(value);
+}
+
+void FormField::display() const
+{
+    const QString text = qt(fieldText());
+    if (auto *edit = qobject_cast<QLineEdit *>(control_))
+        edit->setText(text);
+    else if (auto *box = qobject_cast<QCheckBox *>(control_))
+        box->setChecked(!memo_ && dict::realOf(*field_.def, field_.record) != 0);
+    else if (auto *plain = qobject_cast<QPlainTextEdit *>(control_))
+        plain->setPlainText(text);
+    else if (auto *rich = qobject_cast<QTextEdit *>(control_))
+        rich->setPlainText(text);
+    else if (auto *combo = qobject_cast<QComboBox *>(control_))
+        combo->setCurrentText(text);
+    else if (auto *spin = qobject_cast<QSpinBox *>(control_))
+        spin->setValue(static_cast<int>(dict::integerOf(*field_.def, field_.record)));
+}
+
+std::string FormField::controlText() const
+{
+    if (auto *edit = qobject_cast<QLineEdit *>(control_))
+        return utf8(edit->text());
+    if (auto *box = qobject_cast<QCheckBox *>(control_))
+        return box->isChecked() ? "1" : "0";
+    if (auto *plain = qobject_cast<QPlainTextEdit *>(control_))
+        return utf8(plain->toPlainText());
+    if (auto *rich = qobject_cast<QTextEdit *>(control_))
+        return utf8(rich->toPlainText());
+    if (auto *combo = qobject_cast<QComboBox *>(control_))
+        return utf8(combo->currentText());
+    if (auto *spin = qobject_cast<QSpinBox *>(control_))
+        return std::to_string(spin->value());
+    return fieldText();
+}
+
+bool FormField::accept(std::string *reason)
+{
+    if (qobject_cast<QCheckBox *>(control_)) {
+        dict::setInteger(*field_.def, field_.record, qobject_cast<QCheckBox *>(control_)->isChecked() ? 1 : 0);
+        return true;
+    }
+    return store(controlText(), reason);
+}
+
+bool FormField::store(std::string_view typed, std::string *reason)
+{
+    if (memo_) {
+        *memo_ = typed;
+        return true;
+    }
+    const dict::FieldDef &f = *field_.def;
+    if (picture_) {
+        const ParseResult read = picture_->deformat(typed);
+        if (!read) {
+            if (reason)
+                *reason = read.error;
+            return false;
+        }
+        const bool textual = picture_->kind() == Picture::Kind::String || picture_->kind() == Picture::Kind::Pattern;
+        if (f.type == dict::FieldType::String)
+            dict::setString(f, field_.record, textual ? read.text : plainNumber(read.number));
+        else
+            dict::setReal(f, field_.record, read.number);
+        return true;
+    }
+    if (f.type == dict::FieldType::String) {
+        dict::setString(f, field_.record, typed);
+        return true;
+    }
+    const std::optional<double> number = typed.find_first_not_of(' ') == std::string_view::npos
+                                             ? std::optional<double>(0)
+                                             : parsePlainNumber(typed);
+    if (!number) {
+        if (reason)
+            *reason = "Please enter a number.";
+        return false;
+    }
+    dict::setReal(f, field_.record, *number);
+    return true;
+}
+
+void FormField::saveHistory()
+{
+    if (memo_) {
+        historyMemo_ = memo_->str();
+        history_.emplace();
+        return;
+    }
+    const char *bytes = fieldBytes(field_);
+    history_.emplace(bytes, bytes + field_.def->size);
+}
+
+bool FormField::restoreHistory()
+{
+    if (!history_)
+        return false;
+    if (memo_)
+        *memo_ = historyMemo_;
+    else
+        std::memcpy(fieldBytes(field_), history_->data(), field_.def->size);
+    display();
+    return true;
+}
+
+} // namespace fw

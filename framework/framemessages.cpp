@@ -1,0 +1,17 @@
+#include "framework/framemessages.h"
+
+#include "dictionary/errorreporter.h"
+#include "framework/messagetable.h"
+
+namespace fw {
+
+const std::vector<std::uint8_t> &frameworkMessages()
+{
+    static const MessageDef defs[] = {
+        {FrameMsg::InvalidEntry, dict::Notify, "Invalid Entry", "%Message"},
+    };
+    static const std::vector<std::uint8_t> block = buildErrorBlock(defs);
+    return block;
+}
+
+} // namespace fw

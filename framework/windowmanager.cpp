@@ -1,0 +1,675 @@
+#include "framework/windowmanager.h"
+
+#include "dictionary/runtimeerror.h"
+#include "framework/browseclass.h"
+#include "framework/errorclass.h"
+#include "framework/framemessages.h"
+#include "framework/iniclass.h"
+#include "framework/reportslib.h"
+#include "framework/threadcontext.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScreen>
+
+namespace fw {
+
+namespace {
+
+QPointer<QMdiArea> &area()
+{
+    static QPointer<QMdiArea> mdi;
+    return mdi;
+}
+
+// Makes a procedure's thread context current before any of its window's objects takes an event.
+class ContextDispatcher : public QObject
+{
+public:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::ChildAdded || event->type() == QEvent::ChildRemoved)
+            return false;
+        for (QObject *o = watched; o; o = o->parent()) {
+            if (auto *window = qobject_cast<ProcedureWindow *>(o)) {
+                if (window->manager() && window->manager()->context())
+                    window->manager()->context()->makeCurrent();
+                break;
+            }
+        }
+        return false;
+    }
+};
+
+void installDispatcher()
+{
+    static ContextDispatcher *dispatcher = nullptr;
+    if (!dispatcher && qApp) {
+        dispatcher = new ContextDispatcher;
+        qApp->installEventFilter(dispatcher);
+    }
+}
+
+ErrorClass &errors() { return REPORTS::Errors(); }
+
+} // namespace
+
+WindowManager::WindowManager() = default;
+
+WindowManager::~WindowManager()
+{
+    if (window_) {
+        window_->detach();
+        QWidget *top = window_->parentWidget() && qobject_cast<QMdiSubWindow *>(window_->parentWidget())
+                           ? window_->parentWidget()
+                           : window_;
+        top->deleteLater();
+    }
+}
+
+void WindowManager::setMdiArea(QMdiArea *mdi) { area() = mdi; }
+QMdiArea *WindowManager::mdiArea() { return area(); }
+
+WindowManager *WindowManager::active()
+{
+    QWidget *w = QApplication::activeWindow();
+    if (auto *procedure = qobject_cast<ProcedureWindow *>(w))
+        return procedure->manager();
+    if (area() && area()->activeSubWindow())
+        if (auto *procedure = qobject_cast<ProcedureWindow *>(area()->activeSubWindow()->widget()))
+            return procedure->manager();
+    return nullptr;
+}
+
+// --- life cycle -------------------------------------------------------------------------------
+
+int WindowManager::Init()
+{
+    installDispatcher();
+    if (!context_)
+        context_ = ThreadContext::current();
+    Request = GlobalRequest;
+    OriginalRequest = Request;
+    Response = NoResponse;
+    dead_ = false;
+    if (!procedureName.empty()) {
+        errors().SetProcedureName(procedureName);
+        procedureNamed_ = true;
+    }
+    return dict::Benign;
+}
+
+ProcedureWindow *WindowManager::CreateWindow(const QString &title)
+{
+    if (!window_) {
+        parentWindow_ = QApplication::activeWindow();
+        window_ = new ProcedureWindow(this, started_ ? nullptr : parentWindow_.data());
+        window_->setWindowTitle(title);
+        window_->setObjectName(QString::fromStdString(procedureName));
+        if (!started_)
+            window_->setWindowFlag(Qt::Dialog);
+    }
+    return window_;
+}
+
+int WindowManager::Open()
+{
+    if (!window_)
+        CreateWindow(QString::fromStdString(procedureName));
+    if (const int primed = PrimeUpdate(); primed != dict::Benign || dead_)
+        return primed == dict::Benign ? dict::Notify : primed;
+    Display();
+    if (started_ && area()) {
+        QMdiSubWindow *sub = area()->addSubWindow(window_);
+        sub->setAttribute(Qt::WA_DeleteOnClose);
+        RestoreWindow();
+        sub->show();
+    } else {
+        if (!started_)
+            window_->setWindowModality(Qt::ApplicationModal);
+        RestoreWindow();
+        window_->show();
+    }
+    window_->activateWindow();
+    opened_ = true;
+    return dict::Benign;
+}
+
+void WindowManager::handleOpened()
+{
+    TakeWindowEvent(WindowEvent::OpenWindow);
+}
+
+void WindowManager::Ask()
+{
+    if (dead_ || !window_ || started_)
+        return;
+    loop_ = std::make_unique<QEventLoop>();
+    connect(window_, &ProcedureWindow::closed, loop_.get(), &QEventLoop::quit);
+    if (window_->isVisible())
+        loop_->exec();
+    loop_.reset();
+}
+
+int WindowManager::Run()
+{
+    ThreadContext *caller = ThreadContext::current();
+    context_ = caller;
+    if (Init() == dict::Benign && !dead_)
+        Ask();
+    Kill();
+    caller->makeCurrent(); // other windows may have had events meanwhile
+    const int result = Response != NoResponse ? Response : RequestCancelled;
+    GlobalResponse = static_cast<dict::BYTE>(result);
+    return result;
+}
+
+int WindowManager::Run(int, int) { return RequestCancelled; }
+
+void WindowManager::Start()
+{
+    started_ = true;
+    ownContext_ = std::make_unique<ThreadContext>();
+    context_ = ownContext_.get();
+    ContextScope scope(context_);
+    if (Init() != dict::Benign || dead_ || !window_) {
+        Kill();
+        deleteLater();
+        return;
+    }
+    connect(window_, &ProcedureWindow::closed, this, [this] {
+        ContextScope own(context_);
+        Kill();
+        deleteLater();
+    });
+}
+
+int WindowManager::Kill()
+{
+    for (auto &[file, id] : updateFiles_)
+        file->DiscardBuffer(id);
+    updateFiles_.clear();
+    if (Primary && primarySaved_)
+        Primary->Me->DiscardBuffer(primarySaved_);
+    primarySaved_ = 0;
+    if (window_ && opened_)
+        SaveWindow();
+    if (procedureNamed_) {
+        errors().SetProcedureName();
+        procedureNamed_ = false;
+    }
+    return dict::Benign;
+}
+
+// --- settings file ------------------------------------------------------------------------------
+
+void WindowManager::RestoreWindow()
+{
+    INIClass *ini = REPORTS::Settings();
+    if (!ini || procedureName.empty() || !window_)
+        return;
+    WindowPlacement placement;
+    QWidget *top = window_->parentWidget() && qobject_cast<QMdiSubWindow *>(window_->parentWidget())
+                       ? window_->parentWidget()
+                       : window_;
+    placement.x = top->x();
+    placement.y = top->y();
+    placement.width = top->width();
+    placement.height = top->height();
+    placement.resizable = Resizable;
+    if (!ini->FetchWindow(procedureName, placement))
+        return;
+    top->move(placement.x, placement.y);
+    if (Resizable)
+        top->resize(placement.width, placement.height);
+    if (placement.maximized)
+        top->showMaximized();
+}
+
+void WindowManager::SaveWindow()
+{
+    INIClass *ini = REPORTS::Settings();
+    if (!ini || procedureName.empty() || !window_)
+        return;
+    QWidget *top = window_->parentWidget() && qobject_cast<QMdiSubWindow *>(window_->parentWidget())
+                       ? window_->parentWidget()
+                       : window_;
+    WindowPlacement placement;
+    placement.maximized = top->isMaximized();
+    placement.minimized = top->isMinimized();
+    placement.x = top->x();
+    placement.y = top->y();
+    placement.width = top->width();
+    placement.height = top->height();
+    placement.resizable = Resizable;
+    ini->UpdateWindow(procedureName, placement);
+}
+
+// --- set-up -------------------------------------------------------------------------------------
+
+void WindowManager::AddItem(QAbstractButton *button, int response)
+{
+    buttons_.emplace_back(button, response);
+    connectButton(button);
+}
+
+void WindowManager::AddItem(BrowseClass *browse) { browses_.push_back(browse); }
+
+void WindowManager::AddUpdateFile(dict::FileManager *file) { updateFiles_.emplace_back(file, 0); }
+
+FormField &WindowManager::AddField(QWidget *control, dict::FieldRef field, std::string picture)
+{
+    fields_.push_back(std::make_unique<FormField>(control, field, std::move(picture)));
+    connectField(*fields_.back());
+    return *fields_.back();
+}
+
+FormField &WindowManager::AddField(QWidget *control, dict::Memo *memo)
+{
+    fields_.push_back(std::make_unique<FormField>(control, memo));
+    connectField(*fields_.back());
+    return *fields_.back();
+}
+
+void WindowManager::connectButton(QAbstractButton *button)
+{
+    if (button->property("tq.connected").toBool())
+        return;
+    button->setProperty("tq.connected", true);
+    connect(button, &QAbstractButton::clicked, this, [this, button] { TakeAccepted(button); });
+}
+
+void WindowManager::connectField(FormField &field)
+{
+    if (auto *edit = qobject_cast<QLineEdit *>(field.control()))
+        connect(edit, &QLineEdit::editingFinished, this, [this, edit] {
+            if (!closing_)
+                TakeAccepted(edit);
+        });
+}
+
+FormField *WindowManager::fieldOf(QWidget *control)
+{
+    for (auto &f : fields_)
+        if (f->control() == control)
+            return f.get();
+    return nullptr;
+}
+
+void WindowManager::AddHistoryField(QWidget *control)
+{
+    if (FormField *f = fieldOf(control))
+        history_.push_back(f);
+}
+
+void WindowManager::SaveHistory()
+{
+    for (FormField *f : history_)
+        f->saveHistory();
+}
+
+void WindowManager::RestoreField(QWidget *control)
+{
+    for (FormField *f : history_)
+        if (f->control() == control)
+            f->restoreHistory();
+}
+
+void WindowManager::handleHistoryKey()
+{
+    if (HistoryKey && window_)
+        RestoreField(window_->focusWidget());
+}
+
+void WindowManager::Display()
+{
+    for (auto &f : fields_)
+        f->display();
+}
+
+void WindowManager::Update()
+{
+    for (auto &f : fields_)
+        f->accept();
+}
+
+void WindowManager::PrimeFields() {}
+void WindowManager::SetAlerts() {}
+
+// --- events -------------------------------------------------------------------------------------
+
+void WindowManager::PostCompleted()
+{
+    if (window_)
+        QCoreApplication::postEvent(window_, new ProcedureEvent(ProcedureEvent::Completed));
+}
+
+void WindowManager::PostClose()
+{
+    if (window_)
+        QCoreApplication::postEvent(window_, new ProcedureEvent(ProcedureEvent::CloseWindow));
+}
+
+void WindowManager::handleEvent(const ProcedureEvent &event)
+{
+    switch (event.kind) {
+    case ProcedureEvent::Completed: TakeWindowEvent(WindowEvent::Completed); break;
+    case ProcedureEvent::CloseWindow: {
+        QWidget *top = window_->parentWidget() && qobject_cast<QMdiSubWindow *>(window_->parentWidget())
+                           ? window_->parentWidget()
+                           : window_;
+        top->close();
+        break;
+    }
+    case ProcedureEvent::Navigate: TakeNavigation(event.code); break;
+    case ProcedureEvent::Notify: TakeNotify(event.code); break;
+    }
+}
+
+bool WindowManager::handleClose()
+{
+    if (dead_)
+        return true;
+    closing_ = true;
+    const bool close = TakeWindowEvent(WindowEvent::CloseWindow) == dict::Benign;
+    closing_ = false;
+    if (close)
+        dead_ = true;
+    return close;
+}
+
+void WindowManager::handleActivation(bool isActive)
+{
+    TakeWindowEvent(isActive ? WindowEvent::GainFocus : WindowEvent::LoseFocus);
+}
+
+int WindowManager::TakeWindowEvent(WindowEvent event)
+{
+    switch (event) {
+    case WindowEvent::CloseWindow: return TakeCloseEvent();
+    case WindowEvent::OpenWindow:
+        if (FirstField)
+            FirstField->setFocus();
+        break;
+    case WindowEvent::LoseFocus: refreshNeeded_ = true; break;
+    case WindowEvent::GainFocus:
+        if (refreshNeeded_ && AutoRefresh) {
+            refreshNeeded_ = false;
+            Reset(true); // shows what other windows changed meanwhile
+        }
+        break;
+    case WindowEvent::Completed: return TakeCompleted();
+    case WindowEvent::Timer: break;
+    }
+    return dict::Benign;
+}
+
+void WindowManager::Reset(bool force)
+{
+    for (BrowseClass *browse : browses_)
+        browse->ResetFromFile(force);
+}
+
+int WindowManager::TakeAccepted(QWidget *control)
+{
+    if (FormField *field = fieldOf(control)) {
+        std::string reason;
+        if (!field->accept(&reason)) {
+            lastRejection_ = reason;
+            return TakeRejected(control);
+        }
+        return TakeFieldEvent(control);
+    }
+    for (auto &[button, response] : buttons_) {
+        if (button == control) {
+            SetResponse(response);
+            return dict::Benign;
+        }
+    }
+    if (control && control == OkControl) {
+        if ((Request == InsertRecord || Request == ChangeRecord) && !validateAll())
+            return dict::Notify;
+        PostCompleted();
+    }
+    return dict::Benign;
+}
+
+int WindowManager::TakeFieldEvent(QWidget *) { return dict::Benign; }
+int WindowManager::TakeNewSelection(QWidget *) { return dict::Benign; }
+int WindowManager::TakeSelected(QWidget *) { return dict::Benign; }
+
+int WindowManager::TakeRejected(QWidget *control)
+{
+    if (rejecting_)
+        return dict::Notify;
+    rejecting_ = true;
+    QApplication::beep();
+    errors().ThrowMessage(FrameMsg::InvalidEntry, lastRejection_.empty() ? "This value cannot be used here." : lastRejection_);
+    if (control) {
+        control->setFocus();
+        if (auto *edit = qobject_cast<QLineEdit *>(control))
+            edit->selectAll();
+    }
+    rejecting_ = false;
+    return dict::Notify;
+}
+
+bool WindowManager::validateAll()
+{
+    for (auto &f : fields_) {
+        std::string reason;
+        if (!f->accept(&reason)) {
+            lastRejection_ = reason;
+            TakeRejected(f->control());
+            return false;
+        }
+    }
+    return true;
+}
+
+void WindowManager::SetResponse(int code)
+{
+    Response = code;
+    if (code == RequestCancelled)
+        VCRRequest = 0;
+    PostClose();
+}
+
+int WindowManager::TakeNavigation(int code)
+{
+    if (code == Nav::History) {
+        handleHistoryKey();
+        return dict::Benign;
+    }
+    if (!Primary)
+        return dict::Notify;
+    const bool allowed = (Request == InsertRecord && (code == Nav::Insert || code == Nav::Down))
+                         || (Request == ChangeRecord
+                             && (code == Nav::Insert || (code >= Nav::Bottom && code <= Nav::Up)));
+    if (!allowed)
+        return dict::Notify;
+    VCRRequest = code;
+    if (!validateAll()) {
+        VCRRequest = 0;
+        return dict::Notify;
+    }
+    PostCompleted();
+    return dict::Benign;
+}
+
+int WindowManager::TakeNotify(int) { return dict::Benign; }
+
+// --- the update-form protocol -----------------------------------------------------------------
+
+int WindowManager::PrimeUpdate()
+{
+    if (!Primary)
+        return dict::Benign;
+    Primary->Save();
+    for (auto &[file, id] : updateFiles_)
+        id = file->SaveBuffer();
+    if (Request == DeleteRecord && (DeleteAction == 2 || DeleteAction == 4)) {
+        Response = Primary->Delete(DeleteAction == 2) == dict::Benign ? RequestCompleted : RequestCancelled;
+        dead_ = true;
+        return dict::Notify;
+    }
+    PrimeFields();
+    primarySaved_ = Primary->Me->SaveBuffer();
+    return dict::Benign;
+}
+
+bool WindowManager::recordChanged()
+{
+    Update();
+    return primarySaved_ && !Primary->Me->EqualBuffer(primarySaved_);
+}
+
+int WindowManager::TakeCompleted()
+{
+    SaveHistory();
+    if (!Primary) {
+        SetResponse(RequestCompleted);
+        return dict::Benign;
+    }
+    switch (Request) {
+    case InsertRecord: return completeInsert();
+    case ChangeRecord: return completeChange();
+    case DeleteRecord: return completeDelete();
+    default: SetResponse(RequestCompleted); return dict::Benign;
+    }
+}
+
+int WindowManager::completeInsert()
+{
+    Update();
+    if (Primary->Me->Insert() != dict::Benign) {
+        VCRRequest = 0;
+        if (FirstField)
+            FirstField->setFocus();
+        return dict::Notify;
+    }
+    int action = InsertAction;
+    if (action == 4)
+        action = errors().Throw(3) == dict::Benign ? 3 : 2; // "Record Added": add another?
+    if (action != 3 || VCRRequest != 0) {
+        SetResponse(RequestCompleted);
+        return dict::Benign;
+    }
+    return primeNextInsert();
+}
+
+int WindowManager::primeNextInsert()
+{
+    lastInserted_ = Primary->Me->Position();
+    insertedMore_ = true;
+    for (auto &[file, id] : updateFiles_) {
+        file->RestoreBuffer(id);
+        id = file->SaveBuffer();
+    }
+    if (Primary->Me->DiscardBuffer(primarySaved_), Primary->Me->PrimeRecord() != dict::Benign) {
+        primarySaved_ = 0;
+        SetResponse(RequestCompleted);
+        return dict::Notify;
+    }
+    PrimeFields();
+    primarySaved_ = Primary->Me->SaveBuffer();
+    Response = RequestCancelled;
+    Display();
+    if (FirstField)
+        FirstField->setFocus();
+    return dict::Benign;
+}
+
+int WindowManager::completeChange()
+{
+    for (;;) {
+        if (!recordChanged()) {
+            if (AutoToolbar && VCRRequest == 0)
+                Response = RequestCompleted;
+            PostClose();
+            return dict::Benign;
+        }
+        if (Primary->Update(true) == dict::Benign) {
+            SetResponse(RequestCompleted);
+            return dict::Benign;
+        }
+        const int error = Primary->Me->GetError();
+        VCRRequest = 0;
+        if (error == dict::Err::ChangedByOther) {
+            // The other station's version is in the buffer now; the user decides again.
+            Primary->Me->DiscardBuffer(primarySaved_);
+            primarySaved_ = Primary->Me->SaveBuffer();
+            Display();
+        }
+        if (error == dict::Err::ChangedByOther || error == dict::Err::DuplicateKey || error == dict::Err::None) {
+            if (FirstField)
+                FirstField->setFocus();
+            return dict::Notify;
+        }
+        const int answer = errors().Message(dict::Msg::UpdateError, dict::ButtonYes | dict::ButtonNo | dict::ButtonCancel,
+                                            dict::ButtonCancel);
+        if (answer == dict::ButtonNo) {
+            SetResponse(RequestCancelled);
+            return dict::Notify;
+        }
+        if (answer != dict::ButtonYes)
+            return dict::Notify;
+    }
+}
+
+int WindowManager::completeDelete()
+{
+    const int result = Primary->Delete(DeleteAction == 2);
+    if (result == dict::Benign)
+        SetResponse(RequestCompleted);
+    else if (result != dict::Cancel)
+        SetResponse(RequestCancelled);
+    return result;
+}
+
+int WindowManager::TakeCloseEvent()
+{
+    if (!Primary)
+        return dict::Benign;
+    if (Response != RequestCompleted && (Request == InsertRecord || Request == ChangeRecord) && CancelAction != 0
+        && recordChanged()) {
+        if (CancelAction == 3) {
+            const int answer = errors().Message(dict::Msg::SaveRecord, dict::ButtonYes | dict::ButtonNo | dict::ButtonCancel,
+                                                dict::ButtonCancel);
+            if (answer == dict::ButtonYes) {
+                if (validateAll())
+                    PostCompleted();
+                return dict::Notify;
+            }
+            if (answer != dict::ButtonNo) {
+                if (FirstField)
+                    FirstField->setFocus();
+                return dict::Notify;
+            }
+        } else if (CancelAction == 1) {
+            PostCompleted();
+            return dict::Notify;
+        } else if (CancelAction == 2 && errors().Throw(dict::Msg::ConfirmCancel) != dict::Benign) {
+            return dict::Notify;
+        }
+    }
+    if (OriginalRequest == InsertRecord && Response != RequestCompleted) {
+        if (Primary->CancelAutoInc() != dict::Benign)
+            return dict::Notify;
+        if (insertedMore_) {
+            // The records added before stay: the browse shows the last of them.
+            Response = RequestCompleted;
+            Primary->Me->TryReget(lastInserted_);
+        }
+    }
+    if (Response == NoResponse)
+        Response = RequestCancelled;
+    return dict::Benign;
+}
+
+} // namespace fw

@@ -1,0 +1,164 @@
+// The window manager of one procedure window: its life cycle (Init, Ask, Kill), the dispatch of
+// window and control events to overridable hooks, and the update-form protocol (insert, change
+// and delete requests, OK and Cancel, field history, navigation requests from the toolbar).
+//
+// A procedure is a class derived from WindowManager. It is either called (Run(): its window is
+// modal and shares its caller's thread context, and Run returns the response) or started
+// (Start(): its window opens beside the others with a thread context of its own).
+#pragma once
+
+#include "dictionary/relationmanager.h"
+#include "framework/formfield.h"
+#include "framework/globalcodes.h"
+#include "framework/procedurewindow.h"
+
+#include <QPointer>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class QAbstractButton;
+class QEventLoop;
+class QMdiArea;
+
+namespace fw {
+
+class BrowseClass;
+class ThreadContext;
+
+enum class WindowEvent { OpenWindow, CloseWindow, LoseFocus, GainFocus, Completed, Timer };
+
+class WindowManager : public QObject
+{
+    Q_OBJECT
+public:
+    WindowManager();
+    ~WindowManager() override;
+
+    // Virtual operations, in the order of the framework's slots. Results are levels (0 go on).
+    virtual void Ask();
+    virtual int Init();
+    virtual int Kill();
+    virtual int Open();
+    virtual void PrimeFields();
+    virtual int PrimeUpdate();
+    virtual void Reset(bool force = false);
+    virtual void RestoreField(QWidget *control);
+    virtual int Run();
+    // Runs procedure number with a request (browses run their update form); cancelled here.
+    virtual int Run(int number, int request);
+    virtual void SetAlerts();
+    virtual void SetResponse(int code);
+    virtual int TakeAccepted(QWidget *control);
+    virtual int TakeCompleted();
+    virtual int TakeCloseEvent();
+    virtual int TakeFieldEvent(QWidget *control);
+    virtual int TakeNewSelection(QWidget *control);
+    virtual int TakeRejected(QWidget *control);
+    virtual int TakeSelected(QWidget *control);
+    virtual int TakeWindowEvent(WindowEvent event);
+    // Copies every bound control into its field.
+    virtual void Update();
+    // A toolbar navigation button pressed while this window is active.
+    virtual int TakeNavigation(int code);
+    // A numbered notification posted to this window (frame and browse messages).
+    virtual int TakeNotify(int number);
+
+    // Opens the procedure beside the others, in a thread context of its own. The object deletes
+    // itself once its window has closed and Kill has run.
+    void Start();
+
+    // Set-up.
+    void AddItem(QAbstractButton *button, int response);
+    void AddItem(BrowseClass *browse);
+    void AddUpdateFile(dict::FileManager *file);
+    FormField &AddField(QWidget *control, dict::FieldRef field, std::string picture = {});
+    FormField &AddField(QWidget *control, dict::Memo *memo);
+    // Registers a bound control for the field history (the Ditto key, Ctrl+').
+    void AddHistoryField(QWidget *control);
+    void SaveHistory();
+    void PostCompleted();
+    void PostClose();
+    // Field to control for every bound control.
+    void Display();
+    FormField *fieldOf(QWidget *control);
+
+    ProcedureWindow *window() const { return window_; }
+    // The window's procedure name, as error messages and the settings file name it.
+    std::string procedureName;
+
+    int Request = NoRequest;
+    int OriginalRequest = NoRequest;
+    int Response = NoResponse;
+    dict::RelationManager *Primary = nullptr;
+    QWidget *FirstField = nullptr;
+    QAbstractButton *OkControl = nullptr;
+    QAbstractButton *CancelControl = nullptr;
+    bool HistoryKey = true;
+    int InsertAction = 2;
+    int ChangeAction = 1;
+    int DeleteAction = 2;
+    int CancelAction = 3;
+    bool AutoRefresh = true;
+    bool AutoToolbar = true;
+    bool Resizable = true;
+
+    bool opened() const { return opened_; }
+    bool dead() const { return dead_; }
+    ThreadContext *context() const { return context_; }
+
+    // Where started procedures open; without one they open as windows of their own.
+    static void setMdiArea(QMdiArea *area);
+    static QMdiArea *mdiArea();
+    // The window manager of the active procedure window, if any.
+    static WindowManager *active();
+
+    // Called by the procedure window.
+    void handleOpened();
+    bool handleClose();
+    void handleActivation(bool active);
+    void handleEvent(const ProcedureEvent &event);
+    void handleHistoryKey();
+
+protected:
+    // Creates the procedure window (a derived Init builds its controls into it).
+    ProcedureWindow *CreateWindow(const QString &title);
+    void connectButton(QAbstractButton *button);
+    void connectField(FormField &field);
+    void RestoreWindow();
+    void SaveWindow();
+    bool recordChanged();
+
+private:
+    int completeInsert();
+    int completeChange();
+    int completeDelete();
+    bool validateAll();
+    int primeNextInsert();
+    void closed();
+
+    ProcedureWindow *window_ = nullptr;
+    QPointer<QWidget> parentWindow_;
+    std::vector<std::unique_ptr<FormField>> fields_;
+    std::vector<FormField *> history_;
+    std::vector<std::pair<QAbstractButton *, int>> buttons_;
+    std::vector<BrowseClass *> browses_;
+    std::vector<std::pair<dict::FileManager *, int>> updateFiles_;
+    int primarySaved_ = 0;
+    dict::storage::Position lastInserted_ = 0;
+    bool insertedMore_ = false;
+    bool opened_ = false;
+    bool dead_ = false;
+    bool refreshNeeded_ = false;
+    bool closing_ = false;
+    bool started_ = false;
+    bool procedureNamed_ = false;
+    bool rejecting_ = false;
+    std::string lastRejection_;
+    std::unique_ptr<ThreadContext> ownContext_;
+    ThreadContext *context_ = nullptr;
+    std::unique_ptr<QEventLoop> loop_;
+};
+
+} // namespace fw
