@@ -14,7 +14,9 @@ std::string_view clipped(std::string_view text)
 
 namespace {
 bool isContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
-char upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+// Folds to lower case, as the storage's NOCASE collation does, so both agree on where
+// [ \\ ] ^ _ ` sort against letters.
+char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 } // namespace
 
 std::size_t utf8Fit(std::string_view text, std::size_t maxBytes)
@@ -33,8 +35,8 @@ int compareNoCase(std::string_view a, std::string_view b)
     b = clipped(b);
     const std::size_t n = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < n; ++i) {
-        const auto ca = static_cast<unsigned char>(upper(a[i]));
-        const auto cb = static_cast<unsigned char>(upper(b[i]));
+        const auto ca = static_cast<unsigned char>(lower(a[i]));
+        const auto cb = static_cast<unsigned char>(lower(b[i]));
         if (ca != cb)
             return ca < cb ? -1 : 1;
     }

@@ -23,7 +23,8 @@ std::string_view clipped(std::string_view text);
 // The longest prefix of text that fits in maxBytes without cutting a UTF-8 character.
 std::size_t utf8Fit(std::string_view text, std::size_t maxBytes);
 
-// Case-insensitive (ASCII letters) comparison of clipped values, as keys compare strings.
+// Case-insensitive (ASCII letters, folded to lower case) comparison of clipped values, in the
+// order the keys sort strings.
 int compareNoCase(std::string_view a, std::string_view b);
 
 // STRING(n): n bytes, padded with blanks on the right; a longer value is cut at a character boundary.

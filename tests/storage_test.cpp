@@ -52,6 +52,7 @@ TEST(FieldTypes, StringsArePaddedCutAtCharactersAndCompareWithoutTrailingBlanks)
     EXPECT_EQ(s.view(), "\xe2\x82\xac");
     EXPECT_EQ(compareNoCase("Smith", "SMITH  "), 0);
     EXPECT_LT(compareNoCase("AB", "AB!"), 0);
+    EXPECT_GT(compareNoCase("Z", "_"), 0) << "letters fold to lower case, as the files sort them";
 }
 
 TEST(FieldTypes, MemoHoldsAtMostFiveHundredCharacters)
@@ -116,6 +117,23 @@ TEST_F(KeysTest, StringKeysIgnoreCaseAndTrailingBlanks)
     EXPECT_NE(Access::CUSTOMER.Insert(), Benign);
     EXPECT_EQ(titles().back(), "Duplicate Key Error");
     EXPECT_EQ(texts().back(), "Adding this record creates a duplicate entry for the key: CUS:CustomerNo_Key");
+}
+
+TEST_F(KeysTest, KeyOrderOfStringsAgreesWithTheProgramsOwnComparison)
+{
+    ASSERT_EQ(Access::CUSTOMER.Open(), Benign);
+    for (const char *number : {"Zed", "_under", "abc", "[x", "ABD", "a"}) {
+        Access::CUSTOMER.PrimeRecord();
+        CUS.CUSTOMERNO = number;
+        ASSERT_EQ(Access::CUSTOMER.Insert(), Benign);
+    }
+    std::vector<std::string> order;
+    Access::CUSTOMER.SetStart(CUS.CustomerNo_Key);
+    while (Access::CUSTOMER.Next() == Benign)
+        order.push_back(CUS.CUSTOMERNO.str());
+    ASSERT_EQ(order.size(), 6u);
+    for (std::size_t i = 1; i < order.size(); ++i)
+        EXPECT_LT(compareNoCase(order[i - 1], order[i]), 0) << order[i - 1] << " before " << order[i];
 }
 
 TEST_F(KeysTest, MixedDirectionKeyOrdersEachComponentItsOwnWay)
