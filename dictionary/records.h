@@ -96,7 +96,7 @@ struct INVOICERecord {
     BYTE CREDITCHECK; // credit-check flag
     BYTE REBILL; // 1 = recurring (re-billed)
     BYTE CHECKINVOICE; // check flag
-    String<1> REBILLCYCLE; // re-bill cycle code ("M" monthly and others, Part 3.6)
+    String<1> REBILLCYCLE; // re-bill cycle code ("M" monthly, "Q" quarterly, "S" semi-annual, "A" annual)
     String<50> TAXINFO; // tax description printed on the document
 };
 
@@ -422,7 +422,7 @@ struct SETUPRecord {
     SHORT LABELTYPE; // customer address label stock: 4144, 8160 or 8161
     SHORT LABEL1TYPE; // customer shipping label stock: 8163 or 8164
     String<5> DATENAME; // date picture: "@d2b" (mm/dd/yyyy), "@d6b" (dd/mm/yyyy) or "@d10b" (yyyy/mm/dd)
-    BYTE CURRENCYTYPE; // money display format 1-12 (Part 1.3)
+    BYTE CURRENCYTYPE; // money display format 1-12
     String<35> EMAILADDRESS; // e-mail address
     String<20> COMPANYHEADER; // company header text
     String<15> PAPERSIZE; // paper size name: "PAPER:LETTER", "PAPER:A4" or "PAPER:A4SMALL"

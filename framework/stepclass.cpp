@@ -37,7 +37,7 @@ double finiteOf(double number)
     return std::clamp(number, -largest, largest);
 }
 
-char upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 } // namespace
 
@@ -209,9 +209,12 @@ void StepStringClass::Init(unsigned flags)
     digit_.fill(0);
     for (int c = 0; c < 256; ++c) {
         const auto byte = static_cast<unsigned char>(c);
-        // Upper-casing leaves no lower-case letter to count, so they would only waste digits.
+        // Keys fold letters to lower case: upper-case letters never occur in a folded value, and
+        // a lower-case letter stands for both.
+        if (!caseSensitive_ && byte >= 'A' && byte <= 'Z')
+            continue;
         const bool folded = !caseSensitive_ && byte >= 'a' && byte <= 'z';
-        if (folded || !inAlphabet(byte, flags))
+        if (!inAlphabet(byte, flags) && !(folded && inAlphabet(static_cast<unsigned char>(byte - 'a' + 'A'), flags)))
             continue;
         chars_.push_back(static_cast<char>(byte));
         digit_[byte] = static_cast<std::uint8_t>(chars_.size());
@@ -227,7 +230,7 @@ std::int64_t StepStringClass::numberOf(std::string_view text) const
     for (int i = 0; i < KeyDigits; ++i) {
         char c = i < static_cast<int>(text.size()) ? text[i] : ' ';
         if (!caseSensitive_)
-            c = upper(c);
+            c = lower(c);
         number = number * base + digit_[static_cast<unsigned char>(c)];
     }
     return number;

@@ -8,6 +8,7 @@
 
 using namespace dict;
 using testsupport::DataFolderTest;
+using testsupport::sqlOn;
 
 namespace {
 
@@ -32,14 +33,6 @@ protected:
     }
 };
 
-// Another station's write, made behind the managers' backs.
-void sqlOn(const char *path, const char *sql)
-{
-    sqlite3 *db = nullptr;
-    ASSERT_EQ(sqlite3_open(path, &db), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
-    sqlite3_close(db);
-}
 
 } // namespace
 

@@ -157,7 +157,7 @@ TEST(StepString, AlphabetsFromCharacterClasses)
 {
     StepStringClass folded;
     folded.Init(StepStringClass::Letters | StepStringClass::Digits);
-    EXPECT_EQ(folded.alphabet(), "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    EXPECT_EQ(folded.alphabet(), "0123456789abcdefghijklmnopqrstuvwxyz") << "keys fold letters to lower case";
 
     StepStringClass sensitive(false, true);
     sensitive.Init(StepStringClass::UpperCase | StepStringClass::Punctuation);

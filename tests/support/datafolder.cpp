@@ -2,6 +2,8 @@
 
 #include "framework/reportslib.h"
 
+#include <sqlite3.h>
+
 #include <fstream>
 #include <sstream>
 #include <sys/wait.h>
@@ -61,6 +63,14 @@ std::vector<std::string> DataFolderTest::texts() const
     for (const auto &box : screen.shown())
         out.push_back(box.text);
     return out;
+}
+
+void sqlOn(const char *path, const char *sql)
+{
+    sqlite3 *db = nullptr;
+    ASSERT_EQ(sqlite3_open(path, &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+    sqlite3_close(db);
 }
 
 std::string fileBytes(const std::filesystem::path &path)

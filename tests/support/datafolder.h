@@ -36,6 +36,9 @@ private:
 // Closes every data file however often it was opened, and blanks every record buffer.
 void closeAllFiles();
 
+// Runs SQL on a data file behind the managers' backs, as another station or a user's tool would.
+void sqlOn(const char *path, const char *sql);
+
 // Bytes of a file, to prove it was left exactly as it was.
 std::string fileBytes(const std::filesystem::path &path);
 

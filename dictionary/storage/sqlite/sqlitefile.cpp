@@ -358,15 +358,20 @@ void SqliteFile::decode(sqlite3_stmt *stmt, RecordBuffer buffer, Current &curren
     current.version = sqlite3_column_int64(stmt, column + 1);
 }
 
-int SqliteFile::get(int key, RecordBuffer buffer, Current &current)
+sqlite3_stmt *SqliteFile::prepared(int statementCode, const std::function<std::string()> &makeSql, int &error)
 {
-    if (!db_)
-        return setLastError(Err::FileNotOpen), Err::FileNotOpen;
-    sqlite3_stmt *stmt = active().statement(code(OpExact, key), [&] { return sql_.selectExact(active().schema(), key); });
+    if (!db_) {
+        setLastError(error = Err::FileNotOpen);
+        return nullptr;
+    }
+    sqlite3_stmt *stmt = active().statement(statementCode, makeSql);
     if (!stmt)
-        return fail(sqlite3_errcode(active().db()));
-    StatementUse use(stmt);
-    bindKey(stmt, key, buffer.bytes, 1);
+        error = fail(sqlite3_errcode(active().db()));
+    return stmt;
+}
+
+int SqliteFile::readOne(sqlite3_stmt *stmt, RecordBuffer buffer, Current &current)
+{
     const int rc = sqlite3_step(stmt);
     if (rc == SQLITE_ROW) {
         decode(stmt, buffer, current);
@@ -377,23 +382,26 @@ int SqliteFile::get(int key, RecordBuffer buffer, Current &current)
     return fail(rc, true);
 }
 
+int SqliteFile::get(int key, RecordBuffer buffer, Current &current)
+{
+    int error = Err::None;
+    sqlite3_stmt *stmt = prepared(code(OpExact, key), [&] { return sql_.selectExact(active().schema(), key); }, error);
+    if (!stmt)
+        return error;
+    StatementUse use(stmt);
+    bindKey(stmt, key, buffer.bytes, 1);
+    return readOne(stmt, buffer, current);
+}
+
 int SqliteFile::reget(Position position, RecordBuffer buffer, Current &current)
 {
-    if (!db_)
-        return setLastError(Err::FileNotOpen), Err::FileNotOpen;
-    sqlite3_stmt *stmt = active().statement(code(OpAt), [&] { return sql_.selectAt(active().schema()); });
+    int error = Err::None;
+    sqlite3_stmt *stmt = prepared(code(OpAt), [&] { return sql_.selectAt(active().schema()); }, error);
     if (!stmt)
-        return fail(sqlite3_errcode(active().db()));
+        return error;
     StatementUse use(stmt);
     sqlite3_bind_int64(stmt, 1, position);
-    const int rc = sqlite3_step(stmt);
-    if (rc == SQLITE_ROW) {
-        decode(stmt, buffer, current);
-        return Err::None;
-    }
-    if (rc == SQLITE_DONE)
-        return setLastError(Err::RecordNotFound), Err::RecordNotFound;
-    return fail(rc, true);
+    return readOne(stmt, buffer, current);
 }
 
 std::unique_ptr<Cursor> SqliteFile::cursor(int firstBatch) { return std::make_unique<SqliteCursor>(*this, firstBatch); }
@@ -446,11 +454,10 @@ int SqliteFile::fetch(int key, Seek seek, bool backwards, const void *anchor, Po
 
 int SqliteFile::add(RecordBuffer buffer, Current &current)
 {
-    if (!db_)
-        return setLastError(Err::FileNotOpen), Err::FileNotOpen;
-    sqlite3_stmt *stmt = active().statement(code(OpInsert), [&] { return sql_.insert(active().schema()); });
+    int error = Err::None;
+    sqlite3_stmt *stmt = prepared(code(OpInsert), [&] { return sql_.insert(active().schema()); }, error);
     if (!stmt)
-        return fail(sqlite3_errcode(active().db()));
+        return error;
     StatementUse use(stmt);
     bindRecord(stmt, buffer);
     const int rc = sqlite3_step(stmt);
@@ -491,11 +498,10 @@ int SqliteFile::put(RecordBuffer buffer, Current &current)
 
 int SqliteFile::remove(const Current &current)
 {
-    if (!db_)
-        return setLastError(Err::FileNotOpen), Err::FileNotOpen;
-    sqlite3_stmt *stmt = active().statement(code(OpDelete), [&] { return sql_.remove(active().schema()); });
+    int error = Err::None;
+    sqlite3_stmt *stmt = prepared(code(OpDelete), [&] { return sql_.remove(active().schema()); }, error);
     if (!stmt)
-        return fail(sqlite3_errcode(active().db()));
+        return error;
     StatementUse use(stmt);
     sqlite3_bind_int64(stmt, 1, current.position);
     const int rc = sqlite3_step(stmt);
@@ -545,11 +551,10 @@ std::int64_t SqliteFile::bytes()
 
 int SqliteFile::empty()
 {
-    if (!db_)
-        return setLastError(Err::FileNotOpen), Err::FileNotOpen;
-    sqlite3_stmt *stmt = active().statement(code(OpEmpty), [&] { return sql_.empty(active().schema()); });
+    int error = Err::None;
+    sqlite3_stmt *stmt = prepared(code(OpEmpty), [&] { return sql_.empty(active().schema()); }, error);
     if (!stmt)
-        return fail(sqlite3_errcode(active().db()));
+        return error;
     StatementUse use(stmt);
     const int rc = sqlite3_step(stmt);
     ++changes_;

@@ -6,6 +6,7 @@
 #include "dictionary/storage/sqlite/sqltext.h"
 
 #include <chrono>
+#include <functional>
 #include <memory>
 
 namespace dict::storage::sqlite {
@@ -73,6 +74,9 @@ public:
 private:
     Connection &active() { return unit_ ? *unit_ : *home_; }
     int verifyLayout();
+    // The cached statement for a code, or nullptr with error set (file not open, bad SQL).
+    sqlite3_stmt *prepared(int statementCode, const std::function<std::string()> &makeSql, int &error);
+    int readOne(sqlite3_stmt *stmt, RecordBuffer buffer, Current &current);
     int fail(int rc, bool reading = false);
     int exec(const char *sql);
     void bindRecord(sqlite3_stmt *stmt, RecordBuffer buffer) const;
