@@ -160,10 +160,10 @@ TEST_F(AccessManagerTest, SavedPositionAndBufferComeBackAfterNestedReads)
 TEST_F(AccessManagerTest, ClearKeySetsComponentsToTheEndsOfTheKeyOrder)
 {
     Access::DESCRIPTION.ClearKey(DES.Quanity_Key, 1, 2, false);
-    EXPECT_LT(DES.DATE, -2000000000);
-    EXPECT_GT(DES.QUANTITY, 1e300) << "the first value of a descending component is its highest";
+    EXPECT_LT(LONG{DES.DATE}, -2000000000);
+    EXPECT_GT(REAL{DES.QUANTITY}, 1e300) << "the first value of a descending component is its highest";
     Access::DESCRIPTION.ClearKey(DES.Quanity_Key, 2, 2, true);
-    EXPECT_LT(DES.QUANTITY, -1e300);
+    EXPECT_LT(REAL{DES.QUANTITY}, -1e300);
 }
 
 namespace {

@@ -151,7 +151,7 @@ TEST_F(KeysTest, MixedDirectionKeyOrdersEachComponentItsOwnWay)
         std::vector<std::pair<int, double>> got;
         backwards ? Access::DESCRIPTION.SetEnd(DES.Quanity_Key) : Access::DESCRIPTION.SetStart(DES.Quanity_Key);
         while ((backwards ? Access::DESCRIPTION.Previous() : Access::DESCRIPTION.Next()) == Benign)
-            got.emplace_back(DES.DATE, DES.QUANTITY);
+            got.emplace_back(LONG{DES.DATE}, REAL{DES.QUANTITY}); // copies: the fields are packed
         return got;
     };
     const std::vector<std::pair<int, double>> expected{{10, 7}, {10, 2}, {10, 2}, {20, 5}, {20, 1}};
