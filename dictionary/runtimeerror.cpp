@@ -40,6 +40,12 @@ void setLastError(int code)
     }
 }
 
+void setLastError(int code, std::string_view text)
+{
+    setLastError(code);
+    last.text = std::string(text);
+}
+
 void setDriverError(std::string_view driverCode, std::string_view driverText)
 {
     setLastError(Err::DriverError);

@@ -35,6 +35,8 @@ std::string_view errorText(int code);
 
 const RuntimeError &lastError();
 void setLastError(int code);
+// An error whose text says more than the code's standard text.
+void setLastError(int code, std::string_view text);
 void setDriverError(std::string_view driverCode, std::string_view driverText);
 void clearLastError();
 
