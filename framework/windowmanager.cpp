@@ -57,6 +57,13 @@ void installDispatcher()
 
 ErrorClass &errors() { return REPORTS::Errors(); }
 
+// The widget that is moved, sized and closed for a procedure window: its MDI frame when it has one.
+QWidget *frameOf(ProcedureWindow *window)
+{
+    auto *sub = qobject_cast<QMdiSubWindow *>(window->parentWidget());
+    return sub ? static_cast<QWidget *>(sub) : window;
+}
+
 } // namespace
 
 WindowManager::WindowManager() = default;
@@ -65,9 +72,7 @@ WindowManager::~WindowManager()
 {
     if (window_) {
         window_->detach();
-        QWidget *top = window_->parentWidget() && qobject_cast<QMdiSubWindow *>(window_->parentWidget())
-                           ? window_->parentWidget()
-                           : window_;
+        QWidget *top = frameOf(window_);
         top->deleteLater();
     }
 }
@@ -214,9 +219,7 @@ void WindowManager::RestoreWindow()
     if (!ini || procedureName.empty() || !window_)
         return;
     WindowPlacement placement;
-    QWidget *top = window_->parentWidget() && qobject_cast<QMdiSubWindow *>(window_->parentWidget())
-                       ? window_->parentWidget()
-                       : window_;
+    QWidget *top = frameOf(window_);
     placement.x = top->x();
     placement.y = top->y();
     placement.width = top->width();
@@ -236,9 +239,7 @@ void WindowManager::SaveWindow()
     INIClass *ini = REPORTS::Settings();
     if (!ini || procedureName.empty() || !window_)
         return;
-    QWidget *top = window_->parentWidget() && qobject_cast<QMdiSubWindow *>(window_->parentWidget())
-                       ? window_->parentWidget()
-                       : window_;
+    QWidget *top = frameOf(window_);
     WindowPlacement placement;
     placement.maximized = top->isMaximized();
     placement.minimized = top->isMinimized();
@@ -360,9 +361,7 @@ void WindowManager::handleEvent(const ProcedureEvent &event)
     switch (event.kind) {
     case ProcedureEvent::Completed: TakeWindowEvent(WindowEvent::Completed); break;
     case ProcedureEvent::CloseWindow: {
-        QWidget *top = window_->parentWidget() && qobject_cast<QMdiSubWindow *>(window_->parentWidget())
-                           ? window_->parentWidget()
-                           : window_;
+        QWidget *top = frameOf(window_);
         top->close();
         break;
     }
