@@ -4,6 +4,7 @@
 
 #include "dictionary/schema.h"
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,18 @@ struct FieldRef {
     const FieldDef *def = nullptr;
     void *record = nullptr; // the buffer the field lives in
 };
+
+// A field of a record buffer by name: fieldRef(CUS, "LNAME"). A name the file does not have is a
+// programming error and ends the program at once.
+template <typename Buffer>
+FieldRef fieldRef(Buffer &buffer, const char *name)
+{
+    const FileDef &def = fileDef(Buffer::File);
+    const int index = def.fieldIndex(name);
+    if (index < 0)
+        std::abort();
+    return {&def.fields[index], &buffer};
+}
 
 class FieldPairsClass
 {

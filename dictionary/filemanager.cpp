@@ -432,6 +432,10 @@ int FileManager::readSequential(bool backwards, bool quiet)
 void FileManager::SetStart(KeyRef key) { cursor().setStart(key.index); }
 void FileManager::SetEnd(KeyRef key) { cursor().setEnd(key.index); }
 void FileManager::SetAt(KeyRef key) { cursor().setAt(key.index, buffer_.bytes); }
+void FileManager::SetAfter(KeyRef key, storage::Position position)
+{
+    cursor().setAfter(key.index, buffer_.bytes, position);
+}
 void FileManager::SetRecordOrder() { cursor().setStart(-1); }
 
 void FileManager::ClearKey(KeyRef key, int fromComponent, int toComponent, bool high)

@@ -106,6 +106,8 @@ public:
     void SetStart(KeyRef key);
     void SetEnd(KeyRef key);
     void SetAt(KeyRef key);
+    // Next reads the record after, Previous the one before, the record in the buffer at position.
+    void SetAfter(KeyRef key, storage::Position position);
     void SetRecordOrder();
     // Sets key components from..to (1-based, inclusive) in the buffer to their lowest or highest value.
     void ClearKey(KeyRef key, int fromComponent = 1, int toComponent = 99, bool high = false);

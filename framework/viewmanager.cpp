@@ -89,15 +89,33 @@ void ViewManager::positionAtRange(bool end)
         end ? File().SetEnd(o.key) : File().SetStart(o.key);
         return;
     }
-    const dict::FileDef &def = File().Def();
-    const auto &components = def.keys[o.key.index].components;
-    for (std::size_t i = 0; i < limited; ++i) {
-        const dict::FieldDef &f = def.fields[components[i].field];
-        std::memcpy(static_cast<char *>(File().Buffer().bytes) + f.offset, rangeValues_.data() + f.offset, f.size);
-    }
+    putRangeIntoBuffer();
     File().ClearKey(o.key, static_cast<int>(limited) + 1, 99, end);
     File().SetAt(o.key);
 }
+
+void ViewManager::putRangeIntoBuffer()
+{
+    const dict::FileDef &def = File().Def();
+    const auto &components = def.keys[orders_[order_].key.index].components;
+    for (int i = 0; i < RangeComponents(); ++i) {
+        const dict::FieldDef &f = def.fields[components[i].field];
+        std::memcpy(static_cast<char *>(File().Buffer().bytes) + f.offset, rangeValues_.data() + f.offset, f.size);
+    }
+}
+
+int ViewManager::RangeComponents() const
+{
+    return limitsIgnored_ ? 0 : static_cast<int>(orders_[order_].range.size());
+}
+
+void ViewManager::SetAt()
+{
+    putRangeIntoBuffer();
+    File().SetAt(orders_[order_].key);
+}
+
+void ViewManager::SetAfter(dict::storage::Position position) { File().SetAfter(orders_[order_].key, position); }
 
 bool ViewManager::inRange() const
 {

@@ -33,6 +33,15 @@ public:
     // Builds the filter and positions before the first record; a filter that cannot be used is
     // reported ("View Open Error") and the view is read without filter and range.
     virtual int Reset();
+    // Positioning within the view as it was last Reset (for reading pages). SetAt reads from the
+    // key value in the buffer, with the range's components put back into it; SetAfter goes on
+    // from the record in the buffer at that position (Next after it, Previous before it).
+    void SetStart() { positionAtRange(false); }
+    void SetEnd() { positionAtRange(true); }
+    void SetAt();
+    void SetAfter(dict::storage::Position position);
+    // The number of leading key components the range fixes (0 when ignored).
+    int RangeComponents() const;
     // The next record of the view in the buffer, or the end (Level::Notify).
     virtual int Next();
     virtual int Previous();
@@ -52,6 +61,7 @@ private:
         std::vector<std::string> filters;
     };
     void positionAtRange(bool end);
+    void putRangeIntoBuffer();
     bool inRange() const;
     int read(bool backwards);
 

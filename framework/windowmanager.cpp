@@ -129,6 +129,8 @@ int WindowManager::Open()
     if (const int primed = PrimeUpdate(); primed != dict::Benign || dead_)
         return primed == dict::Benign ? dict::Notify : primed;
     Display();
+    for (BrowseClass *browse : browses_)
+        browse->Open();
     if (started_ && area()) {
         QMdiSubWindow *sub = area()->addSubWindow(window_);
         sub->setAttribute(Qt::WA_DeleteOnClose);
@@ -199,6 +201,8 @@ int WindowManager::Kill()
     for (auto &[file, id] : updateFiles_)
         file->DiscardBuffer(id);
     updateFiles_.clear();
+    for (BrowseClass *browse : browses_)
+        browse->Kill();
     if (Primary && primarySaved_)
         Primary->Me->DiscardBuffer(primarySaved_);
     primarySaved_ = 0;
@@ -408,6 +412,15 @@ int WindowManager::TakeWindowEvent(WindowEvent event)
     return dict::Benign;
 }
 
+void WindowManager::refreshBrowses()
+{
+    if (!AutoRefresh)
+        return;
+    for (BrowseClass *browse : browses_)
+        if (browse->NeedRefresh())
+            browse->ResetSort(true);
+}
+
 void WindowManager::Reset(bool force)
 {
     for (BrowseClass *browse : browses_)
@@ -422,7 +435,9 @@ int WindowManager::TakeAccepted(QWidget *control)
             lastRejection_ = reason;
             return TakeRejected(control);
         }
-        return TakeFieldEvent(control);
+        const int result = TakeFieldEvent(control);
+        refreshBrowses();
+        return result;
     }
     for (auto &[button, response] : buttons_) {
         if (button == control) {
@@ -485,8 +500,12 @@ int WindowManager::TakeNavigation(int code)
         handleHistoryKey();
         return dict::Benign;
     }
-    if (!Primary)
+    if (!Primary) {
+        for (BrowseClass *browse : browses_)
+            if (browse->TakeNavigation(code) == dict::Benign)
+                return dict::Benign;
         return dict::Notify;
+    }
     const bool allowed = (Request == InsertRecord && (code == Nav::Insert || code == Nav::Down))
                          || (Request == ChangeRecord
                              && (code == Nav::Insert || (code >= Nav::Bottom && code <= Nav::Up)));
@@ -502,6 +521,16 @@ int WindowManager::TakeNavigation(int code)
 }
 
 int WindowManager::TakeNotify(int) { return dict::Benign; }
+
+ToolbarStates WindowManager::NavigationStates() const
+{
+    const bool help = HelpControl && HelpControl->isEnabled();
+    if (Primary)
+        return formToolbarStates(Request, HistoryKey, help);
+    if (!browses_.empty())
+        return browses_.front()->NavigationStates(help);
+    return formToolbarStates(NoRequest, false, help);
+}
 
 // --- the update-form protocol -----------------------------------------------------------------
 

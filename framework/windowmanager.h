@@ -9,6 +9,7 @@
 
 #include "dictionary/relationmanager.h"
 #include "framework/formfield.h"
+#include "framework/formtoolbar.h"
 #include "framework/globalcodes.h"
 #include "framework/procedurewindow.h"
 
@@ -62,6 +63,8 @@ public:
     virtual void Update();
     // A toolbar navigation button pressed while this window is active.
     virtual int TakeNavigation(int code);
+    // What the toolbar's navigation buttons offer while this window is active.
+    virtual ToolbarStates NavigationStates() const;
     // A numbered notification posted to this window (frame and browse messages).
     virtual int TakeNotify(int number);
 
@@ -95,6 +98,7 @@ public:
     QWidget *FirstField = nullptr;
     QAbstractButton *OkControl = nullptr;
     QAbstractButton *CancelControl = nullptr;
+    QAbstractButton *HelpControl = nullptr;
     bool HistoryKey = true;
     int InsertAction = 2;
     int ChangeAction = 1;
@@ -137,6 +141,7 @@ private:
     bool validateAll();
     int primeNextInsert();
     void closed();
+    void refreshBrowses();
 
     ProcedureWindow *window_ = nullptr;
     QPointer<QWidget> parentWindow_;
