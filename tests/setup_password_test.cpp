@@ -108,7 +108,10 @@ TEST_F(PasswordTest, AWrongEntryKeepsThePromptOpenWithAnEmptyEntry)
 TEST_F(PasswordTest, ThePromptAloneSetsTheRightPasswordMark)
 {
     protect("s3cret", true, true);
-    WhenShown prompt(Prompt, [](QWidget *w) { answer(w, "s3cret"); });
+    WhenShown prompt(Prompt, [](QWidget *w) {
+        setuptest::screenshot(w, "password-prompt");
+        answer(w, "s3cret");
+    });
     Win::EnterPassword window;
     EXPECT_EQ(window.Run(), fw::RequestCompleted);
     EXPECT_EQ(int{GlobalResponse}, fw::RequestCompleted);
@@ -190,6 +193,7 @@ TEST_F(PasswordTest, TheRightPasswordOpensTheWindowAndSaveWritesSetup)
     protect("s3cret", true, true);
     WhenShown prompt(Prompt, [](QWidget *w) { answer(w, "s3cret"); });
     WhenShown window(PasswordWindow, [](QWidget *w) {
+        setuptest::screenshot(w, "password-window");
         type(w->findChild<QLineEdit *>(), "n3w-pass");
         click(childWithText<QCheckBox>(w, " Protect Changes"));
         click(childWithText<QPushButton>(w, "Save Password..."));

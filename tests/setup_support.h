@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cstdlib>
 #include <functional>
 
 namespace setuptest {
@@ -93,6 +94,13 @@ T *childWithText(QWidget *window, const QString &text)
         if (child->text() == text)
             return child;
     return nullptr;
+}
+
+// With TQ_SCREENSHOTS set to a folder, saves a picture of the window there to look at.
+inline void screenshot(QWidget *window, const QString &name)
+{
+    if (const char *folder = std::getenv("TQ_SCREENSHOTS"))
+        window->grab().save(QString("%1/%2.png").arg(QString::fromLocal8Bit(folder), name));
 }
 
 // Acts on each window titled title as it opens (polling the event loop), for as long as the
