@@ -169,8 +169,9 @@ int WindowManager::Run()
     context_ = caller;
     if (Init() == dict::Benign && !dead_)
         Ask();
+    // Other windows may have had events meanwhile: Kill closes this procedure's files, not theirs.
+    caller->makeCurrent();
     Kill();
-    caller->makeCurrent(); // other windows may have had events meanwhile
     const int result = Response != NoResponse ? Response : RequestCancelled;
     GlobalResponse = static_cast<dict::BYTE>(result);
     return result;
