@@ -122,7 +122,7 @@ int Password::Init()
     WindowManager::Init();
     GlobalRequest = 0;
     GlobalResponse = 0;
-    before_.emplace();
+    before_.emplace(app::SettingsGroup::Password);
     if (Relate::SETUP.Open() != dict::Benign)
         return dict::Notify;
     setupOpen_ = true;

@@ -4,6 +4,21 @@ namespace app {
 
 void SettingsSnapshot::restore() const
 {
+    if (group_ == SettingsGroup::Password)
+        restorePassword();
+    else
+        restoreSetup();
+}
+
+void SettingsSnapshot::restorePassword() const
+{
+    GLO.PASSWORD = saved_.PASSWORD;
+    GLO.PASSWORDCHANGE = saved_.PASSWORDCHANGE;
+    GLO.PASSWORDDELETE = saved_.PASSWORDDELETE;
+}
+
+void SettingsSnapshot::restoreSetup() const
+{
     const dict::Globals &s = saved_;
     GLO.LABORRATE = s.LABORRATE;
     GLO.PRINTPREVIEW = s.PRINTPREVIEW;
@@ -34,9 +49,6 @@ void SettingsSnapshot::restore() const
     GLO.REDLINECUSTOMER = s.REDLINECUSTOMER;
     GLO.REDLINEINVENTORY = s.REDLINEINVENTORY;
     GLO.REDLINEPURCHASEORDER = s.REDLINEPURCHASEORDER;
-    GLO.PASSWORD = s.PASSWORD;
-    GLO.PASSWORDCHANGE = s.PASSWORDCHANGE;
-    GLO.PASSWORDDELETE = s.PASSWORDDELETE;
     GLO.CURRENCYNAME = s.CURRENCYNAME;
     GLO.CURRENCYNAME1 = s.CURRENCYNAME1;
     GLO.CURRENCYNAME2 = s.CURRENCYNAME2;

@@ -98,7 +98,7 @@ int Setup::Init()
     GlobalRequest = 0;
     GlobalResponse = 0;
     app::installSetupMessages(REPORTS::Errors());
-    before_.emplace();
+    before_.emplace(app::SettingsGroup::Setup);
     if (Relate::SETUP.Open() != dict::Benign)
         return dict::Notify;
     setupOpen_ = true;
@@ -200,10 +200,23 @@ void Setup::followForm()
     }
     w.autoPrint->setEnabled(SET.PRINTPREVIEW != 1);
     w.logoOrientation->setEnabled(!SET.NETWORKPATH.blank());
-    GLO.WINROUTINE = WIN::SetupSettings;
-    WIN::ROUTINES();
+    followSettings();
     relabel();
     applyPictures();
+}
+
+// The settings globals follow the form, all but the password, which the password window owns: a
+// password saved there while the form is open stays in force.
+void Setup::followSettings()
+{
+    const dict::String<10> password = GLO.PASSWORD;
+    const dict::BYTE change = GLO.PASSWORDCHANGE;
+    const dict::BYTE remove = GLO.PASSWORDDELETE;
+    GLO.WINROUTINE = WIN::SetupSettings;
+    WIN::ROUTINES();
+    GLO.PASSWORD = password;
+    GLO.PASSWORDCHANGE = change;
+    GLO.PASSWORDDELETE = remove;
 }
 
 void Setup::relabel()

@@ -52,6 +52,7 @@ private:
     // What the form does on every event: keeps dependent choices, labels, pictures and the
     // globals in step with the values on the form.
     void followForm();
+    void followSettings();
     void relabel();
     void applyPictures();
     void pickLogo();

@@ -1,9 +1,11 @@
 // The program's start-up settings and the setup form: first run and later runs, damaged files,
 // stations starting together, and the form driven through its real controls.
+#include "app/passwordgate.h"
 #include "app/setup.h"
 #include "app/setupform.h"
 #include "framework/picture.h"
 #include "framework/procedurewindow.h"
+#include "framework/threadcontext.h"
 #include "tests/setup_support.h"
 
 #include <QCheckBox>
@@ -515,6 +517,57 @@ TEST_F(SetupFormTest, AStartedFormWorksOnRecordsOfItsOwn)
     EXPECT_TRUE(QTest::qWaitFor([&] { return form.isNull(); })) << "the started form ends itself";
     EXPECT_EQ(SET.COMPANYNAME.view(), "frame's buffer");
     EXPECT_EQ(storedSetup().COMPANYNAME.view(), "Started");
+}
+
+namespace {
+
+// Sets a new password through the password window while a started setup form is open.
+void setPasswordMeanwhile(const char *password)
+{
+    fw::ThreadContext::mainContext().makeCurrent(); // as the frame's menu would
+    setuptest::WhenShown window("Setup Password", [password](QWidget *w) {
+        type(w->findChild<QLineEdit *>(), password);
+        click(setuptest::childWithText<QPushButton>(w, "Save Password..."));
+    });
+    EXPECT_EQ(app::SetPassword(), fw::RequestCompleted);
+}
+
+} // namespace
+
+TEST_F(SetupFormTest, APasswordSavedWhileTheFormIsOpenStaysInForceWhenItIsCancelled)
+{
+    QPointer<Upd::Setup> form = new Upd::Setup;
+    form->Start();
+    const app::SetupWidgets &w = form->widgets();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.ok->window()));
+    setPasswordMeanwhile("n3w-pass");
+    click(w.pickList); // the form follows its values into the globals
+    EXPECT_EQ(GLO.PASSWORD.view(), "n3w-pass");
+    click(w.cancel);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form.isNull(); }));
+    EXPECT_EQ(GLO.PASSWORD.view(), "n3w-pass");
+    EXPECT_EQ(int{GLO.PICKLIST}, 0);
+    EXPECT_EQ(storedSetup().PASSWORD.view(), "n3w-pass");
+}
+
+TEST_F(SetupFormTest, APasswordSavedWhileTheFormIsOpenIsNotOverwrittenByItsSave)
+{
+    QPointer<Upd::Setup> form = new Upd::Setup;
+    form->Start();
+    const app::SetupWidgets &w = form->widgets();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.ok->window()));
+    setPasswordMeanwhile("n3w-pass");
+    click(w.pickList);
+    click(w.ok); // SETUP changed since the form read it: the form shows it as it is now
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(titles(), (std::vector<std::string>{"Record Was Not Updated"}));
+    click(w.pickList);
+    click(w.ok);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form.isNull(); }));
+    EXPECT_EQ(GLO.PASSWORD.view(), "n3w-pass");
+    const SETUPRecord s = storedSetup();
+    EXPECT_EQ(s.PASSWORD.view(), "n3w-pass");
+    EXPECT_EQ(int{s.PICKLIST}, 1);
 }
 
 // Every prompt and choice shows its whole text, and the form fits a 800 x 600 screen. With
