@@ -1,5 +1,6 @@
 // invoice: for now opens every data file of the working folder (creating the missing ones) and
 // says what it found. The main frame takes over from here later.
+#include "app/resetpassword.h"
 #include "dictionary/files.h"
 #include "framework/errorclass.h"
 #include "framework/iniclass.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 
 #include <filesystem>
+#include <iostream>
 #include <string>
 
 namespace {
@@ -46,6 +48,8 @@ std::string openEveryFile()
 
 int main(int argc, char **argv)
 {
+    if (app::WantsPasswordReset(argc, argv))
+        return app::ResetPassword(std::cin, std::cout);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallyquill"));
 

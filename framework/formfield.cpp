@@ -1,6 +1,7 @@
 #include "framework/formfield.h"
 
 #include "dictionary/fieldaccess.h"
+#include "framework/optionbox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -60,6 +61,8 @@ void FormField::display() const
         combo->setCurrentText(text);
     else if (auto *spin = qobject_cast<QSpinBox *>(control_))
         spin->setValue(static_cast<int>(dict::integerOf(*field_.def, field_.record)));
+    else if (auto *options = qobject_cast<OptionBox *>(control_))
+        options->setValue(text);
 }
 
 std::string FormField::controlText() const
@@ -76,6 +79,8 @@ std::string FormField::controlText() const
         return utf8(combo->currentText());
     if (auto *spin = qobject_cast<QSpinBox *>(control_))
         return std::to_string(spin->value());
+    if (auto *options = qobject_cast<OptionBox *>(control_))
+        return utf8(options->value());
     return fieldText();
 }
 
@@ -85,7 +90,18 @@ bool FormField::accept(std::string *reason)
         dict::setInteger(*field_.def, field_.record, qobject_cast<QCheckBox *>(control_)->isChecked() ? 1 : 0);
         return true;
     }
+    // With no option checked the field holds a value none of them stands for: keep it.
+    if (auto *options = qobject_cast<OptionBox *>(control_); options && options->value().isEmpty())
+        return true;
     return store(controlText(), reason);
+}
+
+void FormField::setPicture(const std::string &picture)
+{
+    if (picture.empty())
+        picture_.reset();
+    else
+        picture_ = Picture::parse(picture);
 }
 
 bool FormField::store(std::string_view typed, std::string *reason)

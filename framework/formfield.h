@@ -30,6 +30,8 @@ public:
     bool accept(std::string *reason = nullptr);
     // The control's text as the user sees it.
     std::string controlText() const;
+    // Shows and reads the field through another picture from now on (empty: as it stands).
+    void setPicture(const std::string &picture);
 
     // The saved copy for the field history key.
     void saveHistory();

@@ -5,11 +5,13 @@
 #include "framework/errorclass.h"
 #include "framework/framemessages.h"
 #include "framework/iniclass.h"
+#include "framework/optionbox.h"
 #include "framework/reportslib.h"
 #include "framework/threadcontext.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QLineEdit>
@@ -169,8 +171,9 @@ int WindowManager::Run()
     context_ = caller;
     if (Init() == dict::Benign && !dead_)
         Ask();
+    // Other windows may have had events meanwhile: Kill closes this procedure's files, not theirs.
+    caller->makeCurrent();
     Kill();
-    caller->makeCurrent(); // other windows may have had events meanwhile
     const int result = Response != NoResponse ? Response : RequestCancelled;
     GlobalResponse = static_cast<dict::BYTE>(result);
     return result;
@@ -296,6 +299,11 @@ void WindowManager::connectField(FormField &field)
             if (!closing_)
                 TakeAccepted(edit);
         });
+    // Check boxes and options are accepted as soon as the user changes them.
+    else if (auto *box = qobject_cast<QCheckBox *>(field.control()))
+        connect(box, &QCheckBox::clicked, this, [this, box] { TakeAccepted(box); });
+    else if (auto *options = qobject_cast<OptionBox *>(field.control()))
+        connect(options, &OptionBox::changed, this, [this, options] { TakeAccepted(options); });
 }
 
 FormField *WindowManager::fieldOf(QWidget *control)

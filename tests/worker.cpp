@@ -4,6 +4,10 @@
 //                                          printing how many pairs are committed
 //   worker FOLDER set-company CUSTNO TEXT  changes one customer's company
 //   worker FOLDER hold-exclusive SECONDS   holds the customer file exclusively
+//   worker FOLDER start-up                 the program's start-up settings; prints first-run,
+//                                          loaded or failed
+//   worker FOLDER set-setup-company TEXT   changes the company name in the program setup
+#include "app/startup.h"
 #include "dictionary/files.h"
 #include "dictionary/unitofwork.h"
 #include "framework/reportslib.h"
@@ -73,6 +77,26 @@ int holdExclusive(int seconds)
     return 0;
 }
 
+int startUp()
+{
+    const app::StartResult result = app::StartUp();
+    std::printf("%s\n", result == app::StartResult::FirstRun ? "first-run"
+                         : result == app::StartResult::Loaded ? "loaded"
+                                                              : "failed");
+    return result == app::StartResult::Failed ? 2 : 0;
+}
+
+int setSetupCompany(const char *company)
+{
+    if (Access::SETUP.Open() != dict::Benign)
+        return 2;
+    SET.RECORDNO = 1;
+    if (Access::SETUP.TryFetch(SET.RecordNo_Key) != dict::Benign)
+        return 3;
+    SET.COMPANYNAME = company;
+    return Access::SETUP.Update() == dict::Benign ? 0 : 4;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -89,5 +113,9 @@ int main(int argc, char **argv)
         return setCompany(argv[3], argv[4]);
     if (job == "hold-exclusive" && argc == 4)
         return holdExclusive(std::atoi(argv[3]));
+    if (job == "start-up" && argc == 3)
+        return startUp();
+    if (job == "set-setup-company" && argc == 4)
+        return setSetupCompany(argv[3]);
     return 64;
 }
