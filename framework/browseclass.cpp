@@ -182,6 +182,12 @@ void BrowseClass::Open()
     if (opened_)
         return;
     opened_ = true;
+    // Orders were made current as they were added: the list opens on the first tab's.
+    SetOrder(1);
+    if (tabs_) {
+        const QSignalBlocker block(tabs_);
+        tabs_->setCurrentIndex(0);
+    }
     model_->setFormat(format_);
     SetFormat(format_.toString());
     restoreSettings();

@@ -219,3 +219,4 @@ TEST_F(PageTest, AnEmptyViewHasNoRowsAndNowhereToGo)
     page.locate();
     EXPECT_TRUE(page.rows().empty());
 }
+
