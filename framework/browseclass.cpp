@@ -39,7 +39,14 @@ std::vector<char> bytesOf(const dict::FieldRef &f)
 } // namespace
 
 BrowseClass::BrowseClass() = default;
-BrowseClass::~BrowseClass() = default;
+BrowseClass::~BrowseClass()
+{
+    // The list may outlive the browse (its window is deleted later): it then shows nothing.
+    if (model_) {
+        model_->setPage(nullptr);
+        model_->pageChanged();
+    }
+}
 
 // --- set-up -------------------------------------------------------------------------------------
 
@@ -49,7 +56,7 @@ void BrowseClass::Init(BrowseList *list, dict::RelationManager *primary, WindowM
     list_ = list;
     window_ = window;
     page_ = std::make_unique<BrowsePage>(*this, [this] { return makeRow(); });
-    model_ = new BrowseModel(this);
+    model_ = new BrowseModel(list->view());
     model_->setPage(page_.get());
     list_->view()->setModel(model_);
     list_->view()->installEventFilter(this);

@@ -15,6 +15,7 @@
 
 #include "dictionary/fieldpairs.h"
 #include "dictionary/relationmanager.h"
+#include "framework/browsemodel.h"
 #include "framework/browsepage.h"
 #include "framework/formtoolbar.h"
 #include "framework/listformat.h"
@@ -104,7 +105,7 @@ public:
     int CurrentTab() const;
     bool selecting() const { return selecting_; }
     const BrowsePage &page() const { return *page_; }
-    BrowseModel *model() const { return model_; }
+    BrowseModel *model() const { return model_.data(); }
     BrowseList *list() const { return list_; }
     const ListFormat &format() const;
 
@@ -148,7 +149,7 @@ private:
     void connectButtons();
 
     BrowseList *list_ = nullptr;
-    BrowseModel *model_ = nullptr;
+    QPointer<BrowseModel> model_;
     WindowManager *window_ = nullptr;
     std::unique_ptr<BrowsePage> page_;
     std::vector<SortTab> sorts_;
