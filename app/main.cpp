@@ -1,70 +1,43 @@
-// invoice: for now opens every data file of the working folder (creating the missing ones) and
-// says what it found. The main frame takes over from here later.
+// invoice: the program. Hands the error and settings managers to the library, opens the main
+// frame on the data folder of the working folder and runs until the frame closes.
+#include "app/frame.h"
+#include "app/procedures.h"
 #include "app/resetpassword.h"
-#include "dictionary/files.h"
 #include "framework/errorclass.h"
 #include "framework/iniclass.h"
-#include "framework/messagetable.h"
 #include "framework/qtpresenter.h"
 #include "framework/reportslib.h"
 
 #include <QApplication>
 
-#include <filesystem>
 #include <iostream>
-#include <string>
-
-namespace {
-
-constexpr int DataFilesFound = 1000;
-
-// The program's own messages, added to the library's table.
-const std::vector<std::uint8_t> &programMessages()
-{
-    static const fw::MessageDef defs[] = {{DataFilesFound, dict::Notify, "Data Files", "%Message"}};
-    static const std::vector<std::uint8_t> block = fw::buildErrorBlock(defs);
-    return block;
-}
-
-std::string openEveryFile()
-{
-    std::string found;
-    for (dict::FileId file : dict::initialisationOrder()) {
-        dict::FileManager &manager = dict::access(file);
-        const bool existed = std::filesystem::exists(manager.GetName());
-        found += manager.GetName() + ": ";
-        if (manager.Open() != dict::Benign) {
-            found += "could not be opened\n";
-            continue;
-        }
-        found += std::to_string(manager.Records()) + " records" + (existed ? "" : " (created)") + "\n";
-    }
-    for (dict::FileId file : dict::initialisationOrder())
-        dict::access(file).Close();
-    return found;
-}
-
-} // namespace
 
 int main(int argc, char **argv)
 {
     if (app::WantsPasswordReset(argc, argv))
         return app::ResetPassword(std::cin, std::cout);
-    QApplication app(argc, argv);
+    QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallyquill"));
 
     fw::ErrorClass errors;
     errors.Init();
     fw::QtMessagePresenter presenter;
     errors.setPresenter(&presenter);
-    errors.AddErrors(programMessages());
     fw::INIClass settings;
     settings.Init("Invoice.ini");
     REPORTS::INIT(&errors, &settings);
+    app::registerProgramProcedures();
 
-    errors.ThrowMessage(DataFilesFound, openEveryFile());
-
+    int status = 1;
+    {
+        app::AMain frame;
+        if (frame.Init()) {
+            frame.show();
+            status = QApplication::exec();
+        }
+        frame.Kill();
+    }
     REPORTS::KILL();
     errors.Kill();
-    return 0;
+    return status;
 }

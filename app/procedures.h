@@ -1,0 +1,23 @@
+// The procedures the frame runs by name: a menu item or toolbar button names the procedure it
+// runs; one not built yet says so ("Procedure not defined") instead of doing nothing.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace app {
+
+using ProcedureRunner = std::function<void()>;
+
+// How a procedure runs from the frame: started (a window of its own beside the others) or called
+// (the frame waits), as the runner does it.
+void registerProcedure(std::string name, ProcedureRunner runner);
+bool procedureDefined(std::string_view name);
+// Runs the named procedure, or shows "Procedure not defined" naming it.
+void runProcedure(std::string_view name);
+
+// Registers every procedure this program has.
+void registerProgramProcedures();
+
+} // namespace app
