@@ -81,6 +81,7 @@ public:
     fw::BrowseClass browse;
     fw::BrowseList *list = nullptr;
     QTabBar *tabs = nullptr;
+    QLineEdit *companyEntry = nullptr;
     QPushButton *insert = nullptr, *change = nullptr, *remove = nullptr, *select = nullptr, *close = nullptr;
     std::deque<FormDriver> forms;      // how each form that opens is driven
     std::vector<std::string> formsOn;  // the record each form opened on
@@ -97,6 +98,8 @@ public:
         layout->addWidget(tabs = new QTabBar(w));
         tabs->addTab(QStringLiteral("&Number"));
         tabs->addTab(QStringLiteral("&Name"));
+        tabs->addTab(QStringLiteral("C&ompany"));
+        layout->addWidget(companyEntry = new QLineEdit(w));
         layout->addWidget(list = new fw::BrowseList(w));
         auto *buttons = new QHBoxLayout;
         layout->addLayout(buttons);
@@ -112,8 +115,11 @@ public:
         browse.AddSortOrder(CUS.CustomerName_Key, fw::makeStepFor(FieldType::String, false),
                             "60L(2)|~Last Name~@s15@#2#40L(2)|~Cust #~@s10@#1#");
         browse.AddLocator(std::make_unique<fw::StepLocatorClass>(fieldRef(CUS, "LNAME")));
+        browse.AddSortOrder(CUS.Company_Key, {}, "80L(2)|~Company~@s40@#3#40L(2)|~Cust #~@s10@#1#");
+        browse.AddLocator(std::make_unique<fw::EntryLocatorClass>(fieldRef(CUS, "COMPANY"), companyEntry));
         browse.AddField(fieldRef(CUS, "CUSTOMERNO"));
         browse.AddField(fieldRef(CUS, "LNAME"));
+        browse.AddField(fieldRef(CUS, "COMPANY"));
         browse.AddSheet(tabs);
         browse.SetUpdateButtons(insert, change, remove, select);
         browse.SetSettings("Brw:TestCustomers");
@@ -183,6 +189,7 @@ protected:
             ASSERT_EQ(Access::CUSTOMER.PrimeRecord(), Benign);
             CUS.CUSTOMERNO = number(i);
             CUS.LNAME = Names[(i - 1) % 10];
+            CUS.COMPANY = std::string(Names[(i - 1) % 10]) + " Trading";
             ASSERT_EQ(Access::CUSTOMER.Insert(), Benign);
         }
     }
@@ -339,6 +346,23 @@ TEST_F(BrowseTest, TypingALetterInTheNameOrderMovesToTheFirstNameFromIt)
     QTest::keyClick(b->list->view(), Qt::Key_Z);
     b->context()->makeCurrent();
     EXPECT_EQ(CUS.LNAME.view(), "Young") << "past every name: the last";
+    closeWindow(b);
+}
+
+TEST_F(BrowseTest, TheEntryLocatorMovesToTheFirstValueFromWhatWasTyped)
+{
+    addCustomers(10);
+    CustomerBrowse *b = start();
+    b->tabs->setCurrentIndex(2);
+    type(b->companyEntry, "pa");
+    b->context()->makeCurrent();
+    EXPECT_EQ(CUS.COMPANY.view(), "Parker Trading");
+    type(b->companyEntry, "zzz");
+    b->context()->makeCurrent();
+    EXPECT_EQ(CUS.COMPANY.view(), "Young Trading") << "past every value: the last";
+    QTest::keyClick(b->list->view(), Qt::Key_Home);
+    b->context()->makeCurrent();
+    EXPECT_EQ(CUS.COMPANY.view(), "Adams Trading");
     closeWindow(b);
 }
 

@@ -24,6 +24,7 @@
 #include <QVBoxLayout>
 
 #include <cstdlib>
+#include <fstream>
 #include <memory>
 
 using namespace dict;
@@ -290,4 +291,14 @@ TEST_F(FrameTest, TheFrameLooksTidy)
     EXPECT_FALSE(shot.isNull());
     if (folder)
         shot.save(QString::fromUtf8(folder) + QStringLiteral("/frame.png"));
+}
+
+TEST_F(FrameTest, AFolderWhereNoDataFileCanBeMadeEndsCleanlyWithTheFileMessages)
+{
+    { std::ofstream blocker("data"); } // a file where the data folder should be
+    frame = std::make_unique<app::AMain>();
+    EXPECT_FALSE(frame->Init());
+    ASSERT_FALSE(screen.shown().empty());
+    EXPECT_EQ(titles().front(), "File Creation Error") << texts().front();
+    frame.reset();
 }
