@@ -98,13 +98,19 @@ bool About::eventFilter(QObject *watched, QEvent *event)
     return WindowManager::eventFilter(watched, event);
 }
 
+bool &About::ProgramClosing()
+{
+    static bool closing = false;
+    return closing;
+}
+
 int About::Kill()
 {
     WindowManager::Kill();
     if (filesOpened_)
         Relate::SETUP.Close();
     filesOpened_ = false;
-    if (GLO.STARTUP == 1) {
+    if (GLO.STARTUP == 1 && !ProgramClosing()) {
         // The first run: the setup form comes next.
         GLO.STARTUP = 0;
         REPORTS::Errors().Throw(app::MainMsg::FillOutSetup);

@@ -16,6 +16,9 @@ public:
     int Kill() override;
     int TakeWindowEvent(fw::WindowEvent event) override;
 
+    // Set while the program is closing: the first run's setup form then does not open.
+    static bool &ProgramClosing();
+
     // Ten seconds, as the timer of the window counts them.
     static constexpr int CloseAfterMs = 10'000;
 

@@ -1,5 +1,6 @@
 #include "app/frame.h"
 
+#include "app/about.h"
 #include "app/desktop.h"
 #include "app/help.h"
 #include "app/mainmessages.h"
@@ -108,6 +109,7 @@ AMain::~AMain()
 bool AMain::Init()
 {
     REPORTS::Errors().SetProcedureName("AMain");
+    Win::About::ProgramClosing() = false;
     installMainMessages(REPORTS::Errors());
     GlobalRequest = 0;
     GlobalResponse = 0;
@@ -174,8 +176,12 @@ void AMain::showEvent(QShowEvent *event)
 void AMain::closeEvent(QCloseEvent *event)
 {
     // Every open window closes first; one that refuses (changes to save) keeps the frame open.
+    // The splash closing now must not open the setup form on the way out.
+    Win::About::ProgramClosing() = true;
     area_->closeAllSubWindows();
+    QCoreApplication::sendPostedEvents(); // closes already asked for, such as the splash's
     if (!area_->subWindowList().isEmpty()) {
+        Win::About::ProgramClosing() = false;
         event->ignore();
         return;
     }

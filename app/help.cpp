@@ -9,6 +9,13 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+// The pages are built into the program's library, which registers them on first use.
+static bool loadHelpPages()
+{
+    Q_INIT_RESOURCE(help);
+    return true;
+}
+
 namespace app {
 
 namespace {
@@ -58,6 +65,8 @@ private:
 
 HelpWindow *helpWindow()
 {
+    static const bool pagesLoaded = [] { return loadHelpPages(); }();
+    (void)pagesLoaded;
     static QPointer<HelpWindow> window;
     if (!window)
         window = new HelpWindow;

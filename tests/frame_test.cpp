@@ -6,6 +6,7 @@
 #include "app/frame.h"
 #include "app/procedures.h"
 #include "app/setup.h"
+#include "app/setupform.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
 #include "framework/iniclass.h"
@@ -16,6 +17,9 @@
 #include "tests/support/datafolder.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QTextBrowser>
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -94,7 +98,7 @@ protected:
             for (QMdiSubWindow *sub : frame->area()->subWindowList())
                 if (auto *w = qobject_cast<fw::ProcedureWindow *>(sub->widget()); w && w->manager())
                     w->manager()->Response = fw::RequestCancelled;
-            frame->area()->closeAllSubWindows();
+            frame->close();
             settle();
             fw::ThreadContext::mainContext().makeCurrent();
             frame->Kill();
@@ -301,4 +305,54 @@ TEST_F(FrameTest, AFolderWhereNoDataFileCanBeMadeEndsCleanlyWithTheFileMessages)
     ASSERT_FALSE(screen.shown().empty());
     EXPECT_EQ(titles().front(), "File Creation Error") << texts().front();
     frame.reset();
+}
+
+TEST_F(FrameTest, SavingTheSetupFormWithPrePrintedFormsEnablesTheBlankFormItems)
+{
+    openFrame();
+    GLO.STARTUP = 0; // not the first run's hand-off: the form is opened from the menu
+    frame->splash()->PostClose();
+    settle();
+    screen.clear();
+    ASSERT_FALSE(item("Print Blank &Invoice")->isEnabled());
+    item("&Program Setup...")->trigger();
+    settle();
+    auto *setup = dynamic_cast<Upd::Setup *>(openProcedure("Upd:Setup"));
+    ASSERT_NE(setup, nullptr);
+    QTest::mouseClick(setup->widgets().preprinted, Qt::LeftButton, {}, QPoint(6, 6));
+    setup->widgets().ok->click();
+    settle();
+    EXPECT_EQ(openProcedure("Upd:Setup"), nullptr) << (titles().empty() ? "" : texts().back());
+    EXPECT_TRUE(item("Print Blank &Invoice")->isEnabled());
+    EXPECT_TRUE(item("Print Blank P&urchase Order")->isEnabled());
+}
+
+TEST_F(FrameTest, DesktopHandOffsSayWhenTheyCannot)
+{
+    openFrame();
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", "/nonexistent");
+    item("&Calculator")->trigger();
+    qputenv("PATH", path);
+    EXPECT_EQ(titles().back(), "Calculator");
+
+    QString opened;
+    app::desktopHooks().open = [&](const QString &address) {
+        opened = address;
+        return false;
+    };
+    item("Visit our WebSite...")->trigger();
+    EXPECT_TRUE(opened.startsWith("https://"));
+    EXPECT_EQ(titles().back(), "Pardon me...");
+    app::desktopHooks().open = [](const QString &) { return true; };
+
+    item("&Contents")->trigger();
+    settle();
+    QString helpText;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top->isVisible() && top->windowTitle() == "Tallyquill Help") {
+            helpText = top->findChild<QTextBrowser *>()->toPlainText();
+            top->close();
+        }
+    EXPECT_TRUE(helpText.contains("Getting started")) << helpText.toStdString();
 }
