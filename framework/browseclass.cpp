@@ -62,7 +62,10 @@ void BrowseClass::Init(BrowseList *list, dict::RelationManager *primary, WindowM
     list_->view()->installEventFilter(this);
     list_->view()->viewport()->installEventFilter(this);
     connect(list_, &BrowseList::resized, this, &BrowseClass::resizePage);
-    connect(list_->view(), &QTableView::clicked, this, [this](const QModelIndex &index) { selectRow(index.row()); });
+    connect(list_->view(), &QTableView::clicked, this, [this](const QModelIndex &index) {
+        selectRow(index.row());
+        emit cellClicked(index.row(), index.column());
+    });
     connect(list_->view(), &QTableView::doubleClicked, this, [this](const QModelIndex &index) {
         selectRow(index.row());
         if (selecting_)

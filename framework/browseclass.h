@@ -116,6 +116,8 @@ public:
 
 signals:
     void selectionChanged();
+    // A click on a cell (column as the list format numbers it), after the row was highlighted.
+    void cellClicked(int row, int column);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
