@@ -4,9 +4,12 @@
 //                                          printing how many pairs are committed
 //   worker FOLDER set-company CUSTNO TEXT  changes one customer's company
 //   worker FOLDER hold-exclusive SECONDS   holds the customer file exclusively
+//   worker FOLDER tag ptr|pos TABLE VALUE...    tags each value (tag user 0), prints the count
+//   worker FOLDER untag ptr|pos TABLE VALUE...  clears each value's tag, prints the count
 #include "dictionary/files.h"
 #include "dictionary/unitofwork.h"
 #include "framework/reportslib.h"
+#include "tagging/tags.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -73,6 +76,25 @@ int holdExclusive(int seconds)
     return 0;
 }
 
+int changeTags(bool set, const std::string &kind, int table, char **values, int count)
+{
+    if (kind != "ptr" && kind != "pos")
+        return 64;
+    const bool pointer = kind == "ptr";
+    for (int i = 0; i < count; ++i) {
+        if (pointer && set)
+            ST::SetTag_(table, std::atoi(values[i]));
+        else if (pointer)
+            ST::ClrTag_(table, std::atoi(values[i]));
+        else if (set)
+            ST::SetTagPos_(table, values[i]);
+        else
+            ST::ClrTagPos_(table, values[i]);
+    }
+    std::printf("%d\n", pointer ? ST::CntTag_(table) : ST::CntTagPos_(table));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -89,5 +111,7 @@ int main(int argc, char **argv)
         return setCompany(argv[3], argv[4]);
     if (job == "hold-exclusive" && argc == 4)
         return holdExclusive(std::atoi(argv[3]));
+    if ((job == "tag" || job == "untag") && argc >= 5)
+        return changeTags(job == "tag", argv[3], std::atoi(argv[4]), argv + 5, argc - 5);
     return 64;
 }
