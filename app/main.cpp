@@ -6,6 +6,8 @@
 #include "framework/messagetable.h"
 #include "framework/qtpresenter.h"
 #include "framework/reportslib.h"
+#include "tagging/tags.h"
+#include "tagging/taguser.h"
 
 #include <QApplication>
 
@@ -57,10 +59,13 @@ int main(int argc, char **argv)
     fw::INIClass settings;
     settings.Init("Invoice.ini");
     REPORTS::INIT(&errors, &settings);
+    ST::RegisterStationTagUsr();
 
     errors.ThrowMessage(DataFilesFound, openEveryFile());
 
     REPORTS::KILL();
+    ST::ShutDownTag_PtrM();
+    ST::ShutDownTag_PosM();
     errors.Kill();
     return 0;
 }

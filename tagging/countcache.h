@@ -1,6 +1,7 @@
 // Counts of tag tables, remembered with the stamp of the tag file they were taken at, so a
 // repeated count costs nothing while the file is unchanged, and any change made behind the
-// cache's back (another window's walk, another station) makes it count again.
+// cache's back (another code path, another station) makes it count again. Stamps hold only while
+// the file stays open: after it was closed the first count walks again.
 #pragma once
 
 #include "dictionary/fieldtypes.h"

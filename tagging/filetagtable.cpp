@@ -390,15 +390,31 @@ FileTagTable::Emptied FileTagTable::Empty(int table)
     const std::uint64_t generation = cache_.generation();
     // Checked under the lock: no other station can add a tag of its own in between.
     const bool whole = lock.held() && holdsOnly(user, table) && File().TryEmpty() == dict::Benign;
-    bool deleted = true;
-    const bool walked = whole || walk(user, table, DeleteYield, [&] { return deleted = deleteCurrent(); });
+    const bool deleted = whole || deleteAll(user, table, DeleteYield);
     const Stamp after = stamp();
-    if (!lock.end() || !walked || !deleted)
+    if (!lock.end() || !deleted)
         return Emptied::Failed;
     // The walk lets events run: when another window tagged meanwhile, the next count walks.
     if (cache_.generation() == generation)
         cache_.emptied(user, table, after);
     return whole ? Emptied::WholeFile : Emptied::RecordByRecord;
+}
+
+bool FileTagTable::deleteAll(dict::LONG user, int table, int yieldEvery)
+{
+    // The positions first, then the deletes: deleting as the walk goes would make every read
+    // after a delete look for its place in the key again.
+    std::vector<dict::storage::Position> positions;
+    if (!walk(user, table, 0, [&] { return positions.push_back(File().Position()), true; }))
+        return false;
+    Breather breather(yieldEvery);
+    for (const dict::storage::Position at : positions) {
+        // Gone already when another window cleared it while events ran.
+        if (File().TryReget(at) == dict::Benign && inTable(user, table) && !deleteCurrent())
+            return false;
+        breather.tick();
+    }
+    return true;
 }
 
 bool FileTagTable::holdsOnly(dict::LONG user, int table)
@@ -453,12 +469,7 @@ bool FileTagTable::ReadTable(dict::LONG user, int table, std::vector<char> &reco
     });
 }
 
-bool FileTagTable::DeleteTable(dict::LONG user, int table)
-{
-    bool deleted = true;
-    const bool walked = walk(user, table, 0, [&] { return deleted = deleteCurrent(); });
-    return walked && deleted;
-}
+bool FileTagTable::DeleteTable(dict::LONG user, int table) { return deleteAll(user, table, 0); }
 
 bool FileTagTable::WriteTable(dict::LONG user, int table, const std::vector<char> &records)
 {

@@ -93,6 +93,9 @@ private:
     // records; visit returns false to stop. False when a read failed.
     template <typename Visit>
     bool walk(dict::LONG user, int table, int yieldEvery, Visit visit);
+    // Deletes every tag of (user, table), letting events run every yieldEvery records; stops at
+    // the first delete that fails (reported). False when not all could be deleted.
+    bool deleteAll(dict::LONG user, int table, int yieldEvery);
     bool holdsOnly(dict::LONG user, int table);
 
     dict::FileId file_;
