@@ -7,6 +7,8 @@
 #include "framework/iniclass.h"
 #include "framework/qtpresenter.h"
 #include "framework/reportslib.h"
+#include "tagging/tags.h"
+#include "tagging/taguser.h"
 
 #include <QApplication>
 
@@ -27,6 +29,7 @@ int main(int argc, char **argv)
     settings.Init("Invoice.ini");
     REPORTS::INIT(&errors, &settings);
     app::registerProgramProcedures();
+    ST::RegisterStationTagUsr();
 
     int status = 1;
     {
@@ -38,6 +41,8 @@ int main(int argc, char **argv)
         frame.Kill();
     }
     REPORTS::KILL();
+    ST::ShutDownTag_PtrM();
+    ST::ShutDownTag_PosM();
     errors.Kill();
     return status;
 }

@@ -7,10 +7,13 @@
 //   worker FOLDER start-up                 the program's start-up settings; prints first-run,
 //                                          loaded or failed
 //   worker FOLDER set-setup-company TEXT   changes the company name in the program setup
+//   worker FOLDER tag ptr|pos TABLE VALUE...    tags each value (tag user 0), prints the count
+//   worker FOLDER untag ptr|pos TABLE VALUE...  clears each value's tag, prints the count
 #include "app/startup.h"
 #include "dictionary/files.h"
 #include "dictionary/unitofwork.h"
 #include "framework/reportslib.h"
+#include "tagging/tags.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -97,6 +100,25 @@ int setSetupCompany(const char *company)
     return Access::SETUP.Update() == dict::Benign ? 0 : 4;
 }
 
+int changeTags(bool set, const std::string &kind, int table, char **values, int count)
+{
+    if (kind != "ptr" && kind != "pos")
+        return 64;
+    const bool pointer = kind == "ptr";
+    for (int i = 0; i < count; ++i) {
+        if (pointer && set)
+            ST::SetTag_(table, std::atoi(values[i]));
+        else if (pointer)
+            ST::ClrTag_(table, std::atoi(values[i]));
+        else if (set)
+            ST::SetTagPos_(table, values[i]);
+        else
+            ST::ClrTagPos_(table, values[i]);
+    }
+    std::printf("%d\n", pointer ? ST::CntTag_(table) : ST::CntTagPos_(table));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -117,5 +139,7 @@ int main(int argc, char **argv)
         return startUp();
     if (job == "set-setup-company" && argc == 4)
         return setSetupCompany(argv[3]);
+    if ((job == "tag" || job == "untag") && argc >= 5)
+        return changeTags(job == "tag", argv[3], std::atoi(argv[4]), argv + 5, argc - 5);
     return 64;
 }

@@ -47,6 +47,15 @@ public:
     virtual std::unique_ptr<Cursor> clone() const = 0;
 };
 
+// A stamp of a file's contents: two stamps taken while the file stayed open differ when records
+// may have changed in between, written through this file object (own) or committed by any other
+// connection or process (others).
+struct DataVersion {
+    std::int64_t others = -1;
+    std::uint64_t own = 0;
+    bool operator==(const DataVersion &) const = default;
+};
+
 // The record last read or written, watched for changes by other stations.
 struct Current {
     Position position = 0;
@@ -88,6 +97,8 @@ public:
     virtual std::int64_t records() = 0;
     virtual std::int64_t bytes() = 0;
     virtual int empty() = 0;
+    // Cheap: no records are read. A stamp that cannot be taken differs from every earlier one.
+    virtual DataVersion dataVersion() = 0;
 
     // A transaction on this file alone (bulk writes, tag tables).
     virtual int begin() = 0;

@@ -12,7 +12,7 @@ namespace dict::storage::sqlite {
 
 namespace {
 
-enum Op { OpExact = 1, OpAt, OpInsert, OpUpdate, OpDelete, OpClash, OpCount, OpEmpty, OpFetch };
+enum Op { OpExact = 1, OpAt, OpInsert, OpUpdate, OpDelete, OpClash, OpCount, OpEmpty, OpFetch, OpDataVersion };
 
 int code(Op op, int key = -1, int variant = 0) { return op * 10000 + (key + 1) * 10 + variant; }
 
@@ -559,6 +559,20 @@ int SqliteFile::empty()
     const int rc = sqlite3_step(stmt);
     ++changes_;
     return rc == SQLITE_DONE ? Err::None : fail(rc);
+}
+
+DataVersion SqliteFile::dataVersion()
+{
+    // Always asked of the file's own connection: a unit of work's commit is another connection's.
+    if (home_) {
+        sqlite3_stmt *stmt = home_->statement(code(OpDataVersion), [] { return std::string("PRAGMA data_version"); });
+        if (stmt) {
+            StatementUse use(stmt);
+            if (sqlite3_step(stmt) == SQLITE_ROW)
+                return {sqlite3_column_int64(stmt, 0), changes_};
+        }
+    }
+    return {-1, ++changes_}; // unknown: unlike any stamp handed out before
 }
 
 int SqliteFile::begin()

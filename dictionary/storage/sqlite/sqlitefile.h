@@ -54,6 +54,7 @@ public:
     std::int64_t records() override;
     std::int64_t bytes() override;
     int empty() override;
+    DataVersion dataVersion() override;
 
     int begin() override;
     int commit() override;
