@@ -21,6 +21,7 @@ const std::vector<std::uint8_t> &mainMessages()
         {MainMsg::NoConvertProgram, dict::Notify, "Convert Data Files",
          "The conversion program could not be started: %Message"},
         {MainMsg::OpenFailed, dict::Notify, "Pardon me...", "The desktop could not open %Message."},
+        {MainMsg::PrintLabelsToo, dict::User, "Pardon me...", "Do you wish to print the associated Labels?"},
     };
     static const std::vector<std::uint8_t> block = fw::buildErrorBlock(defs);
     return block;

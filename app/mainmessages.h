@@ -18,6 +18,7 @@ inline constexpr int FillOutSetup = 3102;
 inline constexpr int NoCalculator = 3103;
 inline constexpr int NoConvertProgram = 3104;
 inline constexpr int OpenFailed = 3105;
+inline constexpr int PrintLabelsToo = 3106;
 } // namespace MainMsg
 
 const std::vector<std::uint8_t> &mainMessages();

@@ -2,6 +2,7 @@
 
 #include "app/about.h"
 #include "app/setup.h"
+#include "app/tagbrowses.h"
 #include "dictionary/errorreporter.h"
 #include "framework/errorclass.h"
 #include "framework/reportslib.h"
@@ -44,6 +45,9 @@ void registerProgramProcedures()
 {
     registerProcedure("Upd:Setup", started<Upd::Setup>());
     registerProcedure("Win:About", started<Win::About>());
+    registerProcedure("Brw:CustomersPrint_Billing_Labels_Inventory_Envelopes",
+                      started<Brw::CustomersPrint_Billing_Labels_Inventory_Envelopes>());
+    registerProcedure("Brw:InvoicesPrintMulitple", started<Brw::InvoicesPrintMulitple>());
 }
 
 } // namespace app

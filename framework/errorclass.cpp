@@ -278,6 +278,12 @@ int ErrorClass::Message(int id, int buttons, int defaultButton)
     return presenter().show(box.title, box.text, Icon::Question, buttons, defaultButton);
 }
 
+int ErrorClass::Message(int id, int buttons, int defaultButton, std::map<int, std::string> buttonTexts)
+{
+    presenter().setButtonTexts(std::move(buttonTexts));
+    return Message(id, buttons, defaultButton);
+}
+
 int ErrorClass::TakeError(int id)
 {
     SetId(id);

@@ -8,6 +8,8 @@
 // entry the current one overrides).
 #pragma once
 
+#include <map>
+
 #include "dictionary/errorreporter.h"
 #include "dictionary/runtimeerror.h"
 #include "framework/messagepresenter.h"
@@ -64,6 +66,8 @@ public:
     int ThrowFile(int id, std::string_view file) override;
     int ThrowMessage(int id, std::string_view text) override;
     int Message(int id, int buttons, int defaultButton) override;
+    // The same, with the buttons' own texts ({ButtonYes, "&Address"}, ...).
+    int Message(int id, int buttons, int defaultButton, std::map<int, std::string> buttonTexts);
     int TakeError(int id);
 
     // Not owned; nullptr restores the console presenter.

@@ -30,7 +30,7 @@ int ScriptedPresenter::show(std::string_view title, std::string_view text, Icon 
                             int defaultButton)
 {
     std::lock_guard lock(mutex_);
-    shown_.push_back({std::string(title), std::string(text), icon, buttons, defaultButton});
+    shown_.push_back({std::string(title), std::string(text), icon, buttons, defaultButton, takeButtonTexts()});
     if (answers_.empty())
         return defaultButton;
     int button = answers_.front();

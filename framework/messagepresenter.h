@@ -3,6 +3,8 @@
 #pragma once
 
 #include <deque>
+#include <map>
+#include <utility>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -24,6 +26,14 @@ public:
 
     // Ends the program after a fatal message.
     virtual void halt(int exitStatus);
+    // Texts for the buttons of the next box only (by button bit), where a message names its own.
+    void setButtonTexts(std::map<int, std::string> texts) { buttonTexts_ = std::move(texts); }
+
+protected:
+    std::map<int, std::string> takeButtonTexts() { return std::exchange(buttonTexts_, {}); }
+
+private:
+    std::map<int, std::string> buttonTexts_;
 };
 
 // Writes each message to stderr and answers with the default button.
@@ -47,6 +57,7 @@ public:
         Icon icon;
         int buttons;
         int defaultButton;
+        std::map<int, std::string> buttonTexts;
     };
 
     void answer(int button); // queues the button the next box returns

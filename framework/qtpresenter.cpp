@@ -2,6 +2,7 @@
 
 #include "dictionary/errorreporter.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <QString>
 
@@ -33,6 +34,10 @@ int QtMessagePresenter::show(std::string_view title, std::string_view text, Icon
     for (const ButtonMap &m : buttonMap)
         if (defaultButton == m.bit)
             box.setDefaultButton(m.button);
+    for (const auto &[bit, label] : takeButtonTexts())
+        for (const ButtonMap &m : buttonMap)
+            if (m.bit == bit && box.button(m.button))
+                box.button(m.button)->setText(QString::fromStdString(label));
     const int pressed = box.exec();
     for (const ButtonMap &m : buttonMap)
         if (pressed == m.button)
