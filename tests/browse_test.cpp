@@ -9,6 +9,7 @@
 #include "framework/reportslib.h"
 #include "framework/threadcontext.h"
 #include "framework/windowmanager.h"
+#include "tests/support/customerform.h"
 #include "tests/support/datafolder.h"
 
 #include <QAbstractItemModelTester>
@@ -33,45 +34,7 @@ using testsupport::DataFolderTest;
 
 namespace {
 
-class CustomerForm : public fw::WindowManager
-{
-public:
-    QLineEdit *number = nullptr;
-    QLineEdit *name = nullptr;
-    QPushButton *ok = nullptr;
-    QPushButton *cancel = nullptr;
-    std::string openedOn; // the customer number the form showed
-
-    int Init() override
-    {
-        procedureName = "Upd:TestCustomer";
-        WindowManager::Init();
-        GlobalRequest = 0;
-        GlobalResponse = 0;
-        Relate::CUSTOMER.Open();
-        Primary = &Relate::CUSTOMER;
-        openedOn = std::string(CUS.CUSTOMERNO.view());
-        auto *w = CreateWindow(QStringLiteral("Customer"));
-        auto *layout = new QVBoxLayout(w);
-        layout->addWidget(number = new QLineEdit(w));
-        layout->addWidget(name = new QLineEdit(w));
-        layout->addWidget(ok = new QPushButton(QStringLiteral("OK"), w));
-        layout->addWidget(cancel = new QPushButton(QStringLiteral("Cancel"), w));
-        AddField(number, fieldRef(CUS, "CUSTOMERNO"), "@s10");
-        AddField(name, fieldRef(CUS, "LNAME"), "@s15");
-        OkControl = ok;
-        connectButton(ok);
-        AddItem(cancel, fw::RequestCancelled);
-        FirstField = number;
-        return Open();
-    }
-    int Kill() override
-    {
-        WindowManager::Kill();
-        Relate::CUSTOMER.Close();
-        return Benign;
-    }
-};
+using testsupport::CustomerForm;
 
 using FormDriver = std::function<void(CustomerForm &)>;
 

@@ -3,6 +3,7 @@
 #include "dictionary/files.h"
 #include "framework/threadcontext.h"
 #include "framework/windowmanager.h"
+#include "tests/support/customerform.h"
 #include "tests/support/datafolder.h"
 
 #include <QApplication>
@@ -19,45 +20,7 @@ using testsupport::DataFolderTest;
 
 namespace {
 
-// A small customer form: number and balance, OK and Cancel.
-class CustomerForm : public fw::WindowManager
-{
-public:
-    QLineEdit *number = nullptr;
-    QLineEdit *balance = nullptr;
-    QPushButton *ok = nullptr;
-    QPushButton *cancel = nullptr;
-
-    int Init() override
-    {
-        procedureName = "Upd:TestCustomer";
-        WindowManager::Init();
-        GlobalRequest = 0;
-        GlobalResponse = 0;
-        Relate::CUSTOMER.Open();
-        Primary = &Relate::CUSTOMER;
-        auto *w = CreateWindow(QStringLiteral("Customer"));
-        auto *layout = new QVBoxLayout(w);
-        layout->addWidget(number = new QLineEdit(w));
-        layout->addWidget(balance = new QLineEdit(w));
-        layout->addWidget(ok = new QPushButton(QStringLiteral("OK"), w));
-        layout->addWidget(cancel = new QPushButton(QStringLiteral("Cancel"), w));
-        const FileDef &def = Access::CUSTOMER.Def();
-        AddField(number, {&def.fields[def.fieldIndex("CUSTOMERNO")], &CUS}, "@s10");
-        AddField(balance, {&def.fields[def.fieldIndex("BALANCE")], &CUS}, "@n-12.2");
-        OkControl = ok;
-        connectButton(ok);
-        AddItem(cancel, fw::RequestCancelled);
-        FirstField = number;
-        return Open();
-    }
-    int Kill() override
-    {
-        WindowManager::Kill();
-        Relate::CUSTOMER.Close();
-        return Benign;
-    }
-};
+using testsupport::CustomerForm;
 
 class FormTest : public DataFolderTest
 {
