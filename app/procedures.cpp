@@ -1,6 +1,8 @@
 #include "app/procedures.h"
 
 #include "app/about.h"
+#include "app/customers.h"
+#include "app/inventory.h"
 #include "app/setup.h"
 #include "app/tagbrowses.h"
 #include "dictionary/errorreporter.h"
@@ -48,6 +50,8 @@ void registerProgramProcedures()
     registerProcedure("Brw:CustomersPrint_Billing_Labels_Inventory_Envelopes",
                       started<Brw::CustomersPrint_Billing_Labels_Inventory_Envelopes>());
     registerProcedure("Brw:InvoicesPrintMulitple", started<Brw::InvoicesPrintMulitple>());
+    registerProcedure("Brw:Customers", started<Brw::Customers>());
+    registerProcedure("Brw:Inventory", started<Brw::Inventory>());
 }
 
 } // namespace app

@@ -581,6 +581,8 @@ void BrowseClass::choose()
 int BrowseClass::Ask(int request)
 {
     int response = RequestCancelled;
+    if (!AllowRequest(request))
+        return response;
     for (;;) {
         VCRRequest = 0;
         if (request == InsertRecord) {

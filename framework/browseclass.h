@@ -113,6 +113,9 @@ public:
     virtual void SetQueueRecord() {}
     virtual bool ValidateRecord() { return true; }
     virtual void TakeNewSelection() {}
+    // Asked before the update form runs for a request (every way of asking: buttons, keys, the
+    // toolbar); false drops the request (a password prompt cancelled).
+    virtual bool AllowRequest(int request) { (void)request; return true; }
 
 signals:
     void selectionChanged();

@@ -1,0 +1,43 @@
+// Upd::Customer: the customer form, run by the customer browses for Add, Change and Delete. It
+// makes up a customer number from the last name or company while none is typed, copies the
+// billing address to the shipping address (or clears it), and labels the tax fields by the tax
+// system in force.
+#pragma once
+
+#include "framework/windowmanager.h"
+
+#include <memory>
+
+namespace app {
+struct CustomerWidgets;
+}
+
+namespace Upd {
+
+class Customer : public fw::WindowManager
+{
+public:
+    Customer();
+    ~Customer() override;
+
+    int Init() override;
+    int Kill() override;
+    void PrimeFields() override;
+    int TakeAccepted(QWidget *control) override;
+    int TakeCompleted() override;
+
+    const app::CustomerWidgets &widgets() const { return *w_; }
+
+private:
+    void bindFields();
+    void relabel();
+    void applyPictures();
+    void numberCustomer();
+    void copyOrClearShipping();
+    void showCopyDirection();
+
+    std::unique_ptr<app::CustomerWidgets> w_;
+    bool fileOpen_ = false;
+};
+
+} // namespace Upd

@@ -1,0 +1,55 @@
+#include "app/formlayout.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace app {
+
+QLineEdit *entry(QWidget *parent, int maxChars, int shownChars)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setMaxLength(maxChars);
+    const QFontMetrics metrics(edit->font());
+    edit->setMinimumWidth(metrics.horizontalAdvance(QLatin1Char('M')) * 2 / 3 * shownChars + 12);
+    return edit;
+}
+
+QLineEdit *numberEntry(QWidget *parent, int shownChars)
+{
+    QLineEdit *edit = entry(parent, 20, shownChars);
+    edit->setAlignment(Qt::AlignRight);
+    edit->setMaximumWidth(edit->minimumWidth());
+    return edit;
+}
+
+QLabel *prompt(const QString &text, QWidget *buddy)
+{
+    auto *label = new QLabel(text, buddy->parentWidget());
+    label->setBuddy(buddy);
+    return label;
+}
+
+QLabel *row(QGridLayout *grid, int r, int column, const QString &text, QWidget *control, int span)
+{
+    QLabel *label = prompt(text, control);
+    grid->addWidget(label, r, column);
+    grid->addWidget(control, r, column + 1, 1, span);
+    return label;
+}
+
+QString promptOf(QWidget *control)
+{
+    for (QLabel *label : control->window()->findChildren<QLabel *>()) {
+        if (label->buddy() == control) {
+            QString text = label->text();
+            text.remove(QLatin1Char('&'));
+            if (text.endsWith(QLatin1Char(':')))
+                text.chop(1);
+            return text;
+        }
+    }
+    return {};
+}
+
+} // namespace app
