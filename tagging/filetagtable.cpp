@@ -6,6 +6,7 @@
 #include "framework/reportslib.h"
 #include "framework/viewmanager.h"
 #include "tagging/bulkwork.h"
+#include "tagging/filesopen.h"
 #include "tagging/tagmessages.h"
 #include "tagging/taguser.h"
 
@@ -23,28 +24,6 @@ constexpr int ValueKey = 1; // ValKey
 
 constexpr int CountYield = 100;
 constexpr int DeleteYield = 10;
-
-// Opens the file for one operation and closes it again; the plain open reports its failures.
-class FileUse
-{
-public:
-    explicit FileUse(dict::FileManager &file)
-        : file_(file)
-        , open_(file.Open() == dict::Benign)
-    {}
-    ~FileUse()
-    {
-        if (open_)
-            file_.Close();
-    }
-    FileUse(const FileUse &) = delete;
-    FileUse &operator=(const FileUse &) = delete;
-    explicit operator bool() const { return open_; }
-
-private:
-    dict::FileManager &file_;
-    bool open_;
-};
 
 // Keeps the file's read position and buffer across a walk, so a window's own walk (or a
 // report's view) goes on where it was.
@@ -203,7 +182,7 @@ int FileTagTable::Set(int table, TagValue value, std::string_view sortValue)
 {
     if (!storableTable(table) || value.empty())
         return 0;
-    FileUse use(File());
+    FilesOpen use{&File()};
     if (!use)
         return 0;
     WriteLock lock(*this, false);
@@ -232,7 +211,7 @@ bool FileTagTable::Get(int table, TagValue value)
 {
     if (!storableTable(table) || value.empty())
         return false;
-    FileUse use(File());
+    FilesOpen use{&File()};
     return use && fetch(GetTagUsr(), table, value);
 }
 
@@ -240,7 +219,7 @@ void FileTagTable::Clear(int table, TagValue value)
 {
     if (!storableTable(table) || value.empty())
         return;
-    FileUse use(File());
+    FilesOpen use{&File()};
     if (!use)
         return;
     WriteLock lock(*this, false);
@@ -259,7 +238,7 @@ int FileTagTable::Reverse(int table, TagValue value, std::string_view sortValue)
 {
     if (!storableTable(table) || value.empty())
         return 0;
-    FileUse use(File());
+    FilesOpen use{&File()};
     if (!use)
         return 0;
     WriteLock lock(*this, false);
@@ -291,7 +270,7 @@ bool FileTagTable::First(int table)
 {
     if (!storableTable(table))
         return false;
-    FileUse use(File());
+    FilesOpen use{&File()};
     if (!use)
         return false;
     const dict::LONG user = GetTagUsr();
@@ -305,7 +284,7 @@ bool FileTagTable::Last(int table)
 {
     if (!storableTable(table))
         return false;
-    FileUse use(File());
+    FilesOpen use{&File()};
     if (!use)
         return false;
     const dict::LONG user = GetTagUsr();
@@ -319,7 +298,7 @@ bool FileTagTable::Next(int table)
 {
     if (!storableTable(table))
         return false;
-    FileUse use(File());
+    FilesOpen use{&File()};
     return use && readOn(GetTagUsr(), table, false);
 }
 
@@ -327,7 +306,7 @@ bool FileTagTable::Previous(int table)
 {
     if (!storableTable(table))
         return false;
-    FileUse use(File());
+    FilesOpen use{&File()};
     return use && readOn(GetTagUsr(), table, true);
 }
 
@@ -359,7 +338,7 @@ dict::LONG FileTagTable::Count(int table)
 {
     if (!storableTable(table))
         return 0;
-    FileUse use(File());
+    FilesOpen use{&File()};
     if (!use)
         return 0;
     const dict::LONG user = GetTagUsr();
@@ -379,7 +358,7 @@ FileTagTable::Emptied FileTagTable::Empty(int table)
 {
     if (!storableTable(table))
         return Emptied::Nothing;
-    FileUse use(File());
+    FilesOpen use{&File()};
     if (!use)
         return Emptied::Failed;
     WaitCursor wait;
