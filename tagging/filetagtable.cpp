@@ -266,7 +266,7 @@ bool FileTagTable::readOn(dict::LONG user, int table, bool backwards)
     return result == dict::Benign && inTable(user, table);
 }
 
-bool FileTagTable::First(int table)
+bool FileTagTable::readFromEnd(int table, bool last)
 {
     if (!storableTable(table))
         return false;
@@ -275,24 +275,13 @@ bool FileTagTable::First(int table)
         return false;
     const dict::LONG user = GetTagUsr();
     fillTable(user, table);
-    File().ClearKey({file_, ValueKey}, 3, 3, false);
+    File().ClearKey({file_, ValueKey}, 3, 3, last);
     File().SetAt({file_, ValueKey});
-    return readOn(user, table, false);
+    return readOn(user, table, last);
 }
 
-bool FileTagTable::Last(int table)
-{
-    if (!storableTable(table))
-        return false;
-    FilesOpen use{&File()};
-    if (!use)
-        return false;
-    const dict::LONG user = GetTagUsr();
-    fillTable(user, table);
-    File().ClearKey({file_, ValueKey}, 3, 3, true);
-    File().SetAt({file_, ValueKey});
-    return readOn(user, table, true);
-}
+bool FileTagTable::First(int table) { return readFromEnd(table, false); }
+bool FileTagTable::Last(int table) { return readFromEnd(table, true); }
 
 bool FileTagTable::Next(int table)
 {

@@ -89,6 +89,8 @@ private:
     bool insertTag(dict::LONG user, int table, TagValue value, std::string_view sortValue);
     bool deleteCurrent();
     bool readOn(dict::LONG user, int table, bool backwards);
+    // Positions before the first (or after the last) tag of the table and reads it.
+    bool readFromEnd(int table, bool last);
     // Visits every tag of (user, table) in sort-value order, letting events run every yieldEvery
     // records; visit returns false to stop. False when a read failed.
     template <typename Visit>
