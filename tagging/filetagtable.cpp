@@ -160,12 +160,16 @@ bool FileTagTable::fetch(dict::LONG user, int table, TagValue value)
     return false;
 }
 
-bool FileTagTable::insertTag(dict::LONG user, int table, TagValue value, std::string_view sortValue)
+bool FileTagTable::addTag(dict::LONG user, int table, TagValue value, std::string_view sortValue)
 {
     File().PrimeRecord();
     fillKey(user, table, value);
     setSort(sortValue);
-    return File().Insert() == dict::Benign;
+    if (File().TryInsert() == dict::Benign)
+        return true;
+    if (File().GetError() != dict::Err::DuplicateKey)
+        File().Throw(dict::Msg::InsertError);
+    return false;
 }
 
 bool FileTagTable::deleteCurrent()
@@ -190,15 +194,16 @@ int FileTagTable::Set(int table, TagValue value, std::string_view sortValue)
         return 0;
     const dict::LONG user = GetTagUsr();
     cache_.beforeWrite(stamp());
-    const bool existed = fetch(user, table, value);
+    // Adding first lets the unique key tell whether the tag is there: one step for a new tag.
+    const bool existed = !addTag(user, table, value, sortValue);
     if (existed) {
-        if (!sortDiffers(sortValue))
+        if (File().GetError() != dict::Err::DuplicateKey)
+            return 0;
+        if (!fetch(user, table, value) || !sortDiffers(sortValue))
             return 0;
         setSort(sortValue);
         if (File().Update() != dict::Benign)
             return 0;
-    } else if (File().GetError() != dict::Err::RecordNotFound || !insertTag(user, table, value, sortValue)) {
-        return 0;
     }
     const Stamp after = stamp();
     if (!lock.end())
@@ -249,7 +254,7 @@ int FileTagTable::Reverse(int table, TagValue value, std::string_view sortValue)
     const bool tagged = fetch(user, table, value);
     if (!tagged && File().GetError() != dict::Err::RecordNotFound)
         return 0;
-    if (tagged ? !deleteCurrent() : !insertTag(user, table, value, sortValue))
+    if (tagged ? !deleteCurrent() : !addTag(user, table, value, sortValue))
         return tagged ? 1 : 0;
     const Stamp after = stamp();
     if (!lock.end())
