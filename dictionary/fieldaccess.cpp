@@ -59,7 +59,8 @@ void setString(const FieldDef &f, void *record, std::string_view value)
 {
     char *p = at(f, record);
     const std::size_t n = utf8Fit(value, f.size);
-    std::memcpy(p, value.data(), n);
+    if (n > 0) // an empty view may have no data at all
+        std::memcpy(p, value.data(), n);
     std::memset(p + n, ' ', f.size - n);
 }
 

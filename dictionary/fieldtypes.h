@@ -43,7 +43,8 @@ public:
     void assign(std::string_view text)
     {
         const std::size_t n = utf8Fit(text, N);
-        std::memcpy(bytes_, text.data(), n);
+        if (n > 0) // an empty view may have no data at all
+            std::memcpy(bytes_, text.data(), n);
         std::memset(bytes_ + n, ' ', N - n);
     }
     void clear() { std::memset(bytes_, ' ', N); }

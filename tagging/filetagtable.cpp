@@ -6,6 +6,7 @@
 #include "framework/reportslib.h"
 #include "framework/viewmanager.h"
 #include "tagging/bulkwork.h"
+#include "tagging/filesopen.h"
 #include "tagging/tagmessages.h"
 #include "tagging/taguser.h"
 
@@ -23,28 +24,6 @@ constexpr int ValueKey = 1; // ValKey
 
 constexpr int CountYield = 100;
 constexpr int DeleteYield = 10;
-
-// Opens the file for one operation and closes it again; the plain open reports its failures.
-class FileUse
-{
-public:
-    explicit FileUse(dict::FileManager &file)
-        : file_(file)
-        , open_(file.Open() == dict::Benign)
-    {}
-    ~FileUse()
-    {
-        if (open_)
-            file_.Close();
-    }
-    FileUse(const FileUse &) = delete;
-    FileUse &operator=(const FileUse &) = delete;
-    explicit operator bool() const { return open_; }
-
-private:
-    dict::FileManager &file_;
-    bool open_;
-};
 
 // Keeps the file's read position and buffer across a walk, so a window's own walk (or a
 // report's view) goes on where it was.
@@ -181,12 +160,16 @@ bool FileTagTable::fetch(dict::LONG user, int table, TagValue value)
     return false;
 }
 
-bool FileTagTable::insertTag(dict::LONG user, int table, TagValue value, std::string_view sortValue)
+bool FileTagTable::addTag(dict::LONG user, int table, TagValue value, std::string_view sortValue)
 {
     File().PrimeRecord();
     fillKey(user, table, value);
     setSort(sortValue);
-    return File().Insert() == dict::Benign;
+    if (File().TryInsert() == dict::Benign)
+        return true;
+    if (File().GetError() != dict::Err::DuplicateKey)
+        File().Throw(dict::Msg::InsertError);
+    return false;
 }
 
 bool FileTagTable::deleteCurrent()
@@ -203,7 +186,7 @@ int FileTagTable::Set(int table, TagValue value, std::string_view sortValue)
 {
     if (!storableTable(table) || value.empty())
         return 0;
-    FileUse use(File());
+    FilesOpen use{&File()};
     if (!use)
         return 0;
     WriteLock lock(*this, false);
@@ -211,15 +194,16 @@ int FileTagTable::Set(int table, TagValue value, std::string_view sortValue)
         return 0;
     const dict::LONG user = GetTagUsr();
     cache_.beforeWrite(stamp());
-    const bool existed = fetch(user, table, value);
+    // Adding first lets the unique key tell whether the tag is there: one step for a new tag.
+    const bool existed = !addTag(user, table, value, sortValue);
     if (existed) {
-        if (!sortDiffers(sortValue))
+        if (File().GetError() != dict::Err::DuplicateKey)
+            return 0;
+        if (!fetch(user, table, value) || !sortDiffers(sortValue))
             return 0;
         setSort(sortValue);
         if (File().Update() != dict::Benign)
             return 0;
-    } else if (File().GetError() != dict::Err::RecordNotFound || !insertTag(user, table, value, sortValue)) {
-        return 0;
     }
     const Stamp after = stamp();
     if (!lock.end())
@@ -232,7 +216,7 @@ bool FileTagTable::Get(int table, TagValue value)
 {
     if (!storableTable(table) || value.empty())
         return false;
-    FileUse use(File());
+    FilesOpen use{&File()};
     return use && fetch(GetTagUsr(), table, value);
 }
 
@@ -240,7 +224,7 @@ void FileTagTable::Clear(int table, TagValue value)
 {
     if (!storableTable(table) || value.empty())
         return;
-    FileUse use(File());
+    FilesOpen use{&File()};
     if (!use)
         return;
     WriteLock lock(*this, false);
@@ -259,7 +243,7 @@ int FileTagTable::Reverse(int table, TagValue value, std::string_view sortValue)
 {
     if (!storableTable(table) || value.empty())
         return 0;
-    FileUse use(File());
+    FilesOpen use{&File()};
     if (!use)
         return 0;
     WriteLock lock(*this, false);
@@ -270,7 +254,7 @@ int FileTagTable::Reverse(int table, TagValue value, std::string_view sortValue)
     const bool tagged = fetch(user, table, value);
     if (!tagged && File().GetError() != dict::Err::RecordNotFound)
         return 0;
-    if (tagged ? !deleteCurrent() : !insertTag(user, table, value, sortValue))
+    if (tagged ? !deleteCurrent() : !addTag(user, table, value, sortValue))
         return tagged ? 1 : 0;
     const Stamp after = stamp();
     if (!lock.end())
@@ -287,39 +271,28 @@ bool FileTagTable::readOn(dict::LONG user, int table, bool backwards)
     return result == dict::Benign && inTable(user, table);
 }
 
-bool FileTagTable::First(int table)
+bool FileTagTable::readFromEnd(int table, bool last)
 {
     if (!storableTable(table))
         return false;
-    FileUse use(File());
+    FilesOpen use{&File()};
     if (!use)
         return false;
     const dict::LONG user = GetTagUsr();
     fillTable(user, table);
-    File().ClearKey({file_, ValueKey}, 3, 3, false);
+    File().ClearKey({file_, ValueKey}, 3, 3, last);
     File().SetAt({file_, ValueKey});
-    return readOn(user, table, false);
+    return readOn(user, table, last);
 }
 
-bool FileTagTable::Last(int table)
-{
-    if (!storableTable(table))
-        return false;
-    FileUse use(File());
-    if (!use)
-        return false;
-    const dict::LONG user = GetTagUsr();
-    fillTable(user, table);
-    File().ClearKey({file_, ValueKey}, 3, 3, true);
-    File().SetAt({file_, ValueKey});
-    return readOn(user, table, true);
-}
+bool FileTagTable::First(int table) { return readFromEnd(table, false); }
+bool FileTagTable::Last(int table) { return readFromEnd(table, true); }
 
 bool FileTagTable::Next(int table)
 {
     if (!storableTable(table))
         return false;
-    FileUse use(File());
+    FilesOpen use{&File()};
     return use && readOn(GetTagUsr(), table, false);
 }
 
@@ -327,7 +300,7 @@ bool FileTagTable::Previous(int table)
 {
     if (!storableTable(table))
         return false;
-    FileUse use(File());
+    FilesOpen use{&File()};
     return use && readOn(GetTagUsr(), table, true);
 }
 
@@ -359,7 +332,7 @@ dict::LONG FileTagTable::Count(int table)
 {
     if (!storableTable(table))
         return 0;
-    FileUse use(File());
+    FilesOpen use{&File()};
     if (!use)
         return 0;
     const dict::LONG user = GetTagUsr();
@@ -379,7 +352,7 @@ FileTagTable::Emptied FileTagTable::Empty(int table)
 {
     if (!storableTable(table))
         return Emptied::Nothing;
-    FileUse use(File());
+    FilesOpen use{&File()};
     if (!use)
         return Emptied::Failed;
     WaitCursor wait;

@@ -86,9 +86,12 @@ private:
     bool inTable(dict::LONG user, int table) const;
     // Fetches the tag by the unique key; a read failure other than "not there" is reported.
     bool fetch(dict::LONG user, int table, TagValue value);
-    bool insertTag(dict::LONG user, int table, TagValue value, std::string_view sortValue);
+    // Adds a tag; false when it is there already (no message) or could not be added (reported).
+    bool addTag(dict::LONG user, int table, TagValue value, std::string_view sortValue);
     bool deleteCurrent();
     bool readOn(dict::LONG user, int table, bool backwards);
+    // Positions before the first (or after the last) tag of the table and reads it.
+    bool readFromEnd(int table, bool last);
     // Visits every tag of (user, table) in sort-value order, letting events run every yieldEvery
     // records; visit returns false to stop. False when a read failed.
     template <typename Visit>

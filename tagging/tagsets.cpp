@@ -7,6 +7,7 @@
 #include "framework/picture.h"
 #include "framework/viewmanager.h"
 #include "tagging/bulkwork.h"
+#include "tagging/filesopen.h"
 #include "tagging/filetagtable.h"
 #include "tagging/tagmessages.h"
 #include "tagging/taguser.h"
@@ -19,34 +20,6 @@ namespace ST {
 namespace {
 
 constexpr int InsertAttempts = 100;
-
-// Opens files for one operation and closes again the ones it opened.
-class FilesOpen
-{
-public:
-    FilesOpen(std::initializer_list<dict::FileManager *> files)
-    {
-        for (dict::FileManager *file : files) {
-            if (file->Open() != dict::Benign) {
-                ok_ = false;
-                return;
-            }
-            opened_.push_back(file);
-        }
-    }
-    ~FilesOpen()
-    {
-        for (dict::FileManager *file : opened_)
-            file->Close();
-    }
-    FilesOpen(const FilesOpen &) = delete;
-    FilesOpen &operator=(const FilesOpen &) = delete;
-    explicit operator bool() const { return ok_; }
-
-private:
-    std::vector<dict::FileManager *> opened_;
-    bool ok_ = true;
-};
 
 int tell(int messageId, std::string_view file = {})
 {

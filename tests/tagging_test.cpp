@@ -11,6 +11,8 @@
 #include "tagging/taguser.h"
 #include "tests/support/datafolder.h"
 
+#include <QCoreApplication>
+
 #include <sqlite3.h>
 
 #include <string>
@@ -282,6 +284,22 @@ TEST_F(TaggingTest, AFailedDeleteIsReportedNamingTheTagFileAndTheWalkStops)
     EXPECT_EQ(titles().size(), 2u);
     EXPECT_EQ(ST::CntTag_(3), 2);
     EXPECT_EQ(ST::RvsTag_(3, 12), 1) << "still tagged: the delete failed";
+}
+
+TEST_F(TaggingTest, EmptyingRecordByRecordLetsWaitingEventsRun)
+{
+    int argc = 1;
+    char name[] = "tagging_test";
+    char *argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    for (LONG v = 1; v <= 30; ++v)
+        ST::SetTag_(3, v);
+    ST::SetTag_(1, 1);
+    int ran = 0;
+    QMetaObject::invokeMethod(&app, [&] { ++ran; }, Qt::QueuedConnection);
+    ST::NewTag_(3);
+    EXPECT_EQ(ran, 1) << "the walk let the program's events run";
+    EXPECT_EQ(ST::CntTag_(3), 0);
 }
 
 // --- bulk changes --------------------------------------------------------------------------
