@@ -3,6 +3,7 @@
 #include "app/inventoryform.h"
 #include "app/passwordgate.h"
 #include "app/redline.h"
+#include "app/stocklist.h"
 #include "app/singleinstance.h"
 #include "app/specialitems.h"
 #include "app/maintenancemessages.h"
@@ -90,36 +91,6 @@ QString shown(double number, const std::string &picture)
 }
 
 } // namespace
-
-// The list with the hooks of the stock browse.
-class StockList : public fw::BrowseClass
-{
-public:
-    std::function<void()> onHighlight;
-
-    void SetQueueRecord() override
-    {
-        red_ = GLO.REDLINEINVENTORY == 1
-               && (STO.AMOUNTINSTOCK < STO.MINAMOUNT || dict::sameQuantity(STO.AMOUNTINSTOCK, STO.MINAMOUNT));
-    }
-    bool AllowRequest(int request) override
-    {
-        if (request == fw::ChangeRecord)
-            return app::PasswordGate(app::Guarded::Change);
-        if (request == fw::DeleteRecord)
-            return app::PasswordGate(app::Guarded::Delete);
-        return true;
-    }
-    void TakeNewSelection() override
-    {
-        if (onHighlight)
-            onHighlight();
-    }
-    const bool *red() const { return &red_; }
-
-private:
-    bool red_ = false;
-};
 
 Inventory::Inventory()
     : browse_(std::make_unique<StockList>())
