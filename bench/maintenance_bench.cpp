@@ -1,0 +1,221 @@
+// The customer and inventory windows on 100,000 customers and 100,000 stock items, beside the
+// raw read of one page of the same order in the same run:
+//   open the window and show its first page, page down, jump to the end and back
+// Run: build/bench/maintenance_bench; the data folder is kept in
+// $TMPDIR/tallyquill-maintenance-bench between runs (delete it to rebuild).
+#include "app/customers.h"
+#include "app/inventory.h"
+#include "dictionary/files.h"
+#include "framework/browseclass.h"
+#include "framework/reportslib.h"
+#include "framework/threadcontext.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+#include <string>
+
+namespace {
+
+constexpr int RecordCount = 100'000;
+
+std::filesystem::path benchFolder() { return std::filesystem::temp_directory_path() / "tallyquill-maintenance-bench"; }
+
+std::string randomName(std::mt19937 &random)
+{
+    static const char *syllables[] = {"ab", "ar", "be", "co", "da", "el", "fi", "go", "ha", "in", "jo", "ka",
+                                      "lo", "ma", "ne", "or", "pa", "qu", "ri", "sa", "to", "ul", "vi", "wa"};
+    std::string name;
+    for (int s = 0; s < 3; ++s)
+        name += syllables[random() % 24];
+    name[0] = static_cast<char>(name[0] - 32);
+    return name;
+}
+
+// Fills one file through SQL: bind(stmt, i, random) binds the row's values.
+template <typename Bind>
+void fill(const char *path, const char *insert, Bind bind)
+{
+    sqlite3 *db = nullptr;
+    sqlite3_open(path, &db);
+    sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
+    sqlite3_stmt *stmt = nullptr;
+    sqlite3_prepare_v2(db, insert, -1, &stmt, nullptr);
+    std::mt19937 random(5);
+    for (int i = 0; i < RecordCount; ++i) {
+        bind(stmt, i, random);
+        sqlite3_step(stmt);
+        sqlite3_reset(stmt);
+    }
+    sqlite3_finalize(stmt);
+    sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+}
+
+void prepare()
+{
+    static bool ready = false;
+    if (ready)
+        return;
+    ready = true;
+    std::filesystem::create_directories(benchFolder());
+    std::filesystem::current_path(benchFolder());
+    Access::CUSTOMER.Open();
+    Access::STOCK.Open();
+    const bool filled = Access::CUSTOMER.Records() == RecordCount && Access::STOCK.Records() == RecordCount;
+    Access::CUSTOMER.Close();
+    Access::STOCK.Close();
+    if (filled)
+        return;
+    sqlite3 *db = nullptr;
+    for (const char *clear : {"data/customer.tps|DELETE FROM CUSTOMER", "data/stock.tps|DELETE FROM STOCK"}) {
+        const std::string text = clear;
+        sqlite3_open(text.substr(0, text.find('|')).c_str(), &db);
+        sqlite3_exec(db, text.substr(text.find('|') + 1).c_str(), nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+    }
+    fill("data/customer.tps",
+         "INSERT INTO CUSTOMER (RECORDNO, CUSTOMERNO, LNAME, FNAME, COMPANY, CITY, STATE, ZIPCODE, PHONENO, "
+         "BALANCE) VALUES (?,?,?,?,?,?,?,?,?,?)",
+         [](sqlite3_stmt *stmt, int i, std::mt19937 &random) {
+             const std::string number = "C" + std::to_string(100000 + i);
+             const std::string name = randomName(random);
+             const std::string phone = "555-" + std::to_string(1000000 + i);
+             sqlite3_bind_int(stmt, 1, i + 1);
+             sqlite3_bind_text(stmt, 2, number.c_str(), -1, SQLITE_TRANSIENT);
+             sqlite3_bind_text(stmt, 3, name.c_str(), -1, SQLITE_TRANSIENT);
+             sqlite3_bind_text(stmt, 4, "Pat", -1, SQLITE_STATIC);
+             sqlite3_bind_text(stmt, 5, (name + " Trading").c_str(), -1, SQLITE_TRANSIENT);
+             sqlite3_bind_text(stmt, 6, "Springfield", -1, SQLITE_STATIC);
+             sqlite3_bind_text(stmt, 7, "NY", -1, SQLITE_STATIC);
+             sqlite3_bind_text(stmt, 8, "12345", -1, SQLITE_STATIC);
+             sqlite3_bind_text(stmt, 9, phone.c_str(), -1, SQLITE_TRANSIENT);
+             sqlite3_bind_double(stmt, 10, static_cast<double>(random() % 100000) / 100);
+         });
+    fill("data/stock.tps",
+         "INSERT INTO STOCK (RECORDNO, STOCKNO, DESCRIPTION, CATAGORY, PARTNO, VENDOR, AMOUNTINSTOCK, MINAMOUNT, "
+         "COST, RETAIL) VALUES (?,?,?,?,?,?,?,?,?,?)",
+         [](sqlite3_stmt *stmt, int i, std::mt19937 &random) {
+             const std::string stock = "ST" + std::to_string(100000 + i);
+             const std::string description = randomName(random) + " fitting, standard size";
+             const std::string part = "P-" + std::to_string(random() % 1000000);
+             sqlite3_bind_int(stmt, 1, i + 1);
+             sqlite3_bind_text(stmt, 2, stock.c_str(), -1, SQLITE_TRANSIENT);
+             sqlite3_bind_text(stmt, 3, description.c_str(), -1, SQLITE_TRANSIENT);
+             sqlite3_bind_text(stmt, 4, "PARTS", -1, SQLITE_STATIC);
+             sqlite3_bind_text(stmt, 5, part.c_str(), -1, SQLITE_TRANSIENT);
+             sqlite3_bind_text(stmt, 6, "ACME Supply", -1, SQLITE_STATIC);
+             sqlite3_bind_double(stmt, 7, static_cast<double>(random() % 50));
+             sqlite3_bind_double(stmt, 8, 5);
+             sqlite3_bind_double(stmt, 9, 2.5);
+             sqlite3_bind_double(stmt, 10, 4.95);
+         });
+}
+
+// Baseline: one page of the window's first order read by a prepared statement.
+void rawPage(benchmark::State &state, const char *path, const char *select)
+{
+    prepare();
+    sqlite3 *db = nullptr;
+    sqlite3_open_v2(path, &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_stmt *stmt = nullptr;
+    sqlite3_prepare_v2(db, select, -1, &stmt, nullptr);
+    for (auto _ : state) {
+        int rows = 0;
+        while (sqlite3_step(stmt) == SQLITE_ROW)
+            ++rows;
+        sqlite3_reset(stmt);
+        benchmark::DoNotOptimize(rows);
+    }
+    sqlite3_finalize(stmt);
+    sqlite3_close(db);
+}
+
+void RawCustomerPage(benchmark::State &state)
+{
+    rawPage(state, "data/customer.tps",
+            "SELECT * FROM CUSTOMER WHERE CUSTOMERNO<>'' ORDER BY CUSTOMERNO LIMIT 25");
+}
+BENCHMARK(RawCustomerPage)->Unit(benchmark::kMillisecond);
+
+void RawStockPage(benchmark::State &state)
+{
+    rawPage(state, "data/stock.tps", "SELECT * FROM STOCK WHERE STOCKNO<>'' ORDER BY STOCKNO LIMIT 25");
+}
+BENCHMARK(RawStockPage)->Unit(benchmark::kMillisecond);
+
+// Opens the window as the frame does (started), measures, and closes it.
+template <typename Window>
+void OpenWindow(benchmark::State &state)
+{
+    prepare();
+    for (auto _ : state) {
+        auto *window = new Window;
+        window->Start();
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(window->browse().Records());
+        state.PauseTiming();
+        window->window()->parentWidget() ? window->window()->parentWidget()->close() : window->window()->close();
+        for (int i = 0; i < 3; ++i) {
+            QCoreApplication::processEvents();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        fw::ThreadContext::mainContext().makeCurrent();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(OpenWindow<Brw::Customers>)->Unit(benchmark::kMillisecond);
+BENCHMARK(OpenWindow<Brw::Inventory>)->Unit(benchmark::kMillisecond);
+
+// Page down (back to the top every 500 pages) and to either end, in the window's own context.
+template <typename Window>
+void Scroll(benchmark::State &state, bool ends)
+{
+    prepare();
+    auto *window = new Window;
+    window->Start();
+    QCoreApplication::processEvents();
+    {
+        fw::ContextScope scope(window->context());
+        fw::BrowseClass &browse = window->browse();
+        long moves = 0;
+        int direction = 1;
+        for (auto _ : state) {
+            if (ends) {
+                browse.ScrollEnd(direction);
+                direction = -direction;
+            } else {
+                browse.ScrollPage(1);
+                if (++moves % 500 == 0)
+                    browse.ScrollEnd(-1);
+            }
+        }
+    }
+    window->window()->parentWidget() ? window->window()->parentWidget()->close() : window->window()->close();
+    QCoreApplication::processEvents();
+}
+void CustomersPageDown(benchmark::State &state) { Scroll<Brw::Customers>(state, false); }
+void CustomersToEitherEnd(benchmark::State &state) { Scroll<Brw::Customers>(state, true); }
+void InventoryPageDown(benchmark::State &state) { Scroll<Brw::Inventory>(state, false); }
+void InventoryToEitherEnd(benchmark::State &state) { Scroll<Brw::Inventory>(state, true); }
+BENCHMARK(CustomersPageDown)->Unit(benchmark::kMillisecond);
+BENCHMARK(CustomersToEitherEnd)->Unit(benchmark::kMillisecond);
+BENCHMARK(InventoryPageDown)->Unit(benchmark::kMillisecond);
+BENCHMARK(InventoryToEitherEnd)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
