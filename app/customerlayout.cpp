@@ -100,23 +100,6 @@ QWidget *billingTab(CustomerWidgets &w)
     return tab;
 }
 
-QHBoxLayout *buttons(CustomerWidgets &w, QWidget *window)
-{
-    auto *layout = new QHBoxLayout;
-    layout->addStretch();
-    w.ok = new QPushButton("Ok", window);
-    w.ok->setToolTip("Ok...");
-    w.ok->setDefault(true);
-    w.cancel = new QPushButton("Cancel", window);
-    w.cancel->setToolTip("Cancel and Return...");
-    w.help = new QPushButton("&Help", window);
-    w.help->setToolTip("Help...");
-    w.help->setEnabled(false); // no help pages yet
-    for (QPushButton *button : {w.ok, w.cancel, w.help})
-        layout->addWidget(button);
-    return layout;
-}
-
 } // namespace
 
 std::unique_ptr<CustomerWidgets> buildCustomerForm(QWidget *window)
@@ -132,7 +115,7 @@ std::unique_ptr<CustomerWidgets> buildCustomerForm(QWidget *window)
     w->tabs->addTab(informationTab(*w), "Customer &Information");
     w->tabs->addTab(billingTab(*w), "Customer &Billing");
     layout->addWidget(w->tabs);
-    layout->addLayout(buttons(*w, window));
+    layout->addLayout(app::formButtons(window, w->ok, w->cancel, w->help));
     layout->setSizeConstraint(QLayout::SetFixedSize);
     return w;
 }

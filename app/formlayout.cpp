@@ -1,6 +1,8 @@
 #include "app/formlayout.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -28,6 +30,23 @@ QLabel *prompt(const QString &text, QWidget *buddy)
     auto *label = new QLabel(text, buddy->parentWidget());
     label->setBuddy(buddy);
     return label;
+}
+
+QHBoxLayout *formButtons(QWidget *window, QPushButton *&ok, QPushButton *&cancel, QPushButton *&help, const char *okTip)
+{
+    auto *layout = new QHBoxLayout;
+    layout->addStretch();
+    ok = new QPushButton("Ok", window);
+    ok->setToolTip(okTip);
+    ok->setDefault(true);
+    cancel = new QPushButton("Cancel", window);
+    cancel->setToolTip("Cancel and Return...");
+    help = new QPushButton("&Help", window);
+    help->setToolTip("Help...");
+    help->setEnabled(false); // no help pages yet
+    for (QPushButton *button : {ok, cancel, help})
+        layout->addWidget(button);
+    return layout;
 }
 
 QLabel *row(QGridLayout *grid, int r, int column, const QString &text, QWidget *control, int span)

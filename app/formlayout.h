@@ -5,6 +5,8 @@
 #include <QString>
 
 class QGridLayout;
+class QHBoxLayout;
+class QPushButton;
 class QLabel;
 class QLineEdit;
 class QWidget;
@@ -18,6 +20,10 @@ QLineEdit *numberEntry(QWidget *parent, int shownChars);
 QLabel *prompt(const QString &text, QWidget *buddy);
 // Prompt and control on one row of a grid, the control spanning span columns; returns the prompt.
 QLabel *row(QGridLayout *grid, int r, int column, const QString &text, QWidget *control, int span = 1);
+// The buttons at the foot of a form: "Ok" (the default, with its tip), "Cancel" and "&Help"
+// (off until there are help pages), on the right.
+QHBoxLayout *formButtons(QWidget *window, QPushButton *&ok, QPushButton *&cancel, QPushButton *&help,
+                         const char *okTip = "Ok...");
 // The prompt of a control as the form shows it now, without its colon and '&'.
 QString promptOf(QWidget *control);
 

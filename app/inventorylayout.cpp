@@ -86,23 +86,6 @@ QGroupBox *pricesAndBackOrders(InventoryWidgets &w, QWidget *window)
     return box;
 }
 
-QHBoxLayout *buttons(InventoryWidgets &w, QWidget *window)
-{
-    auto *layout = new QHBoxLayout;
-    layout->addStretch();
-    w.ok = new QPushButton("Ok", window);
-    w.ok->setToolTip("Adds item to Inventory...");
-    w.ok->setDefault(true);
-    w.cancel = new QPushButton("Cancel", window);
-    w.cancel->setToolTip("Cancel and Return...");
-    w.help = new QPushButton("&Help", window);
-    w.help->setToolTip("Help...");
-    w.help->setEnabled(false); // no help pages yet
-    for (QPushButton *button : {w.ok, w.cancel, w.help})
-        layout->addWidget(button);
-    return layout;
-}
-
 } // namespace
 
 std::unique_ptr<InventoryWidgets> buildInventoryForm(QWidget *window)
@@ -122,7 +105,7 @@ std::unique_ptr<InventoryWidgets> buildInventoryForm(QWidget *window)
     bottom->addWidget(quantities(*w, window));
     bottom->addWidget(pricesAndBackOrders(*w, window));
     layout->addLayout(bottom);
-    layout->addLayout(buttons(*w, window));
+    layout->addLayout(app::formButtons(window, w->ok, w->cancel, w->help, "Adds item to Inventory..."));
     layout->setSizeConstraint(QLayout::SetFixedSize);
     return w;
 }

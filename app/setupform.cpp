@@ -1,5 +1,7 @@
 #include "app/setupform.h"
 
+#include "app/formlayout.h"
+
 #include "framework/optionbox.h"
 
 #include <QCheckBox>
@@ -16,34 +18,8 @@ namespace app {
 
 namespace {
 
-// An entry holding at most maxChars, wide enough to show shownChars of them.
-QLineEdit *entry(QWidget *parent, int maxChars, int shownChars)
-{
-    auto *edit = new QLineEdit(parent);
-    edit->setMaxLength(maxChars);
-    const QFontMetrics metrics(edit->font());
-    edit->setMinimumWidth(metrics.horizontalAdvance(QLatin1Char('M')) * 2 / 3 * shownChars + 12);
-    return edit;
-}
-
-// A number entry: right-aligned, as numbers are shown.
-QLineEdit *numberEntry(QWidget *parent, int shownChars)
-{
-    QLineEdit *edit = entry(parent, 20, shownChars);
-    edit->setAlignment(Qt::AlignRight);
-    edit->setMaximumWidth(edit->minimumWidth());
-    return edit;
-}
-
-QLabel *prompt(const QString &text, QWidget *buddy)
-{
-    auto *label = new QLabel(text, buddy->parentWidget());
-    label->setBuddy(buddy);
-    return label;
-}
-
 // Label and entry on one row of a grid, the entry spanning span columns.
-QLineEdit *row(QGridLayout *grid, int r, int column, const QString &text, QLineEdit *edit, int span = 1)
+QLineEdit *entryRow(QGridLayout *grid, int r, int column, const QString &text, QLineEdit *edit, int span = 1)
 {
     grid->addWidget(prompt(text, edit), r, column);
     grid->addWidget(edit, r, column + 1, 1, span);
@@ -64,22 +40,22 @@ void identity(SetupWidgets &w, QWidget *tab, QVBoxLayout *into)
     auto *grid = new QGridLayout;
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
-    w.lastName = row(grid, 0, 0, "Last Name:", entry(tab, 15, 15));
-    w.firstName = row(grid, 0, 2, "First:", entry(tab, 10, 10));
-    w.company = row(grid, 1, 0, "Company:", entry(tab, 40, 30), 3);
-    w.address = row(grid, 2, 0, "Address 1:", entry(tab, 40, 30), 3);
-    w.address2 = row(grid, 3, 0, "Address 2:", entry(tab, 40, 30), 3);
-    w.address3 = row(grid, 4, 0, "Address 3:", entry(tab, 40, 30), 3);
-    w.city = row(grid, 5, 0, "City:", entry(tab, 25, 15));
-    w.state = row(grid, 5, 2, "ST:", entry(tab, 3, 4));
+    w.lastName = entryRow(grid, 0, 0, "Last Name:", entry(tab, 15, 15));
+    w.firstName = entryRow(grid, 0, 2, "First:", entry(tab, 10, 10));
+    w.company = entryRow(grid, 1, 0, "Company:", entry(tab, 40, 30), 3);
+    w.address = entryRow(grid, 2, 0, "Address 1:", entry(tab, 40, 30), 3);
+    w.address2 = entryRow(grid, 3, 0, "Address 2:", entry(tab, 40, 30), 3);
+    w.address3 = entryRow(grid, 4, 0, "Address 3:", entry(tab, 40, 30), 3);
+    w.city = entryRow(grid, 5, 0, "City:", entry(tab, 25, 15));
+    w.state = entryRow(grid, 5, 2, "ST:", entry(tab, 3, 4));
     w.state->setMaximumWidth(w.state->minimumWidth());
     w.stateLabel = static_cast<QLabel *>(grid->itemAtPosition(5, 2)->widget());
-    w.zipCode = row(grid, 6, 0, "Postal Code:", entry(tab, 10, 10));
-    w.country = row(grid, 6, 2, "Country:", entry(tab, 15, 10));
+    w.zipCode = entryRow(grid, 6, 0, "Postal Code:", entry(tab, 10, 10));
+    w.country = entryRow(grid, 6, 2, "Country:", entry(tab, 15, 10));
     w.countryLabel = static_cast<QLabel *>(grid->itemAtPosition(6, 2)->widget());
-    w.phone = row(grid, 7, 0, "Phone #:", entry(tab, 15, 12));
-    w.fax = row(grid, 7, 2, "Fax #:", entry(tab, 15, 10));
-    w.email = row(grid, 8, 0, "Email:", entry(tab, 35, 30), 3);
+    w.phone = entryRow(grid, 7, 0, "Phone #:", entry(tab, 15, 12));
+    w.fax = entryRow(grid, 7, 2, "Fax #:", entry(tab, 15, 10));
+    w.email = entryRow(grid, 8, 0, "Email:", entry(tab, 35, 30), 3);
     into->addLayout(grid);
     into->addStretch();
 }
@@ -135,11 +111,11 @@ void taxes(SetupWidgets &w, QWidget *tab, QVBoxLayout *into)
     into->addWidget(w.taxSystem);
 
     auto *grid = new QGridLayout;
-    w.customerTaxRate = row(grid, 0, 0, "Global Customer Tax Rate:", numberEntry(tab, 8));
+    w.customerTaxRate = entryRow(grid, 0, 0, "Global Customer Tax Rate:", numberEntry(tab, 8));
     w.customerTaxLabel = static_cast<QLabel *>(grid->itemAtPosition(0, 0)->widget());
-    w.gst = row(grid, 1, 0, "GST:", numberEntry(tab, 8));
+    w.gst = entryRow(grid, 1, 0, "GST:", numberEntry(tab, 8));
     w.gstLabel = static_cast<QLabel *>(grid->itemAtPosition(1, 0)->widget());
-    w.gstNumber = row(grid, 2, 0, "GST #:", entry(tab, 20, 16));
+    w.gstNumber = entryRow(grid, 2, 0, "GST #:", entry(tab, 20, 16));
     w.gstNumberLabel = static_cast<QLabel *>(grid->itemAtPosition(2, 0)->widget());
     grid->setColumnStretch(2, 1);
     into->addLayout(grid);
@@ -152,9 +128,9 @@ void inventory(SetupWidgets &w, QWidget *tab, QVBoxLayout *into)
 {
     auto *headings = new QGroupBox("Enter Headings for Inventory Price Levels", tab);
     auto *prices = new QGridLayout(headings);
-    w.price1 = row(prices, 0, 0, "Price 1:", entry(headings, 10, 10));
-    w.price2 = row(prices, 1, 0, "Price 2:", entry(headings, 10, 10));
-    w.price3 = row(prices, 2, 0, "Price 3:", entry(headings, 10, 10));
+    w.price1 = entryRow(prices, 0, 0, "Price 1:", entry(headings, 10, 10));
+    w.price2 = entryRow(prices, 1, 0, "Price 2:", entry(headings, 10, 10));
+    w.price3 = entryRow(prices, 2, 0, "Price 3:", entry(headings, 10, 10));
     prices->setColumnStretch(2, 1);
     into->addWidget(headings);
 
@@ -166,7 +142,7 @@ void inventory(SetupWidgets &w, QWidget *tab, QVBoxLayout *into)
     markup->addStretch();
     grid->addWidget(prompt("Global Inventory Mark Up:", w.inventoryMarkup), 0, 0);
     grid->addLayout(markup, 0, 1);
-    w.laborRate = row(grid, 1, 0, "Labor Rate (per hour):", numberEntry(tab, 12));
+    w.laborRate = entryRow(grid, 1, 0, "Labor Rate (per hour):", numberEntry(tab, 12));
     grid->setColumnStretch(2, 1);
     into->addLayout(grid);
     into->addWidget(w.autoTaxItem = new QCheckBox("Global Tax All Items in Inventory", tab));
@@ -258,23 +234,6 @@ QWidget *printingTab(SetupWidgets &w)
     return tab;
 }
 
-QHBoxLayout *buttons(SetupWidgets &w, QWidget *window)
-{
-    auto *layout = new QHBoxLayout;
-    layout->addStretch();
-    w.ok = new QPushButton("Ok", window);
-    w.ok->setToolTip("Ok...");
-    w.ok->setDefault(true);
-    w.cancel = new QPushButton("Cancel", window);
-    w.cancel->setToolTip("Cancel and Return...");
-    w.help = new QPushButton("&Help", window);
-    w.help->setToolTip("Help...");
-    w.help->setEnabled(false); // no help pages yet
-    for (QPushButton *button : {w.ok, w.cancel, w.help})
-        layout->addWidget(button);
-    return layout;
-}
-
 } // namespace
 
 std::unique_ptr<SetupWidgets> buildSetupForm(QWidget *window)
@@ -289,7 +248,7 @@ std::unique_ptr<SetupWidgets> buildSetupForm(QWidget *window)
     w->tabs->addTab(printingTab(*w), "&Printing");
     w->tabs->setTabToolTip(2, "Enter Printing Options...");
     layout->addWidget(w->tabs);
-    layout->addLayout(buttons(*w, window));
+    layout->addLayout(app::formButtons(window, w->ok, w->cancel, w->help));
     layout->setSizeConstraint(QLayout::SetFixedSize);
     return w;
 }
