@@ -3,7 +3,7 @@
 #include "app/customerform.h"
 #include "app/framenotify.h"
 #include "app/maintenancemessages.h"
-#include "app/passwordgate.h"
+#include "app/gatedlist.h"
 #include "app/redline.h"
 #include "app/singleinstance.h"
 #include "dictionary/fieldaccess.h"
@@ -72,30 +72,14 @@ QPushButton *button(QHBoxLayout *row, const char *text, const char *tip)
 
 } // namespace
 
-// The list with the hooks of the customer browse.
-class CustomerList : public fw::BrowseClass
+// The customer browse's list: red while the customer owes money.
+class CustomerList : public app::GatedList
 {
 public:
-    std::function<void()> onHighlight;
-
-    void SetQueueRecord() override { red_ = GLO.REDLINECUSTOMER == 1 && dict::roundCents(CUS.BALANCE) > 0; }
-    bool AllowRequest(int request) override
+    CustomerList()
     {
-        if (request == fw::ChangeRecord)
-            return app::PasswordGate(app::Guarded::Change);
-        if (request == fw::DeleteRecord)
-            return app::PasswordGate(app::Guarded::Delete);
-        return true;
+        redWhen = [] { return GLO.REDLINECUSTOMER == 1 && dict::roundCents(CUS.BALANCE) > 0; };
     }
-    void TakeNewSelection() override
-    {
-        if (onHighlight)
-            onHighlight();
-    }
-    const bool *red() const { return &red_; }
-
-private:
-    bool red_ = false;
 };
 
 Customers::Customers()

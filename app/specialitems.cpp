@@ -2,7 +2,7 @@
 
 #include "app/formlayout.h"
 #include "app/maintenancemessages.h"
-#include "app/passwordgate.h"
+#include "app/gatedlist.h"
 #include "dictionary/fieldaccess.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
@@ -38,23 +38,8 @@ QPushButton *button(QHBoxLayout *row, const char *text, const char *tip)
 
 } // namespace
 
-class ComponentList : public fw::BrowseClass
+class ComponentList : public app::GatedList
 {
-public:
-    std::function<void()> onHighlight;
-    bool AllowRequest(int request) override
-    {
-        if (request == fw::ChangeRecord)
-            return app::PasswordGate(app::Guarded::Change);
-        if (request == fw::DeleteRecord)
-            return app::PasswordGate(app::Guarded::Delete);
-        return true;
-    }
-    void TakeNewSelection() override
-    {
-        if (onHighlight)
-            onHighlight();
-    }
 };
 
 InventorySpecialItems::InventorySpecialItems()
