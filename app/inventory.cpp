@@ -1,7 +1,6 @@
 #include "app/inventory.h"
 
 #include "app/inventoryform.h"
-#include "app/passwordgate.h"
 #include "app/redline.h"
 #include "app/stocklist.h"
 #include "app/singleinstance.h"
