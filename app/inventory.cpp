@@ -231,8 +231,8 @@ void Inventory::followHighlight()
     const std::string money = moneyPicture();
     const double onHand = any && STO.AMOUNTINSTOCK > 0 ? STO.AMOUNTINSTOCK : 0;
     const std::pair<QLabel *, double> values[] = {
-        {w_.cost, STO.COST},  {w_.price1, STO.RETAIL},  {w_.price2, STO.RETAIL2},
-        {w_.price3, STO.RETAIL3}, {w_.weight, STO.WEIGHT}, {w_.onHand, onHand},
+        {w_.cost, double{STO.COST}},  {w_.price1, double{STO.RETAIL}},  {w_.price2, double{STO.RETAIL2}},
+        {w_.price3, double{STO.RETAIL3}}, {w_.weight, double{STO.WEIGHT}}, {w_.onHand, onHand},
         {w_.totalCost, STO.COST * onHand}, {w_.total1, STO.RETAIL * onHand},
         {w_.total2, STO.RETAIL2 * onHand}, {w_.total3, STO.RETAIL3 * onHand},
     };

@@ -145,7 +145,8 @@ void VendorsInventory::followHighlight()
     w_.unit->setText(any ? QString::fromStdString(STO.PACKAGESIZE.str()) : QString());
     w_.onHand->setText(any ? QString::fromStdString(fw::formatValue(STO.AMOUNTINSTOCK, "@n-13.2")).trimmed() : QString());
     const std::pair<QLabel *, double> prices[] = {
-        {w_.cost, STO.COST}, {w_.price1, STO.RETAIL}, {w_.price2, STO.RETAIL2}, {w_.price3, STO.RETAIL3}};
+        {w_.cost, double{STO.COST}}, {w_.price1, double{STO.RETAIL}},
+        {w_.price2, double{STO.RETAIL2}}, {w_.price3, double{STO.RETAIL3}}};
     for (const auto &[label, amount] : prices)
         label->setText(any ? money(amount) : QString());
 }
