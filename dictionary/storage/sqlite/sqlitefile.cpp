@@ -164,6 +164,19 @@ int SqliteFile::open(OpenMode mode)
 
 int SqliteFile::verifyLayout()
 {
+    // One read transaction for every look at the schema, so a station committing meanwhile can
+    // neither make the second look fail nor show a different file than the first.
+    if (sqlite3_get_autocommit(db_) == 0)
+        return verifyLayoutInTransaction(); // creating: inside the creator's own transaction
+    if (sqlite3_exec(db_, "BEGIN", nullptr, nullptr, nullptr) != SQLITE_OK)
+        return fail(sqlite3_errcode(db_));
+    const int result = verifyLayoutInTransaction();
+    sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
+    return result;
+}
+
+int SqliteFile::verifyLayoutInTransaction()
+{
     sqlite3_stmt *stmt = nullptr;
     int rc = sqlite3_prepare_v2(db_, "SELECT type, name, sql FROM sqlite_master", -1, &stmt, nullptr);
     if (rc != SQLITE_OK) {
@@ -198,7 +211,10 @@ int SqliteFile::verifyLayout()
 
     // The columns must be ours, in order and of our types.
     const std::string info = std::string("PRAGMA table_info(\"") + def_.name + "\")";
-    sqlite3_prepare_v2(db_, info.c_str(), -1, &stmt, nullptr);
+    if (rc = sqlite3_prepare_v2(db_, info.c_str(), -1, &stmt, nullptr); rc != SQLITE_OK) {
+        const int busy = rc & 0xff;
+        return (busy == SQLITE_BUSY || busy == SQLITE_LOCKED) ? Err::AccessDenied : fail(rc);
+    }
     std::vector<std::pair<std::string, std::string>> expected;
     for (const FieldDef &f : def_.fields)
         expected.emplace_back(f.name, SqlText::columnType(f.type));
@@ -208,7 +224,7 @@ int SqliteFile::verifyLayout()
     expected.emplace_back("_version", "INTEGER");
     std::size_t column = 0;
     bool match = true;
-    while (sqlite3_step(stmt) == SQLITE_ROW) {
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
         const auto *name = reinterpret_cast<const char *>(sqlite3_column_text(stmt, 1));
         const auto *type = reinterpret_cast<const char *>(sqlite3_column_text(stmt, 2));
         if (column >= expected.size() || !name || !type || strcasecmp(name, expected[column].first.c_str()) != 0
@@ -217,6 +233,10 @@ int SqliteFile::verifyLayout()
         ++column;
     }
     sqlite3_finalize(stmt);
+    if ((rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED)
+        return Err::AccessDenied;
+    if (rc != SQLITE_DONE)
+        return fail(rc);
     if (!match || column != expected.size())
         return Err::RecordMismatch;
     for (std::size_t k = 0; k < def_.keys.size(); ++k)

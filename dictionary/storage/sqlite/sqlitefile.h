@@ -75,6 +75,7 @@ public:
 private:
     Connection &active() { return unit_ ? *unit_ : *home_; }
     int verifyLayout();
+    int verifyLayoutInTransaction();
     // The cached statement for a code, or nullptr with error set (file not open, bad SQL).
     sqlite3_stmt *prepared(int statementCode, const std::function<std::string()> &makeSql, int &error);
     int readOne(sqlite3_stmt *stmt, RecordBuffer buffer, Current &current);
