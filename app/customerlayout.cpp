@@ -106,10 +106,7 @@ std::unique_ptr<CustomerWidgets> buildCustomerForm(QWidget *window)
 {
     auto w = std::make_unique<CustomerWidgets>();
     auto *layout = new QVBoxLayout(window);
-    w->caption = new QLabel(window);
-    QFont bold = w->caption->font();
-    bold.setBold(true);
-    w->caption->setFont(bold);
+    w->caption = caption(window);
     layout->addWidget(w->caption);
     w->tabs = new QTabWidget(window);
     w->tabs->addTab(informationTab(*w), "Customer &Information");

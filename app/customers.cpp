@@ -1,9 +1,10 @@
 #include "app/customers.h"
 
 #include "app/customerform.h"
+#include "app/formlayout.h"
 #include "app/framenotify.h"
-#include "app/maintenancemessages.h"
 #include "app/gatedlist.h"
+#include "app/maintenancemessages.h"
 #include "app/redline.h"
 #include "app/singleinstance.h"
 #include "dictionary/fieldaccess.h"
@@ -61,14 +62,6 @@ const Order Orders[] = {
 };
 
 dict::FieldRef cus(const char *name) { return dict::fieldRef(CUS, name); }
-
-QPushButton *button(QHBoxLayout *row, const char *text, const char *tip)
-{
-    auto *b = new QPushButton(QString::fromUtf8(text));
-    b->setToolTip(QString::fromUtf8(tip));
-    row->addWidget(b);
-    return b;
-}
 
 } // namespace
 
@@ -151,15 +144,15 @@ void Customers::buildWindow()
     layout->addWidget(misc);
 
     auto *buttons = new QHBoxLayout;
-    w_.insert = button(buttons, "&Add", "Add New Records...");
-    w_.change = button(buttons, "&Change", "Change Highlighted Record...");
-    w_.remove = button(buttons, "&Delete", "Delete Highlighted Record...");
-    w_.finance = button(buttons, "&Finance", "Open Highlighted Customer Finance History...");
-    w_.email = button(buttons, "E&mail", "Send Email to Highlighted Customer...");
+    w_.insert = app::button(buttons, "&Add", "Add New Records...");
+    w_.change = app::button(buttons, "&Change", "Change Highlighted Record...");
+    w_.remove = app::button(buttons, "&Delete", "Delete Highlighted Record...");
+    w_.finance = app::button(buttons, "&Finance", "Open Highlighted Customer Finance History...");
+    w_.email = app::button(buttons, "E&mail", "Send Email to Highlighted Customer...");
     buttons->addStretch();
-    w_.help = button(buttons, "&Help", "Help...");
+    w_.help = app::button(buttons, "&Help", "Help...");
     w_.help->setEnabled(false); // no help pages yet
-    w_.close = button(buttons, "Close", "Close Customer Records...");
+    w_.close = app::button(buttons, "Close", "Close Customer Records...");
     layout->addLayout(buttons);
     window->resize(760, 460);
 }

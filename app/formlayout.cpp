@@ -49,6 +49,24 @@ QHBoxLayout *formButtons(QWidget *window, QPushButton *&ok, QPushButton *&cancel
     return layout;
 }
 
+QPushButton *button(QHBoxLayout *row, const char *text, const char *tip)
+{
+    auto *b = new QPushButton(QString::fromUtf8(text));
+    if (tip)
+        b->setToolTip(QString::fromUtf8(tip));
+    row->addWidget(b);
+    return b;
+}
+
+QLabel *caption(QWidget *window)
+{
+    auto *label = new QLabel(window);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
+}
+
 QLabel *row(QGridLayout *grid, int r, int column, const QString &text, QWidget *control, int span)
 {
     QLabel *label = prompt(text, control);

@@ -24,6 +24,10 @@ QLabel *row(QGridLayout *grid, int r, int column, const QString &text, QWidget *
 // (off until there are help pages), on the right.
 QHBoxLayout *formButtons(QWidget *window, QPushButton *&ok, QPushButton *&cancel, QPushButton *&help,
                          const char *okTip = "Ok...");
+// A push button with its tip (none when tip is null), added to the end of a row of buttons.
+QPushButton *button(QHBoxLayout *row, const char *text, const char *tip);
+// The bold line under a form's title that says what the form does.
+QLabel *caption(QWidget *window);
 // The prompt of a control as the form shows it now, without its colon and '&'.
 QString promptOf(QWidget *control);
 

@@ -1,11 +1,12 @@
 #include "app/inventory.h"
 
+#include "app/formlayout.h"
 #include "app/inventoryform.h"
+#include "app/maintenancemessages.h"
 #include "app/redline.h"
-#include "app/stocklist.h"
 #include "app/singleinstance.h"
 #include "app/specialitems.h"
-#include "app/maintenancemessages.h"
+#include "app/stocklist.h"
 #include "dictionary/fieldaccess.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
@@ -59,15 +60,6 @@ const Order Orders[] = {
 #undef FLAGS
 
 dict::FieldRef sto(const char *name) { return dict::fieldRef(STO, name); }
-
-QPushButton *button(QHBoxLayout *row, const char *text, const char *tip)
-{
-    auto *b = new QPushButton(QString::fromUtf8(text));
-    if (tip)
-        b->setToolTip(QString::fromUtf8(tip));
-    row->addWidget(b);
-    return b;
-}
 
 QLabel *value(QGridLayout *grid, int r, int column, QLabel **prompt, const char *text)
 {
@@ -150,14 +142,14 @@ void Inventory::buildWindow()
     layout->addLayout(columns, 1);
 
     auto *buttons = new QHBoxLayout;
-    w_.insert = button(buttons, "&Add", "Add New Record...");
-    w_.change = button(buttons, "&Change", "Change Highlighted Record...");
-    w_.remove = button(buttons, "&Delete", "Delete Highlighted Record...");
-    w_.special = button(buttons, "Sp&ecial Item", "Display Highlighted Special Item List...");
+    w_.insert = app::button(buttons, "&Add", "Add New Record...");
+    w_.change = app::button(buttons, "&Change", "Change Highlighted Record...");
+    w_.remove = app::button(buttons, "&Delete", "Delete Highlighted Record...");
+    w_.special = app::button(buttons, "Sp&ecial Item", "Display Highlighted Special Item List...");
     buttons->addStretch();
-    w_.help = button(buttons, "&Help", "Help...");
+    w_.help = app::button(buttons, "&Help", "Help...");
     w_.help->setEnabled(false); // no help pages yet
-    w_.close = button(buttons, "Close", "Close and return to menu...");
+    w_.close = app::button(buttons, "Close", "Close and return to menu...");
     layout->addLayout(buttons);
     window->resize(900, 480);
 }

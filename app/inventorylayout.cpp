@@ -92,10 +92,7 @@ std::unique_ptr<InventoryWidgets> buildInventoryForm(QWidget *window)
 {
     auto w = std::make_unique<InventoryWidgets>();
     auto *layout = new QVBoxLayout(window);
-    w->caption = new QLabel(window);
-    QFont bold = w->caption->font();
-    bold.setBold(true);
-    w->caption->setFont(bold);
+    w->caption = caption(window);
     layout->addWidget(w->caption);
     auto *top = new QHBoxLayout;
     top->addLayout(itemGrid(*w, window), 1);

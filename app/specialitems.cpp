@@ -1,8 +1,8 @@
 #include "app/specialitems.h"
 
 #include "app/formlayout.h"
-#include "app/maintenancemessages.h"
 #include "app/gatedlist.h"
+#include "app/maintenancemessages.h"
 #include "dictionary/fieldaccess.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
@@ -27,14 +27,6 @@ namespace {
 dict::FieldRef spe(const char *name) { return dict::fieldRef(SPE, name); }
 
 std::string moneyPicture() { return GLO.CURRENCYNAME.blank() ? "@n-13.2" : GLO.CURRENCYNAME.str(); }
-
-QPushButton *button(QHBoxLayout *row, const char *text, const char *tip)
-{
-    auto *b = new QPushButton(QString::fromUtf8(text));
-    b->setToolTip(QString::fromUtf8(tip));
-    row->addWidget(b);
-    return b;
-}
 
 } // namespace
 
@@ -74,13 +66,13 @@ int InventorySpecialItems::Init()
     w_.totalCost->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     layout->addLayout(total);
     auto *buttons = new QHBoxLayout;
-    w_.insert = button(buttons, "&Add", "Add New Record...");
-    w_.change = button(buttons, "&Change", "Change Highlighted Record...");
-    w_.remove = button(buttons, "&Delete", "Delete Highlighted Record...");
+    w_.insert = app::button(buttons, "&Add", "Add New Record...");
+    w_.change = app::button(buttons, "&Change", "Change Highlighted Record...");
+    w_.remove = app::button(buttons, "&Delete", "Delete Highlighted Record...");
     buttons->addStretch();
-    w_.help = button(buttons, "&Help", "Help...");
+    w_.help = app::button(buttons, "&Help", "Help...");
     w_.help->setEnabled(false); // no help pages yet
-    w_.close = button(buttons, "Close", "Close Special Item List...");
+    w_.close = app::button(buttons, "Close", "Close Special Item List...");
     layout->addLayout(buttons);
     window->resize(620, 360);
 

@@ -1,5 +1,6 @@
 #include "app/vendorsinventory.h"
 
+#include "app/formlayout.h"
 #include "app/inventoryform.h"
 #include "app/redline.h"
 #include "app/stocklist.h"
@@ -35,15 +36,6 @@ const Order Orders[] = {
     {"&Description", nullptr, STO.Description_Key, "Search by Description:", "DESCRIPTION",
      "150L(1)*|~Description~C(0)@s50@#11#55L(1)*|~Part #~C(0)@s15@#16#55L(1)*|~Stock #~C(0)@s15@#6#"},
 };
-
-QPushButton *button(QHBoxLayout *row, const char *text, const char *tip)
-{
-    auto *b = new QPushButton(QString::fromUtf8(text));
-    if (tip)
-        b->setToolTip(QString::fromUtf8(tip));
-    row->addWidget(b);
-    return b;
-}
 
 QLabel *value(QGridLayout *grid, int row, const char *text)
 {
@@ -128,12 +120,12 @@ void VendorsInventory::buildWindow()
     columns->addWidget(item);
     layout->addLayout(columns, 1);
     auto *buttons = new QHBoxLayout;
-    w_.insert = button(buttons, "&Add", "Add New Record...");
-    w_.change = button(buttons, "&Change", "Change Highlighted Record...");
-    w_.remove = button(buttons, "&Delete", "Delete Highlighted Record...");
-    w_.select = button(buttons, "S&elect", "Select Highlighted Item...");
+    w_.insert = app::button(buttons, "&Add", "Add New Record...");
+    w_.change = app::button(buttons, "&Change", "Change Highlighted Record...");
+    w_.remove = app::button(buttons, "&Delete", "Delete Highlighted Record...");
+    w_.select = app::button(buttons, "S&elect", "Select Highlighted Item...");
     buttons->addStretch();
-    w_.cancel = button(buttons, "Cancel", "Cancel and return to previous screen...");
+    w_.cancel = app::button(buttons, "Cancel", "Cancel and return to previous screen...");
     layout->addLayout(buttons);
     window->resize(760, 420);
 }
