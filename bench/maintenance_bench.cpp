@@ -3,8 +3,8 @@
 //   open the window and show its first page, page down, jump to the end and back
 // Run: build/bench/maintenance_bench; the data folder is kept in
 // $TMPDIR/tallyquill-maintenance-bench between runs (delete it to rebuild).
-#include "app/customers.h"
-#include "app/inventory.h"
+#include "app/customers/customers.h"
+#include "app/inventory/inventory.h"
 #include "dictionary/files.h"
 #include "framework/browseclass.h"
 #include "framework/reportslib.h"

@@ -1,0 +1,56 @@
+// The password windows. Win::EnterPassword asks for the password before a protected action;
+// Win::Password sets the password and what it protects. Both are called (modal, on the caller's
+// records) and answer in GlobalResponse: 1 completed, 2 cancelled.
+#pragma once
+
+#include "app/setup/settingssnapshot.h"
+#include "framework/windowmanager.h"
+
+#include <optional>
+#include <string_view>
+
+class QLineEdit;
+class QPushButton;
+
+namespace app {
+// Whether entry is the password in GLO.PASSWORD. Both are compared as the 10-character field
+// keeps them: cut to its length, trailing blanks removed. No other string is accepted.
+bool PasswordMatches(std::string_view entry);
+} // namespace app
+
+namespace Win {
+
+// "Password Needed". A right entry sets GLO.STARTUP to 9 and completes; a wrong one is refused
+// and the prompt stays open with an empty entry.
+class EnterPassword : public fw::WindowManager
+{
+public:
+    int Init() override;
+    int TakeAccepted(QWidget *control) override;
+
+    QLineEdit *entry = nullptr;
+    QPushButton *ok = nullptr;
+    QPushButton *cancel = nullptr;
+};
+
+// "Setup Password". Edits GLO.PASSWORD, GLO.PASSWORDCHANGE and GLO.PASSWORDDELETE; "Save
+// Password..." writes them into SETUP record 1. Closed any other way it puts the globals back.
+class Password : public fw::WindowManager
+{
+public:
+    int Init() override;
+    int Kill() override;
+    int TakeAccepted(QWidget *control) override;
+
+    QLineEdit *entry = nullptr;
+    QPushButton *save = nullptr;
+    QPushButton *cancel = nullptr;
+
+private:
+    bool savePassword();
+
+    std::optional<app::SettingsSnapshot> before_;
+    bool setupOpen_ = false;
+};
+
+} // namespace Win

@@ -1,0 +1,57 @@
+#include "app/shell/procedures.h"
+
+#include "app/shell/about.h"
+#include "app/customers/customers.h"
+#include "app/inventory/inventory.h"
+#include "app/setup/setup.h"
+#include "app/printselect/tagbrowses.h"
+#include "dictionary/errorreporter.h"
+#include "framework/errorclass.h"
+#include "framework/reportslib.h"
+
+#include <map>
+
+namespace app {
+
+namespace {
+
+std::map<std::string, ProcedureRunner, std::less<>> &registry()
+{
+    static std::map<std::string, ProcedureRunner, std::less<>> procedures;
+    return procedures;
+}
+
+template <typename Procedure>
+ProcedureRunner started()
+{
+    return [] { (new Procedure)->Start(); };
+}
+
+} // namespace
+
+void registerProcedure(std::string name, ProcedureRunner runner) { registry()[std::move(name)] = std::move(runner); }
+
+bool procedureDefined(std::string_view name) { return registry().find(name) != registry().end(); }
+
+void runProcedure(std::string_view name)
+{
+    const auto found = registry().find(name);
+    if (found == registry().end()) {
+        REPORTS::Errors().ThrowMessage(dict::Msg::ProcedureNotDefined, name);
+        return;
+    }
+    found->second();
+}
+
+void registerProgramProcedures()
+{
+    registerProcedure("Upd:Setup", started<Upd::Setup>());
+    registerProcedure("Win:About", started<Win::About>());
+    registerProcedure("Brw:CustomersPrint_Billing_Labels_Inventory_Envelopes",
+                      started<Brw::CustomersPrint_Billing_Labels_Inventory_Envelopes>());
+    registerProcedure("Brw:InvoicesPrintMulitple", started<Brw::InvoicesPrintMulitple>());
+    registerProcedure("Brw:Customers", started<Brw::Customers>());
+    registerProcedure("Brw:Inventory", started<Brw::Inventory>());
+}
+
+} // namespace app

@@ -1,0 +1,183 @@
+// The two tagging browses on real windows: the tag buttons, a click on the tag column, tag and
+// untag all, what OK and Cancel leave behind, and two windows sharing one tag table.
+#include "app/shell/mainmessages.h"
+#include "app/shell/procedures.h"
+#include "app/printselect/tagbrowses.h"
+#include "dictionary/files.h"
+#include "dictionary/globals.h"
+#include "framework/browselist.h"
+#include "framework/browsemodel.h"
+#include "framework/iniclass.h"
+#include "framework/reportslib.h"
+#include "framework/threadcontext.h"
+#include "tagging/tags.h"
+#include "tests/support/datafolder.h"
+
+#include <QApplication>
+#include <QPixmap>
+
+#include <cstdlib>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+using namespace dict;
+using testsupport::DataFolderTest;
+
+namespace {
+
+void settle()
+{
+    for (int i = 0; i < 5; ++i) {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    fw::ThreadContext::mainContext().makeCurrent();
+}
+
+class TagBrowseTest : public DataFolderTest
+{
+protected:
+    void SetUp() override
+    {
+        DataFolderTest::SetUp();
+        resetGlobals();
+        settings().Init("Invoice.ini");
+        REPORTS::INIT(nullptr, &settings());
+        app::installMainMessages(errors);
+        ASSERT_EQ(Relate::INVOICE.Open(), Benign);
+        const char *names[] = {"Adams", "Baker", "Clark", "Evans", "Moore"};
+        for (int i = 0; i < 5; ++i) {
+            Access::CUSTOMER.PrimeRecord();
+            CUS.CUSTOMERNO = "C" + std::to_string(i + 1);
+            CUS.LNAME = names[i];
+            ASSERT_EQ(Access::CUSTOMER.Insert(), Benign);
+        }
+        for (const char *customer : {"C1", "C2", "C2"}) {
+            Access::INVOICE.PrimeRecord();
+            INV.CUSTOMERNO = customer;
+            ASSERT_EQ(Access::INVOICE.Insert(), Benign);
+        }
+    }
+    void TearDown() override
+    {
+        settle();
+        Relate::INVOICE.Close();
+        DataFolderTest::TearDown();
+        resetGlobals();
+    }
+    static fw::INIClass &settings()
+    {
+        static fw::INIClass ini;
+        return ini;
+    }
+    template <typename Browse>
+    static Browse *start()
+    {
+        auto *browse = new Browse;
+        browse->Start();
+        settle();
+        return browse;
+    }
+    static LONG customersTagged()
+    {
+        fw::ThreadContext::mainContext().makeCurrent();
+        return ST::CntTagPos_(1);
+    }
+    static void clickTagColumn(app::TagBrowse *b, int row)
+    {
+        QTableView *view = b->list->view();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(row, 0)).center());
+    }
+};
+
+} // namespace
+
+TEST_F(TagBrowseTest, CustomerTagsFollowTheButtonsTheTagColumnAndTagAll)
+{
+    GLO.STARTUP = 4;
+    auto *b = start<Brw::CustomersPrint_Billing_Labels_Inventory_Envelopes>();
+    EXPECT_EQ(b->window()->windowTitle(), "Select Customer(s) for Billing...");
+    b->tag->click();
+    EXPECT_EQ(customersTagged(), 1);
+    EXPECT_FALSE(b->browse.model()->data(b->browse.model()->index(0, 0), Qt::DecorationRole).isNull());
+
+    clickTagColumn(b, 2);
+    EXPECT_EQ(customersTagged(), 2);
+    EXPECT_EQ(ST::GetTagPos_(1, "C3"), 1);
+    clickTagColumn(b, 2);
+    EXPECT_EQ(customersTagged(), 1) << "a second click reverses it";
+    if (const char *folder = std::getenv("TQ_SCREENSHOTS"))
+        b->window()->grab().save(QString::fromUtf8(folder) + QStringLiteral("/customer-tagging.png"));
+
+    b->tagAll->click();
+    EXPECT_EQ(customersTagged(), 5);
+    b->untagAll->click();
+    EXPECT_EQ(customersTagged(), 0);
+
+    b->tag->click();
+    b->ok->click();
+    settle();
+    EXPECT_EQ(texts().back(), "The Procedure PRN:CUSTOMERBILLING has not been defined.");
+    EXPECT_EQ(customersTagged(), 1) << "OK keeps the tags for the report";
+}
+
+TEST_F(TagBrowseTest, CancelEmptiesTheCustomerTableAndAnEmptyListOffersNoTagging)
+{
+    auto *b = start<Brw::CustomersPrint_Billing_Labels_Inventory_Envelopes>();
+    EXPECT_EQ(b->window()->windowTitle(), "Select Customer(s) for Printing Labels...");
+    b->tagAll->click();
+    b->cancel->click();
+    settle();
+    EXPECT_EQ(customersTagged(), 0);
+
+    ASSERT_EQ(Access::CUSTOMER.TryEmpty(), Benign);
+    b = start<Brw::CustomersPrint_Billing_Labels_Inventory_Envelopes>();
+    for (QPushButton *button : {b->tag, b->untag, b->tagAll, b->untagAll})
+        EXPECT_FALSE(button->isEnabled()) << button->text().toStdString();
+    b->cancel->click();
+}
+
+TEST_F(TagBrowseTest, TwoWindowsSeeOneAnothersTags)
+{
+    auto *first = start<Brw::CustomersPrint_Billing_Labels_Inventory_Envelopes>();
+    auto *second = start<Brw::CustomersPrint_Billing_Labels_Inventory_Envelopes>();
+    first->tag->click();
+    QTest::keyClick(second->list->view(), Qt::Key_Down);
+    second->tag->click();
+    EXPECT_EQ(customersTagged(), 2);
+    second->context()->makeCurrent();
+    EXPECT_EQ(ST::CntTagPos_(1), 2);
+    clickTagColumn(first, 1); // the record the other window tagged
+    EXPECT_EQ(customersTagged(), 1);
+    second->context()->makeCurrent();
+    EXPECT_EQ(ST::CntTagPos_(1), 1);
+    first->ok->click();
+    second->ok->click();
+}
+
+TEST_F(TagBrowseTest, InvoiceTagsTagTheirCustomersAndOkAsksAboutLabels)
+{
+    auto *b = start<Brw::InvoicesPrintMulitple>();
+    EXPECT_EQ(b->window()->windowTitle(), "Print Multiple Invoices...");
+    b->tag->click();
+    QTest::keyClick(b->list->view(), Qt::Key_Down);
+    b->tag->click();
+    fw::ThreadContext::mainContext().makeCurrent();
+    EXPECT_EQ(ST::CntTag_(3), 2);
+    EXPECT_EQ(ST::CntTagPos_(1), 2);
+    EXPECT_EQ(b->browse.model()->text(0, 5).toStdString(), "Adams") << "the customer's name";
+
+    screen.answer(ButtonNo);
+    b->ok->click();
+    settle();
+    const auto boxes = screen.shown();
+    ASSERT_GE(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].title, "Pardon me...");
+    EXPECT_EQ(boxes[0].text, "Do you wish to print the associated Labels?");
+    EXPECT_EQ(boxes[0].buttonTexts.at(ButtonYes), "&Address");
+    EXPECT_EQ(boxes[0].buttonTexts.at(ButtonCancel), "Shipping");
+    EXPECT_EQ(ST::CntTagPos_(1), 0) << "No: no labels";
+    EXPECT_EQ(ST::CntTag_(3), 2);
+    EXPECT_EQ(boxes[1].text, "The Procedure PRN:INVOICESTAGGED has not been defined.");
+}

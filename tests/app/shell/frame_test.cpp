@@ -1,0 +1,358 @@
+// The main frame on a real window: first run with its splash and setup form, menu items that
+// follow the settings and the open browses, relabelling by tax system, the status-bar clock,
+// unbuilt procedures, and navigation buttons forwarded to the active window.
+#include "app/shell/about.h"
+#include "app/shell/desktop.h"
+#include "app/shell/frame.h"
+#include "app/shell/procedures.h"
+#include "app/setup/setup.h"
+#include "app/setup/setupform.h"
+#include "dictionary/files.h"
+#include "dictionary/globals.h"
+#include "framework/iniclass.h"
+#include "framework/procedurewindow.h"
+#include "framework/reportslib.h"
+#include "framework/threadcontext.h"
+#include "framework/windowmanager.h"
+#include "tests/support/datafolder.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+
+using namespace dict;
+using testsupport::DataFolderTest;
+
+namespace {
+
+// Stands for a browse not built yet: opens under a given procedure name and records the
+// navigation codes it is sent.
+class NamedWindow : public fw::WindowManager
+{
+public:
+    explicit NamedWindow(std::string name) { procedureName = std::move(name); }
+    std::vector<int> *codes = nullptr;
+    int Init() override
+    {
+        WindowManager::Init();
+        auto *w = CreateWindow(QString::fromStdString(procedureName));
+        new QVBoxLayout(w);
+        return Open();
+    }
+    fw::ToolbarStates NavigationStates() const override
+    {
+        return fw::browseToolbarStates(true, true, true, false, false);
+    }
+    int TakeNavigation(int code) override
+    {
+        if (codes)
+            codes->push_back(code);
+        return Benign;
+    }
+};
+
+void settle()
+{
+    for (int i = 0; i < 5; ++i) {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+fw::WindowManager *openProcedure(const char *name)
+{
+    for (QWidget *top : QApplication::topLevelWidgets())
+        for (auto *w : top->findChildren<fw::ProcedureWindow *>())
+            if (w->manager() && !w->manager()->dead() && w->manager()->procedureName == name)
+                return w->manager();
+    return nullptr;
+}
+
+class FrameTest : public DataFolderTest
+{
+protected:
+    std::unique_ptr<app::AMain> frame;
+
+    void SetUp() override
+    {
+        DataFolderTest::SetUp();
+        resetGlobals();
+        settings().Init("Invoice.ini");
+        REPORTS::INIT(nullptr, &settings());
+        app::registerProgramProcedures();
+    }
+    void TearDown() override
+    {
+        if (frame) {
+            for (QMdiSubWindow *sub : frame->area()->subWindowList())
+                if (auto *w = qobject_cast<fw::ProcedureWindow *>(sub->widget()); w && w->manager())
+                    w->manager()->Response = fw::RequestCancelled;
+            frame->close();
+            settle();
+            fw::ThreadContext::mainContext().makeCurrent();
+            frame->Kill();
+            frame.reset();
+        }
+        settle();
+        fw::ThreadContext::mainContext().makeCurrent();
+        DataFolderTest::TearDown();
+        resetGlobals();
+    }
+    static fw::INIClass &settings()
+    {
+        static fw::INIClass ini;
+        return ini;
+    }
+    void openFrame()
+    {
+        frame = std::make_unique<app::AMain>();
+        ASSERT_TRUE(frame->Init());
+        frame->show();
+        settle();
+    }
+    QAction *item(const char *text) const { return frame->actionOf(QString::fromUtf8(text)); }
+};
+
+} // namespace
+
+TEST_F(FrameTest, FirstRunWritesTheSetupShowsTheSplashAndThenAsksForTheSetupForm)
+{
+    openFrame();
+    fw::ThreadContext::mainContext().makeCurrent();
+    SET.RECORDNO = 1;
+    ASSERT_EQ(Access::SETUP.TryFetch(SET.RecordNo_Key), Benign);
+    EXPECT_EQ(LONG{SET.LABELTYPE}, 8160);
+    EXPECT_EQ(SET.PRICE1.view(), "Price 1");
+    TOT.RECORDNO = 2;
+    EXPECT_EQ(Access::TOTALINV.TryFetch(TOT.RecordNo_Key), Benign);
+
+    ASSERT_NE(frame->splash(), nullptr) << "the splash is up";
+    EXPECT_EQ(openProcedure("Upd:Setup"), nullptr);
+    QTest::mouseClick(frame->splash()->window(), Qt::LeftButton);
+    settle();
+    EXPECT_EQ(openProcedure("Win:About"), nullptr) << "a click closes the splash";
+    ASSERT_FALSE(titles().empty());
+    EXPECT_EQ(titles().back(), "Excuse me...");
+    EXPECT_NE(openProcedure("Upd:Setup"), nullptr) << "and the setup form follows";
+    EXPECT_EQ(BYTE{GLO.STARTUP}, 0);
+}
+
+TEST_F(FrameTest, ALaterRunLoadsTheSettingsAndAMenuChoiceClosesTheSplash)
+{
+    openFrame();
+    frame->splash()->PostClose();
+    settle();
+    frame.reset();
+    testsupport::closeAllFiles();
+    fw::ThreadContext::mainContext().makeCurrent();
+    ASSERT_EQ(Access::SETUP.Open(), Benign);
+    SET.RECORDNO = 1;
+    ASSERT_EQ(Access::SETUP.TryFetch(SET.RecordNo_Key), Benign);
+    SET.CANADIAN = 1;
+    SET.PRINTCHOICE = 1;
+    ASSERT_EQ(Access::SETUP.Update(), Benign);
+    Access::SETUP.Close();
+    resetGlobals();
+    screen.clear();
+
+    openFrame();
+    EXPECT_EQ(BYTE{GLO.CANADIAN}, 1);
+    EXPECT_TRUE(screen.shown().empty()) << "no first-run question";
+    EXPECT_TRUE(item("Print Blank &Invoice")->isEnabled());
+    EXPECT_EQ(frame->action(app::MenuItem::StateItem)->text(), "By Province");
+    EXPECT_EQ(frame->action(app::MenuItem::CountryItem)->text(), "By Country");
+    ASSERT_NE(frame->splash(), nullptr);
+    item("Vendor &Listing")->trigger();
+    settle();
+    EXPECT_EQ(openProcedure("Win:About"), nullptr) << "the first choice closes the splash";
+    EXPECT_EQ(titles().back(), "Procedure not defined");
+    EXPECT_EQ(texts().back(), "The Procedure PRN:VENDORNAME has not been defined.");
+}
+
+TEST_F(FrameTest, PrintBlankItemsFollowThePrintChoiceAtOnce)
+{
+    openFrame();
+    QAction *blank = item("Print Blank &Invoice");
+    EXPECT_FALSE(blank->isEnabled());
+    GLO.PRINTCHOICE = 1;
+    QCoreApplication::postEvent(frame.get(), new fw::ProcedureEvent(fw::ProcedureEvent::Notify, app::SetupSavedNotification));
+    settle();
+    EXPECT_TRUE(blank->isEnabled());
+    EXPECT_TRUE(item("Print Blank Credit &Memo")->isEnabled());
+
+    // The report is not there yet: the print settings stay as they were.
+    GLO.PRINTPREVIEW = 1;
+    const BYTE mode = GLO.STARTUP;
+    blank->trigger();
+    EXPECT_EQ(BYTE{GLO.PRINTCHOICE}, 1);
+    EXPECT_EQ(BYTE{GLO.PRINTPREVIEW}, 1);
+    EXPECT_EQ(BYTE{GLO.STARTUP}, mode);
+}
+
+TEST_F(FrameTest, ABrowseNotificationEnablesItsItemWhileTheBrowseIsOpen)
+{
+    openFrame();
+    QAction *single = frame->action(app::MenuItem::InvoiceSingle);
+    EXPECT_FALSE(single->isEnabled());
+    auto notify = [&] {
+        QCoreApplication::postEvent(frame.get(), new fw::ProcedureEvent(fw::ProcedureEvent::Notify, 4095));
+        settle();
+    };
+    auto *first = new NamedWindow("Brw:Invoices");
+    first->Start();
+    notify();
+    EXPECT_TRUE(single->isEnabled());
+    auto *second = new NamedWindow("Brw:Invoices");
+    second->Start();
+    notify();
+    EXPECT_TRUE(single->isEnabled()) << "a second one does not turn it off";
+    first->window()->parentWidget()->close();
+    notify();
+    EXPECT_TRUE(single->isEnabled());
+    second->window()->parentWidget()->close();
+    notify();
+    EXPECT_FALSE(single->isEnabled()) << "none open";
+}
+
+TEST_F(FrameTest, TaxSystemRelabelsTheStateAndCountryItems)
+{
+    openFrame();
+    GLO.CANADIAN = 3;
+    frame->tick();
+    for (QAction *a : frame->findChildren<QAction *>())
+        EXPECT_NE(a->text(), "By Province");
+    EXPECT_EQ(frame->action(app::MenuItem::StateItem)->text(), "By State");
+    EXPECT_EQ(frame->action(app::MenuItem::CountryItem)->text(), "By County");
+    GLO.CANADIAN = 2;
+    frame->tick();
+    EXPECT_EQ(frame->action(app::MenuItem::CountryItem)->text(), "By Country");
+}
+
+TEST_F(FrameTest, TheStatusBarShowsTheNewDateAfterMidnight)
+{
+    openFrame();
+    const fw::DayNumber day = *fw::dayNumber(2026, 12, 8);
+    frame->clock = [day] { return std::pair{day, *fw::clockTime(23, 59, 59)}; };
+    frame->tick();
+    EXPECT_EQ(frame->dateZone(), "Tuesday, December 8, 2026");
+    EXPECT_TRUE(frame->timeZone().startsWith("11:59:59")) << frame->timeZone().toStdString();
+    frame->clock = [day] { return std::pair{day + 1, *fw::clockTime(0, 0, 0)}; };
+    frame->tick();
+    EXPECT_EQ(frame->dateZone(), "Wednesday, December 9, 2026");
+}
+
+TEST_F(FrameTest, NavigationButtonsGoToTheActiveWindow)
+{
+    openFrame();
+    frame->splash()->PostClose();
+    settle();
+    std::vector<int> codes;
+    auto *target = new NamedWindow("Brw:Test");
+    target->codes = &codes;
+    target->Start();
+    settle();
+    frame->area()->setActiveSubWindow(frame->area()->subWindowList().last());
+    settle();
+    for (QAction *button : frame->navigationActions()) {
+        EXPECT_EQ(button->isEnabled(), button->data().toInt() != fw::Nav::Help) << button->toolTip().toStdString();
+        if (button->data().toInt() == fw::Nav::Down)
+            button->trigger();
+    }
+    settle();
+    EXPECT_EQ(codes, std::vector<int>{fw::Nav::Down});
+}
+
+TEST_F(FrameTest, ConvertWritesTheSettingAndSaysWhenTheProgramIsMissing)
+{
+    openFrame();
+    screen.answer(ButtonCancel);
+    item("&Convert Data Files")->trigger();
+    EXPECT_EQ(settings().Fetch("GlobalData", "Quotes"), "");
+    screen.answer(ButtonOk);
+    item("&Convert Data Files")->trigger();
+    EXPECT_EQ(settings().Fetch("GlobalData", "Quotes"), "1");
+    EXPECT_EQ(titles().back(), "Convert Data Files");
+}
+
+TEST_F(FrameTest, TheFrameLooksTidy)
+{
+    openFrame();
+    frame->resize(1000, 700);
+    settle();
+    const char *folder = std::getenv("TQ_SCREENSHOTS");
+    const QPixmap shot = frame->grab();
+    EXPECT_FALSE(shot.isNull());
+    if (folder)
+        shot.save(QString::fromUtf8(folder) + QStringLiteral("/frame.png"));
+}
+
+TEST_F(FrameTest, AFolderWhereNoDataFileCanBeMadeEndsCleanlyWithTheFileMessages)
+{
+    { std::ofstream blocker("data"); } // a file where the data folder should be
+    frame = std::make_unique<app::AMain>();
+    EXPECT_FALSE(frame->Init());
+    ASSERT_FALSE(screen.shown().empty());
+    EXPECT_EQ(titles().front(), "File Creation Error") << texts().front();
+    frame.reset();
+}
+
+TEST_F(FrameTest, SavingTheSetupFormWithPrePrintedFormsEnablesTheBlankFormItems)
+{
+    openFrame();
+    GLO.STARTUP = 0; // not the first run's hand-off: the form is opened from the menu
+    frame->splash()->PostClose();
+    settle();
+    screen.clear();
+    ASSERT_FALSE(item("Print Blank &Invoice")->isEnabled());
+    item("&Program Setup...")->trigger();
+    settle();
+    auto *setup = dynamic_cast<Upd::Setup *>(openProcedure("Upd:Setup"));
+    ASSERT_NE(setup, nullptr);
+    QTest::mouseClick(setup->widgets().preprinted, Qt::LeftButton, {}, QPoint(6, 6));
+    setup->widgets().ok->click();
+    settle();
+    EXPECT_EQ(openProcedure("Upd:Setup"), nullptr) << (titles().empty() ? "" : texts().back());
+    EXPECT_TRUE(item("Print Blank &Invoice")->isEnabled());
+    EXPECT_TRUE(item("Print Blank P&urchase Order")->isEnabled());
+}
+
+TEST_F(FrameTest, DesktopHandOffsSayWhenTheyCannot)
+{
+    openFrame();
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", "/nonexistent");
+    item("&Calculator")->trigger();
+    qputenv("PATH", path);
+    EXPECT_EQ(titles().back(), "Calculator");
+
+    QString opened;
+    app::desktopHooks().open = [&](const QString &address) {
+        opened = address;
+        return false;
+    };
+    item("Visit our WebSite...")->trigger();
+    EXPECT_TRUE(opened.startsWith("https://"));
+    EXPECT_EQ(titles().back(), "Pardon me...");
+    app::desktopHooks().open = [](const QString &) { return true; };
+
+    item("&Contents")->trigger();
+    settle();
+    QString helpText;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top->isVisible() && top->windowTitle() == "Tallyquill Help") {
+            helpText = top->findChild<QTextBrowser *>()->toPlainText();
+            top->close();
+        }
+    EXPECT_TRUE(helpText.contains("Getting started")) << helpText.toStdString();
+}
