@@ -17,6 +17,14 @@ bool sameBytes(const FieldRef &f, const std::vector<char> &saved)
 }
 } // namespace
 
+const FieldDef *fieldAt(const FileDef &def, std::size_t offset)
+{
+    for (const FieldDef &f : def.fields)
+        if (f.offset == offset)
+            return &f;
+    return nullptr;
+}
+
 void FieldPairsClass::AddPair(FieldRef left, FieldRef right) { pairs_.push_back({left, right, {}}); }
 
 void FieldPairsClass::AssignLeftToRight(void *rightRecord)

@@ -15,8 +15,34 @@ struct FieldRef {
     void *record = nullptr; // the buffer the field lives in
 };
 
-// A field of a record buffer by name: fieldRef(CUS, "LNAME"). A name the file does not have is a
-// programming error and ends the program at once.
+// The field entry at a byte offset of a file's records; nullptr when no field starts there.
+const FieldDef *fieldAt(const FileDef &def, std::size_t offset);
+
+// A field named by its typed member: fieldOf(buffer, buffer.LNAME) for any record buffer of a
+// file's layout. A member that is not a field of the layout ends the program at once: it is a
+// programming error, caught by the first test that builds the window.
+template <typename Buffer, typename Member>
+FieldRef fieldOf(Buffer &buffer, Member &member)
+{
+    const auto offset = static_cast<std::size_t>(reinterpret_cast<const char *>(&member) -
+                                                 reinterpret_cast<const char *>(&buffer));
+    const FieldDef *def = fieldAt(fileDef(Buffer::File), offset);
+    if (!def || def->size != sizeof(Member))
+        std::abort();
+    return {def, &buffer};
+}
+
+// A field of one of the files' global buffers by its member: field(CUS.LNAME).
+FieldRef field(const void *member, std::size_t size);
+template <typename Member>
+FieldRef field(Member &member)
+{
+    return field(static_cast<const void *>(&member), sizeof(Member));
+}
+
+// A field of a record buffer by name: fieldRef(CUS, "LNAME"), for names that come from outside
+// the program (settings, filters typed by the user). A name the file does not have ends the
+// program at once.
 template <typename Buffer>
 FieldRef fieldRef(Buffer &buffer, const char *name)
 {

@@ -228,3 +228,23 @@ dict::RelationManager &TAGFILE_ = dict::relationManagers[static_cast<int>(dict::
 dict::RelationManager &TAGFILEPOS_ = dict::relationManagers[static_cast<int>(dict::FileId::TAGFILEPOS_)];
 dict::RelationManager &TAGSET_ = dict::relationManagers[static_cast<int>(dict::FileId::TAGSET_)];
 } // namespace Relate
+
+namespace dict {
+
+FieldRef field(const void *member, std::size_t size)
+{
+    const auto *address = static_cast<const char *>(member);
+    for (FileId file : initialisationOrder()) {
+        const FileDef &def = fileDef(file);
+        auto *record = static_cast<char *>(bufferOf(file).bytes);
+        if (address < record || address >= record + def.recordSize)
+            continue;
+        const FieldDef *f = fieldAt(def, static_cast<std::size_t>(address - record));
+        if (f && f->size == size)
+            return {f, record};
+        break;
+    }
+    std::abort(); // not a field of a file's buffer: a programming error
+}
+
+} // namespace dict

@@ -191,3 +191,22 @@ TEST_F(AccessManagerTest, FailedValidationWritesNothing)
     EXPECT_EQ(customers.Records(), 0);
     customers.Close();
 }
+
+// Fields named by their typed members find their own entries, in the global buffers and in any
+// other buffer of the same layout; anything else is refused at once.
+TEST(FieldRefTest, MembersNameTheirFieldsInAnyBufferOfTheLayout)
+{
+    const FieldRef last = field(CUS.LNAME);
+    EXPECT_STREQ(last.def->name, "LNAME");
+    EXPECT_EQ(last.record, static_cast<void *>(&CUS));
+    EXPECT_STREQ(field(INV.TOTALDUE).def->name, "TOTALDUE");
+    EXPECT_STREQ(field(TS_.DESCRIPTION).def->name, "DESCRIPTION");
+
+    CUSTOMERBuffer copy;
+    const FieldRef balance = fieldOf(copy, copy.BALANCE);
+    EXPECT_STREQ(balance.def->name, "BALANCE");
+    EXPECT_EQ(balance.record, static_cast<void *>(&copy));
+
+    int notAField = 0;
+    EXPECT_DEATH(field(notAField), "");
+}
