@@ -14,6 +14,42 @@
 
 namespace dict {
 
+// GLO.CANADIAN: the tax regime, which chooses tax formulas and labels.
+namespace TaxRegime {
+enum : BYTE {
+    ProvincialAndGst = 1, // provincial tax and GST
+    Vat = 2,
+    SalesTax = 3, // a single sales tax (the first-run default)
+    GstOnly = 4,
+};
+}
+
+// The row of a table with one row per tax regime, in regime order; a value that is no regime
+// reads as the single sales tax, the first-run default. Every relabelling by regime goes through it.
+template <typename Row>
+const Row &byTaxRegime(const Row (&rows)[4], int regime)
+{
+    const bool known = regime >= TaxRegime::ProvincialAndGst && regime <= TaxRegime::GstOnly;
+    return rows[(known ? regime : TaxRegime::SalesTax) - 1];
+}
+
+// GLO.STARTUP: the mode the next procedure runs in.
+namespace StartUp {
+enum : BYTE {
+    None = 0,
+    FirstRun = 1,        // also: backup, address labels
+    AddressLabels = 1,
+    Backup = 1,
+    ShippingLabels = 2,  // also: restore
+    Restore = 2,
+    InventoryByCustomer = 3,
+    Billing = 4,
+    BlankForm = 5,
+    Envelopes = 6,
+    RightPassword = 9,
+};
+}
+
 struct Globals {
     // ---- Settings copied from SETUP (WIN::ROUTINES routine 4) ----
     REAL LABORRATE = 0;

@@ -1,10 +1,13 @@
 #include "framework/formfield.h"
 
 #include "dictionary/fieldaccess.h"
+#include "framework/framemessages.h"
 #include "framework/optionbox.h"
+#include "framework/picture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSpinBox>
@@ -86,6 +89,23 @@ std::string FormField::controlText() const
 
 bool FormField::accept(std::string *reason)
 {
+    refusal_ = {};
+    if (memo_ || !field_.def)
+        return store(controlText(), reason);
+    // The rules are checked on the stored value; a refused one puts the old value back.
+    const char *bytes = fieldBytes(field_);
+    const std::vector<char> before(bytes, bytes + field_.def->size);
+    if (!acceptValue(reason))
+        return false;
+    if (breaksRules()) {
+        std::memcpy(fieldBytes(field_), before.data(), before.size());
+        return false;
+    }
+    return true;
+}
+
+bool FormField::acceptValue(std::string *reason)
+{
     if (qobject_cast<QCheckBox *>(control_)) {
         dict::setInteger(*field_.def, field_.record, qobject_cast<QCheckBox *>(control_)->isChecked() ? 1 : 0);
         return true;
@@ -126,6 +146,12 @@ bool FormField::store(std::string_view typed, std::string *reason)
         return true;
     }
     if (f.type == dict::FieldType::String) {
+        // Never cut silently: a text longer than the field is refused, not shortened.
+        if (typed.size() > f.size) {
+            refusal_ = {FrameMsg::InvalidEntry, utf8(prompt()) + " holds at most " + std::to_string(f.size) +
+                                                    " characters."};
+            return false;
+        }
         dict::setString(f, field_.record, typed);
         return true;
     }
@@ -139,6 +165,65 @@ bool FormField::store(std::string_view typed, std::string *reason)
     }
     dict::setReal(f, field_.record, *number);
     return true;
+}
+
+FormField &FormField::required(int message)
+{
+    required_ = true;
+    requiredMessage_ = message ? message : FrameMsg::FieldRequired;
+    return *this;
+}
+
+FormField &FormField::range(double low, double high)
+{
+    low_ = low;
+    high_ = high;
+    return *this;
+}
+
+FormField &FormField::nonNegative()
+{
+    nonNegative_ = true;
+    return *this;
+}
+
+bool FormField::present() const
+{
+    if (!required_)
+        return true;
+    if (memo_)
+        return !memo_->str().empty();
+    return !dict::fieldBlank(*field_.def, field_.record);
+}
+
+bool FormField::breaksRules()
+{
+    if (field_.def->type == dict::FieldType::String)
+        return false;
+    const double value = dict::realOf(*field_.def, field_.record);
+    if (nonNegative_ && value < 0) {
+        refusal_ = {FrameMsg::CannotBeNegative, {}};
+        return true;
+    }
+    if ((low_ && value < *low_) || (high_ && value > *high_)) {
+        refusal_ = {FrameMsg::RangeBetween, plainNumber(*low_) + " and " + plainNumber(*high_)};
+        return true;
+    }
+    return false;
+}
+
+QString FormField::prompt() const
+{
+    for (QLabel *label : control_->window()->findChildren<QLabel *>()) {
+        if (label->buddy() == control_) {
+            QString text = label->text();
+            text.remove(QLatin1Char('&'));
+            if (text.endsWith(QLatin1Char(':')))
+                text.chop(1);
+            return text;
+        }
+    }
+    return {};
 }
 
 void FormField::saveHistory()

@@ -1,6 +1,7 @@
 // A control bound to a record field: shows the field through its picture and, when the user
-// leaves the control, reads the typed text back into the field. Text the picture cannot read is
-// refused and the field keeps its value.
+// leaves the control, reads the typed text back into the field. Text the picture cannot read, or
+// a value the field's rules refuse (range, not negative, longer than the field holds), is
+// refused and the field keeps its value; a required field is checked when the form is saved.
 #pragma once
 
 #include "dictionary/fieldpairs.h"
@@ -33,13 +34,39 @@ public:
     // Shows and reads the field through another picture from now on (empty: as it stands).
     void setPicture(const std::string &picture);
 
+    // Rules, declared where the control is bound: bind(w.discount, CUS.CUSTOMERDISCOUNT).range(0, 100).
+    FormField &required(int message = 0); // 0: the framework's "Please enter ..." message
+    FormField &range(double low, double high);
+    FormField &nonNegative();
+    // Whether a required field holds a value (always true for others).
+    bool present() const;
+    int requiredMessage() const { return requiredMessage_; }
+
+    // Why the last accept refused the entry: a message number with its %Message text (0: the
+    // picture could not read it, see the reason accept gave).
+    struct Refusal {
+        int message = 0;
+        std::string text;
+    };
+    const Refusal &refusal() const { return refusal_; }
+    // The prompt the form shows for the control now, without its '&' and colon.
+    QString prompt() const;
+
     // The saved copy for the field history key.
     void saveHistory();
     bool restoreHistory();
 
 private:
     std::string fieldText() const;
+    bool acceptValue(std::string *reason);
     bool store(std::string_view typed, std::string *reason);
+    bool breaksRules();
+
+    bool required_ = false;
+    int requiredMessage_ = 0;
+    std::optional<double> low_, high_;
+    bool nonNegative_ = false;
+    Refusal refusal_;
 
     QWidget *control_;
     dict::FieldRef field_;

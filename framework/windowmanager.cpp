@@ -18,6 +18,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScreen>
+#include <QStackedWidget>
 
 namespace fw {
 
@@ -284,6 +285,23 @@ FormField &WindowManager::AddField(QWidget *control, dict::Memo *memo)
     return *fields_.back();
 }
 
+FormField &WindowManager::bindField(QWidget *control, dict::FieldRef field, std::string picture)
+{
+    const bool text = picture.empty() || picture[1] == 's' || picture[1] == 'S';
+    if (auto *edit = qobject_cast<QLineEdit *>(control); edit && text && field.def->type == dict::FieldType::String)
+        edit->setMaxLength(field.def->size);
+    FormField &bound = AddField(control, field, std::move(picture));
+    history_.push_back(&bound);
+    return bound;
+}
+
+FormField &WindowManager::bind(QWidget *control, dict::Memo &memo)
+{
+    FormField &bound = AddField(control, &memo);
+    history_.push_back(&bound);
+    return bound;
+}
+
 void WindowManager::connectButton(QAbstractButton *button)
 {
     if (button->property("tq.connected").toBool())
@@ -471,7 +489,15 @@ int WindowManager::TakeRejected(QWidget *control)
         return dict::Notify;
     rejecting_ = true;
     QApplication::beep();
-    errors().ThrowMessage(FrameMsg::InvalidEntry, lastRejection_.empty() ? "This value cannot be used here." : lastRejection_);
+    const FormField *field = fieldOf(control);
+    if (field && field->refusal().message) {
+        errors().SetField(field->prompt().toStdString());
+        errors().ThrowMessage(field->refusal().message, field->refusal().text);
+        field->display();
+    } else {
+        errors().ThrowMessage(FrameMsg::InvalidEntry,
+                              lastRejection_.empty() ? "This value cannot be used here." : lastRejection_);
+    }
     if (control) {
         control->setFocus();
         if (auto *edit = qobject_cast<QLineEdit *>(control))
@@ -487,11 +513,31 @@ bool WindowManager::validateAll()
         std::string reason;
         if (!f->accept(&reason)) {
             lastRejection_ = reason;
+            showControl(f->control());
             TakeRejected(f->control());
             return false;
         }
     }
+    for (auto &f : fields_) {
+        if (!f->present()) {
+            QApplication::beep();
+            errors().SetField(f->prompt().toStdString());
+            errors().Throw(f->requiredMessage());
+            VCRRequest = 0;
+            showControl(f->control());
+            f->control()->setFocus();
+            return false;
+        }
+    }
     return true;
+}
+
+// Brings the tab page holding a control to the front, so the user sees what is asked about.
+void WindowManager::showControl(QWidget *control)
+{
+    for (QWidget *w = control; w && w != window_; w = w->parentWidget())
+        if (auto *pages = qobject_cast<QStackedWidget *>(w->parentWidget()))
+            pages->setCurrentWidget(w);
 }
 
 void WindowManager::SetResponse(int code)

@@ -78,6 +78,16 @@ public:
     void AddUpdateFile(dict::FileManager *file);
     FormField &AddField(QWidget *control, dict::FieldRef field, std::string picture = {});
     FormField &AddField(QWidget *control, dict::Memo *memo);
+    // Binds a control to a field named by its typed member, bind(w.lastName, CUS.LNAME): shown
+    // through picture, kept in the field history (Ditto), and an entry takes no more characters
+    // than the field holds. Rules follow on the result: .required(), .range(lo, hi), .nonNegative().
+    template <typename Member>
+    FormField &bind(QWidget *control, Member &member, std::string picture = {})
+    {
+        return bindField(control, dict::field(member), std::move(picture));
+    }
+    FormField &bind(QWidget *control, dict::Memo &memo);
+    FormField &bindField(QWidget *control, dict::FieldRef field, std::string picture = {});
     // Registers a bound control for the field history (the Ditto key, Ctrl+').
     void AddHistoryField(QWidget *control);
     void SaveHistory();
@@ -139,6 +149,7 @@ private:
     int completeChange();
     int completeDelete();
     bool validateAll();
+    void showControl(QWidget *control);
     int primeNextInsert();
     void closed();
     void refreshBrowses();

@@ -25,6 +25,14 @@ QLineEdit *numberEntry(QWidget *parent, int shownChars)
     return edit;
 }
 
+QLineEdit *rateEntry(QWidget *parent, int shownChars)
+{
+    QLineEdit *edit = numberEntry(parent, shownChars);
+    edit->setPlaceholderText("0.0625");
+    edit->setToolTip("A rate as a fraction: 0.0625 = 6.25 %");
+    return edit;
+}
+
 QLabel *prompt(const QString &text, QWidget *buddy)
 {
     auto *label = new QLabel(text, buddy->parentWidget());
@@ -43,7 +51,6 @@ QHBoxLayout *formButtons(QWidget *window, QPushButton *&ok, QPushButton *&cancel
     cancel->setToolTip("Cancel and Return...");
     help = new QPushButton("&Help", window);
     help->setToolTip("Help...");
-    help->setEnabled(false); // no help pages yet
     for (QPushButton *button : {ok, cancel, help})
         layout->addWidget(button);
     return layout;
@@ -75,18 +82,16 @@ QLabel *row(QGridLayout *grid, int r, int column, const QString &text, QWidget *
     return label;
 }
 
-QString promptOf(QWidget *control)
+std::string withDecimals(std::string_view picture, std::string_view fallback)
 {
-    for (QLabel *label : control->window()->findChildren<QLabel *>()) {
-        if (label->buddy() == control) {
-            QString text = label->text();
-            text.remove(QLatin1Char('&'));
-            if (text.endsWith(QLatin1Char(':')))
-                text.chop(1);
-            return text;
-        }
-    }
-    return {};
+    const bool hasDecimals = picture.find_first_of(".`") != std::string_view::npos;
+    return std::string(hasDecimals ? picture : fallback);
+}
+
+std::string numberPicture(std::string_view picture, std::string_view fallback)
+{
+    const bool number = picture.size() > 1 && (picture[1] == 'n' || picture[1] == 'N');
+    return std::string(number ? picture : fallback);
 }
 
 } // namespace app

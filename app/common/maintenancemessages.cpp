@@ -16,7 +16,8 @@ const std::vector<std::uint8_t> &maintenanceMessages()
          "the pictures folder or to a folder with a shorter name."},
         {MaintMsg::NotAPicture, dict::Notify, "Picture Not Changed",
          "%Message cannot be shown as a picture (BMP, GIF, JPG or PNG). The item keeps the picture it had."},
-        {MaintMsg::CannotBeNegative, dict::Notify, "Invalid Entry", "%Field cannot be less than 0."},
+        {MaintMsg::StockNoInUse, dict::User, "Stock # Already Used",
+         "Another item already has the Stock # %Field. Save this item with the same Stock # anyway?"},
         {MaintMsg::NoMailProgram, dict::Notify, "No Mail Program",
          "No mail program could be started for %Message. Choose a default mail program in your desktop's "
          "settings."},

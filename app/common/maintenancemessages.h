@@ -16,7 +16,7 @@ inline constexpr int NoCustomerNo = 3170;
 inline constexpr int NoStockNo = 3171;
 inline constexpr int PictureNameTooLong = 3172;
 inline constexpr int NotAPicture = 3173;
-inline constexpr int CannotBeNegative = 3174;
+inline constexpr int StockNoInUse = 3174;
 inline constexpr int NoMailProgram = 3175;
 inline constexpr int ProcedureNotDefined = 24; // in the standard table
 } // namespace MaintMsg

@@ -8,18 +8,16 @@ namespace app {
 
 namespace {
 
-constexpr int RightPassword = 9; // GLO.STARTUP after a right entry
-
 bool passwordSet() { return !GLO.PASSWORD.blank(); }
 
 // Runs the prompt; true after a right entry, which it takes out of GLO.STARTUP again.
 bool askForPassword()
 {
-    GLO.STARTUP = 0;
+    GLO.STARTUP = dict::StartUp::None;
     Win::EnterPassword prompt;
     prompt.Run();
-    const bool right = GLO.STARTUP == RightPassword;
-    GLO.STARTUP = 0;
+    const bool right = GLO.STARTUP == dict::StartUp::RightPassword;
+    GLO.STARTUP = dict::StartUp::None;
     return right;
 }
 
@@ -39,6 +37,15 @@ int SetPassword()
         return fw::RequestCancelled;
     Win::Password window;
     return window.Run();
+}
+
+bool RequestGate(int request)
+{
+    if (request == fw::ChangeRecord)
+        return PasswordGate(Guarded::Change);
+    if (request == fw::DeleteRecord)
+        return PasswordGate(Guarded::Delete);
+    return true;
 }
 
 } // namespace app

@@ -13,6 +13,9 @@ enum class Guarded { Change, Delete };
 // typed the password into Win::EnterPassword. False when the user cancelled the prompt.
 bool PasswordGate(Guarded action);
 
+// The gate as a browse declares it (BrowseSpec::allow): a change or delete request passes it.
+bool RequestGate(int request);
+
 // Asks for the current password (when there is one) and then opens Win::Password. Returns the
 // password window's response, or cancelled when the prompt was cancelled.
 int SetPassword();

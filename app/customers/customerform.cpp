@@ -1,7 +1,8 @@
 #include "app/customers/customerform.h"
 
-#include "app/customers/customerlayout.h"
+#include "app/common/formlayout.h"
 #include "app/common/maintenancemessages.h"
+#include "app/customers/customerlayout.h"
 #include "dictionary/fieldaccess.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
@@ -24,15 +25,6 @@ namespace Upd {
 
 namespace {
 
-dict::FieldRef cus(const char *name) { return dict::fieldRef(CUS, name); }
-
-// Rates and percentages keep their decimals whatever the currency (the yen's pictures have none).
-std::string withDecimals(std::string_view picture, std::string_view fallback)
-{
-    const bool hasDecimals = picture.find_first_of(".`") != std::string_view::npos;
-    return std::string(hasDecimals ? picture : fallback);
-}
-
 std::string upperPrefix(std::string_view text, std::size_t n)
 {
     std::string prefix(text.substr(0, n));
@@ -42,88 +34,71 @@ std::string upperPrefix(std::string_view text, std::size_t n)
 }
 
 // Billing field, shipping field.
-constexpr std::pair<const char *, const char *> AddressPairs[] = {
-    {"ADDRESS", "SADDRESS"}, {"ADDRESS2", "SADDRESS2"}, {"ADDRESS3", "SADDRESS3"}, {"CITY", "SCITY"},
-    {"STATE", "SSTATE"},     {"COUNTRY", "SCOUNTRY"},   {"ZIPCODE", "SZIPCODE"},
-};
+const std::pair<dict::FieldRef, dict::FieldRef> &addressPair(std::size_t i)
+{
+    static const std::pair<dict::FieldRef, dict::FieldRef> pairs[] = {
+        {dict::field(CUS.ADDRESS), dict::field(CUS.SADDRESS)},   {dict::field(CUS.ADDRESS2), dict::field(CUS.SADDRESS2)},
+        {dict::field(CUS.ADDRESS3), dict::field(CUS.SADDRESS3)}, {dict::field(CUS.CITY), dict::field(CUS.SCITY)},
+        {dict::field(CUS.STATE), dict::field(CUS.SSTATE)},       {dict::field(CUS.COUNTRY), dict::field(CUS.SCOUNTRY)},
+        {dict::field(CUS.ZIPCODE), dict::field(CUS.SZIPCODE)},
+    };
+    return pairs[i];
+}
+constexpr std::size_t AddressFields = 7;
 
 } // namespace
 
-Customer::Customer() = default;
+Customer::Customer()
+    : fw::Procedure({.name = "Upd:Customer", .title = "Update the Customer File", .files = {Relate::CUSTOMER},
+                     .messages = {app::installMaintenanceMessages}, .resizable = false})
+{}
+
 Customer::~Customer() = default;
 
-int Customer::Init()
+int Customer::Build()
 {
-    procedureName = "Upd:Customer";
-    WindowManager::Init();
-    GlobalRequest = 0;
-    GlobalResponse = 0;
-    app::installMaintenanceMessages(REPORTS::Errors());
-    if (Relate::CUSTOMER.Open() != dict::Benign)
-        return dict::Notify;
-    fileOpen_ = true;
     Primary = &Relate::CUSTOMER;
-    Resizable = false;
-    w_ = app::buildCustomerForm(CreateWindow("Update the Customer File"));
+    w_ = app::buildCustomerForm(window());
     w_->caption->setText(Request == fw::InsertRecord ? "Add a New Customer" : "Change Customers Information");
     bindFields();
     relabel();
-    applyPictures();
     OkControl = w_->ok;
+    HelpControl = w_->help;
     connectButton(w_->ok);
     connectButton(w_->copyBilling);
     AddItem(w_->cancel, fw::RequestCancelled);
     FirstField = w_->customerNo;
-    return Open();
-}
-
-int Customer::Kill()
-{
-    WindowManager::Kill();
-    if (fileOpen_)
-        Relate::CUSTOMER.Close();
-    fileOpen_ = false;
     return dict::Benign;
 }
 
 void Customer::bindFields()
 {
     const app::CustomerWidgets &w = *w_;
-    const std::pair<QWidget *, const char *> bound[] = {
-        {w.customerNo, "CUSTOMERNO"},
-        {w.lastName, "LNAME"},
-        {w.firstName, "FNAME"},
-        {w.company, "COMPANY"},
-        {w.email, "EMAILADDRESS"},
-        {w.phone, "PHONENO"},
-        {w.fax, "FAXNO"},
-        {w.notes, "COMMENTS"},
-        {w.billing.line1, "ADDRESS"},
-        {w.billing.line2, "ADDRESS2"},
-        {w.billing.line3, "ADDRESS3"},
-        {w.billing.city, "CITY"},
-        {w.billing.state, "STATE"},
-        {w.billing.country, "COUNTRY"},
-        {w.billing.zipCode, "ZIPCODE"},
-        {w.shipping.line1, "SADDRESS"},
-        {w.shipping.line2, "SADDRESS2"},
-        {w.shipping.line3, "SADDRESS3"},
-        {w.shipping.city, "SCITY"},
-        {w.shipping.state, "SSTATE"},
-        {w.shipping.country, "SCOUNTRY"},
-        {w.shipping.zipCode, "SZIPCODE"},
-        {w.taxNumber, "TAXNUMBER"},
-        {w.longDistance, "LONGDISTANCE"},
-        {w.terms, "TERMS"},
-        {w.bank, "BANK"},
-        {w.bankAccount, "BANKACCOUNTNO"},
-        {w.creditCard, "CREDITCARDNO"},
-    };
-    for (const auto &[control, field] : bound)
-        AddField(control, cus(field));
-    AddField(w.taxRate, cus("TAXAMOUNT"), "@n6.5");
-    AddField(w.discount, cus("CUSTOMERDISCOUNT"), "@n6.2");
-    AddField(w.expires, cus("CREDITCARDDATE"), "@p##/##pb");
+    bind(w.customerNo, CUS.CUSTOMERNO);
+    bind(w.lastName, CUS.LNAME);
+    bind(w.firstName, CUS.FNAME);
+    bind(w.company, CUS.COMPANY);
+    bind(w.email, CUS.EMAILADDRESS);
+    bind(w.phone, CUS.PHONENO);
+    bind(w.fax, CUS.FAXNO);
+    bind(w.notes, CUS.COMMENTS);
+    const app::Address *addresses[] = {&w.billing, &w.shipping};
+    for (std::size_t side = 0; side < 2; ++side) {
+        const app::Address &a = *addresses[side];
+        QLineEdit *entries[AddressFields] = {a.line1, a.line2, a.line3, a.city, a.state, a.country, a.zipCode};
+        for (std::size_t i = 0; i < AddressFields; ++i)
+            bindField(entries[i], side == 0 ? addressPair(i).first : addressPair(i).second);
+    }
+    bind(w.taxNumber, CUS.TAXNUMBER);
+    bind(w.longDistance, CUS.LONGDISTANCE);
+    bind(w.terms, CUS.TERMS);
+    bind(w.bank, CUS.BANK);
+    bind(w.bankAccount, CUS.BANKACCOUNTNO);
+    bind(w.creditCard, CUS.CREDITCARDNO);
+    // Rates and percentages keep their decimals whatever the currency (the yen's pictures have none).
+    bind(w.taxRate, CUS.TAXAMOUNT, app::withDecimals(GLO.CURRENCYNAME7.view(), "@n6.5")).nonNegative();
+    bind(w.discount, CUS.CUSTOMERDISCOUNT, app::withDecimals(GLO.CURRENCYNAME6.view(), "@n6.2")).range(0, 100);
+    bind(w.expires, CUS.CREDITCARDDATE, "@p##/##pb");
 }
 
 void Customer::relabel()
@@ -138,8 +113,7 @@ void Customer::relabel()
         {"Customer Tax Rate:", "Customer Tax #:", "Check", "ST:", "County:", false},      // 3
         {"Customer GST Rate:", "Customer GST #:", "Cheque", "ST:", "Country:", false},    // 4
     };
-    const int regime = GLO.CANADIAN >= 1 && GLO.CANADIAN <= 4 ? GLO.CANADIAN : 3;
-    const Labels &labels = byTaxSystem[regime - 1];
+    const Labels &labels = dict::byTaxRegime(byTaxSystem, GLO.CANADIAN);
     const app::CustomerWidgets &w = *w_;
     w.taxRateLabel->setText(labels.taxRate);
     w.taxNumberLabel->setText(labels.taxNumber);
@@ -149,13 +123,6 @@ void Customer::relabel()
         a->stateLabel->setText(labels.state);
         a->countryLabel->setText(labels.country);
     }
-}
-
-void Customer::applyPictures()
-{
-    fieldOf(w_->taxRate)->setPicture(withDecimals(GLO.CURRENCYNAME7.view(), "@n6.5"));
-    fieldOf(w_->discount)->setPicture(withDecimals(GLO.CURRENCYNAME6.view(), "@n6.2"));
-    Display();
 }
 
 void Customer::PrimeFields()
@@ -190,13 +157,12 @@ void Customer::copyOrClearShipping()
 {
     Update();
     const bool clear = !CUS.SADDRESS.blank();
-    const dict::FileDef &def = Access::CUSTOMER.Def();
-    for (const auto &[billing, shipping] : AddressPairs) {
-        const dict::FieldDef &to = def.fields[def.fieldIndex(shipping)];
+    for (std::size_t i = 0; i < AddressFields; ++i) {
+        const auto &[billing, shipping] = addressPair(i);
         if (clear)
-            dict::clearField(to, &CUS);
+            dict::clearField(*shipping.def, shipping.record);
         else
-            dict::copyField(def.fields[def.fieldIndex(billing)], &CUS, to, &CUS);
+            dict::copyField(*billing.def, billing.record, *shipping.def, shipping.record);
     }
     showCopyDirection();
     Display();
@@ -208,7 +174,7 @@ int Customer::TakeAccepted(QWidget *control)
         copyOrClearShipping();
         return dict::Benign;
     }
-    const int result = WindowManager::TakeAccepted(control);
+    const int result = Procedure::TakeAccepted(control);
     if (fieldOf(control))
         numberCustomer();
     return result;
@@ -228,7 +194,7 @@ int Customer::TakeCompleted()
             return dict::Notify;
         }
     }
-    return WindowManager::TakeCompleted();
+    return Procedure::TakeCompleted();
 }
 
 } // namespace Upd

@@ -4,7 +4,7 @@
 // system in force.
 #pragma once
 
-#include "framework/windowmanager.h"
+#include "framework/procedure.h"
 
 #include <memory>
 
@@ -14,30 +14,29 @@ struct CustomerWidgets;
 
 namespace Upd {
 
-class Customer : public fw::WindowManager
+class Customer : public fw::Procedure
 {
 public:
     Customer();
     ~Customer() override;
 
-    int Init() override;
-    int Kill() override;
     void PrimeFields() override;
     int TakeAccepted(QWidget *control) override;
     int TakeCompleted() override;
 
     const app::CustomerWidgets &widgets() const { return *w_; }
 
+protected:
+    int Build() override;
+
 private:
     void bindFields();
     void relabel();
-    void applyPictures();
     void numberCustomer();
     void copyOrClearShipping();
     void showCopyDirection();
 
     std::unique_ptr<app::CustomerWidgets> w_;
-    bool fileOpen_ = false;
 };
 
 } // namespace Upd

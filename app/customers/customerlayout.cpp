@@ -70,7 +70,7 @@ QWidget *billingTab(CustomerWidgets &w)
     auto *tab = new QWidget;
     auto *columns = new QHBoxLayout(tab);
     auto *grid = new QGridLayout;
-    w.taxRateLabel = row(grid, 0, 0, "Customer Tax Rate:", w.taxRate = numberEntry(tab, 9));
+    w.taxRateLabel = row(grid, 0, 0, "Customer Tax Rate:", w.taxRate = rateEntry(tab, 9));
     w.taxNumberLabel = row(grid, 1, 0, "Customer Tax #:", w.taxNumber = entry(tab, 20, 16));
     grid->addWidget(w.longDistance = new QCheckBox("Figure PST on GST?", tab), 2, 1);
     w.discount = numberEntry(tab, 8);

@@ -4,62 +4,42 @@
 // and write an e-mail. Opens only once; the frame hears when it opens and closes.
 #pragma once
 
-#include "framework/windowmanager.h"
+#include "framework/browseprocedure.h"
 
 #include <functional>
-#include <memory>
 
 class QLabel;
-class QLineEdit;
-class QPushButton;
-class QTabBar;
 class QUrl;
-
-namespace fw {
-class BrowseClass;
-class BrowseList;
-}
 
 namespace Brw {
 
-class CustomerList;
-
-class Customers : public fw::WindowManager
+class Customers : public fw::BrowseProcedure
 {
 public:
-    struct Widgets {
-        QTabBar *tabs;
-        QLabel *locatorPrompt;
-        QLineEdit *locator;
-        fw::BrowseList *list;
+    struct Widgets : fw::BrowseWidgets {
         QLabel *memo, *balance;
-        QPushButton *insert, *change, *remove, *finance, *email, *help, *close;
+        QPushButton *finance, *email;
     };
+    static const fw::BrowseSpec &Spec();
 
     Customers();
-    ~Customers() override;
-
-    int Init() override;
-    int Kill() override;
-    using fw::WindowManager::Run;
-    int Run(int number, int request) override;
     int TakeAccepted(QWidget *control) override;
 
     // Hands a mailto: address to the desktop; replaceable so that tests can see it.
     std::function<bool(const QUrl &)> openUrl;
-
     const Widgets &widgets() const { return w_; }
-    fw::BrowseClass &browse();
+
+protected:
+    QWidget *InfoPanel(QWidget *parent) override;
+    void AddButtons(QHBoxLayout *row) override;
+    void Prepare() override;
+    void Highlighted(bool any) override;
+    int Kill() override;
 
 private:
-    void buildWindow();
-    void addOrders();
-    void followHighlight();
     void sendEmail();
 
     Widgets w_{};
-    std::unique_ptr<CustomerList> browse_;
-    bool filesOpen_ = false;
 };
 
 } // namespace Brw

@@ -4,60 +4,35 @@
 // special item's component list. Opens only once.
 #pragma once
 
-#include "framework/windowmanager.h"
-
-#include <memory>
+#include "framework/browseprocedure.h"
 
 class QLabel;
-class QLineEdit;
-class QPushButton;
-class QTabBar;
-
-namespace fw {
-class BrowseClass;
-class BrowseList;
-}
 
 namespace Brw {
 
-class StockList;
-
-class Inventory : public fw::WindowManager
+class Inventory : public fw::BrowseProcedure
 {
 public:
-    struct Widgets {
-        QTabBar *tabs;
-        QLabel *locatorPrompt;
-        QLineEdit *locator;
-        fw::BrowseList *list;
+    struct Widgets : fw::BrowseWidgets {
         QLabel *cost, *price1, *price2, *price3, *unit, *weight;
         QLabel *price1Label, *price2Label, *price3Label;
         QLabel *onHand, *totalCost, *total1, *total2, *total3;
         QLabel *total1Header, *total2Header, *total3Header;
-        QPushButton *insert, *change, *remove, *special, *help, *close;
+        QPushButton *special;
     };
+    static const fw::BrowseSpec &Spec();
 
     Inventory();
-    ~Inventory() override;
-
-    int Init() override;
-    int Kill() override;
-    using fw::WindowManager::Run;
-    int Run(int number, int request) override;
     int TakeAccepted(QWidget *control) override;
-
     const Widgets &widgets() const { return w_; }
-    fw::BrowseClass &browse();
+
+protected:
+    QWidget *SidePanel(QWidget *parent) override;
+    void AddButtons(QHBoxLayout *row) override;
+    void Highlighted(bool any) override;
 
 private:
-    void buildWindow();
-    QWidget *buildSidePanel(QWidget *parent);
-    void addOrders();
-    void followHighlight();
-
     Widgets w_{};
-    std::unique_ptr<StockList> browse_;
-    bool filesOpen_ = false;
 };
 
 } // namespace Brw

@@ -25,15 +25,6 @@ namespace Upd {
 
 namespace {
 
-dict::FieldRef sto(const char *name) { return dict::fieldRef(STO, name); }
-
-// Quantities show through the quantity picture when it is a number picture.
-std::string numberPicture(std::string_view picture, std::string_view fallback)
-{
-    const bool number = picture.size() > 1 && (picture[1] == 'n' || picture[1] == 'N');
-    return std::string(number ? picture : fallback);
-}
-
 QString chooseWithDialog(QWidget *parent, const QString &proposed)
 {
     return QFileDialog::getOpenFileName(parent, "Select the File for this Stock Item...",
@@ -46,81 +37,71 @@ constexpr const char *SpecialMark = "S";
 } // namespace
 
 Inventory::Inventory()
-    : choosePicture(chooseWithDialog)
+    : fw::Procedure({.name = "Upd:Inventory", .title = "Update Inventory Items...",
+                     // receipts are written from the form itself
+                     .files = {Relate::STOCK, Access::STSTREND},
+                     .messages = {app::installMaintenanceMessages}, .resizable = false})
+    , choosePicture(chooseWithDialog)
 {}
 
 Inventory::~Inventory() = default;
 
-int Inventory::Init()
+int Inventory::Build()
 {
-    procedureName = "Upd:Inventory";
-    WindowManager::Init();
-    GlobalRequest = 0;
-    GlobalResponse = 0;
-    app::installMaintenanceMessages(REPORTS::Errors());
-    if (Relate::STOCK.Open() != dict::Benign)
-        return dict::Notify;
-    Access::STSTREND.Open(); // receipts are written from the form itself
-    filesOpen_ = true;
     Primary = &Relate::STOCK;
-    Resizable = false;
-    w_ = app::buildInventoryForm(CreateWindow("Update Inventory Items..."));
+    w_ = app::buildInventoryForm(window());
     w_->caption->setText(Request == fw::InsertRecord ? "Add an Inventory Item" : "Change an Inventory Item:");
     bindFields();
     relabel();
     OkControl = w_->ok;
+    HelpControl = w_->help;
     for (QPushButton *button : {w_->ok, w_->vendor, w_->pictureButton})
         connectButton(button);
     connect(w_->special, &QCheckBox::clicked, this, [this] { TakeAccepted(w_->special); });
     connect(w_->addStock, &QLineEdit::editingFinished, this, [this] { TakeAccepted(w_->addStock); });
     AddItem(w_->cancel, fw::RequestCancelled);
     FirstField = w_->category;
-    return Open();
-}
-
-int Inventory::Kill()
-{
-    WindowManager::Kill();
-    if (filesOpen_) {
-        Access::STSTREND.Close();
-        Relate::STOCK.Close();
-    }
-    filesOpen_ = false;
     return dict::Benign;
 }
 
+// Quantities on hand and stock to add may go below zero (returns, corrections); what an item is
+// ordered at, weighs, costs and sells for may not.
 void Inventory::bindFields()
 {
     const app::InventoryWidgets &w = *w_;
-    const std::pair<QWidget *, const char *> bound[] = {
-        {w.vendorName, "VENDOR"},       {w.category, "CATAGORY"},   {w.stockNo, "STOCKNO"},
-        {w.manufacturer, "MANUFACTUR"}, {w.partNo, "PARTNO"},       {w.description, "DESCRIPTION"},
-        {w.location, "LOCATION"},       {w.taxable, "TAXABLE"},     {w.gst, "GST"},
-        {w.autoMarkup, "INVENTORYMARKUP"}, {w.unit, "PACKAGESIZE"}, {w.backOrdered, "BACKORDERED"},
-    };
-    for (const auto &[control, field] : bound)
-        AddField(control, sto(field));
-    const std::string quantity = numberPicture(GLO.CURRENCYNAME2.view(), "@n-13.2");
-    const std::string money = numberPicture(GLO.CURRENCYNAME.view(), "@n-13.2");
-    AddField(w.minReorder, sto("MINAMOUNT"), quantity);
-    AddField(w.maxOnHand, sto("MAXAMOUNT"), quantity);
-    AddField(w.onHand, sto("AMOUNTINSTOCK"), quantity);
-    AddField(w.weight, sto("WEIGHT"), "@n-13.2");
-    AddField(w.amountBackOrdered, sto("AMOUNTBACKORDERED"), numberPicture(GLO.CURRENCYNAME5.view(), "@n-13.3"));
-    AddField(w.dateBackOrdered, sto("BACKORDERDATE"), GLO.DATENAME.blank() ? "@d2b" : GLO.DATENAME.str());
-    AddField(w.cost, sto("COST"), "@n13.3");
-    AddField(w.price1, sto("RETAIL"), money);
-    AddField(w.price2, sto("RETAIL2"), money);
-    AddField(w.price3, sto("RETAIL3"), money);
+    bind(w.vendorName, STO.VENDOR);
+    bind(w.category, STO.CATAGORY);
+    bind(w.stockNo, STO.STOCKNO);
+    bind(w.manufacturer, STO.MANUFACTUR);
+    bind(w.partNo, STO.PARTNO);
+    bind(w.description, STO.DESCRIPTION);
+    bind(w.location, STO.LOCATION);
+    bind(w.taxable, STO.TAXABLE);
+    bind(w.gst, STO.GST);
+    bind(w.autoMarkup, STO.INVENTORYMARKUP);
+    bind(w.unit, STO.PACKAGESIZE);
+    bind(w.backOrdered, STO.BACKORDERED);
+    const std::string quantity = app::numberPicture(GLO.CURRENCYNAME2.view(), "@n-13.2");
+    const std::string money = app::numberPicture(GLO.CURRENCYNAME.view(), "@n-13.2");
+    bind(w.minReorder, STO.MINAMOUNT, quantity).nonNegative();
+    bind(w.maxOnHand, STO.MAXAMOUNT, quantity).nonNegative();
+    bind(w.onHand, STO.AMOUNTINSTOCK, quantity);
+    bind(w.weight, STO.WEIGHT, "@n-13.2").nonNegative();
+    bind(w.amountBackOrdered, STO.AMOUNTBACKORDERED, app::numberPicture(GLO.CURRENCYNAME5.view(), "@n-13.3"))
+        .nonNegative();
+    bind(w.dateBackOrdered, STO.BACKORDERDATE, GLO.DATENAME.blank() ? "@d2b" : GLO.DATENAME.str());
+    bind(w.cost, STO.COST, "@n13.3").nonNegative();
+    bind(w.price1, STO.RETAIL, money).nonNegative();
+    bind(w.price2, STO.RETAIL2, money).nonNegative();
+    bind(w.price3, STO.RETAIL3, money).nonNegative();
 }
 
 void Inventory::relabel()
 {
     const app::InventoryWidgets &w = *w_;
     static const char *const taxable[] = {"PST Taxable", "VAT Taxable", "Taxable Item", "GST Taxable"};
-    if (GLO.CANADIAN >= 1 && GLO.CANADIAN <= 4)
-        w.taxable->setText(taxable[GLO.CANADIAN - 1]);
-    w.gst->setVisible(GLO.CANADIAN == 1);
+    w.taxable->setText(dict::byTaxRegime(taxable, GLO.CANADIAN));
+    w.gst->setVisible(GLO.CANADIAN == dict::TaxRegime::ProvincialAndGst);
     if (!GLO.PRICE1.blank()) {
         w.price1Label->setText(QString::fromStdString(GLO.PRICE1.str() + ":"));
         w.price2Label->setText(QString::fromStdString(GLO.PRICE2.str() + ":"));
@@ -158,7 +139,7 @@ void Inventory::followForm()
 // Price 1 as computed, not as its two-decimal display reads back, while auto mark-up is on.
 void Inventory::Update()
 {
-    WindowManager::Update();
+    Procedure::Update();
     markUp();
 }
 
@@ -194,40 +175,13 @@ int Inventory::TakeAccepted(QWidget *control)
         addStock();
         return dict::Benign;
     }
-    fw::FormField *field = fieldOf(control);
-    const double before = field && field->def()->type == dict::FieldType::Real
-                              ? dict::realOf(*field->def(), &STO)
-                              : 0;
-    const int result = WindowManager::TakeAccepted(control);
-    if (result != dict::Benign || !field)
+    const int result = Procedure::TakeAccepted(control);
+    if (result != dict::Benign || !fieldOf(control))
         return result;
-    if (refuseNegative(control, before))
-        return dict::Notify;
     if (control == w.backOrdered && STO.BACKORDERED == 0)
         clearBackOrder();
     followForm();
     return result;
-}
-
-// Quantities, weights, costs and prices below zero make no sense: the field keeps its value.
-bool Inventory::refuseNegative(QWidget *control, double before)
-{
-    const app::InventoryWidgets &w = *w_;
-    const QWidget *const neverNegative[] = {w.minReorder, w.maxOnHand, w.weight, w.amountBackOrdered,
-                                            w.cost, w.price1, w.price2, w.price3};
-    if (std::find(std::begin(neverNegative), std::end(neverNegative), control) == std::end(neverNegative))
-        return false;
-    fw::FormField *field = fieldOf(control);
-    if (dict::realOf(*field->def(), &STO) >= 0)
-        return false;
-    dict::setReal(*field->def(), &STO, before);
-    field->display();
-    QApplication::beep();
-    fw::ErrorClass &errors = REPORTS::Errors();
-    errors.SetField(app::promptOf(control).toStdString());
-    errors.Throw(app::MaintMsg::CannotBeNegative);
-    control->setFocus();
-    return true;
 }
 
 void Inventory::addStock()
@@ -283,7 +237,7 @@ void Inventory::takeBackReceipts()
 
 int Inventory::TakeCloseEvent()
 {
-    const int result = WindowManager::TakeCloseEvent();
+    const int result = Procedure::TakeCloseEvent();
     if (result == dict::Benign && Response != fw::RequestCompleted)
         takeBackReceipts();
     return result;
@@ -337,8 +291,35 @@ int Inventory::TakeCompleted()
             w_->stockNo->setFocus();
             return dict::Notify;
         }
+        if (stockNoShared()) {
+            VCRRequest = 0;
+            w_->stockNo->setFocus();
+            return dict::Notify;
+        }
     }
-    return WindowManager::TakeCompleted();
+    return Procedure::TakeCompleted();
+}
+
+// Two items may share a stock number (the key allows it), but it is seldom meant: the user is
+// asked before a save gives a second item the number, and a No keeps the form open.
+bool Inventory::stockNoShared()
+{
+    const int saved = Access::STOCK.SaveBuffer();
+    const dict::LONG self = STO.RECORDNO;
+    const dict::String<20> number = STO.STOCKNO;
+    bool shared = false;
+    Access::STOCK.ClearKey(STO.StockNo_Key);
+    STO.STOCKNO = number;
+    Access::STOCK.SetAt(STO.StockNo_Key);
+    while (!shared && Access::STOCK.TryNext() == dict::Benign && STO.STOCKNO == number)
+        shared = STO.RECORDNO != self;
+    Access::STOCK.RestoreBuffer(saved);
+    if (!shared)
+        return false;
+    fw::ErrorClass &errors = REPORTS::Errors();
+    errors.SetField(number.str());
+    const int answer = errors.Message(app::MaintMsg::StockNoInUse, dict::ButtonYes | dict::ButtonNo, dict::ButtonNo);
+    return answer != dict::ButtonYes;
 }
 
 } // namespace Upd

@@ -3,7 +3,7 @@
 // STSTREND at once (taken back when the form is cancelled); the item's picture shows beside it.
 #pragma once
 
-#include "framework/windowmanager.h"
+#include "framework/procedure.h"
 
 #include <QString>
 
@@ -17,14 +17,12 @@ struct InventoryWidgets;
 
 namespace Upd {
 
-class Inventory : public fw::WindowManager
+class Inventory : public fw::Procedure
 {
 public:
     Inventory();
     ~Inventory() override;
 
-    int Init() override;
-    int Kill() override;
     void PrimeFields() override;
     int TakeAccepted(QWidget *control) override;
     int TakeCompleted() override;
@@ -35,6 +33,9 @@ public:
     std::function<QString(QWidget *parent, const QString &proposed)> choosePicture;
 
     const app::InventoryWidgets &widgets() const { return *w_; }
+
+protected:
+    int Build() override;
 
 private:
     void bindFields();
@@ -47,11 +48,10 @@ private:
     void takeBackReceipts();
     void pickPicture();
     void showPicture();
-    bool refuseNegative(QWidget *control, double before);
+    bool stockNoShared();
 
     std::unique_ptr<app::InventoryWidgets> w_;
     std::vector<long> receipts_; // record numbers of the STSTREND records this form added
-    bool filesOpen_ = false;
 };
 
 } // namespace Upd

@@ -1,18 +1,14 @@
 #include "app/inventory/specialitems.h"
 
 #include "app/common/formlayout.h"
-#include "app/common/gatedlist.h"
 #include "app/common/maintenancemessages.h"
-#include "dictionary/fieldaccess.h"
+#include "app/common/passwordgate.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
-#include "framework/browseclass.h"
-#include "framework/browselist.h"
 #include "framework/errorclass.h"
 #include "framework/picture.h"
 #include "framework/reportslib.h"
 
-#include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,74 +16,63 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace Brw {
-
 namespace {
-
-dict::FieldRef spe(const char *name) { return dict::fieldRef(SPE, name); }
 
 std::string moneyPicture() { return GLO.CURRENCYNAME.blank() ? "@n-13.2" : GLO.CURRENCYNAME.str(); }
 
 } // namespace
 
-class ComponentList : public app::GatedList
-{
+namespace Brw {
+
+namespace {
+
+// The components of the item in the STOCK buffer.
+const fw::BrowseSpec componentList{
+    .procedure = {.name = "Brw:InventorySpecialItems", .files = {Relate::STOCK, Relate::SPECIAL},
+                  .messages = {app::installMaintenanceMessages}},
+    .primary = &Relate::SPECIAL,
+    .tabs = {{.caption = "Components", .key = SPE.StockNo_Key,
+              .format = "72L(1)|~Stock #~C(0)@s20@#1#89L(1)|~Description~C(0)@s50@#2#41R(1)|~Amount~C(0)@s12@#3#"
+                        "40R(1)~Cost~C(0){C}b@#4#",
+              .range = dict::field(STO.STOCKNO)}},
+    .queue = {fw::Plain(SPE.STOCKNO1), fw::Plain(SPE.DESCRIPTION), fw::Plain(SPE.AMOUNT), fw::Plain(SPE.COST)},
+    .buttons = {.close = "Close Special Item List..."},
+    .form = fw::runForm<Upd::InventorySpecialItem>,
+    .allow = app::RequestGate,
+    .width = 620,
+    .height = 360,
 };
 
+} // namespace
+
+const fw::BrowseSpec &InventorySpecialItems::Spec() { return componentList; }
+
 InventorySpecialItems::InventorySpecialItems()
-    : browse_(std::make_unique<ComponentList>())
+    : fw::BrowseProcedure(componentList, w_)
 {}
 
-InventorySpecialItems::~InventorySpecialItems() = default;
-
-fw::BrowseClass &InventorySpecialItems::browse() { return *browse_; }
-
-int InventorySpecialItems::Init()
+bool InventorySpecialItems::Admit()
 {
-    procedureName = "Brw:InventorySpecialItems";
-    WindowManager::Init();
-    GlobalRequest = 0;
-    GlobalResponse = 0;
-    app::installMaintenanceMessages(REPORTS::Errors());
-    if (Relate::STOCK.Open() != dict::Benign)
-        return dict::Notify;
-    Relate::SPECIAL.Open();
-    filesOpen_ = true;
     owner_ = STO.STOCKNO.view();
+    return BrowseProcedure::Admit();
+}
 
-    QWidget *window = CreateWindow(QString::fromStdString("Special Item List - " + owner_.str()));
-    auto *layout = new QVBoxLayout(window);
-    layout->addWidget(w_.list = new fw::BrowseList(window), 1);
-    auto *total = new QHBoxLayout;
+QString InventorySpecialItems::WindowTitle() const
+{
+    return QString::fromStdString("Special Item List - " + owner_.str());
+}
+
+QWidget *InventorySpecialItems::InfoPanel(QWidget *parent)
+{
+    auto *panel = new QWidget(parent);
+    auto *total = new QHBoxLayout(panel);
+    total->setContentsMargins(0, 0, 0, 0);
     total->addStretch();
-    total->addWidget(new QLabel("Total Cost:", window));
-    total->addWidget(w_.totalCost = new QLabel(window));
+    total->addWidget(new QLabel("Total Cost:", panel));
+    total->addWidget(w_.totalCost = new QLabel(panel));
     w_.totalCost->setMinimumWidth(90);
     w_.totalCost->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    layout->addLayout(total);
-    auto *buttons = new QHBoxLayout;
-    w_.insert = app::button(buttons, "&Add", "Add New Record...");
-    w_.change = app::button(buttons, "&Change", "Change Highlighted Record...");
-    w_.remove = app::button(buttons, "&Delete", "Delete Highlighted Record...");
-    buttons->addStretch();
-    w_.help = app::button(buttons, "&Help", "Help...");
-    w_.help->setEnabled(false); // no help pages yet
-    w_.close = app::button(buttons, "Close", "Close Special Item List...");
-    layout->addLayout(buttons);
-    window->resize(620, 360);
-
-    browse_->Init(w_.list, &Relate::SPECIAL, this);
-    browse_->AddSortOrder(SPE.StockNo_Key, {},
-                          "72L(1)|~Stock #~C(0)@s20@#1#89L(1)|~Description~C(0)@s50@#2#41R(1)|~Amount~C(0)@s12@#3#"
-                          "40R(1)~Cost~C(0)" + moneyPicture() + "b@#4#");
-    browse_->AddRange(dict::fieldRef(STO, "STOCKNO"));
-    for (const char *name : {"STOCKNO1", "DESCRIPTION", "AMOUNT", "COST"})
-        browse_->AddField(spe(name));
-    browse_->SetUpdateButtons(w_.insert, w_.change, w_.remove);
-    browse_->onHighlight = [this] { sumCosts(); };
-    AddItem(w_.close, fw::RequestCancelled);
-    FirstField = w_.list;
-    return Open();
+    return panel;
 }
 
 // The total over every component of the item, read apart from the list's own reading.
@@ -119,62 +104,47 @@ void InventorySpecialItems::rollUpCost()
     }
 }
 
-int InventorySpecialItems::Kill()
+int InventorySpecialItems::Run(int number, int request)
 {
-    WindowManager::Kill();
-    if (filesOpen_) {
-        rollUpCost();
-        Relate::SPECIAL.Close();
-        Relate::STOCK.Close();
-    }
-    filesOpen_ = false;
-    return dict::Benign;
-}
-
-int InventorySpecialItems::Run(int, int)
-{
-    Upd::InventorySpecialItem form;
-    form.Run();
+    const int response = BrowseProcedure::Run(number, request);
     STO.STOCKNO = owner_.view(); // the list stays on its own item
-    return GlobalResponse;
+    return response;
 }
 
 } // namespace Brw
 
 namespace Upd {
 
-namespace {
-dict::FieldRef spe(const char *name) { return dict::fieldRef(SPE, name); }
-} // namespace
+InventorySpecialItem::InventorySpecialItem()
+    : fw::Procedure({.name = "Upd:InventorySpecialItem", .files = {Relate::SPECIAL, Access::STOCK},
+                     .messages = {app::installMaintenanceMessages}, .resizable = false})
+{}
 
-int InventorySpecialItem::Init()
+QString InventorySpecialItem::WindowTitle() const
 {
-    procedureName = "Upd:InventorySpecialItem";
-    WindowManager::Init();
-    GlobalRequest = 0;
-    GlobalResponse = 0;
-    if (Relate::SPECIAL.Open() != dict::Benign)
-        return dict::Notify;
-    Access::STOCK.Open();
-    filesOpen_ = true;
+    return Request == fw::InsertRecord ? "Add an Inventory Item" : "Change an Inventory Item";
+}
+
+int InventorySpecialItem::Build()
+{
     Primary = &Relate::SPECIAL;
-    Resizable = false;
     buildWindow();
-    AddField(w_.itemNo, spe("STOCKNO1"));
-    AddField(w_.description, spe("DESCRIPTION"));
-    AddField(w_.quantity, spe("AMOUNT"), "@n-13.2");
-    AddField(w_.cost, spe("COST"), GLO.CURRENCYNAME.blank() ? "@n-13.2" : GLO.CURRENCYNAME.str());
+    bind(w_.itemNo, SPE.STOCKNO1);
+    bind(w_.description, SPE.DESCRIPTION);
+    bind(w_.quantity, SPE.AMOUNT, "@n-13.2").nonNegative();
+    bind(w_.cost, SPE.COST, moneyPicture());
     OkControl = w_.ok;
+    HelpControl = w_.help;
     connectButton(w_.ok);
     connectButton(w_.itemButton);
     AddItem(w_.cancel, fw::RequestCancelled);
     FirstField = w_.itemNo;
-    return Open();
+    return dict::Benign;
 }
 
 void InventorySpecialItem::buildWindow()
 {
-    QWidget *window = CreateWindow(Request == fw::InsertRecord ? "Add an Inventory Item" : "Change an Inventory Item");
+    QWidget *window = this->window();
     auto *layout = new QVBoxLayout(window);
     auto *grid = new QGridLayout;
     app::row(grid, 0, 0, "Item #:", w_.itemNo = app::entry(window, 20, 20));
@@ -187,28 +157,8 @@ void InventorySpecialItem::buildWindow()
     w_.cost->setReadOnly(true);
     w_.cost->setFocusPolicy(Qt::NoFocus);
     layout->addLayout(grid);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    w_.ok = new QPushButton("Ok", window);
-    w_.ok->setToolTip("Ok...");
-    w_.ok->setDefault(true);
-    w_.cancel = new QPushButton("Cancel", window);
-    w_.cancel->setToolTip("Cancel and Return...");
-    buttons->addWidget(w_.ok);
-    buttons->addWidget(w_.cancel);
-    layout->addLayout(buttons);
+    layout->addLayout(app::formButtons(window, w_.ok, w_.cancel, w_.help));
     layout->setSizeConstraint(QLayout::SetFixedSize);
-}
-
-int InventorySpecialItem::Kill()
-{
-    WindowManager::Kill();
-    if (filesOpen_) {
-        Access::STOCK.Close();
-        Relate::SPECIAL.Close();
-    }
-    filesOpen_ = false;
-    return dict::Benign;
 }
 
 void InventorySpecialItem::PrimeFields()
@@ -243,17 +193,9 @@ int InventorySpecialItem::TakeAccepted(QWidget *control)
         REPORTS::Errors().ThrowMessage(app::MaintMsg::ProcedureNotDefined, "Brw:GetInventory");
         return dict::Benign;
     }
-    const double before = SPE.AMOUNT;
-    const int result = WindowManager::TakeAccepted(control);
+    const int result = Procedure::TakeAccepted(control);
     if (result != dict::Benign)
         return result;
-    if (control == w_.quantity && SPE.AMOUNT < 0) {
-        SPE.AMOUNT = before;
-        QApplication::beep();
-        REPORTS::Errors().SetField("Quantity Used");
-        REPORTS::Errors().Throw(app::MaintMsg::CannotBeNegative);
-        w_.quantity->setFocus();
-    }
     if (control == w_.itemNo)
         takeStockItem();
     followForm();
@@ -264,7 +206,7 @@ int InventorySpecialItem::TakeCompleted()
 {
     Update();
     followForm();
-    return WindowManager::TakeCompleted();
+    return Procedure::TakeCompleted();
 }
 
 } // namespace Upd

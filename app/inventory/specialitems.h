@@ -3,74 +3,68 @@
 // when it closes, writes that total into the owning item's cost.
 #pragma once
 
-#include "framework/windowmanager.h"
-
-#include <memory>
+#include "dictionary/fieldtypes.h"
+#include "framework/browseprocedure.h"
+#include "framework/procedure.h"
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace fw {
-class BrowseClass;
-class BrowseList;
-}
-
 namespace Brw {
 
-class ComponentList;
-
-class InventorySpecialItems : public fw::WindowManager
+class InventorySpecialItems : public fw::BrowseProcedure
 {
 public:
-    struct Widgets {
-        fw::BrowseList *list;
+    struct Widgets : fw::BrowseWidgets {
         QLabel *totalCost;
-        QPushButton *insert, *change, *remove, *close, *help;
     };
+    static const fw::BrowseSpec &Spec();
+
     InventorySpecialItems();
-    ~InventorySpecialItems() override;
-
-    int Init() override;
-    int Kill() override;
-    using fw::WindowManager::Run;
+    using fw::BrowseProcedure::Run;
     int Run(int number, int request) override;
-
     const Widgets &widgets() const { return w_; }
-    fw::BrowseClass &browse();
     // The sum of the component costs of the item, over the whole list.
     double totalCost() const { return total_; }
+
+protected:
+    bool Admit() override;
+    QString WindowTitle() const override;
+    QWidget *InfoPanel(QWidget *parent) override;
+    void Highlighted(bool) override { sumCosts(); }
+    void Closing() override { rollUpCost(); }
 
 private:
     void sumCosts();
     void rollUpCost();
 
     Widgets w_{};
-    std::unique_ptr<ComponentList> browse_;
     dict::String<20> owner_;
     double total_ = 0;
-    bool filesOpen_ = false;
 };
 
 } // namespace Brw
 
 namespace Upd {
 
-class InventorySpecialItem : public fw::WindowManager
+class InventorySpecialItem : public fw::Procedure
 {
 public:
     struct Widgets {
-        QLabel *caption;
         QLineEdit *itemNo, *description, *quantity, *cost;
-        QPushButton *itemButton, *ok, *cancel;
+        QPushButton *itemButton, *ok, *cancel, *help;
     };
-    int Init() override;
-    int Kill() override;
+
+    InventorySpecialItem();
     void PrimeFields() override;
     int TakeAccepted(QWidget *control) override;
     int TakeCompleted() override;
-
     const Widgets &widgets() const { return w_; }
+
+protected:
+    int Build() override;
+    QString WindowTitle() const override;
 
 private:
     void buildWindow();
@@ -78,7 +72,6 @@ private:
     void followForm();
 
     Widgets w_{};
-    bool filesOpen_ = false;
 };
 
 } // namespace Upd

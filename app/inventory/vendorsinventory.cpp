@@ -1,162 +1,84 @@
 #include "app/inventory/vendorsinventory.h"
 
-#include "app/common/formlayout.h"
+#include "app/common/passwordgate.h"
 #include "app/inventory/inventoryform.h"
-#include "app/common/redline.h"
-#include "app/inventory/stocklist.h"
-#include "framework/browselist.h"
-#include "framework/picture.h"
+#include "app/inventory/stockrows.h"
+#include "dictionary/files.h"
+#include "framework/browseclass.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTabBar>
-#include <QVBoxLayout>
 
 namespace Brw {
 
 namespace {
 
-struct Order {
-    const char *tab, *tip;
-    dict::KeyRef key;
-    const char *locatorPrompt, *locatorField, *format;
+#define VSTO_STOCKNO "55L(1)*|~Stock #~C(0)@s15@#6#"
+#define VSTO_PARTNO "55L(1)*|~Part #~C(0)@s15@#16#"
+#define VSTO_CATEGORY "37L(1)*|~Catagory~C(0)@s10@#1#"
+#define VSTO_DESCRIPTION "106L(1)*~Description~C(0)@s50@#11#"
+
+// Only the vendor's own items: the filter reads the vendor in the VENDOR buffer.
+constexpr const char *OwnItems = "Sto:Vendor=Ven:Vendor";
+
+const fw::BrowseSpec vendorsItems{
+    .procedure = {.name = "Brw:VendorsInventory", .title = "Vendor Inventory", .files = {Relate::STOCK}},
+    .primary = &Relate::STOCK,
+    .tabs = {
+        {"&Stock #", "Sort Items by Stock #...", STO.StockNo_Key, "Search Stock #:", fw::Locate(STO.STOCKNO),
+         VSTO_STOCKNO VSTO_PARTNO VSTO_DESCRIPTION, OwnItems},
+        {"&Part #", "Displays Vendor Part Numbers...", STO.PartNo_Key, "Search Part #:", fw::Locate(STO.PARTNO),
+         VSTO_PARTNO VSTO_CATEGORY VSTO_DESCRIPTION, OwnItems},
+        {"&Category", "Sort Items by Category...", STO.Catagory_Key, "Search Category:", fw::Locate(STO.CATAGORY),
+         "37L(1)*~Catagory~C(0)@s10@#1#" VSTO_PARTNO VSTO_DESCRIPTION, OwnItems},
+        {"&Description", nullptr, STO.Description_Key, "Search by Description:", fw::Locate(STO.DESCRIPTION),
+         "150L(1)*|~Description~C(0)@s50@#11#" VSTO_PARTNO "55L(1)*|~Stock #~C(0)@s15@#6#", OwnItems},
+    },
+    .queue = {fw::Coloured(STO.CATAGORY), fw::Coloured(STO.STOCKNO), fw::Coloured(STO.DESCRIPTION),
+              fw::Coloured(STO.PARTNO)},
+    .settingsSection = "Brw:VendorInventory",
+    .buttons = {.select = "Select Highlighted Item...", .close = "Cancel and return to previous screen...",
+                .closeText = "Cancel"},
+    .form = fw::runForm<Upd::Inventory>,
+    .allow = app::RequestGate,
+    .red = app::stockBelowReorder,
+    .height = 420,
 };
-
-const Order Orders[] = {
-    {"&Stock #", "Sort Items by Stock #...", STO.StockNo_Key, "Search Stock #:", "STOCKNO",
-     "55L(1)*|~Stock #~C(0)@s15@#6#55L(1)*|~Part #~C(0)@s15@#16#106L(1)*~Description~C(0)@s50@#11#"},
-    {"&Part #", "Displays Vendor Part Numbers...", STO.PartNo_Key, "Search Part #:", "PARTNO",
-     "55L(1)*|~Part #~C(0)@s15@#16#37L(1)*|~Catagory~C(0)@s10@#1#106L(1)*~Description~C(0)@s50@#11#"},
-    {"&Category", "Sort Items by Category...", STO.Catagory_Key, "Search Category:", "CATAGORY",
-     "37L(1)*~Catagory~C(0)@s10@#1#55L(1)*|~Part #~C(0)@s15@#16#106L(1)*~Description~C(0)@s50@#11#"},
-    {"&Description", nullptr, STO.Description_Key, "Search by Description:", "DESCRIPTION",
-     "150L(1)*|~Description~C(0)@s50@#11#55L(1)*|~Part #~C(0)@s15@#16#55L(1)*|~Stock #~C(0)@s15@#6#"},
-};
-
-QLabel *value(QGridLayout *grid, int row, const char *text)
-{
-    grid->addWidget(new QLabel(QString::fromUtf8(text)), row, 0);
-    auto *shown = new QLabel;
-    shown->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    shown->setMinimumWidth(80);
-    grid->addWidget(shown, row, 1);
-    return shown;
-}
-
-QString money(double amount)
-{
-    const std::string picture = GLO.CURRENCYNAME.blank() ? "@n-13.2" : GLO.CURRENCYNAME.str();
-    return QString::fromStdString(fw::formatValue(amount, picture)).trimmed();
-}
 
 } // namespace
 
+const fw::BrowseSpec &VendorsInventory::Spec() { return vendorsItems; }
+
 VendorsInventory::VendorsInventory()
-    : browse_(std::make_unique<StockList>())
+    : fw::BrowseProcedure(vendorsItems, w_)
 {}
 
-VendorsInventory::~VendorsInventory() = default;
-
-int VendorsInventory::Init()
+QWidget *VendorsInventory::SidePanel(QWidget *parent)
 {
-    procedureName = "Brw:VendorsInventory";
-    WindowManager::Init();
-    GlobalRequest = 0;
-    GlobalResponse = 0;
-    if (Relate::STOCK.Open() != dict::Benign)
-        return dict::Notify;
-    filesOpen_ = true;
-    buildWindow();
-    browse_->Init(w_.list, &Relate::STOCK, this);
-    browse_->Bindings().bindRecord("VEN", dict::fileDef(dict::FileId::VENDOR), &VEN);
-    for (const Order &order : Orders) {
-        browse_->AddSortOrder(order.key, fw::makeStepFor(dict::FieldType::String, false), order.format);
-        browse_->SetFilter("Sto:Vendor=Ven:Vendor");
-        browse_->AddLocator(std::make_unique<fw::EntryLocatorClass>(dict::fieldRef(STO, order.locatorField), w_.locator));
-    }
-    for (const char *name : {"CATAGORY", "STOCKNO", "DESCRIPTION", "PARTNO"})
-        app::addRedLineField(*browse_, dict::fieldRef(STO, name), browse_->red());
-    browse_->AddSheet(w_.tabs);
-    browse_->SetUpdateButtons(w_.insert, w_.change, w_.remove, w_.select);
-    browse_->SetSettings("Brw:VendorInventory");
-    browse_->onHighlight = [this] { followHighlight(); };
-    AddItem(w_.cancel, fw::RequestCancelled);
-    FirstField = w_.list;
-    return Open();
-}
-
-void VendorsInventory::buildWindow()
-{
-    QWidget *window = CreateWindow(QStringLiteral("Vendor Inventory"));
-    auto *layout = new QVBoxLayout(window);
-    auto *columns = new QHBoxLayout;
-    auto *listSide = new QVBoxLayout;
-    listSide->addWidget(w_.tabs = new QTabBar(window));
-    for (const Order &order : Orders) {
-        const int tab = w_.tabs->addTab(QString::fromUtf8(order.tab));
-        if (order.tip)
-            w_.tabs->setTabToolTip(tab, QString::fromUtf8(order.tip));
-    }
-    auto *locatorRow = new QHBoxLayout;
-    locatorRow->addWidget(w_.locatorPrompt = new QLabel(window));
-    locatorRow->addWidget(w_.locator = new QLineEdit(window), 1);
-    w_.locatorPrompt->setBuddy(w_.locator);
-    listSide->addLayout(locatorRow);
-    listSide->addWidget(w_.list = new fw::BrowseList(window), 1);
-    columns->addLayout(listSide, 1);
-    auto *item = new QGroupBox(QStringLiteral("Item"), window);
+    auto *item = new QGroupBox(QStringLiteral("Item"), parent);
     auto *grid = new QGridLayout(item);
-    w_.unit = value(grid, 0, "Unit:");
-    w_.onHand = value(grid, 1, "On Hand:");
-    w_.cost = value(grid, 2, "Cost:");
-    w_.price1 = value(grid, 3, "Price 1:");
-    w_.price2 = value(grid, 4, "Price 2:");
-    w_.price3 = value(grid, 5, "Price 3:");
+    w_.unit = app::valueRow(grid, 0, "Unit:");
+    w_.onHand = app::valueRow(grid, 1, "On Hand:");
+    w_.cost = app::valueRow(grid, 2, "Cost:");
+    w_.price1 = app::valueRow(grid, 3, "Price 1:");
+    w_.price2 = app::valueRow(grid, 4, "Price 2:");
+    w_.price3 = app::valueRow(grid, 5, "Price 3:");
     grid->setRowStretch(6, 1);
-    columns->addWidget(item);
-    layout->addLayout(columns, 1);
-    auto *buttons = new QHBoxLayout;
-    w_.insert = app::button(buttons, "&Add", "Add New Record...");
-    w_.change = app::button(buttons, "&Change", "Change Highlighted Record...");
-    w_.remove = app::button(buttons, "&Delete", "Delete Highlighted Record...");
-    w_.select = app::button(buttons, "S&elect", "Select Highlighted Item...");
-    buttons->addStretch();
-    w_.cancel = app::button(buttons, "Cancel", "Cancel and return to previous screen...");
-    layout->addLayout(buttons);
-    window->resize(760, 420);
+    return item;
 }
 
-void VendorsInventory::followHighlight()
+void VendorsInventory::Prepare()
 {
-    w_.locatorPrompt->setText(QString::fromUtf8(Orders[browse_->Order() - 1].locatorPrompt));
-    const bool any = browse_->page().current() != nullptr;
+    browse().Bindings().bindRecord("VEN", dict::fileDef(dict::FileId::VENDOR), &VEN);
+}
+
+void VendorsInventory::Highlighted(bool any)
+{
     w_.unit->setText(any ? QString::fromStdString(STO.PACKAGESIZE.str()) : QString());
-    w_.onHand->setText(any ? QString::fromStdString(fw::formatValue(STO.AMOUNTINSTOCK, "@n-13.2")).trimmed() : QString());
-    const std::pair<QLabel *, double> prices[] = {
-        {w_.cost, double{STO.COST}}, {w_.price1, double{STO.RETAIL}},
-        {w_.price2, double{STO.RETAIL2}}, {w_.price3, double{STO.RETAIL3}}};
-    for (const auto &[label, amount] : prices)
-        label->setText(any ? money(amount) : QString());
-}
-
-int VendorsInventory::Kill()
-{
-    WindowManager::Kill();
-    if (filesOpen_)
-        Relate::STOCK.Close();
-    filesOpen_ = false;
-    return dict::Benign;
-}
-
-int VendorsInventory::Run(int, int)
-{
-    Upd::Inventory form;
-    form.Run();
-    return GlobalResponse;
+    app::showQuantities(any, {{w_.onHand, STO.AMOUNTINSTOCK}});
+    app::showAmounts(any, {{w_.cost, STO.COST}, {w_.price1, STO.RETAIL}, {w_.price2, STO.RETAIL2},
+                           {w_.price3, STO.RETAIL3}});
 }
 
 } // namespace Brw

@@ -3,53 +3,30 @@
 // entry; with a select request "S&elect" returns the highlighted item in the STOCK buffer.
 #pragma once
 
-#include "framework/windowmanager.h"
-
-#include <memory>
+#include "framework/browseprocedure.h"
 
 class QLabel;
-class QLineEdit;
-class QPushButton;
-class QTabBar;
-
-namespace fw {
-class BrowseList;
-}
 
 namespace Brw {
 
-class StockList;
-
-class VendorsInventory : public fw::WindowManager
+class VendorsInventory : public fw::BrowseProcedure
 {
 public:
-    struct Widgets {
-        QTabBar *tabs;
-        QLabel *locatorPrompt;
-        QLineEdit *locator;
-        fw::BrowseList *list;
+    struct Widgets : fw::BrowseWidgets {
         QLabel *unit, *onHand, *cost, *price1, *price2, *price3;
-        QPushButton *insert, *change, *remove, *select, *cancel;
     };
+    static const fw::BrowseSpec &Spec();
 
     VendorsInventory();
-    ~VendorsInventory() override;
-
-    int Init() override;
-    int Kill() override;
-    using fw::WindowManager::Run;
-    int Run(int number, int request) override;
-
     const Widgets &widgets() const { return w_; }
-    StockList &browse() { return *browse_; }
+
+protected:
+    QWidget *SidePanel(QWidget *parent) override;
+    void Prepare() override;
+    void Highlighted(bool any) override;
 
 private:
-    void buildWindow();
-    void followHighlight();
-
     Widgets w_{};
-    std::unique_ptr<StockList> browse_;
-    bool filesOpen_ = false;
 };
 
 } // namespace Brw

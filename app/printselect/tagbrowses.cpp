@@ -160,9 +160,9 @@ using app::customerNo;
 QString CustomersPrint_Billing_Labels_Inventory_Envelopes::titleFor(int startup)
 {
     switch (startup) {
-    case 3: return QStringLiteral("Select Customer(s) for Inventory Consolidation...");
-    case 4: return QStringLiteral("Select Customer(s) for Billing...");
-    case 6: return QStringLiteral("Select Customer(s) for Envelopes...");
+    case dict::StartUp::InventoryByCustomer: return QStringLiteral("Select Customer(s) for Inventory Consolidation...");
+    case dict::StartUp::Billing: return QStringLiteral("Select Customer(s) for Billing...");
+    case dict::StartUp::Envelopes: return QStringLiteral("Select Customer(s) for Envelopes...");
     default: return QStringLiteral("Select Customer(s) for Printing Labels...");
     }
 }
@@ -172,7 +172,7 @@ int CustomersPrint_Billing_Labels_Inventory_Envelopes::Init()
     procedureName = "Brw:CustomersPrint_Billing_Labels_Inventory_Envelopes";
     WindowManager::Init();
     startup_ = GLO.STARTUP;
-    GLO.STARTUP = 0;
+    GLO.STARTUP = dict::StartUp::None;
     GlobalRequest = 0;
     GlobalResponse = 0;
     if (Relate::CUSTOMER.Open() != dict::Benign)
@@ -326,9 +326,9 @@ void InvoicesPrintMulitple::completed()
         app::MainMsg::PrintLabelsToo, dict::ButtonNo | dict::ButtonYes | dict::ButtonCancel, dict::ButtonNo,
         {{dict::ButtonNo, "&No"}, {dict::ButtonYes, "&Address"}, {dict::ButtonCancel, "Shipping"}});
     if (answer == dict::ButtonYes)
-        GLO.STARTUP = 1;
+        GLO.STARTUP = dict::StartUp::AddressLabels;
     else if (answer == dict::ButtonCancel)
-        GLO.STARTUP = 2;
+        GLO.STARTUP = dict::StartUp::ShippingLabels;
     else
         ST::NewTagPos_(CustomerTable);
     app::runProcedure("PRN:INVOICESTAGGED");

@@ -44,6 +44,7 @@ QLineEdit *passwordEntry(QWidget *parent)
 {
     auto *edit = new QLineEdit(parent);
     edit->setMaxLength(PasswordLength);
+    edit->setEchoMode(QLineEdit::Password);
     edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('M')) * PasswordLength);
     return edit;
 }
@@ -69,19 +70,17 @@ QHBoxLayout *buttonRow(std::initializer_list<QPushButton *> buttons)
 
 // --- EnterPassword ------------------------------------------------------------------------
 
-int EnterPassword::Init()
+EnterPassword::EnterPassword()
+    : fw::Procedure({.name = "Win:EnterPassword", .title = "Password Needed",
+                     .messages = {app::installSetupMessages}, .resizable = false})
+{}
+
+int EnterPassword::Build()
 {
-    procedureName = "Win:EnterPassword";
-    WindowManager::Init();
-    GlobalRequest = 0;
-    GlobalResponse = 0;
-    app::installSetupMessages(REPORTS::Errors());
-    Resizable = false;
-    QWidget *w = CreateWindow("Password Needed");
+    QWidget *w = window();
     auto *layout = new QVBoxLayout(w);
     auto *line = new QHBoxLayout;
     entry = passwordEntry(w);
-    entry->setEchoMode(QLineEdit::Password);
     auto *label = new QLabel("Enter Password:", w);
     label->setBuddy(entry);
     line->addWidget(label);
@@ -96,38 +95,40 @@ int EnterPassword::Init()
     connect(entry, &QLineEdit::returnPressed, ok, &QPushButton::click);
     AddItem(cancel, fw::RequestCancelled);
     FirstField = entry;
-    return Open();
+    return dict::Benign;
 }
 
 int EnterPassword::TakeAccepted(QWidget *control)
 {
     if (control != ok)
-        return WindowManager::TakeAccepted(control);
+        return Procedure::TakeAccepted(control);
     if (!app::PasswordMatches(entry->text().toStdString())) {
         REPORTS::Errors().Throw(app::SetupMsg::WrongPassword);
         entry->clear();
         entry->setFocus();
         return dict::Notify;
     }
-    GLO.STARTUP = 9;
+    GLO.STARTUP = dict::StartUp::RightPassword;
     SetResponse(fw::RequestCompleted);
     return dict::Benign;
 }
 
 // --- Password -----------------------------------------------------------------------------
 
+Password::Password()
+    : fw::Procedure({.name = "Win:Password", .title = "Setup Password", .files = {Relate::SETUP},
+                     .resizable = false})
+{}
+
 int Password::Init()
 {
-    procedureName = "Win:Password";
-    WindowManager::Init();
-    GlobalRequest = 0;
-    GlobalResponse = 0;
     before_.emplace(app::SettingsGroup::Password);
-    if (Relate::SETUP.Open() != dict::Benign)
-        return dict::Notify;
-    setupOpen_ = true;
-    Resizable = false;
-    QWidget *w = CreateWindow("Setup Password");
+    return Procedure::Init();
+}
+
+int Password::Build()
+{
+    QWidget *w = window();
     auto *layout = new QVBoxLayout(w);
     for (const char *text : {"Please enter a 6 to 10 digit alphanumerica password.",
                              "This will be used to control access on updates to the",
@@ -148,8 +149,8 @@ int Password::Init()
     layout->addLayout(line);
     save = button(w, "Save Password...");
     cancel = button(w, "Cancel", "Cancel and Return...");
-    QPushButton *help = button(w, "&Help");
-    help->setEnabled(false); // no help pages yet
+    QPushButton *help = button(w, "&Help", "Help...");
+    HelpControl = help;
     layout->addLayout(buttonRow({save, cancel, help}));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -159,13 +160,13 @@ int Password::Init()
     connectButton(save);
     AddItem(cancel, fw::RequestCancelled);
     FirstField = entry;
-    return Open();
+    return dict::Benign;
 }
 
 int Password::TakeAccepted(QWidget *control)
 {
     if (control != save)
-        return WindowManager::TakeAccepted(control);
+        return Procedure::TakeAccepted(control);
     Update();
     if (!savePassword())
         return dict::Notify; // the file manager has said why; the window stays open
@@ -189,11 +190,7 @@ int Password::Kill()
     if (before_ && Response != fw::RequestCompleted)
         before_->restore();
     before_.reset();
-    WindowManager::Kill();
-    if (setupOpen_)
-        Relate::SETUP.Close();
-    setupOpen_ = false;
-    return dict::Benign;
+    return Procedure::Kill();
 }
 
 } // namespace Win

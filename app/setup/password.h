@@ -4,7 +4,7 @@
 #pragma once
 
 #include "app/setup/settingssnapshot.h"
-#include "framework/windowmanager.h"
+#include "framework/procedure.h"
 
 #include <optional>
 #include <string_view>
@@ -22,22 +22,26 @@ namespace Win {
 
 // "Password Needed". A right entry sets GLO.STARTUP to 9 and completes; a wrong one is refused
 // and the prompt stays open with an empty entry.
-class EnterPassword : public fw::WindowManager
+class EnterPassword : public fw::Procedure
 {
 public:
-    int Init() override;
+    EnterPassword();
     int TakeAccepted(QWidget *control) override;
 
     QLineEdit *entry = nullptr;
     QPushButton *ok = nullptr;
     QPushButton *cancel = nullptr;
+
+protected:
+    int Build() override;
 };
 
 // "Setup Password". Edits GLO.PASSWORD, GLO.PASSWORDCHANGE and GLO.PASSWORDDELETE; "Save
 // Password..." writes them into SETUP record 1. Closed any other way it puts the globals back.
-class Password : public fw::WindowManager
+class Password : public fw::Procedure
 {
 public:
+    Password();
     int Init() override;
     int Kill() override;
     int TakeAccepted(QWidget *control) override;
@@ -46,11 +50,13 @@ public:
     QPushButton *save = nullptr;
     QPushButton *cancel = nullptr;
 
+protected:
+    int Build() override;
+
 private:
     bool savePassword();
 
     std::optional<app::SettingsSnapshot> before_;
-    bool setupOpen_ = false;
 };
 
 } // namespace Win

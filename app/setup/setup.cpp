@@ -1,8 +1,11 @@
 #include "app/setup/setup.h"
 
+#include "app/common/formlayout.h"
+
 #include "app/setup/setupform.h"
 #include "app/setup/setupmessages.h"
 #include "app/setup/startup.h"
+#include "app/common/framenotify.h"
 #include "dictionary/fieldaccess.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
@@ -10,6 +13,7 @@
 #include "framework/optionbox.h"
 #include "framework/picture.h"
 #include "framework/reportslib.h"
+#include "framework/singlewindow.h"
 #include "reports/winroutines.h"
 
 #include <QApplication>
@@ -29,22 +33,6 @@ namespace Upd {
 
 namespace {
 
-const dict::FieldDef &setupDef(const char *name)
-{
-    const dict::FileDef &def = Access::SETUP.Def();
-    return def.fields[def.fieldIndex(name)];
-}
-
-dict::FieldRef setupField(const char *name) { return {&setupDef(name), &SET}; }
-
-// Rates and percentages keep their decimals whatever the currency: a picture without any (the
-// yen's) could not take a rate of 0.08.
-std::string withDecimals(std::string_view picture, std::string_view fallback)
-{
-    const bool hasDecimals = picture.find_first_of(".`") != std::string_view::npos;
-    return std::string(hasDecimals ? picture : fallback);
-}
-
 QString chooseWithDialog(QWidget *parent)
 {
     const QString pictures = QDir::current().absoluteFilePath("pictures");
@@ -61,60 +49,38 @@ std::string logoFileName(const QString &chosen)
     return name.toUtf8().toStdString();
 }
 
-// The prompt of an entry as the form shows it now (relabelled by tax system), without its colon.
-std::string promptOf(QWidget *entry)
-{
-    for (QLabel *label : entry->window()->findChildren<QLabel *>()) {
-        if (label->buddy() == entry) {
-            QString text = label->text();
-            if (text.endsWith(':'))
-                text.chop(1);
-            return text.toStdString();
-        }
-    }
-    return {};
-}
-
-void notifyFrame()
-{
-    if (QMdiArea *mdi = fw::WindowManager::mdiArea())
-        QCoreApplication::postEvent(mdi->window(),
-                                    new fw::ProcedureEvent(fw::ProcedureEvent::Notify, app::SetupSavedNotification));
-}
-
 } // namespace
 
 Setup::Setup()
-    : chooseLogoFile(chooseWithDialog)
+    : fw::Procedure({.name = "Upd:Setup", .title = "Setup Tallyquill...", .files = {Relate::SETUP},
+                     .messages = {app::installSetupMessages}, .resizable = false})
+    , chooseLogoFile(chooseWithDialog)
 {}
 
 Setup::~Setup() = default;
 
 int Setup::Init()
 {
-    procedureName = "Upd:Setup";
     GlobalRequest = fw::ChangeRecord; // the one record is always changed, whatever was asked
-    WindowManager::Init();
-    GlobalRequest = 0;
-    GlobalResponse = 0;
-    app::installSetupMessages(REPORTS::Errors());
     before_.emplace(app::SettingsGroup::Setup);
-    if (Relate::SETUP.Open() != dict::Benign)
-        return dict::Notify;
-    setupOpen_ = true;
+    return Procedure::Init();
+}
+
+int Setup::Build()
+{
     if (app::ReadSetupRecord() == app::SetupRead::Failed)
         return dict::Notify;
     Primary = &Relate::SETUP;
     CancelAction = 0; // Cancel leaves at once, without asking about changes
-    Resizable = false;
-    w_ = app::buildSetupForm(CreateWindow("Setup Tallyquill..."));
+    w_ = app::buildSetupForm(window());
     bindFields();
     OkControl = w_->ok;
+    HelpControl = w_->help;
     connectButton(w_->ok);
     connectButton(w_->logoButton);
     AddItem(w_->cancel, fw::RequestCancelled);
     FirstField = w_->lastName;
-    return Open();
+    return dict::Benign;
 }
 
 int Setup::Kill()
@@ -122,71 +88,58 @@ int Setup::Kill()
     if (before_ && Response != fw::RequestCompleted)
         before_->restore();
     before_.reset();
-    WindowManager::Kill();
-    if (setupOpen_)
-        Relate::SETUP.Close();
-    setupOpen_ = false;
-    return dict::Benign;
+    return Procedure::Kill();
 }
 
+// Rates stay within what their pictures can show.
 void Setup::bindFields()
 {
     const app::SetupWidgets &w = *w_;
-    const std::pair<QWidget *, const char *> bound[] = {
-        {w.lastName, "LASTNAME"},
-        {w.firstName, "FIRSTNAME"},
-        {w.company, "COMPANYNAME"},
-        {w.address, "ADDRESS"},
-        {w.address2, "ADDRESS2"},
-        {w.address3, "ADDRESS3"},
-        {w.city, "CITY"},
-        {w.state, "STATE"},
-        {w.zipCode, "ZIPCODE"},
-        {w.country, "COUNTRY"},
-        {w.phone, "PHONENO"},
-        {w.fax, "FAXNO"},
-        {w.email, "EMAILADDRESS"},
-        {w.currency, "CURRENCYTYPE"},
-        {w.dateStandard, "DATENAME"},
-        {w.redLineCustomer, "REDLINECUSTOMER"},
-        {w.redLineInventory, "REDLINEINVENTORY"},
-        {w.redLineInvoice, "REDLINEINVOICE"},
-        {w.redLinePurchaseOrder, "REDLINEPURCHASEORDER"},
-        {w.taxSystem, "CANADIAN"},
-        {w.customerTaxRate, "CUSTOMERTAXRATE"},
-        {w.gst, "GST"},
-        {w.gstNumber, "GSTNUMBER"},
-        {w.taxLabor, "TAXABLE"},
-        {w.taxShipping, "TAXSHIPPING"},
-        {w.price1, "PRICE1"},
-        {w.price2, "PRICE2"},
-        {w.price3, "PRICE3"},
-        {w.inventoryMarkup, "INVENTORYMARKUP"},
-        {w.laborRate, "LABORRATE"},
-        {w.autoTaxItem, "AUTOTAXITEM"},
-        {w.prohibitSelling, "PROHIBITESELLING"},
-        {w.preprinted, "PRINTCHOICE"},
-        {w.printPreview, "PRINTPREVIEW"},
-        {w.autoPrint, "PRINTINVOICE"},
-        {w.pickList, "PICKLIST"},
-        {w.printShipping, "PRINTSHIPPING"},
-        {w.returnAddress, "REMOVERETURNADDRESS"},
-        {w.noteLine, "LABELLINE"},
-        {w.logoName, "NETWORKPATH"},
-        {w.logoOrientation, "LOGOSIZE"},
-        {w.addressLabels, "LABELTYPE"},
-        {w.shippingLabels, "LABEL1TYPE"},
-        {w.envelopeSize, "ENVELOPESIZE"},
-        {w.paperSize, "PAPERSIZE"},
-    };
-    for (const auto &[control, field] : bound)
-        AddField(control, setupField(field));
-    limits_ = {
-        {w.customerTaxRate, "CUSTOMERTAXRATE", 0.99999},
-        {w.gst, "GST", 0.99999},
-        {w.inventoryMarkup, "INVENTORYMARKUP", 999.99},
-        {w.laborRate, "LABORRATE", 9999999},
-    };
+    bind(w.lastName, SET.LASTNAME);
+    bind(w.firstName, SET.FIRSTNAME);
+    bind(w.company, SET.COMPANYNAME);
+    bind(w.address, SET.ADDRESS);
+    bind(w.address2, SET.ADDRESS2);
+    bind(w.address3, SET.ADDRESS3);
+    bind(w.city, SET.CITY);
+    bind(w.state, SET.STATE);
+    bind(w.zipCode, SET.ZIPCODE);
+    bind(w.country, SET.COUNTRY);
+    bind(w.phone, SET.PHONENO);
+    bind(w.fax, SET.FAXNO);
+    bind(w.email, SET.EMAILADDRESS);
+    bind(w.currency, SET.CURRENCYTYPE);
+    bind(w.dateStandard, SET.DATENAME);
+    bind(w.redLineCustomer, SET.REDLINECUSTOMER);
+    bind(w.redLineInventory, SET.REDLINEINVENTORY);
+    bind(w.redLineInvoice, SET.REDLINEINVOICE);
+    bind(w.redLinePurchaseOrder, SET.REDLINEPURCHASEORDER);
+    bind(w.taxSystem, SET.CANADIAN);
+    bind(w.customerTaxRate, SET.CUSTOMERTAXRATE).range(0, 0.99999);
+    bind(w.gst, SET.GST).range(0, 0.99999);
+    bind(w.gstNumber, SET.GSTNUMBER);
+    bind(w.taxLabor, SET.TAXABLE);
+    bind(w.taxShipping, SET.TAXSHIPPING);
+    bind(w.price1, SET.PRICE1);
+    bind(w.price2, SET.PRICE2);
+    bind(w.price3, SET.PRICE3);
+    bind(w.inventoryMarkup, SET.INVENTORYMARKUP).range(0, 999.99);
+    bind(w.laborRate, SET.LABORRATE).range(0, 9999999);
+    bind(w.autoTaxItem, SET.AUTOTAXITEM);
+    bind(w.prohibitSelling, SET.PROHIBITESELLING);
+    bind(w.preprinted, SET.PRINTCHOICE);
+    bind(w.printPreview, SET.PRINTPREVIEW);
+    bind(w.autoPrint, SET.PRINTINVOICE);
+    bind(w.pickList, SET.PICKLIST);
+    bind(w.printShipping, SET.PRINTSHIPPING);
+    bind(w.returnAddress, SET.REMOVERETURNADDRESS);
+    bind(w.noteLine, SET.LABELLINE);
+    bind(w.logoName, SET.NETWORKPATH);
+    bind(w.logoOrientation, SET.LOGOSIZE);
+    bind(w.addressLabels, SET.LABELTYPE);
+    bind(w.shippingLabels, SET.LABEL1TYPE);
+    bind(w.envelopeSize, SET.ENVELOPESIZE);
+    bind(w.paperSize, SET.PAPERSIZE);
 }
 
 void Setup::PrimeFields() { followForm(); }
@@ -231,9 +184,7 @@ void Setup::relabel()
         {"Global Customer Tax Rate:", "Tax #:", "ST:", "County:", false},   // 3 United States
         {"Global Customer GST Rate:", "GST #:", "ST:", "Country:", false},  // 4 International
     };
-    if (SET.CANADIAN < 1 || SET.CANADIAN > 4)
-        return;
-    const Labels &labels = byTaxSystem[SET.CANADIAN - 1];
+    const Labels &labels = dict::byTaxRegime(byTaxSystem, SET.CANADIAN);
     const app::SetupWidgets &w = *w_;
     w.customerTaxLabel->setText(labels.customerTax);
     w.gstNumberLabel->setText(labels.taxNumber);
@@ -250,9 +201,9 @@ void Setup::applyPictures()
     const app::SetupWidgets &w = *w_;
     const std::pair<QLineEdit *, std::string> pictures[] = {
         {w.laborRate, GLO.CURRENCYNAME1.str()},
-        {w.gst, withDecimals(GLO.CURRENCYNAME7.view(), "@n6.5")},
-        {w.customerTaxRate, withDecimals(GLO.CURRENCYNAME7.view(), "@n6.5")},
-        {w.inventoryMarkup, withDecimals(GLO.CURRENCYNAME6.view(), "@n6.2")},
+        {w.gst, app::withDecimals(GLO.CURRENCYNAME7.view(), "@n6.5")},
+        {w.customerTaxRate, app::withDecimals(GLO.CURRENCYNAME7.view(), "@n6.5")},
+        {w.inventoryMarkup, app::withDecimals(GLO.CURRENCYNAME6.view(), "@n6.2")},
     };
     for (const auto &[entry, picture] : pictures) {
         fw::FormField *field = fieldOf(entry);
@@ -269,17 +220,9 @@ int Setup::TakeAccepted(QWidget *control)
         pickLogo();
         return dict::Benign;
     }
-    const Limit *limit = limitOf(control);
-    const double before = limit ? valueOf(*limit) : 0;
-    const int result = WindowManager::TakeAccepted(control);
+    const int result = Procedure::TakeAccepted(control);
     if (result != dict::Benign || !fieldOf(control))
         return result;
-    if (limit && !inRange(*limit)) {
-        setValue(*limit, before);
-        fieldOf(control)->display();
-        reportOutOfRange(*limit);
-        return dict::Notify;
-    }
     followForm();
     return result;
 }
@@ -304,58 +247,14 @@ void Setup::pickLogo()
 int Setup::TakeCompleted()
 {
     Update();
-    if (!everyRateInRange())
-        return dict::Notify;
-    const int result = WindowManager::TakeCompleted();
+    const int result = Procedure::TakeCompleted();
     if (Response == fw::RequestCompleted) {
         app::LoadSettingsGlobals();
-        notifyFrame();
+        fw::notifyFrame(app::SetupSavedNotification);
     } else {
         followForm(); // the form may show another station's values now
     }
     return result;
-}
-
-// --- rate limits ----------------------------------------------------------------------------
-
-const Setup::Limit *Setup::limitOf(QWidget *control) const
-{
-    for (const Limit &limit : limits_)
-        if (limit.entry == control)
-            return &limit;
-    return nullptr;
-}
-
-double Setup::valueOf(const Limit &limit) { return dict::realOf(setupDef(limit.field), &SET); }
-
-void Setup::setValue(const Limit &limit, double value) { dict::setReal(setupDef(limit.field), &SET, value); }
-
-bool Setup::inRange(const Limit &limit) const
-{
-    const double value = valueOf(limit);
-    return value >= 0 && value <= limit.high;
-}
-
-void Setup::reportOutOfRange(const Limit &limit)
-{
-    QApplication::beep();
-    fw::ErrorClass &errors = REPORTS::Errors();
-    errors.SetField(promptOf(limit.entry));
-    errors.ThrowMessage(app::SetupMsg::RangeError, fw::plainNumber(0) + " and " + fw::plainNumber(limit.high));
-    w_->tabs->setCurrentWidget(limit.entry->parentWidget());
-    limit.entry->setFocus();
-    limit.entry->selectAll();
-}
-
-bool Setup::everyRateInRange()
-{
-    for (const Limit &limit : limits_) {
-        if (!inRange(limit)) {
-            reportOutOfRange(limit);
-            return false;
-        }
-    }
-    return true;
 }
 
 } // namespace Upd

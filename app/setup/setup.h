@@ -4,25 +4,24 @@
 #pragma once
 
 #include "app/setup/settingssnapshot.h"
-#include "framework/windowmanager.h"
+#include "framework/procedure.h"
 
 #include <functional>
 #include <memory>
 #include <optional>
+#include "app/common/framenotify.h"
+
 #include <vector>
 
 class QLineEdit;
 
 namespace app {
 struct SetupWidgets;
-// Posted to the frame once the setup is saved: the frame enables its blank-form print items by
-// GLO.PRINTCHOICE.
-inline constexpr int SetupSavedNotification = 1027;
 } // namespace app
 
 namespace Upd {
 
-class Setup : public fw::WindowManager
+class Setup : public fw::Procedure
 {
 public:
     Setup();
@@ -40,14 +39,10 @@ public:
 
     const app::SetupWidgets &widgets() const { return *w_; }
 
-private:
-    // A rate entry with the values its field may take.
-    struct Limit {
-        QLineEdit *entry;
-        const char *field; // a REAL field of SETUP
-        double high;       // the largest value its picture can show
-    };
+protected:
+    int Build() override;
 
+private:
     void bindFields();
     // What the form does on every event: keeps dependent choices, labels, pictures and the
     // globals in step with the values on the form.
@@ -56,17 +51,9 @@ private:
     void relabel();
     void applyPictures();
     void pickLogo();
-    const Limit *limitOf(QWidget *control) const;
-    static double valueOf(const Limit &limit);
-    static void setValue(const Limit &limit, double value);
-    bool inRange(const Limit &limit) const;
-    void reportOutOfRange(const Limit &limit);
-    bool everyRateInRange();
 
     std::unique_ptr<app::SetupWidgets> w_;
-    std::vector<Limit> limits_;
     std::optional<app::SettingsSnapshot> before_;
-    bool setupOpen_ = false;
 };
 
 } // namespace Upd

@@ -111,9 +111,9 @@ void taxes(SetupWidgets &w, QWidget *tab, QVBoxLayout *into)
     into->addWidget(w.taxSystem);
 
     auto *grid = new QGridLayout;
-    w.customerTaxRate = entryRow(grid, 0, 0, "Global Customer Tax Rate:", numberEntry(tab, 8));
+    w.customerTaxRate = entryRow(grid, 0, 0, "Global Customer Tax Rate:", rateEntry(tab, 8));
     w.customerTaxLabel = static_cast<QLabel *>(grid->itemAtPosition(0, 0)->widget());
-    w.gst = entryRow(grid, 1, 0, "GST:", numberEntry(tab, 8));
+    w.gst = entryRow(grid, 1, 0, "GST:", rateEntry(tab, 8));
     w.gstLabel = static_cast<QLabel *>(grid->itemAtPosition(1, 0)->widget());
     w.gstNumber = entryRow(grid, 2, 0, "GST #:", entry(tab, 20, 16));
     w.gstNumberLabel = static_cast<QLabel *>(grid->itemAtPosition(2, 0)->widget());

@@ -135,7 +135,7 @@ StartResult StartUp()
     if (read == SetupRead::Failed || !ensureBothTotals())
         return StartResult::Failed;
     if (read == SetupRead::Created) {
-        GLO.STARTUP = 1;
+        GLO.STARTUP = dict::StartUp::FirstRun;
         return StartResult::FirstRun;
     }
     return StartResult::Loaded;

@@ -110,9 +110,9 @@ int About::Kill()
     if (filesOpened_)
         Relate::SETUP.Close();
     filesOpened_ = false;
-    if (GLO.STARTUP == 1 && !ProgramClosing()) {
+    if (GLO.STARTUP == dict::StartUp::FirstRun && !ProgramClosing()) {
         // The first run: the setup form comes next.
-        GLO.STARTUP = 0;
+        GLO.STARTUP = dict::StartUp::None;
         REPORTS::Errors().Throw(app::MainMsg::FillOutSetup);
         app::runProcedure("Upd:Setup");
     }

@@ -337,7 +337,7 @@ void AMain::trigger(const MenuEntry &entry)
 void AMain::printBlank(const MenuEntry &entry)
 {
     if (procedureDefined(entry.procedure)) {
-        GLO.STARTUP = 5;
+        GLO.STARTUP = dict::StartUp::BlankForm;
         GLO.THREADNO = GLO.PRINTCHOICE;
         GLO.PRINTCHOICE = 0;
         GLO.THREADNO1 = GLO.PRINTPREVIEW;
@@ -408,12 +408,13 @@ void AMain::updatePrintBlank()
 
 void AMain::relabel()
 {
-    QString state = QStringLiteral("By State");
-    QString country = QStringLiteral("By Country");
-    if (GLO.CANADIAN == 1)
-        state = QStringLiteral("By Province");
-    else if (GLO.CANADIAN == 3)
-        country = QStringLiteral("By County");
+    struct Labels {
+        const char *state, *country;
+    };
+    static const Labels byTaxSystem[] = {
+        {"By Province", "By Country"}, {"By State", "By Country"}, {"By State", "By County"}, {"By State", "By Country"}};
+    const Labels &labels = dict::byTaxRegime(byTaxSystem, GLO.CANADIAN);
+    const QString state = QString::fromUtf8(labels.state), country = QString::fromUtf8(labels.country);
     for (auto [it, end] = items_.equal_range(MenuItem::StateItem); it != end; ++it)
         it->second->setText(state);
     for (auto [it, end] = items_.equal_range(MenuItem::CountryItem); it != end; ++it)

@@ -1,5 +1,8 @@
 #include "app/shell/framemenus.h"
 
+#include "app/common/framenotify.h"
+#include "framework/globalcodes.h"
+
 namespace app {
 
 namespace {
@@ -172,17 +175,18 @@ const MenuEntry Toolbar[] = {
 };
 
 const NavigationButton Navigation[] = {
-    {2005, "Go to the First Page"}, {2007, "Go to the Prior Page"}, {2009, "Go to the Prior Record"},
-    {2008, "Go to the Next Record"}, {2006, "Go to the Next Page"}, {2004, "Go to the Last Page"},
-    {2000, "Insert a New Record"},  {2001, "Edit This Record"},     {2002, "Delete This Record"},
-    {2012, "Get Help"},
+    {fw::Nav::Top, "Go to the First Page"},    {fw::Nav::PageUp, "Go to the Prior Page"},
+    {fw::Nav::Up, "Go to the Prior Record"},   {fw::Nav::Down, "Go to the Next Record"},
+    {fw::Nav::PageDown, "Go to the Next Page"}, {fw::Nav::Bottom, "Go to the Last Page"},
+    {fw::Nav::Insert, "Insert a New Record"},  {fw::Nav::Change, "Edit This Record"},
+    {fw::Nav::Delete, "Delete This Record"},   {fw::Nav::Help, "Get Help"},
 };
 
 const BrowseNotification Notifications[] = {
-    {1024, I::CustomerFinanceStatement, "Brw:Customers"},
-    {1025, I::CreditMemoPrint, "Brw:CreditMemos"},
-    {1026, I::PurchaseOrderPrint, "Brw:PurchaseOrders"},
-    {4095, I::InvoiceSingle, "Brw:Invoices"},
+    {CustomerBrowseNotification, I::CustomerFinanceStatement, "Brw:Customers"},
+    {CreditMemoBrowseNotification, I::CreditMemoPrint, "Brw:CreditMemos"},
+    {PurchaseOrderBrowseNotification, I::PurchaseOrderPrint, "Brw:PurchaseOrders"},
+    {InvoiceBrowseNotification, I::InvoiceSingle, "Brw:Invoices"},
 };
 
 } // namespace

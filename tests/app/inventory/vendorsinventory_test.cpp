@@ -1,6 +1,6 @@
 // The vendor's inventory list: only that vendor's items, picked in select mode.
 #include "app/inventory/vendorsinventory.h"
-#include "app/inventory/stocklist.h"
+#include "framework/browseclass.h"
 #include "framework/browselist.h"
 #include "framework/browsemodel.h"
 #include "tests/support/maintenance_support.h"

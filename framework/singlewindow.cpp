@@ -1,24 +1,25 @@
-#include "app/common/singleinstance.h"
+#include "framework/singlewindow.h"
 
 #include "framework/procedurewindow.h"
 #include "framework/windowmanager.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-namespace app {
+namespace fw {
 
 namespace {
 
-fw::ProcedureWindow *openWindowOf(const QString &name)
+ProcedureWindow *openWindowOf(const QString &name)
 {
     for (QWidget *top : QApplication::topLevelWidgets())
-        for (auto *window : top->findChildren<fw::ProcedureWindow *>(name))
+        for (auto *window : top->findChildren<ProcedureWindow *>(name))
             if (window->manager() && window->isVisible())
                 return window;
     for (QWidget *top : QApplication::topLevelWidgets())
-        if (auto *window = qobject_cast<fw::ProcedureWindow *>(top))
+        if (auto *window = qobject_cast<ProcedureWindow *>(top))
             if (window->objectName() == name && window->manager() && window->isVisible())
                 return window;
     return nullptr;
@@ -28,7 +29,7 @@ fw::ProcedureWindow *openWindowOf(const QString &name)
 
 bool bringOpenCopyForward(std::string_view procedureName)
 {
-    fw::ProcedureWindow *window =
+    ProcedureWindow *window =
         openWindowOf(QString::fromUtf8(procedureName.data(), static_cast<qsizetype>(procedureName.size())));
     if (!window)
         return false;
@@ -43,4 +44,11 @@ bool bringOpenCopyForward(std::string_view procedureName)
     return true;
 }
 
-} // namespace app
+void notifyFrame(int number)
+{
+    QMdiArea *mdi = WindowManager::mdiArea();
+    if (QWidget *frame = mdi ? mdi->window() : nullptr)
+        QCoreApplication::postEvent(frame, new ProcedureEvent(ProcedureEvent::Notify, number));
+}
+
+} // namespace fw

@@ -1,0 +1,234 @@
+#include "framework/browseprocedure.h"
+
+#include "framework/browseclass.h"
+#include "framework/browselist.h"
+#include "framework/errorclass.h"
+#include "framework/framemessages.h"
+#include "framework/reportslib.h"
+#include "framework/singlewindow.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <cstdlib>
+
+namespace fw {
+
+namespace {
+
+constexpr int Red = 0xFF0000;
+constexpr int Black = 0x000000;
+constexpr int Cyan = 0x00FFFF;
+constexpr int ListColour = -1; // the list's own colour
+
+// A malformed declaration stops a debug build at once; a release build says so and goes on.
+void reportFaults(const std::string &procedure, const std::vector<std::string> &faults)
+{
+    if (faults.empty())
+        return;
+    std::string text = procedure + ": " + faults.front();
+#ifndef NDEBUG
+    qFatal("%s", text.c_str());
+#endif
+    REPORTS::Errors().ThrowMessage(FrameMsg::BadDeclaration, text);
+}
+
+} // namespace
+
+// The browse's list: hands the rows' colours, the highlight and the requests to the procedure.
+class BrowseProcedure::List : public BrowseClass
+{
+public:
+    explicit List(BrowseProcedure &owner) : owner_(owner) {}
+    void SetQueueRecord() override { owner_.red_ = owner_.browseSpec_.red && owner_.browseSpec_.red(); }
+    void TakeNewSelection() override { owner_.followHighlight(); }
+    bool AllowRequest(int request) override { return owner_.AllowRequest(request); }
+
+private:
+    BrowseProcedure &owner_;
+};
+
+BrowseProcedure::BrowseProcedure(const BrowseSpec &spec, BrowseWidgets &widgets)
+    : Procedure(spec.procedure)
+    , browseSpec_(spec)
+    , w_(widgets)
+    , list_(std::make_unique<List>(*this))
+{}
+
+BrowseProcedure::~BrowseProcedure() = default;
+
+BrowseClass &BrowseProcedure::browse() { return *list_; }
+
+bool BrowseProcedure::Admit()
+{
+    if (browseSpec_.singleWindow && Request != SelectRecord && bringOpenCopyForward(procedureName))
+        return false;
+    reportFaults(procedureName, checkBrowseSpec(browseSpec_));
+    return true;
+}
+
+int BrowseProcedure::Build()
+{
+    QWidget *window = this->window();
+    auto *layout = new QVBoxLayout(window);
+    auto *columns = new QHBoxLayout;
+    QWidget *listBox = browseSpec_.listTitle ? new QGroupBox(QString::fromUtf8(browseSpec_.listTitle), window)
+                                             : new QWidget(window);
+    buildList(listBox, window);
+    columns->addWidget(listBox, 1);
+    if (QWidget *side = SidePanel(window))
+        columns->addWidget(side);
+    layout->addLayout(columns, 1);
+    if (QWidget *info = InfoPanel(window))
+        layout->addWidget(info);
+    auto *buttons = new QHBoxLayout;
+    buildButtons(buttons);
+    layout->addLayout(buttons);
+    window->resize(browseSpec_.width, browseSpec_.height);
+
+    list_->Init(w_.list, browseSpec_.primary, this);
+    addOrders();
+    addQueue();
+    list_->AddSheet(w_.tabs);
+    if (browseSpec_.updates)
+        list_->SetUpdateButtons(w_.insert, w_.change, w_.remove, w_.select);
+    else if (w_.select)
+        list_->SetUpdateButtons(nullptr, nullptr, nullptr, w_.select);
+    list_->SetSettings(browseSpec_.settingsSection ? browseSpec_.settingsSection : procedureName,
+                       browseSpec_.tabKey);
+    FirstField = w_.list;
+    Prepare();
+    if (browseSpec_.notification) {
+        notifyFrame(browseSpec_.notification);
+        notified_ = true;
+    }
+    return dict::Benign;
+}
+
+void BrowseProcedure::buildList(QWidget *box, QWidget *)
+{
+    auto *layout = new QVBoxLayout(box);
+    layout->addWidget(w_.tabs = new QTabBar(box));
+    for (const BrowseTab &tab : browseSpec_.tabs) {
+        const int index = w_.tabs->addTab(QString::fromUtf8(tab.caption));
+        if (tab.tip)
+            w_.tabs->setTabToolTip(index, QString::fromUtf8(tab.tip));
+    }
+    w_.tabs->setVisible(browseSpec_.tabs.size() > 1);
+    auto *locatorRow = new QHBoxLayout;
+    locatorRow->addWidget(w_.locatorPrompt = new QLabel(box));
+    locatorRow->addWidget(w_.locator = new QLineEdit(box), 1);
+    w_.locatorPrompt->setBuddy(w_.locator);
+    layout->addLayout(locatorRow);
+    layout->addWidget(w_.list = new BrowseList(box), 1);
+}
+
+QPushButton *BrowseProcedure::addButton(QHBoxLayout *row, const char *text, const char *tip)
+{
+    auto *button = new QPushButton(QString::fromUtf8(text), window());
+    if (tip)
+        button->setToolTip(QString::fromUtf8(tip));
+    row->addWidget(button);
+    connectButton(button);
+    return button;
+}
+
+void BrowseProcedure::buildButtons(QHBoxLayout *row)
+{
+    const UpdateButtonTips &tips = browseSpec_.buttons;
+    auto standard = [&](const char *text, const char *tip) {
+        auto *button = new QPushButton(QString::fromUtf8(text), window());
+        button->setToolTip(QString::fromUtf8(tip));
+        row->addWidget(button);
+        return button;
+    };
+    if (browseSpec_.updates) {
+        w_.insert = standard("&Add", tips.insert);
+        w_.change = standard("&Change", tips.change);
+        w_.remove = standard("&Delete", tips.remove);
+    }
+    if (tips.select)
+        w_.select = standard("S&elect", tips.select);
+    AddButtons(row);
+    row->addStretch();
+    w_.help = standard("&Help", "Help...");
+    HelpControl = w_.help;
+    w_.close = standard(tips.closeText, tips.close);
+    AddItem(w_.close, RequestCancelled);
+}
+
+void BrowseProcedure::addOrders()
+{
+    for (const BrowseTab &tab : browseSpec_.tabs) {
+        list_->AddSortOrder(tab.key, makeStepFor(dict::FieldType::String, false), expandFormat(tab.format));
+        if (tab.range)
+            list_->AddRange(*tab.range);
+        if (tab.filter)
+            list_->SetFilter(tab.filter);
+        if (tab.locator)
+            list_->AddLocator(std::make_unique<EntryLocatorClass>(*tab.locator, w_.locator));
+    }
+}
+
+// Each coloured field is followed by its four colours, which follow the row's red rule.
+void BrowseProcedure::addQueue()
+{
+    const bool *red = &red_;
+    for (const QueueEntry &entry : browseSpec_.queue) {
+        if (entry.field)
+            list_->AddField(*entry.field);
+        else
+            list_->AddField(entry.value);
+        if (!entry.coloured)
+            continue;
+        list_->AddField([red] { return StepValue(*red ? Red : ListColour); });
+        list_->AddField([] { return StepValue(ListColour); });
+        list_->AddField([red] { return StepValue(*red ? Black : ListColour); });
+        list_->AddField([red] { return StepValue(*red ? Cyan : ListColour); });
+    }
+}
+
+void BrowseProcedure::followHighlight()
+{
+    const int order = list_->Order();
+    const BrowseTab *tab = order >= 1 && order <= static_cast<int>(browseSpec_.tabs.size())
+                               ? &browseSpec_.tabs[order - 1]
+                               : nullptr;
+    const bool locator = tab && tab->locatorPrompt;
+    w_.locatorPrompt->setText(locator ? QString::fromUtf8(tab->locatorPrompt) : QString());
+    w_.locatorPrompt->setVisible(locator);
+    w_.locator->setVisible(locator);
+    Highlighted(list_->page().current() != nullptr);
+}
+
+bool BrowseProcedure::AllowRequest(int request)
+{
+    const bool guarded = request == ChangeRecord || request == DeleteRecord;
+    return !guarded || !browseSpec_.allow || browseSpec_.allow(request);
+}
+
+int BrowseProcedure::Run(int, int)
+{
+    if (!browseSpec_.form)
+        return RequestCancelled;
+    browseSpec_.form();
+    return GlobalResponse;
+}
+
+int BrowseProcedure::Kill()
+{
+    const int result = Procedure::Kill();
+    if (notified_) {
+        notified_ = false;
+        notifyFrame(browseSpec_.notification);
+    }
+    return result;
+}
+
+} // namespace fw

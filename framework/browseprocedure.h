@@ -1,0 +1,91 @@
+// The skeleton of a browse procedure. From its declaration (BrowseSpec) it builds the list with
+// its tab bar and locator entry, the queue with the red-line colours, the standard buttons
+// (Add, Change, Delete, Select, Help, Close), the gate before a change or delete, the settings
+// that keep the tab and layout, the single window and the frame's notifications. A browse adds
+// only what is its own: a side or information panel, more buttons, what follows the highlight.
+#pragma once
+
+#include "framework/browsespec.h"
+#include "framework/procedure.h"
+
+#include <memory>
+
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabBar;
+class QWidget;
+
+namespace fw {
+
+class BrowseClass;
+class BrowseList;
+
+struct BrowseWidgets {
+    QTabBar *tabs = nullptr;
+    QLabel *locatorPrompt = nullptr;
+    QLineEdit *locator = nullptr;
+    BrowseList *list = nullptr;
+    QPushButton *insert = nullptr, *change = nullptr, *remove = nullptr, *select = nullptr;
+    QPushButton *help = nullptr, *close = nullptr;
+};
+
+// Runs an update form as a browse's form: .form = fw::runForm<Upd::Customer>.
+template <typename Form>
+int runForm()
+{
+    Form form;
+    return form.Run();
+}
+
+class BrowseProcedure : public Procedure
+{
+public:
+    // widgets: the browse's own widget set, whose BrowseWidgets part the skeleton fills.
+    BrowseProcedure(const BrowseSpec &spec, BrowseWidgets &widgets);
+    ~BrowseProcedure() override;
+
+    BrowseClass &browse();
+    const BrowseSpec &browseSpec() const { return browseSpec_; }
+    using Procedure::Run;
+    int Run(int number, int request) override;
+    int Kill() override;
+
+    // Whether the row being read is drawn red (the spec's rule, kept per row).
+    bool redRow() const { return red_; }
+
+protected:
+    bool Admit() override;
+    int Build() override;
+
+    // What a browse adds, each optional. Panels are placed right of and below the list.
+    virtual QWidget *SidePanel(QWidget *) { return nullptr; }
+    virtual QWidget *InfoPanel(QWidget *) { return nullptr; }
+    virtual void AddButtons(QHBoxLayout *) {}
+    // The highlighted record is in its buffer (or none is highlighted); runs after every move.
+    virtual void Highlighted(bool any) { (void)any; }
+    // Before the form runs for a request; false drops it (the password prompt cancelled).
+    virtual bool AllowRequest(int request);
+    // Set-up after the skeleton and before the window opens (filters, bindings, icons).
+    virtual void Prepare() {}
+
+    // Adds a button with its tip to a row of buttons, connected to TakeAccepted.
+    QPushButton *addButton(QHBoxLayout *row, const char *text, const char *tip);
+
+private:
+    class List;
+    void buildList(QWidget *parent, QWidget *window);
+    void buildButtons(QHBoxLayout *row);
+    void addOrders();
+    void addQueue();
+    void followHighlight();
+
+    const BrowseSpec &browseSpec_;
+    BrowseWidgets &w_;
+    std::unique_ptr<List> list_;
+    bool red_ = false;
+    bool notified_ = false;
+};
+
+} // namespace fw

@@ -1,0 +1,89 @@
+#include "framework/browsespec.h"
+
+#include "dictionary/globals.h"
+#include "framework/listformat.h"
+
+namespace fw {
+
+namespace {
+
+// What each queue number holds: the entry it belongs to and whether it is a colour slot.
+struct Slot {
+    std::size_t entry;
+    bool colour;
+};
+
+std::vector<Slot> placesOf(const std::vector<QueueEntry> &queue)
+{
+    std::vector<Slot> places;
+    for (std::size_t i = 0; i < queue.size(); ++i)
+        for (int k = 0; k < queue[i].width(); ++k)
+            places.push_back({i, k > 0});
+    return places;
+}
+
+void checkColumns(const BrowseTab &tab, const ListFormat &format, const std::vector<Slot> &places,
+                  const std::vector<QueueEntry> &queue, std::vector<std::string> &faults)
+{
+    const std::string where = std::string("tab \"") + tab.caption + "\": ";
+    for (std::size_t c = 0; c < format.columnCount(); ++c) {
+        const ColumnFields &fields = format.fields(c);
+        const int n = fields.value;
+        if (n < 1 || n > static_cast<int>(places.size()) || places[n - 1].colour) {
+            faults.push_back(where + "column " + std::to_string(c + 1) + " shows #" + std::to_string(n) +
+                             "#, which is no field of the queue");
+            continue;
+        }
+        const QueueEntry &entry = queue[places[n - 1].entry];
+        if (format.column(c).colours() && !entry.coloured)
+            faults.push_back(where + "column " + std::to_string(c + 1) + " has colours but #" +
+                             std::to_string(n) + "# is declared without them");
+    }
+}
+
+void replaceAll(std::string &text, std::string_view what, std::string_view with)
+{
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + with.size()))
+        text.replace(at, what.size(), with);
+}
+
+} // namespace
+
+std::string expandFormat(const char *format)
+{
+    std::string text = format ? format : "";
+    replaceAll(text, "{C}", GLO.CURRENCYNAME.blank() ? std::string("@n-13.2") : GLO.CURRENCYNAME.str());
+    replaceAll(text, "{D}", GLO.DATENAME.blank() ? std::string("@d2b") : GLO.DATENAME.str());
+    return text;
+}
+
+std::vector<std::string> checkBrowseSpec(const BrowseSpec &spec)
+{
+    std::vector<std::string> faults;
+    const std::vector<Slot> places = placesOf(spec.queue);
+    if (spec.tabs.empty())
+        faults.push_back("no tabs");
+    for (const QueueEntry &entry : spec.queue)
+        if (!entry.field && !entry.value)
+            faults.push_back("a queue entry has neither a field nor a value");
+    for (const BrowseTab &tab : spec.tabs) {
+        const std::string where = std::string("tab \"") + tab.caption + "\": ";
+        if (bool(tab.locatorPrompt) != tab.locator.has_value())
+            faults.push_back(where + "a locator needs both its prompt and its field");
+        if (!tab.format) {
+            faults.push_back(where + "no list format");
+            continue;
+        }
+        ListFormatError error;
+        const std::optional<ListFormat> format = ListFormat::parse(expandFormat(tab.format), &error);
+        if (!format) {
+            faults.push_back(where + "list format unreadable at " + std::to_string(error.position) + ": " +
+                             error.message);
+            continue;
+        }
+        checkColumns(tab, *format, places, spec.queue, faults);
+    }
+    return faults;
+}
+
+} // namespace fw

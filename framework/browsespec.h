@@ -1,0 +1,98 @@
+// A browse declared as data: its tabs (one row each: caption, tip, key, locator, filter and the
+// list format it shows) and its queue, the fields the formats' "#n#" numbers name, given by their
+// typed members. checkBrowseSpec says what is wrong with a declaration; a browse checks its own
+// when it opens and a test checks every browse of the program, so a format whose numbers do not
+// match the queue never reaches a user silently.
+#pragma once
+
+#include "dictionary/fieldpairs.h"
+#include "dictionary/fileid.h"
+#include "dictionary/relationmanager.h"
+#include "framework/procedure.h"
+#include "framework/stepclass.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace fw {
+
+// One entry of a browse's queue: a field of a record, the same followed by its four colour
+// fields (drawn red while the row needs attention), or a value worked out per row.
+struct QueueEntry {
+    std::optional<dict::FieldRef> field;
+    bool coloured = false;
+    std::function<StepValue()> value;
+
+    // The queue numbers it takes: one, or five with its colours.
+    int width() const { return coloured ? 5 : 1; }
+};
+
+template <typename Member>
+QueueEntry Plain(Member &member)
+{
+    return {dict::field(member), false, {}};
+}
+template <typename Member>
+QueueEntry Coloured(Member &member)
+{
+    return {dict::field(member), true, {}};
+}
+inline QueueEntry Computed(std::function<StepValue()> value) { return {std::nullopt, false, std::move(value)}; }
+
+struct BrowseTab {
+    const char *caption;
+    const char *tip = nullptr;
+    dict::KeyRef key;
+    const char *locatorPrompt = nullptr; // no locator entry without one
+    std::optional<dict::FieldRef> locator;
+    // The list format the tab shows; "{C}" and "{D}" stand for the money and date pictures in
+    // force (GLO.CURRENCYNAME, GLO.DATENAME), put in when the browse opens.
+    const char *format = nullptr;
+    const char *filter = nullptr;
+    std::optional<dict::FieldRef> range; // the order's leading component kept at this field's value
+};
+
+// A tab's format with the pictures in force put in.
+std::string expandFormat(const char *format);
+
+// Locator fields are named by their members too.
+template <typename Member>
+std::optional<dict::FieldRef> Locate(Member &member)
+{
+    return dict::field(member);
+}
+
+// The update buttons a browse shows, with their tips.
+struct UpdateButtonTips {
+    const char *insert = "Add New Record...";
+    const char *change = "Change Highlighted Record...";
+    const char *remove = "Delete Highlighted Record...";
+    const char *select = nullptr; // a Select button only with a tip
+    const char *close = "Close and return to menu...";
+    const char *closeText = "Close";
+};
+
+struct BrowseSpec {
+    ProcedureSpec procedure;
+    dict::RelationManager *primary = nullptr; // the file listed (also among the procedure's files)
+    const char *listTitle = nullptr; // the frame around the list; none without
+    std::vector<BrowseTab> tabs;
+    std::vector<QueueEntry> queue;
+    const char *settingsSection = nullptr; // default: the procedure's name
+    const char *tabKey = "TabChoice";
+    UpdateButtonTips buttons{};
+    bool updates = true;        // Add, Change and Delete buttons
+    int (*form)() = nullptr;    // runs the update form (fw::runForm<Upd::...>); its response
+    bool (*allow)(int request) = nullptr; // asked before a change or delete (a password gate)
+    bool (*red)() = nullptr;    // whether the row in the buffer is drawn red
+    bool singleWindow = false;  // a second start brings the open window forward
+    int notification = 0;       // posted to the frame when the browse opens and closes
+    int width = 760, height = 460;
+};
+
+// What is wrong with a declaration, one line per fault; empty when it is sound.
+std::vector<std::string> checkBrowseSpec(const BrowseSpec &spec);
+
+} // namespace fw
