@@ -98,10 +98,10 @@ public:
                             "80L(2)|~Last Name~@s15@#2#60L(2)|~First Name~@s10@#3#40L(2)|~Cust #~@s10@#1#"
                             "60R(2)~Balance~@n-12.2@#4#");
         browse.AddSortOrder(CUS.CustomerNo_Key, fw::makeStepFor(dict::FieldType::String, false));
-        browse.AddField(dict::fieldRef(CUS, "CUSTOMERNO"));
-        browse.AddField(dict::fieldRef(CUS, "LNAME"));
-        browse.AddField(dict::fieldRef(CUS, "FNAME"));
-        browse.AddField(dict::fieldRef(CUS, "BALANCE"));
+        browse.AddField(dict::field(CUS.CUSTOMERNO));
+        browse.AddField(dict::field(CUS.LNAME));
+        browse.AddField(dict::field(CUS.FNAME));
+        browse.AddField(dict::field(CUS.BALANCE));
         Open();
         QCoreApplication::processEvents(); // laid out and painted
         return dict::Benign;

@@ -7,26 +7,12 @@
 #define DICTIONARY_FIRST __attribute__((init_priority(200)))
 #define DICTIONARY_SECOND __attribute__((init_priority(201)))
 
-
-dict::CUSTOMERBuffer CUS DICTIONARY_FIRST;
-dict::INVOICEBuffer INV DICTIONARY_FIRST;
-dict::DESCRIPTIONBuffer DES DICTIONARY_FIRST;
-dict::CREDITBuffer CRE DICTIONARY_FIRST;
-dict::CRSCRIPTIONBuffer CRS DICTIONARY_FIRST;
-dict::FINANCEBuffer FIN DICTIONARY_FIRST;
-dict::STOCKBuffer STO DICTIONARY_FIRST;
-dict::SPECIALBuffer SPE DICTIONARY_FIRST;
-dict::STSTRENDBuffer STS DICTIONARY_FIRST;
-dict::VENDORBuffer VEN DICTIONARY_FIRST;
-dict::VENFINBuffer VEF DICTIONARY_FIRST;
-dict::PURORDERBuffer PUR DICTIONARY_FIRST;
-dict::PURDESCRIPTIONBuffer PUD DICTIONARY_FIRST;
-dict::MEMOSBuffer MEM DICTIONARY_FIRST;
-dict::SETUPBuffer SET DICTIONARY_FIRST;
-dict::TOTALINVBuffer TOT DICTIONARY_FIRST;
-dict::TAGFILE_Buffer TF_ DICTIONARY_FIRST;
-dict::TAGFILEPOS_Buffer TP_ DICTIONARY_FIRST;
-dict::TAGSET_Buffer TS_ DICTIONARY_FIRST;
+// The record buffers: CUS, INV ... as files.h declares them.
+#define TQ_DEFINE_BUFFER(file, prefix, path, size) dict::file##Buffer prefix DICTIONARY_FIRST;
+#define TQ_BUFFER_OF_FILE(file) file##_FILE(TQ_DEFINE_BUFFER)
+DICTIONARY_FILES(TQ_BUFFER_OF_FILE)
+#undef TQ_BUFFER_OF_FILE
+#undef TQ_DEFINE_BUFFER
 
 namespace dict {
 namespace {
@@ -34,84 +20,80 @@ namespace {
 std::array<FileManager, FileCount> accessManagers DICTIONARY_FIRST;
 std::array<RelationManager, FileCount> relationManagers DICTIONARY_FIRST;
 
+template <typename Buffer>
+Memo *memoOf(Buffer &buffer)
+{
+    if constexpr (requires { buffer.MEMOS; })
+        return &buffer.MEMOS;
+    else
+        return nullptr;
+}
+
 storage::RecordBuffer bufferOf(FileId file)
 {
+#define TQ_CASE(file, prefix, path, size) \
+    case FileId::file: return {static_cast<file##Record *>(&prefix), memoOf(prefix)};
+#define TQ_CASE_OF_FILE(file) file##_FILE(TQ_CASE)
     switch (file) {
-    case FileId::CUSTOMER: return {static_cast<CUSTOMERRecord *>(&CUS), nullptr};
-    case FileId::INVOICE: return {static_cast<INVOICERecord *>(&INV), &INV.MEMOS};
-    case FileId::DESCRIPTION: return {static_cast<DESCRIPTIONRecord *>(&DES), nullptr};
-    case FileId::CREDIT: return {static_cast<CREDITRecord *>(&CRE), &CRE.MEMOS};
-    case FileId::CRSCRIPTION: return {static_cast<CRSCRIPTIONRecord *>(&CRS), nullptr};
-    case FileId::FINANCE: return {static_cast<FINANCERecord *>(&FIN), nullptr};
-    case FileId::STOCK: return {static_cast<STOCKRecord *>(&STO), nullptr};
-    case FileId::SPECIAL: return {static_cast<SPECIALRecord *>(&SPE), nullptr};
-    case FileId::STSTREND: return {static_cast<STSTRENDRecord *>(&STS), nullptr};
-    case FileId::VENDOR: return {static_cast<VENDORRecord *>(&VEN), nullptr};
-    case FileId::VENFIN: return {static_cast<VENFINRecord *>(&VEF), nullptr};
-    case FileId::PURORDER: return {static_cast<PURORDERRecord *>(&PUR), &PUR.MEMOS};
-    case FileId::PURDESCRIPTION: return {static_cast<PURDESCRIPTIONRecord *>(&PUD), nullptr};
-    case FileId::MEMOS: return {static_cast<MEMOSRecord *>(&MEM), &MEM.MEMOS};
-    case FileId::SETUP: return {static_cast<SETUPRecord *>(&SET), nullptr};
-    case FileId::TOTALINV: return {static_cast<TOTALINVRecord *>(&TOT), nullptr};
-    case FileId::TAGFILE_: return {static_cast<TAGFILE_Record *>(&TF_), nullptr};
-    case FileId::TAGFILEPOS_: return {static_cast<TAGFILEPOS_Record *>(&TP_), nullptr};
-    case FileId::TAGSET_: return {static_cast<TAGSET_Record *>(&TS_), nullptr};
+        DICTIONARY_FILES(TQ_CASE_OF_FILE)
     }
+#undef TQ_CASE_OF_FILE
+#undef TQ_CASE
     return {};
 }
 
 void addRelations()
 {
     relate(FileId::CUSTOMER).AddRelation(&relate(FileId::CRSCRIPTION), RuleCascade, RuleNone, CRS.CustomerNo_Key);
-    relate(FileId::CUSTOMER).AddRelationLink("CUSTOMERNO", "CUSTOMERNO");
+    relate(FileId::CUSTOMER).AddRelationLink(field(CUS.CUSTOMERNO), field(CRS.CUSTOMERNO));
     relate(FileId::CUSTOMER).AddRelation(&relate(FileId::DESCRIPTION), RuleCascade, RuleNone, DES.CustomerNo_Key);
-    relate(FileId::CUSTOMER).AddRelationLink("CUSTOMERNO", "CUSTOMERNO");
+    relate(FileId::CUSTOMER).AddRelationLink(field(CUS.CUSTOMERNO), field(DES.CUSTOMERNO));
     relate(FileId::CUSTOMER).AddRelation(&relate(FileId::CREDIT), RuleCascade, RuleNone, CRE.Customer_Key);
-    relate(FileId::CUSTOMER).AddRelationLink("CUSTOMERNO", "CUSTOMERNO");
+    relate(FileId::CUSTOMER).AddRelationLink(field(CUS.CUSTOMERNO), field(CRE.CUSTOMERNO));
     relate(FileId::CUSTOMER).AddRelation(&relate(FileId::FINANCE), RuleCascade, RuleNone, FIN.CustomerDate_Key);
-    relate(FileId::CUSTOMER).AddRelationLink("CUSTOMERNO", "CUSTOMERNO");
+    relate(FileId::CUSTOMER).AddRelationLink(field(CUS.CUSTOMERNO), field(FIN.CUSTOMERNO));
     relate(FileId::CUSTOMER).AddRelation(&relate(FileId::INVOICE), RuleCascade, RuleNone, INV.Customer_Key);
-    relate(FileId::CUSTOMER).AddRelationLink("CUSTOMERNO", "CUSTOMERNO");
+    relate(FileId::CUSTOMER).AddRelationLink(field(CUS.CUSTOMERNO), field(INV.CUSTOMERNO));
     relate(FileId::INVOICE).AddRelation(&relate(FileId::FINANCE), RuleCascade, RuleCascade, FIN.InvoiceNo_Key);
-    relate(FileId::INVOICE).AddRelationLink("INVOICENO", "INVOICENO");
+    relate(FileId::INVOICE).AddRelationLink(field(INV.INVOICENO), field(FIN.INVOICENO));
     relate(FileId::INVOICE).AddRelation(&relate(FileId::DESCRIPTION), RuleCascade, RuleCascade, DES.InvoiceNo_Key);
-    relate(FileId::INVOICE).AddRelationLink("INVOICENO", "INVOICENO");
+    relate(FileId::INVOICE).AddRelationLink(field(INV.INVOICENO), field(DES.INVOICENO));
     relate(FileId::CREDIT).AddRelation(&relate(FileId::CRSCRIPTION), RuleCascade, RuleCascade, CRS.CreditMemoNo_Key);
-    relate(FileId::CREDIT).AddRelationLink("CREDITMEMONO", "CREDITMEMONO");
+    relate(FileId::CREDIT).AddRelationLink(field(CRE.CREDITMEMONO), field(CRS.CREDITMEMONO));
     relate(FileId::CREDIT).AddRelation(&relate(FileId::FINANCE), RuleCascade, RuleCascade, FIN.CreditMemoNo_Key);
-    relate(FileId::CREDIT).AddRelationLink("CREDITMEMONO", "CREDITMEMONO");
+    relate(FileId::CREDIT).AddRelationLink(field(CRE.CREDITMEMONO), field(FIN.CREDITMEMONO));
     relate(FileId::STOCK).AddRelation(&relate(FileId::PURDESCRIPTION), RuleCascade, RuleNone, PUD.StockNo_Key);
-    relate(FileId::STOCK).AddRelationLink("STOCKNO", "STOCKNO");
+    relate(FileId::STOCK).AddRelationLink(field(STO.STOCKNO), field(PUD.STOCKNO));
     relate(FileId::STOCK).AddRelation(&relate(FileId::STSTREND), RuleCascade, RuleCascade, STS.StockNo_Key);
-    relate(FileId::STOCK).AddRelationLink("STOCKNO", "STOCKNO");
+    relate(FileId::STOCK).AddRelationLink(field(STO.STOCKNO), field(STS.STOCKNO));
     relate(FileId::STOCK).AddRelation(&relate(FileId::SPECIAL), RuleCascade, RuleCascade, SPE.StockNo_Key);
-    relate(FileId::STOCK).AddRelationLink("STOCKNO", "STOCKNO");
+    relate(FileId::STOCK).AddRelationLink(field(STO.STOCKNO), field(SPE.STOCKNO));
     relate(FileId::STOCK).AddRelation(&relate(FileId::CRSCRIPTION), RuleCascade, RuleNone, CRS.StockNo_Key);
-    relate(FileId::STOCK).AddRelationLink("STOCKNO", "STOCKNO");
+    relate(FileId::STOCK).AddRelationLink(field(STO.STOCKNO), field(CRS.STOCKNO));
     relate(FileId::STOCK).AddRelation(&relate(FileId::DESCRIPTION), RuleCascade, RuleNone, DES.StockNo_Key);
-    relate(FileId::STOCK).AddRelationLink("STOCKNO", "STOCKNO");
+    relate(FileId::STOCK).AddRelationLink(field(STO.STOCKNO), field(DES.STOCKNO));
     relate(FileId::VENDOR).AddRelation(&relate(FileId::VENFIN), RuleCascade, RuleNone, VEF.VendorDate_Key);
-    relate(FileId::VENDOR).AddRelationLink("ACCOUNTNO", "ACCOUNTNO");
+    relate(FileId::VENDOR).AddRelationLink(field(VEN.ACCOUNTNO), field(VEF.ACCOUNTNO));
     relate(FileId::VENDOR).AddRelation(&relate(FileId::PURORDER), RuleCascade, RuleNone, PUR.Vendor_Key);
-    relate(FileId::VENDOR).AddRelationLink("ACCOUNTNO", "ACCOUNTNO");
+    relate(FileId::VENDOR).AddRelationLink(field(VEN.ACCOUNTNO), field(PUR.ACCOUNTNO));
     relate(FileId::VENDOR).AddRelation(&relate(FileId::STOCK), RuleCascade, RuleNone, STO.Vendor_Key);
-    relate(FileId::VENDOR).AddRelationLink("VENDOR", "VENDOR");
+    relate(FileId::VENDOR).AddRelationLink(field(VEN.VENDOR), field(STO.VENDOR));
     relate(FileId::PURORDER).AddRelation(&relate(FileId::VENFIN), RuleCascade, RuleCascade, VEF.POrderNo_Key);
-    relate(FileId::PURORDER).AddRelationLink("PORDERNO", "PORDERNO");
+    relate(FileId::PURORDER).AddRelationLink(field(PUR.PORDERNO), field(VEF.PORDERNO));
     relate(FileId::PURORDER).AddRelation(&relate(FileId::PURDESCRIPTION), RuleCascade, RuleCascade, PUD.PurOrderItem_Key);
-    relate(FileId::PURORDER).AddRelationLink("PORDERNO", "PURORDERNO");
+    relate(FileId::PURORDER).AddRelationLink(field(PUR.PORDERNO), field(PUD.PURORDERNO));
     relate(FileId::TAGSET_).AddRelation(&relate(FileId::TAGFILE_), RuleCascade, RuleCascade, TF_.PtrKey);
-    relate(FileId::TAGSET_).AddRelationLink("USR", "USR");
-    relate(FileId::TAGSET_).AddRelationLink("TBL", "TBL");
+    relate(FileId::TAGSET_).AddRelationLink(field(TS_.USR), field(TF_.USR));
+    relate(FileId::TAGSET_).AddRelationLink(field(TS_.TBL), field(TF_.TBL));
     relate(FileId::TAGSET_).AddRelation(&relate(FileId::TAGFILEPOS_), RuleCascade, RuleCascade, TP_.ValKey);
-    relate(FileId::TAGSET_).AddRelationLink("USR", "USR");
-    relate(FileId::TAGSET_).AddRelationLink("TBL", "TBL");
+    relate(FileId::TAGSET_).AddRelationLink(field(TS_.USR), field(TP_.USR));
+    relate(FileId::TAGSET_).AddRelationLink(field(TS_.TBL), field(TP_.TBL));
     relate(FileId::TAGFILEPOS_).AddRelation(&relate(FileId::CUSTOMER), RuleNone, RuleNone, CUS.CustomerNo_Key);
-    relate(FileId::TAGFILEPOS_).AddRelationLink("POS", "CUSTOMERNO");
+    relate(FileId::TAGFILEPOS_).AddRelationLink(field(TP_.POS), field(CUS.CUSTOMERNO));
     relate(FileId::TAGFILE_).AddRelation(&relate(FileId::CREDIT), RuleNone, RuleNone, CRE.CreditMemoNo_Key);
-    relate(FileId::TAGFILE_).AddRelationLink("PTR", "CREDITMEMONO");
+    relate(FileId::TAGFILE_).AddRelationLink(field(TF_.PTR), field(CRE.CREDITMEMONO));
     relate(FileId::TAGFILE_).AddRelation(&relate(FileId::INVOICE), RuleNone, RuleNone, INV.InvoiceNo_Key);
-    relate(FileId::TAGFILE_).AddRelationLink("PTR", "INVOICENO");
+    relate(FileId::TAGFILE_).AddRelationLink(field(TF_.PTR), field(INV.INVOICENO));
 
     // Files opened and closed with the ones above.
     relate(FileId::CREDIT).AddRelation(&relate(FileId::TAGFILE_));
@@ -186,47 +168,15 @@ void setDictionaryErrors(ErrorReporter *errors)
 } // namespace dict
 
 namespace Access {
-dict::FileManager &CUSTOMER = dict::accessManagers[static_cast<int>(dict::FileId::CUSTOMER)];
-dict::FileManager &INVOICE = dict::accessManagers[static_cast<int>(dict::FileId::INVOICE)];
-dict::FileManager &DESCRIPTION = dict::accessManagers[static_cast<int>(dict::FileId::DESCRIPTION)];
-dict::FileManager &CREDIT = dict::accessManagers[static_cast<int>(dict::FileId::CREDIT)];
-dict::FileManager &CRSCRIPTION = dict::accessManagers[static_cast<int>(dict::FileId::CRSCRIPTION)];
-dict::FileManager &FINANCE = dict::accessManagers[static_cast<int>(dict::FileId::FINANCE)];
-dict::FileManager &STOCK = dict::accessManagers[static_cast<int>(dict::FileId::STOCK)];
-dict::FileManager &SPECIAL = dict::accessManagers[static_cast<int>(dict::FileId::SPECIAL)];
-dict::FileManager &STSTREND = dict::accessManagers[static_cast<int>(dict::FileId::STSTREND)];
-dict::FileManager &VENDOR = dict::accessManagers[static_cast<int>(dict::FileId::VENDOR)];
-dict::FileManager &VENFIN = dict::accessManagers[static_cast<int>(dict::FileId::VENFIN)];
-dict::FileManager &PURORDER = dict::accessManagers[static_cast<int>(dict::FileId::PURORDER)];
-dict::FileManager &PURDESCRIPTION = dict::accessManagers[static_cast<int>(dict::FileId::PURDESCRIPTION)];
-dict::FileManager &MEMOS = dict::accessManagers[static_cast<int>(dict::FileId::MEMOS)];
-dict::FileManager &SETUP = dict::accessManagers[static_cast<int>(dict::FileId::SETUP)];
-dict::FileManager &TOTALINV = dict::accessManagers[static_cast<int>(dict::FileId::TOTALINV)];
-dict::FileManager &TAGFILE_ = dict::accessManagers[static_cast<int>(dict::FileId::TAGFILE_)];
-dict::FileManager &TAGFILEPOS_ = dict::accessManagers[static_cast<int>(dict::FileId::TAGFILEPOS_)];
-dict::FileManager &TAGSET_ = dict::accessManagers[static_cast<int>(dict::FileId::TAGSET_)];
+#define TQ_ACCESS(file) dict::FileManager &file = dict::accessManagers[static_cast<int>(dict::FileId::file)];
+DICTIONARY_FILES(TQ_ACCESS)
+#undef TQ_ACCESS
 } // namespace Access
 
 namespace Relate {
-dict::RelationManager &CUSTOMER = dict::relationManagers[static_cast<int>(dict::FileId::CUSTOMER)];
-dict::RelationManager &INVOICE = dict::relationManagers[static_cast<int>(dict::FileId::INVOICE)];
-dict::RelationManager &DESCRIPTION = dict::relationManagers[static_cast<int>(dict::FileId::DESCRIPTION)];
-dict::RelationManager &CREDIT = dict::relationManagers[static_cast<int>(dict::FileId::CREDIT)];
-dict::RelationManager &CRSCRIPTION = dict::relationManagers[static_cast<int>(dict::FileId::CRSCRIPTION)];
-dict::RelationManager &FINANCE = dict::relationManagers[static_cast<int>(dict::FileId::FINANCE)];
-dict::RelationManager &STOCK = dict::relationManagers[static_cast<int>(dict::FileId::STOCK)];
-dict::RelationManager &SPECIAL = dict::relationManagers[static_cast<int>(dict::FileId::SPECIAL)];
-dict::RelationManager &STSTREND = dict::relationManagers[static_cast<int>(dict::FileId::STSTREND)];
-dict::RelationManager &VENDOR = dict::relationManagers[static_cast<int>(dict::FileId::VENDOR)];
-dict::RelationManager &VENFIN = dict::relationManagers[static_cast<int>(dict::FileId::VENFIN)];
-dict::RelationManager &PURORDER = dict::relationManagers[static_cast<int>(dict::FileId::PURORDER)];
-dict::RelationManager &PURDESCRIPTION = dict::relationManagers[static_cast<int>(dict::FileId::PURDESCRIPTION)];
-dict::RelationManager &MEMOS = dict::relationManagers[static_cast<int>(dict::FileId::MEMOS)];
-dict::RelationManager &SETUP = dict::relationManagers[static_cast<int>(dict::FileId::SETUP)];
-dict::RelationManager &TOTALINV = dict::relationManagers[static_cast<int>(dict::FileId::TOTALINV)];
-dict::RelationManager &TAGFILE_ = dict::relationManagers[static_cast<int>(dict::FileId::TAGFILE_)];
-dict::RelationManager &TAGFILEPOS_ = dict::relationManagers[static_cast<int>(dict::FileId::TAGFILEPOS_)];
-dict::RelationManager &TAGSET_ = dict::relationManagers[static_cast<int>(dict::FileId::TAGSET_)];
+#define TQ_RELATE(file) dict::RelationManager &file = dict::relationManagers[static_cast<int>(dict::FileId::file)];
+DICTIONARY_FILES(TQ_RELATE)
+#undef TQ_RELATE
 } // namespace Relate
 
 namespace dict {

@@ -4,11 +4,17 @@
 #include "dictionary/runtimeerror.h"
 
 #include <cassert>
+#include <cstdlib>
 #include <cstring>
 
 namespace dict {
 
 namespace {
+bool isFieldOf(const FileDef &def, const FieldDef *field)
+{
+    return field >= def.fields.data() && field < def.fields.data() + def.fields.size();
+}
+
 int passCounter = 0; // one number per cascading open or close, so no file is visited twice
 
 // Opens a file for the length of a walk when its group was not opened.
@@ -52,15 +58,13 @@ void RelationManager::AddRelation(RelationManager *other, int updateRule, int de
     relations_.back().otherKey = otherKey.index;
 }
 
-void RelationManager::AddRelationLink(const char *thisField, const char *otherField)
+void RelationManager::AddRelationLink(FieldRef thisField, FieldRef otherField)
 {
     Relation &r = relations_.back();
-    const FileDef &mine = Me->Def();
-    const FileDef &theirs = r.other->Me->Def();
-    const int left = mine.fieldIndex(thisField);
-    const int right = theirs.fieldIndex(otherField);
-    assert(left >= 0 && right >= 0);
-    r.links.AddPair({&mine.fields[left], Me->Buffer().bytes}, {&theirs.fields[right], r.other->Me->Buffer().bytes});
+    // A field of another file is a programming error, caught by the first program that starts.
+    if (!isFieldOf(Me->Def(), thisField.def) || !isFieldOf(r.other->Me->Def(), otherField.def))
+        std::abort();
+    r.links.AddPair({thisField.def, Me->Buffer().bytes}, {otherField.def, r.other->Me->Buffer().bytes});
 }
 
 int RelationManager::Kill()

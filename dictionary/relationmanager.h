@@ -25,8 +25,9 @@ public:
     void AddRelation(RelationManager *other);
     // A related file found through otherKey by the linking fields that AddRelationLink adds.
     void AddRelation(RelationManager *other, int updateRule, int deleteRule, KeyRef otherKey);
-    // Links a field of this file (left) to a field of the last related file (right), by name.
-    void AddRelationLink(const char *thisField, const char *otherField);
+    // Links a field of this file (left) to a field of the last related file (right), each named
+    // by its buffer's member: AddRelationLink(field(CUS.CUSTOMERNO), field(INV.CUSTOMERNO)).
+    void AddRelationLink(FieldRef thisField, FieldRef otherField);
 
     // Virtual operations, in the order of the framework's slots.
     virtual int CancelAutoInc();

@@ -112,15 +112,14 @@ std::vector<TagSetRow> TagSets(std::string_view source)
     // The window's current set stays in TS_.
     const int position = Access::TAGSET_.SaveFile();
     const int buffer = Access::TAGSET_.SaveBuffer();
-    dict::TAGSET_Record range{};
+    dict::TAGSET_Buffer range{};
     range.USR = GetTagUsr();
     range.SOURCE = source;
-    const dict::FileDef &def = Access::TAGSET_.Def();
     fw::ViewManager view;
     view.Init(&Relate::TAGSET_);
     view.AddSortOrder(TS_.UsrSourceDateKey);
-    view.AddRange({&def.fields[def.fieldIndex("USR")], &range});
-    view.AddRange({&def.fields[def.fieldIndex("SOURCE")], &range});
+    view.AddRange(dict::fieldOf(range, range.USR));
+    view.AddRange(dict::fieldOf(range, range.SOURCE));
     view.Reset();
     while (view.Next() == dict::Benign)
         rows.push_back({TS_.TBL, TS_.DATE, TS_.COUNT, TS_.DESCRIPTION.str()});

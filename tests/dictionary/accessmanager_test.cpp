@@ -173,7 +173,7 @@ class NeedsNumber : public FileManager
 public:
     int ValidateField(int fieldNo) override
     {
-        return fieldNo == Def().fieldIndex("CUSTOMERNO") + 1 && CUS.CUSTOMERNO.blank() ? Notify : Benign;
+        return fieldNo == layout::CUSTOMER::CUSTOMERNO + 1 && CUS.CUSTOMERNO.blank() ? Notify : Benign;
     }
 };
 } // namespace

@@ -59,9 +59,9 @@ protected:
         return CRE.CREDITMEMONO;
     }
     // How many records of a file carry a value in a string field.
-    static int countWhere(FileManager &file, KeyRef key, const char *field, std::string_view value)
+    static int countWhere(FileManager &file, KeyRef key, FieldRef column, std::string_view value)
     {
-        const FieldDef &f = file.Def().fields[file.Def().fieldIndex(field)];
+        const FieldDef &f = *column.def;
         int count = 0;
         file.SetStart(key);
         while (file.Next() == Benign)
@@ -141,13 +141,13 @@ TEST_F(RelationsTest, ChangingTheCustomerNumberRewritesItEverywhere)
     Relate::CUSTOMER.Save();
     CUS.CUSTOMERNO = "NEW";
     ASSERT_EQ(Relate::CUSTOMER.Update(true), Benign);
-    EXPECT_EQ(countWhere(Access::INVOICE, INV.InvoiceNo_Key, "CUSTOMERNO", "NEW"), 2);
-    EXPECT_EQ(countWhere(Access::INVOICE, INV.InvoiceNo_Key, "CUSTOMERNO", "OTHER"), 1);
-    EXPECT_EQ(countWhere(Access::DESCRIPTION, DES.InvoiceNo_Key, "CUSTOMERNO", "NEW"), 3);
-    EXPECT_EQ(countWhere(Access::FINANCE, FIN.RecordNo_Key, "CUSTOMERNO", "NEW"), 2);
-    EXPECT_EQ(countWhere(Access::CREDIT, CRE.CreditMemoNo_Key, "CUSTOMERNO", "NEW"), 1);
-    EXPECT_EQ(countWhere(Access::CRSCRIPTION, CRS.CreditMemoNo_Key, "CUSTOMERNO", "NEW"), 1);
-    EXPECT_EQ(countWhere(Access::DESCRIPTION, DES.InvoiceNo_Key, "CUSTOMERNO", "OLD"), 0);
+    EXPECT_EQ(countWhere(Access::INVOICE, INV.InvoiceNo_Key, field(INV.CUSTOMERNO), "NEW"), 2);
+    EXPECT_EQ(countWhere(Access::INVOICE, INV.InvoiceNo_Key, field(INV.CUSTOMERNO), "OTHER"), 1);
+    EXPECT_EQ(countWhere(Access::DESCRIPTION, DES.InvoiceNo_Key, field(DES.CUSTOMERNO), "NEW"), 3);
+    EXPECT_EQ(countWhere(Access::FINANCE, FIN.RecordNo_Key, field(FIN.CUSTOMERNO), "NEW"), 2);
+    EXPECT_EQ(countWhere(Access::CREDIT, CRE.CreditMemoNo_Key, field(CRE.CUSTOMERNO), "NEW"), 1);
+    EXPECT_EQ(countWhere(Access::CRSCRIPTION, CRS.CreditMemoNo_Key, field(CRS.CUSTOMERNO), "NEW"), 1);
+    EXPECT_EQ(countWhere(Access::DESCRIPTION, DES.InvoiceNo_Key, field(DES.CUSTOMERNO), "OLD"), 0);
     EXPECT_EQ(CUS.CUSTOMERNO.view(), "NEW") << "the form's buffer is left as typed";
 }
 
@@ -160,8 +160,8 @@ TEST_F(RelationsTest, ChangingOnlyTheLetterCaseOfTheNumberReachesEveryChild)
     Relate::CUSTOMER.Save();
     CUS.CUSTOMERNO = "ABC";
     ASSERT_EQ(Relate::CUSTOMER.Update(), Benign);
-    EXPECT_EQ(countWhere(Access::DESCRIPTION, DES.InvoiceNo_Key, "CUSTOMERNO", "ABC"), 2);
-    EXPECT_EQ(countWhere(Access::INVOICE, INV.InvoiceNo_Key, "CUSTOMERNO", "ABC"), 1);
+    EXPECT_EQ(countWhere(Access::DESCRIPTION, DES.InvoiceNo_Key, field(DES.CUSTOMERNO), "ABC"), 2);
+    EXPECT_EQ(countWhere(Access::INVOICE, INV.InvoiceNo_Key, field(INV.CUSTOMERNO), "ABC"), 1);
 }
 
 TEST_F(RelationsTest, RenamingAVendorRewritesItsStockItems)
@@ -182,8 +182,8 @@ TEST_F(RelationsTest, RenamingAVendorRewritesItsStockItems)
     Relate::VENDOR.Save();
     VEN.VENDOR = "Acme Supply";
     ASSERT_EQ(Relate::VENDOR.Update(), Benign);
-    EXPECT_EQ(countWhere(Access::STOCK, STO.RecordNo_Key, "VENDOR", "Acme Supply"), 2);
-    EXPECT_EQ(countWhere(Access::STOCK, STO.RecordNo_Key, "VENDOR", "Bolts Inc"), 1);
+    EXPECT_EQ(countWhere(Access::STOCK, STO.RecordNo_Key, field(STO.VENDOR), "Acme Supply"), 2);
+    EXPECT_EQ(countWhere(Access::STOCK, STO.RecordNo_Key, field(STO.VENDOR), "Bolts Inc"), 1);
     Relate::VENDOR.Close();
 }
 

@@ -74,15 +74,15 @@ public:
         browse.Init(list, &Relate::CUSTOMER, this);
         browse.AddSortOrder(CUS.CustomerNo_Key, fw::makeStepFor(FieldType::String, false),
                             "40L(2)|~Cust #~@s10@#1#60L(2)|~Last Name~@s15@#2#");
-        browse.AddLocator(std::make_unique<fw::StepLocatorClass>(fieldRef(CUS, "CUSTOMERNO")));
+        browse.AddLocator(std::make_unique<fw::StepLocatorClass>(field(CUS.CUSTOMERNO)));
         browse.AddSortOrder(CUS.CustomerName_Key, fw::makeStepFor(FieldType::String, false),
                             "60L(2)|~Last Name~@s15@#2#40L(2)|~Cust #~@s10@#1#");
-        browse.AddLocator(std::make_unique<fw::StepLocatorClass>(fieldRef(CUS, "LNAME")));
+        browse.AddLocator(std::make_unique<fw::StepLocatorClass>(field(CUS.LNAME)));
         browse.AddSortOrder(CUS.Company_Key, {}, "80L(2)|~Company~@s40@#3#40L(2)|~Cust #~@s10@#1#");
-        browse.AddLocator(std::make_unique<fw::EntryLocatorClass>(fieldRef(CUS, "COMPANY"), companyEntry));
-        browse.AddField(fieldRef(CUS, "CUSTOMERNO"));
-        browse.AddField(fieldRef(CUS, "LNAME"));
-        browse.AddField(fieldRef(CUS, "COMPANY"));
+        browse.AddLocator(std::make_unique<fw::EntryLocatorClass>(field(CUS.COMPANY), companyEntry));
+        browse.AddField(field(CUS.CUSTOMERNO));
+        browse.AddField(field(CUS.LNAME));
+        browse.AddField(field(CUS.COMPANY));
         browse.AddSheet(tabs);
         browse.SetUpdateButtons(insert, change, remove, select);
         browse.SetSettings("Brw:TestCustomers");

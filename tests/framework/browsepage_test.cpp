@@ -186,7 +186,7 @@ TEST_F(PageTest, RangesAndFiltersLimitEveryMove)
     addCustomers(30);
     view.AddSortOrder(CUS.ZipCode_Key);
     CUS.ZIPCODE = "22222";
-    view.AddRange(fieldRef(CUS, "ZIPCODE"));
+    view.AddRange(field(CUS.ZIPCODE));
     view.SetFilter("CUS:BALANCE > 10");
     view.Reset();
     page.setSize(4);

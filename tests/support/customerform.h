@@ -39,9 +39,9 @@ public:
         layout->addWidget(balance = new QLineEdit(w));
         layout->addWidget(ok = new QPushButton(QStringLiteral("OK"), w));
         layout->addWidget(cancel = new QPushButton(QStringLiteral("Cancel"), w));
-        AddField(number, dict::fieldRef(CUS, "CUSTOMERNO"), "@s10");
-        AddField(name, dict::fieldRef(CUS, "LNAME"), "@s15");
-        AddField(balance, dict::fieldRef(CUS, "BALANCE"), "@n-12.2");
+        AddField(number, dict::field(CUS.CUSTOMERNO), "@s10");
+        AddField(name, dict::field(CUS.LNAME), "@s15");
+        AddField(balance, dict::field(CUS.BALANCE), "@n-12.2");
         OkControl = ok;
         connectButton(ok);
         AddItem(cancel, fw::RequestCancelled);

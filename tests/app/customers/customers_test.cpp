@@ -24,6 +24,7 @@
 #include <QUrl>
 
 #include <functional>
+#include <utility>
 
 using namespace dict;
 using maintenancetest::closeStarted;
@@ -201,12 +202,14 @@ TEST_F(CustomerTest, ChangingANumberCarriesItIntoInvoicesCreditMemosPaymentsAndL
     addCustomer("C001", "Adams");
     addCustomer("C002", "Baker");
     ASSERT_EQ(Relate::CUSTOMER.Open(), Benign);
-    for (FileManager *file :
-         {&Access::INVOICE, &Access::CREDIT, &Access::FINANCE, &Access::DESCRIPTION, &Access::CRSCRIPTION}) {
+    const std::pair<FileManager *, FieldRef> customerNumbers[] = {
+        {&Access::INVOICE, field(INV.CUSTOMERNO)},     {&Access::CREDIT, field(CRE.CUSTOMERNO)},
+        {&Access::FINANCE, field(FIN.CUSTOMERNO)},     {&Access::DESCRIPTION, field(DES.CUSTOMERNO)},
+        {&Access::CRSCRIPTION, field(CRS.CUSTOMERNO)}};
+    for (const auto &[file, customerNo] : customerNumbers) {
         for (const char *customer : {"C001", "C001", "C002"}) {
             ASSERT_EQ(file->PrimeRecord(), Benign);
-            const FieldDef &f = file->Def().fields[file->Def().fieldIndex("CUSTOMERNO")];
-            setString(f, file->Buffer().bytes, customer);
+            setString(*customerNo.def, file->Buffer().bytes, customer);
             ASSERT_EQ(file->Insert(), Benign) << file->GetName();
         }
     }
