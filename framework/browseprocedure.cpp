@@ -39,6 +39,14 @@ void reportFaults(const std::string &procedure, const std::vector<std::string> &
     REPORTS::Errors().ThrowMessage(FrameMsg::BadDeclaration, text);
 }
 
+// The thumb steps through the values of the order's first component.
+std::unique_ptr<StepClass> stepFor(dict::KeyRef key)
+{
+    const dict::FileDef &def = dict::fileDef(key.file);
+    const dict::KeyComponent &first = def.keys[key.index].components.front();
+    return makeStepFor(def.fields[first.field].type, first.descending);
+}
+
 } // namespace
 
 // The browse's list: hands the rows' colours, the highlight and the requests to the procedure.
@@ -157,6 +165,7 @@ void BrowseProcedure::buildButtons(QHBoxLayout *row)
         w_.select = standard("S&elect", tips.select);
     AddButtons(row);
     row->addStretch();
+    AddEndButtons(row);
     w_.help = standard("&Help", "Help...");
     HelpControl = w_.help;
     w_.close = standard(tips.closeText, tips.close);
@@ -166,13 +175,15 @@ void BrowseProcedure::buildButtons(QHBoxLayout *row)
 void BrowseProcedure::addOrders()
 {
     for (const BrowseTab &tab : browseSpec_.tabs) {
-        list_->AddSortOrder(tab.key, makeStepFor(dict::FieldType::String, false), expandFormat(tab.format));
+        list_->AddSortOrder(tab.key, stepFor(tab.key), expandFormat(tab.format));
         if (tab.range)
             list_->AddRange(*tab.range);
         if (tab.filter)
             list_->SetFilter(tab.filter);
-        if (tab.locator)
+        if (tab.locator && tab.locatorPrompt)
             list_->AddLocator(std::make_unique<EntryLocatorClass>(*tab.locator, w_.locator));
+        else if (tab.locator)
+            list_->AddLocator(std::make_unique<StepLocatorClass>(*tab.locator));
     }
 }
 

@@ -63,6 +63,8 @@ protected:
     virtual QWidget *SidePanel(QWidget *) { return nullptr; }
     virtual QWidget *InfoPanel(QWidget *) { return nullptr; }
     virtual void AddButtons(QHBoxLayout *) {}
+    // Buttons at the far end of the row, before Help and Close.
+    virtual void AddEndButtons(QHBoxLayout *) {}
     // The highlighted record is in its buffer (or none is highlighted); runs after every move.
     virtual void Highlighted(bool any) { (void)any; }
     // Before the form runs for a request; false drops it (the password prompt cancelled).

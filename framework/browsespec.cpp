@@ -68,8 +68,8 @@ std::vector<std::string> checkBrowseSpec(const BrowseSpec &spec)
             faults.push_back("a queue entry has neither a field nor a value");
     for (const BrowseTab &tab : spec.tabs) {
         const std::string where = std::string("tab \"") + tab.caption + "\": ";
-        if (bool(tab.locatorPrompt) != tab.locator.has_value())
-            faults.push_back(where + "a locator needs both its prompt and its field");
+        if (tab.locatorPrompt && !tab.locator)
+            faults.push_back(where + "a locator prompt needs the locator's field");
         if (!tab.format) {
             faults.push_back(where + "no list format");
             continue;

@@ -45,7 +45,9 @@ struct BrowseTab {
     const char *caption;
     const char *tip = nullptr;
     dict::KeyRef key;
-    const char *locatorPrompt = nullptr; // no locator entry without one
+    // With a prompt the locator is an entry above the list; without one, a letter typed on the
+    // list moves it (a step locator).
+    const char *locatorPrompt = nullptr;
     std::optional<dict::FieldRef> locator;
     // The list format the tab shows; "{C}" and "{D}" stand for the money and date pictures in
     // force (GLO.CURRENCYNAME, GLO.DATENAME), put in when the browse opens.

@@ -5,6 +5,7 @@
 #include "dictionary/fieldaccess.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
+#include "framework/browseclass.h"
 #include "framework/browselist.h"
 #include "framework/browsemodel.h"
 #include "framework/errorclass.h"
@@ -25,9 +26,6 @@ namespace app {
 
 namespace {
 
-constexpr int CustomerTable = 1;
-constexpr int InvoiceTable = 3;
-
 QIcon blankIcon()
 {
     QPixmap empty(16, 16);
@@ -35,117 +33,99 @@ QIcon blankIcon()
     return QIcon(empty);
 }
 
-QPushButton *addButton(QHBoxLayout *row, const char *text, QWidget *parent)
-{
-    auto *button = new QPushButton(QString::fromUtf8(text), parent);
-    row->addWidget(button);
-    return button;
-}
-
 std::string customerNo() { return std::string(CUS.CUSTOMERNO.view()); }
+bool customerTagged() { return ST::GetTagPos_(CustomerTable, customerNo()) == 1; }
+bool invoiceTagged() { return ST::GetTag_(InvoiceTable, INV.INVOICENO) == 1; }
+
+// The first queue fields of both lists: the tag column's text (none) and its icon.
+fw::QueueEntry tagText() { return fw::Computed([] { return fw::StepValue(std::string()); }); }
+fw::QueueEntry tagIcon(bool (*tagged)())
+{
+    return fw::Computed([tagged] { return fw::StepValue(tagged() ? 1 : 0); });
+}
 
 } // namespace
 
-void TagBrowse::buildWindow(const QString &title, const QStringList &tabTexts, dict::RelationManager *primary)
+TagBrowse::TagBrowse(const fw::BrowseSpec &spec)
+    : fw::BrowseProcedure(spec, w_)
+{}
+
+void TagBrowse::AddButtons(QHBoxLayout *row)
 {
-    auto *w = CreateWindow(title);
-    auto *layout = new QVBoxLayout(w);
-    tabs = new QTabBar(w);
-    for (const QString &text : tabTexts)
-        tabs->addTab(text);
-    layout->addWidget(tabs);
-    list = new fw::BrowseList(w);
-    layout->addWidget(list, 1);
-    auto *tagRowButtons = new QHBoxLayout;
-    layout->addLayout(tagRowButtons);
-    tag = addButton(tagRowButtons, "&Tag", w);
-    untag = addButton(tagRowButtons, "&Untag", w);
-    tagAll = addButton(tagRowButtons, "Tag &All", w);
-    untagAll = addButton(tagRowButtons, "Unta&g All", w);
-    tagRowButtons->addStretch();
-    ok = addButton(tagRowButtons, "&OK", w);
-    cancel = addButton(tagRowButtons, "Cancel", w);
-    for (QPushButton *b : {tag, untag, tagAll, untagAll, ok})
-        connectButton(b);
-    AddItem(cancel, fw::RequestCancelled);
-    w->resize(620, 420);
-    browse.Init(list, primary, this);
+    w_.tag = addButton(row, "&Tag", nullptr);
+    w_.untag = addButton(row, "&Untag", nullptr);
+    w_.tagAll = addButton(row, "Tag &All", nullptr);
+    w_.untagAll = addButton(row, "Unta&g All", nullptr);
 }
 
-void TagBrowse::finishSetUp(const char *section, const char *tabKey)
+void TagBrowse::AddEndButtons(QHBoxLayout *row) { w_.ok = addButton(row, "&OK", nullptr); }
+
+void TagBrowse::Prepare()
 {
-    browse.model()->setIcon(1, QApplication::style()->standardIcon(QStyle::SP_DialogApplyButton));
-    browse.model()->setIcon(0, blankIcon());
-    browse.AddSheet(tabs);
-    browse.SetSettings(section, tabKey);
+    fw::BrowseClass &list = browse();
+    list.model()->setIcon(1, QApplication::style()->standardIcon(QStyle::SP_DialogApplyButton));
+    list.model()->setIcon(0, blankIcon());
     // A click on the tag column reverses the row's tag.
-    QObject::connect(&browse, &fw::BrowseClass::cellClicked, this, [this](int, int column) {
-        if (browse.format().column(static_cast<std::size_t>(column)).icon()) {
+    QObject::connect(&list, &fw::BrowseClass::cellClicked, this, [this](int, int column) {
+        if (browse().format().column(static_cast<std::size_t>(column)).icon()) {
             tagRow(!rowTagged());
             refresh();
         }
     });
-    QObject::connect(&browse, &fw::BrowseClass::selectionChanged, this, [this] { updateButtons(); });
-    QTableView *view = list->view();
+    addMenu();
+}
+
+void TagBrowse::addMenu()
+{
+    QTableView *view = w_.list->view();
     view->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(view, &QWidget::customContextMenuRequested, this, [this, view](const QPoint &at) {
         QMenu menu;
         menu.addSeparator();
-        menu.addAction(QStringLiteral("TagOne"), tag, &QPushButton::click)->setEnabled(tag->isEnabled());
-        menu.addAction(QStringLiteral("UntagOne"), untag, &QPushButton::click)->setEnabled(untag->isEnabled());
-        menu.addAction(QStringLiteral("TagAll"), tagAll, &QPushButton::click)->setEnabled(tagAll->isEnabled());
-        menu.addAction(QStringLiteral("UntagAll"), untagAll, &QPushButton::click)->setEnabled(untagAll->isEnabled());
+        menu.addAction(QStringLiteral("TagOne"), w_.tag, &QPushButton::click)->setEnabled(w_.tag->isEnabled());
+        menu.addAction(QStringLiteral("UntagOne"), w_.untag, &QPushButton::click)->setEnabled(w_.untag->isEnabled());
+        menu.addAction(QStringLiteral("TagAll"), w_.tagAll, &QPushButton::click)->setEnabled(w_.tagAll->isEnabled());
+        menu.addAction(QStringLiteral("UntagAll"), w_.untagAll, &QPushButton::click)
+            ->setEnabled(w_.untagAll->isEnabled());
         menu.addSeparator();
         menu.exec(view->viewport()->mapToGlobal(at));
     });
 }
 
-void TagBrowse::refresh()
-{
-    browse.ResetFromFile(true);
-    updateButtons();
-}
+void TagBrowse::refresh() { browse().ResetFromFile(true); }
 
-void TagBrowse::updateButtons()
+void TagBrowse::Highlighted(bool)
 {
-    const bool any = browse.Records() > 0;
-    for (QPushButton *b : {tag, untag, tagAll, untagAll})
+    const bool any = browse().Records() > 0;
+    for (QPushButton *b : {w_.tag, w_.untag, w_.tagAll, w_.untagAll})
         b->setEnabled(any);
 }
 
 int TagBrowse::TakeAccepted(QWidget *control)
 {
-    if (control == tag || control == untag) {
-        browse.UpdateBuffer();
-        tagRow(control == tag);
+    if (control == w_.tag || control == w_.untag) {
+        browse().UpdateBuffer();
+        tagRow(control == w_.tag);
         refresh();
         return dict::Benign;
     }
-    if (control == tagAll) {
-        tagEverything();
+    if (control == w_.tagAll || control == w_.untagAll) {
+        control == w_.tagAll ? tagEverything() : untagEverything();
         refresh();
         return dict::Benign;
     }
-    if (control == untagAll) {
-        untagEverything();
-        refresh();
-        return dict::Benign;
-    }
-    if (control == ok) {
+    if (control == w_.ok) {
         closedByOk_ = true;
         SetResponse(fw::RequestCompleted);
         return dict::Benign;
     }
-    return WindowManager::TakeAccepted(control);
+    return BrowseProcedure::TakeAccepted(control);
 }
 
 int TagBrowse::TakeCloseEvent()
 {
-    if (closedByOk_)
-        completed();
-    else
-        cancelled();
-    return WindowManager::TakeCloseEvent();
+    closedByOk_ ? completed() : cancelled();
+    return BrowseProcedure::TakeCloseEvent();
 }
 
 } // namespace app
@@ -157,6 +137,43 @@ using app::customerNo;
 
 // --- customers ----------------------------------------------------------------------------------
 
+namespace {
+
+#define TAG_COLUMN "16C|I~ ~@s1@#1#"
+#define TAGC_LAST "70L(2)|~Last Name~@s15@#3#"
+#define TAGC_FIRST "50L(2)|~First Name~@s10@#4#"
+#define TAGC_COMPANY "110L(2)|~Company~@s40@#5#"
+#define TAGC_NO "45L(2)|~Cust #~@s10@#6#"
+
+const fw::BrowseSpec customerTags{
+    .procedure = {.name = "Brw:CustomersPrint_Billing_Labels_Inventory_Envelopes", .files = {Relate::CUSTOMER}},
+    .primary = &Relate::CUSTOMER,
+    .tabs = {
+        {.caption = "&Last Name", .key = CUS.CustomerName_Key, .locator = fw::Locate(CUS.LNAME),
+         .format = TAG_COLUMN TAGC_LAST TAGC_FIRST TAGC_COMPANY TAGC_NO},
+        {.caption = "C&ompany", .key = CUS.Company_Key, .locator = fw::Locate(CUS.COMPANY),
+         .format = TAG_COLUMN TAGC_COMPANY TAGC_LAST TAGC_FIRST TAGC_NO},
+        {.caption = "&Customer #", .key = CUS.CustomerNo_Key, .locator = fw::Locate(CUS.CUSTOMERNO),
+         .format = TAG_COLUMN TAGC_NO TAGC_LAST TAGC_FIRST TAGC_COMPANY},
+    },
+    .queue = {app::tagText(), app::tagIcon(app::customerTagged), fw::Plain(CUS.LNAME), fw::Plain(CUS.FNAME),
+              fw::Plain(CUS.COMPANY), fw::Plain(CUS.CUSTOMERNO)},
+    .settingsSection = "Brw:CustomerLabels",
+    .tabKey = "UserList",
+    .buttons = {.close = "Cancel and Return...", .closeText = "Cancel"},
+    .updates = false,
+    .width = 620,
+    .height = 420,
+};
+
+} // namespace
+
+CustomersPrint_Billing_Labels_Inventory_Envelopes::CustomersPrint_Billing_Labels_Inventory_Envelopes()
+    : app::TagBrowse(customerTags)
+{}
+
+const fw::BrowseSpec &CustomersPrint_Billing_Labels_Inventory_Envelopes::Spec() { return customerTags; }
+
 QString CustomersPrint_Billing_Labels_Inventory_Envelopes::titleFor(int startup)
 {
     switch (startup) {
@@ -167,54 +184,15 @@ QString CustomersPrint_Billing_Labels_Inventory_Envelopes::titleFor(int startup)
     }
 }
 
-int CustomersPrint_Billing_Labels_Inventory_Envelopes::Init()
+// The mode it was started in decides its title and what OK prints.
+bool CustomersPrint_Billing_Labels_Inventory_Envelopes::Admit()
 {
-    procedureName = "Brw:CustomersPrint_Billing_Labels_Inventory_Envelopes";
-    WindowManager::Init();
     startup_ = GLO.STARTUP;
     GLO.STARTUP = dict::StartUp::None;
-    GlobalRequest = 0;
-    GlobalResponse = 0;
-    if (Relate::CUSTOMER.Open() != dict::Benign)
-        return dict::Notify;
-    buildWindow(titleFor(startup_), {QStringLiteral("&Last Name"), QStringLiteral("C&ompany"),
-                                     QStringLiteral("&Customer #")},
-                &Relate::CUSTOMER);
-    // Queue: 1 tag text, 2 tag icon, 3 last name, 4 first name, 5 company, 6 customer number.
-    const char *tagColumn = "16C|I~ ~@s1@#1#";
-    browse.AddSortOrder(CUS.CustomerName_Key, fw::makeStepFor(dict::FieldType::String, false),
-                        std::string(tagColumn) + "70L(2)|~Last Name~@s15@#3#50L(2)|~First Name~@s10@#4#"
-                                                 "110L(2)|~Company~@s40@#5#45L(2)|~Cust #~@s10@#6#");
-    browse.AddLocator(std::make_unique<fw::StepLocatorClass>(dict::fieldRef(CUS, "LNAME")));
-    browse.AddSortOrder(CUS.Company_Key, fw::makeStepFor(dict::FieldType::String, false),
-                        std::string(tagColumn) + "110L(2)|~Company~@s40@#5#70L(2)|~Last Name~@s15@#3#"
-                                                 "50L(2)|~First Name~@s10@#4#45L(2)|~Cust #~@s10@#6#");
-    browse.AddLocator(std::make_unique<fw::StepLocatorClass>(dict::fieldRef(CUS, "COMPANY")));
-    browse.AddSortOrder(CUS.CustomerNo_Key, fw::makeStepFor(dict::FieldType::String, false),
-                        std::string(tagColumn) + "45L(2)|~Cust #~@s10@#6#70L(2)|~Last Name~@s15@#3#"
-                                                 "50L(2)|~First Name~@s10@#4#110L(2)|~Company~@s40@#5#");
-    browse.AddLocator(std::make_unique<fw::StepLocatorClass>(dict::fieldRef(CUS, "CUSTOMERNO")));
-    browse.AddField([] { return fw::StepValue(std::string()); });
-    browse.AddField([this] { return tagIcon(); });
-    browse.AddField(dict::fieldRef(CUS, "LNAME"));
-    browse.AddField(dict::fieldRef(CUS, "FNAME"));
-    browse.AddField(dict::fieldRef(CUS, "COMPANY"));
-    browse.AddField(dict::fieldRef(CUS, "CUSTOMERNO"));
-    finishSetUp("Brw:CustomerLabels", "UserList");
-    return Open();
+    return TagBrowse::Admit();
 }
 
-int CustomersPrint_Billing_Labels_Inventory_Envelopes::Kill()
-{
-    WindowManager::Kill();
-    Relate::CUSTOMER.Close();
-    return dict::Benign;
-}
-
-bool CustomersPrint_Billing_Labels_Inventory_Envelopes::rowTagged()
-{
-    return ST::GetTagPos_(CustomerTable, customerNo()) == 1;
-}
+bool CustomersPrint_Billing_Labels_Inventory_Envelopes::rowTagged() { return app::customerTagged(); }
 
 void CustomersPrint_Billing_Labels_Inventory_Envelopes::tagRow(bool on)
 {
@@ -223,17 +201,17 @@ void CustomersPrint_Billing_Labels_Inventory_Envelopes::tagRow(bool on)
 
 void CustomersPrint_Billing_Labels_Inventory_Envelopes::tagEverything()
 {
-    ST::TagAllPos_(CustomerTable, browse, [] { return customerNo(); });
+    ST::TagAllPos_(CustomerTable, browse(), [] { return customerNo(); });
 }
 
 void CustomersPrint_Billing_Labels_Inventory_Envelopes::untagEverything() { ST::NewTagPos_(CustomerTable); }
 
 void CustomersPrint_Billing_Labels_Inventory_Envelopes::completed()
 {
-    const char *report = startup_ == 3   ? "PRN:INVENTORYCONSOLIDATIONCUSTOMER"
-                         : startup_ == 4 ? "PRN:CUSTOMERBILLING"
-                         : startup_ == 6 ? "PRN:ENVELOPES"
-                                         : "PRN:CUSTOMERLABELS";
+    const char *report = startup_ == dict::StartUp::InventoryByCustomer ? "PRN:INVENTORYCONSOLIDATIONCUSTOMER"
+                         : startup_ == dict::StartUp::Billing           ? "PRN:CUSTOMERBILLING"
+                         : startup_ == dict::StartUp::Envelopes         ? "PRN:ENVELOPES"
+                                                                        : "PRN:CUSTOMERLABELS";
     if (app::procedureDefined(report))
         GLO.STARTUP = static_cast<dict::BYTE>(startup_);
     app::runProcedure(report);
@@ -243,59 +221,53 @@ void CustomersPrint_Billing_Labels_Inventory_Envelopes::cancelled() { ST::NewTag
 
 // --- invoices -----------------------------------------------------------------------------------
 
-int InvoicesPrintMulitple::Init()
+namespace {
+
+// The customer's name, looked up for each row.
+fw::StepValue customerName()
 {
-    procedureName = "Brw:InvoicesPrintMulitple";
-    WindowManager::Init();
-    GlobalRequest = 0;
-    GlobalResponse = 0;
-    if (Relate::INVOICE.Open() != dict::Benign)
-        return dict::Notify;
-    Relate::CUSTOMER.Open();
-    buildWindow(QStringLiteral("Print Multiple Invoices..."),
-                {QStringLiteral("&Invoice #"), QStringLiteral("&Customer #"), QStringLiteral("Invoice &Date"),
-                 QStringLiteral("&Purchase Order #")},
-                &Relate::INVOICE);
-    // Queue: 1 tag text, 2 icon, 3 printed, 4 invoice, 5 customer, 6 date, 7 customer name, 8 PO.
-    const std::string rest = "12C|~P~@s1@#3#40R(2)|~Inv #~@n_7@#4#45L(2)|~Cust #~@s10@#5#"
-                             "45R(2)|~Date~@d2@#6#110L(2)|~Customer Name~@s35@#7#60L(2)|~PO #~@s15@#8#";
-    const std::string format = "16C|I~ ~@s1@#1#" + rest;
-    browse.AddSortOrder(INV.InvoiceNo_Key, fw::makeStepFor(dict::FieldType::Long, false), format);
-    browse.AddLocator(std::make_unique<fw::StepLocatorClass>(dict::fieldRef(INV, "INVOICENO")));
-    browse.AddSortOrder(INV.Customer_Key, fw::makeStepFor(dict::FieldType::String, false), format);
-    browse.AddLocator(std::make_unique<fw::StepLocatorClass>(dict::fieldRef(INV, "CUSTOMERNO")));
-    browse.AddSortOrder(INV.Date_Key, fw::makeStepFor(dict::FieldType::Long, false), format);
-    browse.AddSortOrder(INV.POnumber_Key, fw::makeStepFor(dict::FieldType::String, false), format);
-    browse.AddLocator(std::make_unique<fw::StepLocatorClass>(dict::fieldRef(INV, "PONUMBER")));
-    browse.AddField([] { return fw::StepValue(std::string()); });
-    browse.AddField([this] { return tagIcon(); });
-    browse.AddField(dict::fieldRef(INV, "PRINTED"));
-    browse.AddField(dict::fieldRef(INV, "INVOICENO"));
-    browse.AddField(dict::fieldRef(INV, "CUSTOMERNO"));
-    browse.AddField(dict::fieldRef(INV, "DATE"));
-    browse.AddField([] {
-        // The customer's name, looked up for each row.
-        CUS.CUSTOMERNO = INV.CUSTOMERNO.view();
-        if (Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key) != dict::Benign)
-            return fw::StepValue(std::string());
-        std::string name = std::string(CUS.FNAME.view());
-        name += (name.empty() ? "" : " ") + std::string(CUS.LNAME.view());
-        return fw::StepValue(name.empty() ? std::string(CUS.COMPANY.view()) : name);
-    });
-    browse.AddField(dict::fieldRef(INV, "PONUMBER"));
-    finishSetUp("Brw:InvoicesPrintMultiple", "TabChoice");
-    return Open();
+    CUS.CUSTOMERNO = INV.CUSTOMERNO.view();
+    if (Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key) != dict::Benign)
+        return fw::StepValue(std::string());
+    std::string name = std::string(CUS.FNAME.view());
+    name += (name.empty() ? "" : " ") + std::string(CUS.LNAME.view());
+    return fw::StepValue(name.empty() ? std::string(CUS.COMPANY.view()) : name);
 }
 
-int InvoicesPrintMulitple::Kill()
-{
-    WindowManager::Kill();
-    Relate::CUSTOMER.Close();
-    Relate::INVOICE.Close();
-    return dict::Benign;
-}
+#define INVOICE_TAGS                                                                                           \
+    TAG_COLUMN "12C|~P~@s1@#3#40R(2)|~Inv #~@n_7@#4#45L(2)|~Cust #~@s10@#5#45R(2)|~Date~@d2@#6#"               \
+               "110L(2)|~Customer Name~@s35@#7#60L(2)|~PO #~@s15@#8#"
 
-bool InvoicesPrintMulitple::rowTagged() { return ST::GetTag_(app::InvoiceTable, INV.INVOICENO) == 1; }
+const fw::BrowseSpec invoiceTags{
+    .procedure = {.name = "Brw:InvoicesPrintMulitple", .title = "Print Multiple Invoices...",
+                  .files = {Relate::INVOICE, Relate::CUSTOMER}},
+    .primary = &Relate::INVOICE,
+    .tabs = {
+        {.caption = "&Invoice #", .key = INV.InvoiceNo_Key, .locator = fw::Locate(INV.INVOICENO), .format = INVOICE_TAGS},
+        {.caption = "&Customer #", .key = INV.Customer_Key, .locator = fw::Locate(INV.CUSTOMERNO),
+         .format = INVOICE_TAGS},
+        {.caption = "Invoice &Date", .key = INV.Date_Key, .format = INVOICE_TAGS},
+        {.caption = "&Purchase Order #", .key = INV.POnumber_Key, .locator = fw::Locate(INV.PONUMBER),
+         .format = INVOICE_TAGS},
+    },
+    .queue = {app::tagText(), app::tagIcon(app::invoiceTagged), fw::Plain(INV.PRINTED), fw::Plain(INV.INVOICENO),
+              fw::Plain(INV.CUSTOMERNO), fw::Plain(INV.DATE), fw::Computed(customerName), fw::Plain(INV.PONUMBER)},
+    .settingsSection = "Brw:InvoicesPrintMultiple",
+    .buttons = {.close = "Cancel and Return...", .closeText = "Cancel"},
+    .updates = false,
+    .width = 620,
+    .height = 420,
+};
+
+} // namespace
+
+InvoicesPrintMulitple::InvoicesPrintMulitple()
+    : app::TagBrowse(invoiceTags)
+{}
+
+const fw::BrowseSpec &InvoicesPrintMulitple::Spec() { return invoiceTags; }
+
+bool InvoicesPrintMulitple::rowTagged() { return app::invoiceTagged(); }
 
 void InvoicesPrintMulitple::tagRow(bool on)
 {
@@ -311,7 +283,7 @@ void InvoicesPrintMulitple::tagRow(bool on)
 
 void InvoicesPrintMulitple::tagEverything()
 {
-    ST::TagAll_(app::InvoiceTable, browse, [] { return dict::LONG{INV.INVOICENO}; });
+    ST::TagAll_(app::InvoiceTable, browse(), [] { return dict::LONG{INV.INVOICENO}; });
 }
 
 void InvoicesPrintMulitple::untagEverything()

@@ -6,43 +6,47 @@
 // "&Untag", "Tag &All" and "Unta&g All" and the same four in the list's right-click menu.
 #pragma once
 
-#include "framework/browseclass.h"
-#include "framework/windowmanager.h"
+#include "framework/browseprocedure.h"
 
 class QPushButton;
-class QTabBar;
 
 namespace app {
 
-// What the two have in common: the window, the tag buttons and menu, OK and Cancel.
-class TagBrowse : public fw::WindowManager
+// Tag tables shared with the reports that print what was tagged.
+inline constexpr int CustomerTable = 1; // customers, by position (customer number)
+inline constexpr int InvoiceTable = 3;  // invoices, by invoice number
+
+// What the two have in common: the tag buttons and menu, OK and Cancel.
+class TagBrowse : public fw::BrowseProcedure
 {
 public:
-    fw::BrowseClass browse;
-    fw::BrowseList *list = nullptr;
-    QTabBar *tabs = nullptr;
-    QPushButton *tag = nullptr, *untag = nullptr, *tagAll = nullptr, *untagAll = nullptr;
-    QPushButton *ok = nullptr, *cancel = nullptr;
+    struct Widgets : fw::BrowseWidgets {
+        QPushButton *tag, *untag, *tagAll, *untagAll, *ok;
+    };
 
+    explicit TagBrowse(const fw::BrowseSpec &spec);
     int TakeAccepted(QWidget *control) override;
     int TakeCloseEvent() override;
+    const Widgets &widgets() const { return w_; }
 
 protected:
-    // Builds the window with the tabs given; the procedure adds its orders and fields after.
-    void buildWindow(const QString &title, const QStringList &tabTexts, dict::RelationManager *primary);
-    void finishSetUp(const char *section, const char *tabKey);
+    void AddButtons(QHBoxLayout *row) override;
+    void AddEndButtons(QHBoxLayout *row) override;
+    void Prepare() override;
+    void Highlighted(bool any) override;
+
     virtual void tagRow(bool on) = 0; // the highlighted row
     virtual void tagEverything() = 0;
     virtual void untagEverything() = 0;
     virtual bool rowTagged() = 0;
     virtual void completed() = 0; // OK: what is printed
     virtual void cancelled() = 0;
-    // The icon queue field: 1 tagged, 0 not.
-    fw::StepValue tagIcon() { return rowTagged() ? 1 : 0; }
 
 private:
     void refresh();
-    void updateButtons();
+    void addMenu();
+
+    Widgets w_{};
     bool closedByOk_ = false;
 };
 
@@ -53,13 +57,14 @@ namespace Brw {
 class CustomersPrint_Billing_Labels_Inventory_Envelopes : public app::TagBrowse
 {
 public:
-    int Init() override;
-    int Kill() override;
-
+    CustomersPrint_Billing_Labels_Inventory_Envelopes();
     // Titles by GLO:STARTUP.
     static QString titleFor(int startup);
+    static const fw::BrowseSpec &Spec();
 
 protected:
+    bool Admit() override;
+    QString WindowTitle() const override { return titleFor(startup_); }
     void tagRow(bool on) override;
     void tagEverything() override;
     void untagEverything() override;
@@ -74,8 +79,8 @@ private:
 class InvoicesPrintMulitple : public app::TagBrowse
 {
 public:
-    int Init() override;
-    int Kill() override;
+    InvoicesPrintMulitple();
+    static const fw::BrowseSpec &Spec();
 
 protected:
     void tagRow(bool on) override;

@@ -5,6 +5,7 @@
 #include "app/printselect/tagbrowses.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
+#include "framework/browseclass.h"
 #include "framework/browselist.h"
 #include "framework/browsemodel.h"
 #include "framework/iniclass.h"
@@ -86,7 +87,7 @@ protected:
     }
     static void clickTagColumn(app::TagBrowse *b, int row)
     {
-        QTableView *view = b->list->view();
+        QTableView *view = b->widgets().list->view();
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(row, 0)).center());
     }
 };
@@ -98,9 +99,9 @@ TEST_F(TagBrowseTest, CustomerTagsFollowTheButtonsTheTagColumnAndTagAll)
     GLO.STARTUP = 4;
     auto *b = start<Brw::CustomersPrint_Billing_Labels_Inventory_Envelopes>();
     EXPECT_EQ(b->window()->windowTitle(), "Select Customer(s) for Billing...");
-    b->tag->click();
+    b->widgets().tag->click();
     EXPECT_EQ(customersTagged(), 1);
-    EXPECT_FALSE(b->browse.model()->data(b->browse.model()->index(0, 0), Qt::DecorationRole).isNull());
+    EXPECT_FALSE(b->browse().model()->data(b->browse().model()->index(0, 0), Qt::DecorationRole).isNull());
 
     clickTagColumn(b, 2);
     EXPECT_EQ(customersTagged(), 2);
@@ -110,13 +111,13 @@ TEST_F(TagBrowseTest, CustomerTagsFollowTheButtonsTheTagColumnAndTagAll)
     if (const char *folder = std::getenv("TQ_SCREENSHOTS"))
         b->window()->grab().save(QString::fromUtf8(folder) + QStringLiteral("/customer-tagging.png"));
 
-    b->tagAll->click();
+    b->widgets().tagAll->click();
     EXPECT_EQ(customersTagged(), 5);
-    b->untagAll->click();
+    b->widgets().untagAll->click();
     EXPECT_EQ(customersTagged(), 0);
 
-    b->tag->click();
-    b->ok->click();
+    b->widgets().tag->click();
+    b->widgets().ok->click();
     settle();
     EXPECT_EQ(texts().back(), "The Procedure PRN:CUSTOMERBILLING has not been defined.");
     EXPECT_EQ(customersTagged(), 1) << "OK keeps the tags for the report";
@@ -126,25 +127,25 @@ TEST_F(TagBrowseTest, CancelEmptiesTheCustomerTableAndAnEmptyListOffersNoTagging
 {
     auto *b = start<Brw::CustomersPrint_Billing_Labels_Inventory_Envelopes>();
     EXPECT_EQ(b->window()->windowTitle(), "Select Customer(s) for Printing Labels...");
-    b->tagAll->click();
-    b->cancel->click();
+    b->widgets().tagAll->click();
+    b->widgets().close->click();
     settle();
     EXPECT_EQ(customersTagged(), 0);
 
     ASSERT_EQ(Access::CUSTOMER.TryEmpty(), Benign);
     b = start<Brw::CustomersPrint_Billing_Labels_Inventory_Envelopes>();
-    for (QPushButton *button : {b->tag, b->untag, b->tagAll, b->untagAll})
+    for (QPushButton *button : {b->widgets().tag, b->widgets().untag, b->widgets().tagAll, b->widgets().untagAll})
         EXPECT_FALSE(button->isEnabled()) << button->text().toStdString();
-    b->cancel->click();
+    b->widgets().close->click();
 }
 
 TEST_F(TagBrowseTest, TwoWindowsSeeOneAnothersTags)
 {
     auto *first = start<Brw::CustomersPrint_Billing_Labels_Inventory_Envelopes>();
     auto *second = start<Brw::CustomersPrint_Billing_Labels_Inventory_Envelopes>();
-    first->tag->click();
-    QTest::keyClick(second->list->view(), Qt::Key_Down);
-    second->tag->click();
+    first->widgets().tag->click();
+    QTest::keyClick(second->widgets().list->view(), Qt::Key_Down);
+    second->widgets().tag->click();
     EXPECT_EQ(customersTagged(), 2);
     second->context()->makeCurrent();
     EXPECT_EQ(ST::CntTagPos_(1), 2);
@@ -152,24 +153,24 @@ TEST_F(TagBrowseTest, TwoWindowsSeeOneAnothersTags)
     EXPECT_EQ(customersTagged(), 1);
     second->context()->makeCurrent();
     EXPECT_EQ(ST::CntTagPos_(1), 1);
-    first->ok->click();
-    second->ok->click();
+    first->widgets().ok->click();
+    second->widgets().ok->click();
 }
 
 TEST_F(TagBrowseTest, InvoiceTagsTagTheirCustomersAndOkAsksAboutLabels)
 {
     auto *b = start<Brw::InvoicesPrintMulitple>();
     EXPECT_EQ(b->window()->windowTitle(), "Print Multiple Invoices...");
-    b->tag->click();
-    QTest::keyClick(b->list->view(), Qt::Key_Down);
-    b->tag->click();
+    b->widgets().tag->click();
+    QTest::keyClick(b->widgets().list->view(), Qt::Key_Down);
+    b->widgets().tag->click();
     fw::ThreadContext::mainContext().makeCurrent();
     EXPECT_EQ(ST::CntTag_(3), 2);
     EXPECT_EQ(ST::CntTagPos_(1), 2);
-    EXPECT_EQ(b->browse.model()->text(0, 5).toStdString(), "Adams") << "the customer's name";
+    EXPECT_EQ(b->browse().model()->text(0, 5).toStdString(), "Adams") << "the customer's name";
 
     screen.answer(ButtonNo);
-    b->ok->click();
+    b->widgets().ok->click();
     settle();
     const auto boxes = screen.shown();
     ASSERT_GE(boxes.size(), 2u);
