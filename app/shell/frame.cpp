@@ -120,6 +120,7 @@ bool AMain::Init()
     REPORTS::Errors().SetProcedureName("AMain");
     Win::About::ProgramClosing() = false;
     installMainMessages(REPORTS::Errors());
+    installHelp();
     GlobalRequest = 0;
     GlobalResponse = 0;
     if (StartUp() == StartResult::Failed)
