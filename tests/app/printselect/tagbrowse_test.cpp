@@ -12,6 +12,7 @@
 #include "framework/threadcontext.h"
 #include "tagging/tags.h"
 #include "tests/support/datafolder.h"
+#include "tests/support/modeltester.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -76,6 +77,7 @@ protected:
     {
         auto *browse = new Browse;
         browse->Start();
+        testsupport::watchModel(browse->browse.model());
         settle();
         return browse;
     }

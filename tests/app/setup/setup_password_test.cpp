@@ -4,6 +4,7 @@
 #include "app/common/passwordgate.h"
 #include "app/setup/resetpassword.h"
 #include "tests/support/setup_support.h"
+#include "tests/support/tidy.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -110,6 +111,7 @@ TEST_F(PasswordTest, ThePromptAloneSetsTheRightPasswordMark)
     protect("s3cret", true, true);
     WhenShown prompt(Prompt, [](QWidget *w) {
         setuptest::screenshot(w, "password-prompt");
+        testsupport::expectTidy(w);
         answer(w, "s3cret");
     });
     Win::EnterPassword window;
@@ -194,6 +196,7 @@ TEST_F(PasswordTest, TheRightPasswordOpensTheWindowAndSaveWritesSetup)
     WhenShown prompt(Prompt, [](QWidget *w) { answer(w, "s3cret"); });
     WhenShown window(PasswordWindow, [](QWidget *w) {
         setuptest::screenshot(w, "password-window");
+        testsupport::expectTidy(w);
         type(w->findChild<QLineEdit *>(), "n3w-pass");
         click(childWithText<QCheckBox>(w, " Protect Changes"));
         click(childWithText<QPushButton>(w, "Save Password..."));
