@@ -407,6 +407,8 @@ TEST_F(FrameTest, TheToolbarsHelpOpensTheActiveWindowsPageCentredOnTheFrame)
     for (QLabel *label : window->findChildren<QLabel *>())
         EXPECT_TRUE(!label->text().contains('&') || label->buddy()) << "shows a literal &";
     testsupport::expectTidy(window);
+    if (const char *folder = std::getenv("TQ_SCREENSHOTS"))
+        window->grab().save(QString::fromUtf8(folder) + QStringLiteral("/help.png"));
     window->close();
 
     auto *other = new HelpedWindow("Brw:NoHelpHere");
