@@ -30,6 +30,9 @@ BrowseList::BrowseList(QWidget *parent)
     view_->setWordWrap(false);
     view_->verticalHeader()->hide();
     view_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // Rows as high as a line of text and a little air, so a page shows many records.
+    view_->verticalHeader()->setMinimumSectionSize(1);
+    view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 6);
     view_->horizontalHeader()->setSectionsMovable(true);
     view_->horizontalHeader()->setHighlightSections(false);
     view_->horizontalHeader()->setStretchLastSection(true);
