@@ -34,6 +34,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -294,6 +295,33 @@ TEST_F(FrameTest, NavigationButtonsGoToTheActiveWindow)
     }
     settle();
     EXPECT_EQ(codes, std::vector<int>{fw::Nav::Down});
+}
+
+TEST_F(FrameTest, AWindowOfTheFrameReopensWhereItWasClosedInsideTheWindowArea)
+{
+    openFrame();
+    frame->splash()->PostClose();
+    settle();
+    auto reopen = [&](const std::function<void(QMdiSubWindow *)> &act) {
+        auto *window = new NamedWindow("Brw:Placed");
+        window->Start();
+        settle();
+        auto *sub = qobject_cast<QMdiSubWindow *>(window->window()->parentWidget());
+        if (act)
+            act(sub);
+        const QRect seen = sub->geometry();
+        sub->close();
+        settle();
+        return seen;
+    };
+    const QRect moved = reopen([](QMdiSubWindow *sub) { sub->setGeometry(60, 40, 300, 200); });
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(reopen({}), moved) << "reopening " << i + 1;
+
+    settings().Update("Brw:Placed", "XPos", "5000");
+    settings().Update("Brw:Placed", "YPos", "-300");
+    const QRect placed = reopen({});
+    EXPECT_TRUE(frame->area()->viewport()->rect().contains(placed)) << placed.x() << "," << placed.y();
 }
 
 TEST_F(FrameTest, ConvertWritesTheSettingAndSaysWhenTheProgramIsMissing)
