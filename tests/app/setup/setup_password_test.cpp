@@ -106,6 +106,20 @@ TEST_F(PasswordTest, AWrongEntryKeepsThePromptOpenWithAnEmptyEntry)
     EXPECT_EQ(texts(), (std::vector<std::string>{"You entered the wrong password."}));
 }
 
+TEST_F(PasswordTest, EnterTriesThePasswordOnceAndEscapeGivesUp)
+{
+    protect("s3cret", true, true);
+    WhenShown prompt(Prompt, [](QWidget *w) {
+        auto *entry = w->findChild<QLineEdit *>();
+        type(entry, "wrong");
+        entry->setFocus();
+        QTest::keyClick(entry, Qt::Key_Return);
+        QTest::keyClick(entry, Qt::Key_Escape);
+    });
+    EXPECT_FALSE(app::PasswordGate(app::Guarded::Change));
+    EXPECT_EQ(texts(), (std::vector<std::string>{"You entered the wrong password."})) << "asked once";
+}
+
 TEST_F(PasswordTest, ThePromptAloneSetsTheRightPasswordMark)
 {
     protect("s3cret", true, true);
