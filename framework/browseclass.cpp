@@ -108,9 +108,12 @@ int BrowseClass::AddSortOrder(dict::KeyRef key, std::unique_ptr<StepClass> step,
 
 void BrowseClass::AddLocator(std::unique_ptr<LocatorClass> locator)
 {
+    // Orders may share one entry: each signal reaches the browse once, for the current order.
     if (auto *entry = dynamic_cast<EntryLocatorClass *>(locator.get())) {
-        connect(entry->entry(), &QLineEdit::returnPressed, this, &BrowseClass::takeEntryLocator);
-        connect(entry->entry(), &QLineEdit::editingFinished, this, &BrowseClass::takeEntryLocator);
+        connect(entry->entry(), &QLineEdit::textEdited, this, &BrowseClass::takeEntryEdit, Qt::UniqueConnection);
+        connect(entry->entry(), &QLineEdit::returnPressed, this, &BrowseClass::takeEntryReturn, Qt::UniqueConnection);
+        connect(entry->entry(), &QLineEdit::editingFinished, this, &BrowseClass::takeEntryLocator,
+                Qt::UniqueConnection);
     }
     sorts_.back().locator = std::move(locator);
 }
@@ -136,7 +139,9 @@ void BrowseClass::AddSheet(QTabBar *tabs)
         if (index < 0 || index + 1 == Order())
             return;
         UpdateBuffer();
+        clearEntryLocator(); // a value of one order's field means nothing in another
         SetOrder(index + 1);
+        clearEntryLocator();
         if (sorts_[index].format)
             SetFormat(sorts_[index].format->toString());
         ResetSort(true);
@@ -177,12 +182,10 @@ void BrowseClass::SetFormat(std::string_view text)
         return;
     format_ = std::move(*parsed);
     model_->setFormat(format_);
-    QHeaderView *header = list_->view()->horizontalHeader();
-    const QFontMetrics metrics(list_->view()->font());
-    const DialogUnits units{metrics.averageCharWidth(), metrics.height()};
-    for (std::size_t i = 0; i < format_.columnCount(); ++i)
-        if (const auto width = format_.column(i).width)
-            header->resizeSection(static_cast<int>(i), units.toPixelsX(*width));
+    std::vector<std::optional<int>> widths;
+    for (const ListColumn &column : format_.columns())
+        widths.push_back(column.width);
+    list_->setColumnWidths(widths);
 }
 
 // --- open and close -----------------------------------------------------------------------------
@@ -238,13 +241,11 @@ void BrowseClass::saveSettings()
         return;
     ListFormat shown = format_;
     QHeaderView *header = list_->view()->horizontalHeader();
-    const QFontMetrics metrics(list_->view()->font());
-    const DialogUnits units{metrics.averageCharWidth(), metrics.height()};
     std::vector<int> logical;
     for (int visual = 0; visual < header->count(); ++visual)
         logical.push_back(header->logicalIndex(visual));
     for (std::size_t i = 0; i < logical.size(); ++i)
-        shown.setWidth(static_cast<std::size_t>(logical[i]), units.fromPixelsX(header->sectionSize(logical[i])));
+        shown.setWidth(static_cast<std::size_t>(logical[i]), list_->columnWidth(logical[i]));
     // Move each column into its shown place, following where the others went.
     const std::vector<int> &order = logical;
     std::vector<int> positions(order.size());
@@ -640,18 +641,84 @@ bool BrowseClass::TakeKey(QKeyEvent *event)
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (selecting_ && !ctrl)
+        // Ctrl+Enter changes; plain Enter chooses in select mode and otherwise goes to the locator.
+        if (ctrl) {
+            if (change_ && change_->isEnabled())
+                Ask(ChangeRecord);
+        } else if (selecting_) {
             choose();
-        else if (change_ && change_->isEnabled())
-            Ask(ChangeRecord);
+        } else if (EntryLocatorClass *locator = entryLocator()) {
+            applyEntryLocator(*locator);
+        }
         return true;
+    case Qt::Key_Backspace:
+        if (EntryLocatorClass *locator = entryLocator()) {
+            QString text = locator->entry()->text();
+            text.chop(1);
+            typeIntoEntry(*locator, text);
+            return true;
+        }
+        break;
     default: break;
     }
     if (!ctrl && !event->text().isEmpty() && event->text().at(0).isPrint()) {
-        takeCharacter(event->text());
+        if (EntryLocatorClass *locator = entryLocator())
+            typeIntoEntry(*locator, locator->entry()->text() + event->text());
+        else
+            takeCharacter(event->text());
         return true;
     }
     return false;
+}
+
+EntryLocatorClass *BrowseClass::entryLocator() const
+{
+    if (Order() < 1 || Order() > static_cast<int>(sorts_.size()))
+        return nullptr;
+    return dynamic_cast<EntryLocatorClass *>(sorts_[Order() - 1].locator.get());
+}
+
+void BrowseClass::clearEntryLocator()
+{
+    if (EntryLocatorClass *locator = entryLocator())
+        locator->entry()->clear();
+}
+
+bool BrowseClass::applyEntryLocator(EntryLocatorClass &locator)
+{
+    locator.entry()->setModified(false);
+    UpdateBuffer();
+    if (!locator.setValue(locator.text())) {
+        QApplication::beep();
+        return false;
+    }
+    File().ClearKey(Key(), RangeComponents() + 2);
+    Locate();
+    return true;
+}
+
+// Keys typed on the list build the entry's value; one the field cannot take is refused.
+void BrowseClass::typeIntoEntry(EntryLocatorClass &locator, const QString &text)
+{
+    QLineEdit *entry = locator.entry();
+    const QString before = entry->text();
+    entry->setText(text.left(entry->maxLength()));
+    if (!applyEntryLocator(locator))
+        entry->setText(before);
+}
+
+// The list follows the entry as the user types.
+void BrowseClass::takeEntryEdit()
+{
+    if (EntryLocatorClass *locator = entryLocator(); locator && locator->entry() == sender())
+        applyEntryLocator(*locator);
+}
+
+void BrowseClass::takeEntryReturn()
+{
+    if (EntryLocatorClass *locator = entryLocator(); locator && locator->entry() == sender())
+        if (!applyEntryLocator(*locator))
+            locator->entry()->setFocus();
 }
 
 void BrowseClass::takeCharacter(const QString &text)
@@ -681,18 +748,11 @@ void BrowseClass::takeCharacter(const QString &text)
 
 void BrowseClass::takeEntryLocator()
 {
-    auto *locator = dynamic_cast<EntryLocatorClass *>(sorts_[Order() - 1].locator.get());
+    EntryLocatorClass *locator = entryLocator();
     if (!locator || !locator->entry()->isModified())
         return;
-    locator->entry()->setModified(false);
-    UpdateBuffer();
-    if (!locator->setValue(locator->text())) {
-        QApplication::beep();
+    if (!applyEntryLocator(*locator))
         locator->entry()->setFocus();
-        return;
-    }
-    File().ClearKey(Key(), RangeComponents() + 2);
-    Locate();
 }
 
 bool BrowseClass::eventFilter(QObject *watched, QEvent *event)

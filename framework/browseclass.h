@@ -145,6 +145,14 @@ private:
     void selectRow(int row);
     void choose();
     void takeCharacter(const QString &text);
+    // The current order's entry locator, if it has one.
+    EntryLocatorClass *entryLocator() const;
+    void clearEntryLocator();
+    // Moves the list to the entry's value; false (with a beep) when the field cannot take it.
+    bool applyEntryLocator(EntryLocatorClass &locator);
+    void typeIntoEntry(EntryLocatorClass &locator, const QString &text);
+    void takeEntryEdit();
+    void takeEntryReturn();
     void takeEntryLocator();
     void saveSettings();
     void restoreSettings();

@@ -4,7 +4,10 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTableView>
+
+#include <algorithm>
 
 namespace fw {
 
@@ -27,6 +30,9 @@ BrowseList::BrowseList(QWidget *parent)
     view_->setWordWrap(false);
     view_->verticalHeader()->hide();
     view_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // Rows as high as a line of text and a little air, so a page shows many records.
+    view_->verticalHeader()->setMinimumSectionSize(1);
+    view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 6);
     view_->horizontalHeader()->setSectionsMovable(true);
     view_->horizontalHeader()->setHighlightSections(false);
     view_->horizontalHeader()->setStretchLastSection(true);
@@ -41,6 +47,52 @@ int BrowseList::visibleRows() const
     const int rowHeight = view_->verticalHeader()->defaultSectionSize();
     const int rows = rowHeight > 0 ? view_->viewport()->height() / rowHeight : 1;
     return rows < 1 ? 1 : rows;
+}
+
+QSize BrowseList::sizeHint() const
+{
+    return {QWidget::sizeHint().width(), minimumSizeHint().height()};
+}
+
+// The header, OpenRows rows and the view's frame.
+QSize BrowseList::minimumSizeHint() const
+{
+    const int frame = 2 * view_->frameWidth();
+    const int rows = OpenRows * view_->verticalHeader()->defaultSectionSize();
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view_);
+    const int height = view_->horizontalHeader()->sizeHint().height() + rows + frame + scrollBar;
+    return {QWidget::minimumSizeHint().width(), height};
+}
+
+DialogUnits BrowseList::units() const
+{
+    const QFontMetrics metrics(view_->font());
+    return {metrics.averageCharWidth(), metrics.height()};
+}
+
+// The padding a cell keeps on either side of its text.
+int BrowseList::cellMargin() const
+{
+    return 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view_) + 1);
+}
+
+void BrowseList::setColumnWidths(const std::vector<std::optional<int>> &dialogUnits)
+{
+    QHeaderView *header = view_->horizontalHeader();
+    const DialogUnits dlu = units();
+    for (int column = 0; column < header->count() && column < static_cast<int>(dialogUnits.size()); ++column) {
+        const std::optional<int> width = dialogUnits[static_cast<std::size_t>(column)];
+        if (!width)
+            continue;
+        const int pixels = dlu.toPixelsX(*width) + cellMargin();
+        header->resizeSection(column, std::max(pixels, header->sectionSizeHint(column)));
+    }
+}
+
+int BrowseList::columnWidth(int column) const
+{
+    const int pixels = view_->horizontalHeader()->sectionSize(column) - cellMargin();
+    return units().fromPixelsX(std::max(pixels, 0));
 }
 
 bool BrowseList::eventFilter(QObject *watched, QEvent *event)

@@ -61,6 +61,17 @@ void ProcedureWindow::keyPressEvent(QKeyEvent *event)
         manager_->handleHistoryKey();
         return;
     }
+    // Keys the focused control did not take (a multi-line text keeps Enter for its new lines).
+    const Qt::KeyboardModifiers plain = event->modifiers() & ~Qt::KeypadModifier;
+    if (manager_ && plain == Qt::NoModifier) {
+        const int key = event->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && manager_->handleEnter())
+            return;
+        if (key == Qt::Key_Escape && manager_->handleEscape())
+            return;
+        if (key == Qt::Key_F1 && manager_->showHelp())
+            return;
+    }
     QWidget::keyPressEvent(event);
 }
 

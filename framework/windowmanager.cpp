@@ -4,6 +4,7 @@
 #include "framework/browseclass.h"
 #include "framework/errorclass.h"
 #include "framework/framemessages.h"
+#include "framework/helphook.h"
 #include "framework/iniclass.h"
 #include "framework/optionbox.h"
 #include "framework/reportslib.h"
@@ -17,8 +18,15 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QScreen>
+<<<<<<< HEAD
 #include <QStackedWidget>
+=======
+#include <QStyle>
+
+#include <algorithm>
+>>>>>>> polish
 
 namespace fw {
 
@@ -132,6 +140,7 @@ int WindowManager::Open()
     if (const int primed = PrimeUpdate(); primed != dict::Benign || dead_)
         return primed == dict::Benign ? dict::Notify : primed;
     Display();
+    connectHelp();
     for (BrowseClass *browse : browses_)
         browse->Open();
     if (started_ && area()) {
@@ -221,25 +230,54 @@ int WindowManager::Kill()
 
 // --- settings file ------------------------------------------------------------------------------
 
+// Positions are kept as the window's own rectangle, without the frame the desktop draws around
+// it: the frame is not known before a window is shown nor after it is closed, so a frame position
+// saved and restored moves the window by the title bar's height each time.
 void WindowManager::RestoreWindow()
 {
+    if (!window_)
+        return;
+    QWidget *top = frameOf(window_);
+    if (top->isWindow() && !top->testAttribute(Qt::WA_Resized))
+        top->adjustSize(); // the size it would open with
+    // Never smaller than its layout needs (a list opens tall enough for its rows).
+    top->resize(top->size().expandedTo(top->minimumSizeHint()));
     INIClass *ini = REPORTS::Settings();
-    if (!ini || procedureName.empty() || !window_)
+    if (!ini || procedureName.empty())
         return;
     WindowPlacement placement;
-    QWidget *top = frameOf(window_);
-    placement.x = top->x();
-    placement.y = top->y();
-    placement.width = top->width();
-    placement.height = top->height();
+    const QRect own = top->geometry();
+    placement.x = own.x();
+    placement.y = own.y();
+    placement.width = own.width();
+    placement.height = own.height();
     placement.resizable = Resizable;
     if (!ini->FetchWindow(procedureName, placement))
         return;
-    top->move(placement.x, placement.y);
+    QRect wanted(placement.x, placement.y, own.width(), own.height());
     if (Resizable)
-        top->resize(placement.width, placement.height);
+        wanted.setSize(QSize(placement.width, placement.height).expandedTo(top->minimumSizeHint()));
+    top->setGeometry(onScreen(top, wanted));
     if (placement.maximized)
         top->showMaximized();
+}
+
+// The rectangle moved, when it must be, so that all of it (and a window's title bar) is on the
+// available screen, or inside the window area for a window of the frame.
+QRect WindowManager::onScreen(const QWidget *top, QRect wanted)
+{
+    QRect room;
+    if (!top->isWindow()) {
+        room = top->parentWidget() ? top->parentWidget()->rect() : QRect();
+    } else if (const QScreen *screen = top->screen()) {
+        room = screen->availableGeometry();
+        room.setTop(room.top() + top->style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    }
+    if (room.width() <= 0 || room.height() <= 0)
+        return wanted;
+    wanted.moveLeft(std::max(room.left(), std::min(wanted.left(), room.right() + 1 - wanted.width())));
+    wanted.moveTop(std::max(room.top(), std::min(wanted.top(), room.bottom() + 1 - wanted.height())));
+    return wanted;
 }
 
 void WindowManager::SaveWindow()
@@ -251,10 +289,11 @@ void WindowManager::SaveWindow()
     WindowPlacement placement;
     placement.maximized = top->isMaximized();
     placement.minimized = top->isMinimized();
-    placement.x = top->x();
-    placement.y = top->y();
-    placement.width = top->width();
-    placement.height = top->height();
+    const QRect own = top->isMaximized() || top->isMinimized() ? top->normalGeometry() : top->geometry();
+    placement.x = own.x();
+    placement.y = own.y();
+    placement.width = own.width();
+    placement.height = own.height();
     placement.resizable = Resizable;
     ini->UpdateWindow(procedureName, placement);
 }
@@ -355,6 +394,72 @@ void WindowManager::handleHistoryKey()
 {
     if (HistoryKey && window_)
         RestoreField(window_->focusWidget());
+}
+
+// --- keys and help ------------------------------------------------------------------------------
+
+QAbstractButton *WindowManager::defaultButton() const
+{
+    if (OkControl)
+        return OkControl;
+    if (!window_)
+        return nullptr;
+    for (QPushButton *button : window_->findChildren<QPushButton *>())
+        if (button->isDefault())
+            return button;
+    return nullptr;
+}
+
+QAbstractButton *WindowManager::cancelButton() const
+{
+    if (CancelControl)
+        return CancelControl;
+    for (const auto &[button, response] : buttons_)
+        if (response == RequestCancelled)
+            return button;
+    return nullptr;
+}
+
+bool WindowManager::handleEnter()
+{
+    QAbstractButton *button = defaultButton();
+    if (!button || !window_)
+        return false;
+    QWidget *focus = window_->focusWidget();
+    // An entry the procedure reads itself (not a bound field) has taken its Enter already.
+    if (qobject_cast<QLineEdit *>(focus) && !fieldOf(focus))
+        return false;
+    if (auto *focusedButton = qobject_cast<QPushButton *>(focus))
+        button = focusedButton; // Enter presses the button that has the focus
+    if (!button->isVisible() || !button->isEnabled())
+        return false;
+    button->click();
+    return true;
+}
+
+bool WindowManager::handleEscape()
+{
+    QAbstractButton *cancel = defaultButton() ? cancelButton() : nullptr;
+    if (!cancel || !cancel->isEnabled())
+        return false;
+    cancel->click();
+    return true;
+}
+
+void WindowManager::connectHelp()
+{
+    if (!HelpControl)
+        return;
+    HelpControl->setEnabled(hasHelpPage(procedureName));
+    if (HelpControl->property("tq.help").toBool())
+        return;
+    HelpControl->setProperty("tq.help", true);
+    connect(HelpControl, &QAbstractButton::clicked, this, [this] { showHelp(); });
+}
+
+bool WindowManager::showHelp()
+{
+    return HelpControl && HelpControl->isEnabled() && openHelp(procedureName);
 }
 
 void WindowManager::Display()
@@ -554,6 +659,8 @@ int WindowManager::TakeNavigation(int code)
         handleHistoryKey();
         return dict::Benign;
     }
+    if (code == Nav::Help)
+        return showHelp() ? dict::Benign : dict::Notify;
     if (!Primary) {
         for (BrowseClass *browse : browses_)
             if (browse->TakeNavigation(code) == dict::Benign)

@@ -134,6 +134,12 @@ public:
     void handleActivation(bool active);
     void handleEvent(const ProcedureEvent &event);
     void handleHistoryKey();
+    // Keys the focused control left to its form: Enter presses the default button, Escape the
+    // Cancel button; false when the window is no form or the key has nothing to press.
+    bool handleEnter();
+    bool handleEscape();
+    // Opens the procedure's help page while its help button is on.
+    bool showHelp();
 
 protected:
     // Creates the procedure window (a derived Init builds its controls into it).
@@ -142,6 +148,7 @@ protected:
     void connectField(FormField &field);
     void RestoreWindow();
     void SaveWindow();
+    static QRect onScreen(const QWidget *top, QRect wanted);
     bool recordChanged();
 
 private:
@@ -153,6 +160,9 @@ private:
     int primeNextInsert();
     void closed();
     void refreshBrowses();
+    void connectHelp();
+    QAbstractButton *defaultButton() const;
+    QAbstractButton *cancelButton() const;
 
     ProcedureWindow *window_ = nullptr;
     QPointer<QWidget> parentWindow_;

@@ -6,6 +6,7 @@
 #include "app/shell/mainmessages.h"
 #include "app/common/passwordgate.h"
 #include "app/shell/procedures.h"
+#include "app/shell/toolbaricons.h"
 #include "app/setup/setup.h"
 #include "app/setup/startup.h"
 #include "dictionary/errorreporter.h"
@@ -55,30 +56,38 @@ bool procedureOpen(const char *name)
     return false;
 }
 
-QIcon toolbarIcon(const QStyle *style, int index)
+// The picture of a toolbar button, by the procedure it starts.
+QIcon procedureIcon(std::string_view procedure)
 {
-    static const QStyle::StandardPixmap icons[] = {
-        QStyle::SP_FileDialogDetailedView, QStyle::SP_ArrowBack,       QStyle::SP_FileIcon,
-        QStyle::SP_FileDialogNewFolder,    QStyle::SP_DirHomeIcon,     QStyle::SP_DialogDiscardButton,
-        QStyle::SP_DriveHDIcon,            QStyle::SP_FileDialogContentsView, QStyle::SP_ComputerIcon,
-        QStyle::SP_DirIcon,                QStyle::SP_FileDialogInfoView,
+    using P = ToolbarPicture;
+    static const std::pair<std::string_view, P> pictures[] = {
+        {"Upd:Setup", P::Setup},           {"Upd:CreditMemo", P::NewCreditMemo},
+        {"Upd:Invoice", P::NewInvoice},    {"Upd:PurchaseOrder", P::NewPurchaseOrder},
+        {"Brw:Customers", P::Customers},   {"Brw:CreditMemos", P::CreditMemos},
+        {"Brw:Inventory", P::Inventory},   {"Brw:Invoices", P::Invoices},
+        {"Brw:Vendors", P::Vendors},       {"Brw:PurchaseOrders", P::PurchaseOrders},
+        {"Brw:GetStandardMemos", P::StandardMemos},
     };
-    return style->standardIcon(icons[index % std::size(icons)]);
+    for (const auto &[name, picture] : pictures)
+        if (name == procedure)
+            return toolbarIcon(picture);
+    return toolbarIcon(P::Help);
 }
 
-QIcon navigationIcon(const QStyle *style, int code)
+QIcon navigationIcon(int code)
 {
+    using P = ToolbarPicture;
     switch (code) {
-    case fw::Nav::Top: return style->standardIcon(QStyle::SP_MediaSkipBackward);
-    case fw::Nav::PageUp: return style->standardIcon(QStyle::SP_MediaSeekBackward);
-    case fw::Nav::Up: return style->standardIcon(QStyle::SP_ArrowUp);
-    case fw::Nav::Down: return style->standardIcon(QStyle::SP_ArrowDown);
-    case fw::Nav::PageDown: return style->standardIcon(QStyle::SP_MediaSeekForward);
-    case fw::Nav::Bottom: return style->standardIcon(QStyle::SP_MediaSkipForward);
-    case fw::Nav::Insert: return style->standardIcon(QStyle::SP_FileDialogNewFolder);
-    case fw::Nav::Change: return style->standardIcon(QStyle::SP_FileDialogDetailedView);
-    case fw::Nav::Delete: return style->standardIcon(QStyle::SP_TrashIcon);
-    default: return style->standardIcon(QStyle::SP_DialogHelpButton);
+    case fw::Nav::Top: return toolbarIcon(P::FirstPage);
+    case fw::Nav::PageUp: return toolbarIcon(P::PriorPage);
+    case fw::Nav::Up: return toolbarIcon(P::PriorRecord);
+    case fw::Nav::Down: return toolbarIcon(P::NextRecord);
+    case fw::Nav::PageDown: return toolbarIcon(P::NextPage);
+    case fw::Nav::Bottom: return toolbarIcon(P::LastPage);
+    case fw::Nav::Insert: return toolbarIcon(P::Insert);
+    case fw::Nav::Change: return toolbarIcon(P::Change);
+    case fw::Nav::Delete: return toolbarIcon(P::Delete);
+    default: return toolbarIcon(P::Help);
     }
 }
 
@@ -111,6 +120,7 @@ bool AMain::Init()
     REPORTS::Errors().SetProcedureName("AMain");
     Win::About::ProgramClosing() = false;
     installMainMessages(REPORTS::Errors());
+    installHelp();
     GlobalRequest = 0;
     GlobalResponse = 0;
     if (StartUp() == StartResult::Failed)
@@ -224,9 +234,9 @@ void AMain::buildToolbar()
     QToolBar *bar = addToolBar(QStringLiteral("Toolbar"));
     bar->setObjectName(QStringLiteral("Toolbar"));
     bar->setMovable(false);
-    int index = 0;
     for (const MenuEntry &entry : frameToolbar()) {
-        QAction *action = bar->addAction(toolbarIcon(style(), index++), QString::fromUtf8(entry.text));
+        QAction *action = bar->addAction(procedureIcon(entry.procedure ? entry.procedure : ""),
+                                         QString::fromUtf8(entry.text));
         action->setToolTip(QString::fromUtf8(entry.tip));
         action->setStatusTip(QString::fromUtf8(entry.tip));
         connect(action, &QAction::triggered, this, [this, &entry] { trigger(entry); });
@@ -235,7 +245,7 @@ void AMain::buildToolbar()
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     bar->addWidget(spacer);
     for (const NavigationButton &button : navigationButtons()) {
-        QAction *action = bar->addAction(navigationIcon(style(), button.code), QString::fromUtf8(button.tip));
+        QAction *action = bar->addAction(navigationIcon(button.code), QString::fromUtf8(button.tip));
         action->setData(button.code);
         action->setToolTip(QString::fromUtf8(button.tip));
         action->setProperty("tq.defaultTip", QString::fromUtf8(button.tip));

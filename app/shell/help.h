@@ -5,6 +5,10 @@
 
 #include <QString>
 
+#include <string>
+
+class QWidget;
+
 namespace app {
 
 enum class HelpPage { Contents, Search, HowTo };
@@ -13,5 +17,16 @@ void showHelp(HelpPage page);
 void showHelpTopic(const QString &topic);
 // The page a topic name leads to.
 QString helpPageOf(const QString &topic);
+
+// A procedure's page: its name in lower case, ':' as '-', with ".html" ("Brw:Customers" gives
+// "brw-customers.html").
+QString procedurePageOf(const std::string &procedureName);
+bool procedureHasPage(const std::string &procedureName);
+// Opens the help window at the procedure's page.
+bool showProcedureHelp(const std::string &procedureName);
+// Lets every window with a page offer its help (the framework's help hook).
+void installHelp();
+// The help window while it is open (for tests).
+QWidget *openHelpWindow();
 
 } // namespace app

@@ -11,6 +11,7 @@
 #include "framework/windowmanager.h"
 #include "tests/support/customerform.h"
 #include "tests/support/datafolder.h"
+#include "tests/support/modeltester.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
@@ -160,6 +161,8 @@ protected:
     {
         auto *browse = new CustomerBrowse;
         browse->Start();
+        // Every change of the page is checked against the item model's rules while the list lives.
+        testsupport::watchModel(browse->browse.model());
         return browse;
     }
     static void closeWindow(CustomerBrowse *browse)
@@ -383,7 +386,6 @@ TEST_F(BrowseTest, TheThumbGoesToEitherEndAndByKeyInBetween)
 {
     addCustomers(100);
     CustomerBrowse *b = start();
-    QAbstractItemModelTester tester(b->browse.model(), QAbstractItemModelTester::FailureReportingMode::Warning);
     b->browse.TakeScroll(100);
     EXPECT_EQ(b->highlighted(), "C100");
     EXPECT_EQ(b->list->thumb()->value(), 100);
@@ -429,4 +431,59 @@ TEST(ToolbarStates, FollowTheFormsRequest)
     EXPECT_TRUE(change.at(fw::Nav::Help).enabled);
     for (const auto &[code, state] : fw::formToolbarStates(fw::DeleteRecord, true, false))
         EXPECT_FALSE(state.enabled) << code;
+}
+
+TEST_F(BrowseTest, ColumnsFitTheirHeadersAndTheListOpensWithFifteenRows)
+{
+    addCustomers(30);
+    CustomerBrowse *b = start();
+    QCoreApplication::processEvents();
+    QHeaderView *header = b->list->view()->horizontalHeader();
+    const QFontMetrics metrics(b->list->view()->font());
+    const fw::DialogUnits units{metrics.averageCharWidth(), metrics.height()};
+    for (int tab : {0, 2}) {
+        b->tabs->setCurrentIndex(tab);
+        const fw::ListFormat &format = b->browse.format();
+        for (int column = 0; column + 1 < header->count(); ++column) {
+            EXPECT_GE(header->sectionSize(column), units.toPixelsX(*format.column(column).width)) << column;
+            EXPECT_GE(header->sectionSize(column), header->sectionSizeHint(column)) << "header text fits";
+        }
+    }
+    // A narrow column keeps its header readable.
+    b->browse.SetFormat("4L(2)|~Customer Number~@s10@#1#40L(2)|~Last Name~@s15@#2#");
+    EXPECT_GE(header->sectionSize(0), metrics.horizontalAdvance(QStringLiteral("Customer Number")));
+    EXPECT_GE(b->list->visibleRows(), fw::BrowseList::OpenRows) << "opened as a letterbox";
+    EXPECT_GE(b->browse.Records(), static_cast<std::size_t>(fw::BrowseList::OpenRows));
+    closeWindow(b);
+}
+
+TEST_F(BrowseTest, TheEntryLocatorFollowsEachKeyAndKeysTypedOnTheListGoIntoIt)
+{
+    addCustomers(10);
+    CustomerBrowse *b = start();
+    b->tabs->setCurrentIndex(2);
+    b->companyEntry->setFocus();
+    QTest::keyClicks(b->companyEntry, "p");
+    b->context()->makeCurrent();
+    EXPECT_EQ(CUS.COMPANY.view(), "Parker Trading") << "moved without Enter";
+
+    b->list->view()->setFocus();
+    QTest::keyClick(b->list->view(), Qt::Key_Backspace);
+    QTest::keyClicks(b->list->view(), "Sm");
+    EXPECT_EQ(b->companyEntry->text(), "Sm");
+    b->context()->makeCurrent();
+    EXPECT_EQ(CUS.COMPANY.view(), "Smith Trading");
+    QTest::keyClick(b->list->view(), Qt::Key_Backspace);
+    b->context()->makeCurrent();
+    EXPECT_EQ(CUS.COMPANY.view(), "Scott Trading");
+    EXPECT_EQ(b->window()->focusWidget(), b->list->view()) << "the list keeps the keys";
+
+    QTest::keyClick(b->list->view(), Qt::Key_Return);
+    EXPECT_TRUE(b->formsOn.empty()) << "plain Enter goes to the locator, not to a form";
+    b->tabs->setCurrentIndex(1);
+    EXPECT_TRUE(b->companyEntry->text().isEmpty()) << "another order starts a new search";
+    QTest::keyClick(b->list->view(), Qt::Key_T);
+    b->context()->makeCurrent();
+    EXPECT_EQ(CUS.LNAME.view(), "Turner") << "an order without an entry keeps its step locator";
+    closeWindow(b);
 }

@@ -1,6 +1,10 @@
 // The update-form protocol on a real window: typing, OK, Cancel and its questions, refused
-// entries, and thread contexts keeping two windows' records apart.
+// entries, thread contexts keeping two windows' records apart, the keys of a form, the help
+// button and where a window reopens.
 #include "dictionary/files.h"
+#include "framework/helphook.h"
+#include "framework/iniclass.h"
+#include "framework/reportslib.h"
 #include "framework/threadcontext.h"
 #include "framework/windowmanager.h"
 #include "tests/support/customerform.h"
@@ -8,12 +12,17 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScreen>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <functional>
+#include <string>
+#include <vector>
 
 using namespace dict;
 using testsupport::DataFolderTest;
@@ -151,4 +160,149 @@ TEST_F(FormTest, ThreadContextsKeepEachWindowsRecordsApart)
     second.makeCurrent();
     EXPECT_EQ(CUS.CUSTOMERNO.view(), "SECOND");
     fw::ThreadContext::mainContext().makeCurrent();
+}
+
+namespace {
+
+// Forms that remember where they were: the settings file is in the test's folder.
+class PlacedFormTest : public FormTest
+{
+protected:
+    void SetUp() override
+    {
+        FormTest::SetUp();
+        settings().Init("Invoice.ini");
+        REPORTS::INIT(nullptr, &settings());
+    }
+    static fw::INIClass &settings()
+    {
+        static fw::INIClass ini;
+        return ini;
+    }
+    // Opens the form, lets act() move it, and returns its rectangle as it closes.
+    QRect openAndClose(const std::function<void(QWidget *)> &act = {})
+    {
+        QRect seen;
+        run(fw::ChangeRecord, [&](CustomerForm &f) {
+            QWidget *w = f.window();
+            if (act)
+                act(w);
+            QCoreApplication::processEvents();
+            seen = w->geometry();
+            f.cancel->click();
+        });
+        return seen;
+    }
+};
+
+// The help pages the hook knows of, and the pages it was asked to open.
+struct HelpPages {
+    std::vector<std::string> pages;
+    std::vector<std::string> opened;
+    HelpPages()
+    {
+        fw::setHelpOpener([this](const std::string &name) { return opened.push_back(name), true; },
+                          [this](const std::string &name) {
+                              return std::find(pages.begin(), pages.end(), name) != pages.end();
+                          });
+    }
+    ~HelpPages() { fw::setHelpOpener({}, {}); }
+};
+
+} // namespace
+
+TEST_F(FormTest, EnterInAFieldPressesOkAndEnterInAMultiLineTextStartsANewLine)
+{
+    Access::CUSTOMER.PrimeRecord();
+    QString memo;
+    const int response = run(fw::InsertRecord, [&](CustomerForm &f) {
+        auto *notes = new QPlainTextEdit(f.window());
+        f.window()->layout()->addWidget(notes);
+        notes->setFocus();
+        QTest::keyClicks(notes, "one");
+        QTest::keyClick(notes, Qt::Key_Return);
+        QTest::keyClicks(notes, "two");
+        memo = notes->toPlainText();
+        EXPECT_TRUE(f.window()->isVisible()) << "Enter in the text does not save";
+        f.number->setFocus();
+        QTest::keyClicks(f.number, "C200");
+        QTest::keyClick(f.number, Qt::Key_Return);
+    });
+    EXPECT_EQ(memo, "one\ntwo");
+    EXPECT_EQ(response, fw::RequestCompleted);
+    CUS.CUSTOMERNO = "C200";
+    EXPECT_EQ(Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key), Benign);
+}
+
+TEST_F(FormTest, EscapeCancelsAsTheCancelButtonDoesAskingAboutAChangedRecord)
+{
+    Access::CUSTOMER.PrimeRecord();
+    CUS.CUSTOMERNO = "C5";
+    CUS.LNAME = "Before";
+    ASSERT_EQ(Access::CUSTOMER.Insert(), Benign);
+    ASSERT_EQ(Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key), Benign);
+    screen.answer(ButtonCancel);
+    screen.answer(ButtonNo);
+    const int response = run(fw::ChangeRecord, [](CustomerForm &f) {
+        f.name->setFocus();
+        f.name->selectAll();
+        QTest::keyClicks(f.name, "After");
+        QTest::keyClick(f.name, Qt::Key_Escape); // Cancel: the form stays
+        QTimer::singleShot(0, [&f] { QTest::keyClick(f.name, Qt::Key_Escape); }); // No: closed
+    });
+    EXPECT_EQ(response, fw::RequestCancelled);
+    EXPECT_EQ(titles(), (std::vector<std::string>{"Save Record", "Save Record"}));
+    ASSERT_EQ(Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key), Benign);
+    EXPECT_EQ(CUS.LNAME.view(), "Before");
+}
+
+TEST_F(FormTest, TheHelpButtonAndTheToolbarsHelpOpenTheProceduresPageWhenThereIsOne)
+{
+    HelpPages help;
+    Access::CUSTOMER.PrimeRecord();
+    run(fw::InsertRecord, [](CustomerForm &f) {
+        EXPECT_FALSE(f.help->isEnabled()) << "no page";
+        EXPECT_FALSE(f.NavigationStates().at(fw::Nav::Help).enabled);
+        EXPECT_EQ(f.TakeNavigation(fw::Nav::Help), Notify);
+        f.cancel->click();
+    });
+    EXPECT_TRUE(help.opened.empty());
+
+    help.pages = {"Upd:TestCustomer"};
+    Access::CUSTOMER.PrimeRecord();
+    run(fw::InsertRecord, [](CustomerForm &f) {
+        EXPECT_TRUE(f.help->isEnabled());
+        EXPECT_TRUE(f.NavigationStates().at(fw::Nav::Help).enabled);
+        f.help->click();
+        EXPECT_EQ(f.TakeNavigation(fw::Nav::Help), Benign);
+        QTest::keyClick(f.number, Qt::Key_F1);
+        f.cancel->click();
+    });
+    EXPECT_EQ(help.opened, std::vector<std::string>(3, "Upd:TestCustomer"));
+}
+
+TEST_F(PlacedFormTest, AFormReopensExactlyWhereItWasClosed)
+{
+    ASSERT_EQ(Access::CUSTOMER.PrimeRecord(), Benign);
+    CUS.CUSTOMERNO = "C1";
+    ASSERT_EQ(Access::CUSTOMER.Insert(), Benign);
+    const QRect moved = openAndClose([](QWidget *w) { w->move(w->pos() + QPoint(37, 121)); });
+    // The rectangle kept is the one the window showed, frame or no frame.
+    const auto kept = [](const char *key) { return std::stoi(settings().Fetch("Upd:TestCustomer", key)); };
+    EXPECT_EQ(QRect(kept("XPos"), kept("YPos"), moved.width(), moved.height()), moved);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(openAndClose(), moved) << "reopening " << i + 1;
+}
+
+TEST_F(PlacedFormTest, APlaceOffTheScreenComesBackOntoIt)
+{
+    ASSERT_EQ(Access::CUSTOMER.PrimeRecord(), Benign);
+    CUS.CUSTOMERNO = "C1";
+    ASSERT_EQ(Access::CUSTOMER.Insert(), Benign);
+    settings().Update("Upd:TestCustomer", "Maximize", "No");
+    settings().Update("Upd:TestCustomer", "XPos", "-4000");
+    settings().Update("Upd:TestCustomer", "YPos", "90000");
+    const QRect placed = openAndClose();
+    const QRect screenRect = QApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(screenRect.contains(placed)) << placed.x() << "," << placed.y();
 }

@@ -1,5 +1,5 @@
-// A small customer form for window tests: number, last name and balance, OK and Cancel, on the
-// framework's update-form protocol over CUSTOMER.
+// A small customer form for window tests: number, last name and balance, OK, Cancel and Help, on
+// the framework's update-form protocol over CUSTOMER.
 #pragma once
 
 #include "dictionary/files.h"
@@ -21,6 +21,7 @@ public:
     QLineEdit *balance = nullptr;
     QPushButton *ok = nullptr;
     QPushButton *cancel = nullptr;
+    QPushButton *help = nullptr;
     std::string openedOn; // the customer number in the buffer when the form opened
 
     int Init() override
@@ -39,12 +40,14 @@ public:
         layout->addWidget(balance = new QLineEdit(w));
         layout->addWidget(ok = new QPushButton(QStringLiteral("OK"), w));
         layout->addWidget(cancel = new QPushButton(QStringLiteral("Cancel"), w));
+        layout->addWidget(help = new QPushButton(QStringLiteral("&Help"), w));
         AddField(number, dict::field(CUS.CUSTOMERNO), "@s10");
         AddField(name, dict::field(CUS.LNAME), "@s15");
         AddField(balance, dict::field(CUS.BALANCE), "@n-12.2");
         OkControl = ok;
         connectButton(ok);
         AddItem(cancel, fw::RequestCancelled);
+        HelpControl = help;
         FirstField = number;
         return Open();
     }

@@ -26,7 +26,6 @@ protected:
         setuptest::StartedFolderTest::SetUp();
         settings().Init("Invoice.ini");
         REPORTS::INIT(&errors, &settings());
-        setenv("TQ_SCREENSHOTS", "/tmp", 0);
     }
     void TearDown() override
     {

@@ -10,6 +10,8 @@
 #include "framework/browselist.h"
 #include "framework/browsemodel.h"
 #include "tests/support/maintenance_support.h"
+#include "tests/support/tidy.h"
+#include "tests/support/modeltester.h"
 
 #include <QCheckBox>
 #include <QColor>
@@ -76,6 +78,7 @@ protected:
             return true;
         };
         browse->Start();
+        testsupport::watchModel(browse->browse().model());
         return browse;
     }
     static std::vector<QUrl> &opened()
@@ -250,6 +253,7 @@ TEST_F(CustomerTest, RowsOfCustomersWhoOweAreRedWhenTheSettingIsOn)
     EXPECT_FALSE(foreground(b, 1).isValid()) << "a balance of 0 is not red";
     EXPECT_FALSE(foreground(b, 2).isValid()) << "a credit is not red";
     setuptest::screenshot(b->window(), "customers-browse");
+    testsupport::expectTidy(b->window());
     close(b);
 
     GLO.REDLINECUSTOMER = 0;
@@ -409,12 +413,14 @@ TEST_F(CustomerTest, TheFormCopiesThenClearsShippingAndLabelsByTaxSystem)
             EXPECT_EQ(w.shipping.city->text(), "Toronto");
             EXPECT_EQ(w.copyBilling->text(), "Clear Shipping");
             setuptest::screenshot(w.tabs->window(), "customer-form-information");
+            testsupport::expectTidy(w.tabs->window());
             press(w.copyBilling);
             EXPECT_TRUE(w.shipping.line1->text().isEmpty());
             EXPECT_TRUE(w.shipping.city->text().isEmpty());
             EXPECT_EQ(w.copyBilling->text(), "Copy Billing");
             w.tabs->setCurrentIndex(1);
             setuptest::screenshot(w.tabs->window(), "customer-form-billing");
+            testsupport::expectTidy(w.tabs->window());
             setuptest::click(w.terms->option("Check"));
             press(w.ok);
         });

@@ -10,6 +10,8 @@
 #include "framework/browselist.h"
 #include "framework/browsemodel.h"
 #include "tests/support/maintenance_support.h"
+#include "tests/support/tidy.h"
+#include "tests/support/modeltester.h"
 
 #include <QCheckBox>
 #include <QColor>
@@ -80,6 +82,7 @@ protected:
     {
         auto *b = new Brw::Inventory;
         b->Start();
+        testsupport::watchModel(b->browse().model());
         return b;
     }
     static void close(Brw::Inventory *b) { closeStarted(b, b->widgets().close); }
@@ -115,6 +118,7 @@ TEST_F(InventoryTest, AutoMarkUpPricesFromTheCostRoundedToTheCent)
             type(w.cost, "10");
             EXPECT_EQ(w.price1->text().trimmed(), "13.50");
             setuptest::screenshot(w.ok->window(), "inventory-form");
+            testsupport::expectTidy(w.ok->window());
             press(w.ok);
         });
         press(b->widgets().insert);
@@ -192,6 +196,7 @@ TEST_F(InventoryTest, ClosingTheComponentListWritesTheirCostsIntoTheItem)
     QTimer::singleShot(0, [&] {
         EXPECT_EQ(list.widgets().totalCost->text(), "6.75");
         setuptest::screenshot(list.window(), "special-items");
+        testsupport::expectTidy(list.window());
         press(list.widgets().close);
     });
     list.Run();
@@ -266,5 +271,6 @@ TEST_F(InventoryTest, RowsAtOrBelowTheReorderLevelAreRedAndTotalsNeedStockOnHand
     EXPECT_EQ(b->widgets().totalCost->text(), "15.00");
     EXPECT_EQ(b->widgets().total1->text(), "30.00");
     setuptest::screenshot(b->window(), "inventory-browse");
+    testsupport::expectTidy(b->window());
     close(b);
 }

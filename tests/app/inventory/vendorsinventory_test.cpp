@@ -4,6 +4,7 @@
 #include "framework/browselist.h"
 #include "framework/browsemodel.h"
 #include "tests/support/maintenance_support.h"
+#include "tests/support/modeltester.h"
 
 #include <QPushButton>
 #include <QTableView>
@@ -41,6 +42,7 @@ TEST_F(VendorsInventoryTest, ListsOnlyTheVendorsItemsAndReturnsThePickedOne)
     VEN.VENDOR = "ACME";
     Brw::VendorsInventory list;
     QTimer::singleShot(0, &list, [&] {
+        testsupport::watchModel(list.browse().model());
         EXPECT_TRUE(list.widgets().select->isVisible());
         EXPECT_EQ(list.browse().Records(), 2u);
         EXPECT_EQ(list.browse().model()->text(0, 0).toStdString(), "BOLT");

@@ -13,6 +13,7 @@
 #include "framework/threadcontext.h"
 #include "tagging/tags.h"
 #include "tests/support/datafolder.h"
+#include "tests/support/modeltester.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -77,6 +78,7 @@ protected:
     {
         auto *browse = new Browse;
         browse->Start();
+        testsupport::watchModel(browse->browse.model());
         settle();
         return browse;
     }

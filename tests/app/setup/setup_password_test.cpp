@@ -4,6 +4,7 @@
 #include "app/common/passwordgate.h"
 #include "app/setup/resetpassword.h"
 #include "tests/support/setup_support.h"
+#include "tests/support/tidy.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -105,11 +106,26 @@ TEST_F(PasswordTest, AWrongEntryKeepsThePromptOpenWithAnEmptyEntry)
     EXPECT_EQ(texts(), (std::vector<std::string>{"You entered the wrong password."}));
 }
 
+TEST_F(PasswordTest, EnterTriesThePasswordOnceAndEscapeGivesUp)
+{
+    protect("s3cret", true, true);
+    WhenShown prompt(Prompt, [](QWidget *w) {
+        auto *entry = w->findChild<QLineEdit *>();
+        type(entry, "wrong");
+        entry->setFocus();
+        QTest::keyClick(entry, Qt::Key_Return);
+        QTest::keyClick(entry, Qt::Key_Escape);
+    });
+    EXPECT_FALSE(app::PasswordGate(app::Guarded::Change));
+    EXPECT_EQ(texts(), (std::vector<std::string>{"You entered the wrong password."})) << "asked once";
+}
+
 TEST_F(PasswordTest, ThePromptAloneSetsTheRightPasswordMark)
 {
     protect("s3cret", true, true);
     WhenShown prompt(Prompt, [](QWidget *w) {
         setuptest::screenshot(w, "password-prompt");
+        testsupport::expectTidy(w);
         answer(w, "s3cret");
     });
     Win::EnterPassword window;
@@ -194,6 +210,7 @@ TEST_F(PasswordTest, TheRightPasswordOpensTheWindowAndSaveWritesSetup)
     WhenShown prompt(Prompt, [](QWidget *w) { answer(w, "s3cret"); });
     WhenShown window(PasswordWindow, [](QWidget *w) {
         setuptest::screenshot(w, "password-window");
+        testsupport::expectTidy(w);
         type(w->findChild<QLineEdit *>(), "n3w-pass");
         click(childWithText<QCheckBox>(w, " Protect Changes"));
         click(childWithText<QPushButton>(w, "Save Password..."));

@@ -7,6 +7,7 @@
 #include "framework/procedurewindow.h"
 #include "framework/threadcontext.h"
 #include "tests/support/setup_support.h"
+#include "tests/support/tidy.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -589,6 +590,7 @@ TEST_F(SetupFormTest, EveryTabShowsItsTextsInFull)
                     << "cut on tab " << tab << ": " << child->property("text").toString().toStdString();
             }
             setuptest::screenshot(window, QString("setup-tab%1").arg(tab + 1));
+            testsupport::expectTidy(window);
         }
         click(w.cancel);
     });

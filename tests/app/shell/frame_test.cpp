@@ -4,6 +4,7 @@
 #include "app/shell/about.h"
 #include "app/shell/desktop.h"
 #include "app/shell/frame.h"
+#include "app/shell/help.h"
 #include "app/shell/procedures.h"
 #include "app/setup/setup.h"
 #include "app/setup/setupform.h"
@@ -15,8 +16,10 @@
 #include "framework/threadcontext.h"
 #include "framework/windowmanager.h"
 #include "tests/support/datafolder.h"
+#include "tests/support/tidy.h"
 
 #include <QAction>
+#include <QFile>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -24,11 +27,15 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QLabel>
 #include <QTest>
+#include <QToolBar>
 #include <QVBoxLayout>
 
 #include <cstdlib>
 #include <fstream>
+#include <functional>
+#include <map>
 #include <memory>
 
 using namespace dict;
@@ -69,6 +76,23 @@ void settle()
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }
+
+// A window with a help button, under a procedure name of the program.
+class HelpedWindow : public fw::WindowManager
+{
+public:
+    explicit HelpedWindow(std::string name) { procedureName = std::move(name); }
+    QPushButton *help = nullptr;
+    int Init() override
+    {
+        WindowManager::Init();
+        auto *w = CreateWindow(QString::fromStdString(procedureName));
+        auto *layout = new QVBoxLayout(w);
+        layout->addWidget(help = new QPushButton(QStringLiteral("&Help"), w));
+        HelpControl = help;
+        return Open();
+    }
+};
 
 fw::WindowManager *openProcedure(const char *name)
 {
@@ -273,6 +297,33 @@ TEST_F(FrameTest, NavigationButtonsGoToTheActiveWindow)
     EXPECT_EQ(codes, std::vector<int>{fw::Nav::Down});
 }
 
+TEST_F(FrameTest, AWindowOfTheFrameReopensWhereItWasClosedInsideTheWindowArea)
+{
+    openFrame();
+    frame->splash()->PostClose();
+    settle();
+    auto reopen = [&](const std::function<void(QMdiSubWindow *)> &act) {
+        auto *window = new NamedWindow("Brw:Placed");
+        window->Start();
+        settle();
+        auto *sub = qobject_cast<QMdiSubWindow *>(window->window()->parentWidget());
+        if (act)
+            act(sub);
+        const QRect seen = sub->geometry();
+        sub->close();
+        settle();
+        return seen;
+    };
+    const QRect moved = reopen([](QMdiSubWindow *sub) { sub->setGeometry(60, 40, 300, 200); });
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(reopen({}), moved) << "reopening " << i + 1;
+
+    settings().Update("Brw:Placed", "XPos", "5000");
+    settings().Update("Brw:Placed", "YPos", "-300");
+    const QRect placed = reopen({});
+    EXPECT_TRUE(frame->area()->viewport()->rect().contains(placed)) << placed.x() << "," << placed.y();
+}
+
 TEST_F(FrameTest, ConvertWritesTheSettingAndSaysWhenTheProgramIsMissing)
 {
     openFrame();
@@ -290,11 +341,111 @@ TEST_F(FrameTest, TheFrameLooksTidy)
     openFrame();
     frame->resize(1000, 700);
     settle();
+    testsupport::expectTidy(frame.get());
     const char *folder = std::getenv("TQ_SCREENSHOTS");
-    const QPixmap shot = frame->grab();
-    EXPECT_FALSE(shot.isNull());
     if (folder)
-        shot.save(QString::fromUtf8(folder) + QStringLiteral("/frame.png"));
+        frame->grab().save(QString::fromUtf8(folder) + QStringLiteral("/frame.png"));
+    frame->resize(640, 480); // a small screen: the toolbar folds, nothing is cut
+    settle();
+    testsupport::expectTidy(frame.get());
+    if (folder)
+        frame->grab().save(QString::fromUtf8(folder) + QStringLiteral("/frame-small.png"));
+}
+
+TEST(TidyCheck, FindsACutButtonAndAControlOutsideItsWindow)
+{
+    QWidget window;
+    window.resize(200, 100);
+    auto *squeezed = new QPushButton(QStringLiteral("A button with a long text"), &window);
+    squeezed->setGeometry(10, 10, 40, 30);
+    auto *outside = new QLabel(QStringLiteral("x"), &window);
+    outside->setGeometry(180, 90, 40, 30);
+    window.show();
+    EXPECT_EQ(testsupport::untidy(&window).size(), 2u);
+    squeezed->setGeometry(10, 10, squeezed->sizeHint().width(), 30);
+    outside->move(10, 50);
+    EXPECT_TRUE(testsupport::untidy(&window).empty());
+}
+
+TEST_F(FrameTest, EachToolbarButtonHasAPictureOfItsOwn)
+{
+    openFrame();
+    auto *bar = frame->findChild<QToolBar *>(QStringLiteral("Toolbar"));
+    ASSERT_NE(bar, nullptr);
+    std::map<QString, QString> pictures; // image bytes to the button that shows them
+    for (QAction *action : bar->actions()) {
+        if (action->text().isEmpty())
+            continue; // the spacer
+        const QImage image = action->icon().pixmap(24, 24).toImage();
+        ASSERT_FALSE(image.isNull()) << action->text().toStdString();
+        const QString bytes = QString::fromLatin1(
+            QByteArray(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes()).toBase64());
+        const auto [it, added] = pictures.emplace(bytes, action->text());
+        EXPECT_TRUE(added) << action->text().toStdString() << " looks like " << it->second.toStdString();
+    }
+}
+
+TEST_F(FrameTest, TheProceduresHaveHelpPagesLinkedFromTheContents)
+{
+    QFile contents(QStringLiteral(":/help/contents.html"));
+    app::procedureHasPage("Brw:Customers"); // registers the pages
+    ASSERT_TRUE(contents.open(QIODevice::ReadOnly));
+    const QString index = QString::fromUtf8(contents.readAll());
+    for (const char *name : {"Brw:Customers", "Upd:Customer", "Brw:Inventory", "Upd:Inventory",
+                             "Brw:InventorySpecialItems", "Upd:InventorySpecialItem", "Brw:VendorsInventory",
+                             "Upd:Setup", "Win:EnterPassword", "Win:Password",
+                             "Brw:CustomersPrint_Billing_Labels_Inventory_Envelopes", "Brw:InvoicesPrintMulitple",
+                             "ST:SelectTagSet"}) {
+        EXPECT_TRUE(app::procedureHasPage(name)) << name;
+        EXPECT_TRUE(index.contains(QStringLiteral("href=\"") + app::procedurePageOf(name))) << name;
+    }
+    EXPECT_EQ(app::procedurePageOf("Brw:Customers"), "brw-customers.html");
+    EXPECT_FALSE(app::procedureHasPage("Brw:NoSuchProcedure"));
+}
+
+TEST_F(FrameTest, TheToolbarsHelpOpensTheActiveWindowsPageCentredOnTheFrame)
+{
+    openFrame();
+    frame->splash()->PostClose();
+    settle();
+    frame->setGeometry(QRect(40, 40, 720, 520));
+    settle();
+    auto *customers = new HelpedWindow("Brw:Customers");
+    customers->Start();
+    settle();
+    frame->area()->setActiveSubWindow(frame->area()->subWindowList().last());
+    settle();
+    EXPECT_TRUE(customers->help->isEnabled()) << "the page exists";
+    QAction *help = nullptr;
+    for (QAction *button : frame->navigationActions())
+        if (button->data().toInt() == fw::Nav::Help)
+            help = button;
+    ASSERT_NE(help, nullptr);
+    ASSERT_TRUE(help->isEnabled());
+    help->trigger();
+    settle();
+    QWidget *window = app::openHelpWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->findChild<QTextBrowser *>()->documentTitle().contains("Customer"))
+        << window->findChild<QTextBrowser *>()->documentTitle().toStdString();
+    const QPoint offset = window->frameGeometry().center() - frame->frameGeometry().center();
+    EXPECT_LE(offset.manhattanLength(), 4) << "centred on the frame";
+    EXPECT_GE(window->width(), 480);
+    EXPECT_LE(window->width(), frame->screen()->availableGeometry().width());
+    for (QLabel *label : window->findChildren<QLabel *>())
+        EXPECT_TRUE(!label->text().contains('&') || label->buddy()) << "shows a literal &";
+    testsupport::expectTidy(window);
+    if (const char *folder = std::getenv("TQ_SCREENSHOTS"))
+        window->grab().save(QString::fromUtf8(folder) + QStringLiteral("/help.png"));
+    window->close();
+
+    auto *other = new HelpedWindow("Brw:NoHelpHere");
+    other->Start();
+    settle();
+    frame->area()->setActiveSubWindow(frame->area()->subWindowList().last());
+    settle();
+    EXPECT_FALSE(other->help->isEnabled());
+    EXPECT_FALSE(help->isEnabled()) << "no page, no help button on the toolbar";
 }
 
 TEST_F(FrameTest, AFolderWhereNoDataFileCanBeMadeEndsCleanlyWithTheFileMessages)

@@ -1,0 +1,73 @@
+// Whether a window looks tidy: every visible control lies inside its window, and no label or
+// button is squeezed below the width its text needs. Returns one line per fault, empty when tidy.
+#pragma once
+
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QLabel>
+#include <QString>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+inline std::string describe(const QWidget *w)
+{
+    QString text;
+    if (auto *label = qobject_cast<const QLabel *>(w))
+        text = label->text();
+    else if (auto *button = qobject_cast<const QAbstractButton *>(w))
+        text = button->text();
+    return QStringLiteral("%1 \"%2\" at %3,%4 %5x%6")
+        .arg(QString::fromLatin1(w->metaObject()->className()), text)
+        .arg(w->x())
+        .arg(w->y())
+        .arg(w->width())
+        .arg(w->height())
+        .toStdString();
+}
+
+// Inside a scroll area's viewport a control may lie beyond what is shown: that is scrolling.
+inline bool scrolled(const QWidget *w, const QWidget *window)
+{
+    for (const QWidget *p = w->parentWidget(); p && p != window; p = p->parentWidget())
+        if (auto *area = qobject_cast<const QAbstractScrollArea *>(p->parentWidget()); area && area->viewport() == p)
+            return true;
+    return false;
+}
+
+inline std::vector<std::string> untidy(const QWidget *window)
+{
+    std::vector<std::string> faults;
+    const QRect inside = window->rect();
+    for (const QWidget *w : window->findChildren<QWidget *>()) {
+        if (!w->isVisibleTo(window) || w->isWindow() || scrolled(w, window))
+            continue;
+        const QRect at(w->mapTo(window, QPoint(0, 0)), w->size());
+        if (!inside.contains(at))
+            faults.push_back("outside its window: " + describe(w));
+        int needed = 0;
+        if (auto *label = qobject_cast<const QLabel *>(w); label && !label->text().isEmpty() && !label->wordWrap())
+            needed = label->minimumSizeHint().width();
+        else if (auto *button = qobject_cast<const QAbstractButton *>(w); button && !button->text().isEmpty())
+            needed = button->minimumSizeHint().width();
+        if (w->width() < needed)
+            faults.push_back("text cut (needs " + std::to_string(needed) + "): " + describe(w));
+    }
+    return faults;
+}
+
+// Fails the test with every fault found.
+inline void expectTidy(const QWidget *window)
+{
+    std::string report;
+    for (const std::string &fault : untidy(window))
+        report += "\n  " + fault;
+    EXPECT_TRUE(report.empty()) << window->windowTitle().toStdString() << ":" << report;
+}
+
+} // namespace testsupport
