@@ -20,13 +20,10 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScreen>
-<<<<<<< HEAD
 #include <QStackedWidget>
-=======
 #include <QStyle>
 
 #include <algorithm>
->>>>>>> polish
 
 namespace fw {
 

@@ -78,7 +78,7 @@ protected:
     {
         auto *browse = new Browse;
         browse->Start();
-        testsupport::watchModel(browse->browse.model());
+        testsupport::watchModel(browse->browse().model());
         settle();
         return browse;
     }
