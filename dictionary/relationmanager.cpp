@@ -77,18 +77,31 @@ void RelationManager::SetQuickScan(bool, bool) {} // reading ahead is the driver
 
 // --- opening the group ------------------------------------------------------------------------
 
-int RelationManager::Open(bool cascade) { return openInPass(++passCounter, cascade); }
+// A relation that cannot be opened whole is not left half open: the files this open did open
+// are closed again, so the caller, which will not close what failed, leaves no file behind.
+int RelationManager::Open(bool cascade)
+{
+    std::vector<RelationManager *> opened;
+    const int result = openInPass(++passCounter, cascade, opened);
+    if (result != Benign)
+        for (RelationManager *manager : opened)
+            manager->Me->Close();
+    return result;
+}
 
-int RelationManager::openInPass(int pass, bool cascade)
+int RelationManager::openInPass(int pass, bool cascade, std::vector<RelationManager *> &opened)
 {
     if (lastOpenPass_ == pass)
         return Benign;
     lastOpenPass_ = pass;
     int result = Me->Open();
-    if (result != Benign || !cascade)
+    if (result != Benign)
+        return result;
+    opened.push_back(this);
+    if (!cascade)
         return result;
     for (Relation &r : relations_)
-        if (const int related = r.other->openInPass(pass, true); related != Benign && result == Benign)
+        if (const int related = r.other->openInPass(pass, true, opened); related != Benign && result == Benign)
             result = related;
     return result;
 }

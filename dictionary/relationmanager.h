@@ -62,7 +62,7 @@ protected:
 
 private:
     std::vector<storage::Current> children(Relation &relation, bool oldValues);
-    int openInPass(int pass, bool cascade);
+    int openInPass(int pass, bool cascade, std::vector<RelationManager *> &opened);
     int closeInPass(int pass, bool cascade);
     int refuseRestrictedChange();
 

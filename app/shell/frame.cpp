@@ -1,6 +1,7 @@
 #include "app/shell/frame.h"
 
 #include "app/shell/about.h"
+#include "app/shell/declarations.h"
 #include "app/shell/desktop.h"
 #include "app/shell/help.h"
 #include "app/shell/mainmessages.h"
@@ -14,6 +15,7 @@
 #include "dictionary/globals.h"
 #include "framework/errorclass.h"
 #include "framework/formtoolbar.h"
+#include "framework/framemessages.h"
 #include "framework/iniclass.h"
 #include "framework/procedurewindow.h"
 #include "framework/reportslib.h"
@@ -120,6 +122,8 @@ bool AMain::Init()
     REPORTS::Errors().SetProcedureName("AMain");
     Win::About::ProgramClosing() = false;
     installMainMessages(REPORTS::Errors());
+    for (const std::string &fault : checkDeclarations())
+        REPORTS::Errors().ThrowMessage(fw::FrameMsg::BadDeclaration, fault);
     installHelp();
     GlobalRequest = 0;
     GlobalResponse = 0;

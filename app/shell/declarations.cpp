@@ -1,0 +1,34 @@
+#include "app/shell/declarations.h"
+
+#include "app/customers/customers.h"
+#include "app/inventory/inventory.h"
+#include "app/inventory/specialitems.h"
+#include "app/inventory/vendorsinventory.h"
+#include "app/printselect/tagbrowses.h"
+#include "framework/browsespec.h"
+
+namespace app {
+
+const std::vector<const fw::BrowseSpec *> &declaredBrowses()
+{
+    static const std::vector<const fw::BrowseSpec *> browses{
+        &Brw::Customers::Spec(),
+        &Brw::Inventory::Spec(),
+        &Brw::InventorySpecialItems::Spec(),
+        &Brw::VendorsInventory::Spec(),
+        &Brw::CustomersPrint_Billing_Labels_Inventory_Envelopes::Spec(),
+        &Brw::InvoicesPrintMulitple::Spec(),
+    };
+    return browses;
+}
+
+std::vector<std::string> checkDeclarations()
+{
+    std::vector<std::string> faults;
+    for (const fw::BrowseSpec *spec : declaredBrowses())
+        for (const std::string &fault : fw::checkBrowseSpec(*spec))
+            faults.push_back(spec->procedure.name + ": " + fault);
+    return faults;
+}
+
+} // namespace app
