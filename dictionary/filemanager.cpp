@@ -568,5 +568,4 @@ int FileManager::TryEmpty()
     return Benign;
 }
 
-
 } // namespace dict
