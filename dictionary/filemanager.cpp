@@ -1,5 +1,6 @@
 #include "dictionary/filemanager.h"
 
+#include "dictionary/changenotices.h"
 #include "dictionary/fieldaccess.h"
 #include "dictionary/relationmanager.h"
 #include "dictionary/runtimeerror.h"
@@ -7,6 +8,7 @@
 #include <algorithm>
 #include <cassert>
 #include <cstring>
+#include <optional>
 
 namespace dict {
 
@@ -15,6 +17,12 @@ using storage::OpenMode;
 namespace {
 constexpr int NumberingTries = 3;
 constexpr int OpenRounds = 6; // create, recover, read-only and key rebuild each retry once
+
+// Tells the change-notice listeners about a write that is on file (or in a unit of work).
+void announce(const FileDef &def, Change change, storage::Position position)
+{
+    changeNotices().Announce({def.id, change, position});
+}
 } // namespace
 
 FileManager::FileManager() = default;
@@ -254,6 +262,7 @@ int FileManager::primeNumbers(bool quiet)
             if (result == Err::None) {
                 state_->primed = true;
                 state_->current = state_->reserved;
+                announce(*def_, Change::Added, state_->reserved.position);
                 return Benign;
             }
             file_->rollback();
@@ -301,6 +310,7 @@ int FileManager::TryInsert()
         return Notify;
     }
     int result;
+    std::optional<Change> change; // none when numbering has added the record and told so
     if (hasAutoNumbers() && !state_->primed) {
         // Numbering adds the record: that is the insert.
         if (primeNumbers(true) != Benign)
@@ -308,11 +318,15 @@ int FileManager::TryInsert()
         result = Err::None;
     } else if (hasAutoNumbers()) {
         result = file_->put(buffer_, state_->reserved);
+        change = Change::Changed; // the reserved record was added when it was numbered
     } else {
         result = file_->add(buffer_, state_->reserved);
+        change = Change::Added;
     }
     if (result != Err::None)
         return fail(result, true, 0);
+    if (change)
+        announce(*def_, *change, state_->reserved.position);
     state_->primed = false;
     state_->current = state_->reserved;
     state_->error = Err::None;
@@ -347,6 +361,7 @@ int FileManager::UpdateReporting(int changedMessage)
     const int result = file_->put(buffer_, state_->current);
     if (result == Err::None) {
         state_->error = Err::None;
+        announce(*def_, Change::Changed, state_->current.position);
         return Benign;
     }
     if (result == Err::ChangedByOther) {
@@ -369,6 +384,7 @@ int FileManager::TryDeleteRecord()
     if (const int result = file_->remove(state_->current); result != Err::None)
         return fail(result, true, 0);
     state_->error = Err::None;
+    announce(*def_, Change::Deleted, state_->current.position);
     return Benign;
 }
 
@@ -546,7 +562,10 @@ int FileManager::TryEmpty()
 {
     if (!state_->opened)
         return fail(Err::FileNotOpen, true, 0);
-    return file_->empty() == Err::None ? Benign : fail(lastError().code, true, 0);
+    if (file_->empty() != Err::None)
+        return fail(lastError().code, true, 0);
+    announce(*def_, Change::Emptied, 0);
+    return Benign;
 }
 
 } // namespace dict

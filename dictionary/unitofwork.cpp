@@ -1,6 +1,9 @@
 #include "dictionary/unitofwork.h"
 
+#include "dictionary/changenotices.h"
 #include "dictionary/runtimeerror.h"
+
+#include <algorithm>
 
 namespace dict {
 
@@ -14,6 +17,14 @@ UnitOfWork::UnitOfWork(const std::vector<FileManager *> &files)
     for (FileManager *file : files)
         members.push_back(file->File());
     unit_ = storage::sqliteDriver().beginUnit(members);
+    if (!unit_)
+        return; // the writes go to each file as they are made, and are told so
+    for (FileManager *file : files) {
+        if (std::find(held_.begin(), held_.end(), file->Id()) != held_.end())
+            continue;
+        held_.push_back(file->Id());
+        changeNotices().Hold(file->Id());
+    }
 }
 
 UnitOfWork::~UnitOfWork() { Rollback(); }
@@ -24,6 +35,7 @@ int UnitOfWork::Commit()
         return Notify;
     const int result = unit_->commit();
     unit_.reset();
+    release(result == Err::None);
     return result == Err::None ? Benign : Notify;
 }
 
@@ -32,6 +44,15 @@ void UnitOfWork::Rollback()
     if (unit_)
         unit_->rollback();
     unit_.reset();
+    release(false);
+}
+
+// After the unit has left its files: a listener reading them sees what was committed.
+void UnitOfWork::release(bool committed)
+{
+    for (const FileId file : held_)
+        changeNotices().Release(file, committed);
+    held_.clear();
 }
 
 } // namespace dict

@@ -6,7 +6,8 @@
 //     if (unit.Commit() != dict::Benign) ...   // nothing of it is on file
 //
 // The files must be open. Records reserved by PrimeAutoInc inside a unit that is rolled back are
-// gone with it.
+// gone with it. The change notices of its writes are told once per file when it commits, and
+// dropped when it rolls back.
 #pragma once
 
 #include "dictionary/filemanager.h"
@@ -30,7 +31,10 @@ public:
     void Rollback();
 
 private:
+    void release(bool committed);
+
     std::unique_ptr<storage::Unit> unit_;
+    std::vector<FileId> held_; // files whose change notices wait for the end of the unit
 };
 
 } // namespace dict

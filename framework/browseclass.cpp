@@ -3,6 +3,7 @@
 #include "dictionary/fieldaccess.h"
 #include "framework/browselist.h"
 #include "framework/browsemodel.h"
+#include "framework/browsenotices.h"
 #include "framework/globalcodes.h"
 #include "framework/iniclass.h"
 #include "framework/reportslib.h"
@@ -38,7 +39,10 @@ std::vector<char> bytesOf(const dict::FieldRef &f)
 
 } // namespace
 
-BrowseClass::BrowseClass() = default;
+BrowseClass::BrowseClass()
+    : notices_(std::make_unique<BrowseNotices>(*this))
+{}
+
 BrowseClass::~BrowseClass()
 {
     // The list may outlive the browse (its window is deleted later): it then shows nothing.
@@ -204,11 +208,13 @@ void BrowseClass::Open()
     model_->setFormat(format_);
     SetFormat(format_.toString());
     restoreSettings();
+    notices_->start();
     ResetSort(true);
 }
 
 void BrowseClass::Kill()
 {
+    notices_->stop();
     if (opened_)
         saveSettings();
     opened_ = false;
@@ -389,6 +395,7 @@ int BrowseClass::CurrentTab() const { return Order(); }
 void BrowseClass::ResetSort(bool force)
 {
     (void)force;
+    notices_->reading();
     const std::optional<BrowseRow> keep = page_->current() ? std::optional(*page_->current()) : std::nullopt;
     ViewManager::Reset();
     setStepLimits();
@@ -416,6 +423,7 @@ void BrowseClass::ResetFromFile(bool force)
 {
     if (!opened_)
         return;
+    notices_->reading();
     if (resetFieldsChanged()) {
         ResetSort(true);
         return;
@@ -433,6 +441,7 @@ void BrowseClass::ResetFromFile(bool force)
 
 void BrowseClass::ResetFromBuffer()
 {
+    notices_->reading();
     BrowseRow anchor;
     anchor.position = File().Position();
     const char *bytes = static_cast<const char *>(File().Buffer().bytes);

@@ -40,6 +40,7 @@ namespace fw {
 
 class BrowseList;
 class BrowseModel;
+class BrowseNotices;
 class WindowManager;
 
 class BrowseClass : public QObject, public ViewManager
@@ -107,6 +108,9 @@ public:
     const BrowsePage &page() const { return *page_; }
     BrowseModel *model() const { return model_.data(); }
     BrowseList *list() const { return list_; }
+    WindowManager *window() const { return window_; }
+    // What keeps the page fresh while the browse is open (framework/browsenotices.h).
+    BrowseNotices &notices() const { return *notices_; }
     const ListFormat &format() const;
 
     // Hooks.
@@ -176,6 +180,7 @@ private:
     bool selecting_ = false;
     bool opened_ = false;
     bool showing_ = false;
+    std::unique_ptr<BrowseNotices> notices_; // last: it goes first, while the browse is whole
 };
 
 } // namespace fw

@@ -3,6 +3,7 @@
 //   worker FOLDER write-loop               adds a customer and its payment in one unit, forever,
 //                                          printing how many pairs are committed
 //   worker FOLDER set-company CUSTNO TEXT  changes one customer's company
+//   worker FOLDER set-balance CUSTNO AMOUNT changes one customer's balance
 //   worker FOLDER hold-exclusive SECONDS   holds the customer file exclusively
 //   worker FOLDER start-up                 the program's start-up settings; prints first-run,
 //                                          loaded or failed
@@ -66,6 +67,17 @@ int setCompany(const char *customerNo, const char *company)
     if (Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key) != dict::Benign)
         return 3;
     CUS.COMPANY = company;
+    return Access::CUSTOMER.Update() == dict::Benign ? 0 : 4;
+}
+
+int setBalance(const char *customerNo, double balance)
+{
+    if (Access::CUSTOMER.Open() != dict::Benign)
+        return 2;
+    CUS.CUSTOMERNO = customerNo;
+    if (Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key) != dict::Benign)
+        return 3;
+    CUS.BALANCE = balance;
     return Access::CUSTOMER.Update() == dict::Benign ? 0 : 4;
 }
 
@@ -133,6 +145,8 @@ int main(int argc, char **argv)
         writeLoop();
     if (job == "set-company" && argc == 5)
         return setCompany(argv[3], argv[4]);
+    if (job == "set-balance" && argc == 5)
+        return setBalance(argv[3], std::atof(argv[4]));
     if (job == "hold-exclusive" && argc == 4)
         return holdExclusive(std::atoi(argv[3]));
     if (job == "start-up" && argc == 3)

@@ -262,6 +262,23 @@ TEST_F(CustomerTest, RowsOfCustomersWhoOweAreRedWhenTheSettingIsOn)
     close(b);
 }
 
+TEST_F(CustomerTest, ABalanceChangedByAnotherStationShowsInTheOpenListWithItsRedLine)
+{
+    addCustomer("C001", "Adams");
+    addCustomer("C002", "Baker");
+    GLO.REDLINECUSTOMER = 1;
+    Brw::Customers *b = start();
+    const auto foreground = [b] { return b->browse().model()->data(b->browse().model()->index(0, 0), Qt::ForegroundRole); };
+    EXPECT_FALSE(foreground().isValid());
+
+    ASSERT_EQ(testsupport::runWorker(folder, {"set-balance", "C001", "75"}).status, 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return b->widgets().balance->text() == "75.00"; }, 3000))
+        << "the highlighted customer's balance, after the next look at the file";
+    EXPECT_EQ(foreground().value<QColor>(), QColor(0xFF, 0, 0)) << "the row is red now that the customer owes";
+    GLO.REDLINECUSTOMER = 0;
+    close(b);
+}
+
 TEST_F(CustomerTest, ChangeAndDeleteAskForThePasswordAndAddNever)
 {
     addCustomer("C001", "Adams");
