@@ -274,3 +274,35 @@ TEST_F(InventoryTest, RowsAtOrBelowTheReorderLevelAreRedAndTotalsNeedStockOnHand
     testsupport::expectTidy(b->window());
     close(b);
 }
+
+TEST_F(InventoryTest, StockBelowZeroShowsAsItIsButCountsNoValue)
+{
+    addItem("N1", -4, 5);
+    Brw::Inventory *b = start();
+    EXPECT_EQ(b->widgets().onHand->text(), "-4.00") << "a shortage is shown, never hidden as 0";
+    EXPECT_EQ(b->widgets().totalCost->text(), "0.00");
+    close(b);
+}
+
+TEST_F(InventoryTest, ASecondItemWithTheSameStockNumberIsSavedOnlyWhenTheUserAgrees)
+{
+    addItem("DUP", 1, 2);
+    Brw::Inventory *b = start();
+    for (const int answer : {ButtonNo, ButtonYes}) {
+        auto form = onForm([&](Upd::Inventory &, const app::InventoryWidgets &w) {
+            type(w.stockNo, "DUP");
+            screen.answer(answer);
+            press(w.ok);
+            if (answer == ButtonNo) {
+                EXPECT_TRUE(w.ok->isVisible()) << "No keeps the form open";
+                screen.answer(ButtonNo); // "Save Record"
+                press(w.cancel);
+            }
+        });
+        press(b->widgets().insert);
+    }
+    EXPECT_EQ(titles().front(), "Stock # Already Used");
+    EXPECT_EQ(texts().front(), "Another item already has the Stock # DUP. Save this item with the same Stock # anyway?");
+    EXPECT_EQ(queryNumber("data/stock.tps", "select count(*) from STOCK where STOCKNO='DUP'"), 2);
+    close(b);
+}

@@ -211,6 +211,7 @@ TEST_F(PasswordTest, TheRightPasswordOpensTheWindowAndSaveWritesSetup)
     WhenShown window(PasswordWindow, [](QWidget *w) {
         setuptest::screenshot(w, "password-window");
         testsupport::expectTidy(w);
+        EXPECT_EQ(w->findChild<QLineEdit *>()->echoMode(), QLineEdit::Password) << "nobody reads it over a shoulder";
         type(w->findChild<QLineEdit *>(), "n3w-pass");
         click(childWithText<QCheckBox>(w, " Protect Changes"));
         click(childWithText<QPushButton>(w, "Save Password..."));
