@@ -97,6 +97,12 @@ void ErrorClass::AddErrors(ErrorBlock block)
         table_.push_back({d.id, d.level, std::string(d.title), std::string(d.text)});
 }
 
+void ErrorClass::InstallErrors(ErrorBlock block)
+{
+    RemoveErrors(block);
+    AddErrors(block);
+}
+
 void ErrorClass::RemoveErrors(ErrorBlock block)
 {
     std::vector<MessageDef> defs = parseErrorBlock(block);

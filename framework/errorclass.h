@@ -48,6 +48,8 @@ public:
 
     // Deletes, for each entry of the block, the latest table entry with its id.
     void RemoveErrors(ErrorBlock block);
+    // Puts a block on top once, however often it is asked (a procedure's own messages).
+    void InstallErrors(ErrorBlock block);
 
     void SetErrors(); // captures dict::lastError() for the placeholders
     void SetId(int id);

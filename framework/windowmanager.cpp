@@ -297,6 +297,16 @@ void WindowManager::SaveWindow()
 
 // --- set-up -------------------------------------------------------------------------------------
 
+void WindowManager::UseFormButtons(QAbstractButton *ok, QAbstractButton *cancel, QAbstractButton *help)
+{
+    OkControl = ok;
+    HelpControl = help;
+    if (ok)
+        connectButton(ok);
+    if (cancel)
+        AddItem(cancel, RequestCancelled);
+}
+
 void WindowManager::AddItem(QAbstractButton *button, int response)
 {
     buttons_.emplace_back(button, response);

@@ -73,6 +73,9 @@ public:
     void Start();
 
     // Set-up.
+    // A form's foot: OK completes (after every control is checked), Cancel closes through the
+    // close protocol, Help opens the procedure's page; any may be null.
+    void UseFormButtons(QAbstractButton *ok, QAbstractButton *cancel, QAbstractButton *help);
     void AddItem(QAbstractButton *button, int response);
     void AddItem(BrowseClass *browse);
     void AddUpdateFile(dict::FileManager *file);

@@ -25,8 +25,7 @@ fw::ErrorClass &tagErrors()
     // Asked only when a message is due, so the block is simply put on top again: the program may
     // have handed over (or re-initialised) its error manager since the last time.
     fw::ErrorClass &errors = REPORTS::Errors();
-    errors.RemoveErrors(taggingMessages());
-    errors.AddErrors(taggingMessages());
+    errors.InstallErrors(taggingMessages());
     return errors;
 }
 

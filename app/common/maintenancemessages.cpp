@@ -28,8 +28,7 @@ const std::vector<std::uint8_t> &maintenanceMessages()
 
 void installMaintenanceMessages(fw::ErrorClass &errors)
 {
-    errors.RemoveErrors(maintenanceMessages());
-    errors.AddErrors(maintenanceMessages());
+    errors.InstallErrors(maintenanceMessages());
 }
 
 } // namespace app

@@ -62,11 +62,8 @@ int Customer::Build()
     w_->caption->setText(Request == fw::InsertRecord ? "Add a New Customer" : "Change Customers Information");
     bindFields();
     relabel();
-    OkControl = w_->ok;
-    HelpControl = w_->help;
-    connectButton(w_->ok);
+    UseFormButtons(w_->ok, w_->cancel, w_->help);
     connectButton(w_->copyBilling);
-    AddItem(w_->cancel, fw::RequestCancelled);
     FirstField = w_->customerNo;
     return dict::Benign;
 }

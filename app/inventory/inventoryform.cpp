@@ -53,13 +53,11 @@ int Inventory::Build()
     w_->caption->setText(Request == fw::InsertRecord ? "Add an Inventory Item" : "Change an Inventory Item:");
     bindFields();
     relabel();
-    OkControl = w_->ok;
-    HelpControl = w_->help;
-    for (QPushButton *button : {w_->ok, w_->vendor, w_->pictureButton})
-        connectButton(button);
+    UseFormButtons(w_->ok, w_->cancel, w_->help);
+    connectButton(w_->vendor);
+    connectButton(w_->pictureButton);
     connect(w_->special, &QCheckBox::clicked, this, [this] { TakeAccepted(w_->special); });
     connect(w_->addStock, &QLineEdit::editingFinished, this, [this] { TakeAccepted(w_->addStock); });
-    AddItem(w_->cancel, fw::RequestCancelled);
     FirstField = w_->category;
     return dict::Benign;
 }

@@ -133,11 +133,8 @@ int InventorySpecialItem::Build()
     bind(w_.description, SPE.DESCRIPTION);
     bind(w_.quantity, SPE.AMOUNT, "@n-13.2").nonNegative();
     bind(w_.cost, SPE.COST, moneyPicture());
-    OkControl = w_.ok;
-    HelpControl = w_.help;
-    connectButton(w_.ok);
+    UseFormButtons(w_.ok, w_.cancel, w_.help);
     connectButton(w_.itemButton);
-    AddItem(w_.cancel, fw::RequestCancelled);
     FirstField = w_.itemNo;
     return dict::Benign;
 }

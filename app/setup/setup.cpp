@@ -74,11 +74,8 @@ int Setup::Build()
     CancelAction = 0; // Cancel leaves at once, without asking about changes
     w_ = app::buildSetupForm(window());
     bindFields();
-    OkControl = w_->ok;
-    HelpControl = w_->help;
-    connectButton(w_->ok);
+    UseFormButtons(w_->ok, w_->cancel, w_->help);
     connectButton(w_->logoButton);
-    AddItem(w_->cancel, fw::RequestCancelled);
     FirstField = w_->lastName;
     return dict::Benign;
 }

@@ -29,8 +29,7 @@ const std::vector<std::uint8_t> &setupMessages()
 
 void installSetupMessages(fw::ErrorClass &errors)
 {
-    errors.RemoveErrors(setupMessages());
-    errors.AddErrors(setupMessages());
+    errors.InstallErrors(setupMessages());
 }
 
 } // namespace app

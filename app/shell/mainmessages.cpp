@@ -29,8 +29,7 @@ const std::vector<std::uint8_t> &mainMessages()
 
 void installMainMessages(fw::ErrorClass &errors)
 {
-    errors.RemoveErrors(mainMessages());
-    errors.AddErrors(mainMessages());
+    errors.InstallErrors(mainMessages());
 }
 
 } // namespace app
