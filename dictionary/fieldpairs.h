@@ -40,18 +40,6 @@ FieldRef field(Member &member)
     return field(static_cast<const void *>(&member), sizeof(Member));
 }
 
-// A field of a record buffer by name: fieldRef(CUS, "LNAME"), for names that come from outside
-// the program (settings, filters typed by the user). A name the file does not have ends the
-// program at once.
-template <typename Buffer>
-FieldRef fieldRef(Buffer &buffer, const char *name)
-{
-    const FileDef &def = fileDef(Buffer::File);
-    const int index = def.fieldIndex(name);
-    if (index < 0)
-        std::abort();
-    return {&def.fields[index], &buffer};
-}
 
 class FieldPairsClass
 {

@@ -39,6 +39,8 @@ void BrowseNotices::start()
     open_ = true;
     stale_ = false;
     token_ = dict::changeNotices().Subscribe(browse_.File().Id(), [this](const dict::ChangeNotice &) { noticed(); });
+    read_ = stamp();
+    writtenSinceStamp_ = false;
     timer_.start(CheckMilliseconds, this);
 }
 
@@ -53,10 +55,15 @@ void BrowseNotices::stop()
     timer_.stop();
 }
 
+// A page read after a write of this process shows that write: the stamp taken now keeps the
+// next tick from reading the page again for it.
 void BrowseNotices::reading()
 {
-    read_ = stamp();
     stale_ = false;
+    if (writtenSinceStamp_) {
+        read_ = stamp();
+        writtenSinceStamp_ = false;
+    }
 }
 
 dict::storage::DataVersion BrowseNotices::stamp() const
@@ -70,6 +77,7 @@ dict::storage::DataVersion BrowseNotices::stamp() const
 void BrowseNotices::noticed()
 {
     stale_ = true;
+    writtenSinceStamp_ = true;
     if (posted_)
         return;
     posted_ = true;
@@ -93,8 +101,11 @@ void BrowseNotices::timerEvent(QTimerEvent *event)
     }
     if (!open_ || refreshing_ || recordsInUse())
         return;
-    if (!stale_ && stamp() != read_)
+    const dict::storage::DataVersion now = stamp();
+    if (now != read_) {
+        read_ = now;
         stale_ = true; // another station committed (or a write of ours went untold)
+    }
     refreshIfStale();
 }
 

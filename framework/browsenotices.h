@@ -53,7 +53,11 @@ private:
     BrowseClass &browse_;
     dict::ChangeNotices::Token token_ = 0;
     QBasicTimer timer_;
-    dict::storage::DataVersion read_; // the stamp of the file when the page was last read
+    // The file's stamp as last taken: when the browse opened, on each tick, and at the first page
+    // read after a write of this process. Taking it costs a read transaction, so an ordinary page
+    // read (scrolling) does not.
+    dict::storage::DataVersion read_;
+    bool writtenSinceStamp_ = false;
     bool open_ = false;
     bool stale_ = false;
     bool posted_ = false; // one refresh is on its way

@@ -59,9 +59,9 @@ public:
         browse.Init(list, &Relate::CUSTOMER, this);
         browse.AddSortOrder(CUS.CustomerNo_Key, {},
                             "40L(2)|~Cust #~@s10@#1#60L(2)|~Last Name~@s15@#2#56R(2)|~Balance~@n-12.2@#3#");
-        browse.AddField(fieldRef(CUS, "CUSTOMERNO"));
-        browse.AddField(fieldRef(CUS, "LNAME"));
-        browse.AddField(fieldRef(CUS, "BALANCE"));
+        browse.AddField(field(CUS.CUSTOMERNO));
+        browse.AddField(field(CUS.LNAME));
+        browse.AddField(field(CUS.BALANCE));
         browse.SetUpdateButtons(nullptr, change, nullptr);
         AddItem(close, fw::RequestCancelled);
         return Open();
