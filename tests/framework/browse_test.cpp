@@ -10,6 +10,7 @@
 #include "framework/threadcontext.h"
 #include "framework/windowmanager.h"
 #include "tests/support/customerform.h"
+#include "tests/support/customerfolder.h"
 #include "tests/support/datafolder.h"
 #include "tests/support/modeltester.h"
 
@@ -116,47 +117,9 @@ public:
     }
 };
 
-std::string number(int i)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "C%03d", i);
-    return text;
-}
-
-const char *const Names[] = {"Adams", "Baker", "Clark", "Evans", "Moore", "Parker", "Scott", "Smith", "Turner", "Young"};
-
-class BrowseTest : public DataFolderTest
+class BrowseTest : public testsupport::CustomerFolderTest
 {
 protected:
-    void SetUp() override
-    {
-        DataFolderTest::SetUp();
-        settings().Init("Invoice.ini");
-        REPORTS::INIT(nullptr, &settings());
-        ASSERT_EQ(Relate::CUSTOMER.Open(), Benign);
-    }
-    void TearDown() override
-    {
-        fw::ThreadContext::mainContext().makeCurrent();
-        Relate::CUSTOMER.Close();
-        DataFolderTest::TearDown();
-    }
-    static fw::INIClass &settings()
-    {
-        static fw::INIClass ini;
-        return ini;
-    }
-    // Customers C001..Cn named after Names in turn.
-    void addCustomers(int n)
-    {
-        for (int i = 1; i <= n; ++i) {
-            ASSERT_EQ(Access::CUSTOMER.PrimeRecord(), Benign);
-            CUS.CUSTOMERNO = number(i);
-            CUS.LNAME = Names[(i - 1) % 10];
-            CUS.COMPANY = std::string(Names[(i - 1) % 10]) + " Trading";
-            ASSERT_EQ(Access::CUSTOMER.Insert(), Benign);
-        }
-    }
     static CustomerBrowse *start()
     {
         auto *browse = new CustomerBrowse;
@@ -167,12 +130,7 @@ protected:
     }
     static void closeWindow(CustomerBrowse *browse)
     {
-        QPointer<CustomerBrowse> alive(browse);
-        browse->close->click();
-        for (int i = 0; i < 20 && alive; ++i) {
-            QCoreApplication::processEvents();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        }
+        CustomerFolderTest::closeWindow(browse, browse->close);
         fw::ThreadContext::mainContext().makeCurrent();
     }
     // The stored customer with that number, read in the main context.

@@ -11,6 +11,7 @@
 #include "framework/threadcontext.h"
 #include "framework/windowmanager.h"
 #include "tests/support/customerform.h"
+#include "tests/support/customerfolder.h"
 #include "tests/support/datafolder.h"
 
 #include <QApplication>
@@ -93,41 +94,9 @@ public:
     }
 };
 
-const char *const Names[] = {"Adams", "Baker", "Clark", "Evans", "Moore", "Parker", "Scott", "Smith", "Turner", "Young"};
-
-class BrowseNoticeTest : public DataFolderTest
+class BrowseNoticeTest : public testsupport::CustomerFolderTest
 {
 protected:
-    void SetUp() override
-    {
-        DataFolderTest::SetUp();
-        settings().Init("Invoice.ini");
-        REPORTS::INIT(nullptr, &settings());
-        ASSERT_EQ(Relate::CUSTOMER.Open(), Benign);
-    }
-    void TearDown() override
-    {
-        fw::ThreadContext::mainContext().makeCurrent();
-        Relate::CUSTOMER.Close();
-        DataFolderTest::TearDown();
-    }
-    static fw::INIClass &settings()
-    {
-        static fw::INIClass ini;
-        return ini;
-    }
-    // Customers C001..Cn named after Names in turn, balance 0.
-    static void addCustomers(int n)
-    {
-        for (int i = 1; i <= n; ++i) {
-            ASSERT_EQ(Access::CUSTOMER.PrimeRecord(), Benign);
-            char number[16];
-            std::snprintf(number, sizeof number, "C%03d", i);
-            CUS.CUSTOMERNO = number;
-            CUS.LNAME = Names[(i - 1) % 10];
-            ASSERT_EQ(Access::CUSTOMER.Insert(), Benign);
-        }
-    }
     static NoticeBrowse *start()
     {
         auto *browse = new NoticeBrowse;
@@ -136,12 +105,7 @@ protected:
     }
     static void closeWindow(NoticeBrowse *browse)
     {
-        QPointer<NoticeBrowse> alive(browse);
-        browse->close->click();
-        for (int i = 0; i < 20 && alive; ++i) {
-            QCoreApplication::processEvents();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        }
+        CustomerFolderTest::closeWindow(browse, browse->close);
         fw::ThreadContext::mainContext().makeCurrent();
     }
     static void type(QLineEdit *edit, const QString &text)
