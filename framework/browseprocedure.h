@@ -5,7 +5,7 @@
 // only what is its own: a side or information panel, more buttons, what follows the highlight.
 #pragma once
 
-#include "framework/browsespec.h"
+#include "framework/browsedeclaration.h"
 #include "framework/procedure.h"
 
 #include <memory>
@@ -52,7 +52,7 @@ public:
     int Run(int number, int request) override;
     int Kill() override;
 
-    // Whether the row being read is drawn red (the spec's rule, kept per row).
+    // Whether the row being read is drawn red (the declared rule, kept per row).
     bool redRow() const { return red_; }
 
 protected:

@@ -5,7 +5,7 @@
 #include "app/inventory/specialitems.h"
 #include "app/inventory/vendorsinventory.h"
 #include "app/printselect/tagbrowses.h"
-#include "framework/browsespec.h"
+#include "framework/browsedeclaration.h"
 
 namespace app {
 

@@ -1,7 +1,7 @@
 // The procedure and browse skeletons: what a declaration is checked for, files opened and closed
 // whatever happens, requests a form does not serve, and the rules of bound fields.
 #include "dictionary/files.h"
-#include "framework/browsespec.h"
+#include "framework/browsedeclaration.h"
 #include "framework/procedure.h"
 #include "tests/support/datafolder.h"
 

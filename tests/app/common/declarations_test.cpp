@@ -1,7 +1,7 @@
 // Every browse the program declares is sound: each list format's queue numbers name declared
 // fields, colours only where the field has them, and every locator prompt has its field.
 #include "app/shell/declarations.h"
-#include "framework/browsespec.h"
+#include "framework/browsedeclaration.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "framework/browsespec.h"
+#include "framework/browsedeclaration.h"
 
 #include "dictionary/globals.h"
 #include "framework/listformat.h"
