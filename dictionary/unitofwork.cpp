@@ -20,6 +20,8 @@ UnitOfWork::UnitOfWork(const std::vector<FileManager *> &files)
     if (!unit_)
         return; // the writes go to each file as they are made, and are told so
     for (FileManager *file : files) {
+        const FileState &state = *file->State();
+        standing_.push_back({file, state.current, state.reserved, state.primed});
         if (std::find(held_.begin(), held_.end(), file->Id()) != held_.end())
             continue;
         held_.push_back(file->Id());
@@ -35,16 +37,33 @@ int UnitOfWork::Commit()
         return Notify;
     const int result = unit_->commit();
     unit_.reset();
+    if (result != Err::None)
+        restoreStanding(); // a failed commit has left nothing on file
+    standing_.clear();
     release(result == Err::None);
     return result == Err::None ? Benign : Notify;
 }
 
 void UnitOfWork::Rollback()
 {
-    if (unit_)
+    if (unit_) {
         unit_->rollback();
+        restoreStanding();
+    }
+    standing_.clear();
     unit_.reset();
     release(false);
+}
+
+// Versions bumped and reservations completed by undone writes are undone with them.
+void UnitOfWork::restoreStanding()
+{
+    for (const Standing &was : standing_) {
+        FileState &state = *was.file->State();
+        state.current = was.current;
+        state.reserved = was.reserved;
+        state.primed = was.primed;
+    }
 }
 
 // After the unit has left its files: a listener reading them sees what was committed.

@@ -6,7 +6,8 @@
 //     if (unit.Commit() != dict::Benign) ...   // nothing of it is on file
 //
 // The files must be open. Records reserved by PrimeAutoInc inside a unit that is rolled back are
-// gone with it. The change notices of its writes are told once per file when it commits, and
+// gone with it, and each access manager is put back where it stood when the unit began (its
+// current and reserved record and their versions), so the same writes can simply be tried again. The change notices of its writes are told once per file when it commits, and
 // dropped when it rolls back.
 #pragma once
 
@@ -31,9 +32,18 @@ public:
     void Rollback();
 
 private:
+    void restoreStanding();
     void release(bool committed);
 
+    struct Standing {
+        FileManager *file;
+        storage::Current current;
+        storage::Current reserved;
+        bool primed;
+    };
+
     std::unique_ptr<storage::Unit> unit_;
+    std::vector<Standing> standing_; // each file's manager as the unit found it
     std::vector<FileId> held_; // files whose change notices wait for the end of the unit
 };
 

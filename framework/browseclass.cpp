@@ -596,7 +596,7 @@ int BrowseClass::Ask(int request)
     for (;;) {
         VCRRequest = 0;
         if (request == InsertRecord) {
-            if (File().PrimeRecord() != dict::Benign)
+            if (PrimeRecord() != dict::Benign)
                 break;
         } else if (!UpdateViewRecord()) {
             break;

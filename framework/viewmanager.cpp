@@ -104,6 +104,15 @@ void ViewManager::putRangeIntoBuffer()
     }
 }
 
+int ViewManager::PrimeRecord()
+{
+    dict::clearRecord(File().Def(), File().Buffer().bytes);
+    if (File().Buffer().memo)
+        File().Buffer().memo->clear();
+    putRangeIntoBuffer();
+    return File().PrimeRecord(true);
+}
+
 int ViewManager::RangeComponents() const
 {
     return limitsIgnored_ ? 0 : static_cast<int>(orders_[order_].range.size());

@@ -42,6 +42,9 @@ public:
     void SetAfter(dict::storage::Position position);
     // The number of leading key components the range fixes (0 when ignored).
     int RangeComponents() const;
+    // A new record for the view: cleared, with the range's components set, then numbered, so a
+    // number counted within the range (a line number within its document) counts in the right one.
+    int PrimeRecord();
     // The next record of the view in the buffer, or the end (Level::Notify).
     virtual int Next();
     virtual int Previous();
