@@ -1,6 +1,8 @@
 // The arithmetic of a quote or invoice: one line's amounts and taxes, the sums over its lines and
 // the invoice totals. Pure functions on the record structs, shared by the invoice form, its line
 // form, the booking and the money check, so every place computes a figure the same way.
+// Each figure is computed exactly from the shortest decimal forms of the doubles it depends on
+// (dict::Decimal) and stored as the nearest double; only the total due and amount owed are rounded.
 #pragma once
 
 #include "dictionary/records.h"
