@@ -4,6 +4,7 @@
 #include "app/inventory/inventory.h"
 #include "app/inventory/specialitems.h"
 #include "app/inventory/vendorsinventory.h"
+#include "app/invoices/pickcustomer.h"
 #include "app/printselect/tagbrowses.h"
 #include "framework/browsedeclaration.h"
 
@@ -16,6 +17,7 @@ const std::vector<const fw::BrowseSpec *> &declaredBrowses()
         &Brw::Inventory::Spec(),
         &Brw::InventorySpecialItems::Spec(),
         &Brw::VendorsInventory::Spec(),
+        &Brw::GetCustomer::Spec(),
         &Brw::CustomersPrint_Billing_Labels_Inventory_Envelopes::Spec(),
         &Brw::InvoicesPrintMulitple::Spec(),
     };
