@@ -5,6 +5,7 @@
 #include "app/inventory/specialitems.h"
 #include "app/inventory/vendorsinventory.h"
 #include "app/invoices/pickcustomer.h"
+#include "app/invoices/pickinventory.h"
 #include "app/printselect/tagbrowses.h"
 #include "framework/browsedeclaration.h"
 
@@ -18,6 +19,7 @@ const std::vector<const fw::BrowseSpec *> &declaredBrowses()
         &Brw::InventorySpecialItems::Spec(),
         &Brw::VendorsInventory::Spec(),
         &Brw::GetCustomer::Spec(),
+        &Brw::GetInventory::Spec(),
         &Brw::CustomersPrint_Billing_Labels_Inventory_Envelopes::Spec(),
         &Brw::InvoicesPrintMulitple::Spec(),
     };
