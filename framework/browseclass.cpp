@@ -579,11 +579,14 @@ ToolbarStates BrowseClass::NavigationStates(bool helpButton) const
                                helpButton);
 }
 
+int BrowseClass::TakeChoice() { return RequestCompleted; }
+
 void BrowseClass::choose()
 {
     if (!selecting_ || !UpdateViewRecord())
         return;
-    window_->SetResponse(RequestCompleted);
+    if (const int response = TakeChoice(); response != NoResponse)
+        window_->SetResponse(response);
 }
 
 // --- the update form ----------------------------------------------------------------------------

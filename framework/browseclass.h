@@ -120,6 +120,10 @@ public:
     // Asked before the update form runs for a request (every way of asking: buttons, keys, the
     // toolbar); false drops the request (a password prompt cancelled).
     virtual bool AllowRequest(int request) { (void)request; return true; }
+    // In select mode, the user chose the highlighted record, read afresh into its buffer. The
+    // response the browse ends with: completed, cancelled to refuse it and end, or NoResponse to
+    // refuse it and stay open.
+    virtual int TakeChoice();
 
 signals:
     void selectionChanged();

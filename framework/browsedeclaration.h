@@ -71,7 +71,8 @@ struct UpdateButtonTips {
     const char *insert = "Add New Record...";
     const char *change = "Change Highlighted Record...";
     const char *remove = "Delete Highlighted Record...";
-    const char *select = nullptr; // a Select button only with a tip
+    const char *select = nullptr; // a Select button only with a tip, or on a pick list
+    const char *selectText = "S&elect";
     const char *close = "Close and return to menu...";
     const char *closeText = "Close";
 };
@@ -86,6 +87,9 @@ struct BrowseSpec {
     const char *tabKey = "TabChoice";
     UpdateButtonTips buttons{};
     bool updates = true;        // Add, Change and Delete buttons
+    // A pick list: its callers always want a record back, so it selects whatever request it was
+    // run with and always has its Select button.
+    bool selectOnly = false;
     int (*form)() = nullptr;    // runs the update form (fw::runForm<Upd::...>); its response
     bool (*allow)(int request) = nullptr; // asked before a change or delete (a password gate)
     bool (*red)() = nullptr;    // whether the row in the buffer is drawn red

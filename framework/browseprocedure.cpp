@@ -57,6 +57,7 @@ public:
     void SetQueueRecord() override { owner_.red_ = owner_.browseSpec_.red && owner_.browseSpec_.red(); }
     void TakeNewSelection() override { owner_.followHighlight(); }
     bool AllowRequest(int request) override { return owner_.AllowRequest(request); }
+    int TakeChoice() override { return owner_.Chosen(); }
 
 private:
     BrowseProcedure &owner_;
@@ -75,6 +76,8 @@ BrowseClass &BrowseProcedure::browse() { return *list_; }
 
 bool BrowseProcedure::Admit()
 {
+    if (browseSpec_.selectOnly)
+        Request = OriginalRequest = SelectRecord;
     if (browseSpec_.singleWindow && Request != SelectRecord && bringOpenCopyForward(procedureName))
         return false;
     reportFaults(procedureName, checkBrowseSpec(browseSpec_));
@@ -97,6 +100,9 @@ int BrowseProcedure::Build()
         layout->addWidget(info);
     auto *buttons = new QHBoxLayout;
     buildButtons(buttons);
+    // Picking, Select is the window's default: Enter picks and Escape cancels, as in a dialog.
+    if (w_.select && Request == SelectRecord)
+        w_.select->setDefault(true);
     layout->addLayout(buttons);
     window->resize(browseSpec_.width, browseSpec_.height);
 
@@ -152,7 +158,8 @@ void BrowseProcedure::buildButtons(QHBoxLayout *row)
     const UpdateButtonTips &tips = browseSpec_.buttons;
     auto standard = [&](const char *text, const char *tip) {
         auto *button = new QPushButton(QString::fromUtf8(text), window());
-        button->setToolTip(QString::fromUtf8(tip));
+        if (tip)
+            button->setToolTip(QString::fromUtf8(tip));
         row->addWidget(button);
         return button;
     };
@@ -161,8 +168,8 @@ void BrowseProcedure::buildButtons(QHBoxLayout *row)
         w_.change = standard("&Change", tips.change);
         w_.remove = standard("&Delete", tips.remove);
     }
-    if (tips.select)
-        w_.select = standard("S&elect", tips.select);
+    if (tips.select || browseSpec_.selectOnly)
+        w_.select = standard(tips.selectText, tips.select);
     AddButtons(row);
     row->addStretch();
     AddEndButtons(row);

@@ -1,8 +1,9 @@
 // The skeleton of a browse procedure. From its declaration (BrowseSpec) it builds the list with
 // its tab bar and locator entry, the queue with the red-line colours, the standard buttons
-// (Add, Change, Delete, Select, Help, Close), the gate before a change or delete, the settings
-// that keep the tab and layout, the single window and the frame's notifications. A browse adds
-// only what is its own: a side or information panel, more buttons, what follows the highlight.
+// (Add, Change, Delete, Select, Help, Close), the gate before a change or delete, what a choice
+// answers in select mode (a pick list always selects), the settings that keep the tab and
+// layout, the single window and the frame's notifications. A browse adds only what is its own:
+// a side or information panel, more buttons, what follows the highlight.
 #pragma once
 
 #include "framework/browsedeclaration.h"
@@ -69,6 +70,9 @@ protected:
     virtual void Highlighted(bool any) { (void)any; }
     // Before the form runs for a request; false drops it (the password prompt cancelled).
     virtual bool AllowRequest(int request);
+    // Select pressed (or Enter, a double click) with the highlighted record in its buffer: the
+    // response the browse ends with (BrowseClass::TakeChoice). A refusal says why itself.
+    virtual int Chosen() { return RequestCompleted; }
     // Set-up after the skeleton and before the window opens (filters, bindings, icons).
     virtual void Prepare() {}
 

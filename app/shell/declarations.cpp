@@ -4,6 +4,8 @@
 #include "app/inventory/inventory.h"
 #include "app/inventory/specialitems.h"
 #include "app/inventory/vendorsinventory.h"
+#include "app/invoices/pickcustomer.h"
+#include "app/invoices/pickinventory.h"
 #include "app/printselect/tagbrowses.h"
 #include "framework/browsedeclaration.h"
 
@@ -16,6 +18,8 @@ const std::vector<const fw::BrowseSpec *> &declaredBrowses()
         &Brw::Inventory::Spec(),
         &Brw::InventorySpecialItems::Spec(),
         &Brw::VendorsInventory::Spec(),
+        &Brw::GetCustomer::Spec(),
+        &Brw::GetInventory::Spec(),
         &Brw::CustomersPrint_Billing_Labels_Inventory_Envelopes::Spec(),
         &Brw::InvoicesPrintMulitple::Spec(),
     };

@@ -4,6 +4,7 @@
 #include "dictionary/files.h"
 #include "framework/browseclass.h"
 #include "framework/browselist.h"
+#include "framework/browseprocedure.h"
 #include "framework/browsemodel.h"
 #include "framework/iniclass.h"
 #include "framework/reportslib.h"
@@ -444,4 +445,81 @@ TEST_F(BrowseTest, TheEntryLocatorFollowsEachKeyAndKeysTypedOnTheListGoIntoIt)
     b->context()->makeCurrent();
     EXPECT_EQ(CUS.LNAME.view(), "Turner") << "an order without an entry keeps its step locator";
     closeWindow(b);
+}
+
+namespace {
+
+// A declared pick list: a customer without a last name is refused and the list stays open; one
+// named "Gone" is refused and ends the pick.
+class CustomerPick : public fw::BrowseProcedure
+{
+public:
+    CustomerPick()
+        : fw::BrowseProcedure(declaration(), w)
+    {}
+    fw::BrowseWidgets w{};
+    int refusals = 0;
+
+protected:
+    int Chosen() override
+    {
+        if (CUS.LNAME.view() == "Gone")
+            return fw::RequestCancelled;
+        if (!CUS.LNAME.blank())
+            return fw::RequestCompleted;
+        ++refusals;
+        return fw::NoResponse;
+    }
+
+private:
+    static const fw::BrowseSpec &declaration()
+    {
+        static const fw::BrowseSpec spec{
+            .procedure = {.name = "Brw:TestPick", .title = "Pick", .files = {Relate::CUSTOMER}},
+            .primary = &Relate::CUSTOMER,
+            .tabs = {{"&Number", nullptr, CUS.CustomerNo_Key, nullptr, fw::Locate(CUS.CUSTOMERNO),
+                      "40L(2)|~Cust #~@s10@#1#60L(2)~Last Name~@s15@#2#"}},
+            .queue = {fw::Plain(CUS.CUSTOMERNO), fw::Plain(CUS.LNAME)},
+            .buttons = {.selectText = "&Select", .closeText = "Cancel"},
+            .selectOnly = true,
+        };
+        return spec;
+    }
+};
+
+void addNamed(const char *number, const char *name)
+{
+    ASSERT_EQ(Access::CUSTOMER.PrimeRecord(), Benign);
+    CUS.CUSTOMERNO = number;
+    CUS.LNAME = name;
+    ASSERT_EQ(Access::CUSTOMER.Insert(), Benign);
+}
+
+} // namespace
+
+TEST_F(BrowseTest, APickListSelectsWhateverItWasRunWithAndItsChoiceMayRefuse)
+{
+    addNamed("C001", "Adams");
+    addNamed("C002", "");
+    addNamed("C003", "Gone");
+    CustomerPick pick;
+    QTimer::singleShot(0, &pick, [&] {
+        EXPECT_TRUE(pick.w.select->isVisible()) << "a pick list has its Select button without a select request";
+        EXPECT_EQ(pick.w.select->text(), "&Select");
+        QTest::keyClick(pick.w.list->view(), Qt::Key_Down);
+        pick.w.select->click();
+        EXPECT_EQ(pick.refusals, 1);
+        EXPECT_TRUE(pick.window()->isVisible()) << "refused with no response: the list stays open";
+        QTest::keyClick(pick.w.list->view(), Qt::Key_Down);
+        QTest::keyClick(pick.w.list->view(), Qt::Key_Return);
+    });
+    GlobalRequest = 0;
+    EXPECT_EQ(pick.Run(), fw::RequestCancelled) << "the refusal ends the pick as cancelled";
+    EXPECT_EQ(GlobalResponse, fw::RequestCancelled);
+
+    CustomerPick again;
+    QTimer::singleShot(0, &again, [&] { again.w.select->click(); });
+    GlobalRequest = 0;
+    EXPECT_EQ(again.Run(), fw::RequestCompleted);
+    EXPECT_EQ(CUS.CUSTOMERNO.view(), "C001") << "the chosen record stays in the buffer";
 }
