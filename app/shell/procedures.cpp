@@ -3,6 +3,7 @@
 #include "app/shell/about.h"
 #include "app/customers/customers.h"
 #include "app/inventory/inventory.h"
+#include "app/invoices/invoiceform.h"
 #include "app/setup/setup.h"
 #include "app/printselect/tagbrowses.h"
 #include "dictionary/errorreporter.h"
@@ -52,6 +53,7 @@ void registerProgramProcedures()
     registerProcedure("Brw:InvoicesPrintMulitple", started<Brw::InvoicesPrintMulitple>());
     registerProcedure("Brw:Customers", started<Brw::Customers>());
     registerProcedure("Brw:Inventory", started<Brw::Inventory>());
+    registerProcedure("Upd:Invoice", started<Upd::Invoice>());
 }
 
 } // namespace app

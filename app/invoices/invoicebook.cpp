@@ -1,0 +1,433 @@
+#include "app/invoices/invoicebook.h"
+
+#include "app/invoices/invoicemath.h"
+#include "app/invoices/invoicemessages.h"
+#include "app/invoices/stockmoves.h"
+#include "dictionary/files.h"
+#include "dictionary/globals.h"
+#include "dictionary/money.h"
+#include "dictionary/unitofwork.h"
+#include "framework/errorclass.h"
+#include "framework/picture.h"
+#include "framework/reportslib.h"
+
+#include <cstring>
+#include <optional>
+#include <string>
+
+namespace app::invoices {
+
+namespace {
+
+// Keeps buffers as the caller had them, whatever is read into them meanwhile.
+class KeptBuffers
+{
+public:
+    KeptBuffers(std::initializer_list<dict::FileManager *> files)
+    {
+        for (dict::FileManager *file : files)
+            kept_.push_back({file, file->SaveBuffer()});
+    }
+    ~KeptBuffers()
+    {
+        for (auto it = kept_.rbegin(); it != kept_.rend(); ++it)
+            it->first->RestoreBuffer(it->second);
+    }
+    KeptBuffers(const KeptBuffers &) = delete;
+    KeptBuffers &operator=(const KeptBuffers &) = delete;
+
+private:
+    std::vector<std::pair<dict::FileManager *, int>> kept_;
+};
+
+// Why a booking stopped, told once its unit has let go of the files: a message shown while the
+// unit holds them would keep every other station waiting on the answer.
+struct Refusal {
+    int message = 0; // 0: the driver's failure, as SaveFailed words it
+    std::string text;
+};
+std::optional<Refusal> refusal;
+
+int refuse(int message, std::string text)
+{
+    refusal = Refusal{message, std::move(text)};
+    return dict::Notify;
+}
+
+// Undoes the unit, then tells the user that nothing of the action was stored.
+int fail(dict::UnitOfWork &unit, const std::string &what)
+{
+    fw::ErrorClass &errors = REPORTS::Errors();
+    errors.SetErrors();
+    unit.Rollback();
+    const Refusal reason = refusal.value_or(Refusal{InvMsg::SaveFailed, what});
+    refusal.reset();
+    errors.ThrowMessage(reason.message, reason.text);
+    return dict::Notify;
+}
+
+int commit(dict::UnitOfWork &unit, const std::string &what)
+{
+    if (!unit.Active() || unit.Commit() != dict::Benign)
+        return fail(unit, what);
+    return dict::Benign;
+}
+
+std::string invoiceName(dict::LONG number) { return "Invoice " + std::to_string(number); }
+
+// What an invoice adds to TOTALINV and to its customer's balance.
+struct Share {
+    double retail = 0, discount = 0, cod = 0, shipping = 0, tax = 0, gst = 0, labor = 0, totalDue = 0;
+};
+
+Share shareOf(const dict::INVOICERecord &invoice)
+{
+    if (invoice.QUOTES != 0)
+        return {};
+    return {invoice.RETAIL, invoice.TOTALDISCOUNT, invoice.COD, invoice.SHIPPING,
+            invoice.TAX,    invoice.GST,           invoice.LABOR, invoice.TOTALDUE};
+}
+
+bool sameShare(const Share &a, const Share &b)
+{
+    return a.retail == b.retail && a.discount == b.discount && a.cod == b.cod && a.shipping == b.shipping
+        && a.tax == b.tax && a.gst == b.gst && a.labor == b.labor && a.totalDue == b.totalDue;
+}
+
+// TOTALINV record 1 moves by the difference between two shares; it is added when missing.
+int moveTotals(const Share &was, const Share &now)
+{
+    if (sameShare(was, now))
+        return dict::Benign;
+    TOT.RECORDNO = 1;
+    const bool found = Access::TOTALINV.TryFetch(TOT.RecordNo_Key) == dict::Benign;
+    if (!found) {
+        Access::TOTALINV.PrimeRecord();
+        TOT.RECORDNO = 1;
+    }
+    TOT.RETAIL += now.retail - was.retail;
+    TOT.DISCOUNT += now.discount - was.discount;
+    TOT.COD += now.cod - was.cod;
+    TOT.SHIPPING += now.shipping - was.shipping;
+    TOT.TAX += now.tax - was.tax;
+    TOT.GST += now.gst - was.gst;
+    TOT.LABOR += now.labor - was.labor;
+    TOT.TOTALDUE = dict::roundCents(TOT.TOTALDUE + now.totalDue - was.totalDue);
+    return found ? Access::TOTALINV.TryUpdate() : Access::TOTALINV.TryInsert();
+}
+
+// Adds amount to a customer's balance; a customer no longer on file refuses the booking.
+int moveBalance(const dict::String<10> &customerNo, double amount, bool financePresent)
+{
+    CUS.CUSTOMERNO = customerNo;
+    if (Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key) != dict::Benign)
+        return refuse(InvMsg::NoSuchCustomer, customerNo.str());
+    const double balance = dict::roundCents(CUS.BALANCE + amount);
+    if (balance == CUS.BALANCE && (!financePresent || CUS.FINANCEPRESENT != 0))
+        return dict::Benign;
+    CUS.BALANCE = balance;
+    if (financePresent)
+        CUS.FINANCEPRESENT = 1;
+    return Access::CUSTOMER.TryUpdate();
+}
+
+// The invoice's own FINANCE record follows its total; a quote has none.
+int bookOwnFinance(const dict::INVOICERecord &invoice)
+{
+    bool found = false;
+    Access::FINANCE.ClearKey(FIN.InvoiceNo_Key);
+    FIN.INVOICENO = invoice.INVOICENO;
+    Access::FINANCE.SetAt(FIN.InvoiceNo_Key);
+    while (!found && Access::FINANCE.TryNext() == dict::Benign && FIN.INVOICENO == invoice.INVOICENO)
+        found = isOwnFinanceRecord(FIN);
+    if (invoice.QUOTES != 0)
+        return found ? Access::FINANCE.TryDeleteRecord() : dict::Benign;
+    if (!found && Access::FINANCE.PrimeRecord() != dict::Benign)
+        return dict::Notify;
+    FIN.INVOICENO = invoice.INVOICENO;
+    FIN.CUSTOMERNO = invoice.CUSTOMERNO;
+    FIN.DATE = invoice.DATE;
+    FIN.TERMS = invoice.TERMS;
+    FIN.INVOICETOTAL = invoice.TOTALDUE;
+    FIN.AMOUNTDUE = invoice.TOTALDUE;
+    return found ? Access::FINANCE.TryUpdate() : Access::FINANCE.TryInsert();
+}
+
+int storeLine(const StoredLine &stored)
+{
+    if (Access::DESCRIPTION.TryReget(stored.position) != dict::Benign)
+        return dict::Notify;
+    static_cast<dict::DESCRIPTIONRecord &>(DES) = stored.line;
+    return Access::DESCRIPTION.TryUpdate();
+}
+
+bool sameLine(const dict::DESCRIPTIONRecord &a, const dict::DESCRIPTIONRecord &b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+// Brings every line in step with the invoice: its figures by the invoice's terms, its customer,
+// and its stock (held exactly while the invoice is booked as an invoice).
+int alignLines(std::vector<StoredLine> &lines, const dict::INVOICERecord &invoice, bool pstOnGst,
+               bool &linesHoldStock)
+{
+    const bool holdStock = invoice.QUOTES == 0;
+    const LineTerms terms = lineTermsOf(invoice, pstOnGst);
+    for (StoredLine &stored : lines) {
+        dict::DESCRIPTIONRecord line = stored.line;
+        computeLine(line, terms);
+        line.CUSTOMERNO = invoice.CUSTOMERNO;
+        if (holdStock != linesHoldStock
+            && (holdStock ? takeStock(line) : returnStock(line)) != dict::Benign)
+            return dict::Notify;
+        if (sameLine(line, stored.line))
+            continue;
+        stored.line = line;
+        if (storeLine(stored) != dict::Benign)
+            return dict::Notify;
+    }
+    linesHoldStock = holdStock;
+    return dict::Benign;
+}
+
+std::vector<dict::DESCRIPTIONRecord> recordsOf(const std::vector<StoredLine> &lines)
+{
+    std::vector<dict::DESCRIPTIONRecord> records;
+    records.reserve(lines.size());
+    for (const StoredLine &stored : lines)
+        records.push_back(stored.line);
+    return records;
+}
+
+// Reads the invoice as it is on file now into `stored`; the INV buffer keeps the form's record,
+// and the file manager watches the version just read.
+bool readStored(const dict::INVOICERecord &form, dict::INVOICERecord &stored)
+{
+    const dict::Memo memo = INV.MEMOS;
+    INV.INVOICENO = form.INVOICENO;
+    const bool found = Access::INVOICE.TryFetch(INV.InvoiceNo_Key) == dict::Benign;
+    stored = INV;
+    static_cast<dict::INVOICERecord &>(INV) = form;
+    INV.MEMOS = memo;
+    return found;
+}
+
+bool customerChoosesPstOnGst(const dict::String<10> &customerNo)
+{
+    CUS.CUSTOMERNO = customerNo;
+    return Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key) == dict::Benign && CUS.LONGDISTANCE != 0;
+}
+
+int month(dict::LONG date)
+{
+    const auto civil = fw::civilDate(date);
+    return civil ? civil->month : 0;
+}
+
+// Books the customer side: the balance moves by the change of the total due, and a booked
+// invoice that changes customer takes its lines' customer and FINANCE record along.
+int bookCustomers(const dict::INVOICERecord &stored, const Share &was, const dict::INVOICERecord &invoice,
+                  const Share &now)
+{
+    const bool moving = stored.CUSTOMERNO != invoice.CUSTOMERNO && !stored.CUSTOMERNO.blank()
+                        && stored.QUOTES == 0 && !dict::isZeroMoney(was.totalDue);
+    if (!moving)
+        return moveBalance(invoice.CUSTOMERNO, now.totalDue - was.totalDue, invoice.QUOTES == 0);
+    if (stored.AMOUNTPAID != 0 || hasPayments(invoice.INVOICENO))
+        return refuse(InvMsg::CannotMoveInvoice, stored.CUSTOMERNO.str());
+    if (moveBalance(stored.CUSTOMERNO, -was.totalDue, false) != dict::Benign)
+        return dict::Notify;
+    return moveBalance(invoice.CUSTOMERNO, now.totalDue, invoice.QUOTES == 0);
+}
+
+// The body of a save, inside its unit: INV holds the invoice to store.
+int bookInvoice(bool insert, bool &linesHoldStock)
+{
+    dict::INVOICERecord invoice = INV;
+    dict::INVOICERecord stored{};
+    if (!readStored(invoice, stored))
+        return dict::Notify;
+    // Payments are booked by their own windows; the form's copy may be older.
+    invoice.AMOUNTPAID = stored.AMOUNTPAID;
+    invoice.DATEPAID = stored.DATEPAID;
+    invoice.CREDITCHECK = stored.CREDITCHECK;
+    if (insert)
+        stored = {}; // a reserved number books nothing yet
+    invoice.MONTH = static_cast<dict::SHORT>(month(invoice.DATE));
+
+    std::vector<StoredLine> lines = linesOf(invoice.INVOICENO);
+    const bool pstOnGst = customerChoosesPstOnGst(invoice.CUSTOMERNO);
+    if (alignLines(lines, invoice, pstOnGst, linesHoldStock) != dict::Benign)
+        return dict::Notify;
+    const std::vector<dict::DESCRIPTIONRecord> records = recordsOf(lines);
+    for (const dict::DESCRIPTIONRecord &line : records)
+        if (line.LINEITEMDISCOUNT != 0 && invoice.CUSTOMERDISCOUNT == 0)
+            invoice.LINEITEMDISCOUNT = 1; // the lines carry the discounts
+    computeTotals(invoice, sumLines(records, invoice.LINEITEMDISCOUNT != 0), GLO.CANADIAN, pstOnGst);
+
+    const Share was = shareOf(stored);
+    const Share now = shareOf(invoice);
+    if (moveTotals(was, now) != dict::Benign || bookCustomers(stored, was, invoice, now) != dict::Benign)
+        return dict::Notify;
+    if ((invoice.QUOTES == 0 || stored.QUOTES == 0) && bookOwnFinance(invoice) != dict::Benign)
+        return dict::Notify;
+    static_cast<dict::INVOICERecord &>(INV) = invoice;
+    return insert ? Access::INVOICE.TryInsert() : Access::INVOICE.TryUpdate();
+}
+
+dict::UnitOfWork invoiceUnit()
+{
+    return dict::UnitOfWork{&Access::INVOICE, &Access::DESCRIPTION, &Access::FINANCE,
+                            &Access::TOTALINV, &Access::CUSTOMER, &Access::STOCK};
+}
+
+} // namespace
+
+std::vector<StoredLine> linesOf(dict::LONG invoiceNo)
+{
+    std::vector<StoredLine> lines;
+    Access::DESCRIPTION.ClearKey(DES.InvoiceNo_Key);
+    DES.INVOICENO = invoiceNo;
+    Access::DESCRIPTION.SetAt(DES.InvoiceNo_Key);
+    while (Access::DESCRIPTION.TryNext() == dict::Benign && DES.INVOICENO == invoiceNo)
+        lines.push_back({DES, Access::DESCRIPTION.Position()});
+    return lines;
+}
+
+bool isOwnFinanceRecord(const dict::FINANCERecord &record)
+{
+    return record.CREDITMEMONO == 0 && record.AMOUNTPAID == 0;
+}
+
+LineTerms lineTermsOf(const dict::INVOICERecord &invoice, bool pstOnGst)
+{
+    LineTerms terms;
+    terms.regime = GLO.CANADIAN;
+    terms.customerDiscount = invoice.CUSTOMERDISCOUNT;
+    terms.taxRate = invoice.TAXRATE;
+    terms.gstRate = invoice.GSTTAXRATE;
+    terms.laborRate = invoice.LABORRATE;
+    terms.pstOnGst = pstOnGst;
+    terms.laborTaxable = GLO.TAXABLE != 0;
+    return terms;
+}
+
+bool hasPayments(dict::LONG invoiceNo)
+{
+    KeptBuffers kept{&Access::FINANCE};
+    bool any = false;
+    Access::FINANCE.ClearKey(FIN.InvoiceNo_Key);
+    FIN.INVOICENO = invoiceNo;
+    Access::FINANCE.SetAt(FIN.InvoiceNo_Key);
+    while (!any && Access::FINANCE.TryNext() == dict::Benign && FIN.INVOICENO == invoiceNo)
+        any = !isOwnFinanceRecord(FIN);
+    return any;
+}
+
+int bookLine(bool insert, const dict::DESCRIPTIONRecord &before, bool linesHoldStock)
+{
+    dict::DESCRIPTIONRecord line = DES;
+    const std::string what = invoiceName(line.INVOICENO) + ", item " + std::to_string(line.ITEMNO);
+    dict::UnitOfWork unit{&Access::DESCRIPTION, &Access::STOCK};
+    if (linesHoldStock) {
+        dict::DESCRIPTIONRecord old = before;
+        if ((!insert && returnStock(old) != dict::Benign) || takeStock(line) != dict::Benign)
+            return fail(unit, what);
+    }
+    static_cast<dict::DESCRIPTIONRecord &>(DES) = line;
+    const int stored = insert ? Access::DESCRIPTION.TryInsert() : Access::DESCRIPTION.TryUpdate();
+    if (stored != dict::Benign)
+        return fail(unit, what);
+    return commit(unit, what);
+}
+
+int unbookLine(bool linesHoldStock)
+{
+    dict::DESCRIPTIONRecord line = DES;
+    const std::string what = invoiceName(line.INVOICENO) + ", item " + std::to_string(line.ITEMNO);
+    dict::UnitOfWork unit{&Access::DESCRIPTION, &Access::STOCK};
+    if ((linesHoldStock && returnStock(line) != dict::Benign) || Access::DESCRIPTION.TryDeleteRecord() != dict::Benign)
+        return fail(unit, what);
+    return commit(unit, what);
+}
+
+int refigureLines(const dict::INVOICERecord &invoice, bool pstOnGst)
+{
+    KeptBuffers kept{&Access::DESCRIPTION};
+    const std::string what = invoiceName(invoice.INVOICENO);
+    dict::UnitOfWork unit{&Access::DESCRIPTION};
+    const LineTerms terms = lineTermsOf(invoice, pstOnGst);
+    for (StoredLine &stored : linesOf(invoice.INVOICENO)) {
+        dict::DESCRIPTIONRecord line = stored.line;
+        computeLine(line, terms);
+        if (sameLine(line, stored.line))
+            continue;
+        stored.line = line;
+        if (storeLine(stored) != dict::Benign)
+            return fail(unit, what);
+    }
+    return commit(unit, what);
+}
+
+int saveInvoice(bool insert, bool &linesHoldStock)
+{
+    KeptBuffers kept{&Access::DESCRIPTION, &Access::FINANCE, &Access::TOTALINV, &Access::CUSTOMER,
+                     &Access::STOCK};
+    const std::string what = invoiceName(INV.INVOICENO);
+    const dict::INVOICERecord form = INV;
+    bool holding = linesHoldStock;
+    dict::UnitOfWork unit = invoiceUnit();
+    const bool booked = unit.Active() && bookInvoice(insert, holding) == dict::Benign;
+    if (!booked || commit(unit, what) != dict::Benign) {
+        if (!booked)
+            fail(unit, what);
+        static_cast<dict::INVOICERecord &>(INV) = form;
+        return dict::Notify;
+    }
+    linesHoldStock = holding;
+    return dict::Benign;
+}
+
+int settleChange(dict::LONG invoiceNo, bool &linesHoldStock)
+{
+    const dict::INVOICERecord form = INV;
+    INV.INVOICENO = invoiceNo;
+    if (Access::INVOICE.TryFetch(INV.InvoiceNo_Key) != dict::Benign) {
+        static_cast<dict::INVOICERecord &>(INV) = form;
+        return dict::Benign; // deleted meanwhile: nothing of it is booked any more
+    }
+    return saveInvoice(false, linesHoldStock);
+}
+
+int cancelNewInvoice(dict::LONG invoiceNo, bool linesHoldStock)
+{
+    KeptBuffers kept{&Access::DESCRIPTION, &Access::FINANCE, &Access::CUSTOMER, &Access::STOCK};
+    const std::string what = invoiceName(invoiceNo);
+    dict::UnitOfWork unit = invoiceUnit();
+    for (StoredLine &stored : linesOf(invoiceNo)) {
+        if ((linesHoldStock && returnStock(stored.line) != dict::Benign)
+            || Access::DESCRIPTION.TryReget(stored.position) != dict::Benign
+            || Access::DESCRIPTION.TryDeleteRecord() != dict::Benign)
+            return fail(unit, what);
+    }
+    // Payments taken on the new invoice are reversed: each had lowered the balance.
+    Access::FINANCE.ClearKey(FIN.InvoiceNo_Key);
+    FIN.INVOICENO = invoiceNo;
+    Access::FINANCE.SetAt(FIN.InvoiceNo_Key);
+    std::vector<dict::FINANCERecord> payments;
+    std::vector<dict::storage::Position> positions;
+    while (Access::FINANCE.TryNext() == dict::Benign && FIN.INVOICENO == invoiceNo) {
+        payments.push_back(FIN);
+        positions.push_back(Access::FINANCE.Position());
+    }
+    for (std::size_t i = 0; i < payments.size(); ++i) {
+        if (Access::FINANCE.TryReget(positions[i]) != dict::Benign || Access::FINANCE.TryDeleteRecord() != dict::Benign
+            || moveBalance(payments[i].CUSTOMERNO, -payments[i].AMOUNTDUE, false) != dict::Benign)
+            return fail(unit, what);
+    }
+    if (Access::INVOICE.CancelAutoInc() != dict::Benign)
+        return fail(unit, what);
+    return commit(unit, what);
+}
+
+} // namespace app::invoices

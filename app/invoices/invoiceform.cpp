@@ -1,0 +1,492 @@
+#include "app/invoices/invoiceform.h"
+
+#include "app/common/formlayout.h"
+#include "app/common/maintenancemessages.h"
+#include "app/invoices/invoicebook.h"
+#include "app/invoices/invoicelayout.h"
+#include "app/invoices/invoicemessages.h"
+#include "app/invoices/lineform.h"
+#include "app/invoices/pickcustomer.h"
+#include "app/shell/procedures.h"
+#include "dictionary/files.h"
+#include "dictionary/globals.h"
+#include "dictionary/money.h"
+#include "framework/browselist.h"
+#include "framework/errorclass.h"
+#include "framework/picture.h"
+#include "framework/reportslib.h"
+#include "tagging/tags.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace Upd {
+
+namespace {
+
+namespace inv = app::invoices;
+
+std::string moneyPicture()
+{
+    return GLO.CURRENCYNAME.blank() ? "@n-12.2" : GLO.CURRENCYNAME.str();
+}
+
+std::string quantityPicture() { return app::numberPicture(GLO.CURRENCYNAME2.view(), "@n-10.2"); }
+
+std::string datePicture() { return GLO.DATENAME.blank() ? "@d2b" : GLO.DATENAME.str(); }
+
+// No customer: the header shows none (a cleared buffer; priming would number a new record).
+void clearCustomer() { dict::clearRecord(Access::CUSTOMER.Def(), Access::CUSTOMER.Buffer().bytes); }
+
+int monthOf(dict::LONG date)
+{
+    const auto civil = fw::civilDate(date);
+    return civil ? civil->month : 0;
+}
+
+// The item list: "#", "Stock #", "Description", "Quantity", "Back Order", "Price", "Total".
+std::string itemFormat()
+{
+    const std::string money = moneyPicture();
+    const std::string quantity = quantityPicture();
+    return "16R(2)|M~#~C(0)@n2@#1#"
+           "60L(2)|M~Stock #~C(0)@s20@#2#"
+           "160L(2)|M~Description~C(0)@s45@#3#"
+           "44R(2)|M~Quantity~C(0)" + quantity + "@#4#"
+           "44R(2)|M~Back Order~C(0)" + quantity + "@#5#"
+           "52R(2)|M~Price~C(0)" + money + "@#6#"
+           "56R(2)|M~Total~C(0)" + money + "@#7#";
+}
+
+} // namespace
+
+Invoice::Invoice()
+    : fw::Procedure({.name = "Upd:Invoice",
+                     .title = "Update the Invoice File",
+                     .files = {Relate::INVOICE, Relate::DESCRIPTION, Access::TOTALINV, Access::FINANCE,
+                               Access::CUSTOMER, Access::STOCK, Access::SPECIAL},
+                     .messages = {app::installInvoiceMessages, app::installMaintenanceMessages},
+                     .serves = fw::ServesInsert | fw::ServesChange})
+{}
+
+Invoice::~Invoice() = default;
+
+// The frame's new invoice is always an Insert, whatever request was left over.
+bool Invoice::Admit()
+{
+    if (GLO.NEWINVOICE == 1)
+        Request = OriginalRequest = fw::InsertRecord;
+    openingTaxRate_ = GLO.TAXRATE;
+    return true;
+}
+
+QString Invoice::WindowTitle() const
+{
+    if (Request == fw::InsertRecord)
+        return "Add an Invoice";
+    if (Request == fw::ChangeRecord)
+        return "Change the Invoice";
+    return Procedure::WindowTitle();
+}
+
+int Invoice::Build()
+{
+    Primary = &Relate::INVOICE;
+    // A new invoice takes its number now; Cancel gives it back.
+    if (inserting() && !Access::INVOICE.Primed() && Access::INVOICE.PrimeRecord() != dict::Benign)
+        return dict::Notify;
+    w_ = app::buildInvoiceForm(window());
+    bindFields();
+    buildItemList();
+    relabel();
+    UseFormButtons(w_->save, w_->cancel, w_->help);
+    for (QPushButton *b : {w_->customer, w_->reInvoice, w_->shippingButton, w_->paymentButton, w_->memoButton})
+        connectButton(b);
+    connect(w_->quote, &QCheckBox::clicked, this, [this] { TakeAccepted(w_->quote); });
+    FirstField = w_->date;
+    return dict::Benign;
+}
+
+void Invoice::bindFields()
+{
+    const app::InvoiceWidgets &w = *w_;
+    const std::string money = moneyPicture();
+    bind(w.date, INV.DATE, datePicture());
+    bind(w.poNumber, INV.PONUMBER);
+    bind(w.invoiceNo, INV.INVOICENO, "@n_10");
+    bind(w.salesman, INV.SALESMAN);
+    bind(w.customerNo, INV.CUSTOMERNO);
+    bind(w.firstName, CUS.FNAME);
+    bind(w.lastName, CUS.LNAME);
+    bind(w.company, CUS.COMPANY);
+    bind(w.discount, INV.CUSTOMERDISCOUNT, "@n6.2").range(0, 100);
+    bind(w.quote, INV.QUOTES);
+    bind(w.subTotal, INV.RETAIL, money);
+    bind(w.total, INV.TOTALDISCOUNT, money);
+    bind(w.tax, INV.TAX, money);
+    bind(w.gst, INV.GST, money);
+    bind(w.labor, INV.LABOR, money);
+    bind(w.shipping, INV.SHIPPING, money);
+    bind(w.cod, INV.COD, money);
+    bind(w.totalDue, INV.TOTALDUE, "@n-12.2");
+    bind(w.payment, INV.AMOUNTPAID, "@n-12.2");
+    bind(w.owed, INV.AMOUNTOWED, "@n-12.2");
+}
+
+void Invoice::buildItemList()
+{
+    items_.Init(w_->items, &Relate::DESCRIPTION, this);
+    items_.AddSortOrder(DES.InvoiceNo_Key, {}, itemFormat());
+    items_.AddRange(dict::field(INV.INVOICENO));
+    for (dict::FieldRef f : {dict::field(DES.ITEMNO), dict::field(DES.STOCKNO), dict::field(DES.DESCRIPTION),
+                             dict::field(DES.QUANTITY), dict::field(DES.AMOUNTBACKORDERED)})
+        items_.AddField(f);
+    // A line with its own discount shows the price it is sold at; the stored price stays.
+    items_.AddField([] { return fw::StepValue(DES.PRICE - DES.PRICE * DES.LINEITEMDISCOUNT / 100); });
+    items_.AddField(dict::field(DES.AMOUNT));
+    items_.SetUpdateButtons(w_->add, w_->change, w_->remove);
+    AddItem(&items_);
+}
+
+// Prompts that name the taxes of the regime in force.
+void Invoice::relabel()
+{
+    w_->dateLabel->setText(GLO.DATENAME.blank() ? "Date:" : QString::fromUtf8(GLO.DATENAME.str()) + ":");
+    static const char *const taxNames[] = {"PST", "VAT", "Tax", "GST"};
+    w_->taxLabel->setText(QString::fromUtf8(dict::byTaxRegime(taxNames, GLO.CANADIAN)));
+    const bool gst = GLO.CANADIAN == dict::TaxRegime::ProvincialAndGst;
+    w_->gstLabel->setVisible(gst);
+    w_->gst->setVisible(gst);
+    w_->caption->setText(inserting() ? "Add an Invoice" : "Change the Invoice");
+}
+
+void Invoice::PrimeFields()
+{
+    openedOnQuote_ = !inserting() && INV.QUOTES != 0;
+    linesHoldStock_ = INV.QUOTES == 0;
+    if (inserting()) {
+        INV.DATE = fw::today();
+        INV.MONTH = static_cast<dict::SHORT>(monthOf(INV.DATE));
+        INV.REBILLCYCLE = "N";
+        CUS.CUSTOMERNO = GLO.CUSTOMERNO.view();
+        if (!CUS.CUSTOMERNO.blank() && Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key) == dict::Benign)
+            takeCustomer();
+        else
+            clearCustomer();
+    } else {
+        fetchCustomer();
+        w_->quote->setEnabled(INV.QUOTES != 0);
+    }
+    customerShown_ = INV.CUSTOMERNO;
+    discountShown_ = INV.CUSTOMERDISCOUNT;
+    sumLines();
+    refigure();
+}
+
+void Invoice::fetchCustomer()
+{
+    CUS.CUSTOMERNO = INV.CUSTOMERNO;
+    if (INV.CUSTOMERNO.blank() || Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key) != dict::Benign)
+        clearCustomer();
+}
+
+// --- the customer ------------------------------------------------------------------------------
+
+int Invoice::TakeAccepted(QWidget *control)
+{
+    const app::InvoiceWidgets &w = *w_;
+    if (control == w.customer) {
+        pickCustomer();
+    } else if (control == w.shippingButton) {
+        notDefinedYet("Win:ShippingMethod");
+    } else if (control == w.paymentButton) {
+        notDefinedYet("Brw:InvoicesHistory");
+    } else if (control == w.memoButton) {
+        notDefinedYet("Win:InvoiceMemos");
+    } else if (control == w.reInvoice) {
+        notDefinedYet("Win:ReOccuringCycle");
+    } else {
+        const int result = Procedure::TakeAccepted(control);
+        if (result != dict::Benign)
+            return result;
+        if (control == w.customerNo)
+            customerNumberTyped();
+        else if (control == w.discount)
+            changeDiscount();
+        else if (control == w.date)
+            INV.MONTH = static_cast<dict::SHORT>(monthOf(INV.DATE));
+    }
+    refigure();
+    return dict::Benign;
+}
+
+void Invoice::notDefinedYet(const char *procedure)
+{
+    Update();
+    REPORTS::Errors().ThrowMessage(app::MaintMsg::ProcedureNotDefined, procedure);
+}
+
+// "C&ustomer": the pick list; a cancelled pick changes nothing.
+void Invoice::pickCustomer()
+{
+    Update();
+    const int kept = Access::CUSTOMER.SaveBuffer();
+    GlobalRequest = fw::SelectRecord;
+    Brw::GetCustomer pick;
+    if (pick.Run() != fw::RequestCompleted || CUS.CUSTOMERNO.blank()) {
+        Access::CUSTOMER.RestoreBuffer(kept);
+        return;
+    }
+    Access::CUSTOMER.DiscardBuffer(kept);
+    takeCustomer();
+    w_->discount->setFocus();
+}
+
+// A typed customer number: an unknown one offers the pick list; a blank one, or a pick
+// cancelled, puts back the customer the invoice had.
+void Invoice::customerNumberTyped()
+{
+    if (INV.CUSTOMERNO == customerShown_)
+        return;
+    const int kept = Access::CUSTOMER.SaveBuffer();
+    bool found = false;
+    if (!INV.CUSTOMERNO.blank()) {
+        CUS.CUSTOMERNO = INV.CUSTOMERNO;
+        found = Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key) == dict::Benign;
+        if (!found) {
+            GlobalRequest = fw::SelectRecord;
+            Brw::GetCustomer pick;
+            found = pick.Run() == fw::RequestCompleted && !CUS.CUSTOMERNO.blank();
+        }
+    }
+    if (!found) {
+        Access::CUSTOMER.RestoreBuffer(kept);
+        INV.CUSTOMERNO = customerShown_;
+        Display();
+        w_->customerNo->setFocus();
+        return;
+    }
+    Access::CUSTOMER.DiscardBuffer(kept);
+    takeCustomer();
+}
+
+// The customer in the CUS buffer becomes the invoice's: its payment defaults, its discount and
+// its taxes; the lines are refigured for them.
+void Invoice::takeCustomer()
+{
+    const bool another = CUS.CUSTOMERNO != customerShown_;
+    INV.CUSTOMERNO = CUS.CUSTOMERNO;
+    INV.BANK = CUS.BANK.view();
+    INV.CREDITCARDNO = CUS.CREDITCARDNO;
+    INV.CREDITCARDDATE = CUS.CREDITCARDDATE;
+    INV.TERMS = CUS.TERMS.view();
+    if (INV.LINEITEMDISCOUNT != 0) {
+        if (CUS.CUSTOMERDISCOUNT != 0)
+            REPORTS::Errors().ThrowMessage(app::InvMsg::LineDiscountMode,
+                                           fw::formatValue(CUS.CUSTOMERDISCOUNT, "@n6.2"));
+    } else if (dict::isZeroMoney(INV.AMOUNTPAID)) {
+        INV.CUSTOMERDISCOUNT = CUS.CUSTOMERDISCOUNT;
+    }
+    if (another)
+        INV.TAXINFO.clear(); // built again for the new customer
+    applyCustomerTerms();
+    customerShown_ = INV.CUSTOMERNO;
+    if (another || INV.CUSTOMERDISCOUNT != discountShown_) {
+        discountShown_ = INV.CUSTOMERDISCOUNT;
+        if (inv::refigureLines(INV, CUS.LONGDISTANCE != 0) == dict::Benign)
+            items_.ResetFromFile(true);
+        sumLines();
+    }
+    Display();
+}
+
+// The rates of the invoice by its customer: a customer with a tax number is exempt outside the
+// first regime; otherwise the customer's own rate, else the customers' rate, else the setup's.
+void Invoice::applyCustomerTerms()
+{
+    double rate = openingTaxRate_;
+    const bool exempt = GLO.CANADIAN != dict::TaxRegime::ProvincialAndGst && !CUS.TAXNUMBER.blank();
+    if (exempt)
+        rate = 0;
+    else if (CUS.TAXAMOUNT != 0)
+        rate = CUS.TAXAMOUNT;
+    else if (GLO.CUSTOMERTAXRATE != 0)
+        rate = GLO.CUSTOMERTAXRATE;
+    INV.TAXRATE = rate;
+    INV.GSTTAXRATE = GLO.GST;
+    INV.LABORRATE = GLO.LABORRATE;
+    if (INV.TAXINFO.blank())
+        INV.TAXINFO = taxInfo();
+}
+
+// The tax-registration line printed on the invoice.
+std::string Invoice::taxInfo() const
+{
+    const std::string number = CUS.TAXNUMBER.str();
+    const std::string gst = GLO.GSTNUMBER.str();
+    switch (GLO.CANADIAN) {
+    case dict::TaxRegime::ProvincialAndGst:
+        if (!number.empty() && !gst.empty())
+            return "PST#: " + number + "  GST#: " + gst;
+        if (!gst.empty())
+            return "GST#: " + gst;
+        return number.empty() ? "" : "PST#: " + number;
+    case dict::TaxRegime::Vat: return number.empty() ? "" : "VAT#: " + number;
+    case dict::TaxRegime::SalesTax: return number.empty() ? "" : "Tax#: " + number;
+    case dict::TaxRegime::GstOnly: return number.empty() ? "" : "GST#: " + number;
+    default: return "";
+    }
+}
+
+// The invoice discount refigures every line; it cannot change once something has been paid.
+void Invoice::changeDiscount()
+{
+    if (INV.CUSTOMERDISCOUNT == discountShown_)
+        return;
+    if (!dict::isZeroMoney(INV.AMOUNTPAID)) {
+        INV.CUSTOMERDISCOUNT = discountShown_;
+        Display();
+        REPORTS::Errors().Throw(app::InvMsg::DiscountWhilePaid);
+        return;
+    }
+    if (inv::refigureLines(INV, CUS.LONGDISTANCE != 0) != dict::Benign) {
+        INV.CUSTOMERDISCOUNT = discountShown_;
+        Display();
+        return;
+    }
+    discountShown_ = INV.CUSTOMERDISCOUNT;
+    items_.ResetFromFile(true);
+    sumLines();
+}
+
+// --- the lines and the figures -----------------------------------------------------------------
+
+int Invoice::Run(int, int request)
+{
+    Update();
+    GlobalRequest = static_cast<dict::BYTE>(request);
+    Upd::InvoiceDescription line(linesHoldStock_);
+    const int response = line.Run();
+    sumLines();
+    refigure();
+    return response;
+}
+
+// The line-totals pass.
+void Invoice::sumLines()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const int kept = Access::DESCRIPTION.SaveBuffer();
+    std::vector<dict::DESCRIPTIONRecord> lines;
+    for (const inv::StoredLine &stored : inv::linesOf(INV.INVOICENO))
+        lines.push_back(stored.line);
+    Access::DESCRIPTION.RestoreBuffer(kept);
+    sums_ = inv::sumLines(lines, INV.LINEITEMDISCOUNT != 0);
+    QApplication::restoreOverrideCursor();
+}
+
+void Invoice::refigure()
+{
+    inv::computeTotals(INV, sums_, GLO.CANADIAN, CUS.LONGDISTANCE != 0);
+    w_->discountSum->setText(QString::fromStdString(fw::formatValue(sums_.discount, moneyPicture())).trimmed());
+    followState();
+    Display();
+}
+
+// Buttons by what the invoice holds: a paid invoice's lines are frozen; nothing is done without
+// a customer; a quote takes no payment.
+void Invoice::followState()
+{
+    const app::InvoiceWidgets &w = *w_;
+    const bool paid = !dict::isZeroMoney(INV.AMOUNTPAID);
+    const bool customer = !CUS.CUSTOMERNO.blank();
+    for (QPushButton *b : {w.memoButton, w.reInvoice, w.save})
+        b->setEnabled(customer);
+    w.shippingButton->setEnabled(customer && !paid);
+    w.add->setEnabled(customer && !paid);
+    w.paymentButton->setEnabled(customer && INV.QUOTES == 0);
+    const bool anyLine = items_.Records() > 0;
+    w.change->setEnabled(anyLine && !paid);
+    w.remove->setEnabled(anyLine && !paid);
+    w.memo->setChecked(!INV.MEMOS.str().substr(0, 500).empty()
+                       && INV.MEMOS.str().substr(0, 500).find_first_not_of(" \t\r\n") != std::string::npos);
+    const bool lineDiscounts = INV.LINEITEMDISCOUNT != 0;
+    w.discountLabel->setEnabled(!lineDiscounts);
+    w.discount->setEnabled(!lineDiscounts);
+}
+
+// --- Save, Cancel and closing ------------------------------------------------------------------
+
+int Invoice::TakeCompleted()
+{
+    Update();
+    SaveHistory();
+    if (CUS.CUSTOMERNO.blank()) {
+        REPORTS::Errors().Throw(app::MaintMsg::NoCustomerNo);
+        w_->customerNo->setFocus();
+        return dict::Notify;
+    }
+    if (inv::saveInvoice(inserting(), linesHoldStock_) != dict::Benign) {
+        Display();
+        return dict::Notify;
+    }
+    Display();
+    SetResponse(fw::RequestCompleted);
+    return dict::Benign;
+}
+
+int Invoice::TakeCloseEvent()
+{
+    if (Response == fw::RequestCompleted)
+        return Procedure::TakeCloseEvent();
+    if (recordChanged()) {
+        const int answer = REPORTS::Errors().Message(dict::Msg::SaveRecord,
+                                                     dict::ButtonYes | dict::ButtonNo | dict::ButtonCancel,
+                                                     dict::ButtonCancel);
+        if (answer == dict::ButtonYes) {
+            PostCompleted();
+            return dict::Notify;
+        }
+        if (answer != dict::ButtonNo)
+            return dict::Notify;
+    }
+    if (!cancelBooking())
+        return dict::Notify;
+    CancelAction = 0; // asked above
+    return Procedure::TakeCloseEvent();
+}
+
+// Cancel of a new invoice undoes its lines (and payments, when the user agrees); Cancel of a
+// Change keeps the lines stored meanwhile and books the totals they make.
+bool Invoice::cancelBooking()
+{
+    if (!inserting())
+        return inv::settleChange(INV.INVOICENO, linesHoldStock_) == dict::Benign;
+    if (inv::hasPayments(INV.INVOICENO)
+        && REPORTS::Errors().Message(app::InvMsg::UndoPayments, dict::ButtonYes | dict::ButtonNo, dict::ButtonNo)
+               != dict::ButtonYes)
+        return false;
+    return inv::cancelNewInvoice(INV.INVOICENO, linesHoldStock_) == dict::Benign;
+}
+
+// A saved invoice is printed now or tagged for printing with the others later; its customer is
+// tagged for the labels.
+void Invoice::Closing()
+{
+    if (Response == fw::RequestCompleted && (OriginalRequest == fw::InsertRecord || OriginalRequest == fw::ChangeRecord)) {
+        GLO.INVOICENO = INV.INVOICENO;
+        ST::SetTagPos_(1, INV.CUSTOMERNO.view());
+        if (GLO.PRINTINVOICE != 0)
+            app::runProcedure("PRN:INVOICES");
+        else
+            ST::SetTag_(3, INV.INVOICENO);
+    }
+    GLO.NEWINVOICE = 0;
+    GLO.CUSTOMERNO.clear();
+    GLO.TESTDATA = 0;
+}
+
+} // namespace Upd

@@ -1,0 +1,76 @@
+// Upd::Invoice: the form on which a quote or an invoice is written: its header, its customer, the
+// list of its lines (each kept by Upd::InvoiceDescription) and the totals, refigured on every
+// change. Save books the invoice (invoicebook.h); Cancel of a new invoice returns its lines'
+// stock and releases its number.
+//
+// What the form would otherwise share with every other open invoice it keeps for itself: the tax
+// rate in force when it opened, whether it was opened on a quote, whether payments were taken.
+#pragma once
+
+#include "app/invoices/invoicemath.h"
+#include "framework/browseclass.h"
+#include "framework/procedure.h"
+
+#include <memory>
+
+namespace app {
+struct InvoiceWidgets;
+}
+
+namespace Upd {
+
+class Invoice : public fw::Procedure
+{
+public:
+    Invoice();
+    ~Invoice() override;
+
+    void PrimeFields() override;
+    int Run(int number, int request) override;
+    int TakeAccepted(QWidget *control) override;
+    int TakeCompleted() override;
+    int TakeCloseEvent() override;
+
+    const app::InvoiceWidgets &widgets() const { return *w_; }
+    fw::BrowseClass &items() { return items_; }
+
+protected:
+    bool Admit() override;
+    int Build() override;
+    void Closing() override;
+    QString WindowTitle() const override;
+
+private:
+    void bindFields();
+    void buildItemList();
+    void relabel();
+    bool inserting() const { return OriginalRequest == fw::InsertRecord; }
+
+    // The customer.
+    void fetchCustomer();
+    void pickCustomer();
+    void customerNumberTyped();
+    void takeCustomer();
+    void applyCustomerTerms();
+    std::string taxInfo() const;
+    void changeDiscount();
+
+    // The figures.
+    void sumLines();
+    void refigure();
+    void followState();
+    void notDefinedYet(const char *procedure);
+    bool cancelBooking();
+
+    std::unique_ptr<app::InvoiceWidgets> w_;
+    fw::BrowseClass items_;
+    app::invoices::LineSums sums_;
+    double openingTaxRate_ = 0; // the setup's rate, before any customer's
+    bool openedOnQuote_ = false;
+    bool linesHoldStock_ = true;
+    bool printed_ = false;
+    dict::String<10> customerShown_; // the customer the header holds
+    double discountShown_ = 0;
+};
+
+} // namespace Upd

@@ -1,0 +1,324 @@
+// The booking behind the invoice windows, driven as the forms drive it, checked on the files.
+#include "app/invoices/invoicebook.h"
+#include "app/invoices/invoicemath.h"
+#include "dictionary/schema.h"
+#include "framework/picture.h"
+#include "tests/support/invoicefolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace invoicetest;
+namespace inv = app::invoices;
+using dict::Benign;
+using testsupport::sqlOn;
+
+class InvoiceBookTest : public InvoiceFolderTest
+{
+protected:
+    // A new invoice, its number reserved as the invoice form reserves it.
+    static dict::LONG startInvoice(const char *customer, bool quote = false)
+    {
+        EXPECT_EQ(Access::INVOICE.PrimeRecord(), Benign);
+        INV.CUSTOMERNO = customer;
+        INV.QUOTES = quote ? 1 : 0;
+        INV.TAXRATE = 0.08;
+        INV.DATE = fw::today();
+        return INV.INVOICENO;
+    }
+
+    // A line added as the line form adds it; the line as booked.
+    static dict::DESCRIPTIONRecord addLine(const char *stockNo, dict::LONG recordNo, double quantity, double price,
+                                           bool holdsStock = true)
+    {
+        dict::clearRecord(Access::DESCRIPTION.Def(), &DES);
+        DES.INVOICENO = INV.INVOICENO;
+        EXPECT_EQ(Access::DESCRIPTION.PrimeRecord(true), Benign);
+        DES.STOCKNO = stockNo;
+        DES.RECORDNO = recordNo;
+        DES.QUANTITY = quantity;
+        DES.PRICE = price;
+        DES.TAXABLE = 1;
+        DES.CUSTOMERNO = INV.CUSTOMERNO;
+        inv::computeLine(DES, inv::lineTermsOf(INV, false));
+        EXPECT_EQ(inv::bookLine(true, {}, holdsStock), Benign);
+        return DES;
+    }
+
+    static void reread(dict::LONG invoiceNo)
+    {
+        INV.INVOICENO = invoiceNo;
+        ASSERT_EQ(Access::INVOICE.TryFetch(INV.InvoiceNo_Key), Benign);
+    }
+
+    static double invoiceNumber(const char *column, dict::LONG invoiceNo)
+    {
+        return query(std::string("SELECT ") + column + " FROM i.INVOICE WHERE INVOICENO = " + std::to_string(invoiceNo));
+    }
+};
+
+TEST_F(InvoiceBookTest, LinesTakeStockWithBackOrdersAndGiveBackWhatTheyTook)
+{
+    addCustomer("C1");
+    const dict::LONG a = addStock("A", 3);
+    const dict::LONG b = addStock("B", 10);
+    startInvoice("C1");
+    dict::DESCRIPTIONRecord line = addLine("A", a, 5, 10);
+    EXPECT_EQ(onHand(a), -2);
+    EXPECT_EQ(line.BACKORDER, 1);
+    EXPECT_EQ(line.AMOUNTBACKORDERED, 2);
+    EXPECT_EQ(query("SELECT AMOUNTBACKORDERED FROM s.STOCK WHERE RECORDNO = " + std::to_string(a)), 2);
+
+    // Changed to 5 of B: A gets its 5 and its back order back, B gives 5, enough for no back order.
+    const dict::DESCRIPTIONRecord before = line;
+    DES.STOCKNO = "B";
+    DES.RECORDNO = b;
+    ASSERT_EQ(inv::bookLine(false, before, true), Benign);
+    EXPECT_EQ(onHand(a), 3);
+    EXPECT_EQ(query("SELECT AMOUNTBACKORDERED FROM s.STOCK WHERE RECORDNO = " + std::to_string(a)), 0);
+    EXPECT_EQ(query("SELECT BACKORDERED FROM s.STOCK WHERE RECORDNO = " + std::to_string(a)), 0);
+    EXPECT_EQ(onHand(b), 5);
+    EXPECT_EQ(DES.BACKORDER, 0);
+
+    // On hand above the minimum but short: only what is missing is back-ordered, never a negative.
+    const dict::LONG c = addStock("C", 5, 10, 10);
+    reread(INV.INVOICENO);
+    line = addLine("C", c, 2, 10);
+    EXPECT_EQ(line.AMOUNTBACKORDERED, 0);
+    EXPECT_EQ(onHand(c), 3);
+
+    ASSERT_EQ(inv::unbookLine(true), Benign);
+    EXPECT_EQ(onHand(c), 5);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM d.DESCRIPTION"), 1);
+}
+
+TEST_F(InvoiceBookTest, SpecialItemsMoveTheirComponentsAndSharedStockNumbersMoveTheRightItem)
+{
+    addCustomer("C1");
+    const dict::LONG a = addStock("A", 20);
+    const dict::LONG b = addStock("B", 20);
+    const dict::LONG kit = addStock("KIT", 10, 50, 0, "S");
+    addComponent("KIT", "A", 2);
+    addComponent("KIT", "B", 1);
+    const dict::LONG twin1 = addStock("TWIN", 7);
+    const dict::LONG twin2 = addStock("TWIN", 7);
+    startInvoice("C1");
+    addLine("KIT", kit, 3, 50);
+    EXPECT_EQ(onHand(kit), 7);
+    EXPECT_EQ(onHand(a), 14);
+    EXPECT_EQ(onHand(b), 17);
+    addLine("TWIN", twin2, 2, 10);
+    EXPECT_EQ(onHand(twin1), 7);
+    EXPECT_EQ(onHand(twin2), 5);
+
+    ASSERT_EQ(inv::cancelNewInvoice(INV.INVOICENO, true), Benign);
+    EXPECT_EQ(onHand(kit), 10);
+    EXPECT_EQ(onHand(a), 20);
+    EXPECT_EQ(onHand(b), 20);
+    EXPECT_EQ(onHand(twin2), 7);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM d.DESCRIPTION"), 0);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM i.INVOICE"), 0) << "the reserved number is released";
+}
+
+TEST_F(InvoiceBookTest, SavesBookByDifferenceAndNeverTwice)
+{
+    addCustomer("C1");
+    const dict::LONG a = addStock("A", 100);
+    const dict::LONG no = startInvoice("C1");
+    addLine("A", a, 2, 10); // 20.00 + 1.60 tax
+    bool holds = true;
+    ASSERT_EQ(inv::saveInvoice(true, holds), Benign);
+    EXPECT_EQ(invoiceNumber("TOTALDUE", no), 21.6);
+    EXPECT_EQ(balanceOf("C1"), 21.6);
+    expectBooksAgree();
+
+    reread(no);
+    addLine("A", a, 1, 10);
+    reread(no);
+    ASSERT_EQ(inv::saveInvoice(false, holds), Benign);
+    EXPECT_EQ(invoiceNumber("TOTALDUE", no), 32.4);
+    EXPECT_EQ(balanceOf("C1"), 32.4);
+    ASSERT_EQ(inv::saveInvoice(false, holds), Benign);
+    EXPECT_EQ(balanceOf("C1"), 32.4) << "saving again books nothing more";
+    EXPECT_EQ(query("SELECT TOTALDUE FROM t.TOTALINV"), 32.4);
+    EXPECT_EQ(onHand(a), 97);
+    expectBooksAgree();
+}
+
+TEST_F(InvoiceBookTest, APaymentPostedWhileTheFormWasOpenIsKept)
+{
+    addCustomer("C1");
+    const dict::LONG a = addStock("A", 100);
+    const dict::LONG no = startInvoice("C1");
+    addLine("A", a, 5, 10); // 54.00
+    bool holds = true;
+    ASSERT_EQ(inv::saveInvoice(true, holds), Benign);
+    reread(no);
+    const dict::INVOICERecord form = INV; // the form's copy, opened before the payment
+
+    // Another window takes 40.00 on the invoice.
+    sqlOn("data/finance.tps", ("INSERT INTO FINANCE (RECORDNO, CUSTOMERNO, INVOICENO, AMOUNTDUE, AMOUNTPAID) VALUES "
+                               "(99, 'C1', " + std::to_string(no) + ", -40, 40)").c_str());
+    sqlOn("data/customer.tps", "UPDATE CUSTOMER SET BALANCE = BALANCE - 40");
+    sqlOn("data/invoice.tps", "UPDATE INVOICE SET AMOUNTPAID = 40, AMOUNTOWED = 14");
+
+    static_cast<dict::INVOICERecord &>(INV) = form;
+    INV.SHIPPING = 6;
+    ASSERT_EQ(inv::saveInvoice(false, holds), Benign);
+    EXPECT_EQ(invoiceNumber("TOTALDUE", no), 60);
+    EXPECT_EQ(invoiceNumber("AMOUNTPAID", no), 40);
+    EXPECT_EQ(invoiceNumber("AMOUNTOWED", no), 20);
+    EXPECT_EQ(balanceOf("C1"), 20);
+    expectBooksAgree();
+}
+
+TEST_F(InvoiceBookTest, AQuoteTouchesNoOtherFileUntilItBecomesAnInvoice)
+{
+    addCustomer("C1");
+    const dict::LONG a = addStock("A", 10);
+    const dict::LONG no = startInvoice("C1", true);
+    bool holds = false;
+    addLine("A", a, 2, 10, holds);
+    addLine("A", a, 1, 10, holds);
+    const dict::INVOICERecord form = INV;
+    closeFiles();
+    const std::string finance = testsupport::fileBytes("data/finance.tps");
+    const std::string totals = testsupport::fileBytes("data/totalinv.tps");
+    const std::string customers = testsupport::fileBytes("data/customer.tps");
+    const std::string stock = testsupport::fileBytes("data/stock.tps");
+    openFiles();
+    reread(no); // the number as reserved, with the form's header
+    static_cast<dict::INVOICERecord &>(INV) = form;
+    ASSERT_EQ(inv::saveInvoice(false, holds), Benign) << testing::PrintToString(texts());
+    closeFiles();
+    EXPECT_EQ(testsupport::fileBytes("data/finance.tps"), finance);
+    EXPECT_EQ(testsupport::fileBytes("data/totalinv.tps"), totals);
+    EXPECT_EQ(testsupport::fileBytes("data/customer.tps"), customers);
+    EXPECT_EQ(testsupport::fileBytes("data/stock.tps"), stock);
+    openFiles();
+
+    // Converted: the stock goes out once, the invoice is booked, and a second save moves nothing.
+    reread(no);
+    INV.QUOTES = 0;
+    ASSERT_EQ(inv::saveInvoice(false, holds), Benign);
+    EXPECT_TRUE(holds);
+    EXPECT_EQ(onHand(a), 7);
+    EXPECT_EQ(balanceOf("C1"), 32.4);
+    reread(no);
+    ASSERT_EQ(inv::saveInvoice(false, holds), Benign);
+    EXPECT_EQ(onHand(a), 7);
+    expectBooksAgree();
+}
+
+TEST_F(InvoiceBookTest, CancelOfANewInvoiceReversesItsPaymentsAndCancelOfAChangeBooksTheLinesKept)
+{
+    addCustomer("C1");
+    const dict::LONG a = addStock("A", 10);
+    dict::LONG no = startInvoice("C1");
+    addLine("A", a, 1, 10);
+    sqlOn("data/finance.tps", ("INSERT INTO FINANCE (RECORDNO, CUSTOMERNO, INVOICENO, AMOUNTDUE, AMOUNTPAID) VALUES "
+                               "(99, 'C1', " + std::to_string(no) + ", -5, 5)").c_str());
+    sqlOn("data/customer.tps", "UPDATE CUSTOMER SET BALANCE = -5");
+    EXPECT_TRUE(inv::hasPayments(no));
+    ASSERT_EQ(inv::cancelNewInvoice(no, true), Benign);
+    EXPECT_EQ(balanceOf("C1"), 0);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM f.FINANCE"), 0);
+    EXPECT_EQ(onHand(a), 10);
+
+    no = startInvoice("C1");
+    addLine("A", a, 1, 10);
+    bool holds = true;
+    ASSERT_EQ(inv::saveInvoice(true, holds), Benign);
+    reread(no);
+    addLine("A", a, 2, 10); // stored by the line form; then the invoice form is cancelled
+    ASSERT_EQ(inv::settleChange(no, holds), Benign);
+    EXPECT_EQ(invoiceNumber("TOTALDUE", no), 32.4);
+    EXPECT_EQ(balanceOf("C1"), 32.4);
+    EXPECT_EQ(onHand(a), 7);
+    expectBooksAgree();
+}
+
+TEST_F(InvoiceBookTest, AnInvoiceMovesToAnotherCustomerWithItsBooksUnlessPaid)
+{
+    addCustomer("C1");
+    addCustomer("C2");
+    const dict::LONG a = addStock("A", 10);
+    const dict::LONG no = startInvoice("C1");
+    addLine("A", a, 1, 10);
+    bool holds = true;
+    ASSERT_EQ(inv::saveInvoice(true, holds), Benign);
+    reread(no);
+    INV.CUSTOMERNO = "C2";
+    ASSERT_EQ(inv::saveInvoice(false, holds), Benign);
+    EXPECT_EQ(balanceOf("C1"), 0);
+    EXPECT_EQ(balanceOf("C2"), 10.8);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM f.FINANCE WHERE CUSTOMERNO = 'C2'"), 1);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM d.DESCRIPTION WHERE CUSTOMERNO = 'C2'"), 1);
+    expectBooksAgree();
+
+    sqlOn("data/finance.tps", ("INSERT INTO FINANCE (RECORDNO, CUSTOMERNO, INVOICENO, AMOUNTDUE, AMOUNTPAID) VALUES "
+                               "(99, 'C2', " + std::to_string(no) + ", -5, 5)").c_str());
+    sqlOn("data/customer.tps", "UPDATE CUSTOMER SET BALANCE = 5.8 WHERE CUSTOMERNO = 'C2'");
+    sqlOn("data/invoice.tps", "UPDATE INVOICE SET AMOUNTPAID = 5, AMOUNTOWED = 5.8");
+    reread(no);
+    INV.CUSTOMERNO = "C1";
+    EXPECT_NE(inv::saveInvoice(false, holds), Benign);
+    EXPECT_EQ(titles(), std::vector<std::string>{"Customer Not Changed"});
+    EXPECT_EQ(balanceOf("C2"), 5.8);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM i.INVOICE WHERE CUSTOMERNO = 'C2'"), 1);
+    expectBooksAgree();
+}
+
+TEST_F(InvoiceBookTest, AFailureHalfWayThroughASaveLeavesEveryFileAsItWas)
+{
+    addCustomer("C1");
+    const dict::LONG a = addStock("A", 10);
+    const dict::LONG no = startInvoice("C1");
+    addLine("A", a, 2, 10);
+    bool holds = true;
+    ASSERT_EQ(inv::saveInvoice(true, holds), Benign);
+    reread(no);
+    addLine("A", a, 1, 10);
+    reread(no);
+    const dict::INVOICERecord form = INV;
+
+    // The customer file refuses the balance: FINANCE, TOTALINV and the lines were written by then.
+    sqlOn("data/customer.tps",
+          "CREATE TRIGGER refuse BEFORE UPDATE ON CUSTOMER BEGIN SELECT RAISE(ABORT, 'disk full'); END");
+    const char *files[] = {"data/invoice.tps", "data/descript.tps", "data/finance.tps", "data/totalinv.tps",
+                           "data/customer.tps", "data/stock.tps"};
+    closeFiles();
+    std::vector<std::string> before;
+    for (const char *file : files)
+        before.push_back(testsupport::fileBytes(file));
+    openFiles();
+    static_cast<dict::INVOICERecord &>(INV) = form;
+    EXPECT_NE(inv::saveInvoice(false, holds), Benign);
+    EXPECT_EQ(titles(), std::vector<std::string>{"Nothing Saved"});
+    closeFiles();
+    for (std::size_t i = 0; i < std::size(files); ++i)
+        EXPECT_EQ(testsupport::fileBytes(files[i]), before[i]) << files[i];
+
+    // Pressed again once the fault is gone: booked once.
+    sqlOn("data/customer.tps", "DROP TRIGGER refuse");
+    openFiles();
+    static_cast<dict::INVOICERecord &>(INV) = form;
+    ASSERT_EQ(inv::saveInvoice(false, holds), Benign);
+    EXPECT_EQ(balanceOf("C1"), 32.4);
+    expectBooksAgree();
+}
+
+TEST_F(InvoiceBookTest, ACustomerThatIsGoneRefusesTheSave)
+{
+    addCustomer("C1");
+    startInvoice("C1");
+    sqlOn("data/customer.tps", "DELETE FROM CUSTOMER");
+    bool holds = true;
+    EXPECT_NE(inv::saveInvoice(true, holds), Benign);
+    EXPECT_EQ(titles(), std::vector<std::string>{"Customer Not Found"});
+    EXPECT_EQ(query("SELECT COUNT(*) FROM f.FINANCE"), 0);
+    EXPECT_EQ(query("SELECT TOTAL(TOTALDUE) FROM t.TOTALINV"), 0);
+}
+
+} // namespace

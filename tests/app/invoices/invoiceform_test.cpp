@@ -1,0 +1,226 @@
+// The invoice form and its line form driven through their windows, as the frame opens them;
+// what lands in the files is read back with SQL.
+#include "app/invoices/invoiceform.h"
+#include "app/invoices/invoicelayout.h"
+#include "app/invoices/lineform.h"
+#include "app/invoices/linelayout.h"
+#include "framework/browselist.h"
+#include "tagging/tags.h"
+#include "tests/support/invoicefolder.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+using namespace invoicetest;
+using maintenancetest::procedureOf;
+using setuptest::type;
+using setuptest::WhenShown;
+
+void press(QAbstractButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+// What a press posted (OK completes through a posted event) is handled before the test goes on.
+void settle()
+{
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+}
+
+std::string lastTitle(const std::vector<std::string> &titles) { return titles.empty() ? "" : titles.back(); }
+
+class InvoiceFormTest : public InvoiceFolderTest
+{
+protected:
+    static Upd::Invoice *start(const char *customer)
+    {
+        GLO.NEWINVOICE = 1;
+        GLO.CUSTOMERNO = customer;
+        GLO.PRINTINVOICE = 0;
+        auto *form = new Upd::Invoice;
+        form->Start();
+        return form;
+    }
+
+    // Lets a started form finish closing.
+    static void waitClosed(QPointer<Upd::Invoice> form)
+    {
+        for (int i = 0; i < 50 && form; ++i) {
+            QCoreApplication::processEvents();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        fw::ThreadContext::mainContext().makeCurrent();
+        EXPECT_TRUE(form.isNull()) << "the form is still open";
+    }
+
+    static WhenShown onLine(std::function<void(const app::LineWidgets &)> act)
+    {
+        return WhenShown("Update the Description Table", [act](QWidget *w) {
+            auto *line = procedureOf<Upd::InvoiceDescription>(w);
+            ASSERT_NE(line, nullptr);
+            act(line->widgets());
+        });
+    }
+
+    // Adds a line of quantity of the stock item through the line form.
+    static void addLine(const app::InvoiceWidgets &w, const char *stockNo, const char *quantity)
+    {
+        auto line = onLine([&](const app::LineWidgets &l) {
+            type(l.stockNo, stockNo);
+            type(l.quantity, quantity);
+            press(l.ok);
+        });
+        press(w.add);
+    }
+
+    static QString shown(QLineEdit *edit) { return edit->text().trimmed(); }
+};
+
+TEST_F(InvoiceFormTest, ANewInvoiceIsWrittenLineByLineAndSavedIntoTheBooks)
+{
+    addCustomer("C1");
+    const dict::LONG a = addStock("A", 10, 12.5);
+    Upd::Invoice *form = start("C1");
+    const app::InvoiceWidgets &w = form->widgets();
+    EXPECT_EQ(form->window()->windowTitle(), "Add an Invoice");
+    EXPECT_EQ(shown(w.lastName), "Name of C1");
+    EXPECT_FALSE(w.gst->isVisible()) << "GST is shown only beside a provincial tax";
+    const dict::LONG number = shown(w.invoiceNo).toInt();
+    EXPECT_GT(number, 0) << "the number is taken when the form opens";
+
+    {
+        auto line = onLine([&](const app::LineWidgets &l) {
+            EXPECT_EQ(l.caption->text(), "Add Items to the Invoice");
+            type(l.stockNo, "A");
+            EXPECT_FALSE(l.price1->isHidden()) << "a found item offers its three prices";
+            EXPECT_EQ(l.price1->text(), "12.50");
+            press(l.price2);
+            type(l.quantity, "2");
+            EXPECT_EQ(shown(l.total), "22.50");
+            press(l.ok);
+        });
+        press(w.add);
+    }
+    EXPECT_EQ(onHand(a), 8) << "the stock goes out as the line is saved";
+    EXPECT_EQ(shown(w.subTotal), "22.50");
+    EXPECT_EQ(shown(w.tax), "1.80");
+    EXPECT_EQ(shown(w.totalDue), "24.30");
+    EXPECT_EQ(form->items().Records(), 1u);
+
+    QPointer<Upd::Invoice> alive(form);
+    press(w.save);
+    waitClosed(alive);
+    EXPECT_EQ(query("SELECT TOTALDUE FROM i.INVOICE WHERE INVOICENO = " + std::to_string(number)), 24.3);
+    EXPECT_EQ(balanceOf("C1"), 24.3);
+    EXPECT_EQ(GLO.INVOICENO, number);
+    EXPECT_EQ(ST::GetTag_(3, number), 1) << "tagged for printing with the others";
+    EXPECT_EQ(GLO.NEWINVOICE, 0);
+    expectBooksAgree();
+}
+
+TEST_F(InvoiceFormTest, CancelOfANewInvoiceReturnsTheStockOfEveryLine)
+{
+    addCustomer("C1");
+    const dict::LONG a = addStock("A", 10);
+    const dict::LONG b = addStock("B", 10);
+    Upd::Invoice *form = start("C1");
+    const app::InvoiceWidgets &w = form->widgets();
+    addLine(w, "A", "2");
+    addLine(w, "B", "3");
+    EXPECT_EQ(onHand(a), 8);
+    EXPECT_EQ(onHand(b), 7);
+    screen.answer(dict::ButtonNo); // not saved
+    QPointer<Upd::Invoice> alive(form);
+    press(w.cancel);
+    waitClosed(alive);
+    EXPECT_EQ(onHand(a), 10);
+    EXPECT_EQ(onHand(b), 10);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM d.DESCRIPTION"), 0);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM i.INVOICE"), 0);
+    EXPECT_EQ(balanceOf("C1"), 0);
+}
+
+TEST_F(InvoiceFormTest, TwoFormsKeepTheirOwnNumbersAndTaxes)
+{
+    GLO.CANADIAN = dict::TaxRegime::SalesTax;
+    addCustomer("EXEMPT", "R-1234");
+    addCustomer("C1");
+    addStock("A", 10);
+    Upd::Invoice *first = start("EXEMPT");
+    Upd::Invoice *second = start("C1");
+    EXPECT_NE(shown(first->widgets().invoiceNo), shown(second->widgets().invoiceNo));
+    addLine(first->widgets(), "A", "1");
+    addLine(second->widgets(), "A", "1");
+    EXPECT_EQ(shown(first->widgets().tax), "0.00") << "a customer with a tax number pays none";
+    EXPECT_EQ(shown(second->widgets().tax), "0.80") << "the other form keeps the rate in force";
+    EXPECT_EQ(GLO.TAXRATE, 0.08) << "no form changes the rate for the next invoice";
+
+    QPointer<Upd::Invoice> a(first), b(second);
+    press(first->widgets().save);
+    press(second->widgets().save);
+    waitClosed(a);
+    waitClosed(b);
+    EXPECT_EQ(query("SELECT TAXRATE FROM i.INVOICE WHERE CUSTOMERNO = 'EXEMPT'"), 0);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM i.INVOICE WHERE CUSTOMERNO = 'EXEMPT' AND TAXINFO = 'Tax#: R-1234'"), 1);
+    EXPECT_EQ(query("SELECT TAXRATE FROM i.INVOICE WHERE CUSTOMERNO = 'C1'"), 0.08);
+    expectBooksAgree();
+}
+
+TEST_F(InvoiceFormTest, ALineNeedsAQuantityAndRefusesOneThatIsNoNumber)
+{
+    addCustomer("C1");
+    const dict::LONG a = addStock("A", 10);
+    Upd::Invoice *form = start("C1");
+    const app::InvoiceWidgets &w = form->widgets();
+    {
+        int step = 0;
+        auto line = onLine([&](const app::LineWidgets &l) {
+            type(l.stockNo, "A");
+            press(l.ok);
+            settle();
+            EXPECT_EQ(lastTitle(titles()), "Excuse me...");
+            type(l.quantity, "abc");
+            EXPECT_EQ(lastTitle(titles()), "Invalid Entry") << "letters are refused";
+            type(l.quantity, "-2");
+            press(l.ok);
+            settle();
+            EXPECT_EQ(lastTitle(titles()), "Excuse me...");
+            EXPECT_EQ(texts().back(), "The quantity cannot be negative. Use a credit memo to take items back.");
+            screen.answer(dict::ButtonNo); // not saved
+            press(l.cancel);
+            ++step;
+        });
+        press(w.add);
+        EXPECT_EQ(step, 1);
+    }
+    EXPECT_EQ(onHand(a), 10);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM d.DESCRIPTION WHERE QUANTITY <> 0"), 0);
+    screen.answer(dict::ButtonNo);
+    QPointer<Upd::Invoice> alive(form);
+    press(w.cancel);
+    waitClosed(alive);
+}
+
+TEST_F(InvoiceFormTest, TheInvoiceDiscountRefiguresEveryLine)
+{
+    addCustomer("C1");
+    addStock("A", 10, 50);
+    Upd::Invoice *form = start("C1");
+    const app::InvoiceWidgets &w = form->widgets();
+    addLine(w, "A", "1");
+    type(w.discount, "10");
+    EXPECT_EQ(shown(w.discountSum), "5.00");
+    EXPECT_EQ(shown(w.total), "45.00");
+    EXPECT_EQ(shown(w.tax), "3.60") << "tax on the discounted amount";
+    EXPECT_EQ(query("SELECT DISCOUNTAMOUNT FROM d.DESCRIPTION"), 5);
+    type(w.discount, "0");
+    EXPECT_EQ(query("SELECT DISCOUNTAMOUNT FROM d.DESCRIPTION"), 0) << "0 % clears the lines' discounts";
+    QPointer<Upd::Invoice> alive(form);
+    press(w.save);
+    waitClosed(alive);
+    expectBooksAgree();
+}
+
+} // namespace

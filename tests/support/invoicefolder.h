@@ -1,0 +1,139 @@
+// Shared by the invoice tests: a started data folder with the invoice files open, ways to put
+// customers, stock items and special items on file, and the check that the books agree: every
+// balance is the sum of its customer's FINANCE amounts, every invoice owes its total less what
+// was paid, TOTALINV sums the invoices that are not quotes, all to the cent.
+#pragma once
+
+#include "app/invoices/invoicemessages.h"
+#include "dictionary/files.h"
+#include "dictionary/globals.h"
+#include "dictionary/money.h"
+#include "tests/support/maintenance_support.h"
+
+#include <sqlite3.h>
+
+#include <cmath>
+#include <string>
+
+namespace invoicetest {
+
+class InvoiceFolderTest : public maintenancetest::WindowFolderTest
+{
+protected:
+    void SetUp() override
+    {
+        WindowFolderTest::SetUp();
+        app::installInvoiceMessages(errors);
+        openFiles();
+        GLO.CANADIAN = dict::TaxRegime::SalesTax;
+        GLO.TAXRATE = 0.08;
+    }
+    void TearDown() override
+    {
+        testsupport::closeAllFiles();
+        WindowFolderTest::TearDown();
+    }
+
+    // The files the invoice windows use, opened as they open them.
+    static void openFiles()
+    {
+        for (dict::RelationManager *file : {&Relate::INVOICE, &Relate::DESCRIPTION, &Relate::CUSTOMER, &Relate::STOCK})
+            ASSERT_EQ(file->Open(), dict::Benign);
+        for (dict::FileManager *file : {&Access::FINANCE, &Access::TOTALINV, &Access::SPECIAL})
+            ASSERT_EQ(file->Open(), dict::Benign);
+    }
+
+    // Closes them, so their bytes can be compared; the record buffers are blanked.
+    static void closeFiles() { testsupport::closeAllFiles(); }
+
+    static void addCustomer(const char *number, const char *taxNumber = "", double discount = 0)
+    {
+        Access::CUSTOMER.PrimeRecord();
+        CUS.CUSTOMERNO = number;
+        CUS.LNAME = std::string("Name of ") + number;
+        CUS.TAXNUMBER = taxNumber;
+        CUS.CUSTOMERDISCOUNT = discount;
+        ASSERT_EQ(Access::CUSTOMER.Insert(), dict::Benign);
+    }
+
+    // A stock item; its record number.
+    static dict::LONG addStock(const char *number, double onHand, double price = 10, double minimum = 0,
+                               const char *special = "")
+    {
+        Access::STOCK.PrimeRecord();
+        STO.STOCKNO = number;
+        STO.DESCRIPTION = std::string("Item ") + number;
+        STO.AMOUNTINSTOCK = onHand;
+        STO.MINAMOUNT = minimum;
+        STO.RETAIL = price;
+        STO.RETAIL2 = price * 0.9;
+        STO.RETAIL3 = price * 0.8;
+        STO.COST = price / 2;
+        STO.TAXABLE = 1;
+        STO.SPECIALITEM = special;
+        EXPECT_EQ(Access::STOCK.Insert(), dict::Benign);
+        return STO.RECORDNO;
+    }
+
+    static void addComponent(const char *special, const char *component, double perItem)
+    {
+        Access::SPECIAL.PrimeRecord();
+        SPE.STOCKNO = special;
+        SPE.STOCKNO1 = component;
+        SPE.AMOUNT = perItem;
+        ASSERT_EQ(Access::SPECIAL.Insert(), dict::Benign);
+    }
+
+    static double onHand(dict::LONG recordNo)
+    {
+        return query("SELECT AMOUNTINSTOCK FROM s.STOCK WHERE RECORDNO = " + std::to_string(recordNo));
+    }
+
+    static double balanceOf(const char *customer)
+    {
+        return query(std::string("SELECT BALANCE FROM c.CUSTOMER WHERE CUSTOMERNO = '") + customer + "'");
+    }
+
+    // One number from the data files, each attached under its letter: c CUSTOMER, i INVOICE,
+    // d DESCRIPTION, f FINANCE, t TOTALINV, s STOCK.
+    static double query(const std::string &sql)
+    {
+        sqlite3 *db = nullptr;
+        double value = -1;
+        sqlite3_open(":memory:", &db);
+        sqlite3_exec(db,
+                     "ATTACH 'data/customer.tps' AS c; ATTACH 'data/invoice.tps' AS i; ATTACH 'data/descript.tps' AS d;"
+                     "ATTACH 'data/finance.tps' AS f; ATTACH 'data/totalinv.tps' AS t; ATTACH 'data/stock.tps' AS s;",
+                     nullptr, nullptr, nullptr);
+        sqlite3_stmt *stmt = nullptr;
+        if (sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr) == SQLITE_OK && sqlite3_step(stmt) == SQLITE_ROW)
+            value = sqlite3_column_double(stmt, 0);
+        else
+            ADD_FAILURE() << sqlite3_errmsg(db) << " in " << sql;
+        sqlite3_finalize(stmt);
+        sqlite3_close(db);
+        return value;
+    }
+
+    // The books agree to the cent: balances, amounts owed and TOTALINV.
+    static void expectBooksAgree()
+    {
+        EXPECT_EQ(query("SELECT COUNT(*) FROM c.CUSTOMER x WHERE abs(x.BALANCE - (SELECT TOTAL(AMOUNTDUE) FROM "
+                        "f.FINANCE WHERE CUSTOMERNO = x.CUSTOMERNO)) >= 0.005"),
+                  0)
+            << "balances that are not the sum of their FINANCE amounts";
+        EXPECT_EQ(query("SELECT COUNT(*) FROM i.INVOICE WHERE abs(AMOUNTOWED - (TOTALDUE - AMOUNTPAID)) >= 0.005"), 0)
+            << "invoices that do not owe their total less what was paid";
+        EXPECT_EQ(query("SELECT COUNT(*) FROM i.INVOICE x WHERE QUOTES = 0 AND TOTALDUE <> 0 AND (SELECT COUNT(*) FROM "
+                        "f.FINANCE WHERE INVOICENO = x.INVOICENO AND CREDITMEMONO = 0 AND AMOUNTPAID = 0 AND "
+                        "abs(AMOUNTDUE - x.TOTALDUE) < 0.005) <> 1"),
+                  0)
+            << "invoices without their own FINANCE record for their total";
+        EXPECT_LT(std::abs(query("SELECT TOTAL(TOTALDUE) FROM i.INVOICE WHERE QUOTES = 0")
+                           - query("SELECT TOTAL(TOTALDUE) FROM t.TOTALINV WHERE RECORDNO = 1")),
+                  0.005)
+            << "TOTALINV";
+    }
+};
+
+} // namespace invoicetest
