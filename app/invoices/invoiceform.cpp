@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 
 namespace Upd {
 
@@ -249,8 +250,11 @@ void Invoice::pickCustomer()
 // cancelled, puts back the customer the invoice had.
 void Invoice::customerNumberTyped()
 {
-    if (INV.CUSTOMERNO == customerShown_)
+    // The pick list takes the focus from the entry, which reports the same number again.
+    if (INV.CUSTOMERNO == customerShown_ || picking_)
         return;
+    picking_ = true;
+    const QScopeGuard done([this] { picking_ = false; });
     const int kept = Access::CUSTOMER.SaveBuffer();
     bool found = false;
     if (!INV.CUSTOMERNO.blank()) {

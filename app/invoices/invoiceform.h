@@ -26,6 +26,7 @@ public:
     ~Invoice() override;
 
     void PrimeFields() override;
+    using fw::Procedure::Run;
     int Run(int number, int request) override;
     int TakeAccepted(QWidget *control) override;
     int TakeCompleted() override;
@@ -68,7 +69,7 @@ private:
     double openingTaxRate_ = 0; // the setup's rate, before any customer's
     bool openedOnQuote_ = false;
     bool linesHoldStock_ = true;
-    bool printed_ = false;
+    bool picking_ = false;
     dict::String<10> customerShown_; // the customer the header holds
     double discountShown_ = 0;
 };

@@ -8,10 +8,15 @@
 //   worker FOLDER start-up                 the program's start-up settings; prints first-run,
 //                                          loaded or failed
 //   worker FOLDER set-setup-company TEXT   changes the company name in the program setup
+//   worker FOLDER book-invoices CUSTNO STOCKNO N  books N invoices of one line of the item each,
+//                                          as the invoice windows book them; prints each number
 //   worker FOLDER tag ptr|pos TABLE VALUE...    tags each value (tag user 0), prints the count
 //   worker FOLDER untag ptr|pos TABLE VALUE...  clears each value's tag, prints the count
+#include "app/invoices/invoicebook.h"
+#include "app/invoices/invoicemath.h"
 #include "app/setup/startup.h"
 #include "dictionary/files.h"
+#include "dictionary/schema.h"
 #include "dictionary/unitofwork.h"
 #include "framework/reportslib.h"
 #include "tagging/tags.h"
@@ -112,6 +117,40 @@ int setSetupCompany(const char *company)
     return Access::SETUP.Update() == dict::Benign ? 0 : 4;
 }
 
+int bookInvoices(const char *customerNo, const char *stockNo, int count)
+{
+    for (dict::RelationManager *file : {&Relate::INVOICE, &Relate::DESCRIPTION, &Relate::CUSTOMER, &Relate::STOCK})
+        if (file->Open() != dict::Benign)
+            return 2;
+    for (dict::FileManager *file : {&Access::FINANCE, &Access::TOTALINV, &Access::SPECIAL})
+        if (file->Open() != dict::Benign)
+            return 2;
+    for (int i = 0; i < count; ++i) {
+        if (Access::INVOICE.PrimeRecord() != dict::Benign)
+            return 3;
+        INV.CUSTOMERNO = customerNo;
+        INV.TAXRATE = 0.08;
+        STO.STOCKNO = stockNo;
+        if (Access::STOCK.TryFetch(STO.StockNo_Key) != dict::Benign)
+            return 4;
+        dict::clearRecord(Access::DESCRIPTION.Def(), &DES);
+        DES.INVOICENO = INV.INVOICENO;
+        Access::DESCRIPTION.PrimeRecord(true);
+        DES.STOCKNO = stockNo;
+        DES.RECORDNO = STO.RECORDNO;
+        DES.QUANTITY = 1;
+        DES.PRICE = 10;
+        DES.TAXABLE = 1;
+        app::invoices::computeLine(DES, app::invoices::lineTermsOf(INV, false));
+        bool holds = true;
+        if (app::invoices::bookLine(true, {}, holds) != dict::Benign || app::invoices::saveInvoice(true, holds) != dict::Benign)
+            return 5;
+        std::printf("%d\n", INV.INVOICENO);
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
 int changeTags(bool set, const std::string &kind, int table, char **values, int count)
 {
     if (kind != "ptr" && kind != "pos")
@@ -153,6 +192,8 @@ int main(int argc, char **argv)
         return startUp();
     if (job == "set-setup-company" && argc == 4)
         return setSetupCompany(argv[3]);
+    if (job == "book-invoices" && argc == 6)
+        return bookInvoices(argv[3], argv[4], std::atoi(argv[5]));
     if ((job == "tag" || job == "untag") && argc >= 5)
         return changeTags(job == "tag", argv[3], std::atoi(argv[4]), argv + 5, argc - 5);
     return 64;

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 using namespace invoicetest;
@@ -306,6 +308,31 @@ TEST_F(InvoiceBookTest, AFailureHalfWayThroughASaveLeavesEveryFileAsItWas)
     static_cast<dict::INVOICERecord &>(INV) = form;
     ASSERT_EQ(inv::saveInvoice(false, holds), Benign);
     EXPECT_EQ(balanceOf("C1"), 32.4);
+    expectBooksAgree();
+}
+
+TEST_F(InvoiceBookTest, TwoStationsBookingAtOnceKeepTheBooksAndTheNumbersApart)
+{
+    GLO.CANADIAN = dict::TaxRegime::SalesTax;
+    addCustomer("C1");
+    const dict::LONG a = addStock("A", 1000);
+    closeFiles();
+    std::vector<testsupport::WorkerProcess> stations;
+    for (int i = 0; i < 2; ++i)
+        stations.push_back(testsupport::startWorker(folder, {"book-invoices", "C1", "A", "25"}));
+    std::vector<std::string> numbers;
+    for (const testsupport::WorkerProcess &station : stations) {
+        for (std::string line = testsupport::readLine(station.output); !line.empty(); line = testsupport::readLine(station.output))
+            numbers.push_back(line);
+        EXPECT_EQ(testsupport::waitWorker(station.pid), 0);
+    }
+    openFiles();
+    std::sort(numbers.begin(), numbers.end());
+    EXPECT_EQ(numbers.size(), 50u);
+    EXPECT_EQ(std::unique(numbers.begin(), numbers.end()), numbers.end()) << "every invoice has a number of its own";
+    EXPECT_EQ(onHand(a), 950);
+    EXPECT_EQ(balanceOf("C1"), 540);
+    EXPECT_EQ(query("SELECT TOTALDUE FROM t.TOTALINV WHERE RECORDNO = 1"), 540);
     expectBooksAgree();
 }
 

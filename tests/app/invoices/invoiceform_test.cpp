@@ -4,6 +4,8 @@
 #include "app/invoices/invoicelayout.h"
 #include "app/invoices/lineform.h"
 #include "app/invoices/linelayout.h"
+#include "app/invoices/invoicebook.h"
+#include "app/invoices/pickcustomer.h"
 #include "framework/browselist.h"
 #include "tagging/tags.h"
 #include "tests/support/invoicefolder.h"
@@ -73,6 +75,15 @@ protected:
             press(l.ok);
         });
         press(w.add);
+    }
+
+    // The form called for Change on the invoice in the INV buffer, as the invoice list calls it.
+    static int changeInvoice()
+    {
+        GLO.NEWINVOICE = 0;
+        GlobalRequest = fw::ChangeRecord;
+        Upd::Invoice form;
+        return form.Run();
     }
 
     static QString shown(QLineEdit *edit) { return edit->text().trimmed(); }
@@ -220,6 +231,79 @@ TEST_F(InvoiceFormTest, TheInvoiceDiscountRefiguresEveryLine)
     QPointer<Upd::Invoice> alive(form);
     press(w.save);
     waitClosed(alive);
+    expectBooksAgree();
+}
+
+TEST_F(InvoiceFormTest, AnUnknownCustomerOffersThePickListAndACancelledPickChangesNothing)
+{
+    addCustomer("C1");
+    addCustomer("C2", "", 5);
+    Upd::Invoice *form = start("C1");
+    const app::InvoiceWidgets &w = form->widgets();
+    {
+        auto pick = WhenShown("Select Customer for Invoice...", [&](QWidget *window) {
+            press(procedureOf<Brw::GetCustomer>(window)->widgets().close);
+        });
+        type(w.customerNo, "NOBODY");
+        EXPECT_EQ(pick.seen(), 1);
+    }
+    EXPECT_EQ(shown(w.customerNo), "C1") << "the invoice keeps its customer";
+    EXPECT_EQ(shown(w.lastName), "Name of C1");
+    type(w.customerNo, "");
+    EXPECT_EQ(shown(w.customerNo), "C1") << "a blanked number changes nothing";
+
+    type(w.customerNo, "C2");
+    EXPECT_EQ(shown(w.lastName), "Name of C2");
+    EXPECT_EQ(shown(w.discount), "5.00") << "the customer's discount comes with it";
+    screen.answer(dict::ButtonNo);
+    QPointer<Upd::Invoice> alive(form);
+    press(w.cancel);
+    waitClosed(alive);
+}
+
+TEST_F(InvoiceFormTest, AQuoteBecomesAnInvoiceWhenItsBoxIsClearedAndSaved)
+{
+    addCustomer("C1");
+    const dict::LONG a = addStock("A", 10);
+    Upd::Invoice *form = start("C1");
+    type(form->widgets().poNumber, "PO-7");
+    setuptest::click(form->widgets().quote);
+    addLine(form->widgets(), "A", "4");
+    QPointer<Upd::Invoice> alive(form);
+    press(form->widgets().save);
+    waitClosed(alive);
+    EXPECT_EQ(onHand(a), 10) << "a quote holds no stock";
+    EXPECT_EQ(balanceOf("C1"), 0);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM f.FINANCE"), 0);
+
+    // Opened for Change from the invoice list, which calls the form on the record it read.
+    INV.INVOICENO = static_cast<dict::LONG>(query("SELECT INVOICENO FROM i.INVOICE"));
+    ASSERT_EQ(Access::INVOICE.TryFetch(INV.InvoiceNo_Key), dict::Benign);
+    {
+        auto change = WhenShown("Change the Invoice", [&](QWidget *window) {
+            const app::InvoiceWidgets &w = procedureOf<Upd::Invoice>(window)->widgets();
+            EXPECT_TRUE(w.quote->isEnabled());
+            EXPECT_TRUE(w.quote->isChecked());
+            EXPECT_FALSE(w.paymentButton->isEnabled()) << "a quote takes no payment";
+            setuptest::click(w.quote);
+            press(w.save);
+        });
+        EXPECT_EQ(changeInvoice(), fw::RequestCompleted);
+    }
+    EXPECT_EQ(onHand(a), 6);
+    EXPECT_EQ(balanceOf("C1"), 43.2);
+    expectBooksAgree();
+
+    ASSERT_EQ(Access::INVOICE.TryFetch(INV.InvoiceNo_Key), dict::Benign);
+    {
+        auto change = WhenShown("Change the Invoice", [&](QWidget *window) {
+            const app::InvoiceWidgets &w = procedureOf<Upd::Invoice>(window)->widgets();
+            EXPECT_FALSE(w.quote->isEnabled()) << "an invoice never becomes a quote again";
+            press(w.cancel);
+        });
+        EXPECT_EQ(changeInvoice(), fw::RequestCancelled);
+    }
+    EXPECT_EQ(onHand(a), 6);
     expectBooksAgree();
 }
 

@@ -1,6 +1,8 @@
 // The main frame on a real window: first run with its splash and setup form, menu items that
 // follow the settings and the open browses, relabelling by tax system, the status-bar clock,
 // unbuilt procedures, and navigation buttons forwarded to the active window.
+#include "app/invoices/invoiceform.h"
+#include "app/invoices/invoicelayout.h"
 #include "app/shell/about.h"
 #include "app/shell/desktop.h"
 #include "app/shell/frame.h"
@@ -19,6 +21,8 @@
 #include "tests/support/tidy.h"
 
 #include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QFile>
 #include <QCheckBox>
 #include <QPushButton>
@@ -506,4 +510,27 @@ TEST_F(FrameTest, DesktopHandOffsSayWhenTheyCannot)
             top->close();
         }
     EXPECT_TRUE(helpText.contains("Getting started")) << helpText.toStdString();
+}
+
+TEST_F(FrameTest, NewInvoiceOpensAnEmptyInvoiceWithItsNumberTaken)
+{
+    openFrame();
+    GLO.STARTUP = 0;
+    frame->splash()->PostClose();
+    settle();
+    screen.clear();
+    GlobalRequest = fw::ChangeRecord; // left over: the new invoice is an Insert all the same
+    QAction *newInvoice = item("&New Invoice");
+    ASSERT_NE(newInvoice, nullptr);
+    newInvoice->trigger();
+    settle();
+    auto *form = dynamic_cast<Upd::Invoice *>(openProcedure("Upd:Invoice"));
+    ASSERT_NE(form, nullptr) << (titles().empty() ? "" : texts().back());
+    EXPECT_EQ(form->window()->windowTitle(), "Add an Invoice");
+    EXPECT_GT(form->widgets().invoiceNo->text().trimmed().toInt(), 0);
+    EXPECT_FALSE(form->widgets().save->isEnabled()) << "nothing is saved without a customer";
+    screen.answer(dict::ButtonNo);
+    form->widgets().cancel->click();
+    settle();
+    EXPECT_EQ(openProcedure("Upd:Invoice"), nullptr);
 }
