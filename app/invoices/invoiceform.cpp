@@ -155,7 +155,6 @@ void Invoice::buildItemList()
 // Prompts that name the taxes of the regime in force.
 void Invoice::relabel()
 {
-    w_->dateLabel->setText(GLO.DATENAME.blank() ? "Date:" : QString::fromUtf8(GLO.DATENAME.str()) + ":");
     static const char *const taxNames[] = {"PST", "VAT", "Tax", "GST"};
     w_->taxLabel->setText(QString::fromUtf8(dict::byTaxRegime(taxNames, GLO.CANADIAN)));
     const bool gst = GLO.CANADIAN == dict::TaxRegime::ProvincialAndGst;

@@ -113,6 +113,7 @@ std::unique_ptr<InvoiceWidgets> buildInvoiceForm(QWidget *window)
     layout->addWidget(w->caption = caption(window));
     layout->addLayout(header(*w, window));
     layout->addWidget(w->items = new fw::BrowseList(window), 1);
+    w->items->setMinimumWidth(720); // every column of a line in view
     layout->addLayout(itemButtons(*w, window));
     layout->addWidget(totals(*w, window));
     layout->addLayout(foot(*w, window));

@@ -107,8 +107,6 @@ void InvoiceDescription::relabel()
     const bool gst = GLO.CANADIAN == dict::TaxRegime::ProvincialAndGst;
     for (QWidget *control : std::initializer_list<QWidget *>{w_->gstTaxable, w_->gstLabel, w_->gst})
         control->setVisible(gst);
-    if (!GLO.DATENAME.blank())
-        w_->deliveryLabel->setText(QString::fromUtf8(GLO.DATENAME.str()) + ":");
     const bool customerDiscount = INV.CUSTOMERDISCOUNT != 0;
     w_->lineDiscountLabel->setEnabled(!customerDiscount);
     w_->lineDiscount->setEnabled(!customerDiscount);

@@ -107,9 +107,10 @@ TEST_F(InvoiceFormTest, ANewInvoiceIsWrittenLineByLineAndSavedIntoTheBooks)
             type(l.stockNo, "A");
             EXPECT_FALSE(l.price1->isHidden()) << "a found item offers its three prices";
             EXPECT_EQ(l.price1->text(), "12.50");
-            press(l.price2);
+            setuptest::click(l.price2);
             type(l.quantity, "2");
             EXPECT_EQ(shown(l.total), "22.50");
+            setuptest::screenshot(l.ok->window(), "invoice-line");
             press(l.ok);
         });
         press(w.add);
@@ -119,6 +120,7 @@ TEST_F(InvoiceFormTest, ANewInvoiceIsWrittenLineByLineAndSavedIntoTheBooks)
     EXPECT_EQ(shown(w.tax), "1.80");
     EXPECT_EQ(shown(w.totalDue), "24.30");
     EXPECT_EQ(form->items().Records(), 1u);
+    setuptest::screenshot(form->window(), "invoice-form");
 
     QPointer<Upd::Invoice> alive(form);
     press(w.save);
@@ -212,6 +214,64 @@ TEST_F(InvoiceFormTest, ALineNeedsAQuantityAndRefusesOneThatIsNoNumber)
     QPointer<Upd::Invoice> alive(form);
     press(w.cancel);
     waitClosed(alive);
+}
+
+TEST_F(InvoiceFormTest, AnItemDeletedByAnotherStationWhileTheLineIsOpenIsNotBooked)
+{
+    addCustomer("C1");
+    addStock("A", 10);
+    Upd::Invoice *form = start("C1");
+    const app::InvoiceWidgets &w = form->widgets();
+    {
+        auto line = onLine([&](const app::LineWidgets &l) {
+            type(l.stockNo, "A");
+            type(l.quantity, "1");
+            testsupport::sqlOn("data/stock.tps", "DELETE FROM STOCK");
+            press(l.ok);
+            settle();
+            EXPECT_EQ(lastTitle(titles()), "Item Not Found");
+            screen.answer(dict::ButtonNo);
+            press(l.cancel);
+        });
+        press(w.add);
+    }
+    EXPECT_EQ(form->items().Records(), 0u);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM d.DESCRIPTION"), 0);
+    screen.answer(dict::ButtonNo);
+    QPointer<Upd::Invoice> alive(form);
+    press(w.cancel);
+    waitClosed(alive);
+}
+
+TEST_F(InvoiceFormTest, LineDiscountsCloseTheInvoiceDiscount)
+{
+    addCustomer("C1");
+    addCustomer("C2", "", 5);
+    addStock("A", 10, 50);
+    Upd::Invoice *form = start("C1");
+    const app::InvoiceWidgets &w = form->widgets();
+    {
+        auto line = onLine([&](const app::LineWidgets &l) {
+            type(l.stockNo, "A");
+            type(l.quantity, "1");
+            type(l.lineDiscount, "10");
+            EXPECT_EQ(shown(l.total), "45.00") << "the line carries its own discount";
+            press(l.ok);
+        });
+        press(w.add);
+    }
+    EXPECT_FALSE(w.discount->isEnabled());
+    EXPECT_EQ(shown(w.subTotal), "45.00");
+    EXPECT_EQ(shown(w.discountSum), "0.00") << "not deducted twice";
+    type(w.customerNo, "C2");
+    EXPECT_EQ(lastTitle(titles()), "Discount Not Copied");
+    EXPECT_EQ(shown(w.discount), "0.00");
+    QPointer<Upd::Invoice> alive(form);
+    press(w.save);
+    waitClosed(alive);
+    EXPECT_EQ(query("SELECT TOTALDUE FROM i.INVOICE"), 48.6);
+    EXPECT_EQ(query("SELECT LINEITEMDISCOUNT FROM i.INVOICE"), 1);
+    expectBooksAgree();
 }
 
 TEST_F(InvoiceFormTest, TheInvoiceDiscountRefiguresEveryLine)
