@@ -21,6 +21,8 @@ const std::vector<std::uint8_t> &maintenanceMessages()
         {MaintMsg::NoMailProgram, dict::Notify, "No Mail Program",
          "No mail program could be started for %Message. Choose a default mail program in your desktop's "
          "settings."},
+        {MaintMsg::NoSuchCustomer, dict::Notify, "Customer Not Found",
+         "There is no customer with the Customer # %Message."},
     };
     static const std::vector<std::uint8_t> block = fw::buildErrorBlock(defs);
     return block;

@@ -18,6 +18,7 @@ inline constexpr int PictureNameTooLong = 3172;
 inline constexpr int NotAPicture = 3173;
 inline constexpr int StockNoInUse = 3174;
 inline constexpr int NoMailProgram = 3175;
+inline constexpr int NoSuchCustomer = 3176;
 inline constexpr int ProcedureNotDefined = 24; // in the standard table
 } // namespace MaintMsg
 

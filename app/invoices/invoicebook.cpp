@@ -1,5 +1,7 @@
 #include "app/invoices/invoicebook.h"
 
+#include "app/common/booking.h"
+#include "app/common/ledger.h"
 #include "app/invoices/invoicemath.h"
 #include "app/invoices/invoicemessages.h"
 #include "app/invoices/stockmoves.h"
@@ -12,66 +14,18 @@
 #include "framework/reportslib.h"
 
 #include <cstring>
-#include <optional>
 #include <string>
 
 namespace app::invoices {
 
 namespace {
 
-// Keeps buffers as the caller had them, whatever is read into them meanwhile.
-class KeptBuffers
-{
-public:
-    KeptBuffers(std::initializer_list<dict::FileManager *> files)
-    {
-        for (dict::FileManager *file : files)
-            kept_.push_back({file, file->SaveBuffer()});
-    }
-    ~KeptBuffers()
-    {
-        for (auto it = kept_.rbegin(); it != kept_.rend(); ++it)
-            it->first->RestoreBuffer(it->second);
-    }
-    KeptBuffers(const KeptBuffers &) = delete;
-    KeptBuffers &operator=(const KeptBuffers &) = delete;
-
-private:
-    std::vector<std::pair<dict::FileManager *, int>> kept_;
-};
-
-// Why a booking stopped, told once its unit has let go of the files: a message shown while the
-// unit holds them would keep every other station waiting on the answer.
-struct Refusal {
-    int message = 0; // 0: the driver's failure, as SaveFailed words it
-    std::string text;
-};
-std::optional<Refusal> refusal;
-
-int refuse(int message, std::string text)
-{
-    refusal = Refusal{message, std::move(text)};
-    return dict::Notify;
-}
-
-// Undoes the unit, then tells the user that nothing of the action was stored.
-int fail(dict::UnitOfWork &unit, const std::string &what)
-{
-    fw::ErrorClass &errors = REPORTS::Errors();
-    errors.SetErrors();
-    unit.Rollback();
-    const Refusal reason = refusal.value_or(Refusal{InvMsg::SaveFailed, what});
-    refusal.reset();
-    errors.ThrowMessage(reason.message, reason.text);
-    return dict::Notify;
-}
-
-int commit(dict::UnitOfWork &unit, const std::string &what)
-{
-    if (!unit.Active() || unit.Commit() != dict::Benign)
-        return fail(unit, what);
-    return dict::Benign;
-}
+using app::commit;
+using app::fail;
+using app::isOwnFinanceRecord;
+using app::KeptBuffers;
+using app::moveBalance;
+using app::refuse;
 
 std::string invoiceName(dict::LONG number) { return "Invoice " + std::to_string(number); }
 
@@ -114,21 +68,6 @@ int moveTotals(const Share &was, const Share &now)
     TOT.LABOR += now.labor - was.labor;
     TOT.TOTALDUE = dict::roundCents(TOT.TOTALDUE + now.totalDue - was.totalDue);
     return found ? Access::TOTALINV.TryUpdate() : Access::TOTALINV.TryInsert();
-}
-
-// Adds amount to a customer's balance; a customer no longer on file refuses the booking.
-int moveBalance(const dict::String<10> &customerNo, double amount, bool financePresent)
-{
-    CUS.CUSTOMERNO = customerNo;
-    if (Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key) != dict::Benign)
-        return refuse(InvMsg::NoSuchCustomer, customerNo.str());
-    const double balance = dict::roundCents(CUS.BALANCE + amount);
-    if (balance == CUS.BALANCE && (!financePresent || CUS.FINANCEPRESENT != 0))
-        return dict::Benign;
-    CUS.BALANCE = balance;
-    if (financePresent)
-        CUS.FINANCEPRESENT = 1;
-    return Access::CUSTOMER.TryUpdate();
 }
 
 // The invoice's own FINANCE record follows its total; a quote has none.
@@ -292,11 +231,6 @@ std::vector<StoredLine> linesOf(dict::LONG invoiceNo)
     while (Access::DESCRIPTION.TryNext() == dict::Benign && DES.INVOICENO == invoiceNo)
         lines.push_back({DES, Access::DESCRIPTION.Position()});
     return lines;
-}
-
-bool isOwnFinanceRecord(const dict::FINANCERecord &record)
-{
-    return record.CREDITMEMONO == 0 && record.AMOUNTPAID == 0;
 }
 
 LineTerms lineTermsOf(const dict::INVOICERecord &invoice, bool pstOnGst)

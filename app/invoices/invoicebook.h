@@ -27,9 +27,6 @@ struct StoredLine {
 };
 std::vector<StoredLine> linesOf(dict::LONG invoiceNo);
 
-// The invoice's own FINANCE record, as opposed to its payments and credit memos.
-bool isOwnFinanceRecord(const dict::FINANCERecord &record);
-
 // The terms of the invoice's lines: its rates and discount, the customer's PST-on-GST choice,
 // the regime and labour taxing in force.
 LineTerms lineTermsOf(const dict::INVOICERecord &invoice, bool pstOnGst);

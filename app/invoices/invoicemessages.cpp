@@ -21,14 +21,10 @@ const std::vector<std::uint8_t> &invoiceMessages()
         {InvMsg::UndoPayments, dict::User, "Cancel the Invoice?",
          "Payments were taken on this new invoice. Cancelling removes the invoice's items and reverses "
          "those payments. Cancel the invoice?"},
-        {InvMsg::SaveFailed, dict::Notify, "Nothing Saved",
-         "%Message could not be saved (%ErrorText). Every file is as it was before; please try again."},
         {InvMsg::StockItemGone, dict::Notify, "Item Not Found",
          "Stock # %Message is no longer in the inventory. Select another item."},
         {InvMsg::NegativeQuantity, dict::Notify, "Excuse me...",
          "The quantity cannot be negative. Use a credit memo to take items back."},
-        {InvMsg::NoSuchCustomer, dict::Notify, "Customer Not Found",
-         "There is no customer with the Customer # %Message."},
     };
     static const std::vector<std::uint8_t> block = fw::buildErrorBlock(defs);
     return block;

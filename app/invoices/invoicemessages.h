@@ -17,10 +17,8 @@ inline constexpr int CannotMoveInvoice = 3202;  // another customer for an invoi
 inline constexpr int DiscountWhilePaid = 3203;  // the invoice discount with payments taken
 inline constexpr int LineDiscountMode = 3204;   // the customer's discount not copied
 inline constexpr int UndoPayments = 3205;       // Cancel of a new invoice with payments
-inline constexpr int SaveFailed = 3206;         // a unit of work that could not be stored
 inline constexpr int StockItemGone = 3207;      // the line's item deleted meanwhile
 inline constexpr int NegativeQuantity = 3208;
-inline constexpr int NoSuchCustomer = 3209;
 } // namespace InvMsg
 
 const std::vector<std::uint8_t> &invoiceMessages();

@@ -4,6 +4,7 @@
 // was paid, TOTALINV sums the invoices that are not quotes, all to the cent.
 #pragma once
 
+#include "app/common/maintenancemessages.h"
 #include "app/invoices/invoicemessages.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
@@ -24,6 +25,7 @@ protected:
     {
         WindowFolderTest::SetUp();
         app::installInvoiceMessages(errors);
+        app::installMaintenanceMessages(errors);
         openFiles();
         GLO.CANADIAN = dict::TaxRegime::SalesTax;
         GLO.TAXRATE = 0.08;
