@@ -51,7 +51,9 @@ std::string FormField::fieldText() const
 
 void FormField::display() const
 {
-    const QString text = qt(fieldText());
+    QString text = qt(fieldText());
+    if (memo_) // memos written elsewhere break their lines with a carriage return alone
+        text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     if (auto *edit = qobject_cast<QLineEdit *>(control_))
         edit->setText(text);
     else if (auto *box = qobject_cast<QCheckBox *>(control_))
@@ -68,6 +70,14 @@ void FormField::display() const
         options->setValue(text);
 }
 
+// A memo keeps its line breaks as the documents have always written them: a carriage return.
+std::string FormField::memoText(QString text) const
+{
+    if (memo_)
+        text.replace(QLatin1Char('\n'), QLatin1Char('\r'));
+    return utf8(text);
+}
+
 std::string FormField::controlText() const
 {
     if (auto *edit = qobject_cast<QLineEdit *>(control_))
@@ -75,9 +85,9 @@ std::string FormField::controlText() const
     if (auto *box = qobject_cast<QCheckBox *>(control_))
         return box->isChecked() ? "1" : "0";
     if (auto *plain = qobject_cast<QPlainTextEdit *>(control_))
-        return utf8(plain->toPlainText());
+        return memoText(plain->toPlainText());
     if (auto *rich = qobject_cast<QTextEdit *>(control_))
-        return utf8(rich->toPlainText());
+        return memoText(rich->toPlainText());
     if (auto *combo = qobject_cast<QComboBox *>(control_))
         return utf8(combo->currentText());
     if (auto *spin = qobject_cast<QSpinBox *>(control_))
@@ -90,6 +100,12 @@ std::string FormField::controlText() const
 bool FormField::accept(std::string *reason)
 {
     refusal_ = {};
+    // What the user cannot edit is only shown: taking it back would put the shown (rounded)
+    // value in place of the one the field holds.
+    if (auto *edit = qobject_cast<QLineEdit *>(control_); edit && edit->isReadOnly())
+        return true;
+    if (auto *plain = qobject_cast<QPlainTextEdit *>(control_); plain && plain->isReadOnly())
+        return true;
     if (memo_ || !field_.def)
         return store(controlText(), reason);
     // The rules are checked on the stored value; a refused one puts the old value back.

@@ -70,6 +70,8 @@ private:
 
     QWidget *control_;
     dict::FieldRef field_;
+    std::string memoText(QString text) const;
+
     dict::Memo *memo_ = nullptr;
     std::optional<Picture> picture_;
     std::optional<std::vector<char>> history_;

@@ -220,6 +220,93 @@ dict::UnitOfWork invoiceUnit()
                             &Access::TOTALINV, &Access::CUSTOMER, &Access::STOCK};
 }
 
+// Deletes the credit memos made from the invoice with their lines; the stock their lines put
+// back goes out again.
+int dropCreditMemos(dict::LONG invoiceNo)
+{
+    std::vector<dict::storage::Position> memos;
+    std::vector<dict::LONG> numbers;
+    Access::CREDIT.ClearKey(CRE.Invoice_Key);
+    CRE.INVOICENO = invoiceNo;
+    Access::CREDIT.SetAt(CRE.Invoice_Key);
+    while (Access::CREDIT.TryNext() == dict::Benign && CRE.INVOICENO == invoiceNo) {
+        memos.push_back(Access::CREDIT.Position());
+        numbers.push_back(CRE.CREDITMEMONO);
+    }
+    for (std::size_t i = 0; i < memos.size(); ++i) {
+        std::vector<dict::storage::Position> lines;
+        Access::CRSCRIPTION.ClearKey(CRS.CreditMemoNo_Key);
+        CRS.CREDITMEMONO = numbers[i];
+        Access::CRSCRIPTION.SetAt(CRS.CreditMemoNo_Key);
+        while (Access::CRSCRIPTION.TryNext() == dict::Benign && CRS.CREDITMEMONO == numbers[i]) {
+            if (CRS.LABORBUTTON == 0 && adjustStock(CRS.STOCKNO, CRS.RECORDNO, -CRS.QUANTITY) != dict::Benign)
+                return dict::Notify;
+            lines.push_back(Access::CRSCRIPTION.Position());
+        }
+        for (dict::storage::Position at : lines)
+            if (Access::CRSCRIPTION.TryReget(at) != dict::Benign || Access::CRSCRIPTION.TryDeleteRecord() != dict::Benign)
+                return dict::Notify;
+        if (Access::CREDIT.TryReget(memos[i]) != dict::Benign || Access::CREDIT.TryDeleteRecord() != dict::Benign)
+            return dict::Notify;
+    }
+    return dict::Benign;
+}
+
+bool anyFinance(const dict::String<10> &customerNo)
+{
+    Access::FINANCE.ClearKey(FIN.CustomerNo_Key);
+    FIN.CUSTOMERNO = customerNo;
+    Access::FINANCE.SetAt(FIN.CustomerNo_Key);
+    return Access::FINANCE.TryNext() == dict::Benign && FIN.CUSTOMERNO == customerNo;
+}
+
+// Deletes the invoice's FINANCE records (a kept credit memo keeps its own) and takes what they
+// added off each customer's balance. A customer left with no FINANCE record has none present.
+int dropFinance(dict::LONG invoiceNo, bool keepCreditMemos)
+{
+    std::vector<std::pair<dict::storage::Position, dict::FINANCERecord>> found;
+    Access::FINANCE.ClearKey(FIN.InvoiceNo_Key);
+    FIN.INVOICENO = invoiceNo;
+    Access::FINANCE.SetAt(FIN.InvoiceNo_Key);
+    while (Access::FINANCE.TryNext() == dict::Benign && FIN.INVOICENO == invoiceNo)
+        if (!keepCreditMemos || FIN.CREDITMEMONO == 0)
+            found.push_back({Access::FINANCE.Position(), FIN});
+    for (const auto &[at, record] : found) {
+        if (Access::FINANCE.TryReget(at) != dict::Benign || Access::FINANCE.TryDeleteRecord() != dict::Benign
+            || moveBalance(record.CUSTOMERNO, -record.AMOUNTDUE, false) != dict::Benign)
+            return dict::Notify;
+        if (anyFinance(record.CUSTOMERNO))
+            continue;
+        CUS.FINANCEPRESENT = 0;
+        if (Access::CUSTOMER.TryUpdate() != dict::Benign)
+            return dict::Notify;
+    }
+    return dict::Benign;
+}
+
+int bookDeletion(dict::LONG invoiceNo, bool returnItems)
+{
+    INV.INVOICENO = invoiceNo;
+    if (Access::INVOICE.TryFetch(INV.InvoiceNo_Key) != dict::Benign)
+        return dict::Benign; // deleted meanwhile: nothing of it is booked any more
+    const dict::INVOICERecord stored = INV;
+    const bool giveBack = returnItems && stored.QUOTES == 0;
+    for (StoredLine &line : linesOf(invoiceNo)) {
+        if ((giveBack && returnStock(line.line) != dict::Benign)
+            || Access::DESCRIPTION.TryReget(line.position) != dict::Benign
+            || Access::DESCRIPTION.TryDeleteRecord() != dict::Benign)
+            return dict::Notify;
+    }
+    if (giveBack && dropCreditMemos(invoiceNo) != dict::Benign)
+        return dict::Notify;
+    if (dropFinance(invoiceNo, !giveBack) != dict::Benign || moveTotals(shareOf(stored), {}) != dict::Benign)
+        return dict::Notify;
+    INV.INVOICENO = invoiceNo;
+    if (Access::INVOICE.TryFetch(INV.InvoiceNo_Key) != dict::Benign)
+        return dict::Notify;
+    return Access::INVOICE.TryDeleteRecord();
+}
+
 } // namespace
 
 std::vector<StoredLine> linesOf(dict::LONG invoiceNo)
@@ -331,6 +418,18 @@ int settleChange(dict::LONG invoiceNo, bool &linesHoldStock)
         return dict::Benign; // deleted meanwhile: nothing of it is booked any more
     }
     return saveInvoice(false, linesHoldStock);
+}
+
+int deleteInvoice(dict::LONG invoiceNo, bool returnItems)
+{
+    KeptBuffers kept{&Access::INVOICE, &Access::DESCRIPTION, &Access::FINANCE, &Access::TOTALINV,
+                     &Access::CUSTOMER, &Access::STOCK, &Access::CREDIT, &Access::CRSCRIPTION};
+    const std::string what = invoiceName(invoiceNo);
+    dict::UnitOfWork unit{&Access::INVOICE,  &Access::DESCRIPTION, &Access::FINANCE, &Access::TOTALINV,
+                          &Access::CUSTOMER, &Access::STOCK,       &Access::CREDIT,  &Access::CRSCRIPTION};
+    if (!unit.Active() || bookDeletion(invoiceNo, returnItems) != dict::Benign)
+        return fail(unit, what);
+    return commit(unit, what);
 }
 
 int cancelNewInvoice(dict::LONG invoiceNo, bool linesHoldStock)

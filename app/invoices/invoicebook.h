@@ -57,6 +57,13 @@ int cancelNewInvoice(dict::LONG invoiceNo, bool linesHoldStock);
 // totals they add up to, booked by difference like a save.
 int settleChange(dict::LONG invoiceNo, bool &linesHoldStock);
 
+// Deletes an invoice or quote with its lines and FINANCE records, and takes back what it booked:
+// TOTALINV and the customer's balance. With returnItems the lines' stock comes back and a credit
+// memo made from the invoice goes too, its own stock return undone, so every item comes back
+// once; without, a credit memo stays with its FINANCE record. Nothing is written for an invoice
+// that is no longer on file.
+int deleteInvoice(dict::LONG invoiceNo, bool returnItems);
+
 // Whether payments or credit memos have been booked against the invoice.
 bool hasPayments(dict::LONG invoiceNo);
 

@@ -6,7 +6,9 @@
 #include "app/invoices/invoicelayout.h"
 #include "app/invoices/invoicemessages.h"
 #include "app/invoices/lineform.h"
+#include "app/invoices/invoicememo.h"
 #include "app/invoices/pickcustomer.h"
+#include "app/invoices/shipping.h"
 #include "app/shell/procedures.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
@@ -68,9 +70,9 @@ Invoice::Invoice()
     : fw::Procedure({.name = "Upd:Invoice",
                      .title = "Update the Invoice File",
                      .files = {Relate::INVOICE, Relate::DESCRIPTION, Access::TOTALINV, Access::FINANCE,
-                               Access::CUSTOMER, Access::STOCK, Access::SPECIAL},
+                               Access::CUSTOMER, Access::STOCK, Access::SPECIAL, Access::CREDIT, Access::CRSCRIPTION},
                      .messages = {app::installInvoiceMessages, app::installMaintenanceMessages},
-                     .serves = fw::ServesInsert | fw::ServesChange})
+                     .serves = fw::ServesAll})
 {}
 
 Invoice::~Invoice() = default;
@@ -186,6 +188,23 @@ void Invoice::PrimeFields()
     refigure();
 }
 
+// The invoice list's Delete: asked, then the invoice goes with everything it booked.
+int Invoice::PrimeUpdate()
+{
+    if (Request != fw::DeleteRecord)
+        return Procedure::PrimeUpdate();
+    Response = fw::RequestCancelled;
+    fw::ErrorClass &errors = REPORTS::Errors();
+    if (errors.Throw(dict::Msg::ConfirmDelete) != dict::Benign)
+        return dict::Notify;
+    const bool returnItems = INV.QUOTES == 0
+                             && errors.Message(app::InvMsg::ReturnItems, dict::ButtonYes | dict::ButtonNo, dict::ButtonNo)
+                                    == dict::ButtonYes;
+    if (inv::deleteInvoice(INV.INVOICENO, returnItems) == dict::Benign)
+        Response = fw::RequestCompleted;
+    return dict::Notify; // nothing left to ask
+}
+
 void Invoice::fetchCustomer()
 {
     CUS.CUSTOMERNO = INV.CUSTOMERNO;
@@ -201,11 +220,18 @@ int Invoice::TakeAccepted(QWidget *control)
     if (control == w.customer) {
         pickCustomer();
     } else if (control == w.shippingButton) {
-        notDefinedYet("Win:ShippingMethod");
+        Update();
+        GlobalRequest = static_cast<dict::BYTE>(OriginalRequest);
+        Win::ShippingMethod shipping;
+        shipping.Run();
     } else if (control == w.paymentButton) {
         notDefinedYet("Brw:InvoicesHistory");
     } else if (control == w.memoButton) {
-        notDefinedYet("Win:InvoiceMemos");
+        Update();
+        GLO.THREADNO = 0;
+        GlobalRequest = static_cast<dict::BYTE>(OriginalRequest);
+        Win::InvoiceMemos memo(false);
+        memo.Run();
     } else if (control == w.reInvoice) {
         notDefinedYet("Win:ReOccuringCycle");
     } else {

@@ -26,6 +26,7 @@ public:
     ~Invoice() override;
 
     void PrimeFields() override;
+    int PrimeUpdate() override;
     using fw::Procedure::Run;
     int Run(int number, int request) override;
     int TakeAccepted(QWidget *control) override;

@@ -25,6 +25,7 @@ const std::vector<std::uint8_t> &invoiceMessages()
          "Stock # %Message is no longer in the inventory. Select another item."},
         {InvMsg::NegativeQuantity, dict::Notify, "Excuse me...",
          "The quantity cannot be negative. Use a credit memo to take items back."},
+        {InvMsg::ReturnItems, dict::User, "Pardon me...", "Do you wish to return the Invoice Items back to Inventory?"},
     };
     static const std::vector<std::uint8_t> block = fw::buildErrorBlock(defs);
     return block;

@@ -19,6 +19,7 @@ inline constexpr int LineDiscountMode = 3204;   // the customer's discount not c
 inline constexpr int UndoPayments = 3205;       // Cancel of a new invoice with payments
 inline constexpr int StockItemGone = 3207;      // the line's item deleted meanwhile
 inline constexpr int NegativeQuantity = 3208;
+inline constexpr int ReturnItems = 3210;       // deleting an invoice
 } // namespace InvMsg
 
 const std::vector<std::uint8_t> &invoiceMessages();

@@ -77,6 +77,16 @@ int moveItem(double quantity)
 
 } // namespace
 
+int adjustStock(const dict::String<20> &stockNo, dict::LONG recordNo, double quantity)
+{
+    KeptBuffer kept(Access::STOCK);
+    STO.STOCKNO = stockNo;
+    STO.RECORDNO = recordNo;
+    if (stockNo.blank() || Access::STOCK.TryFetch(STO.StockNoRecordNo_Key) != dict::Benign)
+        return dict::Benign;
+    return moveItem(quantity);
+}
+
 bool movesStock(const dict::DESCRIPTIONRecord &line)
 {
     return line.LABORBUTTON == 0 && !line.STOCKNO.blank();

@@ -18,6 +18,10 @@ int takeStock(dict::DESCRIPTIONRecord &line);
 // fields are cleared. Benign, or a failure level.
 int returnStock(dict::DESCRIPTIONRecord &line);
 
+// Adds quantity (negative: takes out) to an item found by stock number and record number, and to
+// its components; no back order is raised. For lines of other documents (credit memos).
+int adjustStock(const dict::String<20> &stockNo, dict::LONG recordNo, double quantity);
+
 // Whether booking the line moves stock at all: a stock line with a stock number.
 bool movesStock(const dict::DESCRIPTIONRecord &line);
 

@@ -2,6 +2,7 @@
 
 #include "app/customers/customers.h"
 #include "app/inventory/inventory.h"
+#include "app/memos/standardmemos.h"
 #include "app/inventory/specialitems.h"
 #include "app/inventory/vendorsinventory.h"
 #include "app/invoices/pickcustomer.h"
@@ -22,6 +23,7 @@ const std::vector<const fw::BrowseSpec *> &declaredBrowses()
         &Brw::GetInventory::Spec(),
         &Brw::CustomersPrint_Billing_Labels_Inventory_Envelopes::Spec(),
         &Brw::InvoicesPrintMulitple::Spec(),
+        &Brw::GetStandardMemos::Spec(),
     };
     return browses;
 }

@@ -41,7 +41,8 @@ protected:
     {
         for (dict::RelationManager *file : {&Relate::INVOICE, &Relate::DESCRIPTION, &Relate::CUSTOMER, &Relate::STOCK})
             ASSERT_EQ(file->Open(), dict::Benign);
-        for (dict::FileManager *file : {&Access::FINANCE, &Access::TOTALINV, &Access::SPECIAL})
+        for (dict::FileManager *file : {&Access::FINANCE, &Access::TOTALINV, &Access::SPECIAL, &Access::CREDIT,
+                                        &Access::CRSCRIPTION})
             ASSERT_EQ(file->Open(), dict::Benign);
     }
 

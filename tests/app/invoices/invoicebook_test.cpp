@@ -311,6 +311,60 @@ TEST_F(InvoiceBookTest, AFailureHalfWayThroughASaveLeavesEveryFileAsItWas)
     expectBooksAgree();
 }
 
+TEST_F(InvoiceBookTest, DeletingAnInvoiceTakesBackWhatItBookedAndItsItemsOnlyWhenAsked)
+{
+    addCustomer("C1");
+    const dict::LONG a = addStock("A", 10);
+    bool holds = true;
+    const dict::LONG kept = startInvoice("C1");
+    addLine("A", a, 1, 10);
+    ASSERT_EQ(inv::saveInvoice(true, holds), Benign);
+    const dict::LONG paid = startInvoice("C1");
+    addLine("A", a, 2, 50); // 108.00
+    ASSERT_EQ(inv::saveInvoice(true, holds), Benign);
+    sqlOn("data/finance.tps", ("INSERT INTO FINANCE (RECORDNO, CUSTOMERNO, INVOICENO, AMOUNTDUE, AMOUNTPAID) VALUES "
+                               "(99, 'C1', " + std::to_string(paid) + ", -40, 40)").c_str());
+    sqlOn("data/customer.tps", "UPDATE CUSTOMER SET BALANCE = BALANCE - 40");
+    sqlOn("data/invoice.tps", ("UPDATE INVOICE SET AMOUNTPAID = 40, AMOUNTOWED = 68 WHERE INVOICENO = " + std::to_string(paid)).c_str());
+    // A credit memo of the paid invoice had put one A back.
+    sqlOn("data/credit.tps", ("INSERT INTO CREDIT (RECORDNO, CREDITMEMONO, CUSTOMERNO, INVOICENO) VALUES (1, 1, 'C1', "
+                              + std::to_string(paid) + ")").c_str());
+    sqlOn("data/Crscript.tps", ("INSERT INTO CRSCRIPTION (CREDITMEMONO, ITEMNO, STOCKNO, RECORDNO, QUANTITY) VALUES "
+                                "(1, 1, 'A', " + std::to_string(a) + ", 1)").c_str());
+    sqlOn("data/stock.tps", "UPDATE STOCK SET AMOUNTINSTOCK = AMOUNTINSTOCK + 1");
+    EXPECT_EQ(onHand(a), 8);
+
+    ASSERT_EQ(inv::deleteInvoice(paid, true), Benign);
+    EXPECT_EQ(onHand(a), 9) << "each item of the invoice comes back once";
+    EXPECT_EQ(query("SELECT COUNT(*) FROM f.FINANCE WHERE INVOICENO = " + std::to_string(paid)), 0);
+    EXPECT_EQ(balanceOf("C1"), 10.8);
+    EXPECT_EQ(query("SELECT TOTALDUE FROM t.TOTALINV WHERE RECORDNO = 1"), 10.8);
+    expectBooksAgree();
+
+    ASSERT_EQ(inv::deleteInvoice(kept, false), Benign);
+    EXPECT_EQ(onHand(a), 9) << "No keeps the items out";
+    EXPECT_EQ(balanceOf("C1"), 0);
+    EXPECT_EQ(query("SELECT FINANCEPRESENT FROM c.CUSTOMER"), 0) << "no finance record left";
+    EXPECT_EQ(query("SELECT COUNT(*) FROM d.DESCRIPTION"), 0);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM i.INVOICE"), 0);
+    expectBooksAgree();
+}
+
+TEST_F(InvoiceBookTest, DeletingAQuoteLeavesTheBooksAlone)
+{
+    addCustomer("C1");
+    const dict::LONG a = addStock("A", 10);
+    bool holds = false;
+    const dict::LONG quote = startInvoice("C1", true);
+    addLine("A", a, 3, 10, holds);
+    ASSERT_EQ(inv::saveInvoice(true, holds), Benign);
+    ASSERT_EQ(inv::deleteInvoice(quote, true), Benign);
+    EXPECT_EQ(onHand(a), 10) << "a quote held no stock to give back";
+    EXPECT_EQ(balanceOf("C1"), 0);
+    EXPECT_EQ(query("SELECT TOTAL(TOTALDUE) FROM t.TOTALINV"), 0);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM i.INVOICE"), 0);
+}
+
 TEST_F(InvoiceBookTest, TwoStationsBookingAtOnceKeepTheBooksAndTheNumbersApart)
 {
     GLO.CANADIAN = dict::TaxRegime::SalesTax;

@@ -321,6 +321,26 @@ TEST_F(InvoiceFormTest, AnUnknownCustomerOffersThePickListAndACancelledPickChang
     waitClosed(alive);
 }
 
+TEST_F(InvoiceFormTest, AnUntouchedInvoiceClosesWithoutAskingWhateverItsCentsShow)
+{
+    addCustomer("C1");
+    addStock("A", 10, 1.05); // tax 0.084: shown as 0.08
+    Upd::Invoice *form = start("C1");
+    addLine(form->widgets(), "A", "1");
+    QPointer<Upd::Invoice> alive(form);
+    press(form->widgets().save);
+    waitClosed(alive);
+    INV.INVOICENO = static_cast<dict::LONG>(query("SELECT INVOICENO FROM i.INVOICE"));
+    ASSERT_EQ(Access::INVOICE.TryFetch(INV.InvoiceNo_Key), dict::Benign);
+    screen.clear();
+    auto change = WhenShown("Change the Invoice", [&](QWidget *window) {
+        press(procedureOf<Upd::Invoice>(window)->widgets().cancel);
+    });
+    EXPECT_EQ(changeInvoice(), fw::RequestCancelled);
+    EXPECT_TRUE(titles().empty()) << "nothing was changed, nothing to ask";
+    EXPECT_NEAR(query("SELECT TAX FROM i.INVOICE"), 0.084, 1e-12) << "the tax keeps its decimals";
+}
+
 TEST_F(InvoiceFormTest, AQuoteBecomesAnInvoiceWhenItsBoxIsClearedAndSaved)
 {
     addCustomer("C1");
