@@ -47,6 +47,19 @@ void replaceAll(std::string &text, std::string_view what, std::string_view with)
         text.replace(at, what.size(), with);
 }
 
+// "{GST:columns}" keeps its columns only where GST is charged beside a provincial tax.
+void keepForRegime(std::string &text, std::string_view opening, bool keep)
+{
+    for (std::size_t at = text.find(opening); at != std::string::npos; at = text.find(opening, at)) {
+        const std::size_t end = text.find('}', at);
+        if (end == std::string::npos)
+            return;
+        const std::string inner = keep ? text.substr(at + opening.size(), end - at - opening.size()) : std::string();
+        text.replace(at, end - at + 1, inner);
+        at += inner.size();
+    }
+}
+
 } // namespace
 
 std::string expandFormat(const char *format)
@@ -54,6 +67,9 @@ std::string expandFormat(const char *format)
     std::string text = format ? format : "";
     replaceAll(text, "{C}", GLO.CURRENCYNAME.blank() ? std::string("@n-13.2") : GLO.CURRENCYNAME.str());
     replaceAll(text, "{D}", GLO.DATENAME.blank() ? std::string("@d2b") : GLO.DATENAME.str());
+    static const char *const taxNames[] = {"PST", "VAT", "Tax", "GST"};
+    replaceAll(text, "{TAX}", dict::byTaxRegime(taxNames, GLO.CANADIAN));
+    keepForRegime(text, "{GST:", GLO.CANADIAN == dict::TaxRegime::ProvincialAndGst);
     return text;
 }
 

@@ -49,14 +49,17 @@ struct BrowseTab {
     // list moves it (a step locator).
     const char *locatorPrompt = nullptr;
     std::optional<dict::FieldRef> locator;
-    // The list format the tab shows; "{C}" and "{D}" stand for the money and date pictures in
-    // force (GLO.CURRENCYNAME, GLO.DATENAME), put in when the browse opens.
+    // The list format the tab shows, with the placeholders of expandFormat put in when the
+    // browse opens.
     const char *format = nullptr;
     const char *filter = nullptr;
     std::optional<dict::FieldRef> range; // the order's leading component kept at this field's value
 };
 
 // A tab's format with the pictures in force put in.
+// A declared list format with the pictures and names in force: {C} money, {D} dates, {TAX} the
+// tax's name ("PST", "VAT", "Tax", "GST"), and {GST:columns} kept only where GST is charged beside
+// a provincial tax.
 std::string expandFormat(const char *format);
 
 // Locator fields are named by their members too.

@@ -2,6 +2,7 @@
 
 #include "app/customers/customers.h"
 #include "app/inventory/inventory.h"
+#include "app/invoices/invoices.h"
 #include "app/memos/standardmemos.h"
 #include "app/inventory/specialitems.h"
 #include "app/inventory/vendorsinventory.h"
@@ -24,6 +25,7 @@ const std::vector<const fw::BrowseSpec *> &declaredBrowses()
         &Brw::CustomersPrint_Billing_Labels_Inventory_Envelopes::Spec(),
         &Brw::InvoicesPrintMulitple::Spec(),
         &Brw::GetStandardMemos::Spec(),
+        &Brw::Invoices::Spec(),
     };
     return browses;
 }

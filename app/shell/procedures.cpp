@@ -4,6 +4,7 @@
 #include "app/customers/customers.h"
 #include "app/inventory/inventory.h"
 #include "app/invoices/invoiceform.h"
+#include "app/invoices/invoices.h"
 #include "app/memos/standardmemos.h"
 #include "app/setup/setup.h"
 #include "app/printselect/tagbrowses.h"
@@ -55,6 +56,7 @@ void registerProgramProcedures()
     registerProcedure("Brw:Customers", started<Brw::Customers>());
     registerProcedure("Brw:Inventory", started<Brw::Inventory>());
     registerProcedure("Upd:Invoice", started<Upd::Invoice>());
+    registerProcedure("Brw:Invoices", started<Brw::Invoices>());
     registerProcedure("Brw:GetStandardMemos", started<Brw::GetStandardMemos>());
 }
 
