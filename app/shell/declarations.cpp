@@ -6,6 +6,7 @@
 #include "app/inventory/vendorsinventory.h"
 #include "app/invoices/pickcustomer.h"
 #include "app/invoices/pickinventory.h"
+#include "app/payments/financehistory.h"
 #include "app/printselect/tagbrowses.h"
 #include "framework/browsedeclaration.h"
 
@@ -22,6 +23,7 @@ const std::vector<const fw::BrowseSpec *> &declaredBrowses()
         &Brw::GetInventory::Spec(),
         &Brw::CustomersPrint_Billing_Labels_Inventory_Envelopes::Spec(),
         &Brw::InvoicesPrintMulitple::Spec(),
+        &Brw::CustomersFinanceHistory::Spec(),
     };
     return browses;
 }

@@ -4,6 +4,7 @@
 #include "app/customers/customers.h"
 #include "app/inventory/inventory.h"
 #include "app/invoices/invoiceform.h"
+#include "app/payments/financehistory.h"
 #include "app/setup/setup.h"
 #include "app/printselect/tagbrowses.h"
 #include "dictionary/errorreporter.h"
@@ -54,6 +55,7 @@ void registerProgramProcedures()
     registerProcedure("Brw:Customers", started<Brw::Customers>());
     registerProcedure("Brw:Inventory", started<Brw::Inventory>());
     registerProcedure("Upd:Invoice", started<Upd::Invoice>());
+    registerProcedure("Brw:CustomersFinanceHistory", started<Brw::CustomersFinanceHistory>());
 }
 
 } // namespace app
