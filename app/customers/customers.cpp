@@ -4,6 +4,7 @@
 #include "app/common/maintenancemessages.h"
 #include "app/common/passwordgate.h"
 #include "app/customers/customerform.h"
+#include "app/payments/financehistory.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
 #include "dictionary/money.h"
@@ -122,10 +123,9 @@ int Customers::Kill()
 int Customers::TakeAccepted(QWidget *control)
 {
     if (control == w_.finance) {
-        browse().UpdateViewRecord();
-        REPORTS::Errors().ThrowMessage(app::MaintMsg::ProcedureNotDefined, "Brw:CustomersFinanceHistory");
-        browse().ResetFromFile(true);
-        w_.list->view()->setFocus();
+        // The history opens beside the list on the highlighted customer (GLO.CUSTOMERNO).
+        if (browse().UpdateViewRecord())
+            (new Brw::CustomersFinanceHistory)->Start();
         return dict::Benign;
     }
     if (control == w_.email) {

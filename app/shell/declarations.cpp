@@ -8,6 +8,7 @@
 #include "app/inventory/vendorsinventory.h"
 #include "app/invoices/pickcustomer.h"
 #include "app/invoices/pickinventory.h"
+#include "app/payments/financehistory.h"
 #include "app/printselect/tagbrowses.h"
 #include "framework/browsedeclaration.h"
 
@@ -26,6 +27,7 @@ const std::vector<const fw::BrowseSpec *> &declaredBrowses()
         &Brw::InvoicesPrintMulitple::Spec(),
         &Brw::GetStandardMemos::Spec(),
         &Brw::Invoices::Spec(),
+        &Brw::CustomersFinanceHistory::Spec(),
     };
     return browses;
 }

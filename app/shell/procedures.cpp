@@ -6,6 +6,7 @@
 #include "app/invoices/invoiceform.h"
 #include "app/invoices/invoices.h"
 #include "app/memos/standardmemos.h"
+#include "app/payments/financehistory.h"
 #include "app/setup/setup.h"
 #include "app/printselect/tagbrowses.h"
 #include "dictionary/errorreporter.h"
@@ -58,6 +59,7 @@ void registerProgramProcedures()
     registerProcedure("Upd:Invoice", started<Upd::Invoice>());
     registerProcedure("Brw:Invoices", started<Brw::Invoices>());
     registerProcedure("Brw:GetStandardMemos", started<Brw::GetStandardMemos>());
+    registerProcedure("Brw:CustomersFinanceHistory", started<Brw::CustomersFinanceHistory>());
 }
 
 } // namespace app

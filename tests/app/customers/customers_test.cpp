@@ -337,7 +337,9 @@ TEST_F(CustomerTest, TheHighlightSetsTheCustomerNumberAndTheEmailAndFinanceButto
     EXPECT_EQ(opened().front().toEncoded(), "mailto:pat%20o'neil+shop@example.com");
 
     press(b->widgets().finance);
-    EXPECT_EQ(titles().back(), "Procedure not defined");
+    QWidget *history = setuptest::openWindow("Customers Credit/Debits...");
+    ASSERT_NE(history, nullptr) << "the finance history opens";
+    history->close();
 
     QTest::keyClick(b->widgets().list->view(), Qt::Key_Down);
     EXPECT_EQ(GLO.CUSTOMERNO.view(), "C002");

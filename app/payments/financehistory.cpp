@@ -1,0 +1,210 @@
+#include "app/payments/financehistory.h"
+
+#include "app/common/booking.h"
+#include "app/common/maintenancemessages.h"
+#include "app/common/passwordgate.h"
+#include "app/invoices/invoiceform.h"
+#include "app/payments/paymentbook.h"
+#include "app/payments/paymentform.h"
+#include "app/payments/paymentmessages.h"
+#include "dictionary/files.h"
+#include "dictionary/globals.h"
+#include "framework/browseclass.h"
+#include "framework/browselist.h"
+#include "framework/errorclass.h"
+#include "framework/picture.h"
+#include "framework/reportslib.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+
+namespace Brw {
+
+namespace {
+
+namespace pay = app::payments;
+
+#define FIN_COLUMNS_AFTER_INVOICE                                                                                    \
+    "30L(1)|~Credit #~C(0)@n06b@#3#36L(1)|~Payment~C(0)@s9@#4#39R(1)|~Inv Total~C(0){C}b@#5#"                        \
+    "39R(1)|~Paid~C(0){C}b@#6#39R(1)~Due~C(0){C}@#7#"
+
+const fw::BrowseSpec financeHistory{
+    .procedure = {.name = "Brw:CustomersFinanceHistory", .title = "Customers Credit/Debits...",
+                  .files = {Relate::FINANCE, Access::CUSTOMER, Access::INVOICE},
+                  .messages = {app::installPaymentMessages, app::installMaintenanceMessages}},
+    .primary = &Relate::FINANCE,
+    .listTitle = "Browsing Finance History",
+    .tabs = {
+        {"&Date", "Sort Finance Records by Date...", FIN.CustomerDate_Key, nullptr, std::nullopt,
+         "38R(1)|~Date~C(0){D}@#1#30L(1)|~Inv #~C(0)@n06b@#2#" FIN_COLUMNS_AFTER_INVOICE, nullptr,
+         dict::field(CUS.CUSTOMERNO)},
+        {"&Invoice #", "Sort Finance Records by Invoice #...", FIN.CustomerNo_Key, nullptr,
+         fw::Locate(FIN.CUSTOMERNO),
+         "30L(1)|~Inv #~C(0)@n06b@#2#38R(1)|~Date~C(0){D}@#1#" FIN_COLUMNS_AFTER_INVOICE, nullptr,
+         dict::field(CUS.CUSTOMERNO)},
+    },
+    .queue = {fw::Plain(FIN.DATE), fw::Plain(FIN.INVOICENO), fw::Plain(FIN.CREDITMEMONO), fw::Plain(FIN.TERMS),
+              fw::Plain(FIN.INVOICETOTAL), fw::Plain(FIN.AMOUNTPAID), fw::Plain(FIN.AMOUNTDUE),
+              fw::Plain(FIN.CUSTOMERNO)},
+    .settingsSection = "Brw:CustomerFinanceHistory",
+    .buttons = {.insert = "Add new finance information...", .close = "Close Finance List..."},
+    .form = fw::runForm<Upd::CustomerFinanceHistory>,
+    .allow = app::RequestGate,
+};
+
+std::string moneyPicture() { return GLO.CURRENCYNAME.blank() ? "@n-12.2" : GLO.CURRENCYNAME.str(); }
+
+QString customerName()
+{
+    std::string name = CUS.FNAME.str();
+    if (!CUS.LNAME.blank())
+        name += (name.empty() ? "" : " ") + CUS.LNAME.str();
+    return QString::fromUtf8(name.empty() ? CUS.COMPANY.str() : name);
+}
+
+} // namespace
+
+const fw::BrowseSpec &CustomersFinanceHistory::Spec() { return financeHistory; }
+
+CustomersFinanceHistory::CustomersFinanceHistory()
+    : fw::BrowseProcedure(financeHistory, w_)
+{}
+
+// The customer named by the customer list's highlight, read before the list takes its range.
+int CustomersFinanceHistory::Build()
+{
+    if (!GLO.CUSTOMERNO.blank()) {
+        CUS.CUSTOMERNO = GLO.CUSTOMERNO.view();
+        Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key);
+    }
+    return BrowseProcedure::Build();
+}
+
+QWidget *CustomersFinanceHistory::InfoPanel(QWidget *parent)
+{
+    auto *panel = new QWidget(parent);
+    auto *row = new QHBoxLayout(panel);
+    row->addStretch();
+    row->addWidget(new QLabel("Customer Balance:", panel));
+    row->addWidget(w_.balance = new QLabel(panel));
+    w_.balance->setMinimumWidth(90);
+    w_.balance->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return panel;
+}
+
+void CustomersFinanceHistory::AddButtons(QHBoxLayout *row)
+{
+    w_.invoice = addButton(row, "&Invoice", nullptr);
+    w_.credit = addButton(row, "C&redit", nullptr);
+}
+
+void CustomersFinanceHistory::Prepare()
+{
+    if (auto *box = qobject_cast<QGroupBox *>(w_.list->parentWidget()))
+        box->setTitle("Browsing Finance History of " + customerName());
+    showBalance();
+}
+
+void CustomersFinanceHistory::Highlighted(bool any)
+{
+    w_.invoice->setEnabled(any && FIN.INVOICENO != 0);
+    w_.credit->setEnabled(any && FIN.CREDITMEMONO != 0);
+}
+
+void CustomersFinanceHistory::showBalance()
+{
+    double balance = CUS.BALANCE;
+    pay::recomputeBalance(CUS.CUSTOMERNO, balance);
+    CUS.BALANCE = balance;
+    w_.balance->setText(QString::fromUtf8(fw::formatValue(balance, moneyPicture())).trimmed());
+}
+
+void CustomersFinanceHistory::refresh()
+{
+    showBalance();
+    browse().ResetFromFile(true);
+}
+
+// The list reads itself again around what the form saved; the balance follows.
+int CustomersFinanceHistory::Run(int number, int request)
+{
+    const int response = BrowseProcedure::Run(number, request);
+    showBalance();
+    return response;
+}
+
+// Delete passes the gate, then the user confirms, and only then is the payment reversed.
+bool CustomersFinanceHistory::AllowRequest(int request)
+{
+    if (!BrowseProcedure::AllowRequest(request))
+        return false;
+    if (request != fw::DeleteRecord)
+        return true;
+    removePayment();
+    return false; // deleted here, in one unit with its reversal
+}
+
+void CustomersFinanceHistory::removePayment()
+{
+    fw::ErrorClass &errors = REPORTS::Errors();
+    if (!browse().UpdateViewRecord())
+        return;
+    if (!pay::isPayment(FIN)) {
+        errors.Throw(app::PayMsg::NotDeletable);
+        return;
+    }
+    if (errors.Throw(dict::Msg::ConfirmDelete) != dict::Benign)
+        return;
+    pay::deletePayment();
+    refresh();
+}
+
+int CustomersFinanceHistory::TakeAccepted(QWidget *control)
+{
+    if (control == w_.invoice) {
+        if (app::PasswordGate(app::Guarded::Change))
+            openInvoice();
+        w_.list->view()->setFocus();
+        return dict::Benign;
+    }
+    if (control == w_.credit) {
+        browse().UpdateViewRecord();
+        REPORTS::Errors().ThrowMessage(app::MaintMsg::ProcedureNotDefined, "Upd:CreditMemo");
+        w_.list->view()->setFocus();
+        return dict::Benign;
+    }
+    return BrowseProcedure::TakeAccepted(control);
+}
+
+// The invoice form on the highlighted record's invoice, as it is on file now.
+void CustomersFinanceHistory::openInvoice()
+{
+    if (!browse().UpdateViewRecord() || FIN.INVOICENO == 0)
+        return;
+    {
+        app::KeptBuffers kept{&Access::CUSTOMER};
+        INV.INVOICENO = FIN.INVOICENO;
+        if (Access::INVOICE.TryFetch(INV.InvoiceNo_Key) != dict::Benign) {
+            REPORTS::Errors().ThrowMessage(app::PayMsg::NoSuchInvoice, std::to_string(FIN.INVOICENO));
+        } else {
+            GLO.NEWINVOICE = 0;
+            GlobalRequest = fw::ChangeRecord;
+            Upd::Invoice form;
+            form.Run();
+        }
+    }
+    refresh();
+}
+
+// The stored balance is the sum of the customer's records as they stand when the list closes.
+void CustomersFinanceHistory::Closing()
+{
+    double balance = 0;
+    pay::recomputeBalance(CUS.CUSTOMERNO, balance);
+    BrowseProcedure::Closing();
+}
+
+} // namespace Brw

@@ -1,0 +1,192 @@
+#include "app/payments/paymentbook.h"
+
+#include "app/common/booking.h"
+#include "app/common/ledger.h"
+#include "app/payments/paymentmessages.h"
+#include "dictionary/files.h"
+#include "dictionary/money.h"
+#include "dictionary/unitofwork.h"
+
+#include <algorithm>
+#include <string>
+
+namespace app::payments {
+
+namespace {
+
+std::string paymentName(const dict::FINANCERecord &payment)
+{
+    return payment.INVOICENO != 0 ? "The payment on invoice " + std::to_string(payment.INVOICENO)
+                                  : "The payment on account";
+}
+
+dict::UnitOfWork paymentUnit()
+{
+    return dict::UnitOfWork{&Access::INVOICE, &Access::FINANCE, &Access::CUSTOMER};
+}
+
+// What the invoice's payments say now: the date of the latest and whether there is any.
+struct PaidSoFar {
+    dict::LONG lastDate = 0;
+    bool any = false;
+};
+
+PaidSoFar paidSoFar(dict::LONG invoiceNo)
+{
+    PaidSoFar paid;
+    Access::FINANCE.ClearKey(FIN.InvoiceNo_Key);
+    FIN.INVOICENO = invoiceNo;
+    Access::FINANCE.SetAt(FIN.InvoiceNo_Key);
+    while (Access::FINANCE.TryNext() == dict::Benign && FIN.INVOICENO == invoiceNo) {
+        if (!isPayment(FIN))
+            continue;
+        paid.any = true;
+        paid.lastDate = std::max(paid.lastDate, FIN.DATE);
+    }
+    return paid;
+}
+
+// The invoice as it is on file into INV; a missing one, another customer's or a quote refuses.
+int readInvoice(dict::LONG invoiceNo, const dict::String<10> &customerNo)
+{
+    const std::string number = std::to_string(invoiceNo);
+    INV.INVOICENO = invoiceNo;
+    if (Access::INVOICE.TryFetch(INV.InvoiceNo_Key) != dict::Benign)
+        return refuse(PayMsg::NoSuchInvoice, number);
+    if (INV.CUSTOMERNO != customerNo)
+        return refuse(PayMsg::OtherCustomer, number);
+    if (INV.QUOTES != 0)
+        return refuse(PayMsg::QuoteTakesNoPayment, number);
+    return dict::Benign;
+}
+
+// Moves the invoice's amount paid by `paid`, after the FINANCE records are written: amount owed,
+// date paid and credit check follow from what is then on file.
+int applyToInvoice(dict::LONG invoiceNo, const dict::String<10> &customerNo, double paid)
+{
+    if (invoiceNo == 0 || readInvoice(invoiceNo, customerNo) != dict::Benign)
+        return invoiceNo == 0 ? dict::Benign : dict::Notify;
+    const dict::INVOICERecord invoice = INV;
+    const PaidSoFar so = paidSoFar(invoiceNo);
+    static_cast<dict::INVOICERecord &>(INV) = invoice;
+    INV.AMOUNTPAID = dict::roundCents(INV.AMOUNTPAID + paid);
+    INV.AMOUNTOWED = dict::roundCents(INV.TOTALDUE - INV.AMOUNTPAID);
+    INV.DATEPAID = so.lastDate;
+    INV.CREDITCHECK = so.any ? 1 : 0;
+    return Access::INVOICE.TryUpdate();
+}
+
+// The body of a save, inside its unit: the payment replaces `stored` (all zero for a new one).
+// `position` comes back as where the payment is stored.
+int bookPayment(bool insert, dict::FINANCERecord payment, dict::storage::Position &position)
+{
+    dict::FINANCERecord stored{};
+    if (!insert) {
+        if (Access::FINANCE.TryReget(position) != dict::Benign)
+            return refuse(PayMsg::PaymentGone, "");
+        stored = FIN;
+        if (!isPayment(stored) || stored.CUSTOMERNO != payment.CUSTOMERNO)
+            return refuse(PayMsg::PaymentGone, "");
+    }
+    payment.AMOUNTDUE = -payment.AMOUNTPAID;
+    static_cast<dict::FINANCERecord &>(FIN) = payment;
+    if ((insert ? Access::FINANCE.TryInsert() : Access::FINANCE.TryUpdate()) != dict::Benign)
+        return dict::Notify;
+    position = Access::FINANCE.Position();
+    const bool sameInvoice = stored.INVOICENO == payment.INVOICENO;
+    if (!sameInvoice && applyToInvoice(stored.INVOICENO, stored.CUSTOMERNO, -stored.AMOUNTPAID) != dict::Benign)
+        return dict::Notify;
+    const double paid = sameInvoice ? payment.AMOUNTPAID - stored.AMOUNTPAID : payment.AMOUNTPAID;
+    if (applyToInvoice(payment.INVOICENO, payment.CUSTOMERNO, paid) != dict::Benign)
+        return dict::Notify;
+    return moveBalance(payment.CUSTOMERNO, payment.AMOUNTDUE - stored.AMOUNTDUE, true);
+}
+
+// The body of a delete, inside its unit. An invoice gone meanwhile has nothing left to reverse.
+int unbookPayment(dict::storage::Position position)
+{
+    if (Access::FINANCE.TryReget(position) != dict::Benign)
+        return refuse(PayMsg::PaymentGone, "");
+    const dict::FINANCERecord stored = FIN;
+    if (!isPayment(stored))
+        return refuse(PayMsg::NotDeletable, "");
+    INV.INVOICENO = stored.INVOICENO;
+    const bool invoiced = stored.INVOICENO != 0 && Access::INVOICE.TryFetch(INV.InvoiceNo_Key) == dict::Benign;
+    if (invoiced && INV.CHECKINVOICE != 0)
+        return refuse(PayMsg::NotDeletable, "");
+    if (Access::FINANCE.TryReget(position) != dict::Benign || Access::FINANCE.TryDeleteRecord() != dict::Benign)
+        return dict::Notify;
+    if (invoiced && applyToInvoice(stored.INVOICENO, stored.CUSTOMERNO, -stored.AMOUNTPAID) != dict::Benign)
+        return dict::Notify;
+    return moveBalance(stored.CUSTOMERNO, -stored.AMOUNTDUE, false);
+}
+
+double sumOfAmountsDue(const dict::String<10> &customerNo)
+{
+    double sum = 0;
+    Access::FINANCE.ClearKey(FIN.CustomerNo_Key);
+    FIN.CUSTOMERNO = customerNo;
+    Access::FINANCE.SetAt(FIN.CustomerNo_Key);
+    while (Access::FINANCE.TryNext() == dict::Benign && FIN.CUSTOMERNO == customerNo)
+        sum += FIN.AMOUNTDUE;
+    return dict::roundCents(sum);
+}
+
+} // namespace
+
+bool isPayment(const dict::FINANCERecord &record)
+{
+    return !isOwnFinanceRecord(record) && record.CREDITMEMONO == 0;
+}
+
+int savePayment(bool insert)
+{
+    KeptBuffers kept{&Access::INVOICE, &Access::CUSTOMER};
+    const dict::FINANCERecord payment = FIN;
+    dict::storage::Position position = Access::FINANCE.Position();
+    const std::string what = paymentName(payment);
+    dict::UnitOfWork unit = paymentUnit();
+    const bool booked = unit.Active() && bookPayment(insert, payment, position) == dict::Benign;
+    if (!booked || commit(unit, what) != dict::Benign) {
+        if (!booked)
+            fail(unit, what);
+        static_cast<dict::FINANCERecord &>(FIN) = payment;
+        return dict::Notify;
+    }
+    // The buffer and position the caller goes on with are the payment as stored.
+    Access::FINANCE.TryReget(position);
+    return dict::Benign;
+}
+
+int deletePayment()
+{
+    KeptBuffers kept{&Access::FINANCE, &Access::INVOICE, &Access::CUSTOMER};
+    const std::string what = paymentName(FIN);
+    const dict::storage::Position position = Access::FINANCE.Position();
+    dict::UnitOfWork unit = paymentUnit();
+    if (!unit.Active() || unbookPayment(position) != dict::Benign)
+        return fail(unit, what);
+    return commit(unit, what);
+}
+
+int recomputeBalance(const dict::String<10> &customerNo, double &balance)
+{
+    KeptBuffers kept{&Access::FINANCE, &Access::CUSTOMER};
+    const std::string what = "The balance of customer " + customerNo.str();
+    dict::UnitOfWork unit{&Access::FINANCE, &Access::CUSTOMER};
+    if (!unit.Active())
+        return fail(unit, what);
+    const double sum = sumOfAmountsDue(customerNo);
+    CUS.CUSTOMERNO = customerNo;
+    if (Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key) != dict::Benign)
+        return fail(unit, what);
+    if (CUS.BALANCE != sum) {
+        CUS.BALANCE = sum;
+        if (Access::CUSTOMER.TryUpdate() != dict::Benign)
+            return fail(unit, what);
+    }
+    balance = sum;
+    return commit(unit, what);
+}
+
+} // namespace app::payments

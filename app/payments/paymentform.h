@@ -1,0 +1,49 @@
+// Upd::CustomerFinanceHistory: the payment form, run by the finance history for Add and Change.
+// It records a payment of the customer in the CUS buffer, against one of that customer's
+// invoices or on account, with the details its payment type asks for; the booking applies it to
+// the invoice and the balance by difference (app/payments/paymentbook.h). An invoice's own
+// FINANCE record and a credit memo's open read-only.
+#pragma once
+
+#include "dictionary/records.h"
+#include "framework/procedure.h"
+
+#include <memory>
+
+namespace app {
+struct PaymentWidgets;
+}
+
+namespace Upd {
+
+class CustomerFinanceHistory : public fw::Procedure
+{
+public:
+    CustomerFinanceHistory();
+    ~CustomerFinanceHistory() override;
+
+    void PrimeFields() override;
+    int TakeAccepted(QWidget *control) override;
+    int TakeCompleted() override;
+
+    const app::PaymentWidgets &widgets() const { return *w_; }
+    bool readOnly() const { return readOnly_; }
+
+protected:
+    int Build() override;
+    QString WindowTitle() const override;
+
+private:
+    bool inserting() const { return Request == fw::InsertRecord; }
+    void bindFields();
+    void showTypeFields();
+    void makeReadOnly();
+    // Questions and refusals about the invoice, asked before anything is written.
+    bool agreedAgainstInvoice();
+
+    std::unique_ptr<app::PaymentWidgets> w_;
+    dict::FINANCERecord opened_{}; // the payment as the form opened on it
+    bool readOnly_ = false;
+};
+
+} // namespace Upd
