@@ -6,6 +6,7 @@
 #include "app/invoices/invoiceform.h"
 #include "app/setup/setup.h"
 #include "app/printselect/tagbrowses.h"
+#include "app/reports/reportprocedures.h"
 #include "dictionary/errorreporter.h"
 #include "framework/errorclass.h"
 #include "framework/reportslib.h"
@@ -54,6 +55,7 @@ void registerProgramProcedures()
     registerProcedure("Brw:Customers", started<Brw::Customers>());
     registerProcedure("Brw:Inventory", started<Brw::Inventory>());
     registerProcedure("Upd:Invoice", started<Upd::Invoice>());
+    registerReportProcedures();
 }
 
 } // namespace app
