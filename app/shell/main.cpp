@@ -2,6 +2,7 @@
 // frame on the data folder of the working folder and runs until the frame closes.
 #include "app/shell/frame.h"
 #include "app/shell/procedures.h"
+#include "app/shell/reportcommand.h"
 #include "app/setup/resetpassword.h"
 #include "framework/errorclass.h"
 #include "framework/iniclass.h"
@@ -18,6 +19,8 @@ int main(int argc, char **argv)
 {
     if (app::WantsPasswordReset(argc, argv))
         return app::ResetPassword(std::cin, std::cout);
+    if (app::WantsReportCommand(argc, argv))
+        return app::ReportCommandMain(argc, argv);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallyquill"));
 

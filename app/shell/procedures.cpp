@@ -9,6 +9,7 @@
 #include "app/payments/financehistory.h"
 #include "app/setup/setup.h"
 #include "app/printselect/tagbrowses.h"
+#include "app/reports/reportprocedures.h"
 #include "dictionary/errorreporter.h"
 #include "framework/errorclass.h"
 #include "framework/reportslib.h"
@@ -60,6 +61,7 @@ void registerProgramProcedures()
     registerProcedure("Brw:Invoices", started<Brw::Invoices>());
     registerProcedure("Brw:GetStandardMemos", started<Brw::GetStandardMemos>());
     registerProcedure("Brw:CustomersFinanceHistory", started<Brw::CustomersFinanceHistory>());
+    registerReportProcedures();
 }
 
 } // namespace app

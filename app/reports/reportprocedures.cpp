@@ -1,0 +1,35 @@
+#include "app/reports/reportprocedures.h"
+
+#include "app/reports/customerlistings.h"
+#include "app/shell/procedures.h"
+#include "reports/reportcatalogue.h"
+
+#include <memory>
+#include <string>
+
+namespace app {
+
+namespace {
+
+template <typename Report>
+void built(std::string_view name)
+{
+    rpt::registerReport(name, [] { return std::make_unique<Report>(); });
+}
+
+} // namespace
+
+void registerReportProcedures()
+{
+    built<PRN::CUSTOMEREMAILLISTING>("PRN:CUSTOMEREMAILLISTING");
+    // Only a report that can print is a procedure of the frame: callers ask procedureDefined()
+    // before they hand a report their settings, and the frame names the others as not defined.
+    for (const rpt::CatalogueEntry &entry : rpt::reportCatalogue()) {
+        if (!rpt::makeReport(entry.name))
+            continue;
+        std::string name(entry.name);
+        registerProcedure(name, [name] { rpt::makeReport(name)->Run(); });
+    }
+}
+
+} // namespace app

@@ -1,0 +1,214 @@
+#include "app/shell/reportcommand.h"
+
+#include "app/reports/reportprocedures.h"
+#include "app/setup/startup.h"
+#include "dictionary/globals.h"
+#include "framework/errorclass.h"
+#include "framework/globalcodes.h"
+#include "framework/iniclass.h"
+#include "framework/messagepresenter.h"
+#include "framework/picture.h"
+#include "framework/reportslib.h"
+#include "reports/reportcatalogue.h"
+
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <iomanip>
+#include <iostream>
+#include <ostream>
+
+namespace app {
+
+namespace {
+
+// Messages of a run with no window: written to the error stream, each question answered with
+// its default, and counted so the command knows it did not go as asked.
+class StreamPresenter : public fw::MessagePresenter
+{
+public:
+    explicit StreamPresenter(std::ostream &err) : err_(err) {}
+    int show(std::string_view title, std::string_view text, fw::Icon, int, int defaultButton) override
+    {
+        err_ << "invoice: " << title << ": " << text << '\n';
+        ++shown;
+        return defaultButton;
+    }
+    void halt(int) override { ++shown; }
+    int shown = 0;
+
+private:
+    std::ostream &err_;
+};
+
+std::optional<int> parseDate(const std::string &text)
+{
+    int y = 0, m = 0, d = 0;
+    char rest = 0;
+    if (std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &y, &m, &d, &rest) != 3)
+        return std::nullopt;
+    return fw::dayNumber(y, m, d);
+}
+
+std::optional<int> parseNumber(const std::string &text)
+{
+    char *end = nullptr;
+    const long n = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0' || n <= 0 || n > 2147483647L)
+        return std::nullopt;
+    return int(n);
+}
+
+} // namespace
+
+bool WantsReportCommand(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (!std::strcmp(argv[i], "--print") || !std::strcmp(argv[i], "--list-reports"))
+            return true;
+    return false;
+}
+
+std::optional<ReportCommand> ParseReportCommand(const std::vector<std::string> &args, std::string &error)
+{
+    ReportCommand command;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string &option = args[i];
+        if (option == "--list-reports") {
+            command.list = true;
+            continue;
+        }
+        if (i + 1 >= args.size()) {
+            error = option + " needs a value";
+            return std::nullopt;
+        }
+        const std::string &value = args[++i];
+        auto number = [&](std::optional<int> &into) {
+            into = parseNumber(value);
+            if (!into)
+                error = option + " needs a whole number, not \"" + value + "\"";
+        };
+        auto date = [&](std::optional<int> &into) {
+            into = parseDate(value);
+            if (!into)
+                error = option + " needs a date written yyyy-mm-dd, not \"" + value + "\"";
+        };
+        if (option == "--print")
+            command.report = value;
+        else if (option == "--pdf")
+            command.pdf = value;
+        else if (option == "--from")
+            date(command.from);
+        else if (option == "--to")
+            date(command.to);
+        else if (option == "--invoice")
+            number(command.invoice);
+        else if (option == "--credit-memo")
+            number(command.creditMemo);
+        else if (option == "--purchase-order")
+            number(command.purchaseOrder);
+        else if (option == "--customer")
+            command.customer = value;
+        else
+            error = "unknown option " + option;
+        if (!error.empty())
+            return std::nullopt;
+    }
+    if (command.list)
+        return command;
+    if (command.report.empty() || command.pdf.empty())
+        error = "--print needs the report's name and --pdf the file to write";
+    else if (command.from.has_value() != command.to.has_value())
+        error = "--from and --to go together";
+    else if (command.from && *command.from > *command.to)
+        error = "--from is after --to";
+    return error.empty() ? std::optional(command) : std::nullopt;
+}
+
+namespace {
+
+void listReports(std::ostream &out)
+{
+    for (const rpt::CatalogueEntry &entry : rpt::reportCatalogue())
+        out << std::left << std::setw(42) << entry.name << (entry.dates ? "dates  " : "       ") << entry.prints << '\n';
+}
+
+// The hand-over globals a report reads, from the command's values.
+void handOver(const ReportCommand &command)
+{
+    if (command.from) {
+        GLO.STARTDATE = *command.from;
+        GLO.ENDDATE = *command.to;
+    }
+    if (command.invoice)
+        GLO.INVOICENO = *command.invoice;
+    if (command.creditMemo)
+        GLO.CREDITMEMONO = *command.creditMemo;
+    if (command.purchaseOrder)
+        GLO.PURCHASEORDERNO = *command.purchaseOrder;
+    if (command.customer)
+        GLO.CUSTOMERNO = *command.customer;
+}
+
+} // namespace
+
+int RunReportCommand(const ReportCommand &command, std::ostream &out, std::ostream &err)
+{
+    registerReportProcedures();
+    if (command.list) {
+        listReports(out);
+        return 0;
+    }
+    const rpt::CatalogueEntry *entry = rpt::catalogueEntry(command.report);
+    if (!entry) {
+        err << "invoice: no report is called " << command.report << "; invoice --list-reports names them\n";
+        return 2;
+    }
+    if (entry->dates && !command.from) {
+        err << "invoice: " << entry->name << " needs --from and --to\n";
+        return 2;
+    }
+    auto report = rpt::makeReport(entry->name);
+    if (!report) {
+        err << "invoice: " << entry->name << ": Procedure not defined\n";
+        return 3;
+    }
+    fw::ErrorClass errors;
+    errors.Init();
+    StreamPresenter presenter(err);
+    errors.setPresenter(&presenter);
+    fw::INIClass settings;
+    settings.Init("Invoice.ini");
+    REPORTS::INIT(&errors, &settings);
+    int status = 1;
+    if (StartUp() != StartResult::Failed) {
+        handOver(command);
+        const int response = report->RunToPdf(command.pdf);
+        status = response == fw::RequestCompleted && presenter.shown == 0 ? 0 : 1;
+    }
+    report.reset();
+    REPORTS::KILL();
+    errors.Kill();
+    return status;
+}
+
+} // namespace app
+
+namespace app {
+
+int ReportCommandMain(int argc, char **argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0); // no window is ever shown
+    QGuiApplication application(argc, argv);
+    std::string error;
+    const auto command = ParseReportCommand(std::vector<std::string>(argv + 1, argv + argc), error);
+    if (!command) {
+        std::fprintf(stderr, "invoice: %s\n", error.c_str());
+        return 2;
+    }
+    return RunReportCommand(*command, std::cout, std::cerr);
+}
+
+} // namespace app

@@ -1,0 +1,80 @@
+#include "reports/pagepainter.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPen>
+#include <QRect>
+#include <QString>
+
+#include <cmath>
+
+namespace rpt {
+
+namespace {
+
+QFont qtFont(const Font &font)
+{
+    QFont f(QString::fromStdString(font.family));
+    // Sized in report units because the painter is scaled to them.
+    f.setPixelSize(std::max(1, int(std::lround(font.points * 1000.0 / 72.0))));
+    f.setBold(font.bold);
+    f.setItalic(font.italic);
+    return f;
+}
+
+int alignment(Align align)
+{
+    switch (align) {
+    case Align::Right:
+        return Qt::AlignRight | Qt::AlignTop;
+    case Align::Center:
+        return Qt::AlignHCenter | Qt::AlignTop;
+    case Align::Left:
+        break;
+    }
+    return Qt::AlignLeft | Qt::AlignTop;
+}
+
+QRect rect(const Box &at) { return {at.x, at.y, at.width, at.height}; }
+
+} // namespace
+
+void paintPage(const PageQueue &queue, int page, QPainter &painter, double dotsPerInch)
+{
+    painter.save();
+    painter.scale(dotsPerInch / 1000.0, dotsPerInch / 1000.0);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const Page &p = queue.page(page);
+    int currentFont = -1;
+    for (const PageOp &op : p.ops) {
+        switch (op.kind) {
+        case PageOp::Text:
+            if (op.font != currentFont) {
+                painter.setFont(qtFont(queue.fonts()[op.font]));
+                currentFont = op.font;
+            }
+            painter.drawText(rect(op.at), alignment(op.align) | Qt::TextDontClip,
+                             QString::fromStdString(queue.text(p, op)));
+            break;
+        case PageOp::Line:
+            painter.setPen(QPen(Qt::black, op.font));
+            painter.drawLine(op.at.x, op.at.y, op.at.x + op.at.width, op.at.y + op.at.height);
+            break;
+        case PageOp::Rect:
+            painter.setPen(QPen(Qt::black, op.font));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(rect(op.at));
+            break;
+        case PageOp::Image: {
+            // Kept in proportion inside its frame.
+            const QImage &image = queue.image(op.index);
+            QSize size = image.size().scaled(op.at.width, op.at.height, Qt::KeepAspectRatio);
+            painter.drawImage(QRect(QPoint(op.at.x, op.at.y), size), image);
+            break;
+        }
+        }
+    }
+    painter.restore();
+}
+
+} // namespace rpt

@@ -1,0 +1,67 @@
+// The pages a report run produced, kept as recorded drawing (text runs, lines, boxes and pictures
+// at their positions) rather than bitmaps, so a long report stays small and prints sharp at any
+// resolution. The preview, the printer, the PDF writer and the test dump all read this one queue.
+#pragma once
+
+#include "reports/reportlayout.h"
+
+#include <QImage>
+#include <QPageSize>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace rpt {
+
+struct PageOp {
+    enum Kind : std::uint8_t { Text, Line, Rect, Image };
+    Kind kind = Text;
+    Align align = Align::Left;
+    bool pageCount = false;   // a text whose "%n" and "%m" are filled when the run ends
+    std::uint16_t font = 0;   // Text: index into the queue's fonts; Line and Rect: the thickness
+    std::uint32_t index = 0;  // Text: index into the page's texts; Image: into the queue's images
+    Box at;
+};
+
+struct Page {
+    std::vector<PageOp> ops;
+    std::vector<std::string> texts;
+};
+
+class PageQueue
+{
+public:
+    explicit PageQueue(QPageSize size = QPageSize(QPageSize::Letter)) : size_(std::move(size)) {}
+
+    const QPageSize &pageSize() const { return size_; }
+    // The paper in report units.
+    int pageWidth() const;
+    int pageHeight() const;
+
+    Page &newPage();
+    void addText(Box at, const Font &font, Align align, std::string text, bool pageCount = false);
+    void addLine(Box at, int thickness);
+    void addRect(Box at, int thickness);
+    void addImage(Box at, QImage image);
+
+    // Fills every "page n of m" placeholder now that the page count is known.
+    void fillPageCount();
+
+    int count() const { return int(pages_.size()); }
+    bool empty() const { return pages_.empty(); }
+    const Page &page(int i) const { return pages_[std::size_t(i)]; }
+    const std::vector<Font> &fonts() const { return fonts_; }
+    const QImage &image(std::uint32_t i) const { return images_[i]; }
+    const std::string &text(const Page &page, const PageOp &op) const { return page.texts[op.index]; }
+
+private:
+    std::uint16_t fontIndex(const Font &font);
+
+    QPageSize size_;
+    std::vector<Font> fonts_;
+    std::vector<QImage> images_;
+    std::vector<Page> pages_;
+};
+
+} // namespace rpt

@@ -1,0 +1,13 @@
+// The paper settings (GLO.PAPERSIZE, GLO.ENVELOPESIZE: "PAPER:LETTER", "PAPER:ENV_10") as page sizes.
+#pragma once
+
+#include <QPageSize>
+
+#include <string_view>
+
+namespace rpt {
+
+// Letter for a setting that names no paper we know, the first-run default.
+QPageSize pageSizeOf(std::string_view setting);
+
+} // namespace rpt

@@ -1,0 +1,40 @@
+#include "reports/printing.h"
+
+#include "dictionary/errorreporter.h"
+#include "framework/errorclass.h"
+#include "framework/reportslib.h"
+#include "reports/displaystrings.h"
+#include "reports/pageoutput.h"
+#include "reports/reportmessages.h"
+
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace rpt {
+
+bool printerAvailable() { return !QPrinterInfo::defaultPrinter().isNull() || !QPrinterInfo::availablePrinters().isEmpty(); }
+
+bool printWithDialog(const PageQueue &queue, const std::string &title, QWidget *parent)
+{
+    fw::ErrorClass &errors = REPORTS::Errors();
+    if (!printerAvailable() &&
+        errors.Message(ReportMsg::NoDefaultPrinter, dict::ButtonYes | dict::ButtonNo, dict::ButtonYes) != dict::ButtonYes)
+        return false;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QString::fromStdString(title));
+    printer.setPageSize(queue.pageSize());
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QString::fromStdString(DisplayStrings::load(REPORTS::Settings())[Display::PrinterDlgTitle]));
+    dialog.setMinMax(1, queue.count());
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    const std::string error = printPages(queue, printer);
+    if (!error.empty()) {
+        errors.ThrowMessage(ReportMsg::PrintFailed, error);
+        return false;
+    }
+    return true;
+}
+
+} // namespace rpt

@@ -1,0 +1,133 @@
+#include "reports/reportengine.h"
+
+#include <QImageReader>
+#include <QString>
+
+#include <algorithm>
+
+namespace rpt {
+
+namespace {
+bool hidden(const Condition &condition) { return condition && condition(); }
+} // namespace
+
+int ReportEngine::footerTop() const
+{
+    return queue_.pageHeight() - layout_.margin - layout_.pageFooter.height;
+}
+
+void ReportEngine::startPage()
+{
+    queue_.newPage();
+    pageOpen_ = true;
+    y_ = layout_.margin;
+    if (!hidden(layout_.pageHeader.hidden)) {
+        place(layout_.pageHeader, y_);
+        y_ += layout_.pageHeader.height;
+    }
+}
+
+void ReportEngine::endPage()
+{
+    if (!pageOpen_)
+        return;
+    if (!hidden(layout_.pageFooter.hidden))
+        place(layout_.pageFooter, footerTop());
+    pageOpen_ = false;
+}
+
+void ReportEngine::printBand(const Band &band)
+{
+    if (hidden(band.hidden))
+        return;
+    if (!pageOpen_)
+        startPage();
+    // A band taller than a whole page still prints, clipped at the foot, rather than loop forever.
+    if (y_ + band.height > footerTop() && y_ > layout_.margin + layout_.pageHeader.height) {
+        endPage();
+        startPage();
+    }
+    place(band, y_);
+    y_ += band.height;
+}
+
+bool ReportEngine::breakGroup()
+{
+    if (!layout_.groupKey)
+        return false;
+    std::string key = layout_.groupKey();
+    if (group_ == key)
+        return false;
+    if (group_)
+        printBand(layout_.groupFooter);
+    group_ = std::move(key);
+    printBand(layout_.groupHeader);
+    return true;
+}
+
+void ReportEngine::printDetail()
+{
+    breakGroup();
+    printBand(layout_.detail);
+}
+
+void ReportEngine::finish()
+{
+    if (group_)
+        printBand(layout_.groupFooter);
+    group_.reset();
+    endPage();
+    queue_.fillPageCount();
+}
+
+void ReportEngine::place(const Band &band, int top)
+{
+    for (const Item &item : band.items)
+        if (!hidden(item.hidden))
+            placeItem(item, top);
+}
+
+void ReportEngine::placeItem(const Item &item, int top)
+{
+    Box at = item.at;
+    at.y += top;
+    switch (item.kind) {
+    case ItemKind::Text:
+        queue_.addText(at, item.font, item.align, item.text);
+        break;
+    case ItemKind::Field:
+        queue_.addText(at, item.font, item.align, item.value ? item.value() : std::string());
+        break;
+    case ItemKind::PageNofM:
+        queue_.addText(at, item.font, item.align, item.text, true);
+        break;
+    case ItemKind::Box:
+        queue_.addRect(at, item.thickness);
+        break;
+    case ItemKind::Line:
+        queue_.addLine(at, item.thickness);
+        break;
+    case ItemKind::Picture:
+        if (const QImage *image = item.value ? pictureOf(item.value()) : nullptr)
+            queue_.addImage(at, *image);
+        break;
+    }
+}
+
+// Each file is read once per run; one that cannot be read leaves its frame empty.
+const QImage *ReportEngine::pictureOf(const std::string &fileName)
+{
+    if (fileName.empty())
+        return nullptr;
+    auto found = pictures_.find(fileName);
+    if (found == pictures_.end()) {
+        QImageReader reader(QString::fromStdString(fileName));
+        QImage image = reader.read();
+        if (image.isNull())
+            missing_.push_back(fileName);
+        found = pictures_.emplace(fileName, std::move(image)).first;
+    }
+    return found->second.isNull() ? nullptr : &found->second;
+}
+
+} // namespace rpt

@@ -1,0 +1,55 @@
+// Lays a layout's bands onto pages of a page queue: the page header at the top of each page, the
+// page footer at its foot, group headers and footers where the group key changes, and a new page
+// whenever the next band would run into the footer.
+#pragma once
+
+#include "reports/pagequeue.h"
+#include "reports/reportlayout.h"
+
+#include <QImage>
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace rpt {
+
+class ReportEngine
+{
+public:
+    ReportEngine(const Layout &layout, PageQueue &queue) : layout_(layout), queue_(queue) {}
+
+    // Closes the group and opens the next when the record in the buffers has another group key;
+    // true when it did. A family with group totals calls it before it adds the record to them,
+    // so the footer shows the group it closes.
+    bool breakGroup();
+    // The detail band for the record in the buffers, after any group break it brings.
+    void printDetail();
+    // Any other band at the current position (a closing line, a totals block).
+    void printBand(const Band &band);
+    // Closes the last group and page and fills the page counts. Nothing printed: no page.
+    void finish();
+
+    bool started() const { return pageOpen_ || queue_.count() > 0; }
+    // Picture files that could not be read, each named once, for the report to tell the user.
+    const std::vector<std::string> &missingPictures() const { return missing_; }
+
+private:
+    void startPage();
+    void endPage();
+    int footerTop() const;
+    void place(const Band &band, int top);
+    void placeItem(const Item &item, int top);
+    const QImage *pictureOf(const std::string &fileName);
+
+    const Layout &layout_;
+    PageQueue &queue_;
+    bool pageOpen_ = false;
+    int y_ = 0;
+    std::optional<std::string> group_;
+    std::map<std::string, QImage> pictures_;
+    std::vector<std::string> missing_;
+};
+
+} // namespace rpt

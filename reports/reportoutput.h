@@ -1,0 +1,27 @@
+// Where a report run hands its pages: the desktop (the preview window, the print dialog and its
+// printers), or a recording stand-in in the tests.
+#pragma once
+
+#include "reports/pagequeue.h"
+
+#include <string>
+
+namespace rpt {
+
+class ReportOutput
+{
+public:
+    virtual ~ReportOutput() = default;
+    // Shows the pages until the user closes them; true when they were printed or saved meanwhile.
+    virtual bool preview(const PageQueue &queue, const std::string &title) = 0;
+    // Prints at once on a printer the user picks; empty on success, else why not (an empty
+    // string with false from printed() when the user chose not to print).
+    virtual std::string print(const PageQueue &queue, const std::string &title) = 0;
+    // Whether the last print() really printed.
+    virtual bool printed() const = 0;
+};
+
+// The desktop's: the preview window and the print dialog.
+ReportOutput &desktopOutput();
+
+} // namespace rpt

@@ -1,0 +1,157 @@
+#include "reports/reportprocedure.h"
+
+#include "dictionary/errorreporter.h"
+#include "dictionary/globals.h"
+#include "framework/errorclass.h"
+#include "framework/globalcodes.h"
+#include "framework/reportslib.h"
+#include "reports/askforday.h"
+#include "reports/pageoutput.h"
+#include "reports/papersize.h"
+#include "reports/progresswindow.h"
+#include "reports/reportmessages.h"
+#include "reports/reportoutput.h"
+
+#include <algorithm>
+
+namespace rpt {
+
+ReportProcedure::~ReportProcedure() { closeRun(); }
+
+bool ReportProcedure::AskDates() { return Win::AskforDay() == fw::RequestCompleted; }
+
+// Steps before the pass: texts, dates, globals, files, paper and view.
+bool ReportProcedure::prepare(bool unattended)
+{
+    strings_ = DisplayStrings::load(REPORTS::Settings());
+    printed_ = false;
+    if (declaration_.dates && !unattended && !AskDates())
+        return false;
+    savedRequest_ = GlobalRequest;
+    GlobalRequest = 0;
+    GlobalResponse = 0;
+    if (OpenFiles() != dict::Benign)
+        return false;
+    filesOpen_ = true;
+    const auto &paper = declaration_.envelope ? GLO.ENVELOPESIZE : GLO.PAPERSIZE;
+    queue_ = std::make_unique<PageQueue>(pageSizeOf(paper.view()));
+    engine_ = std::make_unique<ReportEngine>(ReportLayout(), *queue_);
+    SetView(view_);
+    toDo_ = view_.File().Records();
+    done_ = 0;
+    opened_ = atEnd_ = false;
+    return true;
+}
+
+bool ReportProcedure::Slice()
+{
+    if (!opened_) {
+        opened_ = true;
+        view_.Reset();
+        atEnd_ = view_.Next() != dict::Benign;
+    }
+    for (int n = 0; n < RecordsPerCycle && !atEnd_; ++n) {
+        TakeRecord(*engine_);
+        ++done_;
+        atEnd_ = view_.Next() != dict::Benign;
+    }
+    return !atEnd_;
+}
+
+int ReportProcedure::Percent() const
+{
+    if (toDo_ <= 0)
+        return atEnd_ ? 100 : 0;
+    return int(std::min<long long>(100, done_ * 100 / toDo_));
+}
+
+// A document always comes out with its form: a run that read nothing still makes its one page.
+void ReportProcedure::finishPages(Outcome outcome)
+{
+    if (outcome == Outcome::Cancelled)
+        return;
+    if (declaration_.document && !engine_->started())
+        engine_->printBand(Band{1, {}, {}});
+    engine_->finish();
+}
+
+void ReportProcedure::reportMissingPictures()
+{
+    for (const std::string &file : engine_->missingPictures())
+        REPORTS::Errors().ThrowMessage(ReportMsg::PictureUnreadable, file);
+}
+
+int ReportProcedure::respond(int response)
+{
+    closeRun();
+    GlobalResponse = dict::BYTE(response);
+    return response;
+}
+
+void ReportProcedure::closeRun()
+{
+    if (filesOpen_) {
+        Closing();
+        CloseFiles();
+        filesOpen_ = false;
+        GlobalRequest = dict::BYTE(savedRequest_);
+    }
+    engine_.reset();
+    queue_.reset();
+}
+
+int ReportProcedure::Run(ReportOutput *output)
+{
+    if (!output)
+        output = &desktopOutput();
+    RunMessages messages(REPORTS::Errors(), strings_ = DisplayStrings::load(REPORTS::Settings()));
+    const bool preview = GLO.PRINTPREVIEW != 0;
+    if (!prepare(false))
+        return respond(fw::RequestCancelled);
+    const ProgressWindow::Result result = ProgressWindow(*this, strings_, preview).run();
+    const Outcome outcome = result == ProgressWindow::Completed        ? Outcome::Completed
+                            : result == ProgressWindow::PartialPreview ? Outcome::PartialPreview
+                                                                       : Outcome::Cancelled;
+    finishPages(outcome);
+    if (outcome == Outcome::Cancelled)
+        return respond(fw::RequestCancelled);
+    reportMissingPictures();
+    if (queue_->empty()) {
+        REPORTS::Errors().Throw(preview ? ReportMsg::NothingToPreview : ReportMsg::NothingToPrint);
+        return respond(fw::RequestCancelled);
+    }
+    const std::string title(declaration_.title);
+    if (preview) {
+        printed_ = output->preview(*queue_, title);
+    } else {
+        const std::string error = output->print(*queue_, title);
+        if (!error.empty())
+            REPORTS::Errors().ThrowMessage(ReportMsg::PrintFailed, error);
+        printed_ = error.empty() && output->printed();
+    }
+    return respond(fw::RequestCompleted);
+}
+
+int ReportProcedure::RunToPdf(const std::string &fileName)
+{
+    RunMessages messages(REPORTS::Errors(), DisplayStrings::load(REPORTS::Settings()));
+    if (!prepare(true))
+        return respond(fw::RequestCancelled);
+    while (Slice()) {
+    }
+    finishPages(Outcome::Completed);
+    reportMissingPictures();
+    if (queue_->empty()) {
+        REPORTS::Errors().Throw(ReportMsg::NothingToPrint);
+        return respond(fw::RequestCancelled);
+    }
+    const std::string error = writePdf(*queue_, fileName, std::string(declaration_.title));
+    if (!error.empty()) {
+        REPORTS::Errors().ThrowMessage(ReportMsg::PdfNotWritten, error);
+        return respond(fw::RequestCancelled);
+    }
+    printed_ = true;
+    return respond(fw::RequestCompleted);
+}
+
+} // namespace rpt

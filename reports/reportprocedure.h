@@ -1,0 +1,99 @@
+// The skeleton every PRN procedure runs on. A report declares itself (name, title, whether it asks
+// for dates, whether it is a document that always prints its form) and supplies its files, its
+// view, its layout and what it does per record; the skeleton does the rest: display strings, the
+// date prompt, the progress window with its percentage and Cancel, the page queue, the preview or
+// the printer, the "nothing to print" notes and GlobalResponse.
+//
+// Run() is the desktop run. RunToPdf() is the same pass with no window and no question, straight
+// into a PDF file (the command line, the tests): its dates and numbers are set by the caller.
+#pragma once
+
+#include "framework/viewmanager.h"
+#include "reports/displaystrings.h"
+#include "reports/pagequeue.h"
+#include "reports/reportengine.h"
+#include "reports/reportlayout.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace rpt {
+
+class ReportOutput;
+
+struct ReportDeclaration {
+    std::string_view name;  // "PRN:CUSTOMERNAMELISTING"
+    std::string_view title; // what it prints, for the window and the PDF
+    bool dates = false;     // asks for a date range first
+    bool document = false;  // prints its form even when no record was read
+    bool envelope = false;  // on the envelope size instead of the paper size
+};
+
+class ReportProcedure
+{
+public:
+    explicit ReportProcedure(ReportDeclaration declaration) : declaration_(declaration) {}
+    virtual ~ReportProcedure();
+    ReportProcedure(const ReportProcedure &) = delete;
+    ReportProcedure &operator=(const ReportProcedure &) = delete;
+
+    // Preview or print by GLO.PRINTPREVIEW, through output (the desktop's unless given). Returns
+    // the response it leaves in GlobalResponse: 1 pages were produced, 2 nothing printed.
+    int Run(ReportOutput *output = nullptr);
+    // Writes the report to a PDF with no window and no question; failures go through the error
+    // manager. Returns the response as Run does; 1 only when the file was written.
+    int RunToPdf(const std::string &fileName);
+
+    const ReportDeclaration &declaration() const { return declaration_; }
+    // Whether the pages were really printed or saved (what a document's printed marker needs).
+    bool printed() const { return printed_; }
+
+    // The pass, for the progress window: opens the view on the first call, then prints up to
+    // RecordsPerCycle records; false at the end of the view.
+    bool Slice();
+    int Percent() const;
+    long long RecordsDone() const { return done_; }
+    bool HasPages() const { return engine_ && engine_->started(); }
+    static constexpr int RecordsPerCycle = 25;
+
+protected:
+    // The family's part. OpenFiles returns a level (0 to go on) and has reported any failure.
+    virtual int OpenFiles() = 0;
+    virtual void CloseFiles() = 0;
+    // Initialises the view over the primary file: its order, filter and the names the filter uses.
+    virtual void SetView(fw::ViewManager &view) = 0;
+    virtual const Layout &ReportLayout() const = 0;
+    // The detail of the record in the buffers (running totals, then the band).
+    virtual void TakeRecord(ReportEngine &engine) { engine.printDetail(); }
+    // After the run, whether or not it printed.
+    virtual void Closing() {}
+    // The date range prompt; false when cancelled.
+    virtual bool AskDates();
+
+    const DisplayStrings &strings() const { return strings_; }
+
+private:
+    enum class Outcome { Completed, PartialPreview, Cancelled };
+    bool prepare(bool unattended);
+    Outcome pass();
+    void closeRun();
+    void finishPages(Outcome outcome);
+    void reportMissingPictures();
+    int respond(int response);
+
+    ReportDeclaration declaration_;
+    DisplayStrings strings_;
+    fw::ViewManager view_;
+    std::unique_ptr<PageQueue> queue_;
+    std::unique_ptr<ReportEngine> engine_;
+    bool opened_ = false;
+    bool atEnd_ = false;
+    bool printed_ = false;
+    bool filesOpen_ = false;
+    long long done_ = 0;
+    long long toDo_ = 0;
+    int savedRequest_ = 0;
+};
+
+} // namespace rpt

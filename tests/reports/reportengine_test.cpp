@@ -1,0 +1,151 @@
+// The report engine from layout to pages: page and group breaks, hidden items, "page n of m",
+// pictures, and the same queue as a page dump, a PDF and a PDF that cannot be written.
+#include "framework/picture.h"
+#include "reports/pageoutput.h"
+#include "reports/papersize.h"
+#include "reports/reportengine.h"
+#include "tests/support/pagecheck.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace rpt;
+using testsupport::matchesExpectedDump;
+using testsupport::pdfText;
+
+namespace {
+
+const std::filesystem::path Expected = std::filesystem::path(TQ_TEST_DATA) / "engine";
+
+struct Row {
+    std::string city;
+    std::string name;
+    double amount;
+};
+
+// A listing of rows grouped by city with a total per city, like every listing of the program.
+class GroupedListing : public ::testing::Test
+{
+protected:
+    Layout layout()
+    {
+        auto amount = [this] { return fw::formatValue(row->amount, "@n-13.2"); };
+        auto total = [this] { return fw::formatValue(cityTotal, "@n$-15.2"); };
+        return Layout{
+            .name = "Test Listing",
+            .pageHeader = {500,
+                           {text({500, 0, 7500, 250}, "City Listing", Title, Align::Center),
+                            text({500, 300, 2000, 180}, "Name", Bold), text({6000, 300, 2000, 180}, "Amount", Bold, Align::Right),
+                            line({500, 480, 7500, 0})}},
+            .groupHeader = {250, {computed({500, 20, 4000, 180}, [this] { return row->city; }, Bold)}},
+            .detail = {200,
+                       {computed({700, 0, 3000, 180}, [this] { return row->name; }),
+                        computed({6000, 0, 2000, 180}, amount, Body, Align::Right),
+                        hiddenWhen(text({8100, 0, 300, 180}, "*"), [this] { return row->amount >= 0; })}},
+            .groupFooter = {300, {line({6000, 10, 2000, 0}), computed({6000, 40, 2000, 180}, total, Bold, Align::Right)}},
+            .pageFooter = {250, {pageNofM({500, 0, 7500, 180}, Small, Align::Center)}},
+            .groupKey = [this] { return row->city; },
+        };
+    }
+
+    // Runs the listing: the group total is reset when the city changes, as the families do.
+    PageQueue run(const std::vector<Row> &rows)
+    {
+        PageQueue queue(pageSizeOf("PAPER:LETTER"));
+        const Layout listing = layout();
+        ReportEngine engine(listing, queue);
+        for (const Row &r : rows) {
+            row = &r;
+            if (engine.breakGroup())
+                cityTotal = 0;
+            cityTotal += r.amount;
+            engine.printDetail();
+        }
+        engine.finish();
+        return queue;
+    }
+
+    static std::vector<Row> rows(int perCity)
+    {
+        std::vector<Row> all;
+        for (const char *city : {"Brandon", "Halifax", "Regina"})
+            for (int i = 1; i <= perCity; ++i)
+                all.push_back({city, std::string(city) + " customer " + std::to_string(i), i % 7 == 0 ? -i : i * 10.5});
+        return all;
+    }
+
+    const Row *row = nullptr;
+    double cityTotal = 0;
+};
+
+} // namespace
+
+TEST_F(GroupedListing, ShortListingFitsOnePageWithEveryGroupAndItsTotal)
+{
+    const PageQueue queue = run(rows(3));
+    ASSERT_EQ(queue.count(), 1);
+    EXPECT_TRUE(matchesExpectedDump(dumpPages(queue), Expected / "short_listing.txt"));
+}
+
+TEST_F(GroupedListing, LongListingBreaksPagesBeforeTheFooterAndNumbersThemAll)
+{
+    const PageQueue queue = run(rows(30));
+    const std::string dump = dumpPages(queue);
+    EXPECT_EQ(queue.count(), 3);
+    EXPECT_TRUE(matchesExpectedDump(dump, Expected / "long_listing.txt"));
+    EXPECT_EQ(dump.find("%n"), std::string::npos) << "every page count is filled in";
+}
+
+TEST_F(GroupedListing, NothingPrintedMakesNoPage)
+{
+    EXPECT_TRUE(run({}).empty());
+}
+
+TEST_F(GroupedListing, PdfHoldsTheTextsAndPageCounts)
+{
+    QTemporaryDir dir;
+    const std::string file = dir.filePath(QStringLiteral("listing.pdf")).toStdString();
+    const PageQueue queue = run(rows(30));
+    ASSERT_EQ(writePdf(queue, file, "Test Listing"), "");
+    const std::string text = pdfText(file);
+    for (const char *expected : {"City Listing", "Halifax customer 12", "$4,077.50", "Page 1 of 3", "Page 3 of 3"})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected;
+}
+
+TEST_F(GroupedListing, PdfThatCannotBeWrittenSaysWhy)
+{
+    const PageQueue queue = run(rows(1));
+    const std::string error = writePdf(queue, "/nonexistent-folder/listing.pdf", "Test Listing");
+    EXPECT_NE(error.find("/nonexistent-folder/listing.pdf"), std::string::npos) << error;
+}
+
+TEST(ReportPictures, ReadOnceAndMissingOnesNamedWithTheirFrameLeftEmpty)
+{
+    QTemporaryDir dir;
+    const QString logo = dir.filePath(QStringLiteral("logo.png"));
+    QImage image(40, 20, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    ASSERT_TRUE(image.save(logo));
+    const std::string missing = dir.filePath(QStringLiteral("gone.png")).toStdString();
+    const Layout layout{.detail = {1000,
+                                   {picture({500, 0, 1000, 500}, [&] { return logo.toStdString(); }),
+                                    picture({2000, 0, 1000, 500}, [&] { return missing; })}}};
+    PageQueue queue;
+    ReportEngine engine(layout, queue);
+    engine.printDetail();
+    engine.printDetail();
+    engine.finish();
+    EXPECT_EQ(dumpPages(queue), "page 1\n  picture 500,500 1000x500\n  picture 500,1500 1000x500\n");
+    EXPECT_EQ(engine.missingPictures(), std::vector<std::string>{missing});
+}
+
+TEST(PaperSettings, NamePageSizesAndUnknownOnesFallBackToLetter)
+{
+    EXPECT_EQ(pageSizeOf("PAPER:A4").id(), QPageSize::A4);
+    EXPECT_EQ(pageSizeOf("paper:env_10 ").id(), QPageSize::Comm10E);
+    EXPECT_EQ(pageSizeOf("PAPER:ENV_DL").id(), QPageSize::EnvelopeDL);
+    EXPECT_EQ(pageSizeOf("").id(), QPageSize::Letter);
+    EXPECT_EQ(pageSizeOf("PAPER:FOOLSCAP").id(), QPageSize::Letter);
+}
