@@ -6,6 +6,7 @@
 #include "app/invoices/invoicelayout.h"
 #include "app/invoices/invoicemessages.h"
 #include "app/invoices/lineform.h"
+#include "app/invoices/invoicehistory.h"
 #include "app/invoices/invoicememo.h"
 #include "app/invoices/pickcustomer.h"
 #include "app/invoices/shipping.h"
@@ -225,7 +226,7 @@ int Invoice::TakeAccepted(QWidget *control)
         Win::ShippingMethod shipping;
         shipping.Run();
     } else if (control == w.paymentButton) {
-        notDefinedYet("Brw:InvoicesHistory");
+        takePayment();
     } else if (control == w.memoButton) {
         Update();
         GLO.THREADNO = 0;
@@ -247,6 +248,22 @@ int Invoice::TakeAccepted(QWidget *control)
     }
     refigure();
     return dict::Benign;
+}
+
+// Payments are booked against a saved invoice: a new one is saved first (from then on the form
+// changes it). What the payments wrote on the invoice comes back into the form.
+void Invoice::takePayment()
+{
+    Update();
+    if (inserting()) {
+        fw::ErrorClass &errors = REPORTS::Errors();
+        if (errors.Message(app::InvMsg::SaveBeforePayment, dict::ButtonYes | dict::ButtonNo, dict::ButtonYes)
+                != dict::ButtonYes
+            || inv::saveInvoice(true, linesHoldStock_) != dict::Benign)
+            return;
+        booked_ = true;
+    }
+    app::runInvoiceHistory();
 }
 
 void Invoice::notDefinedYet(const char *procedure)

@@ -46,7 +46,8 @@ private:
     void bindFields();
     void buildItemList();
     void relabel();
-    bool inserting() const { return OriginalRequest == fw::InsertRecord; }
+    // A new invoice until it is first saved (a payment saves it).
+    bool inserting() const { return OriginalRequest == fw::InsertRecord && !booked_; }
 
     // The customer.
     void fetchCustomer();
@@ -61,6 +62,7 @@ private:
     void sumLines();
     void refigure();
     void followState();
+    void takePayment();
     void notDefinedYet(const char *procedure);
     bool cancelBooking();
 
@@ -71,6 +73,7 @@ private:
     bool openedOnQuote_ = false;
     bool linesHoldStock_ = true;
     bool picking_ = false;
+    bool booked_ = false;
     dict::String<10> customerShown_; // the customer the header holds
     double discountShown_ = 0;
 };

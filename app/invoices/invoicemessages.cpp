@@ -26,6 +26,9 @@ const std::vector<std::uint8_t> &invoiceMessages()
         {InvMsg::NegativeQuantity, dict::Notify, "Excuse me...",
          "The quantity cannot be negative. Use a credit memo to take items back."},
         {InvMsg::ReturnItems, dict::User, "Pardon me...", "Do you wish to return the Invoice Items back to Inventory?"},
+        {InvMsg::OriginalNotDeletable, dict::Notify, "Whoops!...", "You cannot delete the orginal Invoice Information."},
+        {InvMsg::SaveBeforePayment, dict::User, "Save the Invoice?",
+         "A payment is booked against a saved invoice. Save this invoice now and go on to the payment?"},
     };
     static const std::vector<std::uint8_t> block = fw::buildErrorBlock(defs);
     return block;

@@ -20,6 +20,8 @@ inline constexpr int UndoPayments = 3205;       // Cancel of a new invoice with 
 inline constexpr int StockItemGone = 3207;      // the line's item deleted meanwhile
 inline constexpr int NegativeQuantity = 3208;
 inline constexpr int ReturnItems = 3210;       // deleting an invoice
+inline constexpr int OriginalNotDeletable = 3211; // the invoice's own record in its history
+inline constexpr int SaveBeforePayment = 3212;
 } // namespace InvMsg
 
 const std::vector<std::uint8_t> &invoiceMessages();

@@ -4,6 +4,7 @@
 #include "app/common/maintenancemessages.h"
 #include "app/common/passwordgate.h"
 #include "app/invoices/invoiceform.h"
+#include "app/invoices/invoicehistory.h"
 #include "app/invoices/invoicememo.h"
 #include "app/invoices/invoicemessages.h"
 #include "dictionary/files.h"
@@ -217,12 +218,26 @@ int Invoices::TakeAccepted(QWidget *control)
         return dict::Benign;
     }
     if (control == w_.history) {
-        browse().UpdateViewRecord();
-        REPORTS::Errors().ThrowMessage(app::MaintMsg::ProcedureNotDefined, "Brw:InvoicesHistory");
-        browse().ResetFromFile(true);
+        showHistory();
         return dict::Benign;
     }
     return BrowseProcedure::TakeAccepted(control);
+}
+
+// The payments of the highlighted invoice, with its customer.
+void Invoices::showHistory()
+{
+    if (!browse().UpdateViewRecord())
+        return;
+    const int kept = Access::CUSTOMER.SaveBuffer();
+    CUS.CUSTOMERNO = INV.CUSTOMERNO;
+    if (Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key) == dict::Benign) {
+        GLO.STARTUP = 1;
+        app::runInvoiceHistory();
+        GLO.STARTUP = 0;
+    }
+    Access::CUSTOMER.RestoreBuffer(kept);
+    browse().ResetFromFile(true);
 }
 
 // The memo of the highlighted invoice, to read.

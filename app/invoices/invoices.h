@@ -37,6 +37,7 @@ private:
     void followTab(int tab);
     void showTotals();
     void showMemo();
+    void showHistory();
 
     Widgets w_{};
 };

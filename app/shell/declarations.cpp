@@ -2,6 +2,7 @@
 
 #include "app/customers/customers.h"
 #include "app/inventory/inventory.h"
+#include "app/invoices/invoicehistory.h"
 #include "app/invoices/invoices.h"
 #include "app/memos/standardmemos.h"
 #include "app/inventory/specialitems.h"
@@ -27,6 +28,7 @@ const std::vector<const fw::BrowseSpec *> &declaredBrowses()
         &Brw::InvoicesPrintMulitple::Spec(),
         &Brw::GetStandardMemos::Spec(),
         &Brw::Invoices::Spec(),
+        &Brw::InvoicesHistory::Spec(),
         &Brw::CustomersFinanceHistory::Spec(),
     };
     return browses;

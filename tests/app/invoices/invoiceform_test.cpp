@@ -5,7 +5,10 @@
 #include "app/invoices/lineform.h"
 #include "app/invoices/linelayout.h"
 #include "app/invoices/invoicebook.h"
+#include "app/invoices/invoicehistory.h"
 #include "app/invoices/pickcustomer.h"
+#include "app/payments/paymentlayout.h"
+#include "app/payments/paymentform.h"
 #include "framework/browselist.h"
 #include "tagging/tags.h"
 #include "tests/support/invoicefolder.h"
@@ -339,6 +342,42 @@ TEST_F(InvoiceFormTest, AnUntouchedInvoiceClosesWithoutAskingWhateverItsCentsSho
     EXPECT_EQ(changeInvoice(), fw::RequestCancelled);
     EXPECT_TRUE(titles().empty()) << "nothing was changed, nothing to ask";
     EXPECT_NEAR(query("SELECT TAX FROM i.INVOICE"), 0.084, 1e-12) << "the tax keeps its decimals";
+}
+
+TEST_F(InvoiceFormTest, APaymentTakenFromTheFormComesBackIntoItAndTheBooksAgree)
+{
+    addCustomer("C1");
+    addStock("A", 10, 50);
+    Upd::Invoice *form = start("C1");
+    const app::InvoiceWidgets &w = form->widgets();
+    addLine(w, "A", "1"); // 54.00
+    screen.answer(dict::ButtonYes); // saved first
+    {
+        auto payment = WhenShown("Add Finance Information", [&](QWidget *window) {
+            const app::PaymentWidgets &p = procedureOf<Upd::CustomerFinanceHistory>(window)->widgets();
+            type(p.amount, "40");
+            press(p.ok);
+        });
+        auto history = WhenShown("Invoice History...", [&](QWidget *window) {
+            auto *list = procedureOf<Brw::InvoicesHistory>(window);
+            press(list->widgets().insert);
+            EXPECT_EQ(list->widgets().due->text(), "14.00");
+            press(list->widgets().close);
+        });
+        press(w.paymentButton);
+        EXPECT_EQ(history.seen(), 1);
+    }
+    EXPECT_EQ(shown(w.payment), "40.00");
+    EXPECT_EQ(shown(w.owed), "14.00");
+    EXPECT_FALSE(w.add->isEnabled()) << "a paid invoice's lines are frozen";
+    type(w.discount, "10");
+    EXPECT_EQ(lastTitle(titles()), "Discount Not Changed");
+    QPointer<Upd::Invoice> alive(form);
+    press(w.save);
+    waitClosed(alive);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM i.INVOICE"), 1) << "saved once, not twice";
+    EXPECT_EQ(balanceOf("C1"), 14);
+    expectBooksAgree();
 }
 
 TEST_F(InvoiceFormTest, AQuoteBecomesAnInvoiceWhenItsBoxIsClearedAndSaved)

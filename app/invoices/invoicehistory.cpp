@@ -1,0 +1,154 @@
+#include "app/invoices/invoicehistory.h"
+
+#include "app/common/booking.h"
+#include "app/common/maintenancemessages.h"
+#include "app/common/passwordgate.h"
+#include "app/invoices/invoicemessages.h"
+#include "app/payments/paymentbook.h"
+#include "app/payments/paymentform.h"
+#include "app/payments/paymentmessages.h"
+#include "dictionary/files.h"
+#include "dictionary/globals.h"
+#include "framework/browseclass.h"
+#include "framework/browselist.h"
+#include "framework/errorclass.h"
+#include "framework/picture.h"
+#include "framework/reportslib.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QTableView>
+
+namespace Brw {
+
+namespace {
+
+namespace pay = app::payments;
+
+const fw::BrowseSpec invoiceHistory{
+    .procedure = {.name = "Brw:InvoicesHistory", .title = "Invoice History...",
+                  .files = {Relate::FINANCE, Access::INVOICE, Access::CUSTOMER},
+                  .messages = {app::installPaymentMessages, app::installMaintenanceMessages,
+                               app::installInvoiceMessages}},
+    .primary = &Relate::FINANCE,
+    .listTitle = "Browsing Invoice History",
+    .tabs = {
+        {"&History", nullptr, FIN.InvoiceNo_Key, nullptr, std::nullopt,
+         "44R(1)|~Date~C(0){D}@#1#36L(1)|~Crd Memo~C(0)@n06b@#2#40L(1)|~Payment~C(0)@s9@#3#"
+         "48R(1)|~Inv Total~C(0){C}@#4#48R(1)|~Paid~C(0){C}@#5#48R(1)~Due~C(0){C}@#6#",
+         nullptr, dict::field(INV.INVOICENO)},
+    },
+    .queue = {fw::Plain(FIN.DATE), fw::Plain(FIN.CREDITMEMONO), fw::Plain(FIN.TERMS), fw::Plain(FIN.INVOICETOTAL),
+              fw::Plain(FIN.AMOUNTPAID), fw::Plain(FIN.AMOUNTDUE)},
+    .buttons = {.insert = "Add a Payment...", .change = "Change Highlighted Payment...",
+                .remove = "Delete Highlighted Payment...", .close = "Close and Return..."},
+    .form = fw::runForm<Upd::CustomerFinanceHistory>,
+    .allow = app::RequestGate,
+    .width = 600,
+    .height = 360,
+};
+
+std::string moneyPicture() { return GLO.CURRENCYNAME.blank() ? "@n-12.2" : GLO.CURRENCYNAME.str(); }
+
+} // namespace
+
+const fw::BrowseSpec &InvoicesHistory::Spec() { return invoiceHistory; }
+
+InvoicesHistory::InvoicesHistory()
+    : fw::BrowseProcedure(invoiceHistory, w_)
+{}
+
+QWidget *InvoicesHistory::InfoPanel(QWidget *parent)
+{
+    auto *panel = new QWidget(parent);
+    auto *row = new QHBoxLayout(panel);
+    row->addStretch();
+    row->addWidget(new QLabel("Still Owed:", panel));
+    row->addWidget(w_.due = new QLabel(panel));
+    w_.due->setMinimumWidth(90);
+    w_.due->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return panel;
+}
+
+void InvoicesHistory::Prepare()
+{
+    if (auto *box = qobject_cast<QGroupBox *>(w_.list->parentWidget()))
+        box->setTitle("Browsing Invoice History, Invoice #: "
+                      + QString::fromStdString(fw::formatValue(INV.INVOICENO, "@n06")));
+    showDue();
+}
+
+// The sum of the invoice's records: what it still owes.
+void InvoicesHistory::showDue()
+{
+    app::KeptBuffers kept{&Access::FINANCE};
+    double due = 0;
+    Access::FINANCE.ClearKey(FIN.InvoiceNo_Key);
+    FIN.INVOICENO = INV.INVOICENO;
+    Access::FINANCE.SetAt(FIN.InvoiceNo_Key);
+    while (Access::FINANCE.TryNext() == dict::Benign && FIN.INVOICENO == INV.INVOICENO)
+        due += FIN.AMOUNTDUE;
+    w_.due->setText(QString::fromStdString(fw::formatValue(due, moneyPicture())).trimmed());
+}
+
+int InvoicesHistory::Run(int number, int request)
+{
+    const int response = BrowseProcedure::Run(number, request);
+    showDue();
+    return response;
+}
+
+// Delete passes the gate, then the user confirms, and only then is the payment reversed.
+bool InvoicesHistory::AllowRequest(int request)
+{
+    if (!BrowseProcedure::AllowRequest(request))
+        return false;
+    if (request != fw::DeleteRecord)
+        return true;
+    removePayment();
+    return false; // deleted here, in one unit with its reversal
+}
+
+void InvoicesHistory::removePayment()
+{
+    fw::ErrorClass &errors = REPORTS::Errors();
+    if (!browse().UpdateViewRecord())
+        return;
+    if (!pay::isPayment(FIN)) {
+        errors.Throw(app::InvMsg::OriginalNotDeletable);
+        return;
+    }
+    if (errors.Throw(dict::Msg::ConfirmDelete) != dict::Benign)
+        return;
+    pay::deletePayment();
+    showDue();
+    browse().ResetFromFile(true);
+}
+
+} // namespace Brw
+
+namespace app {
+
+void runInvoiceHistory()
+{
+    const dict::LONG invoiceNo = INV.INVOICENO;
+    {
+        GlobalRequest = fw::NoRequest;
+        Brw::InvoicesHistory history;
+        history.Run();
+    }
+    const dict::INVOICERecord form = INV;
+    const int kept = Access::INVOICE.SaveBuffer();
+    INV.INVOICENO = invoiceNo;
+    dict::INVOICERecord stored = form;
+    if (Access::INVOICE.TryFetch(INV.InvoiceNo_Key) == dict::Benign)
+        stored = INV;
+    Access::INVOICE.RestoreBuffer(kept);
+    INV.AMOUNTPAID = stored.AMOUNTPAID;
+    INV.AMOUNTOWED = stored.AMOUNTOWED;
+    INV.DATEPAID = stored.DATEPAID;
+    INV.CREDITCHECK = stored.CREDITCHECK;
+}
+
+} // namespace app
