@@ -4,7 +4,7 @@
 #include "app/common/maintenancemessages.h"
 #include "app/common/passwordgate.h"
 #include "app/invoices/invoicemessages.h"
-#include "app/payments/paymentbook.h"
+#include "app/payments/paymentdelete.h"
 #include "app/payments/paymentform.h"
 #include "app/payments/paymentmessages.h"
 #include "dictionary/files.h"
@@ -112,16 +112,7 @@ bool InvoicesHistory::AllowRequest(int request)
 
 void InvoicesHistory::removePayment()
 {
-    fw::ErrorClass &errors = REPORTS::Errors();
-    if (!browse().UpdateViewRecord())
-        return;
-    if (!pay::isPayment(FIN)) {
-        errors.Throw(app::InvMsg::OriginalNotDeletable);
-        return;
-    }
-    if (errors.Throw(dict::Msg::ConfirmDelete) != dict::Benign)
-        return;
-    pay::deletePayment();
+    pay::deleteHighlightedPayment(browse(), app::InvMsg::OriginalNotDeletable);
     showDue();
     browse().ResetFromFile(true);
 }

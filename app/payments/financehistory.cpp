@@ -5,6 +5,7 @@
 #include "app/common/passwordgate.h"
 #include "app/invoices/invoiceform.h"
 #include "app/payments/paymentbook.h"
+#include "app/payments/paymentdelete.h"
 #include "app/payments/paymentform.h"
 #include "app/payments/paymentmessages.h"
 #include "dictionary/files.h"
@@ -149,16 +150,7 @@ bool CustomersFinanceHistory::AllowRequest(int request)
 
 void CustomersFinanceHistory::removePayment()
 {
-    fw::ErrorClass &errors = REPORTS::Errors();
-    if (!browse().UpdateViewRecord())
-        return;
-    if (!pay::isPayment(FIN)) {
-        errors.Throw(app::PayMsg::NotDeletable);
-        return;
-    }
-    if (errors.Throw(dict::Msg::ConfirmDelete) != dict::Benign)
-        return;
-    pay::deletePayment();
+    pay::deleteHighlightedPayment(browse(), app::PayMsg::NotDeletable);
     refresh();
 }
 
