@@ -127,6 +127,10 @@ protected:
             << "balances that are not the sum of their FINANCE amounts";
         EXPECT_EQ(query("SELECT COUNT(*) FROM i.INVOICE WHERE abs(AMOUNTOWED - (TOTALDUE - AMOUNTPAID)) >= 0.005"), 0)
             << "invoices that do not owe their total less what was paid";
+        EXPECT_EQ(query("SELECT COUNT(*) FROM i.INVOICE x WHERE abs(AMOUNTPAID - (SELECT TOTAL(AMOUNTPAID) FROM "
+                        "f.FINANCE WHERE INVOICENO = x.INVOICENO)) >= 0.005"),
+                  0)
+            << "invoices whose amount paid is not what their payments paid";
         EXPECT_EQ(query("SELECT COUNT(*) FROM i.INVOICE x WHERE QUOTES = 0 AND TOTALDUE <> 0 AND (SELECT COUNT(*) FROM "
                         "f.FINANCE WHERE INVOICENO = x.INVOICENO AND CREDITMEMONO = 0 AND AMOUNTPAID = 0 AND "
                         "abs(AMOUNTDUE - x.TOTALDUE) < 0.005) <> 1"),

@@ -10,10 +10,13 @@
 //   worker FOLDER set-setup-company TEXT   changes the company name in the program setup
 //   worker FOLDER book-invoices CUSTNO STOCKNO N  books N invoices of one line of the item each,
 //                                          as the invoice windows book them; prints each number
+//   worker FOLDER random-books SEED N      N random saves, changes and deletes of invoices and
+//                                          payments of customers C1-C3 and items A, B
 //   worker FOLDER tag ptr|pos TABLE VALUE...    tags each value (tag user 0), prints the count
 //   worker FOLDER untag ptr|pos TABLE VALUE...  clears each value's tag, prints the count
 #include "app/invoices/invoicebook.h"
 #include "app/invoices/invoicemath.h"
+#include "app/payments/paymentbook.h"
 #include "app/setup/startup.h"
 #include "dictionary/files.h"
 #include "dictionary/schema.h"
@@ -24,6 +27,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <random>
 #include <string>
 #include <unistd.h>
 
@@ -117,14 +121,22 @@ int setSetupCompany(const char *company)
     return Access::SETUP.Update() == dict::Benign ? 0 : 4;
 }
 
-int bookInvoices(const char *customerNo, const char *stockNo, int count)
+int openBooks()
 {
     for (dict::RelationManager *file : {&Relate::INVOICE, &Relate::DESCRIPTION, &Relate::CUSTOMER, &Relate::STOCK})
         if (file->Open() != dict::Benign)
             return 2;
-    for (dict::FileManager *file : {&Access::FINANCE, &Access::TOTALINV, &Access::SPECIAL})
+    for (dict::FileManager *file :
+         {&Access::FINANCE, &Access::TOTALINV, &Access::SPECIAL, &Access::CREDIT, &Access::CRSCRIPTION})
         if (file->Open() != dict::Benign)
             return 2;
+    return 0;
+}
+
+int bookInvoices(const char *customerNo, const char *stockNo, int count)
+{
+    if (openBooks() != 0)
+        return 2;
     for (int i = 0; i < count; ++i) {
         if (Access::INVOICE.PrimeRecord() != dict::Benign)
             return 3;
@@ -148,6 +160,120 @@ int bookInvoices(const char *customerNo, const char *stockNo, int count)
         std::printf("%d\n", INV.INVOICENO);
         std::fflush(stdout);
     }
+    return 0;
+}
+
+// One random action on the books, as the windows would take it.
+class RandomBooks
+{
+public:
+    explicit RandomBooks(unsigned seed) : random_(seed) {}
+
+    int step()
+    {
+        switch (pick(6)) {
+        case 0: return newInvoice();
+        case 1: return changeInvoice();
+        case 2: return fetchInvoice() ? app::invoices::deleteInvoice(INV.INVOICENO, true) : dict::Benign;
+        case 3: return newPayment();
+        case 4: return fetchPayment() ? changePayment() : dict::Benign;
+        default: return fetchPayment() ? app::payments::deletePayment() : dict::Benign;
+        }
+    }
+
+private:
+    int pick(int n) { return static_cast<int>(random_() % static_cast<unsigned>(n)); }
+    double cents(int most) { return pick(most * 100) / 100.0 + 0.01; }
+    std::string customer() { return "C" + std::to_string(1 + pick(3)); }
+
+    bool fetchInvoice()
+    {
+        INV.INVOICENO = 1 + pick(60);
+        return Access::INVOICE.TryFetch(INV.InvoiceNo_Key) == dict::Benign && !INV.CUSTOMERNO.blank();
+    }
+
+    bool fetchPayment()
+    {
+        FIN.RECORDNO = 1 + pick(200);
+        return Access::FINANCE.TryFetch(FIN.RecordNo_Key) == dict::Benign && app::payments::isPayment(FIN);
+    }
+
+    int addLine()
+    {
+        STO.STOCKNO = pick(2) == 0 ? "A" : "B";
+        Access::STOCK.TryFetch(STO.StockNo_Key);
+        dict::clearRecord(Access::DESCRIPTION.Def(), &DES);
+        DES.INVOICENO = INV.INVOICENO;
+        Access::DESCRIPTION.PrimeRecord(true);
+        DES.STOCKNO = STO.STOCKNO;
+        DES.RECORDNO = STO.RECORDNO;
+        DES.QUANTITY = 1 + pick(5);
+        DES.PRICE = cents(40);
+        DES.TAXABLE = 1;
+        app::invoices::computeLine(DES, app::invoices::lineTermsOf(INV, false));
+        return app::invoices::bookLine(true, {}, INV.QUOTES == 0);
+    }
+
+    int newInvoice()
+    {
+        if (Access::INVOICE.PrimeRecord() != dict::Benign)
+            return dict::Notify;
+        INV.CUSTOMERNO = customer();
+        INV.TAXRATE = 0.0725;
+        INV.QUOTES = pick(5) == 0 ? 1 : 0;
+        for (int lines = 1 + pick(3); lines > 0; --lines)
+            if (addLine() != dict::Benign)
+                return dict::Notify;
+        bool holds = INV.QUOTES == 0;
+        return app::invoices::saveInvoice(true, holds);
+    }
+
+    int changeInvoice()
+    {
+        if (!fetchInvoice())
+            return dict::Benign;
+        bool holds = INV.QUOTES == 0;
+        INV.SHIPPING = cents(20);
+        INV.QUOTES = 0; // a quote becomes an invoice
+        if (pick(3) == 0)
+            INV.CUSTOMERNO = customer(); // refused while paid: that is fine
+        app::invoices::saveInvoice(false, holds);
+        return dict::Benign;
+    }
+
+    int newPayment()
+    {
+        if (!fetchInvoice() || INV.QUOTES != 0 || INV.AMOUNTOWED < 0.02)
+            return dict::Benign;
+        const dict::INVOICERecord invoice = INV;
+        Access::FINANCE.PrimeRecord();
+        FIN.CUSTOMERNO = invoice.CUSTOMERNO;
+        FIN.INVOICENO = invoice.INVOICENO;
+        FIN.TERMS = "Cash";
+        FIN.AMOUNTPAID = 0.01 + pick(static_cast<int>(invoice.AMOUNTOWED * 100)) / 100.0;
+        FIN.AMOUNTDUE = -FIN.AMOUNTPAID;
+        return app::payments::savePayment(true);
+    }
+
+    int changePayment()
+    {
+        FIN.AMOUNTPAID = cents(10);
+        FIN.AMOUNTDUE = -FIN.AMOUNTPAID;
+        app::payments::savePayment(false);
+        return dict::Benign;
+    }
+
+    std::mt19937 random_;
+};
+
+int randomBooks(unsigned seed, int count)
+{
+    if (openBooks() != 0)
+        return 2;
+    RandomBooks books(seed);
+    for (int i = 0; i < count; ++i)
+        books.step();
+    std::printf("done\n");
     return 0;
 }
 
@@ -194,6 +320,8 @@ int main(int argc, char **argv)
         return setSetupCompany(argv[3]);
     if (job == "book-invoices" && argc == 6)
         return bookInvoices(argv[3], argv[4], std::atoi(argv[5]));
+    if (job == "random-books" && argc == 5)
+        return randomBooks(static_cast<unsigned>(std::atoi(argv[3])), std::atoi(argv[4]));
     if ((job == "tag" || job == "untag") && argc >= 5)
         return changeTags(job == "tag", argv[3], std::atoi(argv[4]), argv + 5, argc - 5);
     return 64;

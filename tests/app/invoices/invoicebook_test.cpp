@@ -390,6 +390,31 @@ TEST_F(InvoiceBookTest, TwoStationsBookingAtOnceKeepTheBooksAndTheNumbersApart)
     expectBooksAgree();
 }
 
+TEST_F(InvoiceBookTest, TwoStationsWritingInvoicesAndPaymentsAtRandomKeepTheBooksToTheCent)
+{
+    GLO.CANADIAN = dict::TaxRegime::SalesTax;
+    for (const char *customer : {"C1", "C2", "C3"})
+        addCustomer(customer);
+    addStock("A", 500);
+    addStock("B", 500);
+    closeFiles();
+    std::vector<testsupport::WorkerProcess> stations;
+    for (const char *seed : {"11", "12"})
+        stations.push_back(testsupport::startWorker(folder, {"random-books", seed, "100"}));
+    for (const testsupport::WorkerProcess &station : stations) {
+        EXPECT_EQ(testsupport::readLine(station.output), "done");
+        EXPECT_EQ(testsupport::waitWorker(station.pid), 0);
+    }
+    openFiles();
+    EXPECT_GT(query("SELECT COUNT(*) FROM i.INVOICE"), 5) << "the stations did write";
+    EXPECT_GT(query("SELECT COUNT(*) FROM f.FINANCE WHERE AMOUNTPAID > 0"), 2) << "and took payments";
+    expectBooksAgree();
+    // What is out of stock is what the invoices' lines hold; quotes hold none.
+    const double held = query("SELECT TOTAL(QUANTITY) FROM d.DESCRIPTION x WHERE (SELECT QUOTES FROM i.INVOICE "
+                              "WHERE INVOICENO = x.INVOICENO) = 0");
+    EXPECT_NEAR(query("SELECT TOTAL(AMOUNTINSTOCK) FROM s.STOCK") + held, 1000, 1e-6);
+}
+
 TEST_F(InvoiceBookTest, ACustomerThatIsGoneRefusesTheSave)
 {
     addCustomer("C1");
