@@ -41,6 +41,17 @@ namespace {
 
 constexpr int ForwardTab = 0, BackwardTab = 1;
 
+// The value the re-invoice order is kept to: only invoices billed again, found by their key.
+dict::INVOICEBuffer &rebilled()
+{
+    static dict::INVOICEBuffer record = [] {
+        dict::INVOICEBuffer r{};
+        r.REBILL = 1;
+        return r;
+    }();
+    return record;
+}
+
 const fw::BrowseSpec invoiceList{
     .procedure = {.name = "Brw:Invoices", .title = "Invoice Records...",
                   .files = {Relate::INVOICE, Access::CUSTOMER, Access::TOTALINV},
@@ -60,7 +71,7 @@ const fw::BrowseSpec invoiceList{
          INV_PO INV_NO INV_P INV_CUSTOMER INV_DATE INV_AMOUNTS INV_TAIL, "(~Inv:Quotes)"},
         {"&Quotes", nullptr, INV.Quotes_Key, nullptr, std::nullopt, INV_BY_NUMBER},
         {"&Re-Invoices", "Sort ReOccuring Invoices...", INV.InvoiceRebill_Key, nullptr, std::nullopt, INV_BY_NUMBER,
-         "(Inv:Rebill = 1)"},
+         nullptr, dict::fieldOf(rebilled(), rebilled().REBILL)},
     },
     .queue = {fw::Coloured(INV.PRINTED), fw::Coloured(INV.INVOICENO), fw::Coloured(INV.CUSTOMERNO),
               fw::Coloured(INV.DATE), fw::Coloured(INV.TOTALDISCOUNT), fw::Coloured(INV.COD),

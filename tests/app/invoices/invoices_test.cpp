@@ -83,6 +83,7 @@ TEST_F(InvoicesTest, TabsAndColumnsFollowTheTaxSystemAndOneInvoiceNumberOrderSho
     saveInvoice("C1", a, 1, 10);
     saveInvoice("C1", a, 2, 10);
     saveInvoice("C1", a, 3, 10, true);
+    testsupport::sqlOn("data/invoice.tps", "UPDATE INVOICE SET REBILL = 1, REBILLCYCLE = 'M' WHERE INVOICENO = 2");
     Brw::Invoices *list = start();
     const Brw::Invoices::Widgets &w = list->widgets();
     EXPECT_TRUE(headers(list).contains("PST"));
@@ -98,6 +99,9 @@ TEST_F(InvoicesTest, TabsAndColumnsFollowTheTaxSystemAndOneInvoiceNumberOrderSho
     EXPECT_FALSE(w.reverse->isEnabled());
     EXPECT_EQ(list->browse().Records(), 1u) << "the quotes tab lists the quotes";
     EXPECT_EQ(w.total->text(), "33.90") << "the running totals: 10.00 + 20.00, 8 % and 5 %";
+    w.tabs->setCurrentIndex(6);
+    EXPECT_EQ(list->browse().Records(), 1u) << "the invoices billed again";
+    EXPECT_EQ(cell(list, 0, "Rebill Cycle"), "M");
     closeStarted(list, w.close);
 }
 

@@ -1,0 +1,173 @@
+// The invoice list on 1,000,000 invoices, beside the raw read of one page of the same order in
+// the same run: open the window and show its first page in each of its seven orders, page down
+// and jump to the end.
+// Run: build/bench/invoicelist_bench; the data folder is kept in
+// $TMPDIR/tallyquill-invoicelist-bench between runs (delete it to rebuild).
+#include "app/invoices/invoices.h"
+#include "dictionary/files.h"
+#include "framework/browseclass.h"
+#include "framework/reportslib.h"
+#include "framework/threadcontext.h"
+
+#include <QApplication>
+#include <QTabBar>
+
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+#include <string>
+
+namespace {
+
+constexpr int InvoiceCount = 1'000'000;
+
+std::filesystem::path benchFolder() { return std::filesystem::temp_directory_path() / "tallyquill-invoicelist-bench"; }
+
+void fill()
+{
+    sqlite3 *db = nullptr;
+    sqlite3_open("data/invoice.tps", &db);
+    sqlite3_exec(db, "DELETE FROM INVOICE; BEGIN", nullptr, nullptr, nullptr);
+    sqlite3_stmt *stmt = nullptr;
+    sqlite3_prepare_v2(db,
+                       "INSERT INTO INVOICE (RECORDNO, INVOICENO, CUSTOMERNO, PONUMBER, DATE, QUOTES, REBILL, "
+                       "REBILLCYCLE, RETAIL, TOTALDISCOUNT, TAX, TOTALDUE, AMOUNTOWED) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?)",
+                       -1, &stmt, nullptr);
+    std::mt19937 random(7);
+    for (int i = 1; i <= InvoiceCount; ++i) {
+        const std::string customer = "C" + std::to_string(100000 + random() % 20000);
+        const std::string po = "PO" + std::to_string(random() % 500000);
+        const double total = static_cast<double>(random() % 100000) / 100;
+        sqlite3_bind_int(stmt, 1, i);
+        sqlite3_bind_int(stmt, 2, i);
+        sqlite3_bind_text(stmt, 3, customer.c_str(), -1, SQLITE_TRANSIENT);
+        sqlite3_bind_text(stmt, 4, po.c_str(), -1, SQLITE_TRANSIENT);
+        sqlite3_bind_int(stmt, 5, 80000 + i / 500);
+        sqlite3_bind_int(stmt, 6, i % 20 == 0 ? 1 : 0);
+        sqlite3_bind_int(stmt, 7, i % 50 == 0 ? 1 : 0);
+        sqlite3_bind_text(stmt, 8, i % 50 == 0 ? "M" : "N", -1, SQLITE_STATIC);
+        for (int c = 9; c <= 12; ++c)
+            sqlite3_bind_double(stmt, c, total);
+        sqlite3_bind_double(stmt, 13, i % 3 == 0 ? total : 0);
+        sqlite3_step(stmt);
+        sqlite3_reset(stmt);
+    }
+    sqlite3_finalize(stmt);
+    sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+}
+
+void prepare()
+{
+    static bool ready = false;
+    if (ready)
+        return;
+    ready = true;
+    std::filesystem::create_directories(benchFolder());
+    std::filesystem::current_path(benchFolder());
+    Access::INVOICE.Open();
+    const bool filled = Access::INVOICE.Records() == InvoiceCount;
+    Access::INVOICE.Close();
+    if (!filled)
+        fill();
+}
+
+// Baseline: one page of the first order read by a prepared statement.
+void RawInvoicePage(benchmark::State &state)
+{
+    prepare();
+    sqlite3 *db = nullptr;
+    sqlite3_open_v2("data/invoice.tps", &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_stmt *stmt = nullptr;
+    sqlite3_prepare_v2(db, "SELECT * FROM INVOICE WHERE INVOICENO <> 0 ORDER BY INVOICENO LIMIT 25", -1, &stmt, nullptr);
+    for (auto _ : state) {
+        int rows = 0;
+        while (sqlite3_step(stmt) == SQLITE_ROW)
+            ++rows;
+        sqlite3_reset(stmt);
+        benchmark::DoNotOptimize(rows);
+    }
+    sqlite3_finalize(stmt);
+    sqlite3_close(db);
+}
+BENCHMARK(RawInvoicePage)->Unit(benchmark::kMillisecond);
+
+Brw::Invoices *openList()
+{
+    auto *list = new Brw::Invoices;
+    list->Start();
+    QCoreApplication::processEvents();
+    return list;
+}
+
+void closeList(Brw::Invoices *list)
+{
+    list->window()->parentWidget() ? list->window()->parentWidget()->close() : list->window()->close();
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    fw::ThreadContext::mainContext().makeCurrent();
+}
+
+// Opening the window on its first order, and showing the first page of the order on tab `tab`.
+void OpenAndShowTab(benchmark::State &state)
+{
+    prepare();
+    const int tab = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        Brw::Invoices *list = openList();
+        list->widgets().tabs->setCurrentIndex(tab);
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(list->browse().Records());
+        state.PauseTiming();
+        closeList(list);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(OpenAndShowTab)->DenseRange(0, 6)->Unit(benchmark::kMillisecond);
+
+// Page down (back to the top every 500 pages), or to either end, in the order on tab `tab`.
+void Move(benchmark::State &state, bool ends)
+{
+    prepare();
+    Brw::Invoices *list = openList();
+    list->widgets().tabs->setCurrentIndex(static_cast<int>(state.range(0)));
+    QCoreApplication::processEvents();
+    {
+        fw::ContextScope scope(list->context());
+        fw::BrowseClass &browse = list->browse();
+        long moves = 0;
+        int direction = 1;
+        for (auto _ : state) {
+            if (ends) {
+                browse.ScrollEnd(direction);
+                direction = -direction;
+            } else {
+                browse.ScrollPage(1);
+                if (++moves % 500 == 0)
+                    browse.ScrollEnd(-1);
+            }
+        }
+    }
+    closeList(list);
+}
+void PageDown(benchmark::State &state) { Move(state, false); }
+void JumpToEnd(benchmark::State &state) { Move(state, true); }
+BENCHMARK(PageDown)->DenseRange(0, 6)->Unit(benchmark::kMillisecond);
+BENCHMARK(JumpToEnd)->DenseRange(0, 6)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
