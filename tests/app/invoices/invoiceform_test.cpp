@@ -380,6 +380,43 @@ TEST_F(InvoiceFormTest, APaymentTakenFromTheFormComesBackIntoItAndTheBooksAgree)
     expectBooksAgree();
 }
 
+TEST_F(InvoiceFormTest, AnInvoiceDeletedAtAnotherStationWhileItsHistoryIsOpenTakesNoPayment)
+{
+    addCustomer("C1");
+    addStock("A", 10, 50);
+    Upd::Invoice *form = start("C1");
+    addLine(form->widgets(), "A", "1");
+    QPointer<Upd::Invoice> alive(form);
+    press(form->widgets().save);
+    waitClosed(alive);
+    INV.INVOICENO = static_cast<dict::LONG>(query("SELECT INVOICENO FROM i.INVOICE"));
+    ASSERT_EQ(Access::INVOICE.TryFetch(INV.InvoiceNo_Key), dict::Benign);
+    CUS.CUSTOMERNO = "C1";
+    ASSERT_EQ(Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key), dict::Benign);
+    const double balance = balanceOf("C1");
+    screen.clear();
+    {
+        auto payment = WhenShown("Add Finance Information", [&](QWidget *window) {
+            const app::PaymentWidgets &p = procedureOf<Upd::CustomerFinanceHistory>(window)->widgets();
+            testsupport::sqlOn("data/invoice.tps", "DELETE FROM INVOICE");
+            type(p.amount, "40");
+            press(p.ok);
+            settle();
+            screen.answer(dict::ButtonNo);
+            press(p.cancel);
+        });
+        auto history = WhenShown("Invoice History...", [&](QWidget *window) {
+            auto *list = procedureOf<Brw::InvoicesHistory>(window);
+            press(list->widgets().insert);
+            press(list->widgets().close);
+        });
+        app::runInvoiceHistory();
+    }
+    EXPECT_NE(std::find(titles().begin(), titles().end(), "Invoice Not Found"), titles().end());
+    EXPECT_EQ(query("SELECT COUNT(*) FROM f.FINANCE WHERE AMOUNTPAID <> 0"), 0) << "nothing half-written";
+    EXPECT_EQ(balanceOf("C1"), balance);
+}
+
 TEST_F(InvoiceFormTest, AQuoteBecomesAnInvoiceWhenItsBoxIsClearedAndSaved)
 {
     addCustomer("C1");
