@@ -4,6 +4,7 @@
 //   a filtered batch pass over the whole file         vs  the same test in a plain loop over Next
 // Run: build/bench/browse_bench; the data folder is kept in $TMPDIR/tallyquill-browse-bench
 // between runs (delete it to rebuild).
+#include "benchfolder.h"
 #include "dictionary/fieldpairs.h"
 #include "dictionary/files.h"
 #include "framework/browseclass.h"
@@ -34,12 +35,8 @@ std::filesystem::path benchFolder() { return std::filesystem::temp_directory_pat
 // Fills CUSTOMER straight through SQL, once.
 void prepareCustomers()
 {
-    static bool ready = false;
-    if (ready)
+    if (!bench::enterFirstTime(benchFolder()))
         return;
-    ready = true;
-    std::filesystem::create_directories(benchFolder());
-    std::filesystem::current_path(benchFolder());
     Access::CUSTOMER.Open();
     const bool filled = Access::CUSTOMER.Records() == CustomerCount;
     Access::CUSTOMER.Close();

@@ -3,6 +3,7 @@
 // and jump to the end.
 // Run: build/bench/invoicelist_bench; the data folder is kept in
 // $TMPDIR/tallyquill-invoicelist-bench between runs (delete it to rebuild).
+#include "benchfolder.h"
 #include "app/invoices/invoices.h"
 #include "dictionary/files.h"
 #include "framework/browseclass.h"
@@ -62,12 +63,8 @@ void fill()
 
 void prepare()
 {
-    static bool ready = false;
-    if (ready)
+    if (!bench::enterFirstTime(benchFolder()))
         return;
-    ready = true;
-    std::filesystem::create_directories(benchFolder());
-    std::filesystem::current_path(benchFolder());
     Access::INVOICE.Open();
     const bool filled = Access::INVOICE.Records() == InvoiceCount;
     Access::INVOICE.Close();

@@ -3,6 +3,7 @@
 //   open the window and show its first page, page down, jump to the end and back
 // Run: build/bench/maintenance_bench; the data folder is kept in
 // $TMPDIR/tallyquill-maintenance-bench between runs (delete it to rebuild).
+#include "benchfolder.h"
 #include "app/customers/customers.h"
 #include "app/inventory/inventory.h"
 #include "dictionary/files.h"
@@ -59,12 +60,8 @@ void fill(const char *path, const char *insert, Bind bind)
 
 void prepare()
 {
-    static bool ready = false;
-    if (ready)
+    if (!bench::enterFirstTime(benchFolder()))
         return;
-    ready = true;
-    std::filesystem::create_directories(benchFolder());
-    std::filesystem::current_path(benchFolder());
     Access::CUSTOMER.Open();
     Access::STOCK.Open();
     const bool filled = Access::CUSTOMER.Records() == RecordCount && Access::STOCK.Records() == RecordCount;

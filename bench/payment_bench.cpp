@@ -3,6 +3,7 @@
 // one SQL statement in the same run. Target: under 50 ms.
 // Run: build/bench/payment_bench; the data folder is kept in $TMPDIR/tallyquill-payment-bench
 // between runs (delete it to rebuild).
+#include "benchfolder.h"
 #include "app/payments/paymentbook.h"
 #include "dictionary/files.h"
 
@@ -57,12 +58,8 @@ void fillFinance()
 
 void prepare()
 {
-    static bool ready = false;
-    if (ready)
+    if (!bench::enterFirstTime(benchFolder()))
         return;
-    ready = true;
-    std::filesystem::create_directories(benchFolder());
-    std::filesystem::current_path(benchFolder());
     Access::FINANCE.Open();
     Access::CUSTOMER.Open();
     const bool filled = Access::FINANCE.Records() == OwnRecords + OtherRecords;

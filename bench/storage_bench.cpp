@@ -5,6 +5,7 @@
 //   one interactive insert with its own commit
 // Run: build/bench/storage_bench [--benchmark_filter=...]; the data folder is kept in
 // $TMPDIR/tallyquill-bench between runs (delete it to rebuild).
+#include "benchfolder.h"
 #include "dictionary/files.h"
 #include "dictionary/unitofwork.h"
 #include "framework/reportslib.h"
@@ -28,12 +29,8 @@ std::filesystem::path benchFolder()
 // Fills DESCRIPTION with LineCount lines straight through SQL, once.
 void prepareLines()
 {
-    static bool ready = false;
-    if (ready)
+    if (!bench::enterFirstTime(benchFolder()))
         return;
-    ready = true;
-    std::filesystem::create_directories(benchFolder());
-    std::filesystem::current_path(benchFolder());
     Access::DESCRIPTION.Open();
     if (Access::DESCRIPTION.Records() == LineCount)
         return;
