@@ -90,6 +90,7 @@ TEST_F(InvoicesTest, TabsAndColumnsFollowTheTaxSystemAndOneInvoiceNumberOrderSho
     EXPECT_TRUE(headers(list).contains("GST"));
     EXPECT_EQ(list->browse().Records(), 2u) << "quotes are not among the invoices";
     EXPECT_EQ(cell(list, 0, "Inv #"), "000001");
+    setuptest::screenshot(list->window(), "invoice-list");
     EXPECT_FALSE(w.tabs->isTabVisible(1));
     press(w.reverse);
     EXPECT_EQ(w.tabs->currentIndex(), 1);
