@@ -31,10 +31,16 @@ private:
 
 } // namespace
 
+namespace {
+ReportOutput *standInOutput = nullptr;
+} // namespace
+
 ReportOutput &desktopOutput()
 {
     static DesktopOutput output;
-    return output;
+    return standInOutput ? *standInOutput : output;
 }
+
+void replaceDesktopOutput(ReportOutput *standIn) { standInOutput = standIn; }
 
 } // namespace rpt

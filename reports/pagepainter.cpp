@@ -1,10 +1,13 @@
 #include "reports/pagepainter.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
 #include <QRect>
 #include <QString>
+
+#include <QStringList>
 
 #include <cmath>
 
@@ -76,5 +79,47 @@ void paintPage(const PageQueue &queue, int page, QPainter &painter, double dotsP
     }
     painter.restore();
 }
+
+namespace {
+
+// Breaks one paragraph into lines no wider than width.
+void wrapParagraph(const QFontMetricsF &metrics, double width, const QString &paragraph, std::vector<std::string> &lines)
+{
+    QString line;
+    auto fits = [&](const QString &text) { return metrics.horizontalAdvance(text) <= width; };
+    for (const QString &word : paragraph.split(QLatin1Char(' '))) {
+        const QString joined = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (fits(joined)) {
+            line = joined;
+            continue;
+        }
+        if (!line.isEmpty())
+            lines.push_back(line.toStdString());
+        line.clear();
+        for (const QChar c : word) { // a word wider than the frame goes by characters
+            if (!line.isEmpty() && !fits(line + c)) {
+                lines.push_back(line.toStdString());
+                line.clear();
+            }
+            line += c;
+        }
+    }
+    lines.push_back(line.toStdString());
+}
+
+} // namespace
+
+std::vector<std::string> wrapText(const Font &font, int width, const std::string &text)
+{
+    const QFontMetricsF metrics(qtFont(font));
+    QString all = QString::fromStdString(text);
+    all.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    std::vector<std::string> lines;
+    for (const QString &paragraph : all.split(QLatin1Char('\n')))
+        wrapParagraph(metrics, width, paragraph, lines);
+    return lines;
+}
+
+int lineHeight(const Font &font) { return int(std::ceil(QFontMetricsF(qtFont(font)).lineSpacing())); }
 
 } // namespace rpt

@@ -4,11 +4,21 @@
 
 #include "reports/pagequeue.h"
 
+#include <string>
+#include <vector>
+
 class QPainter;
 
 namespace rpt {
 
 // dotsPerInch: of the painter's device, so report units (1/1000 inch) land at their true size.
 void paintPage(const PageQueue &queue, int page, QPainter &painter, double dotsPerInch);
+
+// The lines a text takes in a frame of the given width (report units) in the font as painted:
+// broken at its own line breaks (CR, LF or both) and between words, a word wider than the frame
+// between characters. An empty text is one empty line.
+std::vector<std::string> wrapText(const Font &font, int width, const std::string &text);
+// The distance from one line of the font to the next, in report units.
+int lineHeight(const Font &font);
 
 } // namespace rpt

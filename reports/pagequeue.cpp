@@ -57,15 +57,16 @@ void replaceAll(std::string &text, const std::string &from, const std::string &t
 }
 } // namespace
 
-void PageQueue::fillPageCount()
+void PageQueue::fillPageCount(int first)
 {
-    const std::string total = std::to_string(pages_.size());
-    for (std::size_t n = 0; n < pages_.size(); ++n) {
+    const std::size_t from = std::size_t(std::max(first, 0));
+    const std::string total = std::to_string(pages_.size() - std::min(from, pages_.size()));
+    for (std::size_t n = from; n < pages_.size(); ++n) {
         for (PageOp &op : pages_[n].ops) {
             if (!op.pageCount)
                 continue;
             std::string &text = pages_[n].texts[op.index];
-            replaceAll(text, "%n", std::to_string(n + 1));
+            replaceAll(text, "%n", std::to_string(n - from + 1));
             replaceAll(text, "%m", total);
             op.pageCount = false;
         }

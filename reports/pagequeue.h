@@ -45,8 +45,9 @@ public:
     void addRect(Box at, int thickness);
     void addImage(Box at, QImage image);
 
-    // Fills every "page n of m" placeholder now that the page count is known.
-    void fillPageCount();
+    // Fills every "page n of m" placeholder of the pages from first on, now that their count is
+    // known: they are numbered among themselves.
+    void fillPageCount(int first = 0);
 
     int count() const { return int(pages_.size()); }
     bool empty() const { return pages_.empty(); }

@@ -1,5 +1,7 @@
 #include "reports/reportengine.h"
 
+#include "reports/pagepainter.h"
+
 #include <QImageReader>
 #include <QString>
 
@@ -42,13 +44,21 @@ void ReportEngine::printBand(const Band &band)
         return;
     if (!pageOpen_)
         startPage();
+    const Laid laid = lay(band);
     // A band taller than a whole page still prints, clipped at the foot, rather than loop forever.
-    if (y_ + band.height > footerTop() && y_ > layout_.margin + layout_.pageHeader.height) {
+    if (y_ + laid.height > footerTop() && y_ > layout_.margin + layout_.pageHeader.height) {
         endPage();
         startPage();
     }
-    place(band, y_);
-    y_ += band.height;
+    place(band, laid, y_);
+    y_ += laid.height;
+}
+
+void ReportEngine::startDocument()
+{
+    endPage();
+    queue_.fillPageCount(documentStart_);
+    documentStart_ = queue_.count();
 }
 
 bool ReportEngine::breakGroup()
@@ -77,14 +87,49 @@ void ReportEngine::finish()
         printBand(layout_.groupFooter);
     group_.reset();
     endPage();
-    queue_.fillPageCount();
+    queue_.fillPageCount(documentStart_);
 }
 
-void ReportEngine::place(const Band &band, int top)
+ReportEngine::Laid ReportEngine::lay(const Band &band) const
 {
-    for (const Item &item : band.items)
-        if (!hidden(item.hidden))
+    Laid laid{band.height, {}};
+    for (std::size_t i = 0; i < band.items.size(); ++i) {
+        const Item &item = band.items[i];
+        if (!item.wraps || hidden(item.hidden))
+            continue;
+        laid.lines.resize(band.items.size());
+        const std::string text = item.kind == ItemKind::Field ? (item.value ? item.value() : std::string()) : item.text;
+        laid.lines[i] = wrapText(item.font, item.at.width, text);
+        const int grows = int(laid.lines[i].size() - 1) * lineHeight(item.font);
+        laid.height = std::max(laid.height, band.height + grows);
+    }
+    return laid;
+}
+
+void ReportEngine::place(const Band &band, int top) { place(band, lay(band), top); }
+
+void ReportEngine::place(const Band &band, const Laid &laid, int top)
+{
+    for (std::size_t i = 0; i < band.items.size(); ++i) {
+        const Item &item = band.items[i];
+        if (hidden(item.hidden))
+            continue;
+        if (item.wraps)
+            placeLines(item, laid.lines[i], top);
+        else
             placeItem(item, top);
+    }
+}
+
+void ReportEngine::placeLines(const Item &item, const std::vector<std::string> &lines, int top)
+{
+    Box at = item.at;
+    at.y += top;
+    const int step = lineHeight(item.font);
+    for (const std::string &line : lines) {
+        queue_.addText(at, item.font, item.align, line);
+        at.y += step;
+    }
 }
 
 void ReportEngine::placeItem(const Item &item, int top)

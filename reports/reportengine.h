@@ -28,6 +28,9 @@ public:
     void printDetail();
     // Any other band at the current position (a closing line, a totals block).
     void printBand(const Band &band);
+    // Starts a document of its own on a new page: the pages before it are numbered among
+    // themselves ("page n of m" of their document), and numbering starts afresh.
+    void startDocument();
     // Closes the last group and page and fills the page counts. Nothing printed: no page.
     void finish();
 
@@ -36,17 +39,26 @@ public:
     const std::vector<std::string> &missingPictures() const { return missing_; }
 
 private:
+    // A band as it prints this time: its height with the lines of its wrapped texts.
+    struct Laid {
+        int height = 0;
+        std::vector<std::vector<std::string>> lines; // per item; empty for an item that does not wrap
+    };
+    Laid lay(const Band &band) const;
     void startPage();
     void endPage();
     int footerTop() const;
     void place(const Band &band, int top);
+    void place(const Band &band, const Laid &laid, int top);
     void placeItem(const Item &item, int top);
+    void placeLines(const Item &item, const std::vector<std::string> &lines, int top);
     const QImage *pictureOf(const std::string &fileName);
 
     const Layout &layout_;
     PageQueue &queue_;
     bool pageOpen_ = false;
     int y_ = 0;
+    int documentStart_ = 0; // the first page of the document being printed
     std::optional<std::string> group_;
     std::map<std::string, QImage> pictures_;
     std::vector<std::string> missing_;

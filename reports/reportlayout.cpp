@@ -94,4 +94,10 @@ Item hiddenWhen(Item item, Condition condition)
     return item;
 }
 
+Item wrapped(Item item)
+{
+    item.wraps = true;
+    return item;
+}
+
 } // namespace rpt

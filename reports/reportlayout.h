@@ -55,6 +55,7 @@ struct Item {
     Align align = Align::Left;
     int thickness = 10; // Box and Line
     Condition hidden;   // none: always shown
+    bool wraps = false; // Text and Field: wrapped to the width, the band growing to hold every line
 };
 
 struct Band {
@@ -92,5 +93,9 @@ std::string formatField(dict::FieldRef source, const std::string &picture);
 
 // Hides an item or band while the condition holds.
 Item hiddenWhen(Item item, Condition condition);
+
+// A text that wraps at its width and at its own line breaks; its band grows downward by the
+// lines it needs beyond the first (a line item's long description, an invoice memo).
+Item wrapped(Item item);
 
 } // namespace rpt

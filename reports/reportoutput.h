@@ -21,7 +21,10 @@ public:
     virtual bool printed() const = 0;
 };
 
-// The desktop's: the preview window and the print dialog.
+// The desktop's: the preview window and the print dialog, unless a stand-in took its place.
 ReportOutput &desktopOutput();
+// Puts a stand-in in the desktop's place (the tests, which have no one to close a dialog);
+// nullptr puts the desktop back.
+void replaceDesktopOutput(ReportOutput *standIn);
 
 } // namespace rpt

@@ -20,6 +20,8 @@ ReportProcedure::~ReportProcedure() { closeRun(); }
 
 bool ReportProcedure::AskDates() { return Win::AskforDay() == fw::RequestCompleted; }
 
+bool ReportProcedure::Previewing() const { return GLO.PRINTPREVIEW != 0; }
+
 // Steps before the pass: texts, dates, globals, files, paper and view.
 bool ReportProcedure::prepare(bool unattended)
 {
@@ -39,12 +41,14 @@ bool ReportProcedure::prepare(bool unattended)
     SetView(view_);
     toDo_ = view_.File().Records();
     done_ = 0;
-    opened_ = atEnd_ = false;
+    opened_ = atEnd_ = stop_ = false;
     return true;
 }
 
 bool ReportProcedure::Slice()
 {
+    // Other windows have had events since the last slice, and made their records current.
+    const fw::ContextScope own(&context_);
     if (!opened_) {
         opened_ = true;
         view_.Reset();
@@ -53,7 +57,7 @@ bool ReportProcedure::Slice()
     for (int n = 0; n < RecordsPerCycle && !atEnd_; ++n) {
         TakeRecord(*engine_);
         ++done_;
-        atEnd_ = view_.Next() != dict::Benign;
+        atEnd_ = stop_ || view_.Next() != dict::Benign;
     }
     return !atEnd_;
 }
@@ -90,6 +94,7 @@ int ReportProcedure::respond(int response)
 
 void ReportProcedure::closeRun()
 {
+    const fw::ContextScope own(&context_);
     if (filesOpen_) {
         Closing();
         CloseFiles();
@@ -104,11 +109,14 @@ int ReportProcedure::Run(ReportOutput *output)
 {
     if (!output)
         output = &desktopOutput();
+    output_ = output;
+    const fw::ContextScope own(&context_);
     RunMessages messages(REPORTS::Errors(), strings_ = DisplayStrings::load(REPORTS::Settings()));
-    const bool preview = GLO.PRINTPREVIEW != 0;
+    const bool preview = Previewing();
     if (!prepare(false))
         return respond(fw::RequestCancelled);
     const ProgressWindow::Result result = ProgressWindow(*this, strings_, preview).run();
+    context_.makeCurrent(); // other windows had events meanwhile
     const Outcome outcome = result == ProgressWindow::Completed        ? Outcome::Completed
                             : result == ProgressWindow::PartialPreview ? Outcome::PartialPreview
                                                                        : Outcome::Cancelled;
@@ -134,6 +142,8 @@ int ReportProcedure::Run(ReportOutput *output)
 
 int ReportProcedure::RunToPdf(const std::string &fileName)
 {
+    output_ = nullptr;
+    const fw::ContextScope own(&context_);
     RunMessages messages(REPORTS::Errors(), DisplayStrings::load(REPORTS::Settings()));
     if (!prepare(true))
         return respond(fw::RequestCancelled);

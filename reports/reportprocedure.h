@@ -6,8 +6,10 @@
 //
 // Run() is the desktop run. RunToPdf() is the same pass with no window and no question, straight
 // into a PDF file (the command line, the tests): its dates and numbers are set by the caller.
+// Both read and print in the report's own thread context, whoever was current when it started.
 #pragma once
 
+#include "framework/threadcontext.h"
 #include "framework/viewmanager.h"
 #include "reports/displaystrings.h"
 #include "reports/pagequeue.h"
@@ -70,8 +72,16 @@ protected:
     virtual void Closing() {}
     // The date range prompt; false when cancelled.
     virtual bool AskDates();
+    // Whether the desktop run shows the preview (GLO.PRINTPREVIEW unless the report knows better).
+    virtual bool Previewing() const;
 
     const DisplayStrings &strings() const { return strings_; }
+    // Where the desktop run hands its pages; nullptr in a run straight into a PDF, which asks
+    // nothing and opens no window.
+    ReportOutput *Output() const { return output_; }
+    // Ends the pass after the record being taken, as at the end of the view (a read failure
+    // already reported).
+    void StopReading() { stop_ = true; }
 
 private:
     enum class Outcome { Completed, PartialPreview, Cancelled };
@@ -83,12 +93,17 @@ private:
     int respond(int response);
 
     ReportDeclaration declaration_;
+    // The report's own records: a window that saves while the report runs never changes the
+    // buffers it prints from, and the report never changes the window's.
+    fw::ThreadContext context_;
     DisplayStrings strings_;
     fw::ViewManager view_;
     std::unique_ptr<PageQueue> queue_;
     std::unique_ptr<ReportEngine> engine_;
+    ReportOutput *output_ = nullptr;
     bool opened_ = false;
     bool atEnd_ = false;
+    bool stop_ = false;
     bool printed_ = false;
     bool filesOpen_ = false;
     long long done_ = 0;

@@ -187,6 +187,8 @@ void Invoices::Highlighted(bool any)
 {
     w_.history->setEnabled(any);
     w_.memo->setEnabled(any);
+    if (any)
+        GLO.INVOICENO = INV.INVOICENO; // what the frame's "In&voice - Single" prints
     w_.salesman->setText(any ? QString::fromUtf8(INV.SALESMAN.str()) : QString());
     w_.customerDiscount->setText(any ? QString::fromStdString(fw::formatValue(INV.CUSTOMERDISCOUNT, "@n6.2")).trimmed()
                                      : QString());

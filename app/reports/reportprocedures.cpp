@@ -1,6 +1,7 @@
 #include "app/reports/reportprocedures.h"
 
 #include "app/reports/customerlistings.h"
+#include "app/reports/invoicedocuments.h"
 #include "app/shell/procedures.h"
 #include "reports/reportcatalogue.h"
 
@@ -22,6 +23,10 @@ void built(std::string_view name)
 void registerReportProcedures()
 {
     built<PRN::CUSTOMEREMAILLISTING>("PRN:CUSTOMEREMAILLISTING");
+    built<PRN::INVOICES>("PRN:INVOICES");
+    built<PRN::INVOICESTAGGED>("PRN:INVOICESTAGGED");
+    built<PRN::INVOICESPICKLIST>("PRN:INVOICESPICKLIST");
+    built<PRN::INVOICESPICKLISTTAGGED>("PRN:INVOICESPICKLISTTAGGED");
     // Only a report that can print is a procedure of the frame: callers ask procedureDefined()
     // before they hand a report their settings, and the frame names the others as not defined.
     for (const rpt::CatalogueEntry &entry : rpt::reportCatalogue()) {

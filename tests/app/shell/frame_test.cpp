@@ -18,6 +18,7 @@
 #include "framework/threadcontext.h"
 #include "framework/windowmanager.h"
 #include "tests/support/datafolder.h"
+#include "tests/support/keptoutput.h"
 #include "tests/support/tidy.h"
 
 #include <QAction>
@@ -219,13 +220,16 @@ TEST_F(FrameTest, PrintBlankItemsFollowThePrintChoiceAtOnce)
     EXPECT_TRUE(blank->isEnabled());
     EXPECT_TRUE(item("Print Blank Credit &Memo")->isEnabled());
 
-    // The report is not there yet: the print settings stay as they were.
+    // The blank form goes straight to the printer, in its full form, and the print settings are
+    // put back afterwards.
+    testsupport::DesktopStandIn desktop;
     GLO.PRINTPREVIEW = 1;
-    const BYTE mode = GLO.STARTUP;
     blank->trigger();
+    ASSERT_EQ(desktop.output.titles, std::vector<std::string>{"Invoice"});
+    EXPECT_NE(desktop.output.dumps[0].find("\"SOLD TO\""), std::string::npos) << "stationery or not, a blank form is a form";
     EXPECT_EQ(BYTE{GLO.PRINTCHOICE}, 1);
     EXPECT_EQ(BYTE{GLO.PRINTPREVIEW}, 1);
-    EXPECT_EQ(BYTE{GLO.STARTUP}, mode);
+    EXPECT_EQ(BYTE{GLO.STARTUP}, 0);
 }
 
 TEST_F(FrameTest, ABrowseNotificationEnablesItsItemWhileTheBrowseIsOpen)

@@ -1,0 +1,19 @@
+#include "app/reports/documentmessages.h"
+
+#include "dictionary/errorreporter.h"
+#include "framework/errorclass.h"
+#include "framework/messagetable.h"
+
+namespace app {
+
+void installDocumentMessages(fw::ErrorClass &errors)
+{
+    static const fw::MessageDef defs[] = {
+        {DocMsg::InsertLabels, dict::Notify, "Excuse me...",
+         "Please insert blank labels at this time!  Then click on Ok to print."},
+    };
+    static const std::vector<std::uint8_t> block = fw::buildErrorBlock(defs);
+    errors.InstallErrors(block);
+}
+
+} // namespace app

@@ -1,0 +1,16 @@
+// Messages of the document reports (invoices, and the credit memos and purchase orders to come).
+#pragma once
+
+namespace fw {
+class ErrorClass;
+}
+
+namespace app {
+
+namespace DocMsg {
+inline constexpr int InsertLabels = 3500; // before the labels printed after documents
+} // namespace DocMsg
+
+void installDocumentMessages(fw::ErrorClass &errors);
+
+} // namespace app

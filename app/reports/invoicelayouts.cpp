@@ -1,0 +1,226 @@
+#include "app/reports/invoicelayouts.h"
+
+#include "dictionary/files.h"
+#include "dictionary/globals.h"
+#include "framework/picture.h"
+
+#include <string>
+#include <utility>
+
+namespace PRN {
+
+using namespace rpt;
+
+namespace {
+
+const Font Company{.points = 13, .bold = true};
+const Font Heading{.points = 20, .bold = true};
+
+// Report units: thousandths of an inch from the margin's top-left corner.
+constexpr int Left = 500;
+constexpr int Width = 7500;
+constexpr int Row = 170;       // one line of body text
+constexpr int BoxTop = 1950;   // the SOLD TO and SHIP TO boxes
+constexpr int BoxHeight = 1180;
+constexpr int ColumnsTop = 3230;
+constexpr int HeaderHeight = 3480;
+
+// The three logo frames, small to large, at the top right where the title would print.
+constexpr Box LogoFrames[3] = {{6700, 0, 1300, 650}, {6000, 0, 2000, 800}, {5000, 0, 3000, 950}};
+
+std::string quantityText(double quantity, const std::string &picture)
+{
+    if (picture.rfind("@s", 0) == 0) // a text picture: the number as typed, cut to its width
+        return fw::formatText(fw::plainNumber(quantity), picture);
+    return shown(quantity, picture);
+}
+
+class Builder
+{
+public:
+    explicit Builder(const InvoicePrint &p) : p_(p) {}
+
+    // A caption of the printed form: stationery has it already.
+    Item caption(Box at, std::string text, Font font = Bold, Align align = Align::Left) const
+    {
+        return hiddenWhen(rpt::text(at, std::move(text), font, align), [&p = p_] { return p.formHidden(); });
+    }
+    Item rule(Box at) const { return hiddenWhen(line(at), [&p = p_] { return p.formHidden(); }); }
+    Item frame(Box at) const { return hiddenWhen(box(at), [&p = p_] { return p.formHidden(); }); }
+    // A value of the document: a blank form prints none.
+    Item data(Box at, TextSource value, Font font = Body, Align align = Align::Left) const
+    {
+        return hiddenWhen(computed(at, std::move(value), font, align), [&p = p_] { return p.dataHidden(); });
+    }
+    Item data(Box at, const dict::String<40> &global) const
+    {
+        return data(at, [&global] { return global.str(); });
+    }
+
+    void companyBlock(std::vector<Item> &items) const
+    {
+        items.push_back(computed({Left, 0, 4300, 230}, [&p = p_] { return p.company[0]; }, Company));
+        for (int i = 1; i < 7; ++i)
+            items.push_back(computed({Left, 260 + (i - 1) * Row, 4300, 160}, [&p = p_, i] { return p.company[i]; }));
+    }
+
+    // Date, numbers, salesman and PO: captions on the right, each value beside its caption.
+    void numbers(std::vector<Item> &items) const
+    {
+        const InvoicePrint &p = p_;
+        auto row = [&](int n, std::string text, TextSource value, Condition hide = {}) {
+            const Box at{5300, 1000 + n * Row, 1250, 160};
+            Item label = caption(at, std::move(text));
+            if (hide)
+                label.hidden = [&p, hide] { return p.formHidden() || hide(); };
+            items.push_back(std::move(label));
+            items.push_back(data({6600, 1000 + n * Row, 1400, 160}, std::move(value)));
+        };
+        row(0, "Date:", [&p] { return fw::formatValue(INV.DATE, p.run.datePicture); });
+        row(1, "Invoice #:", [] { return fw::formatValue(INV.INVOICENO, "@n06"); });
+        row(2, "Customer #:", [] { return CUS.CUSTOMERNO.str(); });
+        row(3, "Salesman:", [] { return INV.SALESMAN.str(); }, [&p] { return p.dataHidden() || INV.SALESMAN.blank(); });
+        row(4, "PO #:", [] { return INV.PONUMBER.str(); }, [&p] { return p.dataHidden() || INV.PONUMBER.blank(); });
+    }
+
+    void addressBoxes(std::vector<Item> &items) const
+    {
+        const InvoicePrint &p = p_;
+        items.push_back(frame({Left, BoxTop, 3600, BoxHeight}));
+        items.push_back(caption({Left + 100, BoxTop + 30, 1500, 160}, "SOLD TO"));
+        const dict::String<40> *soldTo[] = {&GLO.CUSTOMERCOMPANY,   &GLO.CUSTOMERNAME,     &GLO.CUSTOMERADDRESS,
+                                            &GLO.CUSTOMERADDRESS2, &GLO.CUSTOMERADDRESS3, &GLO.CUSTOMERCITYSTATEANDZIP};
+        for (int i = 0; i < 6; ++i)
+            items.push_back(data({Left + 100, BoxTop + 230 + i * 150, 3400, 150}, *soldTo[i]));
+
+        const int shipLeft = 4400;
+        items.push_back(hiddenWhen(box({shipLeft, BoxTop, 3600, BoxHeight}), [&p] { return p.formHidden() || !p.run.shipTo; }));
+        items.push_back(hiddenWhen(text({shipLeft + 100, BoxTop + 30, 1500, 160}, "SHIP TO", Bold),
+                                   [&p] { return p.formHidden() || !p.run.shipTo; }));
+        const dict::String<40> *shipTo[] = {&GLO.CUSTOMERCOMPANY_2, &GLO.CUSTOMERNAME_2,    &GLO.SHIPPINGADDRESS,
+                                            &GLO.SHIPPINGADDRESS2,  &GLO.SHIPPINGADDRESS3, &GLO.SHIPPINGCITYSTATEANDZIP};
+        for (int i = 0; i < 6; ++i)
+            items.push_back(hiddenWhen(data({shipLeft + 100, BoxTop + 230 + i * 150, 3400, 150}, *shipTo[i]),
+                                       [&p] { return p.dataHidden() || !p.run.shipTo; }));
+    }
+
+    Band footer() const
+    {
+        const InvoicePrint &p = p_;
+        return {420,
+                {hiddenWhen(computed({Left, 0, Width, 160}, [&p] { return p.run.labelLine; }, Body, Align::Center),
+                            [&p] { return p.quote || p.dataHidden(); }),
+                 hiddenWhen(pageNofM({Left, 220, Width, 160}, Small), [&p] { return p.formHidden() || p.dataHidden(); }),
+                 hiddenWhen(pageNofM({Left, 220, Width, 160}, Small, Align::Right, "%n     %m"),
+                            [&p] { return !p.formHidden() || p.dataHidden(); })}};
+    }
+
+    // Stock #, It #, Quantity and Description from the left; the rest by the form's kind.
+    void columnsLeft(std::vector<Item> &items) const
+    {
+        items.push_back(caption({Left, ColumnsTop, 1150, 160}, "Stock #"));
+        items.push_back(caption({1700, ColumnsTop, 350, 160}, "It #", Bold, Align::Right));
+        items.push_back(caption({2100, ColumnsTop, 750, 160}, "Quantity", Bold, Align::Right));
+        items.push_back(caption({2950, ColumnsTop, 2500, 160}, "Description"));
+        items.push_back(rule({Left, ColumnsTop + 200, Width, 0}));
+    }
+
+    void detailLeft(std::vector<Item> &items) const
+    {
+        const InvoicePrint &p = p_;
+        items.push_back(computed({Left, 10, 1150, 160}, [] { return DES.STOCKNO.str(); }));
+        items.push_back(computed({1700, 10, 350, 160}, [] { return std::to_string(DES.ITEMNO); }, Body, Align::Right));
+        items.push_back(computed({2100, 10, 750, 160}, [&p] { return quantityText(DES.QUANTITY, p.run.quantity); }, Body,
+                                 Align::Right));
+        items.push_back(wrapped(computed({2950, 10, 2500, 160}, [] { return printedDescription(DES); })));
+    }
+
+    // The totals rows stack from the top of the block whichever of them print.
+    void totalsRows(std::vector<Item> &items) const
+    {
+        const InvoicePrint &p = p_;
+        for (int i = 0; i < InvoicePrint::TotalsSlots; ++i) {
+            const int y = 120 + i * 190;
+            auto has = [&p, i](bool bold) {
+                return std::size_t(i) < p.totals.size() && p.totals[std::size_t(i)].bold == bold;
+            };
+            auto captionOf = [&p, i] { return p.totals[std::size_t(i)].caption; };
+            auto valueOf = [&p, i] { return p.totals[std::size_t(i)].value; };
+            for (const bool bold : {false, true}) {
+                const Font font = bold ? Bold : Body;
+                items.push_back(hiddenWhen(computed({5300, y, 1300, 160}, captionOf, font), [has, bold] { return !has(bold); }));
+                items.push_back(hiddenWhen(computed({6600, y, 1400, 160}, valueOf, font, Align::Right),
+                                           [has, bold] { return !has(bold); }));
+            }
+        }
+    }
+
+private:
+    const InvoicePrint &p_;
+};
+
+} // namespace
+
+InvoiceLayouts invoiceLayout(const InvoicePrint &print)
+{
+    const Builder b(print);
+    const InvoicePrint &p = print;
+    std::vector<Item> header;
+    b.companyBlock(header);
+    header.push_back(hiddenWhen(computed({5000, 0, 3000, 420}, [&p] { return p.quote ? "QUOTE" : "INVOICE"; }, Heading,
+                                         Align::Right),
+                                [&p] { return !p.logo.empty() && !p.quote; }));
+    for (int frame = 1; frame <= 3; ++frame)
+        header.push_back(hiddenWhen(picture(LogoFrames[frame - 1], [&p] { return p.logo; }),
+                                    [&p, frame] { return p.logo.empty() || p.quote || p.logoFrame != frame; }));
+    b.numbers(header);
+    b.addressBoxes(header);
+    b.columnsLeft(header);
+    header.push_back(b.caption({5500, ColumnsTop, 850, 160}, "Price", Bold, Align::Right));
+    header.push_back(b.caption({6450, ColumnsTop, 850, 160}, "Amount", Bold, Align::Right));
+    header.push_back(b.caption({7400, ColumnsTop, 600, 160}, "Unit"));
+
+    std::vector<Item> detail;
+    b.detailLeft(detail);
+    detail.push_back(computed({5500, 10, 850, 160}, [&p] { return shown(printedPrice(DES), p.run.money); }, Body, Align::Right));
+    detail.push_back(computed({6450, 10, 850, 160}, [&p] { return shown(DES.AMOUNT, p.run.money); }, Body, Align::Right));
+    detail.push_back(computed({7400, 10, 600, 160}, [] { return DES.PACKAGESIZE.str(); }));
+
+    std::vector<Item> totals{b.rule({Left, 40, Width, 0}),
+                             computed({Left, 120, 4500, 160}, [] { return INV.TAXINFO.str(); }),
+                             wrapped(computed({Left, 320, 4500, 160}, [&p] { return p.memo; }))};
+    b.totalsRows(totals);
+
+    InvoiceLayouts layouts;
+    layouts.form = Layout{.name = "Invoice",
+                          .pageHeader = {HeaderHeight, std::move(header)},
+                          .detail = {200, std::move(detail)},
+                          .pageFooter = b.footer()};
+    layouts.totals = Band{120 + InvoicePrint::TotalsSlots * 190 + 60, std::move(totals)};
+    return layouts;
+}
+
+Layout packageListLayout(const InvoicePrint &print)
+{
+    const Builder b(print);
+    std::vector<Item> header;
+    b.companyBlock(header);
+    header.push_back(text({4500, 0, 3500, 420}, "PACKAGE LIST", Heading, Align::Right));
+    b.numbers(header);
+    b.addressBoxes(header);
+    b.columnsLeft(header);
+    header.push_back(b.caption({5600, ColumnsTop, 900, 160}, "Unit"));
+    header.push_back(b.caption({6600, ColumnsTop, 1400, 160}, "Location"));
+
+    std::vector<Item> detail;
+    b.detailLeft(detail);
+    detail.push_back(computed({5600, 10, 900, 160}, [] { return DES.PACKAGESIZE.str(); }));
+    detail.push_back(computed({6600, 10, 1400, 160}, [] { return DES.LOCATION.str(); }));
+
+    return Layout{.name = "Package List",
+                  .pageHeader = {HeaderHeight, std::move(header)},
+                  .detail = {200, std::move(detail)},
+                  .pageFooter = b.footer()};
+}
+
+} // namespace PRN

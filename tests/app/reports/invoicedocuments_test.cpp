@@ -1,0 +1,439 @@
+// The invoice documents from a data folder: the printed texts of each tax regime, discounts and
+// dates; whole pages against their expected dumps; quotes, stationery, shipping off, blank forms
+// and logos; the printed marker only for pages really printed; tagged runs with an invoice
+// deleted meanwhile; the report's records kept apart from the windows'; the command line.
+#include "app/reports/invoicedocuments.h"
+#include "app/reports/reportprocedures.h"
+#include "app/printselect/tagbrowses.h"
+#include "dictionary/files.h"
+#include "dictionary/globals.h"
+#include "framework/reportslib.h"
+#include "reports/pageoutput.h"
+#include "reports/reportcatalogue.h"
+#include "reports/reportoutput.h"
+#include "reports/winroutines.h"
+#include "tagging/tags.h"
+#include "tests/support/invoicefolder.h"
+#include "tests/support/keptoutput.h"
+#include "tests/support/pagecheck.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+
+using invoicetest::InvoiceFolderTest;
+
+namespace {
+
+const std::filesystem::path Expected = std::filesystem::path(TQ_TEST_DATA) / "invoices";
+
+dict::INVOICERecord invoiceWith(double rate, double tax)
+{
+    dict::INVOICERecord inv{};
+    inv.TAXRATE = rate;
+    inv.TAX = tax;
+    inv.TOTALDUE = 100 + tax;
+    inv.AMOUNTOWED = 100 + tax;
+    inv.RETAIL = 100;
+    return inv;
+}
+
+std::vector<std::string> captions(const std::vector<PRN::TotalsRow> &rows)
+{
+    std::vector<std::string> out;
+    for (const PRN::TotalsRow &row : rows)
+        out.push_back(row.caption);
+    return out;
+}
+
+PRN::InvoiceRun runIn(dict::BYTE regime)
+{
+    PRN::InvoiceRun run = PRN::InvoiceRun::fromGlobals();
+    run.regime = regime;
+    run.money = "@n-13.2";
+    run.totals = "@n$-15.2";
+    run.percent = "@n6.2";
+    return run;
+}
+
+} // namespace
+
+TEST(InvoiceDocumentText, TotalsBlockFollowsTheRegimeAndShowsRatesThroughPictures)
+{
+    using PRN::totalsRows;
+    const dict::INVOICERecord plain = invoiceWith(0.07, 7);
+    EXPECT_EQ(captions(totalsRows(plain, 100, runIn(3))),
+              (std::vector<std::string>{"SubTotal:", "Tax: 7.00%", "Inv Total:", "Paid:", "Total Due:"}));
+    EXPECT_EQ(totalsRows(plain, 100, runIn(3)).back().value, "$107.00");
+    EXPECT_EQ(totalsRows(invoiceWith(0.08375, 8.38), 100, runIn(3))[1].caption, "Tax: 8.375%");
+    EXPECT_EQ(totalsRows(plain, 100, runIn(2))[1].caption, "VAT: 7.00%");
+    EXPECT_EQ(totalsRows(plain, 100, runIn(4))[1].caption, "GST: 7.00%");
+
+    // Both rates zero under GST and PST: an empty caption and no GST row; a GST rate alone shows both.
+    dict::INVOICERecord canadian = invoiceWith(0, 0);
+    EXPECT_EQ(captions(totalsRows(canadian, 100, runIn(1))),
+              (std::vector<std::string>{"SubTotal:", "Inv Total:", "Paid:", "Total Due:"}));
+    canadian.GSTTAXRATE = 0.05;
+    canadian.GST = 5;
+    const auto rows = totalsRows(canadian, 100, runIn(1));
+    ASSERT_EQ(captions(rows), (std::vector<std::string>{"SubTotal:", "PST: 0.00%", "GST: 5.00%", "Inv Total:", "Paid:",
+                                                         "Total Due:"}));
+    EXPECT_EQ(rows[2].value, "5.00");
+    EXPECT_EQ(captions(totalsRows(canadian, 100, runIn(3))).size(), 4u) << "GST prints only under GST and PST";
+
+    // A customer discount: its rate and 10 % of the retail total, rounded to cents.
+    dict::INVOICERecord discounted = invoiceWith(0, 0);
+    discounted.CUSTOMERDISCOUNT = 10;
+    discounted.RETAIL = 123.45;
+    discounted.TOTALDISCOUNT = 111.10;
+    const auto withDiscount = totalsRows(discounted, 123.45, runIn(3));
+    ASSERT_GE(withDiscount.size(), 3u);
+    EXPECT_EQ(withDiscount[1].caption, "Disc: 10.00%");
+    EXPECT_EQ(withDiscount[1].value, "12.35");
+    EXPECT_EQ(withDiscount[2].caption, "Disc Total:");
+    EXPECT_EQ(withDiscount[2].value, "$111.10");
+
+    // Labour, shipping and COD only when charged; zero paid is blank, zero owed prints.
+    dict::INVOICERecord extras = invoiceWith(0, 0);
+    extras.LABOR = 25;
+    extras.COD = 4.5;
+    extras.AMOUNTOWED = 0;
+    const auto extraRows = totalsRows(extras, 100, runIn(3));
+    EXPECT_EQ(captions(extraRows), (std::vector<std::string>{"SubTotal:", "Labor:", "COD:", "Inv Total:", "Paid:", "Total Due:"}));
+    EXPECT_EQ(extraRows[4].value, "");
+    EXPECT_EQ(extraRows[5].value, "$0.00");
+}
+
+TEST(InvoiceDocumentText, CompanyBlockAndLineTexts)
+{
+    dict::SETUPRecord s{};
+    s.COMPANYNAME = "Quill & Co";
+    s.ADDRESS = "1 Main St";
+    s.CITY = "Springfield";
+    s.STATE = "IL";
+    s.ZIPCODE = "62701";
+    s.COUNTRY = "USA";
+    s.PHONENO = "555-0100";
+    s.EMAILADDRESS = "shop@quill.example";
+    s.TAXNUMBER = "TX-99";
+    using Lines = std::array<std::string, 7>;
+    EXPECT_EQ(PRN::companyLines(s, 3), (Lines{"Quill & Co", "1 Main St", "Springfield, IL   62701 USA",
+                                              "shop@quill.example Tax: TX-99", "Phone: 555-0100", "", ""}));
+    s.ADDRESS2 = "Unit 4";
+    s.FAXNO = "555-0101";
+    EXPECT_EQ(PRN::companyLines(s, 3)[5], "Phone: 555-0100 / Fax: 555-0101");
+    s.ADDRESS3 = "Back door";
+    EXPECT_EQ(PRN::companyLines(s, 2), (Lines{"Quill & Co", "1 Main St", "Unit 4", "Back door",
+                                              "62701 Springfield, IL   USA", "Phone: 555-0100 / Fax: 555-0101",
+                                              "shop@quill.example Tax: TX-99"}));
+
+    dict::DESCRIPTIONRecord line{};
+    line.DESCRIPTION = "Oak shelf";
+    line.PRICE = 40;
+    EXPECT_EQ(PRN::printedDescription(line), "Oak shelf");
+    line.DELIVERYDATE = *fw::dayNumber(2027, 1, 15);
+    EXPECT_EQ(PRN::printedDescription(line), "Oak shelf - Expected Delivery Date: 01/15/2027");
+    line.LINEITEMDISCOUNT = 15;
+    EXPECT_DOUBLE_EQ(PRN::printedPrice(line), 34);
+}
+
+namespace {
+
+using testsupport::KeptOutput;
+
+bool has(const std::string &dump, const std::string &text) { return dump.find('"' + text + '"') != std::string::npos; }
+
+class InvoiceDocumentsTest : public InvoiceFolderTest
+{
+protected:
+    void SetUp() override
+    {
+        InvoiceFolderTest::SetUp();
+        app::registerReportProcedures();
+        ASSERT_EQ(Access::SETUP.Open(), dict::Benign);
+        SET.RECORDNO = 1;
+        ASSERT_EQ(Access::SETUP.TryFetch(SET.RecordNo_Key), dict::Benign);
+        SET.COMPANYNAME = "Quill & Co";
+        SET.ADDRESS = "1 Main St";
+        SET.ADDRESS2 = "";
+        SET.CITY = "Springfield";
+        SET.STATE = "IL";
+        SET.ZIPCODE = "62701";
+        SET.COUNTRY = "USA";
+        SET.PHONENO = "555-0100";
+        SET.EMAILADDRESS = "shop@quill.example";
+        SET.NETWORKPATH = "";
+        SET.CURRENCYTYPE = 1;
+        ASSERT_EQ(Access::SETUP.Update(), dict::Benign);
+        Access::SETUP.Close();
+        GLO.WINROUTINE = WIN::MoneyPictures;
+        WIN::ROUTINES();
+        GLO.DATENAME = "@d2";
+        GLO.PAPERSIZE = "PAPER:LETTER";
+        GLO.PRINTPREVIEW = 1;
+        GLO.PRINTCHOICE = 0;
+        GLO.PRINTSHIPPING = 1;
+        GLO.PICKLIST = 0;
+        GLO.STARTUP = 0;
+        GLO.LABELLINE = "Thank you for your business";
+        putCustomer();
+    }
+
+    static void putCustomer()
+    {
+        Access::CUSTOMER.PrimeRecord();
+        CUS.CUSTOMERNO = "C100";
+        CUS.FNAME = "Ann";
+        CUS.LNAME = "Moore";
+        CUS.COMPANY = "Moore Joinery";
+        CUS.ADDRESS = "12 Mill Lane";
+        CUS.CITY = "Dover";
+        CUS.STATE = "DE";
+        CUS.ZIPCODE = "19901";
+        CUS.SADDRESS = "Dock 3, 40 Quay Road";
+        CUS.SCITY = "Dover";
+        CUS.SSTATE = "DE";
+        CUS.SZIPCODE = "19902";
+        ASSERT_EQ(Access::CUSTOMER.Insert(), dict::Benign);
+    }
+
+    // An invoice of customer C100 with two lines, as the invoice form stores one.
+    static void putInvoice(dict::LONG number, bool quote = false)
+    {
+        Access::INVOICE.PrimeRecord();
+        INV.INVOICENO = number;
+        INV.CUSTOMERNO = "C100";
+        INV.DATE = *fw::dayNumber(2026, 12, 1);
+        INV.SALESMAN = "Jo";
+        INV.PONUMBER = "PO-77";
+        INV.QUOTES = quote ? 1 : 0;
+        INV.TAXRATE = 0.07;
+        INV.RETAIL = 130;
+        INV.TAX = 9.1;
+        INV.SHIPPING = 12.5;
+        INV.TOTALDUE = 151.6;
+        INV.AMOUNTPAID = 50;
+        INV.AMOUNTOWED = 101.6;
+        INV.TAXINFO = "Resale certificate on file";
+        INV.MEMOS = "Deliver to the back door.\rCall ahead.";
+        ASSERT_EQ(Access::INVOICE.Insert(), dict::Benign);
+        putLine(number, 1, "OAK-1", "Oak shelf, oiled, with brackets and the screws to fix it to a wall", 2, 40, 80, 0);
+        putLine(number, 2, "PIN-7", "Pine board", 5, 10, 50, *fw::dayNumber(2027, 1, 15));
+    }
+
+    static void putLine(dict::LONG invoice, dict::LONG item, const char *stock, const char *text, double quantity,
+                        double price, double amount, fw::DayNumber delivery)
+    {
+        Access::DESCRIPTION.PrimeRecord();
+        DES.INVOICENO = invoice;
+        DES.ITEMNO = item;
+        DES.STOCKNO = stock;
+        DES.DESCRIPTION = text;
+        DES.QUANTITY = quantity;
+        DES.PRICE = price;
+        DES.AMOUNT = amount;
+        DES.PACKAGESIZE = "each";
+        DES.LOCATION = "Aisle 4";
+        DES.DELIVERYDATE = delivery;
+        ASSERT_EQ(Access::DESCRIPTION.Insert(), dict::Benign);
+    }
+
+    static std::string printedMark(dict::LONG number)
+    {
+        INV.INVOICENO = number;
+        EXPECT_EQ(Access::INVOICE.TryFetch(INV.InvoiceNo_Key), dict::Benign);
+        return INV.PRINTED.str();
+    }
+
+    // Runs a report as the desktop does, into kept output.
+    int run(const char *name)
+    {
+        auto report = rpt::makeReport(name);
+        return report ? report->Run(&output) : -1;
+    }
+
+    KeptOutput output;
+};
+
+} // namespace
+
+TEST_F(InvoiceDocumentsTest, InvoicePageMatchesItsExpectedDump)
+{
+    putInvoice(1042);
+    GLO.INVOICENO = 1042;
+    ASSERT_EQ(run("PRN:INVOICES"), 1);
+    ASSERT_EQ(output.dumps.size(), 1u);
+    EXPECT_TRUE(testsupport::matchesExpectedDump(output.dumps[0], Expected / "invoice.txt"));
+    EXPECT_EQ(printedMark(1042), "P");
+}
+
+TEST_F(InvoiceDocumentsTest, PackageListFollowsAnInvoiceButNeverAQuote)
+{
+    putInvoice(7);
+    putInvoice(8, true);
+    GLO.PICKLIST = 1;
+    GLO.INVOICENO = 7;
+    run("PRN:INVOICES");
+    ASSERT_EQ(output.dumps.size(), 2u);
+    EXPECT_EQ(output.titles[1], "Package List");
+    EXPECT_TRUE(testsupport::matchesExpectedDump(output.dumps[1], Expected / "packagelist.txt"));
+
+    GLO.INVOICENO = 8;
+    run("PRN:INVOICES");
+    ASSERT_EQ(output.dumps.size(), 3u) << "a quote is not packed";
+    EXPECT_TRUE(has(output.dumps[2], "QUOTE"));
+    EXPECT_FALSE(has(output.dumps[2], "Thank you for your business")) << "a quote has no footer line";
+    EXPECT_EQ(printedMark(8), "P");
+    EXPECT_EQ(int{GLO.STARTUP}, 0);
+}
+
+TEST_F(InvoiceDocumentsTest, StationeryShippingOffAndLogoChangeTheForm)
+{
+    putInvoice(3);
+    GLO.INVOICENO = 3;
+    GLO.PRINTCHOICE = 1; // stationery: straight to the printer, data only
+    run("PRN:INVOICES");
+    ASSERT_EQ(output.dumps.size(), 1u);
+    const std::string stationery = output.dumps[0];
+    for (const char *gone : {"Quill & Co", "SOLD TO", "Date:", "Stock #", "Description", "Page 1 of 1"})
+        EXPECT_FALSE(has(stationery, gone)) << gone;
+    EXPECT_EQ(stationery.find("\n  box"), std::string::npos);
+    for (const char *kept : {"INVOICE", "Moore Joinery", "OAK-1", "$101.60", "1     1"})
+        EXPECT_TRUE(has(stationery, kept)) << kept;
+
+    GLO.PRINTCHOICE = 0;
+    GLO.PRINTSHIPPING = 0;
+    run("PRN:INVOICES");
+    ASSERT_EQ(output.dumps.size(), 2u);
+    EXPECT_FALSE(has(output.dumps[1], "SHIP TO"));
+    EXPECT_FALSE(has(output.dumps[1], "Dock 3, 40 Quay Road"));
+    EXPECT_TRUE(has(output.dumps[1], "SOLD TO"));
+
+    // A logo replaces the title in the frame the setup chose.
+    GLO.PRINTSHIPPING = 1;
+    QImage logo(60, 30, QImage::Format_RGB32);
+    logo.fill(Qt::darkBlue);
+    std::filesystem::create_directories(folder / "pictures");
+    ASSERT_TRUE(logo.save(QString::fromStdString((folder / "pictures" / "logo.png").string())));
+    SET.RECORDNO = 1;
+    ASSERT_EQ(Access::SETUP.Open(), dict::Benign);
+    ASSERT_EQ(Access::SETUP.TryFetch(SET.RecordNo_Key), dict::Benign);
+    SET.NETWORKPATH = "logo.png";
+    SET.LOGOSIZE = 2;
+    ASSERT_EQ(Access::SETUP.Update(), dict::Benign);
+    Access::SETUP.Close();
+    run("PRN:INVOICES");
+    ASSERT_EQ(output.dumps.size(), 3u);
+    EXPECT_FALSE(has(output.dumps[2], "INVOICE"));
+    EXPECT_NE(output.dumps[2].find("picture 6000,500 2000x800"), std::string::npos) << output.dumps[2];
+}
+
+TEST_F(InvoiceDocumentsTest, BlankFormPrintsTheFormAloneAndPutsTheSettingsBack)
+{
+    putInvoice(5);
+    GLO.INVOICENO = 5; // the last invoice saved: a blank form must not print it
+    GLO.STARTUP = dict::StartUp::BlankForm;
+    GLO.THREADNO = 0;   // the frame parks the settings
+    GLO.THREADNO1 = 1;
+    GLO.PRINTCHOICE = 0;
+    GLO.PRINTPREVIEW = 0;
+    ASSERT_EQ(run("PRN:INVOICES"), 1);
+    ASSERT_EQ(output.dumps.size(), 1u);
+    const std::string &page = output.dumps[0];
+    for (const char *kept : {"Quill & Co", "INVOICE", "SOLD TO", "Stock #"})
+        EXPECT_TRUE(has(page, kept)) << kept;
+    for (const char *gone : {"Moore Joinery", "OAK-1", "000005", "Salesman:", "Page 1 of 1", "Thank you for your business"})
+        EXPECT_FALSE(has(page, gone)) << gone;
+    EXPECT_EQ(printedMark(5), "");
+    EXPECT_EQ(int{GLO.PRINTPREVIEW}, 1);
+    EXPECT_EQ(int{GLO.STARTUP}, 0);
+    EXPECT_EQ(int{GLO.THREADNO1}, 0);
+}
+
+TEST_F(InvoiceDocumentsTest, MarkedPrintedOnlyWhenPagesWereReallyPrinted)
+{
+    putInvoice(11);
+    GLO.INVOICENO = 11;
+    output.printFromPreview = false; // the preview closed without printing
+    ASSERT_EQ(run("PRN:INVOICES"), 1);
+    EXPECT_EQ(printedMark(11), "");
+
+    // A missing invoice still prints its form and marks nothing.
+    GLO.INVOICENO = 999;
+    output.printFromPreview = true;
+    ASSERT_EQ(run("PRN:INVOICES"), 1);
+    EXPECT_TRUE(has(output.dumps.back(), "SOLD TO"));
+    EXPECT_FALSE(has(output.dumps.back(), "000999"));
+    EXPECT_EQ(printedMark(11), "");
+}
+
+TEST_F(InvoiceDocumentsTest, TaggedRunMarksWhatPrintedAndDropsTheTagOfAnInvoiceDeletedMeanwhile)
+{
+    for (dict::LONG n : {21, 22, 23})
+        putInvoice(n, n == 22);
+    for (dict::LONG n : {23, 21, 22})
+        ST::SetTag_(app::InvoiceTable, n);
+    // Deleted at another station after it was tagged.
+    INV.INVOICENO = 22;
+    ASSERT_EQ(Access::INVOICE.TryFetch(INV.InvoiceNo_Key), dict::Benign);
+    ASSERT_EQ(Access::INVOICE.TryDeleteRecord(), dict::Benign);
+
+    // Closed without printing: nothing marked, the tags stay but the deleted one's.
+    output.printFromPreview = false;
+    run("PRN:INVOICESTAGGED");
+    EXPECT_EQ(printedMark(21), "");
+    EXPECT_EQ(ST::CntTag_(app::InvoiceTable), 2);
+
+    output.printFromPreview = true;
+    GLO.PICKLIST = 1;
+    run("PRN:INVOICESTAGGED");
+    ASSERT_EQ(output.dumps.size(), 3u);
+    const std::string &pages = output.dumps[1];
+    EXPECT_LT(pages.find("\"000021\""), pages.find("\"000023\"")) << "in invoice order";
+    EXPECT_EQ(std::count(pages.begin(), pages.end(), '\n') > 0, true);
+    EXPECT_NE(pages.find("page 2"), std::string::npos);
+    EXPECT_EQ(pages.find("Page 2 of 2"), std::string::npos) << "each invoice is numbered on its own";
+    EXPECT_EQ(output.titles[2], "Package Lists");
+    EXPECT_EQ(printedMark(21), "P");
+    EXPECT_EQ(printedMark(23), "P");
+    EXPECT_EQ(ST::CntTag_(app::InvoiceTable), 0);
+
+    // Nothing tagged: nothing to print.
+    screen.clear();
+    GLO.PRINTPREVIEW = 0;
+    EXPECT_EQ(run("PRN:INVOICESTAGGED"), 2);
+    EXPECT_EQ(texts(), (std::vector<std::string>{"Nothing to Print."}));
+}
+
+TEST_F(InvoiceDocumentsTest, ReportReadsInItsOwnRecordsAndLeavesTheCallersAlone)
+{
+    putInvoice(31);
+    // A window's invoice being typed, in the buffers of the context that starts the report.
+    INV.INVOICENO = 77;
+    INV.PONUMBER = "typed, unsaved";
+    GLO.INVOICENO = 31;
+    run("PRN:INVOICES");
+    EXPECT_EQ(INV.INVOICENO, 77);
+    EXPECT_EQ(INV.PONUMBER.str(), "typed, unsaved");
+    EXPECT_TRUE(has(output.dumps[0], "PO-77"));
+}
+
+TEST_F(InvoiceDocumentsTest, CommandLineWritesTheInvoiceAsAPdf)
+{
+    putInvoice(1042);
+    closeFiles();
+    const std::string command = std::string(TQ_INVOICE) + " --print PRN:INVOICES --invoice 1042 --pdf inv.pdf 2>err.txt";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    ASSERT_EQ(WEXITSTATUS(status), 0) << testsupport::readText(folder / "err.txt");
+    const std::string text = testsupport::pdfText(folder / "inv.pdf");
+    for (const char *expected : {"INVOICE", "001042", "Moore Joinery", "Oak shelf", "Expected Delivery Date:",
+                                 "Total Due:", "Page 1 of 1"})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+    openFiles();
+    EXPECT_EQ(printedMark(1042), "P");
+}
