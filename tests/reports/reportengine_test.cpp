@@ -11,6 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <sstream>
+
 using namespace rpt;
 using testsupport::matchesExpectedDump;
 using testsupport::pdfText;
@@ -148,4 +151,78 @@ TEST(PaperSettings, NamePageSizesAndUnknownOnesFallBackToLetter)
     EXPECT_EQ(pageSizeOf("PAPER:ENV_DL").id(), QPageSize::EnvelopeDL);
     EXPECT_EQ(pageSizeOf("").id(), QPageSize::Letter);
     EXPECT_EQ(pageSizeOf("PAPER:FOOLSCAP").id(), QPageSize::Letter);
+}
+
+namespace {
+
+// The texts of a dump, each with its page line and position, without fonts and frames.
+std::vector<std::string> placedTexts(const PageQueue &queue)
+{
+    std::vector<std::string> out;
+    std::istringstream lines(dumpPages(queue));
+    for (std::string line; std::getline(lines, line);) {
+        const std::size_t quote = line.find('"');
+        if (line.rfind("page ", 0) == 0)
+            out.push_back(line);
+        else if (quote != std::string::npos)
+            out.push_back(line.substr(line.find("text ") + 5, line.find(' ', line.find("text ") + 5) - line.find("text ") - 5)
+                          + " " + line.substr(quote));
+    }
+    return out;
+}
+
+} // namespace
+
+TEST(WrappedTexts, GrowTheirBandSoTheNextBandStartsBelowTheLastLine)
+{
+    std::string description;
+    const Layout layout{.detail = {200,
+                                   {wrapped(computed({500, 0, 1500, 180}, [&] { return description; })),
+                                    text({2100, 0, 500, 180}, "x")}}};
+    PageQueue queue;
+    ReportEngine engine(layout, queue);
+    description = "one two three four five six seven eight nine ten eleven twelve";
+    engine.printDetail();
+    description = "first\rsecond\r\nthird";
+    engine.printDetail();
+    description = "Supercalifragilisticexpialidocious-and-then-some-more";
+    engine.printDetail();
+    engine.finish();
+    const std::vector<std::string> texts = placedTexts(queue);
+    // Every line keeps within its frame and the bands do not overlap.
+    int lastTop = 0;
+    int lines = 0;
+    for (const std::string &t : texts) {
+        if (t.rfind("page", 0) == 0 || t.find("\"x\"") != std::string::npos)
+            continue;
+        const int top = std::stoi(t.substr(t.find(',') + 1));
+        EXPECT_GT(top, lastTop) << t;
+        lastTop = top;
+        ++lines;
+    }
+    EXPECT_GE(lines, 3 + 3 + 2) << "long texts wrap, line breaks (CR, LF, CRLF) break";
+    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const std::string &t) { return t.ends_with("\"one two three\"") || t.find("\"one two") != std::string::npos; }));
+    EXPECT_NE(std::find_if(texts.begin(), texts.end(), [](const std::string &t) { return t.ends_with("\"second\""); }),
+              texts.end());
+}
+
+TEST(Documents, EachDocumentIsNumberedAmongItsOwnPages)
+{
+    int lines = 0;
+    const Layout layout{.detail = {3000, {computed({500, 0, 1500, 180}, [&] { return std::to_string(lines); })}},
+                        .pageFooter = {200, {pageNofM({500, 0, 7500, 180})}}};
+    PageQueue queue(pageSizeOf("PAPER:LETTER"));
+    ReportEngine engine(layout, queue);
+    for (const int size : {1, 4, 2}) { // one page, two pages, one page
+        engine.startDocument();
+        for (lines = 0; lines < size; ++lines)
+            engine.printDetail();
+    }
+    engine.finish();
+    ASSERT_EQ(queue.count(), 4);
+    std::vector<std::string> footers;
+    for (const std::string &t : placedTexts(queue))
+        if (t.find("Page") != std::string::npos)
+            footers.push_back(t.substr(t.find('"')));
+    EXPECT_EQ(footers, (std::vector<std::string>{"\"Page 1 of 1\"", "\"Page 1 of 2\"", "\"Page 2 of 2\"", "\"Page 1 of 1\""}));
 }

@@ -12,6 +12,8 @@
 #include "framework/browselist.h"
 #include "tagging/tags.h"
 #include "tests/support/invoicefolder.h"
+#include "tests/support/keptoutput.h"
+#include "app/reports/reportprocedures.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -134,6 +136,28 @@ TEST_F(InvoiceFormTest, ANewInvoiceIsWrittenLineByLineAndSavedIntoTheBooks)
     EXPECT_EQ(ST::GetTag_(3, number), 1) << "tagged for printing with the others";
     EXPECT_EQ(GLO.NEWINVOICE, 0);
     expectBooksAgree();
+}
+
+TEST_F(InvoiceFormTest, PrintOnSavePrintsTheSavedInvoiceAndMarksItPrinted)
+{
+    testsupport::DesktopStandIn desktop;
+    app::registerReportProcedures();
+    addCustomer("C1");
+    addStock("A", 10, 12.5);
+    Upd::Invoice *form = start("C1");
+    GLO.PRINTINVOICE = 1;
+    GLO.PRINTPREVIEW = 1;
+    const app::InvoiceWidgets &w = form->widgets();
+    const dict::LONG number = shown(w.invoiceNo).toInt();
+    addLine(w, "A", "2");
+    QPointer<Upd::Invoice> alive(form);
+    press(w.save);
+    waitClosed(alive);
+    ASSERT_EQ(desktop.output.titles, std::vector<std::string>{"Invoice"});
+    EXPECT_NE(desktop.output.dumps[0].find(fw::formatValue(number, "@n06")), std::string::npos);
+    EXPECT_NE(desktop.output.dumps[0].find("\"25.00\""), std::string::npos) << "the line as saved";
+    EXPECT_EQ(query("SELECT PRINTED = 'P' FROM i.INVOICE WHERE INVOICENO = " + std::to_string(number)), 1);
+    EXPECT_EQ(ST::GetTag_(3, number), 0) << "printed, so not tagged for later";
 }
 
 TEST_F(InvoiceFormTest, CancelOfANewInvoiceReturnsTheStockOfEveryLine)
