@@ -146,9 +146,7 @@ double queueBytes(const rpt::PageQueue &queue)
     double bytes = 0;
     for (int p = 0; p < queue.count(); ++p) {
         const rpt::Page &page = queue.page(p);
-        bytes += double(page.ops.capacity() * sizeof(rpt::PageOp) + page.texts.capacity() * sizeof(std::string));
-        for (const std::string &text : page.texts)
-            bytes += double(text.capacity() > 15 ? text.capacity() : 0);
+        bytes += double(page.ops.capacity() * sizeof(rpt::PageOp) + page.texts.capacity());
     }
     return bytes;
 }

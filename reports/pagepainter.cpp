@@ -57,7 +57,7 @@ void paintPage(const PageQueue &queue, int page, QPainter &painter, double dotsP
                 currentFont = op.font;
             }
             painter.drawText(rect(op.at), alignment(op.align) | Qt::TextDontClip,
-                             QString::fromStdString(queue.text(p, op)));
+                             QString::fromUtf8(queue.text(p, op)));
             break;
         case PageOp::Line:
             painter.setPen(QPen(Qt::black, op.font));

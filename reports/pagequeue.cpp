@@ -11,32 +11,44 @@ int PageQueue::pageWidth() const { return int(std::lround(size_.size(QPageSize::
 
 int PageQueue::pageHeight() const { return int(std::lround(size_.size(QPageSize::Inch).height() * 1000)); }
 
-Page &PageQueue::newPage() { return pages_.emplace_back(); }
+Page &PageQueue::newPage()
+{
+    // The next page of a report is much like the last: room for as much from the start.
+    const std::size_t ops = pages_.empty() ? 0 : pages_.back().ops.size();
+    const std::size_t texts = pages_.empty() ? 0 : pages_.back().texts.size();
+    Page &page = pages_.emplace_back();
+    page.ops.reserve(ops);
+    page.texts.reserve(texts);
+    return page;
+}
 
 std::uint16_t PageQueue::fontIndex(const Font &font)
 {
+    if (!fonts_.empty() && fonts_[lastFont_] == font) // runs of texts in one font are the rule
+        return lastFont_;
     const auto found = std::find(fonts_.begin(), fonts_.end(), font);
-    if (found != fonts_.end())
-        return std::uint16_t(found - fonts_.begin());
-    fonts_.push_back(font);
-    return std::uint16_t(fonts_.size() - 1);
+    lastFont_ = std::uint16_t(found - fonts_.begin());
+    if (found == fonts_.end())
+        fonts_.push_back(font);
+    return lastFont_;
 }
 
-void PageQueue::addText(Box at, const Font &font, Align align, std::string text, bool pageCount)
+void PageQueue::addText(Box at, const Font &font, Align align, std::string_view text, bool pageCount)
 {
     Page &page = pages_.back();
-    page.ops.push_back({PageOp::Text, align, pageCount, fontIndex(font), std::uint32_t(page.texts.size()), at});
-    page.texts.push_back(std::move(text));
+    page.ops.push_back({PageOp::Text, align, pageCount, fontIndex(font), std::uint32_t(page.texts.size()),
+                        std::uint32_t(text.size()), at});
+    page.texts += text;
 }
 
 void PageQueue::addLine(Box at, int thickness)
 {
-    pages_.back().ops.push_back({PageOp::Line, Align::Left, false, std::uint16_t(thickness), 0, at});
+    pages_.back().ops.push_back({PageOp::Line, Align::Left, false, std::uint16_t(thickness), 0, 0, at});
 }
 
 void PageQueue::addRect(Box at, int thickness)
 {
-    pages_.back().ops.push_back({PageOp::Rect, Align::Left, false, std::uint16_t(thickness), 0, at});
+    pages_.back().ops.push_back({PageOp::Rect, Align::Left, false, std::uint16_t(thickness), 0, 0, at});
 }
 
 void PageQueue::addImage(Box at, QImage image)
@@ -46,7 +58,7 @@ void PageQueue::addImage(Box at, QImage image)
                               [&](const QImage &kept) { return kept.cacheKey() == image.cacheKey(); });
     if (found == images_.end())
         found = images_.insert(images_.end(), std::move(image));
-    pages_.back().ops.push_back({PageOp::Image, Align::Left, false, 0, std::uint32_t(found - images_.begin()), at});
+    pages_.back().ops.push_back({PageOp::Image, Align::Left, false, 0, std::uint32_t(found - images_.begin()), 0, at});
 }
 
 namespace {
@@ -61,16 +73,31 @@ void PageQueue::fillPageCount(int first)
 {
     const std::size_t from = std::size_t(std::max(first, 0));
     const std::string total = std::to_string(pages_.size() - std::min(from, pages_.size()));
-    for (std::size_t n = from; n < pages_.size(); ++n) {
-        for (PageOp &op : pages_[n].ops) {
-            if (!op.pageCount)
-                continue;
-            std::string &text = pages_[n].texts[op.index];
-            replaceAll(text, "%n", std::to_string(n - from + 1));
+    for (std::size_t n = from; n < pages_.size(); ++n)
+        fillPageCount(pages_[n], std::to_string(n - from + 1), total);
+}
+
+// The page's texts are laid out again, as the filled-in ones change their length.
+void PageQueue::fillPageCount(Page &page, const std::string &number, const std::string &total)
+{
+    if (std::none_of(page.ops.begin(), page.ops.end(), [](const PageOp &op) { return op.pageCount; }))
+        return;
+    std::string texts;
+    texts.reserve(page.texts.size() + 16);
+    for (PageOp &op : page.ops) {
+        if (op.kind != PageOp::Text)
+            continue;
+        std::string text(PageQueue::text(page, op));
+        if (op.pageCount) {
+            replaceAll(text, "%n", number);
             replaceAll(text, "%m", total);
             op.pageCount = false;
         }
+        op.index = std::uint32_t(texts.size());
+        op.length = std::uint32_t(text.size());
+        texts += text;
     }
+    page.texts = std::move(texts);
 }
 
 } // namespace rpt

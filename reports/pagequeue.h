@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace rpt {
@@ -20,13 +21,14 @@ struct PageOp {
     Align align = Align::Left;
     bool pageCount = false;   // a text whose "%n" and "%m" are filled when the run ends
     std::uint16_t font = 0;   // Text: index into the queue's fonts; Line and Rect: the thickness
-    std::uint32_t index = 0;  // Text: index into the page's texts; Image: into the queue's images
+    std::uint32_t index = 0;  // Text: where it starts in the page's texts; Image: index into the queue's images
+    std::uint32_t length = 0; // Text: its length in bytes
     Box at;
 };
 
 struct Page {
     std::vector<PageOp> ops;
-    std::vector<std::string> texts;
+    std::string texts; // the page's texts one after another: a long report makes no string per text
 };
 
 class PageQueue
@@ -40,7 +42,7 @@ public:
     int pageHeight() const;
 
     Page &newPage();
-    void addText(Box at, const Font &font, Align align, std::string text, bool pageCount = false);
+    void addText(Box at, const Font &font, Align align, std::string_view text, bool pageCount = false);
     void addLine(Box at, int thickness);
     void addRect(Box at, int thickness);
     void addImage(Box at, QImage image);
@@ -54,15 +56,20 @@ public:
     const Page &page(int i) const { return pages_[std::size_t(i)]; }
     const std::vector<Font> &fonts() const { return fonts_; }
     const QImage &image(std::uint32_t i) const { return images_[i]; }
-    const std::string &text(const Page &page, const PageOp &op) const { return page.texts[op.index]; }
+    static std::string_view text(const Page &page, const PageOp &op)
+    {
+        return std::string_view(page.texts).substr(op.index, op.length);
+    }
 
 private:
     std::uint16_t fontIndex(const Font &font);
+    void fillPageCount(Page &page, const std::string &number, const std::string &total);
 
     QPageSize size_;
     std::vector<Font> fonts_;
     std::vector<QImage> images_;
     std::vector<Page> pages_;
+    std::uint16_t lastFont_ = 0;
 };
 
 } // namespace rpt

@@ -17,7 +17,10 @@
 #include "tests/support/keptoutput.h"
 #include "tests/support/pagecheck.h"
 
+#include <QApplication>
 #include <QImage>
+#include <QPushButton>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -106,6 +109,34 @@ TEST(InvoiceDocumentText, TotalsBlockFollowsTheRegimeAndShowsRatesThroughPicture
     EXPECT_EQ(captions(extraRows), (std::vector<std::string>{"SubTotal:", "Labor:", "COD:", "Inv Total:", "Paid:", "Total Due:"}));
     EXPECT_EQ(extraRows[4].value, "");
     EXPECT_EQ(extraRows[5].value, "$0.00");
+}
+
+TEST(InvoiceDocumentText, CurrencyTypesReachEveryAmount)
+{
+    dict::resetGlobals();
+    dict::INVOICERecord inv = invoiceWith(0.07, 86.42);
+    inv.AMOUNTPAID = 1000;
+    inv.TOTALDUE = 1234.5;
+    inv.AMOUNTOWED = 234.5;
+    auto rowsFor = [&](dict::BYTE type) {
+        SET.CURRENCYTYPE = type;
+        GLO.WINROUTINE = WIN::MoneyPictures;
+        WIN::ROUTINES();
+        PRN::InvoiceRun run = PRN::InvoiceRun::fromGlobals();
+        run.regime = dict::TaxRegime::SalesTax;
+        return totalsRows(inv, 1148.08, run);
+    };
+    const auto francs = rowsFor(4); // a decimal comma, a blank between thousands, the sign after
+    EXPECT_EQ(francs[0].value, "1 148,08F");
+    EXPECT_EQ(francs[1].caption, "Tax: 7,00%");
+    EXPECT_EQ(francs[2].value, "1 234,50F");
+    EXPECT_EQ(francs[3].value, "1 000,00");
+    const auto yen = rowsFor(10); // no decimals at all
+    EXPECT_EQ(yen[0].value, "¥1,148");
+    EXPECT_EQ(yen[1].caption, "Tax: 7%");
+    EXPECT_EQ(yen[1].value, "86");
+    EXPECT_EQ(yen[4].value, "¥235");
+    dict::resetGlobals();
 }
 
 TEST(InvoiceDocumentText, CompanyBlockAndLineTexts)
@@ -409,6 +440,84 @@ TEST_F(InvoiceDocumentsTest, TaggedRunMarksWhatPrintedAndDropsTheTagOfAnInvoiceD
     EXPECT_EQ(texts(), (std::vector<std::string>{"Nothing to Print."}));
 }
 
+namespace {
+
+// Presses the progress window's Cancel once the run has laid out its first documents.
+void cancelOnceLaid(const PRN::InvoiceDocuments &report, int tries = 0)
+{
+    QTimer::singleShot(0, [&report, tries] {
+        QWidget *window = QApplication::activeModalWidget();
+        if (window && !report.Laid().empty())
+            window->findChild<QPushButton *>(QStringLiteral("cancel"))->click();
+        else if (tries < 10000)
+            cancelOnceLaid(report, tries + 1);
+    });
+}
+
+} // namespace
+
+TEST_F(InvoiceDocumentsTest, CancelledTaggedRunLeavesWhatDidNotPrintTagged)
+{
+    for (dict::LONG n = 101; n <= 130; ++n) {
+        putInvoice(n);
+        ST::SetTag_(app::InvoiceTable, n);
+    }
+    auto printedCount = [] { return query("SELECT COUNT(*) FROM i.INVOICE WHERE PRINTED = 'P'"); };
+
+    screen.answer(dict::ButtonYes); // cancel the report
+    screen.answer(dict::ButtonNo);  // and preview nothing
+    {
+        PRN::INVOICESTAGGED report;
+        cancelOnceLaid(report);
+        EXPECT_EQ(report.Run(&output), 2);
+    }
+    EXPECT_TRUE(output.dumps.empty());
+    EXPECT_EQ(printedCount(), 0);
+    EXPECT_EQ(ST::CntTag_(app::InvoiceTable), 30);
+
+    screen.answer(dict::ButtonYes);
+    screen.answer(dict::ButtonYes); // preview what there is, and print it
+    PRN::INVOICESTAGGED report;
+    cancelOnceLaid(report);
+    EXPECT_EQ(report.Run(&output), 1);
+    const auto laid = static_cast<double>(report.Laid().size());
+    ASSERT_GT(laid, 0);
+    ASSERT_LT(laid, 30);
+    EXPECT_EQ(printedCount(), laid);
+    EXPECT_EQ(ST::CntTag_(app::InvoiceTable), 30 - laid);
+    EXPECT_EQ(ST::GetTag_(app::InvoiceTable, 130), 1) << "the last one was never printed";
+}
+
+TEST_F(InvoiceDocumentsTest, LabelsAfterTheInvoiceAskForBlankLabelsFirst)
+{
+    putInvoice(41);
+    GLO.INVOICENO = 41;
+    GLO.STARTUP = dict::StartUp::AddressLabels;
+    run("PRN:INVOICES");
+    ASSERT_GE(texts().size(), 2u);
+    EXPECT_EQ(titles()[0], "Excuse me...");
+    EXPECT_EQ(texts()[0], "Please insert blank labels at this time!  Then click on Ok to print.");
+    EXPECT_NE(texts()[1].find("PRN:CUSTOMERLABELS"), std::string::npos) << "the labels report comes later";
+    EXPECT_EQ(int{GLO.STARTUP}, 0);
+}
+
+TEST_F(InvoiceDocumentsTest, MissingLogoIsNamedAndTheInvoicePrintsWithoutIt)
+{
+    putInvoice(51);
+    ASSERT_EQ(Access::SETUP.Open(), dict::Benign);
+    SET.RECORDNO = 1;
+    ASSERT_EQ(Access::SETUP.TryFetch(SET.RecordNo_Key), dict::Benign);
+    SET.NETWORKPATH = "gone.png";
+    ASSERT_EQ(Access::SETUP.Update(), dict::Benign);
+    Access::SETUP.Close();
+    GLO.INVOICENO = 51;
+    EXPECT_EQ(run("PRN:INVOICES"), 1);
+    ASSERT_EQ(texts().size(), 1u);
+    EXPECT_NE(texts()[0].find("gone.png"), std::string::npos) << texts()[0];
+    EXPECT_EQ(output.dumps[0].find("picture"), std::string::npos);
+    EXPECT_EQ(printedMark(51), "P") << "it went out, without its logo";
+}
+
 TEST_F(InvoiceDocumentsTest, ReportReadsInItsOwnRecordsAndLeavesTheCallersAlone)
 {
     putInvoice(31);
@@ -436,4 +545,15 @@ TEST_F(InvoiceDocumentsTest, CommandLineWritesTheInvoiceAsAPdf)
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
     openFiles();
     EXPECT_EQ(printedMark(1042), "P");
+
+    // A PDF that cannot be written: the reason, a failed exit, and nothing more marked.
+    INV.PRINTED = "";
+    ASSERT_EQ(Access::INVOICE.Update(), dict::Benign);
+    closeFiles();
+    const std::string bad = std::string(TQ_INVOICE) + " --print PRN:INVOICES --invoice 1042 --pdf /nonexistent/i.pdf 2>err.txt";
+    const int failed = std::system(bad.c_str());
+    EXPECT_NE(WEXITSTATUS(failed), 0);
+    EXPECT_NE(testsupport::readText(folder / "err.txt").find("/nonexistent/i.pdf"), std::string::npos);
+    openFiles();
+    EXPECT_EQ(printedMark(1042), "");
 }
