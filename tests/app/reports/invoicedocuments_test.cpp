@@ -518,6 +518,42 @@ TEST_F(InvoiceDocumentsTest, MissingLogoIsNamedAndTheInvoicePrintsWithoutIt)
     EXPECT_EQ(printedMark(51), "P") << "it went out, without its logo";
 }
 
+TEST_F(InvoiceDocumentsTest, GstAndPstInvoicePrintsBothTaxes)
+{
+    GLO.CANADIAN = dict::TaxRegime::ProvincialAndGst;
+    putInvoice(61);
+    INV.GSTTAXRATE = 0.05;
+    INV.GST = 6.5;
+    ASSERT_EQ(Access::INVOICE.Update(), dict::Benign);
+    GLO.INVOICENO = 61;
+    run("PRN:INVOICES");
+    ASSERT_EQ(output.dumps.size(), 1u);
+    for (const char *text : {"PST: 7.00%", "9.10", "GST: 5.00%", "6.50"})
+        EXPECT_TRUE(has(output.dumps[0], text)) << text;
+}
+
+TEST_F(InvoiceDocumentsTest, APrinterThatFailsMarksNothing)
+{
+    struct GonePrinter : KeptOutput {
+        std::string print(const rpt::PageQueue &, const std::string &) override { return "the printer is gone"; }
+    } gone;
+    putInvoice(71);
+    GLO.INVOICENO = 71;
+    GLO.PRINTPREVIEW = 0;
+    auto report = rpt::makeReport("PRN:INVOICES");
+    report->Run(&gone);
+    ASSERT_EQ(texts().size(), 1u);
+    EXPECT_NE(texts()[0].find("the printer is gone"), std::string::npos) << texts()[0];
+    EXPECT_EQ(printedMark(71), "");
+
+    // Nothing tagged, with the preview on.
+    screen.clear();
+    GLO.PRINTPREVIEW = 1;
+    EXPECT_EQ(run("PRN:INVOICESTAGGED"), 2);
+    EXPECT_EQ(texts(), (std::vector<std::string>{"Nothing to Preview."}));
+    EXPECT_EQ(titles(), (std::vector<std::string>{"NOTE..."}));
+}
+
 TEST_F(InvoiceDocumentsTest, ReportReadsInItsOwnRecordsAndLeavesTheCallersAlone)
 {
     putInvoice(31);
