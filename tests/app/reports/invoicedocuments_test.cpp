@@ -404,9 +404,9 @@ TEST_F(InvoiceDocumentsTest, MarkedPrintedOnlyWhenPagesWereReallyPrinted)
 
 TEST_F(InvoiceDocumentsTest, TaggedRunMarksWhatPrintedAndDropsTheTagOfAnInvoiceDeletedMeanwhile)
 {
-    for (dict::LONG n : {21, 22, 23})
-        putInvoice(n, n == 22);
-    for (dict::LONG n : {23, 21, 22})
+    for (dict::LONG n : {21, 22, 23, 24})
+        putInvoice(n, n == 22 || n == 24);
+    for (dict::LONG n : {23, 21, 24, 22})
         ST::SetTag_(app::InvoiceTable, n);
     // Deleted at another station after it was tagged.
     INV.INVOICENO = 22;
@@ -417,7 +417,7 @@ TEST_F(InvoiceDocumentsTest, TaggedRunMarksWhatPrintedAndDropsTheTagOfAnInvoiceD
     output.printFromPreview = false;
     run("PRN:INVOICESTAGGED");
     EXPECT_EQ(printedMark(21), "");
-    EXPECT_EQ(ST::CntTag_(app::InvoiceTable), 2);
+    EXPECT_EQ(ST::CntTag_(app::InvoiceTable), 3);
 
     output.printFromPreview = true;
     GLO.PICKLIST = 1;
@@ -429,8 +429,12 @@ TEST_F(InvoiceDocumentsTest, TaggedRunMarksWhatPrintedAndDropsTheTagOfAnInvoiceD
     EXPECT_NE(pages.find("page 2"), std::string::npos);
     EXPECT_EQ(pages.find("Page 2 of 2"), std::string::npos) << "each invoice is numbered on its own";
     EXPECT_EQ(output.titles[2], "Package Lists");
+    EXPECT_TRUE(has(pages, "QUOTE")) << "the quote prints among the invoices";
+    EXPECT_TRUE(has(output.dumps[2], "000023"));
+    EXPECT_FALSE(has(output.dumps[2], "000024")) << "but a quote is not packed";
     EXPECT_EQ(printedMark(21), "P");
     EXPECT_EQ(printedMark(23), "P");
+    EXPECT_EQ(printedMark(24), "P") << "a quote is marked printed like an invoice";
     EXPECT_EQ(ST::CntTag_(app::InvoiceTable), 0);
 
     // Nothing tagged: nothing to print.
