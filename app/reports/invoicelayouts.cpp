@@ -104,12 +104,14 @@ public:
                                        [&p] { return p.dataHidden() || !p.run.shipTo; }));
     }
 
-    Band footer() const
+    // The shop's footer line goes on invoices only: a quote is no bill, a package list stays in
+    // the warehouse.
+    Band footer(bool labelLine) const
     {
         const InvoicePrint &p = p_;
         return {420,
                 {hiddenWhen(computed({Left, 0, Width, 160}, [&p] { return p.run.labelLine; }, Body, Align::Center),
-                            [&p] { return p.quote || p.dataHidden(); }),
+                            [&p, labelLine] { return !labelLine || p.quote || p.dataHidden(); }),
                  hiddenWhen(pageNofM({Left, 220, Width, 160}, Small), [&p] { return p.formHidden() || p.dataHidden(); }),
                  hiddenWhen(pageNofM({Left, 220, Width, 160}, Small, Align::Right, "%n     %m"),
                             [&p] { return !p.formHidden() || p.dataHidden(); })}};
@@ -195,7 +197,7 @@ InvoiceLayouts invoiceLayout(const InvoicePrint &print)
     layouts.form = Layout{.name = "Invoice",
                           .pageHeader = {HeaderHeight, std::move(header)},
                           .detail = {200, std::move(detail)},
-                          .pageFooter = b.footer()};
+                          .pageFooter = b.footer(true)};
     layouts.totals = Band{120 + InvoicePrint::TotalsSlots * 190 + 60, std::move(totals)};
     return layouts;
 }
@@ -220,7 +222,7 @@ Layout packageListLayout(const InvoicePrint &print)
     return Layout{.name = "Package List",
                   .pageHeader = {HeaderHeight, std::move(header)},
                   .detail = {200, std::move(detail)},
-                  .pageFooter = b.footer()};
+                  .pageFooter = b.footer(false)};
 }
 
 } // namespace PRN
