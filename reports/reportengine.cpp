@@ -42,6 +42,7 @@ void ReportEngine::printBand(const Band &band)
 {
     if (hidden(band.hidden))
         return;
+    endRow();
     if (!pageOpen_)
         startPage();
     const Laid laid = lay(band);
@@ -56,6 +57,7 @@ void ReportEngine::printBand(const Band &band)
 
 void ReportEngine::startDocument()
 {
+    endRow();
     endPage();
     queue_.fillPageCount(documentStart_);
     documentStart_ = queue_.count();
@@ -78,7 +80,37 @@ bool ReportEngine::breakGroup()
 void ReportEngine::printDetail()
 {
     breakGroup();
-    printBand(layout_.detail);
+    if (layout_.columns > 1)
+        printAcross(layout_.detail);
+    else
+        printBand(layout_.detail);
+}
+
+// The detail in the next column of the row; a new row (and page) when the last one is full.
+void ReportEngine::printAcross(const Band &band)
+{
+    if (hidden(band.hidden))
+        return;
+    if (!pageOpen_)
+        startPage();
+    const Laid laid = lay(band);
+    if (column_ == 0 && y_ + laid.height > footerTop() && y_ > layout_.margin + layout_.pageHeader.height) {
+        endPage();
+        startPage();
+    }
+    place(band, laid, y_, column_ * layout_.columnPitch);
+    rowHeight_ = std::max(rowHeight_, laid.height);
+    if (++column_ == layout_.columns)
+        endRow();
+}
+
+void ReportEngine::endRow()
+{
+    if (column_ == 0)
+        return;
+    y_ += rowHeight_;
+    column_ = 0;
+    rowHeight_ = 0;
 }
 
 void ReportEngine::finish()
@@ -86,6 +118,7 @@ void ReportEngine::finish()
     if (group_)
         printBand(layout_.groupFooter);
     group_.reset();
+    endRow();
     endPage();
     queue_.fillPageCount(documentStart_);
 }
@@ -108,22 +141,23 @@ ReportEngine::Laid ReportEngine::lay(const Band &band) const
 
 void ReportEngine::place(const Band &band, int top) { place(band, lay(band), top); }
 
-void ReportEngine::place(const Band &band, const Laid &laid, int top)
+void ReportEngine::place(const Band &band, const Laid &laid, int top, int left)
 {
     for (std::size_t i = 0; i < band.items.size(); ++i) {
         const Item &item = band.items[i];
         if (hidden(item.hidden))
             continue;
         if (item.wraps)
-            placeLines(item, laid.lines[i], top);
+            placeLines(item, laid.lines[i], top, left);
         else
-            placeItem(item, top);
+            placeItem(item, top, left);
     }
 }
 
-void ReportEngine::placeLines(const Item &item, const std::vector<std::string> &lines, int top)
+void ReportEngine::placeLines(const Item &item, const std::vector<std::string> &lines, int top, int left)
 {
     Box at = item.at;
+    at.x += left;
     at.y += top;
     const int step = lineHeight(item.font);
     for (const std::string &line : lines) {
@@ -132,9 +166,10 @@ void ReportEngine::placeLines(const Item &item, const std::vector<std::string> &
     }
 }
 
-void ReportEngine::placeItem(const Item &item, int top)
+void ReportEngine::placeItem(const Item &item, int top, int left)
 {
     Box at = item.at;
+    at.x += left;
     at.y += top;
     switch (item.kind) {
     case ItemKind::Text:

@@ -49,9 +49,11 @@ private:
     void endPage();
     int footerTop() const;
     void place(const Band &band, int top);
-    void place(const Band &band, const Laid &laid, int top);
-    void placeItem(const Item &item, int top);
-    void placeLines(const Item &item, const std::vector<std::string> &lines, int top);
+    void place(const Band &band, const Laid &laid, int top, int left = 0);
+    void placeItem(const Item &item, int top, int left = 0);
+    void placeLines(const Item &item, const std::vector<std::string> &lines, int top, int left);
+    void printAcross(const Band &band);
+    void endRow();
     const QImage *pictureOf(const std::string &fileName);
 
     const Layout &layout_;
@@ -59,6 +61,8 @@ private:
     bool pageOpen_ = false;
     int y_ = 0;
     int documentStart_ = 0; // the first page of the document being printed
+    int column_ = 0;        // labels: the next detail's column in the row begun
+    int rowHeight_ = 0;     // labels: the tallest detail of the row begun
     std::optional<std::string> group_;
     std::map<std::string, QImage> pictures_;
     std::vector<std::string> missing_;

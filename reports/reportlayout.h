@@ -74,6 +74,10 @@ struct Layout {
     Band groupFooter{};
     Band pageFooter{}; // kept at the foot of every page
     TextSource groupKey{}; // a change of its value between details closes one group and opens the next
+    // Sheets of labels: details side by side, `columns` across at `columnPitch` apart, then the
+    // next row below.
+    int columns = 1;
+    int columnPitch = 0;
 };
 
 // Item factories for the layout tables.

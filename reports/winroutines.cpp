@@ -49,16 +49,19 @@ std::string zipFirstCityLine(std::string_view city, std::string_view state, std:
     return std::string(zip) + ' ' + std::string(city) + ' ' + std::string(state) + ' ' + std::string(country);
 }
 
+// The contact's name from whichever of the two names there are.
 std::string fullName(std::string_view first, std::string_view last)
 {
+    if (first.empty() || last.empty())
+        return std::string(first) + std::string(last);
     return std::string(first) + ' ' + std::string(last);
 }
 
+// A contact with only a first or only a last name is still a contact: the name is never lost.
 std::string attentionLine(std::string_view first, std::string_view last)
 {
-    if (first.empty() || last.empty())
-        return {};
-    return "ATTN: " + fullName(first, last);
+    const std::string name = fullName(first, last);
+    return name.empty() ? std::string() : "ATTN: " + name;
 }
 
 void moveCityLineTo(Line &target, AddressBlock &block)
@@ -135,14 +138,18 @@ void customerAddress()
     shipToLines();
     GLO.CUSTOMERNAME = attentionLine(CUS.FNAME.view(), CUS.LNAME.view());
 
+    // The ship-to box repeats the bill-to heading only when there is a ship-to address. It is
+    // taken before the bill-to block is compacted, which may move the billing street into the
+    // company's line: that street must never head the ship-to address.
+    const bool shipsElsewhere = !GLO.SHIPPINGADDRESS.blank();
+    const bool hasCompany = !GLO.CUSTOMERCOMPANY.blank();
+    const std::string contact = fullName(CUS.FNAME.view(), CUS.LNAME.view());
+    GLO.CUSTOMERCOMPANY_2 = !shipsElsewhere ? "" : hasCompany ? GLO.CUSTOMERCOMPANY.str() : contact;
+    GLO.CUSTOMERNAME_2 = shipsElsewhere && hasCompany ? GLO.CUSTOMERNAME.view() : "";
+
     compact({GLO.CUSTOMERCOMPANY, GLO.CUSTOMERNAME, GLO.CUSTOMERADDRESS, GLO.CUSTOMERADDRESS2,
              GLO.CUSTOMERADDRESS3, GLO.CUSTOMERCITYSTATEANDZIP},
             CUS.FNAME.view(), CUS.LNAME.view());
-
-    // The ship-to box repeats the bill-to heading only when there is a ship-to address.
-    const bool shipsElsewhere = !GLO.SHIPPINGADDRESS.blank();
-    GLO.CUSTOMERNAME_2 = shipsElsewhere ? GLO.CUSTOMERNAME.view() : "";
-    GLO.CUSTOMERCOMPANY_2 = shipsElsewhere ? GLO.CUSTOMERCOMPANY.view() : "";
     closeShipToGap();
 }
 

@@ -180,10 +180,6 @@ void InvoiceDocuments::printDocument(rpt::ReportEngine &engine)
     static_cast<dict::CUSTOMERRecord &>(CUS) = doc_.customer;
     GLO.WINROUTINE = WIN::CustomerAddress;
     WIN::ROUTINES();
-    if (!print_.run.shipTo) {
-        GLO.CUSTOMERCOMPANY_2 = "";
-        GLO.CUSTOMERNAME_2 = "";
-    }
     double subTotal = 0;
     for (const dict::DESCRIPTIONRecord &line : doc_.lines)
         subTotal = dict::roundCents(subTotal + line.AMOUNT);

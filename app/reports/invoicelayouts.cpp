@@ -1,5 +1,7 @@
 #include "app/reports/invoicelayouts.h"
 
+#include "app/reports/addressblocks.h"
+
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
 #include "framework/picture.h"
@@ -52,10 +54,6 @@ public:
     {
         return hiddenWhen(computed(at, std::move(value), font, align), [&p = p_] { return p.dataHidden(); });
     }
-    Item data(Box at, const dict::String<40> &global) const
-    {
-        return data(at, [&global] { return global.str(); });
-    }
 
     void companyBlock(std::vector<Item> &items) const
     {
@@ -88,19 +86,15 @@ public:
         const InvoicePrint &p = p_;
         items.push_back(frame({Left, BoxTop, 3600, BoxHeight}));
         items.push_back(caption({Left + 100, BoxTop + 30, 1500, 160}, "SOLD TO"));
-        const dict::String<40> *soldTo[] = {&GLO.CUSTOMERCOMPANY,   &GLO.CUSTOMERNAME,     &GLO.CUSTOMERADDRESS,
-                                            &GLO.CUSTOMERADDRESS2, &GLO.CUSTOMERADDRESS3, &GLO.CUSTOMERCITYSTATEANDZIP};
         for (int i = 0; i < 6; ++i)
-            items.push_back(data({Left + 100, BoxTop + 230 + i * 150, 3400, 150}, *soldTo[i]));
+            items.push_back(data({Left + 100, BoxTop + 230 + i * 150, 3400, 150}, [i] { return blockLine(BillTo, i); }));
 
         const int shipLeft = 4400;
         items.push_back(hiddenWhen(box({shipLeft, BoxTop, 3600, BoxHeight}), [&p] { return p.formHidden() || !p.run.shipTo; }));
         items.push_back(hiddenWhen(text({shipLeft + 100, BoxTop + 30, 1500, 160}, "SHIP TO", Bold),
                                    [&p] { return p.formHidden() || !p.run.shipTo; }));
-        const dict::String<40> *shipTo[] = {&GLO.CUSTOMERCOMPANY_2, &GLO.CUSTOMERNAME_2,    &GLO.SHIPPINGADDRESS,
-                                            &GLO.SHIPPINGADDRESS2,  &GLO.SHIPPINGADDRESS3, &GLO.SHIPPINGCITYSTATEANDZIP};
         for (int i = 0; i < 6; ++i)
-            items.push_back(hiddenWhen(data({shipLeft + 100, BoxTop + 230 + i * 150, 3400, 150}, *shipTo[i]),
+            items.push_back(hiddenWhen(data({shipLeft + 100, BoxTop + 230 + i * 150, 3400, 150}, [i] { return blockLine(ShipTo, i); }),
                                        [&p] { return p.dataHidden() || !p.run.shipTo; }));
     }
 

@@ -15,14 +15,6 @@ std::string orDefault(const std::string &picture, const char *fallback)
     return picture.empty() ? std::string(fallback) : picture;
 }
 
-// A state code at its full width, as the address lines print it.
-std::string fullState(const dict::String<3> &state)
-{
-    std::string text(state.view());
-    text.resize(3, ' ');
-    return text;
-}
-
 // A rate stored as a fraction, as a percentage through the run's percent picture; a rate with
 // more decimals than the picture keeps up to four of them rather than print a rounded rate.
 std::string percentText(double fraction, const std::string &picture)
@@ -69,27 +61,6 @@ InvoiceRun InvoiceRun::fromGlobals()
     run.percent = orDefault(GLO.CURRENCYNAME6.str(), "@n6.2");
     run.labelLine = GLO.LABELLINE.str();
     return run;
-}
-
-std::array<std::string, 7> companyLines(const dict::SETUPRecord &s, dict::BYTE regime)
-{
-    std::string email = s.EMAILADDRESS.str();
-    if (!s.TAXNUMBER.blank())
-        email += " Tax: " + s.TAXNUMBER.str();
-    // The city is clipped in both orders: padded to its field it would print as a gap before
-    // the comma in a proportional font.
-    const std::string city = regime == dict::TaxRegime::Vat
-                                 ? s.ZIPCODE.str() + ' ' + s.CITY.str() + ", " + fullState(s.STATE) + "  " + s.COUNTRY.str()
-                                 : s.CITY.str() + ", " + fullState(s.STATE) + "  " + s.ZIPCODE.str() + ' ' + s.COUNTRY.str();
-    std::string phone = "Phone: " + s.PHONENO.str();
-    if (!s.FAXNO.blank())
-        phone += " / Fax: " + s.FAXNO.str();
-    const std::string name = s.COMPANYNAME.str();
-    if (!s.ADDRESS2.blank() && !s.ADDRESS3.blank())
-        return {name, s.ADDRESS.str(), s.ADDRESS2.str(), s.ADDRESS3.str(), city, phone, email};
-    if (!s.ADDRESS2.blank())
-        return {name, s.ADDRESS.str(), s.ADDRESS2.str(), city, email, phone, ""};
-    return {name, s.ADDRESS.str(), city, email, phone, "", ""};
 }
 
 std::string printedDescription(const dict::DESCRIPTIONRecord &line)

@@ -3,6 +3,7 @@
 // and the totals block. The invoice and package-list layouts read it; nothing here writes a file.
 #pragma once
 
+#include "app/reports/companyheader.h"
 #include "dictionary/records.h"
 
 #include <array>
@@ -26,9 +27,6 @@ struct InvoiceRun {
 
     static InvoiceRun fromGlobals();
 };
-
-// The seven lines of the company block from the SETUP record.
-std::array<std::string, 7> companyLines(const dict::SETUPRecord &setup, dict::BYTE regime);
 
 // A line's description as printed: with its expected delivery date when it has one.
 std::string printedDescription(const dict::DESCRIPTIONRecord &line);

@@ -1,5 +1,6 @@
 #include "app/reports/reportprocedures.h"
 
+#include "app/reports/customerlabels.h"
 #include "app/reports/customerlistings.h"
 #include "app/reports/invoicedocuments.h"
 #include "app/shell/procedures.h"
@@ -23,6 +24,7 @@ void built(std::string_view name)
 void registerReportProcedures()
 {
     built<PRN::CUSTOMEREMAILLISTING>("PRN:CUSTOMEREMAILLISTING");
+    built<PRN::CUSTOMERLABELS>("PRN:CUSTOMERLABELS");
     built<PRN::INVOICES>("PRN:INVOICES");
     built<PRN::INVOICESTAGGED>("PRN:INVOICESTAGGED");
     built<PRN::INVOICESPICKLIST>("PRN:INVOICESPICKLIST");

@@ -178,7 +178,10 @@ TEST_F(WinRoutines, BillToBlockPrintsWithoutGapsWhereLinesAreMissing)
     EXPECT_EQ(billTo(), "Ann Lee||1 Main St|Albany NY  12207 USA||") << "the contact takes the company's place";
     customer("", "Ann", "", "1 Main St", "Suite 4");
     run(WIN::CustomerAddress);
-    EXPECT_EQ(billTo(), "1 Main St||Suite 4||Albany NY  12207 USA|") << "one name is no contact";
+    EXPECT_EQ(billTo(), "Ann||1 Main St|Suite 4||Albany NY  12207 USA") << "one name is still the contact";
+    customer("Acme Ltd", "", "Lee", "1 Main St");
+    run(WIN::CustomerAddress);
+    EXPECT_EQ(billTo(), "Acme Ltd|ATTN: Lee|1 Main St|Albany NY  12207 USA||");
     customer("", "", "", "1 Main St");
     run(WIN::CustomerAddress);
     EXPECT_EQ(billTo(), "1 Main St||Albany NY  12207 USA|||");
@@ -201,6 +204,19 @@ TEST_F(WinRoutines, ShipToBlockHasTheHeadingOnlyWithAnAddressAndItsCityLineByReg
     CUS.SADDRESS2 = "";
     run(WIN::CustomerAddress);
     EXPECT_EQ(shipTo(), "Acme Ltd|ATTN: Ann Lee|Dok 3|Delft ZH  2611 AB NL||") << "moved up, city first";
+
+    // Without a company or a name the billing street moves up in the bill-to block; it never
+    // heads the ship-to block. Without a company the contact heads it.
+    GLO.CANADIAN = 3;
+    CUS.COMPANY = "";
+    CUS.FNAME = "";
+    CUS.LNAME = "";
+    run(WIN::CustomerAddress);
+    EXPECT_EQ(GLO.CUSTOMERCOMPANY.view(), "1 Main St");
+    EXPECT_EQ(shipTo(), "||Dok 3|Delft ZH  2611 AB NL||");
+    CUS.LNAME = "Lee";
+    run(WIN::CustomerAddress);
+    EXPECT_EQ(shipTo(), "Lee||Dok 3|Delft ZH  2611 AB NL||");
 }
 
 TEST_F(WinRoutines, VendorBlockIsCompactedTheSameWay)

@@ -494,15 +494,54 @@ TEST_F(InvoiceDocumentsTest, CancelledTaggedRunLeavesWhatDidNotPrintTagged)
 
 TEST_F(InvoiceDocumentsTest, LabelsAfterTheInvoiceAskForBlankLabelsFirst)
 {
+    testsupport::DesktopStandIn desktop; // the labels run as the desktop starts them
     putInvoice(41);
+    ST::SetTagPos_(app::CustomerTable, "C100"); // as the invoice form tags its customer
     GLO.INVOICENO = 41;
     GLO.STARTUP = dict::StartUp::AddressLabels;
+    GLO.LABELTYPE = 8160;
     run("PRN:INVOICES");
-    ASSERT_GE(texts().size(), 2u);
+    ASSERT_EQ(texts().size(), 1u);
     EXPECT_EQ(titles()[0], "Excuse me...");
     EXPECT_EQ(texts()[0], "Please insert blank labels at this time!  Then click on Ok to print.");
-    EXPECT_NE(texts()[1].find("PRN:CUSTOMERLABELS"), std::string::npos) << "the labels report comes later";
+    ASSERT_EQ(desktop.output.titles, std::vector<std::string>{"Customer Labels"});
+    EXPECT_TRUE(has(desktop.output.dumps[0], "Moore Joinery"));
     EXPECT_EQ(int{GLO.STARTUP}, 0);
+}
+
+TEST_F(InvoiceDocumentsTest, LabelSheetsByStockAndKind)
+{
+    const char *more[][3] = {{"C200", "Baker", "12 High St"}, {"C300", "Young", "3 Low Rd"}, {"C400", "Adams", "9 Elm"}};
+    for (const auto &c : more) {
+        Access::CUSTOMER.PrimeRecord();
+        CUS.CUSTOMERNO = c[0];
+        CUS.LNAME = c[1];
+        CUS.ADDRESS = c[2];
+        CUS.CITY = "Dover";
+        ASSERT_EQ(Access::CUSTOMER.Insert(), dict::Benign);
+    }
+    for (const char *customer : {"C400", "C100", "C300", "C200"})
+        ST::SetTagPos_(app::CustomerTable, customer);
+    GLO.STARTUP = dict::StartUp::AddressLabels;
+    GLO.LABELTYPE = 8160;
+    ASSERT_EQ(run("PRN:CUSTOMERLABELS"), 1);
+    EXPECT_TRUE(testsupport::matchesExpectedDump(output.dumps.back(), Expected / "labels8160.txt"));
+
+    GLO.STARTUP = dict::StartUp::ShippingLabels;
+    GLO.LABEL1TYPE = 8163;
+    ASSERT_EQ(run("PRN:CUSTOMERLABELS"), 1);
+    const std::string &shipping = output.dumps.back();
+    for (const char *text : {"FROM:", "Quill & Co", "Phone: 555-0100", "TO:", "Dock 3, 40 Quay Road", "Dover DE  19902"})
+        EXPECT_TRUE(has(shipping, text)) << text;
+    EXPECT_FALSE(has(shipping, "12 Mill Lane")) << "the ship-to block, not the bill-to";
+    EXPECT_TRUE(has(shipping, "12 High St")) << "without a ship-to address, the parcel goes to the billing address";
+
+    // A shipping stock for address labels prints nothing.
+    GLO.STARTUP = dict::StartUp::AddressLabels;
+    GLO.LABELTYPE = 8163;
+    screen.clear();
+    EXPECT_EQ(run("PRN:CUSTOMERLABELS"), 2);
+    EXPECT_EQ(texts(), std::vector<std::string>{"Nothing to Preview."});
 }
 
 TEST_F(InvoiceDocumentsTest, MissingLogoIsNamedAndTheInvoicePrintsWithoutIt)

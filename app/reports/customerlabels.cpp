@@ -1,0 +1,153 @@
+#include "app/reports/customerlabels.h"
+
+#include "app/printselect/tagbrowses.h"
+#include "app/reports/addressblocks.h"
+#include "app/reports/companyheader.h"
+#include "dictionary/files.h"
+#include "dictionary/globals.h"
+#include "reports/winroutines.h"
+#include "tagging/taguser.h"
+
+#include <map>
+#include <utility>
+
+namespace PRN {
+
+using namespace rpt;
+
+namespace {
+
+const Font LabelFont{.points = 9};
+const Font FromFont{.points = 7};
+const Font ToFont{.points = 11, .bold = true};
+
+// A label stock: labels across, their pitch and size, the left edge of the first column
+// (report units; every stock starts half an inch from the top of a letter sheet).
+struct Stock {
+    int columns;
+    int pitch;
+    int width;
+    int height;
+    int left;
+};
+
+// A customer with no ship-to address gets the parcel at the billing address.
+std::string shipToLine(int n)
+{
+    return GLO.SHIPPINGADDRESS.blank() ? blockLine(BillTo, n) : blockLine(ShipTo, n);
+}
+
+Layout sheet(const Stock &stock, std::vector<Item> items)
+{
+    return Layout{.name = "Customer Labels",
+                  .detail = {stock.height, std::move(items)},
+                  .columns = stock.columns,
+                  .columnPitch = stock.pitch};
+}
+
+Layout addressSheet(const Stock &stock)
+{
+    std::vector<Item> items;
+    const int lineHeight = 145;
+    const int top = (stock.height - 6 * lineHeight) / 2;
+    for (int i = 0; i < 6; ++i)
+        items.push_back(computed({stock.left + 150, top + i * lineHeight, stock.width - 250, 140},
+                                 [i] { return blockLine(BillTo, i); }, LabelFont));
+    return sheet(stock, std::move(items));
+}
+
+Layout shippingSheet(const Stock &stock)
+{
+    std::vector<Item> items;
+    const int x = stock.left + 150;
+    const int fromStep = 110;
+    items.push_back(text({x, 100, 800, 110}, "FROM:", Bold));
+    for (int i = 0; i < 6; ++i)
+        items.push_back(computed({x + 550, 100 + i * fromStep, stock.width - 800, 110}, [i] {
+            const std::vector<std::string> &from = labelReturnAddress();
+            return std::size_t(i) < from.size() ? from[std::size_t(i)] : std::string();
+        }, FromFont));
+    const int toTop = 100 + 6 * fromStep + (stock.height - 2 * 100 - 6 * fromStep - 6 * 180) / 2;
+    items.push_back(text({x, toTop, 800, 160}, "TO:", Bold));
+    for (int i = 0; i < 6; ++i)
+        items.push_back(computed({x + 550, toTop + i * 180, stock.width - 800, 170}, [i] { return shipToLine(i); }, ToFont));
+    return sheet(stock, std::move(items));
+}
+
+} // namespace
+
+std::vector<std::string> &labelReturnAddress()
+{
+    static std::vector<std::string> lines;
+    return lines;
+}
+
+const Layout *CUSTOMERLABELS::sheetFor(bool address, int stock)
+{
+    static const std::map<std::pair<bool, int>, Layout> sheets = [] {
+        std::map<std::pair<bool, int>, Layout> all;
+        all.emplace(std::pair{true, 4144}, addressSheet({3, 2750, 2500, 1000, 250}));
+        all.emplace(std::pair{true, 8160}, addressSheet({3, 2750, 2625, 1000, 188}));
+        all.emplace(std::pair{true, 8161}, addressSheet({2, 4188, 4000, 1000, 156}));
+        all.emplace(std::pair{false, 8163}, shippingSheet({2, 4188, 4000, 2000, 156}));
+        all.emplace(std::pair{false, 8164}, shippingSheet({2, 4188, 4000, 3333, 156}));
+        return all;
+    }();
+    const auto found = sheets.find({address, stock});
+    return found == sheets.end() ? nullptr : &found->second;
+}
+
+CUSTOMERLABELS::CUSTOMERLABELS() : ReportProcedure({"PRN:CUSTOMERLABELS", "Customer Labels"}) {}
+
+int CUSTOMERLABELS::OpenFiles()
+{
+    const bool address = GLO.STARTUP == dict::StartUp::AddressLabels;
+    const bool shipping = GLO.STARTUP == dict::StartUp::ShippingLabels;
+    sheet_ = address ? sheetFor(true, GLO.LABELTYPE) : shipping ? sheetFor(false, GLO.LABEL1TYPE) : nullptr;
+    for (dict::FileManager *file : {&Access::CUSTOMER, &Access::SETUP, &Access::TAGFILEPOS_})
+        if (file->Open() != dict::Benign) {
+            CloseFiles();
+            return dict::Notify;
+        }
+    labelReturnAddress().clear();
+    SET.RECORDNO = 1;
+    if (Access::SETUP.TryFetch(SET.RecordNo_Key) == dict::Benign)
+        labelReturnAddress() = returnAddress(SET, GLO.CANADIAN);
+    return dict::Benign;
+}
+
+void CUSTOMERLABELS::CloseFiles()
+{
+    for (dict::FileManager *file : {&Access::CUSTOMER, &Access::SETUP, &Access::TAGFILEPOS_})
+        file->Close();
+}
+
+void CUSTOMERLABELS::SetView(fw::ViewManager &view)
+{
+    view.Init(&Relate::TAGFILEPOS_);
+    view.AddSortOrder(TP_.PosKey);
+    tagRange_.USR = ST::GetTagUsr();
+    tagRange_.TBL = app::CustomerTable;
+    view.AddRange(dict::fieldOf(tagRange_, tagRange_.USR));
+    view.AddRange(dict::fieldOf(tagRange_, tagRange_.TBL));
+}
+
+const Layout &CUSTOMERLABELS::ReportLayout() const
+{
+    static const Layout nothing{.name = "Customer Labels"};
+    return sheet_ ? *sheet_ : nothing;
+}
+
+void CUSTOMERLABELS::TakeRecord(ReportEngine &engine)
+{
+    if (!sheet_)
+        return; // this stock is not for these labels
+    CUS.CUSTOMERNO = TP_.POS.view();
+    if (Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key) != dict::Benign)
+        return; // deleted since it was tagged
+    GLO.WINROUTINE = WIN::CustomerAddress;
+    WIN::ROUTINES();
+    engine.printDetail();
+}
+
+} // namespace PRN

@@ -1,0 +1,39 @@
+// PRN::CUSTOMERLABELS: a sheet of labels for the customers tagged in position-tag table 1 —
+// address labels (GLO.STARTUP 1, stock GLO.LABELTYPE 4144, 8160 or 8161) or shipping labels with
+// the shop's return address (GLO.STARTUP 2, stock GLO.LABEL1TYPE 8163 or 8164). Any other
+// choice prints nothing.
+#pragma once
+
+#include "dictionary/records.h"
+#include "reports/reportprocedure.h"
+
+#include <string>
+#include <vector>
+
+namespace PRN {
+
+class CUSTOMERLABELS : public rpt::ReportProcedure
+{
+public:
+    CUSTOMERLABELS();
+
+    // The layout of a label stock: its name, for address (true) or shipping labels; nullptr for
+    // a stock the labels are not printed on.
+    static const rpt::Layout *sheetFor(bool address, int stock);
+
+protected:
+    int OpenFiles() override;
+    void CloseFiles() override;
+    void SetView(fw::ViewManager &view) override;
+    const rpt::Layout &ReportLayout() const override;
+    void TakeRecord(rpt::ReportEngine &engine) override;
+
+private:
+    const rpt::Layout *sheet_ = nullptr;
+    dict::TAGFILEPOS_Buffer tagRange_{};
+};
+
+// The return address the shipping labels print, one line each.
+std::vector<std::string> &labelReturnAddress();
+
+} // namespace PRN
