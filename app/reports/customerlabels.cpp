@@ -45,16 +45,29 @@ Layout sheet(const Stock &stock, std::vector<Item> items)
                   .columnPitch = stock.pitch};
 }
 
-Layout addressSheet(const Stock &stock)
+std::string customerLine(int n) { return blockLine(BillTo, n); }
+
+std::string shopLine(int n)
+{
+    const std::vector<std::string> &lines = labelReturnAddress();
+    return std::size_t(n) < lines.size() ? lines[std::size_t(n)] : std::string();
+}
+
+// Six lines of an address, centred on the label's height.
+Layout addressSheet(const Stock &stock, std::string (*lineOf)(int))
 {
     std::vector<Item> items;
     const int lineHeight = 145;
     const int top = (stock.height - 6 * lineHeight) / 2;
     for (int i = 0; i < 6; ++i)
         items.push_back(computed({stock.left + 150, top + i * lineHeight, stock.width - 250, 140},
-                                 [i] { return blockLine(BillTo, i); }, LabelFont));
+                                 [lineOf, i] { return lineOf(i); }, LabelFont));
     return sheet(stock, std::move(items));
 }
+
+const Stock Stock4144{3, 2750, 2500, 1000, 250};
+const Stock Stock8160{3, 2750, 2625, 1000, 188};
+const Stock Stock8161{2, 4188, 4000, 1000, 156};
 
 Layout shippingSheet(const Stock &stock)
 {
@@ -63,10 +76,7 @@ Layout shippingSheet(const Stock &stock)
     const int fromStep = 110;
     items.push_back(text({x, 100, 800, 110}, "FROM:", Bold));
     for (int i = 0; i < 6; ++i)
-        items.push_back(computed({x + 550, 100 + i * fromStep, stock.width - 800, 110}, [i] {
-            const std::vector<std::string> &from = labelReturnAddress();
-            return std::size_t(i) < from.size() ? from[std::size_t(i)] : std::string();
-        }, FromFont));
+        items.push_back(computed({x + 550, 100 + i * fromStep, stock.width - 800, 110}, [i] { return shopLine(i); }, FromFont));
     const int toTop = 100 + 6 * fromStep + (stock.height - 2 * 100 - 6 * fromStep - 6 * 180) / 2;
     items.push_back(text({x, toTop, 800, 160}, "TO:", Bold));
     for (int i = 0; i < 6; ++i)
@@ -86,9 +96,9 @@ const Layout *CUSTOMERLABELS::sheetFor(bool address, int stock)
 {
     static const std::map<std::pair<bool, int>, Layout> sheets = [] {
         std::map<std::pair<bool, int>, Layout> all;
-        all.emplace(std::pair{true, 4144}, addressSheet({3, 2750, 2500, 1000, 250}));
-        all.emplace(std::pair{true, 8160}, addressSheet({3, 2750, 2625, 1000, 188}));
-        all.emplace(std::pair{true, 8161}, addressSheet({2, 4188, 4000, 1000, 156}));
+        all.emplace(std::pair{true, 4144}, addressSheet(Stock4144, customerLine));
+        all.emplace(std::pair{true, 8160}, addressSheet(Stock8160, customerLine));
+        all.emplace(std::pair{true, 8161}, addressSheet(Stock8161, customerLine));
         all.emplace(std::pair{false, 8163}, shippingSheet({2, 4188, 4000, 2000, 156}));
         all.emplace(std::pair{false, 8164}, shippingSheet({2, 4188, 4000, 3333, 156}));
         return all;
@@ -148,6 +158,49 @@ void CUSTOMERLABELS::TakeRecord(ReportEngine &engine)
     GLO.WINROUTINE = WIN::CustomerAddress;
     WIN::ROUTINES();
     engine.printDetail();
+}
+
+// --- The shop's own address labels ---------------------------------------------------------
+
+USERLABELS::USERLABELS() : ReportProcedure({"PRN:USERLABELS", "Address Labels"}) {}
+
+int USERLABELS::OpenFiles()
+{
+    static const std::map<int, Layout> sheets = [] {
+        std::map<int, Layout> all;
+        all.emplace(4144, addressSheet(Stock4144, shopLine));
+        all.emplace(8160, addressSheet(Stock8160, shopLine));
+        all.emplace(8161, addressSheet(Stock8161, shopLine));
+        return all;
+    }();
+    const auto found = sheets.find(GLO.LABELTYPE);
+    sheet_ = found == sheets.end() ? nullptr : &found->second;
+    return Access::SETUP.Open();
+}
+
+void USERLABELS::CloseFiles() { Access::SETUP.Close(); }
+
+void USERLABELS::SetView(fw::ViewManager &view)
+{
+    view.Init(&Relate::SETUP);
+    view.AddSortOrder(SET.RecordNo_Key);
+}
+
+const Layout &USERLABELS::ReportLayout() const
+{
+    static const Layout nothing{.name = "Address Labels"};
+    return sheet_ ? *sheet_ : nothing;
+}
+
+// A whole sheet of the one address.
+void USERLABELS::TakeRecord(ReportEngine &engine)
+{
+    if (!sheet_ || SET.RECORDNO != 1)
+        return;
+    labelReturnAddress() = returnAddress(SET, GLO.CANADIAN);
+    const int rows = (11000 - 2 * sheet_->margin) / sheet_->detail.height;
+    for (int label = 0; label < rows * sheet_->columns; ++label)
+        engine.printDetail();
 }
 
 } // namespace PRN

@@ -33,7 +33,24 @@ private:
     dict::TAGFILEPOS_Buffer tagRange_{};
 };
 
-// The return address the shipping labels print, one line each.
+// PRN::USERLABELS: a sheet of the shop's own address labels on the stock GLO.LABELTYPE.
+class USERLABELS : public rpt::ReportProcedure
+{
+public:
+    USERLABELS();
+
+protected:
+    int OpenFiles() override;
+    void CloseFiles() override;
+    void SetView(fw::ViewManager &view) override;
+    const rpt::Layout &ReportLayout() const override;
+    void TakeRecord(rpt::ReportEngine &engine) override;
+
+private:
+    const rpt::Layout *sheet_ = nullptr;
+};
+
+// The shop's address as the shipping labels and its own labels print it, one line each.
 std::vector<std::string> &labelReturnAddress();
 
 } // namespace PRN

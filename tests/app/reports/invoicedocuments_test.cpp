@@ -536,6 +536,17 @@ TEST_F(InvoiceDocumentsTest, LabelSheetsByStockAndKind)
     EXPECT_FALSE(has(shipping, "12 Mill Lane")) << "the ship-to block, not the bill-to";
     EXPECT_TRUE(has(shipping, "12 High St")) << "without a ship-to address, the parcel goes to the billing address";
 
+    // The shop's own labels: a whole sheet of its address.
+    GLO.LABELTYPE = 8161;
+    ASSERT_EQ(run("PRN:USERLABELS"), 1);
+    const std::string &own = output.dumps.back();
+    std::size_t sheet = 0;
+    for (std::size_t at = own.find("\"Quill & Co\""); at != std::string::npos; at = own.find("\"Quill & Co\"", at + 1))
+        ++sheet;
+    EXPECT_EQ(sheet, 20u) << "two across, ten down";
+    EXPECT_EQ(own.find("page 2"), std::string::npos);
+    EXPECT_TRUE(has(own, "Springfield, IL   62701 USA"));
+
     // A shipping stock for address labels prints nothing.
     GLO.STARTUP = dict::StartUp::AddressLabels;
     GLO.LABELTYPE = 8163;
