@@ -68,6 +68,8 @@ protected:
     virtual const Layout &ReportLayout() const = 0;
     // The detail of the record in the buffers (running totals, then the band).
     virtual void TakeRecord(ReportEngine &engine) { engine.printDetail(); }
+    // At the end of a pass that read every record: the report's closing bands (grand totals).
+    virtual void Finishing(ReportEngine &engine) { (void)engine; }
     // After the run, whether or not it printed.
     virtual void Closing() {}
     // The date range prompt; false when cancelled.

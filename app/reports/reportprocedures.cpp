@@ -1,5 +1,6 @@
 #include "app/reports/reportprocedures.h"
 
+#include "app/reports/customerbalances.h"
 #include "app/reports/customerlabels.h"
 #include "app/reports/customerlistings.h"
 #include "app/reports/invoicedocuments.h"
@@ -26,6 +27,8 @@ void registerReportProcedures()
     built<PRN::CUSTOMEREMAILLISTING>("PRN:CUSTOMEREMAILLISTING");
     built<PRN::CUSTOMERLABELS>("PRN:CUSTOMERLABELS");
     built<PRN::USERLABELS>("PRN:USERLABELS");
+    built<PRN::CUSTOMEROUTSTANDINGBALANCES>("PRN:CUSTOMEROUTSTANDINGBALANCES");
+    built<PRN::CUSTOMEROUTSTANDINGINVOICES>("PRN:CUSTOMEROUTSTANDINGINVOICES");
     built<PRN::CUSTOMERNAMELISTING>("PRN:CUSTOMERNAMELISTING");
     built<PRN::CUSTOMERSTATE>("PRN:CUSTOMERSTATE");
     built<PRN::CUSTOMERTELEPHONELISTING>("PRN:CUSTOMERTELEPHONELISTING");

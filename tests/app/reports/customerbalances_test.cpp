@@ -1,0 +1,93 @@
+// What customers owe, printed: books made through the booking functions (invoices, payments,
+// a payment on account, a quote), then both listings read back from their pages.
+#include "app/reports/reportprocedures.h"
+#include "reports/reportcatalogue.h"
+#include "reports/winroutines.h"
+#include "tests/support/keptoutput.h"
+#include "tests/support/paymentfolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class CustomerBalancesTest : public paymenttest::PaymentFolderTest
+{
+protected:
+    void SetUp() override
+    {
+        PaymentFolderTest::SetUp();
+        app::registerReportProcedures();
+        SET.CURRENCYTYPE = 1;
+        GLO.WINROUTINE = WIN::MoneyPictures;
+        WIN::ROUTINES();
+        GLO.PRINTPREVIEW = 1;
+        GLO.PAPERSIZE = "PAPER:LETTER";
+        GLO.DATENAME = "@d2";
+        for (const char *customer : {"C1", "C2", "C3", "C4"})
+            addCustomer(customer);
+        owing = bookInvoice("C1", 100);
+        ASSERT_EQ(pay("C1", owing, 40), dict::Benign);
+        paidUp = bookInvoice("C1", 30);
+        ASSERT_EQ(pay("C1", paidUp, 0.1), dict::Benign);
+        ASSERT_EQ(pay("C1", paidUp, 0.2), dict::Benign);
+        ASSERT_EQ(pay("C1", paidUp, 29.7), dict::Benign); // 0.10 + 0.20 + 29.70: nothing owed, to the cent
+        const dict::LONG settled = bookInvoice("C2", 50);
+        ASSERT_EQ(pay("C2", settled, 50), dict::Benign);
+        bookInvoice("C3", 10);
+        ASSERT_EQ(pay("C3", 0, 25), dict::Benign); // on account: a credit of 15
+        bookInvoice("C4", 80, true);                // a quote owes nothing
+        expectBooksAgree();
+    }
+
+    std::string run(const char *name)
+    {
+        auto report = rpt::makeReport(name);
+        EXPECT_TRUE(report);
+        EXPECT_EQ(report->Run(&output), 1) << name;
+        return output.dumps.empty() ? std::string() : output.dumps.back();
+    }
+
+    static bool has(const std::string &dump, const std::string &text)
+    {
+        return dump.find('"' + text + '"') != std::string::npos;
+    }
+
+    dict::LONG owing = 0;
+    dict::LONG paidUp = 0;
+    testsupport::KeptOutput output;
+};
+
+} // namespace
+
+TEST_F(CustomerBalancesTest, BalanceListingShowsOnlyWhoOwesWithTheRunningTotal)
+{
+    const std::string dump = run("PRN:CUSTOMEROUTSTANDINGBALANCES");
+    EXPECT_TRUE(has(dump, "C1"));
+    EXPECT_TRUE(has(dump, "60.00"));
+    for (const char *left : {"C2", "C3", "C4"})
+        EXPECT_FALSE(has(dump, left)) << left << ": nothing owed, a credit, or only a quote";
+    EXPECT_TRUE(has(dump, "Running Total:"));
+    EXPECT_TRUE(has(dump, "$60.00"));
+}
+
+TEST_F(CustomerBalancesTest, InvoiceListingShowsEachInvoiceStillOwing)
+{
+    const std::string dump = run("PRN:CUSTOMEROUTSTANDINGINVOICES");
+    EXPECT_TRUE(has(dump, fw::formatValue(owing, "@n06")));
+    EXPECT_FALSE(has(dump, fw::formatValue(paidUp, "@n06"))) << "paid to the cent";
+    EXPECT_TRUE(has(dump, "100.00"));
+    EXPECT_TRUE(has(dump, "40.00"));
+    EXPECT_TRUE(has(dump, "C3")) << "its invoice still owes, whatever its credit";
+    EXPECT_FALSE(has(dump, "C2"));
+    EXPECT_FALSE(has(dump, "C4")) << "a quote is not owed";
+    EXPECT_TRUE(has(dump, "$70.00")) << "60.00 and 10.00";
+}
+
+TEST_F(CustomerBalancesTest, NobodyOwingIsNothingToPrint)
+{
+    testsupport::sqlOn("data/finance.tps", "DELETE FROM FINANCE");
+    GLO.PRINTPREVIEW = 0;
+    auto report = rpt::makeReport("PRN:CUSTOMEROUTSTANDINGBALANCES");
+    EXPECT_EQ(report->Run(&output), 2);
+    EXPECT_EQ(texts(), std::vector<std::string>{"Nothing to Print."});
+}
