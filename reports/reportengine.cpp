@@ -113,11 +113,16 @@ void ReportEngine::endRow()
     rowHeight_ = 0;
 }
 
-void ReportEngine::finish()
+void ReportEngine::closeGroup()
 {
     if (group_)
         printBand(layout_.groupFooter);
     group_.reset();
+}
+
+void ReportEngine::finish()
+{
+    closeGroup();
     endRow();
     endPage();
     queue_.fillPageCount(documentStart_);

@@ -28,6 +28,8 @@ public:
     void printDetail();
     // Any other band at the current position (a closing line, a totals block).
     void printBand(const Band &band);
+    // Closes the group being printed with its footer; the next detail opens a new one.
+    void closeGroup();
     // Starts a document of its own on a new page: the pages before it are numbered among
     // themselves ("page n of m" of their document), and numbering starts afresh.
     void startDocument();

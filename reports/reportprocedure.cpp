@@ -74,8 +74,10 @@ void ReportProcedure::finishPages(Outcome outcome)
 {
     if (outcome == Outcome::Cancelled)
         return;
-    if (outcome == Outcome::Completed && engine_->started())
+    if (outcome == Outcome::Completed && engine_->started()) {
+        engine_->closeGroup();
         Finishing(*engine_); // a partial preview shows no total of what it left out
+    }
     if (declaration_.document && !engine_->started())
         engine_->printBand(Band{1, {}, {}});
     engine_->finish();

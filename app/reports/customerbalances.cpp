@@ -1,6 +1,6 @@
 #include "app/reports/customerbalances.h"
 
-#include "app/reports/invoiceprint.h"
+#include "app/reports/reportformats.h"
 
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
@@ -15,28 +15,6 @@ namespace PRN {
 using namespace rpt;
 
 namespace {
-
-std::string picture(const dict::String<15> &global, const char *fallback)
-{
-    return global.blank() ? std::string(fallback) : global.str();
-}
-std::string money(double value) { return shown(value, picture(GLO.CURRENCYNAME, "@n-13.2")); }
-std::string totals(double value) { return shown(value, picture(GLO.CURRENCYNAME1, "@n-15.2")); }
-
-std::string runDate()
-{
-    return "Run Date: " + fw::formatValue(fw::today(), GLO.DATENAME.blank() ? "@d2" : GLO.DATENAME.str());
-}
-
-// First and last name, and the company, cut to the widths the listings give them.
-std::string customerName()
-{
-    std::string name = CUS.FNAME.str();
-    if (!name.empty() && !CUS.LNAME.blank())
-        name += ' ';
-    return (name + CUS.LNAME.str()).substr(0, 25);
-}
-std::string companyName() { return CUS.COMPANY.str().substr(0, 35); }
 
 Band pageFooter() { return {250, {line({500, 0, 7500, 0}), pageNofM({500, 40, 7500, 180}, Small, Align::Right)}}; }
 
@@ -145,7 +123,7 @@ CUSTOMEROUTSTANDINGINVOICES::CUSTOMEROUTSTANDINGINVOICES()
                       computed({2800, 60, 2200, 180}, customerName), computed({5100, 60, 2900, 180}, companyName),
                       text({1600, 240, 800, 180}, "Phone #:", Bold), field({2400, 240, 1400, 180}, dict::field(CUS.PHONENO)),
                       text({3900, 240, 600, 180}, "Fax #:", Bold), field({4500, 240, 1400, 180}, dict::field(CUS.FAXNO))}};
-    auto date = [] { return fw::formatValue(INV.DATE, GLO.DATENAME.blank() ? "@d2" : GLO.DATENAME.str()); };
+    auto date = [] { return dateText(INV.DATE); };
     invoice_ = Band{200,
                     {computed({900, 10, 1000, 180}, [] { return fw::formatValue(INV.INVOICENO, "@n06"); }),
                      computed({2000, 10, 1200, 180}, date),

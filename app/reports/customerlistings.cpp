@@ -1,6 +1,7 @@
 #include "app/reports/customerlistings.h"
 
 #include "app/reports/addressblocks.h"
+#include "app/reports/reportformats.h"
 #include "reports/winroutines.h"
 
 #include "dictionary/files.h"
@@ -26,7 +27,6 @@ std::string companyOrName()
     return name + CUS.LNAME.str();
 }
 
-std::string runDate() { return "Run Date: " + fw::formatValue(fw::today(), GLO.DATENAME.blank() ? "@d2" : GLO.DATENAME.str()); }
 
 const Layout EmailListing{
     .name = "Customer Listing - Email Address",

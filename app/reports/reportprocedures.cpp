@@ -3,6 +3,7 @@
 #include "app/reports/customerbalances.h"
 #include "app/reports/customerlabels.h"
 #include "app/reports/customerlistings.h"
+#include "app/reports/customerstatements.h"
 #include "app/reports/invoicedocuments.h"
 #include "app/shell/procedures.h"
 #include "reports/reportcatalogue.h"
@@ -29,6 +30,8 @@ void registerReportProcedures()
     built<PRN::USERLABELS>("PRN:USERLABELS");
     built<PRN::CUSTOMEROUTSTANDINGBALANCES>("PRN:CUSTOMEROUTSTANDINGBALANCES");
     built<PRN::CUSTOMEROUTSTANDINGINVOICES>("PRN:CUSTOMEROUTSTANDINGINVOICES");
+    built<PRN::CUSTOMERFINANCESTATEMENT>("PRN:CUSTOMERFINANCESTATEMENT");
+    built<PRN::INVOICEPAYMENTHISTORY>("PRN:INVOICEPAYMENTHISTORY");
     built<PRN::CUSTOMERNAMELISTING>("PRN:CUSTOMERNAMELISTING");
     built<PRN::CUSTOMERSTATE>("PRN:CUSTOMERSTATE");
     built<PRN::CUSTOMERTELEPHONELISTING>("PRN:CUSTOMERTELEPHONELISTING");

@@ -1,5 +1,6 @@
 // What customers owe, printed: books made through the booking functions (invoices, payments,
 // a payment on account, a quote), then both listings read back from their pages.
+#include "app/reports/customerstatements.h"
 #include "app/reports/reportprocedures.h"
 #include "reports/reportcatalogue.h"
 #include "reports/winroutines.h"
@@ -90,4 +91,51 @@ TEST_F(CustomerBalancesTest, NobodyOwingIsNothingToPrint)
     auto report = rpt::makeReport("PRN:CUSTOMEROUTSTANDINGBALANCES");
     EXPECT_EQ(report->Run(&output), 2);
     EXPECT_EQ(texts(), std::vector<std::string>{"Nothing to Print."});
+}
+
+namespace {
+
+// The dated reports with their range set as the date prompt leaves it.
+template <class Report>
+struct Dated : Report {
+    bool AskDates() override { return true; }
+};
+
+} // namespace
+
+TEST_F(CustomerBalancesTest, FinanceStatementRunsTheBalanceThroughThePeriod)
+{
+    GLO.CUSTOMERNO = "c1"; // as typed: customer numbers match without case
+    GLO.STARTDATE = 80000;
+    GLO.ENDDATE = fw::today();
+    Dated<PRN::CUSTOMERFINANCESTATEMENT> all;
+    ASSERT_EQ(all.Run(&output), 1);
+    const std::string dump = output.dumps.back();
+    EXPECT_TRUE(has(dump, "Name of C1"));
+    const std::size_t last = dump.rfind("text 6850,");
+    ASSERT_NE(last, std::string::npos);
+    EXPECT_NE(dump.find("\"$60.00\"", last), std::string::npos) << "the last line's balance is what is owed";
+
+    GLO.STARTDATE = fw::today(); // the invoices only, without the payments made before
+    Dated<PRN::CUSTOMERFINANCESTATEMENT> invoicesOnly;
+    ASSERT_EQ(invoicesOnly.Run(&output), 1);
+    EXPECT_TRUE(has(output.dumps.back(), "$130.00"));
+    EXPECT_FALSE(has(output.dumps.back(), "-40.00"));
+}
+
+TEST_F(CustomerBalancesTest, PaymentHistoryTotalsEachInvoiceAndTheReport)
+{
+    GLO.STARTDATE = 80000;
+    GLO.ENDDATE = fw::today();
+    Dated<PRN::INVOICEPAYMENTHISTORY> history;
+    ASSERT_EQ(history.Run(&output), 1);
+    const std::string dump = output.dumps.back();
+    EXPECT_TRUE(has(dump, "Invoice Total:"));
+    const std::size_t first = dump.find("\"Invoice Total:\"");
+    EXPECT_NE(dump.find("\"$60.00\"", first), std::string::npos) << "invoice 1: 100 due, 40 paid";
+    const std::size_t total = dump.find("\"Running Total:\"");
+    ASSERT_NE(total, std::string::npos);
+    // A payment on account belongs to no invoice: the invoice key leaves it out.
+    EXPECT_NE(dump.find("\"$120.00\"", total), std::string::npos) << "everything paid on invoices";
+    EXPECT_NE(dump.find("\"$70.00\"", total), std::string::npos) << "what is still due on them";
 }
