@@ -29,6 +29,7 @@ bool ReportProcedure::prepare(bool unattended)
     printed_ = false;
     if (declaration_.dates && !unattended && !AskDates())
         return false;
+    Resume(); // the date prompt let other windows handle events
     savedRequest_ = GlobalRequest;
     GlobalRequest = 0;
     GlobalResponse = 0;

@@ -81,6 +81,9 @@ protected:
     // Where the desktop run hands its pages; nullptr in a run straight into a PDF, which asks
     // nothing and opens no window.
     ReportOutput *Output() const { return output_; }
+    // Makes the report's own records current again after something that let other windows
+    // handle events (a message box, a prompt, another report), as those make their own current.
+    void Resume() { context_.makeCurrent(); }
     // Ends the pass after the record being taken, as at the end of the view (a read failure
     // already reported).
     void StopReading() { stop_ = true; }

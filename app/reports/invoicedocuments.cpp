@@ -269,11 +269,13 @@ void InvoiceDocuments::followUp()
             GLO.INVOICENO = print_.run.invoiceNo;
             INVOICESPICKLIST().Run(output);
         }
+        Resume();
     }
     if (print_.run.startup == dict::StartUp::AddressLabels || print_.run.startup == dict::StartUp::ShippingLabels) {
         GLO.STARTUP = print_.run.startup;
         REPORTS::Errors().Throw(app::DocMsg::InsertLabels);
         app::runProcedure("PRN:CUSTOMERLABELS");
+        Resume();
     }
 }
 

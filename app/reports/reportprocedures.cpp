@@ -1,5 +1,6 @@
 #include "app/reports/reportprocedures.h"
 
+#include "app/reports/billingstatement.h"
 #include "app/reports/customerbalances.h"
 #include "app/reports/customerlabels.h"
 #include "app/reports/customerlistings.h"
@@ -32,6 +33,7 @@ void registerReportProcedures()
     built<PRN::CUSTOMEROUTSTANDINGINVOICES>("PRN:CUSTOMEROUTSTANDINGINVOICES");
     built<PRN::CUSTOMERFINANCESTATEMENT>("PRN:CUSTOMERFINANCESTATEMENT");
     built<PRN::INVOICEPAYMENTHISTORY>("PRN:INVOICEPAYMENTHISTORY");
+    built<PRN::CUSTOMERBILLING>("PRN:CUSTOMERBILLING");
     built<PRN::CUSTOMERNAMELISTING>("PRN:CUSTOMERNAMELISTING");
     built<PRN::CUSTOMERSTATE>("PRN:CUSTOMERSTATE");
     built<PRN::CUSTOMERTELEPHONELISTING>("PRN:CUSTOMERTELEPHONELISTING");

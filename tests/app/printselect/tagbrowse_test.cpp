@@ -14,6 +14,7 @@
 #include "tagging/tags.h"
 #include "tests/support/datafolder.h"
 #include "tests/support/keptoutput.h"
+#include "tests/support/setup_support.h"
 #include "app/reports/reportprocedures.h"
 #include "tests/support/modeltester.h"
 
@@ -120,10 +121,19 @@ TEST_F(TagBrowseTest, CustomerTagsFollowTheButtonsTheTagColumnAndTagAll)
     b->widgets().untagAll->click();
     EXPECT_EQ(customersTagged(), 0);
 
+    // OK starts the billing statements, which ask for their dates first.
+    testsupport::DesktopStandIn desktop;
+    app::registerReportProcedures();
     b->widgets().tag->click();
+    setuptest::WhenShown dates("Select Dates...", [](QWidget *w) {
+        for (QPushButton *button : w->findChildren<QPushButton *>())
+            if (button->text() == QStringLiteral("Ok"))
+                button->click();
+    });
     b->widgets().ok->click();
     settle();
-    EXPECT_EQ(texts().back(), "The Procedure PRN:CUSTOMERBILLING has not been defined.");
+    EXPECT_EQ(dates.seen(), 1);
+    EXPECT_EQ(desktop.output.titles, std::vector<std::string>{"Billing Statement"});
     EXPECT_EQ(customersTagged(), 1) << "OK keeps the tags for the report";
 }
 

@@ -1,10 +1,13 @@
 // What customers owe, printed: books made through the booking functions (invoices, payments,
 // a payment on account, a quote), then both listings read back from their pages.
+#include "app/printselect/tagbrowses.h"
+#include "app/reports/billingstatement.h"
 #include "app/reports/customerstatements.h"
 #include "app/reports/reportprocedures.h"
 #include "reports/reportcatalogue.h"
 #include "reports/winroutines.h"
 #include "tests/support/keptoutput.h"
+#include "tagging/tags.h"
 #include "tests/support/paymentfolder.h"
 
 #include <gtest/gtest.h>
@@ -138,4 +141,35 @@ TEST_F(CustomerBalancesTest, PaymentHistoryTotalsEachInvoiceAndTheReport)
     // A payment on account belongs to no invoice: the invoice key leaves it out.
     EXPECT_NE(dump.find("\"$120.00\"", total), std::string::npos) << "everything paid on invoices";
     EXPECT_NE(dump.find("\"$70.00\"", total), std::string::npos) << "what is still due on them";
+}
+
+TEST_F(CustomerBalancesTest, BillingStatementsBringTheBalanceForwardAndCloseWithWhatIsDue)
+{
+    for (const char *customer : {"C3", "C1"})
+        ST::SetTagPos_(app::CustomerTable, customer);
+    GLO.STARTDATE = fw::today(); // the payments were made before: they are brought forward
+    GLO.ENDDATE = fw::today();
+    Dated<PRN::CUSTOMERBILLING> billing;
+    ASSERT_EQ(billing.Run(&output), 1);
+    const std::string dump = output.dumps.back();
+    const std::size_t second = dump.find("page 2");
+    ASSERT_NE(second, std::string::npos) << "each customer on pages of its own";
+    const std::string c1 = dump.substr(0, second);
+    const std::string c3 = dump.substr(second);
+    EXPECT_TRUE(has(c1, "Name of C1"));
+    EXPECT_TRUE(has(c1, "Previous Balance:"));
+    EXPECT_TRUE(has(c1, "$-70.00"));
+    EXPECT_TRUE(has(c1, "Balance Due:"));
+    EXPECT_TRUE(has(c1, "$60.00"));
+    EXPECT_TRUE(has(c1, "Page 1 of 1"));
+    EXPECT_TRUE(has(c3, "Name of C3"));
+    EXPECT_TRUE(has(c3, "Credit:"));
+    EXPECT_TRUE(has(c3, "$-15.00"));
+    EXPECT_TRUE(has(c3, "Page 1 of 1"));
+
+    // Nobody tagged: the statement's form still prints.
+    ST::NewTagPos_(app::CustomerTable);
+    Dated<PRN::CUSTOMERBILLING> empty;
+    EXPECT_EQ(empty.Run(&output), 1);
+    EXPECT_TRUE(has(output.dumps.back(), "Billing Statement"));
 }

@@ -1,0 +1,40 @@
+// PRN::CUSTOMERBILLING: a billing statement for every customer tagged in position-tag table 1,
+// over the dates asked: the balance brought forward from before the period, each finance record
+// of the period with the balance it leaves, and what is due (or the credit) at its end. Each
+// customer's statement starts a document of its own.
+#pragma once
+
+#include "dictionary/records.h"
+#include "reports/reportprocedure.h"
+
+#include <string>
+#include <vector>
+
+namespace PRN {
+
+class CUSTOMERBILLING : public rpt::ReportProcedure
+{
+public:
+    CUSTOMERBILLING();
+
+protected:
+    int OpenFiles() override;
+    void CloseFiles() override;
+    void SetView(fw::ViewManager &view) override;
+    const rpt::Layout &ReportLayout() const override { return layout_; }
+    void TakeRecord(rpt::ReportEngine &engine) override;
+
+private:
+    std::vector<dict::FINANCERecord> recordsOf(const dict::String<10> &customer);
+
+    dict::TAGFILEPOS_Buffer tagRange_{};
+    std::vector<std::string> from_;
+    double previous_ = 0;
+    double balance_ = 0;
+    rpt::Layout layout_;
+    rpt::Band previousLine_;
+    rpt::Band line_;
+    rpt::Band closing_;
+};
+
+} // namespace PRN
