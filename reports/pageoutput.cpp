@@ -30,7 +30,8 @@ bool paintAll(const PageQueue &queue, QPagedPaintDevice &device, double dotsPerI
 
 QPageLayout fullPage(const PageQueue &queue)
 {
-    return QPageLayout(queue.pageSize(), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
+    return QPageLayout(queue.pageSize(), queue.landscape() ? QPageLayout::Landscape : QPageLayout::Portrait,
+                       QMarginsF(0, 0, 0, 0));
 }
 
 } // namespace

@@ -7,9 +7,17 @@
 
 namespace rpt {
 
-int PageQueue::pageWidth() const { return int(std::lround(size_.size(QPageSize::Inch).width() * 1000)); }
+int PageQueue::pageWidth() const
+{
+    const QSizeF inches = size_.size(QPageSize::Inch);
+    return int(std::lround((landscape_ ? inches.height() : inches.width()) * 1000));
+}
 
-int PageQueue::pageHeight() const { return int(std::lround(size_.size(QPageSize::Inch).height() * 1000)); }
+int PageQueue::pageHeight() const
+{
+    const QSizeF inches = size_.size(QPageSize::Inch);
+    return int(std::lround((landscape_ ? inches.width() : inches.height()) * 1000));
+}
 
 Page &PageQueue::newPage()
 {

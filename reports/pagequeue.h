@@ -34,9 +34,14 @@ struct Page {
 class PageQueue
 {
 public:
-    explicit PageQueue(QPageSize size = QPageSize(QPageSize::Letter)) : size_(std::move(size)) {}
+    // landscape: the paper turned, its long side across (envelopes).
+    explicit PageQueue(QPageSize size = QPageSize(QPageSize::Letter), bool landscape = false)
+        : size_(std::move(size)), landscape_(landscape)
+    {
+    }
 
     const QPageSize &pageSize() const { return size_; }
+    bool landscape() const { return landscape_; }
     // The paper in report units.
     int pageWidth() const;
     int pageHeight() const;
@@ -66,6 +71,7 @@ private:
     void fillPageCount(Page &page, const std::string &number, const std::string &total);
 
     QPageSize size_;
+    bool landscape_ = false;
     std::vector<Font> fonts_;
     std::vector<QImage> images_;
     std::vector<Page> pages_;

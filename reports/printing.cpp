@@ -24,6 +24,7 @@ bool printWithDialog(const PageQueue &queue, const std::string &title, QWidget *
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QString::fromStdString(title));
     printer.setPageSize(queue.pageSize());
+    printer.setPageOrientation(queue.landscape() ? QPageLayout::Landscape : QPageLayout::Portrait);
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(QString::fromStdString(DisplayStrings::load(REPORTS::Settings())[Display::PrinterDlgTitle]));
     dialog.setMinMax(1, queue.count());

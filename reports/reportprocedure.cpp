@@ -37,7 +37,7 @@ bool ReportProcedure::prepare(bool unattended)
         return false;
     filesOpen_ = true;
     const auto &paper = declaration_.envelope ? GLO.ENVELOPESIZE : GLO.PAPERSIZE;
-    queue_ = std::make_unique<PageQueue>(pageSizeOf(paper.view()));
+    queue_ = std::make_unique<PageQueue>(pageSizeOf(paper.view()), declaration_.envelope); // envelopes lie long side across
     engine_ = std::make_unique<ReportEngine>(ReportLayout(), *queue_);
     SetView(view_);
     toDo_ = view_.File().Records();

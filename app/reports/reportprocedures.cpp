@@ -5,6 +5,7 @@
 #include "app/reports/customerlabels.h"
 #include "app/reports/customerlistings.h"
 #include "app/reports/customerstatements.h"
+#include "app/reports/envelopes.h"
 #include "app/reports/invoicedocuments.h"
 #include "app/shell/procedures.h"
 #include "reports/reportcatalogue.h"
@@ -34,6 +35,7 @@ void registerReportProcedures()
     built<PRN::CUSTOMERFINANCESTATEMENT>("PRN:CUSTOMERFINANCESTATEMENT");
     built<PRN::INVOICEPAYMENTHISTORY>("PRN:INVOICEPAYMENTHISTORY");
     built<PRN::CUSTOMERBILLING>("PRN:CUSTOMERBILLING");
+    built<PRN::ENVELOPES>("PRN:ENVELOPES");
     built<PRN::CUSTOMERNAMELISTING>("PRN:CUSTOMERNAMELISTING");
     built<PRN::CUSTOMERSTATE>("PRN:CUSTOMERSTATE");
     built<PRN::CUSTOMERTELEPHONELISTING>("PRN:CUSTOMERTELEPHONELISTING");

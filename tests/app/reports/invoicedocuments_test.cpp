@@ -555,6 +555,44 @@ TEST_F(InvoiceDocumentsTest, LabelSheetsByStockAndKind)
     EXPECT_EQ(texts(), std::vector<std::string>{"Nothing to Preview."});
 }
 
+TEST_F(InvoiceDocumentsTest, EnvelopesLieLongSideAcrossWithTheReturnAddressWhenAsked)
+{
+    auto returnAddress = [](bool on) {
+        ASSERT_EQ(Access::SETUP.Open(), dict::Benign);
+        SET.RECORDNO = 1;
+        ASSERT_EQ(Access::SETUP.TryFetch(SET.RecordNo_Key), dict::Benign);
+        SET.REMOVERETURNADDRESS = on ? 1 : 0;
+        SET.ADDRESS2 = "Unit 4";
+        ASSERT_EQ(Access::SETUP.Update(), dict::Benign);
+        Access::SETUP.Close();
+    };
+    ST::SetTagPos_(app::CustomerTable, "C100");
+    GLO.ENVELOPESIZE = "PAPER:ENV_10";
+    returnAddress(false);
+    ASSERT_EQ(run("PRN:ENVELOPES"), 1);
+    const std::string &plain = output.dumps.back();
+    EXPECT_TRUE(has(plain, "Moore Joinery"));
+    EXPECT_FALSE(has(plain, "Quill & Co")) << "no return address unless the setup asks";
+
+    returnAddress(true);
+    struct Size : KeptOutput {
+        bool preview(const rpt::PageQueue &queue, const std::string &title) override
+        {
+            width = queue.pageWidth();
+            height = queue.pageHeight();
+            return KeptOutput::preview(queue, title);
+        }
+        int width = 0;
+        int height = 0;
+    } sized;
+    rpt::makeReport("PRN:ENVELOPES")->Run(&sized);
+    ASSERT_EQ(sized.dumps.size(), 1u);
+    EXPECT_NEAR(sized.width, 9500, 10) << "a #10 envelope, long side across";
+    EXPECT_NEAR(sized.height, 4125, 10);
+    for (const char *line : {"Quill & Co", "1 Main St", "Unit 4", "Springfield, IL   62701 USA", "Moore Joinery"})
+        EXPECT_TRUE(has(sized.dumps[0], line)) << line << ": the city line stays with a second address line";
+}
+
 TEST_F(InvoiceDocumentsTest, MissingLogoIsNamedAndTheInvoicePrintsWithoutIt)
 {
     putInvoice(51);

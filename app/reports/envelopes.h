@@ -1,0 +1,34 @@
+// PRN::ENVELOPES: an envelope (GLO.ENVELOPESIZE, long side across) for every customer tagged in
+// position-tag table 1, with the shop's return address when the setup asks for it.
+#pragma once
+
+#include "dictionary/records.h"
+#include "reports/reportprocedure.h"
+
+#include <string>
+#include <vector>
+
+namespace PRN {
+
+class ENVELOPES : public rpt::ReportProcedure
+{
+public:
+    ENVELOPES();
+
+protected:
+    int OpenFiles() override;
+    void CloseFiles() override;
+    void SetView(fw::ViewManager &view) override;
+    const rpt::Layout &ReportLayout() const override { return layout_; }
+    void TakeRecord(rpt::ReportEngine &engine) override;
+
+private:
+    dict::TAGFILEPOS_Buffer tagRange_{};
+    std::vector<std::string> returnAddress_;
+    rpt::Layout layout_;
+};
+
+// The return address an envelope prints: name, the address lines there are and the city line.
+std::vector<std::string> envelopeReturnAddress(const dict::SETUPRecord &setup, dict::BYTE regime);
+
+} // namespace PRN
