@@ -1,0 +1,107 @@
+// The stock reports from a data folder: values and totals of the on-hand reports, the one line
+// per category, and the reorder lists' choice of items.
+#include "app/reports/reportprocedures.h"
+#include "dictionary/files.h"
+#include "dictionary/globals.h"
+#include "framework/reportslib.h"
+#include "reports/reportcatalogue.h"
+#include "tests/support/datafolder.h"
+#include "tests/support/keptoutput.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class StockReportsTest : public testsupport::DataFolderTest
+{
+protected:
+    void SetUp() override
+    {
+        DataFolderTest::SetUp();
+        REPORTS::INIT(&errors, nullptr);
+        app::registerReportProcedures();
+        GLO.PRINTPREVIEW = 1;
+        GLO.PAPERSIZE = "PAPER:LETTER";
+        GLO.CURRENCYNAME = "@n-13.2";
+        GLO.CURRENCYNAME1 = "@n$-15.2";
+        ASSERT_EQ(Access::STOCK.Open(), dict::Benign);
+        put("S1", "TOOLS", "Hammer", 5, 2.5, 4, 5, 20);   // at its minimum: reordered
+        put("S2", "TOOLS", "Saw", 10, 7, 12, 2, 0);       // no maximum set
+        put("S3", "PAINT", "White paint", 1, 10, 15, 3, 8); // below its minimum
+        Access::STOCK.Close();
+    }
+
+    static void put(const char *number, const char *category, const char *description, double onHand, double cost,
+                    double retail, double minimum, double maximum)
+    {
+        Access::STOCK.PrimeRecord();
+        STO.STOCKNO = number;
+        STO.CATAGORY = category;
+        STO.DESCRIPTION = description;
+        STO.AMOUNTINSTOCK = onHand;
+        STO.COST = cost;
+        STO.RETAIL = retail;
+        STO.MINAMOUNT = minimum;
+        STO.MAXAMOUNT = maximum;
+        ASSERT_EQ(Access::STOCK.Insert(), dict::Benign);
+    }
+
+    std::string run(const char *name)
+    {
+        auto report = rpt::makeReport(name);
+        EXPECT_TRUE(report) << name;
+        if (!report || report->Run(&output) != 1)
+            return {};
+        return output.dumps.back();
+    }
+
+    static bool has(const std::string &dump, const std::string &text)
+    {
+        return dump.find('"' + text + '"') != std::string::npos;
+    }
+
+    testsupport::KeptOutput output;
+};
+
+} // namespace
+
+TEST_F(StockReportsTest, OnHandValuesEachItemAndTotalsEachCategoryAndTheReport)
+{
+    const std::string dump = run("PRN:INVENTORYONHANDCATEGORY");
+    EXPECT_TRUE(has(dump, "12.50")) << "5 at 2.50";
+    EXPECT_TRUE(has(dump, "20.00")) << "5 at 4.00";
+    EXPECT_TRUE(has(dump, "Totals for Catagory:"));
+    EXPECT_TRUE(has(dump, "$82.50")) << "tools at cost: 12.50 + 70.00";
+    EXPECT_TRUE(has(dump, "$140.00")) << "tools at price: 20.00 + 120.00";
+    EXPECT_TRUE(has(dump, "Total Cost:"));
+    EXPECT_TRUE(has(dump, "$92.50"));
+    EXPECT_TRUE(has(dump, "$155.00"));
+    EXPECT_LT(dump.find("\"PAINT\""), dump.find("\"TOOLS\"")) << "categories in order";
+    EXPECT_TRUE(has(dump, "20")) << "a maximum that is set";
+    EXPECT_TRUE(has(dump, "8")) << "shows again after one that is not";
+    EXPECT_NE(dump.find("Total (Total Cost or Price)"), std::string::npos) << "the legend";
+}
+
+TEST_F(StockReportsTest, ThinListingIsOneLinePerCategory)
+{
+    const std::string dump = run("PRN:INVENTORYONHANDCATEGORYTHIN");
+    EXPECT_FALSE(has(dump, "Hammer"));
+    const std::size_t paint = dump.find("\"PAINT\"");
+    const std::size_t tools = dump.find("\"TOOLS\"", paint == std::string::npos ? 0 : paint);
+    ASSERT_NE(paint, std::string::npos);
+    ASSERT_NE(tools, std::string::npos);
+    EXPECT_NE(dump.find("\"$10.00\"", paint), std::string::npos) << "paint's line carries paint's cost";
+    EXPECT_LT(dump.find("\"$10.00\"", paint), tools);
+    EXPECT_NE(dump.find("\"$82.50\"", tools), std::string::npos);
+    EXPECT_TRUE(has(dump, "Totals:"));
+}
+
+TEST_F(StockReportsTest, ReorderListsItemsAtOrBelowTheirMinimum)
+{
+    for (const char *name : {"PRN:INVENTORYREORDERSTOCKNO", "PRN:INVENTORYREORDERCATEGORY", "PRN:INVENTORYREORDERDESCRIPTION"}) {
+        const std::string dump = run(name);
+        EXPECT_TRUE(has(dump, "S1")) << name << ": at its minimum";
+        EXPECT_TRUE(has(dump, "S3")) << name;
+        EXPECT_FALSE(has(dump, "S2")) << name << ": well stocked";
+    }
+}
