@@ -7,6 +7,7 @@
 #include "app/reports/customerstatements.h"
 #include "app/reports/envelopes.h"
 #include "app/reports/inventoryreports.h"
+#include "app/reports/stocklistings.h"
 #include "app/reports/invoicedocuments.h"
 #include "app/shell/procedures.h"
 #include "reports/reportcatalogue.h"
@@ -49,6 +50,10 @@ void registerReportProcedures()
     built<PRN::INVENTORYREORDERMANUFACTURER>("PRN:INVENTORYREORDERMANUFACTURER");
     built<PRN::INVENTORYREORDERSTOCKNO>("PRN:INVENTORYREORDERSTOCKNO");
     built<PRN::INVENTORYREORDERVENDOR>("PRN:INVENTORYREORDERVENDOR");
+    built<PRN::INVENTORYOVERAGELISTING>("PRN:INVENTORYOVERAGELISTING");
+    built<PRN::INVENTORYBACKORDERSTOCKNO>("PRN:INVENTORYBACKORDERSTOCKNO");
+    built<PRN::INVENTORYPRICESHEET>("PRN:INVENTORYPRICESHEET");
+    built<PRN::SPECIALITEMSLISTING>("PRN:SPECIALITEMSLISTING");
     built<PRN::CUSTOMERNAMELISTING>("PRN:CUSTOMERNAMELISTING");
     built<PRN::CUSTOMERSTATE>("PRN:CUSTOMERSTATE");
     built<PRN::CUSTOMERTELEPHONELISTING>("PRN:CUSTOMERTELEPHONELISTING");

@@ -105,3 +105,48 @@ TEST_F(StockReportsTest, ReorderListsItemsAtOrBelowTheirMinimum)
         EXPECT_FALSE(has(dump, "S2")) << name << ": well stocked";
     }
 }
+
+TEST_F(StockReportsTest, OverageBackOrdersPriceSheetAndSpecialItems)
+{
+    ASSERT_EQ(Access::STOCK.Open(), dict::Benign);
+    ASSERT_EQ(Access::SPECIAL.Open(), dict::Benign);
+    put("S4", "TOOLS", "Tool kit", 2, 9.5, 30, 1, 50);
+    STO.SPECIALITEM = "S";
+    ASSERT_EQ(Access::STOCK.Update(), dict::Benign);
+    for (const auto &[component, amount] : {std::pair{"S1", 1.0}, std::pair{"S2", 2.0}}) {
+        Access::SPECIAL.PrimeRecord();
+        SPE.STOCKNO = "S4";
+        SPE.STOCKNO1 = component;
+        SPE.DESCRIPTION = std::string("Part ") + component;
+        SPE.AMOUNT = amount;
+        ASSERT_EQ(Access::SPECIAL.Insert(), dict::Benign);
+    }
+    put("S5", "PAINT", "Black paint", 0, 3, 5, 1, 4);
+    STO.AMOUNTBACKORDERED = 3;
+    ASSERT_EQ(Access::STOCK.Update(), dict::Benign);
+    put("S6", "PAINT", "Red paint", 30, 1, 2, 1, 25);
+    Access::SPECIAL.Close();
+    Access::STOCK.Close();
+
+    const std::string overage = run("PRN:INVENTORYOVERAGELISTING");
+    EXPECT_TRUE(has(overage, "S6"));
+    EXPECT_TRUE(has(overage, "5")) << "30 against a maximum of 25";
+    EXPECT_FALSE(has(overage, "S1"));
+    EXPECT_NE(overage.find("Max (Maxium Allowed in Stock)"), std::string::npos);
+
+    const std::string backOrders = run("PRN:INVENTORYBACKORDERSTOCKNO");
+    EXPECT_TRUE(has(backOrders, "S5"));
+    EXPECT_FALSE(has(backOrders, "S1"));
+    EXPECT_TRUE(has(backOrders, "$9.00")) << "3 on back order at 3.00";
+
+    const std::string prices = run("PRN:INVENTORYPRICESHEET");
+    for (const char *number : {"S1", "S2", "S3", "S4", "S5", "S6"})
+        EXPECT_TRUE(has(prices, number)) << number;
+
+    const std::string specials = run("PRN:SPECIALITEMSLISTING");
+    EXPECT_TRUE(has(specials, "S4"));
+    EXPECT_TRUE(has(specials, "Consists of the following items:"));
+    EXPECT_TRUE(has(specials, "Part S1"));
+    EXPECT_TRUE(has(specials, "Part S2"));
+    EXPECT_FALSE(has(specials, "Hammer")) << "only special items lead a block";
+}
