@@ -1,6 +1,8 @@
 // The stock reports from a data folder: values and totals of the on-hand reports, the one line
 // per category, and the reorder lists' choice of items.
 #include "app/reports/reportprocedures.h"
+#include "app/reports/soldreports.h"
+#include "framework/picture.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
 #include "framework/reportslib.h"
@@ -149,4 +151,84 @@ TEST_F(StockReportsTest, OverageBackOrdersPriceSheetAndSpecialItems)
     EXPECT_TRUE(has(specials, "Part S1"));
     EXPECT_TRUE(has(specials, "Part S2"));
     EXPECT_FALSE(has(specials, "Hammer")) << "only special items lead a block";
+}
+
+namespace {
+
+template <class Report>
+struct Dated : Report {
+    bool AskDates() override { return true; }
+};
+
+void sale(dict::LONG invoice, bool quote, const char *customer, const char *stockNo, double quantity, double amount,
+          double discount, dict::LONG day)
+{
+    INV.INVOICENO = invoice;
+    if (Access::INVOICE.TryFetch(INV.InvoiceNo_Key) != dict::Benign) {
+        Access::INVOICE.PrimeRecord();
+        INV.INVOICENO = invoice;
+        INV.CUSTOMERNO = customer;
+        INV.QUOTES = quote ? 1 : 0;
+        ASSERT_EQ(Access::INVOICE.Insert(), dict::Benign);
+    }
+    Access::DESCRIPTION.PrimeRecord();
+    DES.INVOICENO = invoice;
+    DES.CUSTOMERNO = customer;
+    DES.STOCKNO = stockNo;
+    DES.DESCRIPTION = std::string("Item ") + stockNo;
+    DES.QUANTITY = quantity;
+    DES.AMOUNT = amount;
+    DES.DISCOUNTAMOUNT = discount;
+    DES.DATE = day;
+    DES.MONTH = 3;
+    ASSERT_EQ(Access::DESCRIPTION.Insert(), dict::Benign);
+}
+
+} // namespace
+
+TEST_F(StockReportsTest, SoldReportsCountNetAmountsOfInvoicesInTheRange)
+{
+    const dict::LONG first = *fw::dayNumber(2026, 3, 2);
+    const dict::LONG second = *fw::dayNumber(2026, 3, 9);
+    for (dict::FileManager *file : {&Access::INVOICE, &Access::DESCRIPTION, &Access::CUSTOMER})
+        ASSERT_EQ(file->Open(), dict::Benign);
+    Access::CUSTOMER.PrimeRecord();
+    CUS.CUSTOMERNO = "C9";
+    CUS.COMPANY = "Dock Works";
+    ASSERT_EQ(Access::CUSTOMER.Insert(), dict::Benign);
+    sale(1, false, "C9", "S1", 2, 100, 10, first); // counted at 90.00
+    sale(1, false, "C9", "S2", 1, 20, 0, first);
+    sale(2, true, "C9", "S1", 5, 50, 0, first); // a quote sold nothing
+    sale(3, false, "C9", "S1", 3, 30, 0, second);
+    sale(4, false, "C9", "S2", 7, 70, 0, *fw::dayNumber(2026, 4, 1)); // after the range
+    for (dict::FileManager *file : {&Access::INVOICE, &Access::DESCRIPTION, &Access::CUSTOMER})
+        file->Close();
+    GLO.STARTDATE = first;
+    GLO.ENDDATE = *fw::dayNumber(2026, 3, 31);
+    GLO.DATENAME = "@d2";
+
+    Dated<PRN::INVENTORYCONSOLIDATIONSTOCKNO> byStock;
+    ASSERT_EQ(byStock.Run(&output), 1);
+    std::string dump = output.dumps.back();
+    EXPECT_TRUE(has(dump, "120.00")) << "S1: 90.00 and 30.00";
+    EXPECT_TRUE(has(dump, "5")) << "S1: 2 and 3 sold";
+    EXPECT_TRUE(has(dump, "$140.00"));
+
+    Dated<PRN::INVENTORYCONSOLIDATIONINDIVIDUALDATES> byDate;
+    ASSERT_EQ(byDate.Run(&output), 1);
+    dump = output.dumps.back();
+    EXPECT_TRUE(has(dump, "03/02/2026"));
+    EXPECT_TRUE(has(dump, "Item Totals"));
+    EXPECT_TRUE(has(dump, "$110.00")) << "the 2nd of March";
+    EXPECT_TRUE(has(dump, "$30.00")) << "the 9th";
+    EXPECT_TRUE(has(dump, "$140.00"));
+
+    Dated<PRN::INVENTORYCONSOLIDATIONANNUALLY> annual;
+    ASSERT_EQ(annual.Run(&output), 1);
+    EXPECT_TRUE(has(output.dumps.back(), "March"));
+    EXPECT_TRUE(has(output.dumps.back(), "Monthly Total:"));
+
+    Dated<PRN::INVENTORYCONSOLIDATIONQUANTITY> best;
+    ASSERT_EQ(best.Run(&output), 1);
+    EXPECT_TRUE(has(output.dumps.back(), "Dock Works")) << "a customer with only a company";
 }

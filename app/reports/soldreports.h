@@ -1,0 +1,76 @@
+// What was sold and received over the dates asked. The sold reports read invoice lines (quotes
+// left out) at their net amount — the line less its discount — one line per sale or summed per
+// stock number; the received listing reads the stock receipts with their item's cost.
+#pragma once
+
+#include "reports/reportprocedure.h"
+
+#include <map>
+#include <string>
+#include <string_view>
+
+namespace PRN {
+
+class SoldConsolidation : public rpt::ReportProcedure
+{
+public:
+    struct Kind {
+        std::string_view name;
+        std::string_view title;
+        dict::KeyRef key;
+        bool summed;                  // one line per stock number within the group, else per sale
+        std::string (*group)();       // the value grouped by; nullptr: none
+        std::string_view groupCaption; // before the group's value
+        std::string_view groupTotal;   // the group's closing caption
+        bool bestSellers = false;      // the sale's customer on its line
+    };
+    explicit SoldConsolidation(const Kind &kind);
+
+protected:
+    int OpenFiles() override;
+    void CloseFiles() override;
+    void SetView(fw::ViewManager &view) override;
+    const rpt::Layout &ReportLayout() const override { return layout_; }
+    void TakeRecord(rpt::ReportEngine &engine) override;
+    void Finishing(rpt::ReportEngine &engine) override;
+
+private:
+    struct Line {
+        std::string stockNo, description, date, customerNo, name;
+        double quantity = 0;
+        double amount = 0;
+    };
+    struct Sums {
+        double quantity = 0;
+        double amount = 0;
+        void add(const Line &line);
+    };
+    bool sold(); // the line in DES counts: dated in the range, on an invoice that is no quote
+    void flush(rpt::ReportEngine &engine);
+    void closeGroup(rpt::ReportEngine &engine);
+
+    const Kind &kind_;
+    std::map<dict::LONG, bool> quotes_; // invoice number: is a quote
+    bool pending_ = false;
+    bool inGroup_ = false;
+    std::string groupValue_;
+    Line line_;
+    Sums group_;
+    Sums report_;
+    rpt::Layout layout_;
+    rpt::Band groupHeader_, detail_, groupFooter_, total_;
+};
+
+#define TQ_SOLD_REPORT(NAME)                                                                                            \
+    class NAME : public SoldConsolidation                                                                               \
+    {                                                                                                                   \
+    public:                                                                                                             \
+        NAME();                                                                                                         \
+    };
+TQ_SOLD_REPORT(INVENTORYCONSOLIDATIONINDIVIDUALDATES)
+TQ_SOLD_REPORT(INVENTORYCONSOLIDATIONSTOCKNO)
+TQ_SOLD_REPORT(INVENTORYCONSOLIDATIONANNUALLY)
+TQ_SOLD_REPORT(INVENTORYCONSOLIDATIONQUANTITY)
+#undef TQ_SOLD_REPORT
+
+} // namespace PRN
