@@ -1,10 +1,12 @@
 #include "app/reports/soldreports.h"
 
+#include "app/printselect/tagbrowses.h"
 #include "app/reports/reportformats.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
 #include "dictionary/money.h"
 #include "framework/picture.h"
+#include "tagging/taguser.h"
 
 #include <array>
 #include <vector>
@@ -134,24 +136,28 @@ void SoldConsolidation::flush(ReportEngine &engine)
 void SoldConsolidation::closeGroup(ReportEngine &engine)
 {
     flush(engine);
-    if (inGroup_ && kind_.group)
+    if (inGroup_ && !kind_.groupTotal.empty())
         engine.printBand(groupFooter_);
     inGroup_ = false;
 }
 
-void SoldConsolidation::TakeRecord(ReportEngine &engine)
+void SoldConsolidation::TakeRecord(ReportEngine &engine) { takeSale(engine); }
+
+std::string SoldConsolidation::groupOf() { return kind_.group ? kind_.group() : std::string(); }
+
+void SoldConsolidation::takeSale(ReportEngine &engine)
 {
     if (!sold())
         return;
     Line sale{DES.STOCKNO.str(), DES.DESCRIPTION.str(), saleDate(), DES.CUSTOMERNO.str(), {}, DES.QUANTITY,
               dict::roundCents(DES.AMOUNT - DES.DISCOUNTAMOUNT)};
-    const std::string group = kind_.group ? kind_.group() : std::string();
+    const std::string group = groupOf();
     if (!inGroup_ || group != groupValue_) {
         closeGroup(engine);
         groupValue_ = group;
         group_ = {};
         inGroup_ = true;
-        if (kind_.group)
+        if (!kind_.groupCaption.empty())
             engine.printBand(groupHeader_);
     }
     group_.add(sale);
@@ -188,7 +194,142 @@ const SoldConsolidation::Kind BestSellers{"PRN:INVENTORYCONSOLIDATIONQUANTITY",
                                           "Inventory Sold Consolidation List (Best Sellers List)]", DES.Quanity_Key, false,
                                           nullptr, {}, {}, true};
 
+const SoldConsolidation::Kind ByCustomer{"PRN:INVENTORYCONSOLIDATIONCUSTOMER",
+                                         "Inventory Sold Consolidation List - Customer Name", DES.CustomerNo_Key, true,
+                                         nullptr, "Customer:", "Item Totals"};
+
+// The customer as the consolidation names it: first and last name, or the company without a
+// last name.
+std::string customerHeading()
+{
+    if (CUS.LNAME.blank())
+        return CUS.COMPANY.str();
+    return CUS.FNAME.blank() ? CUS.LNAME.str() : CUS.FNAME.str() + ' ' + CUS.LNAME.str();
+}
+
 } // namespace
+
+INVENTORYCONSOLIDATIONCUSTOMER::INVENTORYCONSOLIDATIONCUSTOMER() : SoldConsolidation(ByCustomer) {}
+
+int INVENTORYCONSOLIDATIONCUSTOMER::OpenFiles()
+{
+    if (SoldConsolidation::OpenFiles() != dict::Benign)
+        return dict::Notify;
+    if (Access::TAGFILEPOS_.Open() != dict::Benign) {
+        SoldConsolidation::CloseFiles();
+        return dict::Notify;
+    }
+    return dict::Benign;
+}
+
+void INVENTORYCONSOLIDATIONCUSTOMER::CloseFiles()
+{
+    Access::TAGFILEPOS_.Close();
+    SoldConsolidation::CloseFiles();
+}
+
+void INVENTORYCONSOLIDATIONCUSTOMER::SetView(fw::ViewManager &view)
+{
+    view.Init(&Relate::TAGFILEPOS_);
+    view.AddSortOrder(TP_.PosKey);
+    tagRange_.USR = ST::GetTagUsr();
+    tagRange_.TBL = app::CustomerTable;
+    view.AddRange(dict::fieldOf(tagRange_, tagRange_.USR));
+    view.AddRange(dict::fieldOf(tagRange_, tagRange_.TBL));
+}
+
+// The tagged customer's lines, by stock number.
+void INVENTORYCONSOLIDATIONCUSTOMER::TakeRecord(ReportEngine &engine)
+{
+    CUS.CUSTOMERNO = TP_.POS.view();
+    if (Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key) != dict::Benign)
+        return;
+    buyer_ = CUS.CUSTOMERNO.str() + "  " + customerHeading();
+    std::vector<dict::DESCRIPTIONRecord> lines;
+    Access::DESCRIPTION.ClearKey(DES.CustomerNo_Key);
+    DES.CUSTOMERNO = CUS.CUSTOMERNO.view();
+    Access::DESCRIPTION.SetAt(DES.CustomerNo_Key);
+    while (Access::DESCRIPTION.TryNext() == dict::Benign && DES.CUSTOMERNO == CUS.CUSTOMERNO)
+        lines.push_back(DES);
+    for (const dict::DESCRIPTIONRecord &line : lines) {
+        static_cast<dict::DESCRIPTIONRecord &>(DES) = line;
+        takeSale(engine);
+    }
+}
+
+// --- Received ---------------------------------------------------------------------------------
+
+INVENTORYRECEIVEDLISTING::INVENTORYRECEIVEDLISTING()
+    : ReportProcedure({"PRN:INVENTORYRECEIVEDLISTING", "Inventory Received Listing", true})
+{
+    struct Column {
+        const char *caption;
+        int x, width;
+        bool right;
+        TextSource value;
+    };
+    const Column columns[] = {
+        {"Stock #", 500, 1200, false, [] { return STS.STOCKNO.str(); }},
+        {"Description", 1750, 2100, false, [] { return STO.DESCRIPTION.str(); }},
+        {"Location", 3900, 800, false, [] { return STO.LOCATION.str(); }},
+        {"Date Added", 4750, 850, false, [] { return dateText(STS.DATERECEIVED); }},
+        {"Amount Added", 5650, 850, true, [] { return quantity(STS.AMOUNTRECEIVED); }},
+        {"Single", 6550, 650, true, [] { return money(STO.COST); }},
+        {"Total", 7250, 750, true, [] { return money(dict::roundCents(STO.COST * STS.AMOUNTRECEIVED)); }},
+    };
+    std::vector<Item> header{text({500, 0, 7500, 280}, "Inventory Received Listing", Title, Align::Center),
+                             computed({500, 320, 7500, 180}, [] { return dateText(GLO.STARTDATE) + " - " + dateText(GLO.ENDDATE); },
+                                      Body, Align::Center)};
+    std::vector<Item> cells;
+    for (const Column &c : columns) {
+        header.push_back(text({c.x, 560, c.width, 160}, c.caption, LineBoldFont, c.right ? Align::Right : Align::Left));
+        cells.push_back(computed({c.x, 10, c.width, 150}, c.value, LineFont, c.right ? Align::Right : Align::Left));
+    }
+    header.push_back(line({500, 750, 7500, 0}));
+    layout_ = Layout{.name = "Inventory Received Listing",
+                     .pageHeader = {800, std::move(header)},
+                     .detail = {180, std::move(cells)},
+                     .pageFooter = {250, {line({500, 0, 7500, 0}), pageNofM({500, 40, 7500, 180}, Small, Align::Right)}}};
+    total_ = Band{280, {line({6550, 20, 1450, 0}, 5), text({4750, 50, 1750, 160}, "Total Cost:", LineBoldFont, Align::Right),
+                        computed({6550, 50, 1450, 160}, [this] { return totals(totalCost_); }, LineBoldFont, Align::Right)}};
+}
+
+int INVENTORYRECEIVEDLISTING::OpenFiles()
+{
+    totalCost_ = 0;
+    if (Access::STSTREND.Open() != dict::Benign)
+        return dict::Notify;
+    if (Access::STOCK.Open() != dict::Benign) {
+        Access::STSTREND.Close();
+        return dict::Notify;
+    }
+    return dict::Benign;
+}
+
+void INVENTORYRECEIVEDLISTING::CloseFiles()
+{
+    Access::STOCK.Close();
+    Access::STSTREND.Close();
+}
+
+void INVENTORYRECEIVEDLISTING::SetView(fw::ViewManager &view)
+{
+    view.Init(&Relate::STSTREND);
+    view.AddSortOrder(STS.StockNo_Key);
+}
+
+void INVENTORYRECEIVEDLISTING::TakeRecord(ReportEngine &engine)
+{
+    if (STS.DATERECEIVED < GLO.STARTDATE || STS.DATERECEIVED > GLO.ENDDATE)
+        return;
+    STO.STOCKNO = STS.STOCKNO.view();
+    if (Access::STOCK.TryFetch(STO.StockNo_Key) != dict::Benign)
+        dict::clearRecord(Access::STOCK.Def(), &STO); // an item deleted since: its receipt still shows
+    totalCost_ = dict::roundCents(totalCost_ + dict::roundCents(STO.COST * STS.AMOUNTRECEIVED));
+    engine.printDetail();
+}
+
+void INVENTORYRECEIVEDLISTING::Finishing(ReportEngine &engine) { engine.printBand(total_); }
 
 INVENTORYCONSOLIDATIONINDIVIDUALDATES::INVENTORYCONSOLIDATIONINDIVIDUALDATES() : SoldConsolidation(ByDate) {}
 INVENTORYCONSOLIDATIONSTOCKNO::INVENTORYCONSOLIDATIONSTOCKNO() : SoldConsolidation(ByStockNo) {}

@@ -3,6 +3,7 @@
 // stock number; the received listing reads the stock receipts with their item's cost.
 #pragma once
 
+#include "dictionary/records.h"
 #include "reports/reportprocedure.h"
 
 #include <map>
@@ -33,6 +34,10 @@ protected:
     const rpt::Layout &ReportLayout() const override { return layout_; }
     void TakeRecord(rpt::ReportEngine &engine) override;
     void Finishing(rpt::ReportEngine &engine) override;
+    // The line in DES, counted when it was sold in the range.
+    void takeSale(rpt::ReportEngine &engine);
+    // The group of the line in DES; by default the kind's.
+    virtual std::string groupOf();
 
 private:
     struct Line {
@@ -72,5 +77,43 @@ TQ_SOLD_REPORT(INVENTORYCONSOLIDATIONSTOCKNO)
 TQ_SOLD_REPORT(INVENTORYCONSOLIDATIONANNUALLY)
 TQ_SOLD_REPORT(INVENTORYCONSOLIDATIONQUANTITY)
 #undef TQ_SOLD_REPORT
+
+// What the customers tagged in position-tag table 1 bought, per stock number.
+class INVENTORYCONSOLIDATIONCUSTOMER : public SoldConsolidation
+{
+public:
+    INVENTORYCONSOLIDATIONCUSTOMER();
+
+protected:
+    int OpenFiles() override;
+    void CloseFiles() override;
+    void SetView(fw::ViewManager &view) override;
+    void TakeRecord(rpt::ReportEngine &engine) override;
+    std::string groupOf() override { return buyer_; }
+
+private:
+    dict::TAGFILEPOS_Buffer tagRange_{};
+    std::string buyer_;
+};
+
+// The stock received in the range, by stock number, at the items' cost.
+class INVENTORYRECEIVEDLISTING : public rpt::ReportProcedure
+{
+public:
+    INVENTORYRECEIVEDLISTING();
+
+protected:
+    int OpenFiles() override;
+    void CloseFiles() override;
+    void SetView(fw::ViewManager &view) override;
+    const rpt::Layout &ReportLayout() const override { return layout_; }
+    void TakeRecord(rpt::ReportEngine &engine) override;
+    void Finishing(rpt::ReportEngine &engine) override;
+
+private:
+    double totalCost_ = 0;
+    rpt::Layout layout_;
+    rpt::Band total_;
+};
 
 } // namespace PRN

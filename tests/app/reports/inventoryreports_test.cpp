@@ -1,6 +1,8 @@
 // The stock reports from a data folder: values and totals of the on-hand reports, the one line
 // per category, and the reorder lists' choice of items.
+#include "app/printselect/tagbrowses.h"
 #include "app/reports/reportprocedures.h"
+#include "tagging/tags.h"
 #include "app/reports/soldreports.h"
 #include "framework/picture.h"
 #include "dictionary/files.h"
@@ -231,4 +233,33 @@ TEST_F(StockReportsTest, SoldReportsCountNetAmountsOfInvoicesInTheRange)
     Dated<PRN::INVENTORYCONSOLIDATIONQUANTITY> best;
     ASSERT_EQ(best.Run(&output), 1);
     EXPECT_TRUE(has(output.dumps.back(), "Dock Works")) << "a customer with only a company";
+
+    ST::SetTagPos_(app::CustomerTable, "C9");
+    Dated<PRN::INVENTORYCONSOLIDATIONCUSTOMER> byCustomer;
+    ASSERT_EQ(byCustomer.Run(&output), 1);
+    dump = output.dumps.back();
+    EXPECT_NE(dump.find("Dock Works"), std::string::npos);
+    EXPECT_TRUE(has(dump, "120.00"));
+    EXPECT_TRUE(has(dump, "$140.00"));
+}
+
+TEST_F(StockReportsTest, ReceivedListingCostsWhatCameInDuringTheRange)
+{
+    ASSERT_EQ(Access::STSTREND.Open(), dict::Benign);
+    for (const auto &[day, amount] : {std::pair{*fw::dayNumber(2026, 3, 5), 4.0}, std::pair{*fw::dayNumber(2026, 5, 1), 9.0}}) {
+        Access::STSTREND.PrimeRecord();
+        STS.STOCKNO = "S1";
+        STS.DATERECEIVED = day;
+        STS.AMOUNTRECEIVED = amount;
+        ASSERT_EQ(Access::STSTREND.Insert(), dict::Benign);
+    }
+    Access::STSTREND.Close();
+    GLO.STARTDATE = *fw::dayNumber(2026, 3, 1);
+    GLO.ENDDATE = *fw::dayNumber(2026, 3, 31);
+    Dated<PRN::INVENTORYRECEIVEDLISTING> received;
+    ASSERT_EQ(received.Run(&output), 1);
+    const std::string dump = output.dumps.back();
+    EXPECT_TRUE(has(dump, "Hammer"));
+    EXPECT_TRUE(has(dump, "$10.00")) << "4 at 2.50";
+    EXPECT_FALSE(has(dump, "9")) << "May is outside the range";
 }
