@@ -37,7 +37,8 @@ bool ReportProcedure::prepare(bool unattended)
         return false;
     filesOpen_ = true;
     const auto &paper = declaration_.envelope ? GLO.ENVELOPESIZE : GLO.PAPERSIZE;
-    queue_ = std::make_unique<PageQueue>(pageSizeOf(paper.view()), declaration_.envelope); // envelopes lie long side across
+    // Envelopes lie long side across, and so do the reports of many columns.
+    queue_ = std::make_unique<PageQueue>(pageSizeOf(paper.view()), declaration_.envelope || declaration_.landscape);
     engine_ = std::make_unique<ReportEngine>(ReportLayout(), *queue_);
     SetView(view_);
     toDo_ = view_.File().Records();
@@ -75,7 +76,7 @@ void ReportProcedure::finishPages(Outcome outcome)
 {
     if (outcome == Outcome::Cancelled)
         return;
-    if (outcome == Outcome::Completed && engine_->started()) {
+    if (outcome == Outcome::Completed && (engine_->started() || Pending())) {
         engine_->closeGroup();
         Finishing(*engine_); // a partial preview shows no total of what it left out
     }

@@ -30,6 +30,7 @@ struct ReportDeclaration {
     bool dates = false;     // asks for a date range first
     bool document = false;  // prints its form even when no record was read
     bool envelope = false;  // on the envelope size instead of the paper size
+    bool landscape = false; // the paper turned, for a report of many columns
 };
 
 class ReportProcedure
@@ -68,8 +69,10 @@ protected:
     virtual const Layout &ReportLayout() const = 0;
     // The detail of the record in the buffers (running totals, then the band).
     virtual void TakeRecord(ReportEngine &engine) { engine.printDetail(); }
-    // At the end of a pass that read every record: the report's closing bands (grand totals).
+    // At the end of a pass that read every record and printed something, or holds something
+    // back (Pending): the report's closing bands (the last summed line, grand totals).
     virtual void Finishing(ReportEngine &engine) { (void)engine; }
+    virtual bool Pending() const { return false; }
     // After the run, whether or not it printed.
     virtual void Closing() {}
     // The date range prompt; false when cancelled.

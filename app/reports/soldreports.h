@@ -34,6 +34,7 @@ protected:
     const rpt::Layout &ReportLayout() const override { return layout_; }
     void TakeRecord(rpt::ReportEngine &engine) override;
     void Finishing(rpt::ReportEngine &engine) override;
+    bool Pending() const override { return pending_; }
     // The line in DES, counted when it was sold in the range.
     void takeSale(rpt::ReportEngine &engine);
     // The group of the line in DES; by default the kind's.

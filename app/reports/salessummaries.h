@@ -1,0 +1,92 @@
+// Sums of invoices over the dates asked (quotes left out): the daily, monthly and annual sales
+// reports, the tax consolidations of total sales (each invoice's tax less its credit memos'), and
+// the invoice listings with and without taxes. One line per invoice, per day or per month, with
+// totals per day where lines are invoices, and over the report.
+#pragma once
+
+#include "dictionary/records.h"
+#include "reports/reportprocedure.h"
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace PRN {
+
+// An invoice's figures as the summaries print them.
+struct InvoiceFigures {
+    double retail = 0, discount = 0, subTotal = 0, cost = 0, profit = 0, tax = 0, gst = 0, labor = 0, shipping = 0,
+           cod = 0, total = 0, totalDiscount = 0, shippingTax = 0;
+    static InvoiceFigures of(const dict::INVOICERecord &invoice);
+    void add(const InvoiceFigures &other);
+};
+
+class InvoiceSummary : public rpt::ReportProcedure
+{
+public:
+    enum class Period { Days, Month, Years };
+    enum class Rows { Invoices, Days, Months };
+    struct Column {
+        const char *caption;
+        double InvoiceFigures::*value;
+        bool tax = false; // the tax column, named by the regime; the GST column shows only beside PST
+        bool gst = false;
+    };
+    struct Kind {
+        std::string_view name;
+        std::string_view title;
+        Period period;
+        Rows rows;
+        std::vector<Column> columns;
+        const char *dayTotal;   // per day when the rows are invoices; nullptr: none
+        const char *total;      // over the report
+        bool lessCredits = false;      // taxes less those of the invoice's credit memos
+        bool (*keeps)(const dict::INVOICERecord &) = nullptr;
+        bool monthInTitle = false;     // the title names the month of the starting date
+        bool listing = false;          // invoice lines carry customer and PO instead of the payment
+    };
+    explicit InvoiceSummary(const Kind &kind);
+
+protected:
+    int OpenFiles() override;
+    void CloseFiles() override;
+    void SetView(fw::ViewManager &view) override;
+    const rpt::Layout &ReportLayout() const override { return layout_; }
+    void TakeRecord(rpt::ReportEngine &engine) override;
+    void Finishing(rpt::ReportEngine &engine) override;
+    bool Pending() const override { return pending_; }
+
+private:
+    bool inPeriod() const;
+    void lessCredits(InvoiceFigures &figures);
+    void flushRow(rpt::ReportEngine &engine);
+    std::string rowKey() const;
+
+    const Kind &kind_;
+    std::vector<Column> shown_; // the kind's columns the regime prints
+    std::string rowLabel_, invoiceNo_, third_;
+    InvoiceFigures row_, day_, report_;
+    std::string rowKey_, dayKey_;
+    bool pending_ = false;
+    rpt::Layout layout_;
+    rpt::Band line_, dayTotal_, total_;
+};
+
+#define TQ_SUMMARY(NAME)                                                                                                \
+    class NAME : public InvoiceSummary                                                                                  \
+    {                                                                                                                   \
+    public:                                                                                                             \
+        NAME();                                                                                                         \
+    };
+TQ_SUMMARY(SALESDAILY)
+TQ_SUMMARY(SALESMONTHLY)
+TQ_SUMMARY(SALESANNUAL)
+TQ_SUMMARY(TAXDAILYTOTALSALES)
+TQ_SUMMARY(TAXMONTHLYTOTALSALES)
+TQ_SUMMARY(TAXANNUALTOTALSALES)
+TQ_SUMMARY(INVOICELISTINGWITHTAXES)
+TQ_SUMMARY(INVOICELISTINGWITHOUTTAXES)
+#undef TQ_SUMMARY
+
+} // namespace PRN

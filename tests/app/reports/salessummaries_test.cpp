@@ -1,0 +1,142 @@
+// The sales and tax summaries from a data folder of invoices, a quote and credit memos: the
+// derived discount, subtotal and profit, the taxes less the credit memos', the regime's tax
+// column, and the listings with and without taxes.
+#include "app/reports/reportprocedures.h"
+#include "app/reports/salessummaries.h"
+#include "dictionary/files.h"
+#include "dictionary/globals.h"
+#include "dictionary/money.h"
+#include "framework/picture.h"
+#include "framework/reportslib.h"
+#include "tests/support/datafolder.h"
+#include "tests/support/keptoutput.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+template <class Report>
+struct Dated : Report {
+    bool AskDates() override { return true; }
+};
+
+class SalesSummariesTest : public testsupport::DataFolderTest
+{
+protected:
+    void SetUp() override
+    {
+        DataFolderTest::SetUp();
+        REPORTS::INIT(&errors, nullptr);
+        GLO.PRINTPREVIEW = 1;
+        GLO.PAPERSIZE = "PAPER:LETTER";
+        GLO.DATENAME = "@d2";
+        GLO.CURRENCYNAME = "@n-13.2";
+        GLO.CURRENCYNAME1 = "@n$-15.2";
+        GLO.CANADIAN = dict::TaxRegime::ProvincialAndGst;
+        first = *fw::dayNumber(2026, 3, 2);
+        second = *fw::dayNumber(2026, 3, 9);
+        ASSERT_EQ(Access::INVOICE.Open(), dict::Benign);
+        ASSERT_EQ(Access::CREDIT.Open(), dict::Benign);
+        invoice(1, first, 80, 50, 12.5, 8, 4, false);   // discount 10.00, subtotal 70.00, profit 20.00
+        invoice(2, first, 40, 10, 0, 0, 0, false);      // untaxed
+        invoice(3, second, 100, 60, 0, 5, 0, false);
+        invoice(4, second, 999, 1, 0, 99, 9, true);     // a quote sells nothing
+        for (dict::LONG memo : {1, 2}) {                // two credit memos on invoice 1
+            Access::CREDIT.PrimeRecord();
+            CRE.CREDITMEMONO = memo;
+            CRE.INVOICENO = 1;
+            CRE.TAX = 1;
+            CRE.GST = 0.5;
+            ASSERT_EQ(Access::CREDIT.Insert(), dict::Benign);
+        }
+        Access::CREDIT.Close();
+        Access::INVOICE.Close();
+        GLO.STARTDATE = first;
+        GLO.ENDDATE = second;
+    }
+
+    static void invoice(dict::LONG number, dict::LONG day, double retail, double cost, double discount, double tax,
+                        double gst, bool quote)
+    {
+        Access::INVOICE.PrimeRecord();
+        INV.INVOICENO = number;
+        INV.CUSTOMERNO = "C1";
+        INV.DATE = day;
+        INV.MONTH = 3;
+        INV.RETAIL = retail;
+        INV.COST = cost;
+        INV.CUSTOMERDISCOUNT = discount;
+        INV.TOTALDISCOUNT = dict::roundCents(retail - retail * discount / 100);
+        INV.TAX = tax;
+        INV.GST = gst;
+        INV.TOTALDUE = INV.TOTALDISCOUNT + tax + gst;
+        INV.TERMS = "Cash";
+        INV.QUOTES = quote ? 1 : 0;
+        ASSERT_EQ(Access::INVOICE.Insert(), dict::Benign);
+    }
+
+    template <class Report>
+    std::string run()
+    {
+        Dated<Report> report;
+        EXPECT_EQ(report.Run(&output), 1);
+        return output.dumps.empty() ? std::string() : output.dumps.back();
+    }
+
+    static bool has(const std::string &dump, const std::string &text)
+    {
+        return dump.find('"' + text + '"') != std::string::npos;
+    }
+
+    dict::LONG first = 0;
+    dict::LONG second = 0;
+    testsupport::KeptOutput output;
+};
+
+} // namespace
+
+TEST_F(SalesSummariesTest, DailySalesDeriveDiscountSubtotalAndProfitAndLeaveQuotesOut)
+{
+    const std::string dump = run<PRN::SALESDAILY>();
+    EXPECT_TRUE(has(dump, "70.00")) << "80.00 less 12.5 %";
+    EXPECT_TRUE(has(dump, "20.00")) << "the profit: 70.00 less 50.00";
+    EXPECT_TRUE(has(dump, "Daily Totals:"));
+    EXPECT_TRUE(has(dump, "$110.00")) << "the 2nd: subtotals 70.00 and 40.00";
+    EXPECT_TRUE(has(dump, "$210.00")) << "all: 70 + 40 + 100";
+    EXPECT_FALSE(has(dump, "000004")) << "the quote";
+    EXPECT_TRUE(has(dump, "PST"));
+    EXPECT_TRUE(has(dump, "GST"));
+    EXPECT_FALSE(has(dump, "999.00"));
+
+    GLO.CANADIAN = dict::TaxRegime::Vat;
+    const std::string vat = run<PRN::SALESDAILY>();
+    EXPECT_TRUE(has(vat, "VAT"));
+    EXPECT_FALSE(has(vat, "GST")) << "GST prints only beside PST";
+}
+
+TEST_F(SalesSummariesTest, TaxesAreLessTheCreditMemosTaxes)
+{
+    const std::string dump = run<PRN::TAXDAILYTOTALSALES>();
+    EXPECT_TRUE(has(dump, "6.00000")) << "8.00 less two credit memos of 1.00";
+    EXPECT_TRUE(has(dump, "3.00000")) << "4.00 less two of 0.50";
+    EXPECT_TRUE(has(dump, "11.00000")) << "6.00 and 5.00 over the dates";
+
+    const std::string annual = run<PRN::TAXANNUALTOTALSALES>();
+    EXPECT_TRUE(has(annual, "March 2026"));
+    EXPECT_TRUE(has(annual, "Totals for"));
+
+    const std::string monthly = run<PRN::SALESMONTHLY>();
+    EXPECT_NE(monthly.find("Monthly Sales Report - March 2026"), std::string::npos);
+}
+
+TEST_F(SalesSummariesTest, ListingsSplitTaxedFromUntaxedInvoices)
+{
+    const std::string taxed = run<PRN::INVOICELISTINGWITHTAXES>();
+    EXPECT_TRUE(has(taxed, "000001"));
+    EXPECT_TRUE(has(taxed, "000003"));
+    EXPECT_FALSE(has(taxed, "000002"));
+    const std::string untaxed = run<PRN::INVOICELISTINGWITHOUTTAXES>();
+    EXPECT_TRUE(has(untaxed, "000002"));
+    EXPECT_TRUE(has(untaxed, "000003")) << "no GST on it, under GST and PST";
+    EXPECT_FALSE(has(untaxed, "000001"));
+}
