@@ -7,6 +7,7 @@
 #include "app/reports/customerstatements.h"
 #include "app/reports/envelopes.h"
 #include "app/reports/inventoryreports.h"
+#include "app/reports/receipts.h"
 #include "app/reports/salessummaries.h"
 #include "app/reports/soldreports.h"
 #include "app/reports/stocklistings.h"
@@ -70,6 +71,8 @@ void registerReportProcedures()
     built<PRN::TAXANNUALTOTALSALES>("PRN:TAXANNUALTOTALSALES");
     built<PRN::INVOICELISTINGWITHTAXES>("PRN:INVOICELISTINGWITHTAXES");
     built<PRN::INVOICELISTINGWITHOUTTAXES>("PRN:INVOICELISTINGWITHOUTTAXES");
+    built<PRN::DAILYRECEIPTS>("PRN:DAILYRECEIPTS");
+    built<PRN::CONSOLIDATION>("PRN:CONSOLIDATION");
     built<PRN::CUSTOMERNAMELISTING>("PRN:CUSTOMERNAMELISTING");
     built<PRN::CUSTOMERSTATE>("PRN:CUSTOMERSTATE");
     built<PRN::CUSTOMERTELEPHONELISTING>("PRN:CUSTOMERTELEPHONELISTING");

@@ -3,6 +3,7 @@
 #include "app/printselect/tagbrowses.h"
 #include "app/reports/billingstatement.h"
 #include "app/reports/customerstatements.h"
+#include "app/reports/receipts.h"
 #include "app/reports/reportprocedures.h"
 #include "reports/reportcatalogue.h"
 #include "reports/winroutines.h"
@@ -172,4 +173,24 @@ TEST_F(CustomerBalancesTest, BillingStatementsBringTheBalanceForwardAndCloseWith
     Dated<PRN::CUSTOMERBILLING> empty;
     EXPECT_EQ(empty.Run(&output), 1);
     EXPECT_TRUE(has(output.dumps.back(), "Billing Statement"));
+}
+
+TEST_F(CustomerBalancesTest, ReceiptsAndTheConsolidationCountEachPaymentOnceByKind)
+{
+    GLO.STARTDATE = 80000;
+    GLO.ENDDATE = fw::today();
+    Dated<PRN::DAILYRECEIPTS> receipts;
+    ASSERT_EQ(receipts.Run(&output), 1);
+    std::string dump = output.dumps.back();
+    EXPECT_TRUE(has(dump, "Running Totals:"));
+    EXPECT_TRUE(has(dump, "$145.00")) << "every payment was cash";
+    EXPECT_FALSE(has(dump, "100.00")) << "an invoice's own record is no receipt";
+
+    Dated<PRN::CONSOLIDATION> consolidation;
+    ASSERT_EQ(consolidation.Run(&output), 1);
+    dump = output.dumps.back();
+    const std::size_t running = dump.find("\"RUNNING TOTALS\"");
+    ASSERT_NE(running, std::string::npos);
+    EXPECT_NE(dump.find("\"$190.00\"", running), std::string::npos) << "sales once per invoice, the quote left out";
+    EXPECT_NE(dump.find("\"$145.00\"", running), std::string::npos) << "the cash received";
 }

@@ -1,0 +1,273 @@
+#include "app/reports/receipts.h"
+
+#include "app/common/ledger.h"
+#include "app/reports/invoiceprint.h"
+#include "app/reports/reportformats.h"
+#include "dictionary/files.h"
+#include "dictionary/globals.h"
+#include "dictionary/money.h"
+#include "framework/picture.h"
+
+#include <cmath>
+#include <utility>
+#include <vector>
+
+namespace PRN {
+
+using namespace rpt;
+
+namespace {
+
+const Font Cell{.points = 7};
+const Font CellBold{.points = 7, .bold = true};
+constexpr int Left = 500;
+constexpr int Right = 10500; // letter paper turned
+
+std::string numberOrBlank(dict::LONG number) { return number == 0 ? std::string() : fw::formatValue(number, "@n06"); }
+
+std::string period() { return dateText(GLO.STARTDATE) + " - " + dateText(GLO.ENDDATE); }
+
+std::vector<Item> heading(const char *title)
+{
+    return {text({Left, 0, Right - Left, 280}, title, Title, Align::Center),
+            computed({Left, 320, Right - Left, 180}, period, Body, Align::Center)};
+}
+
+bool inRange(dict::LONG day) { return day >= GLO.STARTDATE && day <= GLO.ENDDATE; }
+
+Band footer(const char *note)
+{
+    return {250, {line({Left, 0, Right - Left, 0}), text({Left, 40, 5000, 160}, note, Small),
+                  pageNofM({Left, 40, Right - Left, 160}, Small, Align::Right)}};
+}
+
+} // namespace
+
+// --- Daily receipts -------------------------------------------------------------------------
+
+DAILYRECEIPTS::DAILYRECEIPTS() : ReportProcedure({"PRN:DAILYRECEIPTS", "Daily Receipts", true, false, false, true})
+{
+    struct Column {
+        const char *caption;
+        int x, width;
+        bool right;
+        TextSource value;
+    };
+    const std::vector<Column> columns{
+        {"Date", 500, 750, false, [] { return dateText(FIN.DATE); }},
+        {"Invoice #", 1300, 700, false, [] { return numberOrBlank(FIN.INVOICENO); }},
+        {"Customer Name", 2050, 1900, false, [this] { return name_; }},
+        {"Payment Type", 4000, 1000, false, [] { return FIN.TERMS.str(); }},
+        {"Total", 5050, 850, true, [] { return money(FIN.INVOICETOTAL); }},
+        {"Cash", 5950, 850, true, [this] { return money(line_[0]); }},
+        {"Checks", 6850, 850, true, [this] { return money(line_[1]); }},
+        {"Credit Card/OnAccount", 7750, 1100, true, [this] { return money(line_[2]); }},
+        {"*Cash Out", 8900, 750, true, [this] { return money(line_[3]); }},
+        {"Credit Memo #", 9700, 800, false, [] { return numberOrBlank(FIN.CREDITMEMONO); }},
+    };
+    std::vector<Item> header = heading("Daily Receipts");
+    std::vector<Item> cells;
+    for (const Column &c : columns) {
+        header.push_back(text({c.x, 560, c.width, 160}, c.caption, CellBold, c.right ? Align::Right : Align::Left));
+        cells.push_back(computed({c.x, 10, c.width, 150}, c.value, Cell, c.right ? Align::Right : Align::Left));
+    }
+    header.push_back(line({Left, 760, Right - Left, 0}));
+    layout_ = Layout{.name = "Daily Receipts", .pageHeader = {820, std::move(header)}, .detail = {170, std::move(cells)},
+                     .pageFooter = footer("* Monies paid out on Credit Memos.")};
+    auto sums = [&columns](const char *caption, const Amounts &a) {
+        std::vector<Item> items{line({5950, 20, 3700, 0}, 5), text({Left, 60, 5400, 150}, caption, CellBold, Align::Right)};
+        for (std::size_t i = 0; i < 4; ++i) {
+            const auto &c = columns[5 + i];
+            items.push_back(computed({c.x, 60, c.width, 150}, [&a, i] { return totals(a[i]); }, CellBold, Align::Right));
+        }
+        return Band{260, std::move(items)};
+    };
+    dayTotal_ = sums("Daily Totals:", day_);
+    total_ = sums("Running Totals:", report_);
+}
+
+int DAILYRECEIPTS::OpenFiles()
+{
+    day_ = report_ = {};
+    date_ = 0;
+    if (Access::FINANCE.Open() != dict::Benign)
+        return dict::Notify;
+    if (Access::CUSTOMER.Open() != dict::Benign) {
+        Access::FINANCE.Close();
+        return dict::Notify;
+    }
+    return dict::Benign;
+}
+
+void DAILYRECEIPTS::CloseFiles()
+{
+    Access::CUSTOMER.Close();
+    Access::FINANCE.Close();
+}
+
+void DAILYRECEIPTS::SetView(fw::ViewManager &view)
+{
+    view.Init(&Relate::FINANCE);
+    view.AddSortOrder(FIN.Date_Key);
+}
+
+// A receipt goes to cash, checks or the rest by how it was paid; a credit memo's record is money
+// paid out. An invoice's own record is no receipt.
+void DAILYRECEIPTS::TakeRecord(ReportEngine &engine)
+{
+    if (!inRange(FIN.DATE) || app::isOwnFinanceRecord(FIN))
+        return;
+    if (date_ != 0 && FIN.DATE != date_) {
+        engine.printBand(dayTotal_);
+        day_ = {};
+    }
+    date_ = FIN.DATE;
+    line_ = {};
+    const std::string terms = FIN.TERMS.str();
+    if (FIN.CREDITMEMONO < 1)
+        line_[terms == "Cash" ? 0 : terms == "Check" ? 1 : 2] = FIN.AMOUNTPAID;
+    else
+        line_[3] = FIN.AMOUNTDUE;
+    for (Amounts *sums : {&day_, &report_})
+        for (std::size_t i = 0; i < 4; ++i)
+            (*sums)[i] = dict::roundCents((*sums)[i] + line_[i]);
+    CUS.CUSTOMERNO = FIN.CUSTOMERNO.view();
+    name_.clear();
+    if (Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key) == dict::Benign)
+        name_ = CUS.FNAME.blank() ? CUS.LNAME.str() : CUS.FNAME.str() + ' ' + CUS.LNAME.str();
+    engine.printDetail();
+}
+
+void DAILYRECEIPTS::Finishing(ReportEngine &engine)
+{
+    engine.printBand(dayTotal_);
+    engine.printBand(total_);
+}
+
+// --- Consolidation --------------------------------------------------------------------------
+
+namespace {
+
+const char *const SalesCaptions[8] = {"Cost:", "Price:", "SubTotal:", "Tax:", "GST:", "Labor:", "Shipping:", "COD:"};
+const char *const ReceiptCaptions[7] = {"Cash:", "Checks:", "OnAccount:", "AMEX:", "Discover:", "MasterCard:", "Visa:"};
+
+// The receipt bucket of a payment's terms; -1 for terms of none of them.
+int bucketOf(const std::string &terms)
+{
+    if (terms == "Check" || terms == "Cheque")
+        return 1;
+    const char *const names[] = {"Cash", nullptr, "OnAccount", "AMEX", "Discover", "MasterCard", "Visa"};
+    for (int i = 0; i < 7; ++i)
+        if (names[i] && terms == names[i])
+            return i;
+    return -1;
+}
+
+// Three sections side by side under a heading: the date's, or the whole range's.
+Band block(TextSource heading, const CONSOLIDATION::Sums &s, const Font &headingFont)
+{
+    std::vector<Item> items{computed({Left, 20, 4000, 200}, std::move(heading), headingFont),
+                            text({Left, 260, 2500, 170}, "Sales (Invoices)", Bold), text({4000, 260, 2500, 170}, "Receipts", Bold),
+                            text({7500, 260, 2500, 170}, "Credits", Bold)};
+    for (std::size_t i = 0; i < 8; ++i) {
+        const int y = 450 + int(i) * 170;
+        const bool tax = i == 3 || i == 4;
+        items.push_back(text({Left + 200, y, 1200, 160}, SalesCaptions[i], Cell));
+        items.push_back(computed({1900, y, 1400, 160}, [&s, i, tax] { return tax ? shown(s.sales[i], "@n-15.5") : totals(s.sales[i]); },
+                                 Cell, Align::Right));
+    }
+    for (std::size_t i = 0; i < 7; ++i) {
+        const int y = 450 + int(i) * 170;
+        items.push_back(text({4200, y, 1200, 160}, ReceiptCaptions[i], Cell));
+        items.push_back(computed({5400, y, 1400, 160}, [&s, i] { return totals(s.receipts[i]); }, Cell, Align::Right));
+    }
+    items.push_back(text({7700, 450, 1200, 160}, "Credit Memos:", Cell));
+    items.push_back(computed({8900, 450, 1400, 160}, [&s] { return totals(s.credits); }, Cell, Align::Right));
+    items.push_back(line({Left, 1860, Right - Left, 0}, 5));
+    return Band{1920, std::move(items)};
+}
+
+} // namespace
+
+CONSOLIDATION::CONSOLIDATION() : ReportProcedure({"PRN:CONSOLIDATION", "Consolidation Report", true, false, false, true})
+{
+    std::vector<Item> header = heading("Consolidation Report");
+    header.push_back(line({Left, 560, Right - Left, 0}));
+    layout_ = Layout{.name = "Consolidation Report", .pageHeader = {620, std::move(header)},
+                     .pageFooter = footer("")};
+    dayBlock_ = block([this] { return "Date: " + dateText(date_); }, day_, Bold);
+    totalBlock_ = block([] { return std::string("RUNNING TOTALS"); }, report_, Title);
+}
+
+int CONSOLIDATION::OpenFiles()
+{
+    day_ = report_ = {};
+    date_ = 0;
+    for (dict::FileManager *file : {&Access::FINANCE, &Access::INVOICE, &Access::CREDIT})
+        if (file->Open() != dict::Benign) {
+            CloseFiles();
+            return dict::Notify;
+        }
+    return dict::Benign;
+}
+
+void CONSOLIDATION::CloseFiles()
+{
+    for (dict::FileManager *file : {&Access::FINANCE, &Access::INVOICE, &Access::CREDIT})
+        file->Close();
+}
+
+void CONSOLIDATION::SetView(fw::ViewManager &view)
+{
+    view.Init(&Relate::FINANCE);
+    view.AddSortOrder(FIN.Date_Key);
+}
+
+// An invoice's sales count once, on the date of its own record; payments go to their kind of
+// receipt; a credit memo's record brings the memo's total.
+void CONSOLIDATION::addRecord(Sums &s)
+{
+    s.any = true;
+    if (app::isOwnFinanceRecord(FIN)) {
+        INV.INVOICENO = FIN.INVOICENO;
+        if (Access::INVOICE.TryFetch(INV.InvoiceNo_Key) != dict::Benign || INV.QUOTES != 0)
+            return;
+        const double discount = dict::roundCents(INV.RETAIL * INV.CUSTOMERDISCOUNT / 100);
+        const double values[8] = {INV.COST, INV.RETAIL, dict::roundCents(INV.RETAIL - discount), INV.TAX,
+                                  INV.GST,  INV.LABOR,  INV.SHIPPING,                           INV.COD};
+        for (std::size_t i = 0; i < 8; ++i)
+            s.sales[i] = i == 3 || i == 4 ? s.sales[i] + values[i] : dict::roundCents(s.sales[i] + values[i]);
+        return;
+    }
+    if (FIN.CREDITMEMONO > 0) {
+        CRE.CREDITMEMONO = FIN.CREDITMEMONO;
+        if (Access::CREDIT.TryFetch(CRE.CreditMemoNo_Key) == dict::Benign)
+            s.credits = dict::roundCents(s.credits + CRE.TOTALDUE);
+        return;
+    }
+    if (const int bucket = bucketOf(FIN.TERMS.str()); bucket >= 0)
+        s.receipts[std::size_t(bucket)] = dict::roundCents(s.receipts[std::size_t(bucket)] + std::fabs(FIN.AMOUNTPAID));
+}
+
+void CONSOLIDATION::TakeRecord(ReportEngine &engine)
+{
+    if (!inRange(FIN.DATE))
+        return;
+    if (day_.any && FIN.DATE != date_) {
+        engine.printBand(dayBlock_);
+        day_ = {};
+    }
+    date_ = FIN.DATE;
+    addRecord(day_);
+    addRecord(report_);
+}
+
+void CONSOLIDATION::Finishing(ReportEngine &engine)
+{
+    if (day_.any)
+        engine.printBand(dayBlock_);
+    engine.printBand(totalBlock_);
+    day_ = {};
+}
+
+} // namespace PRN
