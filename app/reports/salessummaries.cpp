@@ -76,24 +76,19 @@ InvoiceSummary::InvoiceSummary(const Kind &kind)
 {
 }
 
-int InvoiceSummary::OpenFiles()
+// The lines' columns by the regime, their day, salesman and report sums, and the page around them.
+void InvoiceSummary::buildLayout()
 {
-    shown_.clear();
-    for (const Column &c : kind_.columns)
-        if (!c.gst || GLO.CANADIAN == dict::TaxRegime::ProvincialAndGst)
-            shown_.push_back(c);
-    row_ = day_ = report_ = {};
-    pending_ = false;
-    rowKey_.clear();
-    dayKey_.clear();
-
     // The lines' label columns, then the money columns sharing what is left of the width.
     std::vector<std::pair<std::string, int>> labels;
-    if (kind_.rows == Rows::Invoices)
-        labels = kind_.listing ? std::vector<std::pair<std::string, int>>{{"Date", 750}, {"Invoice #", 650}, {"Cust #", 800}, {"Purchase Order #", 1200}}
-                               : std::vector<std::pair<std::string, int>>{{"Date", 750}, {"Inv #", 600}, {"Payment", 800}};
+    if (kind_.rows == Rows::Invoices && kind_.labels == Labels::Customer)
+        labels = {{"Date", 750}, {"Invoice #", 650}, {"Cust #", 800}, {"Purchase Order #", 1200}};
+    else if (kind_.rows == Rows::Invoices && kind_.labels == Labels::Order)
+        labels = {{"Date", 750}, {"Invoice #", 650}, {"PO #", 1200}};
+    else if (kind_.rows == Rows::Invoices)
+        labels = {{"Date", 750}, {"Inv #", 600}, {"Payment", 800}};
     else
-        labels = {{kind_.rows == Rows::Days ? "Date" : "Month", 1500}};
+        labels = {{kind_.rows == Rows::Days ? "Date" : kind_.rows == Rows::Months ? "Month" : "Salesman", 1500}};
     std::vector<Item> header{text({Left, 0, Right - Left, 280}, std::string(kind_.title) + (kind_.monthInTitle ? " " + monthLabel(GLO.STARTDATE) : ""),
                                   Title, Align::Center),
                              computed({Left, 320, Right - Left, 180},
@@ -131,15 +126,40 @@ int InvoiceSummary::OpenFiles()
     }
     total.push_back(text({Left, 60, captionEnd - Left, 150}, kind_.total, CellBold, Align::Right));
     total.push_back(rpt::line({captionEnd + 40, 20, Right - captionEnd - 40, 0}, 8));
-    const bool salesFootnote = std::any_of(shown_.begin(), shown_.end(), [](const Column &c) { return c.caption[0] == '*'; });
+    const bool starred = std::any_of(shown_.begin(), shown_.end(), [](const Column &c) { return c.caption[0] == '*'; });
     std::vector<Item> footer{rpt::line({Left, 0, Right - Left, 0}), pageNofM({Left, 40, Right - Left, 160}, Small, Align::Right)};
-    if (salesFootnote)
-        footer.push_back(text({Left, 40, 5000, 160}, "*After Discount if Applicable.", Small));
+    if (starred)
+        footer.push_back(text({Left, 40, 7000, 160}, kind_.footnote, Small));
+    if (kind_.salesmanTotal) {
+        salesmanTotal_ = Band{260, {}};
+        int at = Right - width * int(shown_.size());
+        for (const Column &c : shown_) {
+            salesmanTotal_.items.push_back(computed({at, 60, width - 40, 150}, [this, c] { return totals(salesmanSums_.*(c.value)); },
+                                                    CellBold, Align::Right));
+            at += width;
+        }
+        salesmanTotal_.items.push_back(text({Left, 60, captionEnd - Left, 150}, kind_.salesmanTotal, CellBold, Align::Right));
+        salesmanTotal_.items.push_back(rpt::line({captionEnd + 40, 20, Right - captionEnd - 40, 0}, 5));
+    }
+    salesmanHeader_ = Band{230, {text({Left, 40, 1000, 170}, "Salesman:", Bold), computed({Left + 1000, 40, 3000, 170}, [this] { return salesman_; }, Bold)}};
     layout_ = Layout{.name = std::string(kind_.title), .pageHeader = {820, std::move(header)}, .pageFooter = {250, std::move(footer)}};
     line_ = Band{170, std::move(line)};
     dayTotal_ = Band{260, std::move(dayTotal)};
     total_ = Band{280, std::move(total)};
+}
 
+int InvoiceSummary::OpenFiles()
+{
+    shown_.clear();
+    for (const Column &c : kind_.columns)
+        if (!c.gst || GLO.CANADIAN == dict::TaxRegime::ProvincialAndGst)
+            shown_.push_back(c);
+    row_ = day_ = report_ = salesmanSums_ = {};
+    pending_ = inSalesman_ = false;
+    rowKey_.clear();
+    dayKey_.clear();
+
+    buildLayout();
     for (dict::FileManager *file : {&Access::INVOICE, &Access::CREDIT})
         if (file->Open() != dict::Benign) {
             CloseFiles();
@@ -157,7 +177,7 @@ void InvoiceSummary::CloseFiles()
 void InvoiceSummary::SetView(fw::ViewManager &view)
 {
     view.Init(&Relate::INVOICE);
-    view.AddSortOrder(INV.Date_Key);
+    view.AddSortOrder(kind_.bySalesman ? INV.Salesman_Key : INV.Date_Key);
 }
 
 // Days: between the two dates; a month: the year and month of the starting date; years: from
@@ -192,6 +212,7 @@ std::string InvoiceSummary::rowKey() const
     case Rows::Invoices: return std::to_string(INV.INVOICENO);
     case Rows::Days: return std::to_string(INV.DATE);
     case Rows::Months: return monthLabel(INV.DATE);
+    case Rows::Salesmen: return INV.SALESMAN.str();
     }
     return {};
 }
@@ -212,6 +233,13 @@ void InvoiceSummary::TakeRecord(ReportEngine &engine)
         lessCredits(figures);
     const std::string key = rowKey();
     const std::string day = std::to_string(INV.DATE);
+    if (kind_.bySalesman && (!inSalesman_ || INV.SALESMAN.str() != salesman_)) {
+        closeSalesman(engine);
+        salesman_ = INV.SALESMAN.str();
+        inSalesman_ = true;
+        if (kind_.rows != Rows::Salesmen)
+            engine.printBand(salesmanHeader_);
+    }
     if (!pending_ || key != rowKey_) {
         flushRow(engine);
         if (kind_.dayTotal && !dayKey_.empty() && day != dayKey_) {
@@ -220,19 +248,35 @@ void InvoiceSummary::TakeRecord(ReportEngine &engine)
         }
         rowKey_ = key;
         row_ = {};
-        rowLabel_ = kind_.rows == Rows::Months ? monthLabel(INV.DATE) : dateText(INV.DATE);
+        rowLabel_ = kind_.rows == Rows::Months ? monthLabel(INV.DATE) : kind_.rows == Rows::Salesmen ? INV.SALESMAN.str() : dateText(INV.DATE);
         invoiceNo_ = fw::formatValue(INV.INVOICENO, "@n06");
-        third_ = kind_.listing ? INV.CUSTOMERNO.str() : INV.TERMS.str();
+        third_ = kind_.labels == Labels::Customer ? INV.CUSTOMERNO.str()
+                 : kind_.labels == Labels::Order  ? INV.PONUMBER.str()
+                                                  : INV.TERMS.str();
         pending_ = true;
     }
     dayKey_ = day;
+    salesmanSums_.add(figures);
     row_.add(figures);
     day_.add(figures);
     report_.add(figures);
 }
 
+// The salesman's last line and the line of its sums.
+void InvoiceSummary::closeSalesman(ReportEngine &engine)
+{
+    if (!inSalesman_)
+        return;
+    flushRow(engine);
+    if (kind_.salesmanTotal)
+        engine.printBand(salesmanTotal_);
+    salesmanSums_ = {};
+    inSalesman_ = false;
+}
+
 void InvoiceSummary::Finishing(ReportEngine &engine)
 {
+    closeSalesman(engine);
     flushRow(engine);
     if (kind_.dayTotal && !dayKey_.empty())
         engine.printBand(dayTotal_);
@@ -270,10 +314,25 @@ const InvoiceSummary::Kind TaxMonthly{"PRN:TAXMONTHLYTOTALSALES", "Monthly Tax C
 const InvoiceSummary::Kind TaxAnnual{"PRN:TAXANNUALTOTALSALES", "Tax Annual Consolidation Report (Total Sales)", P::Years,
                                      R::Months, TaxColumns, nullptr, "Totals for", true};
 const InvoiceSummary::Kind ListingTaxed{"PRN:INVOICELISTINGWITHTAXES", "Invoice Listing with Taxes", P::Days, R::Invoices,
-                                        WithTaxes, "Daily Totals:", "Running Totals:", false, taxed, false, true};
+                                        WithTaxes, "Daily Totals:", "Running Totals:", false, taxed, false, InvoiceSummary::Labels::Customer};
 const InvoiceSummary::Kind ListingUntaxed{"PRN:INVOICELISTINGWITHOUTTAXES", "Invoice Listing with out Taxes", P::Days,
                                           R::Invoices, WithoutTaxes, "Daily Totals:", "Running Totals:", false, untaxed,
-                                          false, true};
+                                          false, InvoiceSummary::Labels::Customer};
+
+const std::vector<C> SalesmanColumns{{"*Invoice Retail", &F::retail}, {"*Invoice Amount", &F::totalDiscount},
+                                     {"Invoice Cost", &F::cost}};
+const char *const SalesmanNote = "* Does not include Tax, Labor, or Shipping.  Invoice Amount is after any Discounts.";
+using Lb = InvoiceSummary::Labels;
+const InvoiceSummary::Kind SalesmanDaily{"PRN:SALESPERSONTOTALSDAILYWEEKLY", "Salesman Sales Daily/Weekly Report", P::Days,
+                                         R::Invoices, SalesmanColumns, nullptr, "Total Sales:", false, nullptr, false,
+                                         Lb::Order, true, "Total Sales:", SalesmanNote};
+// The month of the starting date, as the title names it.
+const InvoiceSummary::Kind SalesmanMonthly{"PRN:SALESPERSONTOTALSMONTHLY", "Salesman Sales Report-", P::Month, R::Salesmen,
+                                           SalesmanColumns, nullptr, "Total Sales:", false, nullptr, true, Lb::Payment, true,
+                                           nullptr, SalesmanNote};
+const InvoiceSummary::Kind SalesmanAnnual{"PRN:SALESPERSONTOTALSANNUAL", "Salesman Sales Report", P::Years, R::Months,
+                                          SalesmanColumns, nullptr, "Total Sales:", false, nullptr, false, Lb::Payment, true,
+                                          "Annual Sales:", SalesmanNote};
 
 } // namespace
 
@@ -285,5 +344,8 @@ TAXMONTHLYTOTALSALES::TAXMONTHLYTOTALSALES() : InvoiceSummary(TaxMonthly) {}
 TAXANNUALTOTALSALES::TAXANNUALTOTALSALES() : InvoiceSummary(TaxAnnual) {}
 INVOICELISTINGWITHTAXES::INVOICELISTINGWITHTAXES() : InvoiceSummary(ListingTaxed) {}
 INVOICELISTINGWITHOUTTAXES::INVOICELISTINGWITHOUTTAXES() : InvoiceSummary(ListingUntaxed) {}
+SALESPERSONTOTALSDAILYWEEKLY::SALESPERSONTOTALSDAILYWEEKLY() : InvoiceSummary(SalesmanDaily) {}
+SALESPERSONTOTALSMONTHLY::SALESPERSONTOTALSMONTHLY() : InvoiceSummary(SalesmanMonthly) {}
+SALESPERSONTOTALSANNUAL::SALESPERSONTOTALSANNUAL() : InvoiceSummary(SalesmanAnnual) {}
 
 } // namespace PRN

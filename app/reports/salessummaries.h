@@ -26,7 +26,8 @@ class InvoiceSummary : public rpt::ReportProcedure
 {
 public:
     enum class Period { Days, Month, Years };
-    enum class Rows { Invoices, Days, Months };
+    enum class Rows { Invoices, Days, Months, Salesmen };
+    enum class Labels { Payment, Customer, Order }; // what follows date and number on an invoice's line
     struct Column {
         const char *caption;
         double InvoiceFigures::*value;
@@ -44,7 +45,11 @@ public:
         bool lessCredits = false;      // taxes less those of the invoice's credit memos
         bool (*keeps)(const dict::INVOICERecord &) = nullptr;
         bool monthInTitle = false;     // the title names the month of the starting date
-        bool listing = false;          // invoice lines carry customer and PO instead of the payment
+        Labels labels = Labels::Payment;
+        // Salesman reports: invoices by salesman, each salesman's lines closed by the caption.
+        bool bySalesman = false;
+        const char *salesmanTotal = nullptr;
+        const char *footnote = "*After Discount if Applicable.";
     };
     explicit InvoiceSummary(const Kind &kind);
 
@@ -58,6 +63,7 @@ protected:
     bool Pending() const override { return pending_; }
 
 private:
+    void buildLayout();
     bool inPeriod() const;
     void lessCredits(InvoiceFigures &figures);
     void flushRow(rpt::ReportEngine &engine);
@@ -67,10 +73,13 @@ private:
     std::vector<Column> shown_; // the kind's columns the regime prints
     std::string rowLabel_, invoiceNo_, third_;
     InvoiceFigures row_, day_, report_;
-    std::string rowKey_, dayKey_;
+    std::string rowKey_, dayKey_, salesman_;
+    InvoiceFigures salesmanSums_;
+    bool inSalesman_ = false;
     bool pending_ = false;
     rpt::Layout layout_;
-    rpt::Band line_, dayTotal_, total_;
+    rpt::Band line_, dayTotal_, total_, salesmanHeader_, salesmanTotal_;
+    void closeSalesman(rpt::ReportEngine &engine);
 };
 
 #define TQ_SUMMARY(NAME)                                                                                                \
@@ -87,6 +96,9 @@ TQ_SUMMARY(TAXMONTHLYTOTALSALES)
 TQ_SUMMARY(TAXANNUALTOTALSALES)
 TQ_SUMMARY(INVOICELISTINGWITHTAXES)
 TQ_SUMMARY(INVOICELISTINGWITHOUTTAXES)
+TQ_SUMMARY(SALESPERSONTOTALSDAILYWEEKLY)
+TQ_SUMMARY(SALESPERSONTOTALSMONTHLY)
+TQ_SUMMARY(SALESPERSONTOTALSANNUAL)
 #undef TQ_SUMMARY
 
 } // namespace PRN

@@ -140,3 +140,27 @@ TEST_F(SalesSummariesTest, ListingsSplitTaxedFromUntaxedInvoices)
     EXPECT_TRUE(has(untaxed, "000003")) << "no GST on it, under GST and PST";
     EXPECT_FALSE(has(untaxed, "000001"));
 }
+
+TEST_F(SalesSummariesTest, SalesmanReportsSumEachSalesman)
+{
+    testsupport::sqlOn("data/invoice.tps", "UPDATE INVOICE SET SALESMAN = 'Jo' WHERE INVOICENO IN (1, 3)");
+    testsupport::sqlOn("data/invoice.tps", "UPDATE INVOICE SET SALESMAN = 'Al' WHERE INVOICENO IN (2, 4)");
+    const std::string daily = run<PRN::SALESPERSONTOTALSDAILYWEEKLY>();
+    const std::size_t al = daily.find("\"Al\"");
+    const std::size_t jo = daily.find("\"Jo\"");
+    ASSERT_NE(al, std::string::npos);
+    ASSERT_NE(jo, std::string::npos);
+    EXPECT_LT(al, jo) << "salesmen in order";
+    EXPECT_NE(daily.find("\"$40.00\"", al), std::string::npos) << "Al: invoice 2 alone, the quote left out";
+    EXPECT_NE(daily.find("\"$180.00\"", jo), std::string::npos) << "Jo: retail 80.00 and 100.00";
+    EXPECT_NE(daily.find("Does not include Tax"), std::string::npos);
+
+    const std::string monthly = run<PRN::SALESPERSONTOTALSMONTHLY>();
+    EXPECT_NE(monthly.find("Salesman Sales Report- March 2026"), std::string::npos);
+    EXPECT_TRUE(has(monthly, "Jo"));
+    EXPECT_TRUE(has(monthly, "$220.00")) << "every salesman's retail";
+
+    const std::string annual = run<PRN::SALESPERSONTOTALSANNUAL>();
+    EXPECT_TRUE(has(annual, "March 2026"));
+    EXPECT_TRUE(has(annual, "Annual Sales:"));
+}
