@@ -11,6 +11,7 @@
 #include "app/reports/salessummaries.h"
 #include "app/reports/soldreports.h"
 #include "app/reports/stocklistings.h"
+#include "app/reports/taxbyregion.h"
 #include "app/reports/invoicedocuments.h"
 #include "app/shell/procedures.h"
 #include "reports/reportcatalogue.h"
@@ -75,6 +76,12 @@ void registerReportProcedures()
     built<PRN::SALESPERSONTOTALSDAILYWEEKLY>("PRN:SALESPERSONTOTALSDAILYWEEKLY");
     built<PRN::SALESPERSONTOTALSMONTHLY>("PRN:SALESPERSONTOTALSMONTHLY");
     built<PRN::SALESPERSONTOTALSANNUAL>("PRN:SALESPERSONTOTALSANNUAL");
+    built<PRN::TAXDAILYSTATE>("PRN:TAXDAILYSTATE");
+    built<PRN::TAXDAILYCOUNTRY>("PRN:TAXDAILYCOUNTRY");
+    built<PRN::TAXMONTHLYSTATE>("PRN:TAXMONTHLYSTATE");
+    built<PRN::TAXMONTHLYCOUNTRY>("PRN:TAXMONTHLYCOUNTRY");
+    built<PRN::TAXANNUALSTATE>("PRN:TAXANNUALSTATE");
+    built<PRN::TAXANNUALCOUNTRY>("PRN:TAXANNUALCOUNTRY");
     built<PRN::CONSOLIDATION>("PRN:CONSOLIDATION");
     built<PRN::CUSTOMERNAMELISTING>("PRN:CUSTOMERNAMELISTING");
     built<PRN::CUSTOMERSTATE>("PRN:CUSTOMERSTATE");

@@ -23,12 +23,7 @@ constexpr int Right = 10500; // letter paper turned
 
 fw::CivilDate partsOf(dict::LONG day) { return fw::civilDate(day).value_or(fw::CivilDate{}); }
 
-// "March 2026": the month and its year.
-std::string monthLabel(dict::LONG day)
-{
-    const fw::CivilDate date = partsOf(day);
-    return std::string(fw::monthName(date.month)) + ' ' + std::to_string(date.year);
-}
+std::string monthLabel(dict::LONG day) { return monthLabelOf(day); }
 
 // The tax caption of the regime; the layout's own "Tax" under a single sales tax.
 std::string taxCaption()
@@ -38,6 +33,12 @@ std::string taxCaption()
 }
 
 } // namespace
+
+std::string monthLabelOf(dict::LONG day)
+{
+    const fw::CivilDate date = partsOf(day);
+    return std::string(fw::monthName(date.month)) + ' ' + std::to_string(date.year);
+}
 
 InvoiceFigures InvoiceFigures::of(const dict::INVOICERecord &inv)
 {
@@ -182,25 +183,29 @@ void InvoiceSummary::SetView(fw::ViewManager &view)
 
 // Days: between the two dates; a month: the year and month of the starting date; years: from
 // the starting date's year to the ending date's.
-bool InvoiceSummary::inPeriod() const
+bool InvoiceSummary::inPeriod() const { return invoiceInPeriod(kind_.period, INV.DATE); }
+
+bool invoiceInPeriod(InvoiceSummary::Period period, dict::LONG day)
 {
-    const fw::CivilDate date = partsOf(INV.DATE);
+    using Period = InvoiceSummary::Period;
+    const fw::CivilDate date = partsOf(day);
     const fw::CivilDate start = partsOf(GLO.STARTDATE);
-    switch (kind_.period) {
-    case Period::Days: return INV.DATE >= GLO.STARTDATE && INV.DATE <= GLO.ENDDATE;
+    switch (period) {
+    case Period::Days: return day >= GLO.STARTDATE && day <= GLO.ENDDATE;
     case Period::Month: return date.year == start.year && date.month == start.month;
     case Period::Years: return date.year >= start.year && date.year <= partsOf(GLO.ENDDATE).year;
     }
     return false;
 }
 
-// Every credit memo of the invoice takes its tax and GST back.
-void InvoiceSummary::lessCredits(InvoiceFigures &figures)
+void InvoiceSummary::lessCredits(InvoiceFigures &figures) { subtractCredits(figures, INV.INVOICENO); }
+
+void subtractCredits(InvoiceFigures &figures, dict::LONG invoiceNo)
 {
     Access::CREDIT.ClearKey(CRE.Invoice_Key);
-    CRE.INVOICENO = INV.INVOICENO;
+    CRE.INVOICENO = invoiceNo;
     Access::CREDIT.SetAt(CRE.Invoice_Key);
-    while (Access::CREDIT.TryNext() == dict::Benign && CRE.INVOICENO == INV.INVOICENO) {
+    while (Access::CREDIT.TryNext() == dict::Benign && CRE.INVOICENO == invoiceNo) {
         figures.tax -= CRE.TAX;
         figures.gst -= CRE.GST;
     }

@@ -82,6 +82,13 @@ private:
     void closeSalesman(rpt::ReportEngine &engine);
 };
 
+// Whether an invoice's date falls in the period of the dates asked.
+bool invoiceInPeriod(InvoiceSummary::Period period, dict::LONG day);
+// Takes back the tax and GST of every credit memo of the invoice (the CREDIT file open).
+void subtractCredits(InvoiceFigures &figures, dict::LONG invoiceNo);
+// "March 2026": the month of the day and its year.
+std::string monthLabelOf(dict::LONG day);
+
 #define TQ_SUMMARY(NAME)                                                                                                \
     class NAME : public InvoiceSummary                                                                                  \
     {                                                                                                                   \

@@ -3,6 +3,7 @@
 // column, and the listings with and without taxes.
 #include "app/reports/reportprocedures.h"
 #include "app/reports/salessummaries.h"
+#include "app/reports/taxbyregion.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
 #include "dictionary/money.h"
@@ -163,4 +164,36 @@ TEST_F(SalesSummariesTest, SalesmanReportsSumEachSalesman)
     const std::string annual = run<PRN::SALESPERSONTOTALSANNUAL>();
     EXPECT_TRUE(has(annual, "March 2026"));
     EXPECT_TRUE(has(annual, "Annual Sales:"));
+}
+
+TEST_F(SalesSummariesTest, TaxesByStateAndCountryFollowTheCustomers)
+{
+    ASSERT_EQ(Access::CUSTOMER.Open(), dict::Benign);
+    for (const auto &[number, state] : {std::pair{"C1", "NY"}, std::pair{"C2", "DE"}}) {
+        Access::CUSTOMER.PrimeRecord();
+        CUS.CUSTOMERNO = number;
+        CUS.STATE = state;
+        CUS.COUNTRY = "USA";
+        ASSERT_EQ(Access::CUSTOMER.Insert(), dict::Benign);
+    }
+    Access::CUSTOMER.Close();
+    testsupport::sqlOn("data/invoice.tps", "UPDATE INVOICE SET CUSTOMERNO = 'C2' WHERE INVOICENO = 3");
+
+    const std::string daily = run<PRN::TAXDAILYSTATE>();
+    const std::size_t de = daily.find("\"DE\"");
+    const std::size_t ny = daily.find("\"NY\"");
+    ASSERT_NE(de, std::string::npos);
+    ASSERT_NE(ny, std::string::npos);
+    EXPECT_LT(de, ny);
+    EXPECT_NE(daily.find("\"5.00000\"", de), std::string::npos);
+    EXPECT_NE(daily.find("\"6.00000\"", ny), std::string::npos) << "less the credit memos";
+    EXPECT_TRUE(has(daily, "11.00000"));
+
+    const std::string monthly = run<PRN::TAXMONTHLYCOUNTRY>();
+    EXPECT_TRUE(has(monthly, "USA"));
+    EXPECT_TRUE(has(monthly, "Monthly Totals:"));
+    EXPECT_NE(monthly.find("(By Country) March 2026"), std::string::npos);
+
+    const std::string annual = run<PRN::TAXANNUALSTATE>();
+    EXPECT_TRUE(has(annual, "March 2026"));
 }
