@@ -12,6 +12,7 @@
 #include "app/reports/soldreports.h"
 #include "app/reports/stocklistings.h"
 #include "app/reports/taxbyregion.h"
+#include "app/reports/vendorlisting.h"
 #include "app/reports/invoicedocuments.h"
 #include "app/shell/procedures.h"
 #include "reports/reportcatalogue.h"
@@ -82,6 +83,7 @@ void registerReportProcedures()
     built<PRN::TAXMONTHLYCOUNTRY>("PRN:TAXMONTHLYCOUNTRY");
     built<PRN::TAXANNUALSTATE>("PRN:TAXANNUALSTATE");
     built<PRN::TAXANNUALCOUNTRY>("PRN:TAXANNUALCOUNTRY");
+    built<PRN::VENDORNAME>("PRN:VENDORNAME");
     built<PRN::CONSOLIDATION>("PRN:CONSOLIDATION");
     built<PRN::CUSTOMERNAMELISTING>("PRN:CUSTOMERNAMELISTING");
     built<PRN::CUSTOMERSTATE>("PRN:CUSTOMERSTATE");

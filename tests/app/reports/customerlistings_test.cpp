@@ -109,3 +109,25 @@ TEST_F(CustomerListingsTest, EachListingKeepsToItsKeyAndCaption)
     EXPECT_NE(byState.find("\"State:\""), std::string::npos);
     EXPECT_NE(byState.find("\"Dock 3\""), std::string::npos) << "the ship-to block";
 }
+
+TEST_F(CustomerListingsTest, VendorListingPrintsABlockPerVendor)
+{
+    ASSERT_EQ(Access::VENDOR.Open(), dict::Benign);
+    for (const auto &[name, first] : {std::pair{"Zenith Supply", "Bo"}, std::pair{"Acme Parts", ""}}) {
+        Access::VENDOR.PrimeRecord();
+        VEN.VENDOR = name;
+        VEN.FNAME = first;
+        VEN.LNAME = "Ek";
+        VEN.ADDRESS = "2 Mill Ln";
+        VEN.CITY = "Leeds";
+        VEN.PHONENO = "555-0400";
+        VEN.FAXNO = "555-0401";
+        ASSERT_EQ(Access::VENDOR.Insert(), dict::Benign);
+    }
+    Access::VENDOR.Close();
+    const std::string dump = run("PRN:VENDORNAME");
+    EXPECT_LT(dump.find("\"Acme Parts\""), dump.find("\"Zenith Supply\"")) << "by name";
+    EXPECT_NE(dump.find("\"Bo Ek\""), std::string::npos);
+    EXPECT_NE(dump.find("\"555-0400 / 555-0401\""), std::string::npos);
+    EXPECT_NE(dump.find("\"2 Mill Ln\""), std::string::npos);
+}

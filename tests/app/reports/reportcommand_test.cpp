@@ -100,9 +100,9 @@ protected:
 
 TEST_F(ReportProceduresTest, ReportNotBuiltYetSaysProcedureNotDefined)
 {
-    app::runProcedure("PRN:VENDORNAME");
+    app::runProcedure("PRN:PURCHASEORDERS");
     ASSERT_EQ(texts().size(), 1u);
-    EXPECT_NE(texts().front().find("PRN:VENDORNAME"), std::string::npos);
+    EXPECT_NE(texts().front().find("PRN:PURCHASEORDERS"), std::string::npos);
     EXPECT_EQ(titles().front(), "Procedure not defined");
 }
 
@@ -178,7 +178,7 @@ TEST_F(ReportCommandProgram, FailuresExitNonZeroWithTheMessageOnStandardError)
     std::string errors;
     EXPECT_NE(invoice("--print PRN:NOSUCHREPORT --pdf a.pdf", errors), 0);
     EXPECT_NE(errors.find("PRN:NOSUCHREPORT"), std::string::npos) << errors;
-    EXPECT_NE(invoice("--print PRN:VENDORNAME --pdf a.pdf", errors), 0);
+    EXPECT_NE(invoice("--print PRN:PURCHASEORDERS --pdf a.pdf", errors), 0);
     EXPECT_NE(errors.find("Procedure not defined"), std::string::npos) << errors;
     EXPECT_NE(invoice("--print PRN:CUSTOMEREMAILLISTING --pdf /nonexistent-folder/a.pdf", errors), 0);
     EXPECT_NE(errors.find("/nonexistent-folder/a.pdf"), std::string::npos) << errors;
