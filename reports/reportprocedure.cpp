@@ -22,6 +22,24 @@ bool ReportProcedure::AskDates() { return Win::AskforDay() == fw::RequestComplet
 
 bool ReportProcedure::Previewing() const { return GLO.PRINTPREVIEW != 0; }
 
+int ReportProcedure::OpenFiles()
+{
+    for (std::size_t opened = 0; opened < files_.size(); ++opened) {
+        if (const int level = files_[opened]->Open(); level != dict::Benign) {
+            while (opened > 0)
+                files_[--opened]->Close();
+            return level;
+        }
+    }
+    return dict::Benign;
+}
+
+void ReportProcedure::CloseFiles()
+{
+    for (auto file = files_.rbegin(); file != files_.rend(); ++file)
+        (*file)->Close();
+}
+
 // Steps before the pass: texts, dates, globals, files, paper and view.
 bool ReportProcedure::prepare(bool unattended)
 {

@@ -16,7 +16,9 @@
 #include "reports/reportengine.h"
 #include "reports/reportlayout.h"
 
+#include <initializer_list>
 #include <memory>
+#include <vector>
 #include <string>
 #include <string_view>
 
@@ -61,9 +63,12 @@ public:
     static constexpr int RecordsPerCycle = 25;
 
 protected:
-    // The family's part. OpenFiles returns a level (0 to go on) and has reported any failure.
-    virtual int OpenFiles() = 0;
-    virtual void CloseFiles() = 0;
+    // The family's part. OpenFiles returns a level (0 to go on) and has reported any failure; as
+    // it stands it opens the files named by ReadsFiles in turn (a failure closes those opened),
+    // and CloseFiles closes them. A family that sets up more calls these from its own.
+    virtual int OpenFiles();
+    virtual void CloseFiles();
+    void ReadsFiles(std::initializer_list<dict::FileManager *> files) { files_.assign(files); }
     // Initialises the view over the primary file: its order, filter and the names the filter uses.
     virtual void SetView(fw::ViewManager &view) = 0;
     virtual const Layout &ReportLayout() const = 0;
@@ -101,6 +106,7 @@ private:
     int respond(int response);
 
     ReportDeclaration declaration_;
+    std::vector<dict::FileManager *> files_;
     // The report's own records: a window that saves while the report runs never changes the
     // buffers it prints from, and the report never changes the window's.
     fw::ThreadContext context_;

@@ -1,15 +1,14 @@
 #include "app/reports/billingstatement.h"
 
-#include "app/printselect/tagbrowses.h"
 #include "app/reports/addressblocks.h"
 #include "app/reports/companyheader.h"
 #include "app/reports/reportformats.h"
+#include "app/reports/taggedcustomers.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
 #include "dictionary/money.h"
 #include "framework/picture.h"
 #include "reports/winroutines.h"
-#include "tagging/taguser.h"
 
 #include <algorithm>
 
@@ -42,6 +41,7 @@ Item at(int column, TextSource value)
 
 CUSTOMERBILLING::CUSTOMERBILLING() : ReportProcedure({"PRN:CUSTOMERBILLING", "Billing Statement", true, true})
 {
+    ReadsFiles({&Access::CUSTOMER, &Access::FINANCE, &Access::SETUP, &Access::TAGFILEPOS_});
     std::vector<Item> header{text({500, 0, 7500, 300}, "Billing Statement", Title, Align::Center),
                              text({2500, 360, 1400, 180}, "Billing Cycle:", Bold, Align::Right),
                              computed({4000, 360, 3000, 180}, [] { return dateText(GLO.STARTDATE) + " - " + dateText(GLO.ENDDATE); }),
@@ -78,11 +78,8 @@ CUSTOMERBILLING::CUSTOMERBILLING() : ReportProcedure({"PRN:CUSTOMERBILLING", "Bi
 
 int CUSTOMERBILLING::OpenFiles()
 {
-    for (dict::FileManager *file : {&Access::CUSTOMER, &Access::FINANCE, &Access::SETUP, &Access::TAGFILEPOS_})
-        if (file->Open() != dict::Benign) {
-            CloseFiles();
-            return dict::Notify;
-        }
+    if (const int level = ReportProcedure::OpenFiles(); level != dict::Benign)
+        return level;
     from_.clear();
     SET.RECORDNO = 1;
     if (Access::SETUP.TryFetch(SET.RecordNo_Key) == dict::Benign)
@@ -90,20 +87,9 @@ int CUSTOMERBILLING::OpenFiles()
     return dict::Benign;
 }
 
-void CUSTOMERBILLING::CloseFiles()
-{
-    for (dict::FileManager *file : {&Access::CUSTOMER, &Access::FINANCE, &Access::SETUP, &Access::TAGFILEPOS_})
-        file->Close();
-}
-
 void CUSTOMERBILLING::SetView(fw::ViewManager &view)
 {
-    view.Init(&Relate::TAGFILEPOS_);
-    view.AddSortOrder(TP_.PosKey);
-    tagRange_.USR = ST::GetTagUsr();
-    tagRange_.TBL = app::CustomerTable;
-    view.AddRange(dict::fieldOf(tagRange_, tagRange_.USR));
-    view.AddRange(dict::fieldOf(tagRange_, tagRange_.TBL));
+    viewTaggedCustomers(view, tagRange_);
 }
 
 // The customer's finance records by invoice number, then date.
@@ -125,8 +111,7 @@ std::vector<dict::FINANCERecord> CUSTOMERBILLING::recordsOf(const dict::String<1
 // neither printed nor counted in what is due now.
 void CUSTOMERBILLING::TakeRecord(ReportEngine &engine)
 {
-    CUS.CUSTOMERNO = TP_.POS.view();
-    if (Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key) != dict::Benign)
+    if (!fetchTaggedCustomer())
         return; // deleted since it was tagged
     const std::vector<dict::FINANCERecord> records = recordsOf(CUS.CUSTOMERNO);
     if (records.empty())

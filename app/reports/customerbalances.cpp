@@ -53,6 +53,7 @@ double balanceOf(const dict::String<10> &customer)
 CUSTOMEROUTSTANDINGBALANCES::CUSTOMEROUTSTANDINGBALANCES()
     : ReportProcedure({"PRN:CUSTOMEROUTSTANDINGBALANCES", "Customer OutStanding Balance Listing"})
 {
+    ReadsFiles({&Access::CUSTOMER, &Access::FINANCE});
     layout_ = Layout{
         .name = "Customer OutStanding Balance Listing",
         .pageHeader = {780, pageHeader("Customer OutStanding Balance Listing",
@@ -71,19 +72,7 @@ CUSTOMEROUTSTANDINGBALANCES::CUSTOMEROUTSTANDINGBALANCES()
 int CUSTOMEROUTSTANDINGBALANCES::OpenFiles()
 {
     runningTotal_ = 0;
-    if (Access::CUSTOMER.Open() != dict::Benign)
-        return dict::Notify;
-    if (Access::FINANCE.Open() != dict::Benign) {
-        Access::CUSTOMER.Close();
-        return dict::Notify;
-    }
-    return dict::Benign;
-}
-
-void CUSTOMEROUTSTANDINGBALANCES::CloseFiles()
-{
-    Access::FINANCE.Close();
-    Access::CUSTOMER.Close();
+    return ReportProcedure::OpenFiles();
 }
 
 void CUSTOMEROUTSTANDINGBALANCES::SetView(fw::ViewManager &view)
@@ -109,6 +98,7 @@ void CUSTOMEROUTSTANDINGBALANCES::Finishing(ReportEngine &engine) { engine.print
 CUSTOMEROUTSTANDINGINVOICES::CUSTOMEROUTSTANDINGINVOICES()
     : ReportProcedure({"PRN:CUSTOMEROUTSTANDINGINVOICES", "Customer OutStanding Invoice Listing"})
 {
+    ReadsFiles({&Access::CUSTOMER, &Access::INVOICE});
     layout_ = Layout{
         .name = "Customer OutStanding Invoice Listing",
         .pageHeader = {780, pageHeader("Customer OutStanding Invoice Listing",
@@ -136,19 +126,7 @@ CUSTOMEROUTSTANDINGINVOICES::CUSTOMEROUTSTANDINGINVOICES()
 int CUSTOMEROUTSTANDINGINVOICES::OpenFiles()
 {
     runningTotal_ = 0;
-    if (Access::CUSTOMER.Open() != dict::Benign)
-        return dict::Notify;
-    if (Access::INVOICE.Open() != dict::Benign) {
-        Access::CUSTOMER.Close();
-        return dict::Notify;
-    }
-    return dict::Benign;
-}
-
-void CUSTOMEROUTSTANDINGINVOICES::CloseFiles()
-{
-    Access::INVOICE.Close();
-    Access::CUSTOMER.Close();
+    return ReportProcedure::OpenFiles();
 }
 
 void CUSTOMEROUTSTANDINGINVOICES::SetView(fw::ViewManager &view)

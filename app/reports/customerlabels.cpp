@@ -1,12 +1,11 @@
 #include "app/reports/customerlabels.h"
 
-#include "app/printselect/tagbrowses.h"
 #include "app/reports/addressblocks.h"
 #include "app/reports/companyheader.h"
+#include "app/reports/taggedcustomers.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
 #include "reports/winroutines.h"
-#include "tagging/taguser.h"
 
 #include <map>
 #include <utility>
@@ -107,18 +106,18 @@ const Layout *CUSTOMERLABELS::sheetFor(bool address, int stock)
     return found == sheets.end() ? nullptr : &found->second;
 }
 
-CUSTOMERLABELS::CUSTOMERLABELS() : ReportProcedure({"PRN:CUSTOMERLABELS", "Customer Labels"}) {}
+CUSTOMERLABELS::CUSTOMERLABELS() : ReportProcedure({"PRN:CUSTOMERLABELS", "Customer Labels"})
+{
+    ReadsFiles({&Access::CUSTOMER, &Access::SETUP, &Access::TAGFILEPOS_});
+}
 
 int CUSTOMERLABELS::OpenFiles()
 {
     const bool address = GLO.STARTUP == dict::StartUp::AddressLabels;
     const bool shipping = GLO.STARTUP == dict::StartUp::ShippingLabels;
     sheet_ = address ? sheetFor(true, GLO.LABELTYPE) : shipping ? sheetFor(false, GLO.LABEL1TYPE) : nullptr;
-    for (dict::FileManager *file : {&Access::CUSTOMER, &Access::SETUP, &Access::TAGFILEPOS_})
-        if (file->Open() != dict::Benign) {
-            CloseFiles();
-            return dict::Notify;
-        }
+    if (const int level = ReportProcedure::OpenFiles(); level != dict::Benign)
+        return level;
     labelReturnAddress().clear();
     SET.RECORDNO = 1;
     if (Access::SETUP.TryFetch(SET.RecordNo_Key) == dict::Benign)
@@ -126,20 +125,9 @@ int CUSTOMERLABELS::OpenFiles()
     return dict::Benign;
 }
 
-void CUSTOMERLABELS::CloseFiles()
-{
-    for (dict::FileManager *file : {&Access::CUSTOMER, &Access::SETUP, &Access::TAGFILEPOS_})
-        file->Close();
-}
-
 void CUSTOMERLABELS::SetView(fw::ViewManager &view)
 {
-    view.Init(&Relate::TAGFILEPOS_);
-    view.AddSortOrder(TP_.PosKey);
-    tagRange_.USR = ST::GetTagUsr();
-    tagRange_.TBL = app::CustomerTable;
-    view.AddRange(dict::fieldOf(tagRange_, tagRange_.USR));
-    view.AddRange(dict::fieldOf(tagRange_, tagRange_.TBL));
+    viewTaggedCustomers(view, tagRange_);
 }
 
 const Layout &CUSTOMERLABELS::ReportLayout() const
@@ -152,8 +140,7 @@ void CUSTOMERLABELS::TakeRecord(ReportEngine &engine)
 {
     if (!sheet_)
         return; // this stock is not for these labels
-    CUS.CUSTOMERNO = TP_.POS.view();
-    if (Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key) != dict::Benign)
+    if (!fetchTaggedCustomer())
         return; // deleted since it was tagged
     GLO.WINROUTINE = WIN::CustomerAddress;
     WIN::ROUTINES();
@@ -162,7 +149,7 @@ void CUSTOMERLABELS::TakeRecord(ReportEngine &engine)
 
 // --- The shop's own address labels ---------------------------------------------------------
 
-USERLABELS::USERLABELS() : ReportProcedure({"PRN:USERLABELS", "Address Labels"}) {}
+USERLABELS::USERLABELS() : ReportProcedure({"PRN:USERLABELS", "Address Labels"}) { ReadsFiles({&Access::SETUP}); }
 
 int USERLABELS::OpenFiles()
 {
@@ -175,10 +162,8 @@ int USERLABELS::OpenFiles()
     }();
     const auto found = sheets.find(GLO.LABELTYPE);
     sheet_ = found == sheets.end() ? nullptr : &found->second;
-    return Access::SETUP.Open();
+    return ReportProcedure::OpenFiles();
 }
-
-void USERLABELS::CloseFiles() { Access::SETUP.Close(); }
 
 void USERLABELS::SetView(fw::ViewManager &view)
 {

@@ -23,7 +23,6 @@ public:
 
 protected:
     int OpenFiles() override;
-    void CloseFiles() override;
     void SetView(fw::ViewManager &view) override;
     const rpt::Layout &ReportLayout() const override;
     void TakeRecord(rpt::ReportEngine &engine) override;
@@ -41,7 +40,6 @@ public:
 
 protected:
     int OpenFiles() override;
-    void CloseFiles() override;
     void SetView(fw::ViewManager &view) override;
     const rpt::Layout &ReportLayout() const override;
     void TakeRecord(rpt::ReportEngine &engine) override;

@@ -47,11 +47,8 @@ const Layout EmailListing{
 CUSTOMEREMAILLISTING::CUSTOMEREMAILLISTING()
     : ReportProcedure({"PRN:CUSTOMEREMAILLISTING", "Customer Listing - Email Address"})
 {
+    ReadsFiles({&Access::CUSTOMER});
 }
-
-int CUSTOMEREMAILLISTING::OpenFiles() { return Relate::CUSTOMER.Open(); }
-
-void CUSTOMEREMAILLISTING::CloseFiles() { Relate::CUSTOMER.Close(); }
 
 void CUSTOMEREMAILLISTING::SetView(fw::ViewManager &view)
 {
@@ -106,11 +103,8 @@ const CustomerBlockListing::Kind ByPostalCode{"PRN:CUSTOMERZIPCODELISTING", "Cus
 CustomerBlockListing::CustomerBlockListing(const Kind &kind)
     : ReportProcedure({kind.name, kind.title}), kind_(kind), layout_(blockListing(kind))
 {
+    ReadsFiles({&Access::CUSTOMER});
 }
-
-int CustomerBlockListing::OpenFiles() { return Relate::CUSTOMER.Open(); }
-
-void CustomerBlockListing::CloseFiles() { Relate::CUSTOMER.Close(); }
 
 void CustomerBlockListing::SetView(fw::ViewManager &view)
 {

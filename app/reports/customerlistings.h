@@ -17,8 +17,6 @@ public:
     CUSTOMEREMAILLISTING();
 
 protected:
-    int OpenFiles() override;
-    void CloseFiles() override;
     void SetView(fw::ViewManager &view) override;
     const rpt::Layout &ReportLayout() const override;
 };
@@ -38,8 +36,6 @@ public:
     explicit CustomerBlockListing(const Kind &kind);
 
 protected:
-    int OpenFiles() override;
-    void CloseFiles() override;
     void SetView(fw::ViewManager &view) override;
     const rpt::Layout &ReportLayout() const override { return layout_; }
     void TakeRecord(rpt::ReportEngine &engine) override;

@@ -32,6 +32,7 @@ std::string invoiceNumber(dict::LONG number) { return number == 0 ? std::string(
 CUSTOMERFINANCESTATEMENT::CUSTOMERFINANCESTATEMENT()
     : ReportProcedure({"PRN:CUSTOMERFINANCESTATEMENT", "Customer Finance Statement", true})
 {
+    ReadsFiles({&Access::CUSTOMER, &Access::FINANCE});
     std::vector<Item> header{text({500, 0, 7500, 280}, "Customer Finance Statement", Title, Align::Center),
                              computed({500, 320, 7500, 180}, period, Body, Align::Center),
                              text({500, 560, 1100, 180}, "Date:", Bold), computed({1600, 560, 1500, 180}, [] { return dateText(fw::today()); }),
@@ -59,23 +60,6 @@ CUSTOMERFINANCESTATEMENT::CUSTOMERFINANCESTATEMENT()
                   computed({4550, 10, 1100, 180}, [] { return money(FIN.AMOUNTPAID); }, Body, Align::Right),
                   computed({5700, 10, 1100, 180}, [] { return money(FIN.AMOUNTDUE); }, Body, Align::Right),
                   computed({6850, 10, 1150, 180}, [this] { return totals(balance_); }, Body, Align::Right)}};
-}
-
-int CUSTOMERFINANCESTATEMENT::OpenFiles()
-{
-    if (Access::CUSTOMER.Open() != dict::Benign)
-        return dict::Notify;
-    if (Access::FINANCE.Open() != dict::Benign) {
-        Access::CUSTOMER.Close();
-        return dict::Notify;
-    }
-    return dict::Benign;
-}
-
-void CUSTOMERFINANCESTATEMENT::CloseFiles()
-{
-    Access::FINANCE.Close();
-    Access::CUSTOMER.Close();
 }
 
 void CUSTOMERFINANCESTATEMENT::SetView(fw::ViewManager &view)
@@ -118,6 +102,7 @@ void INVOICEPAYMENTHISTORY::Sums::add(double p, double d)
 INVOICEPAYMENTHISTORY::INVOICEPAYMENTHISTORY()
     : ReportProcedure({"PRN:INVOICEPAYMENTHISTORY", "Invoice Finance History", true})
 {
+    ReadsFiles({&Access::FINANCE});
     const int columns = 560;
     std::vector<Item> header{text({500, 0, 7500, 280}, "Invoice Finance History", Title, Align::Center),
                              computed({500, 320, 7500, 180}, period, Body, Align::Center)};
@@ -158,10 +143,8 @@ int INVOICEPAYMENTHISTORY::OpenFiles()
 {
     invoice_ = {};
     report_ = {};
-    return Access::FINANCE.Open();
+    return ReportProcedure::OpenFiles();
 }
-
-void INVOICEPAYMENTHISTORY::CloseFiles() { Access::FINANCE.Close(); }
 
 void INVOICEPAYMENTHISTORY::SetView(fw::ViewManager &view)
 {

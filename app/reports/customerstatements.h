@@ -15,8 +15,6 @@ public:
     CUSTOMERFINANCESTATEMENT();
 
 protected:
-    int OpenFiles() override;
-    void CloseFiles() override;
     void SetView(fw::ViewManager &view) override;
     const rpt::Layout &ReportLayout() const override { return layout_; }
     void TakeRecord(rpt::ReportEngine &engine) override;
@@ -35,7 +33,6 @@ public:
 
 protected:
     int OpenFiles() override;
-    void CloseFiles() override;
     void SetView(fw::ViewManager &view) override;
     const rpt::Layout &ReportLayout() const override { return layout_; }
     void TakeRecord(rpt::ReportEngine &engine) override;

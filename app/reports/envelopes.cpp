@@ -1,12 +1,11 @@
 #include "app/reports/envelopes.h"
 
-#include "app/printselect/tagbrowses.h"
 #include "app/reports/addressblocks.h"
 #include "app/reports/companyheader.h"
+#include "app/reports/taggedcustomers.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
 #include "reports/winroutines.h"
-#include "tagging/taguser.h"
 
 namespace PRN {
 
@@ -30,6 +29,7 @@ std::vector<std::string> envelopeReturnAddress(const dict::SETUPRecord &s, dict:
 
 ENVELOPES::ENVELOPES() : ReportProcedure({"PRN:ENVELOPES", "Envelopes", false, false, true})
 {
+    ReadsFiles({&Access::CUSTOMER, &Access::SETUP, &Access::TAGFILEPOS_});
     std::vector<Item> items;
     for (int i = 0; i < 5; ++i)
         items.push_back(computed({300, i * 140, 3300, 140}, [this, i] {
@@ -43,11 +43,8 @@ ENVELOPES::ENVELOPES() : ReportProcedure({"PRN:ENVELOPES", "Envelopes", false, f
 
 int ENVELOPES::OpenFiles()
 {
-    for (dict::FileManager *file : {&Access::CUSTOMER, &Access::SETUP, &Access::TAGFILEPOS_})
-        if (file->Open() != dict::Benign) {
-            CloseFiles();
-            return dict::Notify;
-        }
+    if (const int level = ReportProcedure::OpenFiles(); level != dict::Benign)
+        return level;
     returnAddress_.clear();
     SET.RECORDNO = 1;
     if (Access::SETUP.TryFetch(SET.RecordNo_Key) == dict::Benign && SET.REMOVERETURNADDRESS != 0)
@@ -55,26 +52,14 @@ int ENVELOPES::OpenFiles()
     return dict::Benign;
 }
 
-void ENVELOPES::CloseFiles()
-{
-    for (dict::FileManager *file : {&Access::CUSTOMER, &Access::SETUP, &Access::TAGFILEPOS_})
-        file->Close();
-}
-
 void ENVELOPES::SetView(fw::ViewManager &view)
 {
-    view.Init(&Relate::TAGFILEPOS_);
-    view.AddSortOrder(TP_.PosKey);
-    tagRange_.USR = ST::GetTagUsr();
-    tagRange_.TBL = app::CustomerTable;
-    view.AddRange(dict::fieldOf(tagRange_, tagRange_.USR));
-    view.AddRange(dict::fieldOf(tagRange_, tagRange_.TBL));
+    viewTaggedCustomers(view, tagRange_);
 }
 
 void ENVELOPES::TakeRecord(ReportEngine &engine)
 {
-    CUS.CUSTOMERNO = TP_.POS.view();
-    if (Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key) != dict::Benign)
+    if (!fetchTaggedCustomer())
         return; // deleted since it was tagged
     GLO.WINROUTINE = WIN::CustomerAddress;
     WIN::ROUTINES();

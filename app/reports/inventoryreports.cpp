@@ -138,6 +138,7 @@ struct StockLayouts {
 
 StockListing::StockListing(const Kind &kind) : ReportProcedure({kind.name, kind.title}), kind_(kind)
 {
+    ReadsFiles({&Access::STOCK});
     layout_ = Layout{.name = std::string(kind.title),
                      .pageHeader = {800, StockLayouts::header(kind)},
                      .groupHeader = StockLayouts::groupHeader(kind),
@@ -163,10 +164,8 @@ int StockListing::OpenFiles()
 {
     group_ = {};
     report_ = {};
-    return Access::STOCK.Open();
+    return ReportProcedure::OpenFiles();
 }
-
-void StockListing::CloseFiles() { Access::STOCK.Close(); }
 
 void StockListing::SetView(fw::ViewManager &view)
 {

@@ -23,14 +23,6 @@ namespace PRN {
 
 namespace {
 
-std::vector<dict::FileManager *> filesRead(bool tagged)
-{
-    std::vector<dict::FileManager *> files{&Access::INVOICE, &Access::DESCRIPTION, &Access::CUSTOMER, &Access::SETUP};
-    if (tagged)
-        files.push_back(&Access::TAGFILE_);
-    return files;
-}
-
 // The tag of a tagged invoice into TF_; false when it is not there (any more).
 bool fetchTag(dict::LONG invoiceNo)
 {
@@ -48,6 +40,10 @@ InvoiceDocuments::InvoiceDocuments(rpt::ReportDeclaration declaration, Form form
     : ReportProcedure(declaration), form_(form), tagged_(tagged), invoice_(invoiceLayout(print_)),
       packageList_(packageListLayout(print_))
 {
+    if (tagged)
+        ReadsFiles({&Access::INVOICE, &Access::DESCRIPTION, &Access::CUSTOMER, &Access::SETUP, &Access::TAGFILE_});
+    else
+        ReadsFiles({&Access::INVOICE, &Access::DESCRIPTION, &Access::CUSTOMER, &Access::SETUP});
 }
 
 int InvoiceDocuments::OpenFiles()
@@ -58,22 +54,10 @@ int InvoiceDocuments::OpenFiles()
     laid_.clear();
     gone_.clear();
     packable_ = false;
-    const std::vector<dict::FileManager *> files = filesRead(tagged_);
-    for (std::size_t opened = 0; opened < files.size(); ++opened) {
-        if (files[opened]->Open() != dict::Benign) {
-            while (opened > 0)
-                files[--opened]->Close();
-            return dict::Notify;
-        }
-    }
+    if (const int level = ReportProcedure::OpenFiles(); level != dict::Benign)
+        return level;
     readCompany();
     return dict::Benign;
-}
-
-void InvoiceDocuments::CloseFiles()
-{
-    for (dict::FileManager *file : filesRead(tagged_))
-        file->Close();
 }
 
 // The company block and the logo from the SETUP record; stationery has the company printed.

@@ -47,6 +47,7 @@ Band footer(const char *note)
 
 DAILYRECEIPTS::DAILYRECEIPTS() : ReportProcedure({"PRN:DAILYRECEIPTS", "Daily Receipts", true, false, false, true})
 {
+    ReadsFiles({&Access::FINANCE, &Access::CUSTOMER});
     struct Column {
         const char *caption;
         int x, width;
@@ -90,19 +91,7 @@ int DAILYRECEIPTS::OpenFiles()
 {
     day_ = report_ = {};
     date_ = 0;
-    if (Access::FINANCE.Open() != dict::Benign)
-        return dict::Notify;
-    if (Access::CUSTOMER.Open() != dict::Benign) {
-        Access::FINANCE.Close();
-        return dict::Notify;
-    }
-    return dict::Benign;
-}
-
-void DAILYRECEIPTS::CloseFiles()
-{
-    Access::CUSTOMER.Close();
-    Access::FINANCE.Close();
+    return ReportProcedure::OpenFiles();
 }
 
 void DAILYRECEIPTS::SetView(fw::ViewManager &view)
@@ -191,6 +180,7 @@ Band block(TextSource heading, const CONSOLIDATION::Sums &s, const Font &heading
 
 CONSOLIDATION::CONSOLIDATION() : ReportProcedure({"PRN:CONSOLIDATION", "Consolidation Report", true, false, false, true})
 {
+    ReadsFiles({&Access::FINANCE, &Access::INVOICE, &Access::CREDIT});
     std::vector<Item> header = heading("Consolidation Report");
     header.push_back(line({Left, 560, Right - Left, 0}));
     layout_ = Layout{.name = "Consolidation Report", .pageHeader = {620, std::move(header)},
@@ -203,18 +193,7 @@ int CONSOLIDATION::OpenFiles()
 {
     day_ = report_ = {};
     date_ = 0;
-    for (dict::FileManager *file : {&Access::FINANCE, &Access::INVOICE, &Access::CREDIT})
-        if (file->Open() != dict::Benign) {
-            CloseFiles();
-            return dict::Notify;
-        }
-    return dict::Benign;
-}
-
-void CONSOLIDATION::CloseFiles()
-{
-    for (dict::FileManager *file : {&Access::FINANCE, &Access::INVOICE, &Access::CREDIT})
-        file->Close();
+    return ReportProcedure::OpenFiles();
 }
 
 void CONSOLIDATION::SetView(fw::ViewManager &view)

@@ -75,6 +75,7 @@ void InvoiceFigures::add(const InvoiceFigures &o)
 InvoiceSummary::InvoiceSummary(const Kind &kind)
     : ReportProcedure({kind.name, kind.title, true, false, false, true}), kind_(kind)
 {
+    ReadsFiles({&Access::INVOICE, &Access::CREDIT});
 }
 
 // The lines' columns by the regime, their day, salesman and report sums, and the page around them.
@@ -161,18 +162,7 @@ int InvoiceSummary::OpenFiles()
     dayKey_.clear();
 
     buildLayout();
-    for (dict::FileManager *file : {&Access::INVOICE, &Access::CREDIT})
-        if (file->Open() != dict::Benign) {
-            CloseFiles();
-            return dict::Notify;
-        }
-    return dict::Benign;
-}
-
-void InvoiceSummary::CloseFiles()
-{
-    for (dict::FileManager *file : {&Access::INVOICE, &Access::CREDIT})
-        file->Close();
+    return ReportProcedure::OpenFiles();
 }
 
 void InvoiceSummary::SetView(fw::ViewManager &view)

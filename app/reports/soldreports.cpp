@@ -1,12 +1,11 @@
 #include "app/reports/soldreports.h"
 
-#include "app/printselect/tagbrowses.h"
 #include "app/reports/reportformats.h"
+#include "app/reports/taggedcustomers.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
 #include "dictionary/money.h"
 #include "framework/picture.h"
-#include "tagging/taguser.h"
 
 #include <array>
 #include <vector>
@@ -50,6 +49,7 @@ void SoldConsolidation::Sums::add(const Line &line)
 
 SoldConsolidation::SoldConsolidation(const Kind &kind) : ReportProcedure({kind.name, kind.title, true}), kind_(kind)
 {
+    ReadsFiles({&Access::DESCRIPTION, &Access::INVOICE, &Access::CUSTOMER});
     std::vector<Item> header{text({500, 0, 7500, 280}, std::string(kind.title), Title, Align::Center),
                              computed({500, 320, 7500, 180}, [] { return dateText(GLO.STARTDATE) + " - " + dateText(GLO.ENDDATE); },
                                       Body, Align::Center)};
@@ -92,18 +92,7 @@ int SoldConsolidation::OpenFiles()
     quotes_.clear();
     pending_ = inGroup_ = false;
     group_ = report_ = {};
-    for (dict::FileManager *file : {&Access::DESCRIPTION, &Access::INVOICE, &Access::CUSTOMER})
-        if (file->Open() != dict::Benign) {
-            CloseFiles();
-            return dict::Notify;
-        }
-    return dict::Benign;
-}
-
-void SoldConsolidation::CloseFiles()
-{
-    for (dict::FileManager *file : {&Access::DESCRIPTION, &Access::INVOICE, &Access::CUSTOMER})
-        file->Close();
+    return ReportProcedure::OpenFiles();
 }
 
 void SoldConsolidation::SetView(fw::ViewManager &view)
@@ -209,40 +198,20 @@ std::string customerHeading()
 
 } // namespace
 
-INVENTORYCONSOLIDATIONCUSTOMER::INVENTORYCONSOLIDATIONCUSTOMER() : SoldConsolidation(ByCustomer) {}
-
-int INVENTORYCONSOLIDATIONCUSTOMER::OpenFiles()
+INVENTORYCONSOLIDATIONCUSTOMER::INVENTORYCONSOLIDATIONCUSTOMER() : SoldConsolidation(ByCustomer)
 {
-    if (SoldConsolidation::OpenFiles() != dict::Benign)
-        return dict::Notify;
-    if (Access::TAGFILEPOS_.Open() != dict::Benign) {
-        SoldConsolidation::CloseFiles();
-        return dict::Notify;
-    }
-    return dict::Benign;
-}
-
-void INVENTORYCONSOLIDATIONCUSTOMER::CloseFiles()
-{
-    Access::TAGFILEPOS_.Close();
-    SoldConsolidation::CloseFiles();
+    ReadsFiles({&Access::DESCRIPTION, &Access::INVOICE, &Access::CUSTOMER, &Access::TAGFILEPOS_});
 }
 
 void INVENTORYCONSOLIDATIONCUSTOMER::SetView(fw::ViewManager &view)
 {
-    view.Init(&Relate::TAGFILEPOS_);
-    view.AddSortOrder(TP_.PosKey);
-    tagRange_.USR = ST::GetTagUsr();
-    tagRange_.TBL = app::CustomerTable;
-    view.AddRange(dict::fieldOf(tagRange_, tagRange_.USR));
-    view.AddRange(dict::fieldOf(tagRange_, tagRange_.TBL));
+    viewTaggedCustomers(view, tagRange_);
 }
 
 // The tagged customer's lines, by stock number.
 void INVENTORYCONSOLIDATIONCUSTOMER::TakeRecord(ReportEngine &engine)
 {
-    CUS.CUSTOMERNO = TP_.POS.view();
-    if (Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key) != dict::Benign)
+    if (!fetchTaggedCustomer())
         return;
     buyer_ = CUS.CUSTOMERNO.str() + "  " + customerHeading();
     std::vector<dict::DESCRIPTIONRecord> lines;
@@ -262,6 +231,7 @@ void INVENTORYCONSOLIDATIONCUSTOMER::TakeRecord(ReportEngine &engine)
 INVENTORYRECEIVEDLISTING::INVENTORYRECEIVEDLISTING()
     : ReportProcedure({"PRN:INVENTORYRECEIVEDLISTING", "Inventory Received Listing", true})
 {
+    ReadsFiles({&Access::STSTREND, &Access::STOCK});
     struct Column {
         const char *caption;
         int x, width;
@@ -297,19 +267,7 @@ INVENTORYRECEIVEDLISTING::INVENTORYRECEIVEDLISTING()
 int INVENTORYRECEIVEDLISTING::OpenFiles()
 {
     totalCost_ = 0;
-    if (Access::STSTREND.Open() != dict::Benign)
-        return dict::Notify;
-    if (Access::STOCK.Open() != dict::Benign) {
-        Access::STSTREND.Close();
-        return dict::Notify;
-    }
-    return dict::Benign;
-}
-
-void INVENTORYRECEIVEDLISTING::CloseFiles()
-{
-    Access::STOCK.Close();
-    Access::STSTREND.Close();
+    return ReportProcedure::OpenFiles();
 }
 
 void INVENTORYRECEIVEDLISTING::SetView(fw::ViewManager &view)

@@ -29,7 +29,6 @@ public:
 
 protected:
     int OpenFiles() override;
-    void CloseFiles() override;
     void SetView(fw::ViewManager &view) override;
     const rpt::Layout &ReportLayout() const override { return layout_; }
     void TakeRecord(rpt::ReportEngine &engine) override;
@@ -86,8 +85,6 @@ public:
     INVENTORYCONSOLIDATIONCUSTOMER();
 
 protected:
-    int OpenFiles() override;
-    void CloseFiles() override;
     void SetView(fw::ViewManager &view) override;
     void TakeRecord(rpt::ReportEngine &engine) override;
     std::string groupOf() override { return buyer_; }
@@ -105,7 +102,6 @@ public:
 
 protected:
     int OpenFiles() override;
-    void CloseFiles() override;
     void SetView(fw::ViewManager &view) override;
     const rpt::Layout &ReportLayout() const override { return layout_; }
     void TakeRecord(rpt::ReportEngine &engine) override;

@@ -147,25 +147,14 @@ const StockItemListing::Kind SpecialsKind{"PRN:SPECIALITEMSLISTING", "Special It
 
 StockItemListing::StockItemListing(const Kind &kind) : ReportProcedure({kind.name, kind.title}), kind_(kind)
 {
+    ReadsFiles({&Access::STOCK, &Access::SPECIAL});
     layout_ = kind.layout(*this);
 }
 
 int StockItemListing::OpenFiles()
 {
     totalCost = 0;
-    if (Access::STOCK.Open() != dict::Benign)
-        return dict::Notify;
-    if (Access::SPECIAL.Open() != dict::Benign) {
-        Access::STOCK.Close();
-        return dict::Notify;
-    }
-    return dict::Benign;
-}
-
-void StockItemListing::CloseFiles()
-{
-    Access::SPECIAL.Close();
-    Access::STOCK.Close();
+    return ReportProcedure::OpenFiles();
 }
 
 void StockItemListing::SetView(fw::ViewManager &view)

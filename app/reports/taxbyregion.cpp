@@ -35,6 +35,7 @@ dict::LONG monthOf(dict::LONG day)
 
 TaxByRegion::TaxByRegion(const Kind &kind) : ReportProcedure({kind.name, kind.title, true}), kind_(kind)
 {
+    ReadsFiles({&Access::CUSTOMER, &Access::INVOICE, &Access::CREDIT});
     const char *region = kind.byState ? "State" : "Country";
     const char *label = kind.rows == Rows::Days ? "Date" : kind.rows == Rows::Months ? "Month" : region;
     std::vector<Item> header{computed({500, 0, 7500, 280}, [&kind] {
@@ -65,18 +66,7 @@ int TaxByRegion::OpenFiles()
     rows_.clear();
     region_.clear();
     report_ = {};
-    for (dict::FileManager *file : {&Access::CUSTOMER, &Access::INVOICE, &Access::CREDIT})
-        if (file->Open() != dict::Benign) {
-            CloseFiles();
-            return dict::Notify;
-        }
-    return dict::Benign;
-}
-
-void TaxByRegion::CloseFiles()
-{
-    for (dict::FileManager *file : {&Access::CUSTOMER, &Access::INVOICE, &Access::CREDIT})
-        file->Close();
+    return ReportProcedure::OpenFiles();
 }
 
 void TaxByRegion::SetView(fw::ViewManager &view)

@@ -43,6 +43,7 @@ std::string phoneAndFax()
 
 VENDORNAME::VENDORNAME() : ReportProcedure({"PRN:VENDORNAME", "Vendor Listing"})
 {
+    ReadsFiles({&Access::VENDOR});
     std::vector<Item> block{text({500, 40, 1000, 170}, "Account #", Bold), field({1500, 40, 1500, 170}, dict::field(VEN.ACCOUNTNO)),
                             text({3100, 40, 600, 170}, "POC", Bold), computed({3700, 40, 2000, 170}, contact),
                             text({5800, 40, 900, 170}, "Phone/Fax", Bold), computed({6700, 40, 1300, 170}, phoneAndFax),
@@ -59,10 +60,6 @@ VENDORNAME::VENDORNAME() : ReportProcedure({"PRN:VENDORNAME", "Vendor Listing"})
                      .detail = {1360, std::move(block)},
                      .pageFooter = {250, {line({500, 0, 7500, 0}), pageNofM({500, 40, 7500, 180}, Small, Align::Right)}}};
 }
-
-int VENDORNAME::OpenFiles() { return Access::VENDOR.Open(); }
-
-void VENDORNAME::CloseFiles() { Access::VENDOR.Close(); }
 
 void VENDORNAME::SetView(fw::ViewManager &view)
 {

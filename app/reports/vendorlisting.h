@@ -12,8 +12,6 @@ public:
     VENDORNAME();
 
 protected:
-    int OpenFiles() override;
-    void CloseFiles() override;
     void SetView(fw::ViewManager &view) override;
     const rpt::Layout &ReportLayout() const override { return layout_; }
 
