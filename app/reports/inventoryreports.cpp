@@ -1,5 +1,6 @@
 #include "app/reports/inventoryreports.h"
 
+#include "app/reports/reportcolumns.h"
 #include "app/reports/reportformats.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
@@ -15,17 +16,7 @@ using namespace rpt;
 
 namespace {
 
-const Font Line{.points = 8};
-const Font LineBold{.points = 8, .bold = true};
-
 std::string quantity(double value) { return fw::plainNumber(value); }
-
-struct Column {
-    const char *caption;
-    int x;
-    int width;
-    bool right;
-};
 
 // The columns of each kind of line, left to right.
 const std::vector<Column> OnHandColumns{{"Stock #/Location", 500, 1200, false}, {"Description", 1750, 2100, false},
@@ -48,11 +39,6 @@ const std::vector<Column> &columnsOf(StockListing::Lines lines)
     return OnHandColumns;
 }
 
-Item cell(const Column &c, int y, TextSource value, const Font &font = Line)
-{
-    return computed({c.x, y, c.width, 150}, std::move(value), font, c.right ? Align::Right : Align::Left);
-}
-
 std::string leading(bool partNumber) { return partNumber ? STO.PARTNO.str() : STO.STOCKNO.str(); }
 
 } // namespace
@@ -68,11 +54,11 @@ struct StockLayouts {
             std::string caption = c.caption;
             if (kind.partNumber && caption.rfind("Stock #", 0) == 0)
                 caption.replace(0, 7, "Part #");
-            items.push_back(text({c.x, 560, c.width, 160}, caption, LineBold, c.right ? Align::Right : Align::Left));
+            items.push_back(text({c.x, 560, c.width, 160}, caption, LineBoldFont, c.right ? Align::Right : Align::Left));
         }
         if (kind.lines == StockListing::Lines::OnHand) {
-            items.push_back(text({5100, 400, 1450, 160}, "Cost", LineBold, Align::Center));
-            items.push_back(text({6600, 400, 1400, 160}, "Price", LineBold, Align::Center));
+            items.push_back(text({5100, 400, 1450, 160}, "Cost", LineBoldFont, Align::Center));
+            items.push_back(text({6600, 400, 1400, 160}, "Price", LineBoldFont, Align::Center));
         }
         items.push_back(line({500, 750, 7500, 0}));
         return items;
@@ -116,8 +102,8 @@ struct StockLayouts {
         if (kind.lines == StockListing::Lines::ReOrder)
             return {};
         return {300,
-                {line({5100, 20, 2900, 0}, 5), text({1750, 60, 3300, 160}, caption, LineBold, Align::Right),
-                 cell(c[5], 60, [&s] { return totals(s.cost); }, LineBold), cell(c[7], 60, [&s] { return totals(s.price); }, LineBold)}};
+                {line({5100, 20, 2900, 0}, 5), text({1750, 60, 3300, 160}, caption, LineBoldFont, Align::Right),
+                 cell(c[5], 60, [&s] { return totals(s.cost); }, LineBoldFont), cell(c[7], 60, [&s] { return totals(s.price); }, LineBoldFont)}};
     }
 
     static Band groupHeader(const StockListing::Kind &kind)
@@ -154,10 +140,10 @@ StockListing::StockListing(const Kind &kind) : ReportProcedure({kind.name, kind.
     total_ = StockLayouts::sums(kind, groupsTotalled || kind.lines == Lines::Thin ? "Totals:" : std::string(kind.groupTotal), report_);
     if (kind.lines == Lines::OnHand && groupsTotalled) // grand totals under their own captions
         total_ = Band{300,
-                      {line({5100, 20, 2900, 0}, 5), text({4000, 60, 1700, 160}, "Total Cost:", LineBold, Align::Right),
-                       computed({5750, 60, 800, 160}, [this] { return totals(report_.cost); }, LineBold, Align::Right),
-                       text({6600, 60, 550, 160}, "Price:", LineBold, Align::Right),
-                       computed({7200, 60, 800, 160}, [this] { return totals(report_.price); }, LineBold, Align::Right)}};
+                      {line({5100, 20, 2900, 0}, 5), text({4000, 60, 1700, 160}, "Total Cost:", LineBoldFont, Align::Right),
+                       computed({5750, 60, 800, 160}, [this] { return totals(report_.cost); }, LineBoldFont, Align::Right),
+                       text({6600, 60, 550, 160}, "Price:", LineBoldFont, Align::Right),
+                       computed({7200, 60, 800, 160}, [this] { return totals(report_.price); }, LineBoldFont, Align::Right)}};
 }
 
 int StockListing::OpenFiles()

@@ -1,6 +1,7 @@
 #include "app/reports/stocklistings.h"
 
 #include "app/inventory/picturefiles.h"
+#include "app/reports/reportcolumns.h"
 #include "app/reports/reportformats.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
@@ -17,29 +18,14 @@ using namespace rpt;
 
 namespace {
 
-const Font Line{.points = 8};
-const Font LineBold{.points = 8, .bold = true};
-
 std::string quantity(double value) { return fw::plainNumber(value); }
-
-struct Column {
-    const char *caption;
-    int x;
-    int width;
-    bool right;
-};
-
-Item cell(const Column &c, int y, TextSource value, const Font &font = Line)
-{
-    return computed({c.x, y, c.width, 150}, std::move(value), font, c.right ? Align::Right : Align::Left);
-}
 
 std::vector<Item> header(std::string_view title, const std::vector<Column> &columns)
 {
     std::vector<Item> items{text({500, 0, 7500, 280}, std::string(title), Title, Align::Center),
                             computed({500, 320, 3000, 180}, runDate, Small)};
     for (const Column &c : columns)
-        items.push_back(text({c.x, 560, c.width, 160}, c.caption, LineBold, c.right ? Align::Right : Align::Left));
+        items.push_back(text({c.x, 560, c.width, 160}, c.caption, LineBoldFont, c.right ? Align::Right : Align::Left));
     items.push_back(line({500, 750, 7500, 0}));
     return items;
 }
@@ -121,8 +107,8 @@ Layout specialsLayout(StockItemListing &)
     return Layout{.name = "Special Items Listing",
                   .pageHeader = {800, header("Special Items Listing", c)},
                   .detail = {210,
-                             {cell(c[0], 20, [] { return STO.STOCKNO.str(); }, LineBold),
-                              cell(c[1], 20, [] { return STO.DESCRIPTION.str(); }, LineBold),
+                             {cell(c[0], 20, [] { return STO.STOCKNO.str(); }, LineBoldFont),
+                              cell(c[1], 20, [] { return STO.DESCRIPTION.str(); }, LineBoldFont),
                               cell(c[2], 20, [] { return STO.CATAGORY.str(); }), cell(c[3], 20, [] { return STO.PACKAGESIZE.str(); }),
                               cell(c[4], 20, [] { return quantity(STO.AMOUNTINSTOCK); }), cell(c[5], 20, [] { return money(STO.COST); }),
                               cell(c[6], 20, [] { return money(STO.RETAIL); })}},
@@ -177,8 +163,8 @@ INVENTORYOVERAGELISTING::INVENTORYOVERAGELISTING() : StockItemListing(OverageKin
 
 INVENTORYBACKORDERSTOCKNO::INVENTORYBACKORDERSTOCKNO() : StockItemListing(BackOrderKind)
 {
-    total_ = Band{300, {line({6650, 20, 1350, 0}, 5), text({4300, 60, 2300, 160}, "Total Cost:", LineBold, Align::Right),
-                        computed({6650, 60, 1350, 160}, [this] { return totals(totalCost); }, LineBold, Align::Right)}};
+    total_ = Band{300, {line({6650, 20, 1350, 0}, 5), text({4300, 60, 2300, 160}, "Total Cost:", LineBoldFont, Align::Right),
+                        computed({6650, 60, 1350, 160}, [this] { return totals(totalCost); }, LineBoldFont, Align::Right)}};
 }
 
 void INVENTORYBACKORDERSTOCKNO::printItem(ReportEngine &engine)
@@ -191,12 +177,12 @@ INVENTORYPRICESHEET::INVENTORYPRICESHEET() : StockItemListing(PriceSheetKind) {}
 
 SPECIALITEMSLISTING::SPECIALITEMSLISTING() : StockItemListing(SpecialsKind)
 {
-    consistsOf_ = Band{190, {text({1750, 10, 3000, 150}, "Consists of the following items:", Line)}};
-    component_ = Band{180, {computed({1950, 10, 1200, 150}, [] { return SPE.STOCKNO1.str(); }, Line),
-                            computed({3200, 10, 2300, 150}, [] { return SPE.DESCRIPTION.str(); }, Line),
-                            computed({5550, 10, 700, 150}, [] { return quantity(SPE.AMOUNT); }, Line, Align::Right),
-                            computed({6300, 10, 750, 150}, [] { return money(SPE.SINGLECOST); }, Line, Align::Right),
-                            computed({7100, 10, 900, 150}, [] { return money(SPE.COST); }, Line, Align::Right)}};
+    consistsOf_ = Band{190, {text({1750, 10, 3000, 150}, "Consists of the following items:", LineFont)}};
+    component_ = Band{180, {computed({1950, 10, 1200, 150}, [] { return SPE.STOCKNO1.str(); }, LineFont),
+                            computed({3200, 10, 2300, 150}, [] { return SPE.DESCRIPTION.str(); }, LineFont),
+                            computed({5550, 10, 700, 150}, [] { return quantity(SPE.AMOUNT); }, LineFont, Align::Right),
+                            computed({6300, 10, 750, 150}, [] { return money(SPE.SINGLECOST); }, LineFont, Align::Right),
+                            computed({7100, 10, 900, 150}, [] { return money(SPE.COST); }, LineFont, Align::Right)}};
 }
 
 // The special item, then each component it is made of.
