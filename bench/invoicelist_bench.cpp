@@ -158,13 +158,3 @@ BENCHMARK(PageDown)->DenseRange(0, 6)->Unit(benchmark::kMillisecond);
 BENCHMARK(JumpToEnd)->DenseRange(0, 6)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

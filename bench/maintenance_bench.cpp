@@ -206,13 +206,3 @@ BENCHMARK(InventoryPageDown)->Unit(benchmark::kMillisecond);
 BENCHMARK(InventoryToEitherEnd)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

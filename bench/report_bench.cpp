@@ -11,7 +11,6 @@
 #include "reports/papersize.h"
 #include "reports/reportengine.h"
 
-#include <QApplication>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -184,13 +183,3 @@ void TenThousandPagesToPdf(benchmark::State &state)
 BENCHMARK(TenThousandPagesToPdf)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
