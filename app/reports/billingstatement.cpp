@@ -28,8 +28,8 @@ struct Column {
 };
 constexpr Column Columns[] = {{"Date", 500, 850, false},          {"Invoice #", 1400, 750, false},
                               {"Payment", 2200, 850, false},      {"Invoice Total", 3050, 1000, true},
-                              {"Paid", 4100, 850, true},          {"Due", 5000, 850, true},
-                              {"Credit Memo #", 5900, 1050, false}, {"Balance", 7000, 1000, true}};
+                              {"Paid", 4100, 850, true},          {"Due", 5000, 800, true},
+                              {"Credit Memo #", 6000, 950, false}, {"Balance", 7000, 1000, true}};
 
 Item at(int column, TextSource value)
 {

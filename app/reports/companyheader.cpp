@@ -50,12 +50,15 @@ std::array<std::string, 7> companyLines(const dict::SETUPRecord &s, dict::BYTE r
 
 std::vector<std::string> returnAddress(const dict::SETUPRecord &s, dict::BYTE regime)
 {
-    std::vector<std::string> lines{s.COMPANYNAME.str(), s.ADDRESS.str()};
-    for (const auto *line : {&s.ADDRESS2, &s.ADDRESS3})
+    std::vector<std::string> lines;
+    for (const auto *line : {&s.COMPANYNAME, &s.ADDRESS, &s.ADDRESS2, &s.ADDRESS3})
         if (!line->blank())
             lines.push_back(line->str());
-    lines.push_back(companyCityLine(s, regime));
-    lines.push_back(companyPhoneLine(s));
+    // A setup not filled in yet leaves no bare comma or "Phone:" behind.
+    if (!s.CITY.blank() || !s.STATE.blank() || !s.ZIPCODE.blank() || !s.COUNTRY.blank())
+        lines.push_back(companyCityLine(s, regime));
+    if (!s.PHONENO.blank())
+        lines.push_back(companyPhoneLine(s));
     return lines;
 }
 

@@ -19,11 +19,9 @@ const Font AddresseeFont{.points = 12};
 // Every address line there is, then the city line: an envelope without its city never arrives.
 std::vector<std::string> envelopeReturnAddress(const dict::SETUPRecord &s, dict::BYTE regime)
 {
-    std::vector<std::string> lines{s.COMPANYNAME.str(), s.ADDRESS.str()};
-    for (const auto *line : {&s.ADDRESS2, &s.ADDRESS3})
-        if (!line->blank())
-            lines.push_back(line->str());
-    lines.push_back(companyCityLine(s, regime));
+    std::vector<std::string> lines = returnAddress(s, regime);
+    if (!s.PHONENO.blank())
+        lines.pop_back(); // an envelope carries no phone number
     return lines;
 }
 
