@@ -111,7 +111,7 @@ void InvoiceSummary::buildLayout()
         header.push_back(text({x, 560, width - 40, 160}, caption, CellBold, Align::Right));
         auto value = [](const InvoiceFigures &f, const Column &column, bool sum) {
             const double v = f.*(column.value);
-            if (column.tax || column.gst)
+            if (column.tax || column.gst || column.fine)
                 return shown(v, sum ? "@n-15.5" : "@n-13.5");
             return sum ? totals(v) : money(v);
         };
@@ -289,7 +289,7 @@ const std::vector<C> SalesColumns{{"Price", &F::retail},       {"*SubTotal", &F:
 const std::vector<C> TaxColumns{{"Tax", &F::tax, true}, {"GST", &F::gst, false, true}};
 const std::vector<C> WithTaxes{{"Price", &F::retail},   {"Tot Disc", &F::totalDiscount}, {"Cost", &F::cost},
                                {"Labor", &F::labor},    {"Tax", &F::tax, true},          {"GST", &F::gst, false, true},
-                               {"Shipping Tax", &F::shippingTax, true}, {"Total", &F::total}};
+                               {"Shipping Tax", &F::shippingTax, false, false, true}, {"Total", &F::total}};
 const std::vector<C> WithoutTaxes{{"Price", &F::retail}, {"Tot Disc", &F::totalDiscount}, {"Cost", &F::cost},
                                   {"Labor", &F::labor},  {"Total", &F::total}};
 

@@ -33,6 +33,7 @@ public:
         double InvoiceFigures::*value;
         bool tax = false; // the tax column, named by the regime; the GST column shows only beside PST
         bool gst = false;
+        bool fine = false; // a tax amount of its own name: like the taxes, to five decimals
     };
     struct Kind {
         std::string_view name;

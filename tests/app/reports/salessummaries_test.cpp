@@ -133,6 +133,7 @@ TEST_F(SalesSummariesTest, TaxesAreLessTheCreditMemosTaxes)
 TEST_F(SalesSummariesTest, ListingsSplitTaxedFromUntaxedInvoices)
 {
     const std::string taxed = run<PRN::INVOICELISTINGWITHTAXES>();
+    EXPECT_TRUE(has(taxed, "Shipping Tax")) << "its own caption, whatever the regime calls the tax";
     EXPECT_TRUE(has(taxed, "000001"));
     EXPECT_TRUE(has(taxed, "000003"));
     EXPECT_FALSE(has(taxed, "000002"));
