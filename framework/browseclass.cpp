@@ -68,7 +68,7 @@ void BrowseClass::Init(BrowseList *list, dict::RelationManager *primary, WindowM
     connect(list_, &BrowseList::resized, this, &BrowseClass::resizePage);
     connect(list_->view(), &QTableView::clicked, this, [this](const QModelIndex &index) {
         selectRow(index.row());
-        emit cellClicked(index.row(), index.column());
+        Q_EMIT cellClicked(index.row(), index.column());
     });
     connect(list_->view(), &QTableView::doubleClicked, this, [this](const QModelIndex &index) {
         selectRow(index.row());
@@ -348,7 +348,7 @@ void BrowseClass::showPage()
     updateThumb();
     updateButtons();
     TakeNewSelection();
-    emit selectionChanged();
+    Q_EMIT selectionChanged();
 }
 
 void BrowseClass::updateThumb()
@@ -383,7 +383,7 @@ void BrowseClass::selectRow(int row)
     page_->toBuffer(*page_->current());
     updateThumb();
     TakeNewSelection();
-    emit selectionChanged();
+    Q_EMIT selectionChanged();
 }
 
 std::size_t BrowseClass::Records() const { return page_ ? page_->rows().size() : 0; }

@@ -125,7 +125,7 @@ public:
     // refuse it and stay open.
     virtual int TakeChoice();
 
-signals:
+Q_SIGNALS:
     void selectionChanged();
     // A click on a cell (column as the list format numbers it), after the row was highlighted.
     void cellClicked(int row, int column);

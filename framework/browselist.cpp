@@ -98,7 +98,7 @@ int BrowseList::columnWidth(int column) const
 bool BrowseList::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == view_->viewport() && event->type() == QEvent::Resize)
-        emit resized();
+        Q_EMIT resized();
     return QWidget::eventFilter(watched, event);
 }
 

@@ -34,7 +34,7 @@ public:
     // A column's width (by its number in the model) in dialog units, as setColumnWidths takes it.
     int columnWidth(int column) const;
 
-signals:
+Q_SIGNALS:
     void resized();
 
 protected:

@@ -120,7 +120,7 @@ void BrowseNotices::refreshIfStale()
         refresh();
     }
     refreshing_ = false;
-    emit refreshed();
+    Q_EMIT refreshed();
 }
 
 bool BrowseNotices::recordsInUse() const

@@ -35,7 +35,7 @@ public:
 
     static constexpr int CheckMilliseconds = 1000;
 
-signals:
+Q_SIGNALS:
     // The page was read again because the file changed.
     void refreshed();
 

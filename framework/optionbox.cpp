@@ -21,7 +21,7 @@ OptionBox::OptionBox(const QString &title, QWidget *parent, int columns)
     , columns_(columns < 1 ? 1 : columns)
 {
     group_.setExclusive(true);
-    connect(&group_, &QButtonGroup::buttonClicked, this, [this] { emit changed(); });
+    connect(&group_, &QButtonGroup::buttonClicked, this, [this] { Q_EMIT changed(); });
 }
 
 QRadioButton *OptionBox::addOption(const QString &text, const QString &value)

@@ -31,7 +31,7 @@ public:
     void setValue(const QString &value);
     QRadioButton *option(const QString &value) const;
 
-signals:
+Q_SIGNALS:
     // The user picked an option.
     void changed();
 

@@ -934,16 +934,16 @@ bool matchesPattern(std::string_view layout, std::string_view s)
 
 std::string show(const PatternForm &p, double value)
 {
-    const std::size_t slots = slotCount(p.layout);
+    const std::size_t width = slotCount(p.layout);
     if (!std::isfinite(value) || value < 0 || value >= 1e18)
         return overflow(charCount(p.layout));
     const long long whole = std::llround(value);
     if (whole == 0 && p.blank)
         return {};
     std::string digits = std::to_string(whole);
-    if (digits.size() > slots)
+    if (digits.size() > width)
         return overflow(charCount(p.layout));
-    digits.insert(0, slots - digits.size(), '0');
+    digits.insert(0, width - digits.size(), '0');
     return fillPattern(p.layout, digits);
 }
 

@@ -35,7 +35,7 @@ void ProcedureWindow::closeEvent(QCloseEvent *event)
         return;
     }
     event->accept();
-    emit closed();
+    Q_EMIT closed();
 }
 
 void ProcedureWindow::showEvent(QShowEvent *event)

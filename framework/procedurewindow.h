@@ -33,7 +33,7 @@ public:
     WindowManager *manager() const { return manager_; }
     void detach() { manager_ = nullptr; }
 
-signals:
+Q_SIGNALS:
     void closed();
 
 protected:

@@ -113,7 +113,7 @@ protected:
         edit->setFocus();
         edit->selectAll();
         QTest::keyClicks(edit, text);
-        emit edit->editingFinished();
+        Q_EMIT edit->editingFinished();
     }
     // Fetches a customer into the current context's buffer.
     static void fetch(const char *customerNo)

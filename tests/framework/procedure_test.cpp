@@ -134,7 +134,7 @@ protected:
         edit->setFocus();
         edit->selectAll();
         QTest::keyClicks(edit, text);
-        emit edit->editingFinished();
+        Q_EMIT edit->editingFinished();
     }
 };
 
@@ -212,7 +212,7 @@ TEST_F(ProcedureTest, TextLongerThanItsFieldIsRefusedNeverCut)
         type(form.name, "Smith");
         // Fifteen characters fit the entry but not the field: each "é" takes two of its bytes.
         form.name->setText(QString::fromUtf8("éééééééééé"));
-        emit form.name->editingFinished();
+        Q_EMIT form.name->editingFinished();
         EXPECT_EQ(CUS.LNAME.view(), "Smith");
         screen.answer(ButtonNo); // "Save Record"
         form.cancel->click();

@@ -57,7 +57,7 @@ protected:
         edit->setFocus();
         edit->selectAll();
         QTest::keyClicks(edit, text);
-        emit edit->editingFinished();
+        Q_EMIT edit->editingFinished();
     }
 };
 

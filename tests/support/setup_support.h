@@ -61,7 +61,7 @@ inline void type(QLineEdit *edit, const QString &text)
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Backspace);
     QTest::keyClicks(edit, text);
-    emit edit->editingFinished();
+    Q_EMIT edit->editingFinished();
 }
 
 // Clicks near the left edge, on the box or the start of the text, where a check box or an option

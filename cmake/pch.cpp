@@ -1,0 +1,1 @@
+// Compiles nothing of its own: the precompiled headers of its target are what it is for.
