@@ -186,7 +186,11 @@ int FileManager::UseFile()
 
 int FileManager::PrimeFields() { return Benign; }
 
-int FileManager::PrimeRecord(bool keepBuffer)
+int FileManager::PrimeRecord(bool keepBuffer) { return primeRecord(keepBuffer, false); }
+
+int FileManager::TryPrimeRecord(bool keepBuffer) { return primeRecord(keepBuffer, true); }
+
+int FileManager::primeRecord(bool keepBuffer, bool quiet)
 {
     if (!keepBuffer) {
         clearRecord(*def_, buffer_.bytes);
@@ -197,7 +201,7 @@ int FileManager::PrimeRecord(bool keepBuffer)
     if (!hasAutoNumbers())
         return Benign;
     state_->primed = false;
-    return PrimeAutoInc();
+    return primeNumbers(quiet);
 }
 
 int FileManager::PrimeAutoInc() { return primeNumbers(false); }

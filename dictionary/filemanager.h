@@ -93,6 +93,8 @@ public:
     virtual int ValidateRecord(int *failedField = nullptr);
 
     // Other operations.
+    // PrimeRecord that shows no message (inside a unit of work, whose end tells the user).
+    int TryPrimeRecord(bool keepBuffer = false);
     int UseFile(); // opens on demand; Level::Benign when the file can be used
     int SaveFile();
     void RestoreFile(int id);
@@ -150,6 +152,7 @@ private:
     int physicalOpen(bool quiet);
     int readSequential(bool backwards, bool quiet);
     int primeNumbers(bool quiet);
+    int primeRecord(bool keepBuffer, bool quiet);
     int nextNumbers();
     int reportWriteFailure(int result, int genericMessage, storage::Position self);
     int fail(int error, bool quiet, int messageId);

@@ -13,12 +13,13 @@ UnitOfWork::UnitOfWork(std::initializer_list<FileManager *> files)
 
 UnitOfWork::UnitOfWork(const std::vector<FileManager *> &files)
 {
-    std::vector<storage::RecordFile *> members;
     for (FileManager *file : files)
-        members.push_back(file->File());
-    unit_ = storage::sqliteDriver().beginUnit(members);
-    if (!unit_)
-        return; // the writes go to each file as they are made, and are told so
+        members_.push_back(file->File());
+    unit_ = storage::sqliteDriver().beginUnit(members_);
+    if (!unit_) {
+        fence(); // the driver's reason stays the last error
+        return;
+    }
     for (FileManager *file : files) {
         const FileState &state = *file->State();
         standing_.push_back({file, state.current, state.reserved, state.primed});
@@ -29,7 +30,13 @@ UnitOfWork::UnitOfWork(const std::vector<FileManager *> &files)
     }
 }
 
-UnitOfWork::~UnitOfWork() { Rollback(); }
+UnitOfWork::~UnitOfWork()
+{
+    Rollback();
+    if (fenced_)
+        for (storage::RecordFile *file : members_)
+            file->refuseWrites(false);
+}
 
 int UnitOfWork::Commit()
 {
@@ -37,8 +44,10 @@ int UnitOfWork::Commit()
         return Notify;
     const int result = unit_->commit();
     unit_.reset();
-    if (result != Err::None)
+    if (result != Err::None) {
         restoreStanding(); // a failed commit has left nothing on file
+        fence();
+    }
     standing_.clear();
     release(result == Err::None);
     return result == Err::None ? Benign : Notify;
@@ -49,10 +58,20 @@ void UnitOfWork::Rollback()
     if (unit_) {
         unit_->rollback();
         restoreStanding();
+        fence();
     }
     standing_.clear();
     unit_.reset();
     release(false);
+}
+
+void UnitOfWork::fence()
+{
+    if (fenced_)
+        return;
+    fenced_ = true;
+    for (storage::RecordFile *file : members_)
+        file->refuseWrites(true);
 }
 
 // Versions bumped and reservations completed by undone writes are undone with them.

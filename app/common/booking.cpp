@@ -1,21 +1,14 @@
 #include "app/common/booking.h"
 
 #include "dictionary/errorreporter.h"
+#include "dictionary/unitofwork.h"
 #include "framework/errorclass.h"
 #include "framework/messagetable.h"
 #include "framework/reportslib.h"
 
-#include <optional>
-
 namespace app {
 
 namespace {
-
-struct Refusal {
-    int message;
-    std::string text;
-};
-std::optional<Refusal> refusal;
 
 const std::vector<std::uint8_t> &bookingMessages()
 {
@@ -25,6 +18,19 @@ const std::vector<std::uint8_t> &bookingMessages()
     };
     static const std::vector<std::uint8_t> block = fw::buildErrorBlock(defs);
     return block;
+}
+
+// Undoes the unit, then tells the user the step's refusal, or that `what` could not be saved
+// and why the driver refused it (captured before the undo, which may set errors of its own).
+int tell(dict::UnitOfWork &unit, const Step &step, const std::string &what)
+{
+    fw::ErrorClass &errors = REPORTS::Errors();
+    errors.SetErrors();
+    unit.Rollback();
+    installBookingMessages(errors);
+    const Step::Refusal reason = step.refusal().value_or(Step::Refusal{BookMsg::NothingSaved, what});
+    errors.ThrowMessage(reason.message, reason.text);
+    return dict::Notify;
 }
 
 } // namespace
@@ -43,28 +49,22 @@ KeptBuffers::~KeptBuffers()
         it->first->RestoreBuffer(it->second);
 }
 
-int refuse(int message, std::string text)
+Step refuse(int message, std::string text)
 {
-    refusal = Refusal{message, std::move(text)};
-    return dict::Notify;
+    Step step(dict::Notify);
+    step.refusal_ = Step::Refusal{message, std::move(text)};
+    return step;
 }
 
-int fail(dict::UnitOfWork &unit, const std::string &what)
+int book(const std::vector<dict::FileManager *> &files, const std::string &what, const std::function<Step()> &body)
 {
-    fw::ErrorClass &errors = REPORTS::Errors();
-    errors.SetErrors();
-    unit.Rollback();
-    installBookingMessages(errors);
-    const Refusal reason = refusal.value_or(Refusal{BookMsg::NothingSaved, what});
-    refusal.reset();
-    errors.ThrowMessage(reason.message, reason.text);
-    return dict::Notify;
-}
-
-int commit(dict::UnitOfWork &unit, const std::string &what)
-{
-    if (!unit.Active() || unit.Commit() != dict::Benign)
-        return fail(unit, what);
+    dict::UnitOfWork unit(files);
+    if (!unit.Active())
+        return tell(unit, dict::Notify, what);
+    if (const Step step = body(); !step)
+        return tell(unit, step, what);
+    if (unit.Commit() != dict::Benign)
+        return tell(unit, dict::Notify, what);
     return dict::Benign;
 }
 

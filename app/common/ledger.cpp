@@ -12,7 +12,7 @@ bool isOwnFinanceRecord(const dict::FINANCERecord &record)
     return record.CREDITMEMONO == 0 && record.AMOUNTPAID == 0;
 }
 
-int moveBalance(const dict::String<10> &customerNo, double amount, bool financePresent)
+Step moveBalance(const dict::String<10> &customerNo, double amount, bool financePresent)
 {
     CUS.CUSTOMERNO = customerNo;
     if (Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key) != dict::Benign)

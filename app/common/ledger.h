@@ -3,6 +3,7 @@
 // credit memo minus its total.
 #pragma once
 
+#include "app/common/booking.h"
 #include "dictionary/records.h"
 
 namespace app {
@@ -12,7 +13,7 @@ bool isOwnFinanceRecord(const dict::FINANCERecord &record);
 
 // Inside a unit of work over CUSTOMER: adds amount to the customer's balance (rounded to the
 // cent) and, when financePresent, marks that the customer has finance records. A customer no
-// longer on file refuses (see booking.h). Uses the CUS buffer.
-int moveBalance(const dict::String<10> &customerNo, double amount, bool financePresent);
+// longer on file refuses. Uses the CUS buffer.
+Step moveBalance(const dict::String<10> &customerNo, double amount, bool financePresent);
 
 } // namespace app

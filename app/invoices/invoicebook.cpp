@@ -8,7 +8,6 @@
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
 #include "dictionary/money.h"
-#include "dictionary/unitofwork.h"
 #include "framework/errorclass.h"
 #include "framework/picture.h"
 #include "framework/reportslib.h"
@@ -20,12 +19,12 @@ namespace app::invoices {
 
 namespace {
 
-using app::commit;
-using app::fail;
+using app::book;
 using app::isOwnFinanceRecord;
 using app::KeptBuffers;
 using app::moveBalance;
 using app::refuse;
+using app::Step;
 
 std::string invoiceName(dict::LONG number) { return "Invoice " + std::to_string(number); }
 
@@ -56,7 +55,8 @@ int moveTotals(const Share &was, const Share &now)
     TOT.RECORDNO = 1;
     const bool found = Access::TOTALINV.TryFetch(TOT.RecordNo_Key) == dict::Benign;
     if (!found) {
-        Access::TOTALINV.PrimeRecord();
+        if (Access::TOTALINV.TryPrimeRecord() != dict::Benign)
+            return dict::Notify;
         TOT.RECORDNO = 1;
     }
     TOT.RETAIL += now.retail - was.retail;
@@ -81,7 +81,7 @@ int bookOwnFinance(const dict::INVOICERecord &invoice)
         found = isOwnFinanceRecord(FIN);
     if (invoice.QUOTES != 0)
         return found ? Access::FINANCE.TryDeleteRecord() : dict::Benign;
-    if (!found && Access::FINANCE.PrimeRecord() != dict::Benign)
+    if (!found && Access::FINANCE.TryPrimeRecord() != dict::Benign)
         return dict::Notify;
     FIN.INVOICENO = invoice.INVOICENO;
     FIN.CUSTOMERNO = invoice.CUSTOMERNO;
@@ -165,8 +165,8 @@ int month(dict::LONG date)
 
 // Books the customer side: the balance moves by the change of the total due, and a booked
 // invoice that changes customer takes its lines' customer and FINANCE record along.
-int bookCustomers(const dict::INVOICERecord &stored, const Share &was, const dict::INVOICERecord &invoice,
-                  const Share &now)
+Step bookCustomers(const dict::INVOICERecord &stored, const Share &was, const dict::INVOICERecord &invoice,
+                   const Share &now)
 {
     const bool moving = stored.CUSTOMERNO != invoice.CUSTOMERNO && !stored.CUSTOMERNO.blank()
                         && stored.QUOTES == 0 && !dict::isZeroMoney(was.totalDue);
@@ -174,13 +174,13 @@ int bookCustomers(const dict::INVOICERecord &stored, const Share &was, const dic
         return moveBalance(invoice.CUSTOMERNO, now.totalDue - was.totalDue, invoice.QUOTES == 0);
     if (stored.AMOUNTPAID != 0 || hasPayments(invoice.INVOICENO))
         return refuse(InvMsg::CannotMoveInvoice, stored.CUSTOMERNO.str());
-    if (moveBalance(stored.CUSTOMERNO, -was.totalDue, false) != dict::Benign)
-        return dict::Notify;
+    if (Step left = moveBalance(stored.CUSTOMERNO, -was.totalDue, false); !left)
+        return left;
     return moveBalance(invoice.CUSTOMERNO, now.totalDue, invoice.QUOTES == 0);
 }
 
 // The body of a save, inside its unit: INV holds the invoice to store.
-int bookInvoice(bool insert, bool &linesHoldStock)
+Step bookInvoice(bool insert, bool &linesHoldStock)
 {
     dict::INVOICERecord invoice = INV;
     dict::INVOICERecord stored{};
@@ -206,19 +206,18 @@ int bookInvoice(bool insert, bool &linesHoldStock)
 
     const Share was = shareOf(stored);
     const Share now = shareOf(invoice);
-    if (moveTotals(was, now) != dict::Benign || bookCustomers(stored, was, invoice, now) != dict::Benign)
+    if (moveTotals(was, now) != dict::Benign)
         return dict::Notify;
+    if (Step customers = bookCustomers(stored, was, invoice, now); !customers)
+        return customers;
     if ((invoice.QUOTES == 0 || stored.QUOTES == 0) && bookOwnFinance(invoice) != dict::Benign)
         return dict::Notify;
     static_cast<dict::INVOICERecord &>(INV) = invoice;
     return insert ? Access::INVOICE.TryInsert() : Access::INVOICE.TryUpdate();
 }
 
-dict::UnitOfWork invoiceUnit()
-{
-    return dict::UnitOfWork{&Access::INVOICE, &Access::DESCRIPTION, &Access::FINANCE,
-                            &Access::TOTALINV, &Access::CUSTOMER, &Access::STOCK};
-}
+const std::vector<dict::FileManager *> InvoiceFiles{&Access::INVOICE,  &Access::DESCRIPTION, &Access::FINANCE,
+                                                    &Access::TOTALINV, &Access::CUSTOMER,    &Access::STOCK};
 
 // Deletes the credit memos made from the invoice with their lines; the stock their lines put
 // back goes out again.
@@ -262,7 +261,7 @@ bool anyFinance(const dict::String<10> &customerNo)
 
 // Deletes the invoice's FINANCE records (a kept credit memo keeps its own) and takes what they
 // added off each customer's balance. A customer left with no FINANCE record has none present.
-int dropFinance(dict::LONG invoiceNo, bool keepCreditMemos)
+Step dropFinance(dict::LONG invoiceNo, bool keepCreditMemos)
 {
     std::vector<std::pair<dict::storage::Position, dict::FINANCERecord>> found;
     Access::FINANCE.ClearKey(FIN.InvoiceNo_Key);
@@ -272,9 +271,10 @@ int dropFinance(dict::LONG invoiceNo, bool keepCreditMemos)
         if (!keepCreditMemos || FIN.CREDITMEMONO == 0)
             found.push_back({Access::FINANCE.Position(), FIN});
     for (const auto &[at, record] : found) {
-        if (Access::FINANCE.TryReget(at) != dict::Benign || Access::FINANCE.TryDeleteRecord() != dict::Benign
-            || moveBalance(record.CUSTOMERNO, -record.AMOUNTDUE, false) != dict::Benign)
+        if (Access::FINANCE.TryReget(at) != dict::Benign || Access::FINANCE.TryDeleteRecord() != dict::Benign)
             return dict::Notify;
+        if (Step moved = moveBalance(record.CUSTOMERNO, -record.AMOUNTDUE, false); !moved)
+            return moved;
         if (anyFinance(record.CUSTOMERNO))
             continue;
         CUS.FINANCEPRESENT = 0;
@@ -284,7 +284,7 @@ int dropFinance(dict::LONG invoiceNo, bool keepCreditMemos)
     return dict::Benign;
 }
 
-int bookDeletion(dict::LONG invoiceNo, bool returnItems)
+Step bookDeletion(dict::LONG invoiceNo, bool returnItems)
 {
     INV.INVOICENO = invoiceNo;
     if (Access::INVOICE.TryFetch(INV.InvoiceNo_Key) != dict::Benign)
@@ -299,12 +299,42 @@ int bookDeletion(dict::LONG invoiceNo, bool returnItems)
     }
     if (giveBack && dropCreditMemos(invoiceNo) != dict::Benign)
         return dict::Notify;
-    if (dropFinance(invoiceNo, !giveBack) != dict::Benign || moveTotals(shareOf(stored), {}) != dict::Benign)
+    if (Step dropped = dropFinance(invoiceNo, !giveBack); !dropped)
+        return dropped;
+    if (moveTotals(shareOf(stored), {}) != dict::Benign)
         return dict::Notify;
     INV.INVOICENO = invoiceNo;
     if (Access::INVOICE.TryFetch(INV.InvoiceNo_Key) != dict::Benign)
         return dict::Notify;
     return Access::INVOICE.TryDeleteRecord();
+}
+
+// The body of a cancel of a new invoice, inside its unit.
+Step unbookNewInvoice(dict::LONG invoiceNo, bool linesHoldStock)
+{
+    for (StoredLine &stored : linesOf(invoiceNo)) {
+        if ((linesHoldStock && returnStock(stored.line) != dict::Benign)
+            || Access::DESCRIPTION.TryReget(stored.position) != dict::Benign
+            || Access::DESCRIPTION.TryDeleteRecord() != dict::Benign)
+            return dict::Notify;
+    }
+    // Payments taken on the new invoice are reversed: each had lowered the balance.
+    Access::FINANCE.ClearKey(FIN.InvoiceNo_Key);
+    FIN.INVOICENO = invoiceNo;
+    Access::FINANCE.SetAt(FIN.InvoiceNo_Key);
+    std::vector<dict::FINANCERecord> payments;
+    std::vector<dict::storage::Position> positions;
+    while (Access::FINANCE.TryNext() == dict::Benign && FIN.INVOICENO == invoiceNo) {
+        payments.push_back(FIN);
+        positions.push_back(Access::FINANCE.Position());
+    }
+    for (std::size_t i = 0; i < payments.size(); ++i) {
+        if (Access::FINANCE.TryReget(positions[i]) != dict::Benign || Access::FINANCE.TryDeleteRecord() != dict::Benign)
+            return dict::Notify;
+        if (Step moved = moveBalance(payments[i].CUSTOMERNO, -payments[i].AMOUNTDUE, false); !moved)
+            return moved;
+    }
+    return Access::INVOICE.CancelAutoInc();
 }
 
 } // namespace
@@ -347,61 +377,58 @@ bool hasPayments(dict::LONG invoiceNo)
 
 int bookLine(bool insert, const dict::DESCRIPTIONRecord &before, bool linesHoldStock)
 {
-    dict::DESCRIPTIONRecord line = DES;
-    const std::string what = invoiceName(line.INVOICENO) + ", item " + std::to_string(line.ITEMNO);
-    dict::UnitOfWork unit{&Access::DESCRIPTION, &Access::STOCK};
-    if (linesHoldStock) {
-        dict::DESCRIPTIONRecord old = before;
-        if ((!insert && returnStock(old) != dict::Benign) || takeStock(line) != dict::Benign)
-            return fail(unit, what);
-    }
-    static_cast<dict::DESCRIPTIONRecord &>(DES) = line;
-    const int stored = insert ? Access::DESCRIPTION.TryInsert() : Access::DESCRIPTION.TryUpdate();
-    if (stored != dict::Benign)
-        return fail(unit, what);
-    return commit(unit, what);
+    const dict::DESCRIPTIONRecord form = DES;
+    const std::string what = invoiceName(form.INVOICENO) + ", item " + std::to_string(form.ITEMNO);
+    return book({&Access::DESCRIPTION, &Access::STOCK}, what, [&]() -> Step {
+        dict::DESCRIPTIONRecord line = form; // takes its back order from what is on hand now
+        if (linesHoldStock) {
+            dict::DESCRIPTIONRecord old = before;
+            if ((!insert && returnStock(old) != dict::Benign) || takeStock(line) != dict::Benign)
+                return dict::Notify;
+        }
+        static_cast<dict::DESCRIPTIONRecord &>(DES) = line;
+        return insert ? Access::DESCRIPTION.TryInsert() : Access::DESCRIPTION.TryUpdate();
+    });
 }
 
 int unbookLine(bool linesHoldStock)
 {
-    dict::DESCRIPTIONRecord line = DES;
+    const dict::DESCRIPTIONRecord line = DES;
     const std::string what = invoiceName(line.INVOICENO) + ", item " + std::to_string(line.ITEMNO);
-    dict::UnitOfWork unit{&Access::DESCRIPTION, &Access::STOCK};
-    if ((linesHoldStock && returnStock(line) != dict::Benign) || Access::DESCRIPTION.TryDeleteRecord() != dict::Benign)
-        return fail(unit, what);
-    return commit(unit, what);
+    return book({&Access::DESCRIPTION, &Access::STOCK}, what, [&]() -> Step {
+        dict::DESCRIPTIONRecord given = line;
+        if (linesHoldStock && returnStock(given) != dict::Benign)
+            return dict::Notify;
+        static_cast<dict::DESCRIPTIONRecord &>(DES) = line;
+        return Access::DESCRIPTION.TryDeleteRecord();
+    });
 }
 
 int refigureLines(const dict::INVOICERecord &invoice, bool pstOnGst)
 {
     KeptBuffers kept{&Access::DESCRIPTION};
-    const std::string what = invoiceName(invoice.INVOICENO);
-    dict::UnitOfWork unit{&Access::DESCRIPTION};
-    const LineTerms terms = lineTermsOf(invoice, pstOnGst);
-    for (StoredLine &stored : linesOf(invoice.INVOICENO)) {
-        dict::DESCRIPTIONRecord line = stored.line;
-        computeLine(line, terms);
-        if (sameLine(line, stored.line))
-            continue;
-        stored.line = line;
-        if (storeLine(stored) != dict::Benign)
-            return fail(unit, what);
-    }
-    return commit(unit, what);
+    return book({&Access::DESCRIPTION}, invoiceName(invoice.INVOICENO), [&]() -> Step {
+        const LineTerms terms = lineTermsOf(invoice, pstOnGst);
+        for (StoredLine &stored : linesOf(invoice.INVOICENO)) {
+            dict::DESCRIPTIONRecord line = stored.line;
+            computeLine(line, terms);
+            if (sameLine(line, stored.line))
+                continue;
+            stored.line = line;
+            if (storeLine(stored) != dict::Benign)
+                return dict::Notify;
+        }
+        return dict::Benign;
+    });
 }
 
 int saveInvoice(bool insert, bool &linesHoldStock)
 {
     KeptBuffers kept{&Access::DESCRIPTION, &Access::FINANCE, &Access::TOTALINV, &Access::CUSTOMER,
                      &Access::STOCK};
-    const std::string what = invoiceName(INV.INVOICENO);
     const dict::INVOICERecord form = INV;
     bool holding = linesHoldStock;
-    dict::UnitOfWork unit = invoiceUnit();
-    const bool booked = unit.Active() && bookInvoice(insert, holding) == dict::Benign;
-    if (!booked || commit(unit, what) != dict::Benign) {
-        if (!booked)
-            fail(unit, what);
+    if (book(InvoiceFiles, invoiceName(INV.INVOICENO), [&] { return bookInvoice(insert, holding); }) != dict::Benign) {
         static_cast<dict::INVOICERecord &>(INV) = form;
         return dict::Notify;
     }
@@ -424,43 +451,15 @@ int deleteInvoice(dict::LONG invoiceNo, bool returnItems)
 {
     KeptBuffers kept{&Access::INVOICE, &Access::DESCRIPTION, &Access::FINANCE, &Access::TOTALINV,
                      &Access::CUSTOMER, &Access::STOCK, &Access::CREDIT, &Access::CRSCRIPTION};
-    const std::string what = invoiceName(invoiceNo);
-    dict::UnitOfWork unit{&Access::INVOICE,  &Access::DESCRIPTION, &Access::FINANCE, &Access::TOTALINV,
-                          &Access::CUSTOMER, &Access::STOCK,       &Access::CREDIT,  &Access::CRSCRIPTION};
-    if (!unit.Active() || bookDeletion(invoiceNo, returnItems) != dict::Benign)
-        return fail(unit, what);
-    return commit(unit, what);
+    return book({&Access::INVOICE, &Access::DESCRIPTION, &Access::FINANCE, &Access::TOTALINV, &Access::CUSTOMER,
+                 &Access::STOCK, &Access::CREDIT, &Access::CRSCRIPTION},
+                invoiceName(invoiceNo), [&] { return bookDeletion(invoiceNo, returnItems); });
 }
 
 int cancelNewInvoice(dict::LONG invoiceNo, bool linesHoldStock)
 {
     KeptBuffers kept{&Access::DESCRIPTION, &Access::FINANCE, &Access::CUSTOMER, &Access::STOCK};
-    const std::string what = invoiceName(invoiceNo);
-    dict::UnitOfWork unit = invoiceUnit();
-    for (StoredLine &stored : linesOf(invoiceNo)) {
-        if ((linesHoldStock && returnStock(stored.line) != dict::Benign)
-            || Access::DESCRIPTION.TryReget(stored.position) != dict::Benign
-            || Access::DESCRIPTION.TryDeleteRecord() != dict::Benign)
-            return fail(unit, what);
-    }
-    // Payments taken on the new invoice are reversed: each had lowered the balance.
-    Access::FINANCE.ClearKey(FIN.InvoiceNo_Key);
-    FIN.INVOICENO = invoiceNo;
-    Access::FINANCE.SetAt(FIN.InvoiceNo_Key);
-    std::vector<dict::FINANCERecord> payments;
-    std::vector<dict::storage::Position> positions;
-    while (Access::FINANCE.TryNext() == dict::Benign && FIN.INVOICENO == invoiceNo) {
-        payments.push_back(FIN);
-        positions.push_back(Access::FINANCE.Position());
-    }
-    for (std::size_t i = 0; i < payments.size(); ++i) {
-        if (Access::FINANCE.TryReget(positions[i]) != dict::Benign || Access::FINANCE.TryDeleteRecord() != dict::Benign
-            || moveBalance(payments[i].CUSTOMERNO, -payments[i].AMOUNTDUE, false) != dict::Benign)
-            return fail(unit, what);
-    }
-    if (Access::INVOICE.CancelAutoInc() != dict::Benign)
-        return fail(unit, what);
-    return commit(unit, what);
+    return book(InvoiceFiles, invoiceName(invoiceNo), [&] { return unbookNewInvoice(invoiceNo, linesHoldStock); });
 }
 
 } // namespace app::invoices

@@ -5,7 +5,6 @@
 #include "app/payments/paymentmessages.h"
 #include "dictionary/files.h"
 #include "dictionary/money.h"
-#include "dictionary/unitofwork.h"
 
 #include <algorithm>
 #include <string>
@@ -20,10 +19,7 @@ std::string paymentName(const dict::FINANCERecord &payment)
                                   : "The payment on account";
 }
 
-dict::UnitOfWork paymentUnit()
-{
-    return dict::UnitOfWork{&Access::INVOICE, &Access::FINANCE, &Access::CUSTOMER};
-}
+const std::vector<dict::FileManager *> PaymentFiles{&Access::INVOICE, &Access::FINANCE, &Access::CUSTOMER};
 
 // What the invoice's payments say now: the date of the latest and whether there is any.
 struct PaidSoFar {
@@ -47,7 +43,7 @@ PaidSoFar paidSoFar(dict::LONG invoiceNo)
 }
 
 // The invoice as it is on file into INV; a missing one, another customer's or a quote refuses.
-int readInvoice(dict::LONG invoiceNo, const dict::String<10> &customerNo)
+Step readInvoice(dict::LONG invoiceNo, const dict::String<10> &customerNo)
 {
     const std::string number = std::to_string(invoiceNo);
     INV.INVOICENO = invoiceNo;
@@ -62,10 +58,12 @@ int readInvoice(dict::LONG invoiceNo, const dict::String<10> &customerNo)
 
 // Moves the invoice's amount paid by `paid`, after the FINANCE records are written: amount owed,
 // date paid and credit check follow from what is then on file.
-int applyToInvoice(dict::LONG invoiceNo, const dict::String<10> &customerNo, double paid)
+Step applyToInvoice(dict::LONG invoiceNo, const dict::String<10> &customerNo, double paid)
 {
-    if (invoiceNo == 0 || readInvoice(invoiceNo, customerNo) != dict::Benign)
-        return invoiceNo == 0 ? dict::Benign : dict::Notify;
+    if (invoiceNo == 0)
+        return dict::Benign;
+    if (Step read = readInvoice(invoiceNo, customerNo); !read)
+        return read;
     const dict::INVOICERecord invoice = INV;
     const PaidSoFar so = paidSoFar(invoiceNo);
     static_cast<dict::INVOICERecord &>(INV) = invoice;
@@ -78,7 +76,7 @@ int applyToInvoice(dict::LONG invoiceNo, const dict::String<10> &customerNo, dou
 
 // The body of a save, inside its unit: the payment replaces `stored` (all zero for a new one).
 // `position` comes back as where the payment is stored.
-int bookPayment(bool insert, dict::FINANCERecord payment, dict::storage::Position &position)
+Step bookPayment(bool insert, dict::FINANCERecord payment, dict::storage::Position &position)
 {
     dict::FINANCERecord stored{};
     if (!insert) {
@@ -94,16 +92,18 @@ int bookPayment(bool insert, dict::FINANCERecord payment, dict::storage::Positio
         return dict::Notify;
     position = Access::FINANCE.Position();
     const bool sameInvoice = stored.INVOICENO == payment.INVOICENO;
-    if (!sameInvoice && applyToInvoice(stored.INVOICENO, stored.CUSTOMERNO, -stored.AMOUNTPAID) != dict::Benign)
-        return dict::Notify;
+    if (!sameInvoice) {
+        if (Step undone = applyToInvoice(stored.INVOICENO, stored.CUSTOMERNO, -stored.AMOUNTPAID); !undone)
+            return undone;
+    }
     const double paid = sameInvoice ? payment.AMOUNTPAID - stored.AMOUNTPAID : payment.AMOUNTPAID;
-    if (applyToInvoice(payment.INVOICENO, payment.CUSTOMERNO, paid) != dict::Benign)
-        return dict::Notify;
+    if (Step applied = applyToInvoice(payment.INVOICENO, payment.CUSTOMERNO, paid); !applied)
+        return applied;
     return moveBalance(payment.CUSTOMERNO, payment.AMOUNTDUE - stored.AMOUNTDUE, true);
 }
 
 // The body of a delete, inside its unit. An invoice gone meanwhile has nothing left to reverse.
-int unbookPayment(dict::storage::Position position)
+Step unbookPayment(dict::storage::Position position)
 {
     if (Access::FINANCE.TryReget(position) != dict::Benign)
         return refuse(PayMsg::PaymentGone, "");
@@ -116,8 +116,10 @@ int unbookPayment(dict::storage::Position position)
         return refuse(PayMsg::NotDeletable, "");
     if (Access::FINANCE.TryReget(position) != dict::Benign || Access::FINANCE.TryDeleteRecord() != dict::Benign)
         return dict::Notify;
-    if (invoiced && applyToInvoice(stored.INVOICENO, stored.CUSTOMERNO, -stored.AMOUNTPAID) != dict::Benign)
-        return dict::Notify;
+    if (invoiced) {
+        if (Step undone = applyToInvoice(stored.INVOICENO, stored.CUSTOMERNO, -stored.AMOUNTPAID); !undone)
+            return undone;
+    }
     return moveBalance(stored.CUSTOMERNO, -stored.AMOUNTDUE, false);
 }
 
@@ -144,12 +146,8 @@ int savePayment(bool insert)
     KeptBuffers kept{&Access::INVOICE, &Access::CUSTOMER};
     const dict::FINANCERecord payment = FIN;
     dict::storage::Position position = Access::FINANCE.Position();
-    const std::string what = paymentName(payment);
-    dict::UnitOfWork unit = paymentUnit();
-    const bool booked = unit.Active() && bookPayment(insert, payment, position) == dict::Benign;
-    if (!booked || commit(unit, what) != dict::Benign) {
-        if (!booked)
-            fail(unit, what);
+    if (book(PaymentFiles, paymentName(payment), [&] { return bookPayment(insert, payment, position); })
+        != dict::Benign) {
         static_cast<dict::FINANCERecord &>(FIN) = payment;
         return dict::Notify;
     }
@@ -161,32 +159,28 @@ int savePayment(bool insert)
 int deletePayment()
 {
     KeptBuffers kept{&Access::FINANCE, &Access::INVOICE, &Access::CUSTOMER};
-    const std::string what = paymentName(FIN);
     const dict::storage::Position position = Access::FINANCE.Position();
-    dict::UnitOfWork unit = paymentUnit();
-    if (!unit.Active() || unbookPayment(position) != dict::Benign)
-        return fail(unit, what);
-    return commit(unit, what);
+    return book(PaymentFiles, paymentName(FIN), [&] { return unbookPayment(position); });
 }
 
 int recomputeBalance(const dict::String<10> &customerNo, double &balance)
 {
     KeptBuffers kept{&Access::FINANCE, &Access::CUSTOMER};
-    const std::string what = "The balance of customer " + customerNo.str();
-    dict::UnitOfWork unit{&Access::FINANCE, &Access::CUSTOMER};
-    if (!unit.Active())
-        return fail(unit, what);
-    const double sum = sumOfAmountsDue(customerNo);
-    CUS.CUSTOMERNO = customerNo;
-    if (Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key) != dict::Benign)
-        return fail(unit, what);
-    if (CUS.BALANCE != sum) {
-        CUS.BALANCE = sum;
-        if (Access::CUSTOMER.TryUpdate() != dict::Benign)
-            return fail(unit, what);
-    }
-    balance = sum;
-    return commit(unit, what);
+    double sum = 0;
+    const int booked = book({&Access::FINANCE, &Access::CUSTOMER}, "The balance of customer " + customerNo.str(),
+                            [&]() -> Step {
+                                sum = sumOfAmountsDue(customerNo);
+                                CUS.CUSTOMERNO = customerNo;
+                                if (Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key) != dict::Benign)
+                                    return dict::Notify;
+                                if (CUS.BALANCE == sum)
+                                    return dict::Benign;
+                                CUS.BALANCE = sum;
+                                return Access::CUSTOMER.TryUpdate();
+                            });
+    if (booked == dict::Benign)
+        balance = sum;
+    return booked;
 }
 
 } // namespace app::payments

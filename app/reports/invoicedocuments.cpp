@@ -210,33 +210,46 @@ void InvoiceDocuments::markPrinted()
     std::vector<dict::FileManager *> files{&Access::INVOICE};
     if (tagged_)
         files.push_back(&Access::TAGFILE_);
-    dict::UnitOfWork unit(files);
-    for (const dict::LONG invoiceNo : marking ? laid_ : std::vector<dict::LONG>{}) {
-        INV.INVOICENO = invoiceNo;
-        if (Access::INVOICE.TryFetch(INV.InvoiceNo_Key) != dict::Benign) {
-            if (Access::INVOICE.GetError() == dict::Err::RecordNotFound)
-                continue; // deleted since it printed
-            return (void)app::fail(unit, invoiceName(invoiceNo));
+    std::string what = "The printed marks"; // names the record whose write failed
+    const int booked = app::book(files, what, [&]() -> app::Step {
+        for (const dict::LONG invoiceNo : marking ? laid_ : std::vector<dict::LONG>{}) {
+            what = invoiceName(invoiceNo);
+            INV.INVOICENO = invoiceNo;
+            if (Access::INVOICE.TryFetch(INV.InvoiceNo_Key) != dict::Benign) {
+                if (Access::INVOICE.GetError() == dict::Err::RecordNotFound)
+                    continue; // deleted since it printed
+                return dict::Notify;
+            }
+            INV.PRINTED = "P";
+            if (const app::Step step = Access::INVOICE.TryUpdate(); !step)
+                return step;
         }
-        INV.PRINTED = "P";
-        if (Access::INVOICE.TryUpdate() != dict::Benign)
-            return (void)app::fail(unit, invoiceName(invoiceNo));
-    }
-    for (const dict::LONG invoiceNo : tagged_ ? gone_ : std::vector<dict::LONG>{})
-        if (fetchTag(invoiceNo) && Access::TAGFILE_.TryDeleteRecord() != dict::Benign)
-            return (void)app::fail(unit, "The tag of " + invoiceName(invoiceNo));
-    if (app::commit(unit, "The printed marks") == dict::Benign && tagged_)
+        for (const dict::LONG invoiceNo : tagged_ ? gone_ : std::vector<dict::LONG>{}) {
+            what = "The tag of " + invoiceName(invoiceNo);
+            if (fetchTag(invoiceNo) && Access::TAGFILE_.TryDeleteRecord() != dict::Benign)
+                return dict::Notify;
+        }
+        what = "The printed marks";
+        return dict::Benign;
+    });
+    if (booked == dict::Benign && tagged_)
         ST::pointerFile().ForgetCounts();
 }
 
 // The invoices printed leave the tag table; those left tagged were not printed.
 void InvoiceDocuments::untagPrinted()
 {
-    dict::UnitOfWork unit{&Access::TAGFILE_};
-    for (const dict::LONG invoiceNo : laid_)
-        if (fetchTag(invoiceNo) && Access::TAGFILE_.TryDeleteRecord() != dict::Benign)
-            return (void)app::fail(unit, "The tag of " + invoiceName(invoiceNo));
-    if (app::commit(unit, "The printed tags") == dict::Benign)
+    std::string what = "The printed tags";
+    const int booked = app::book({&Access::TAGFILE_}, what, [&]() -> app::Step {
+        for (const dict::LONG invoiceNo : laid_) {
+            what = "The tag of " + invoiceName(invoiceNo);
+            if (fetchTag(invoiceNo) && Access::TAGFILE_.TryDeleteRecord() != dict::Benign)
+                return dict::Notify;
+        }
+        what = "The printed tags";
+        return dict::Benign;
+    });
+    if (booked == dict::Benign)
         ST::pointerFile().ForgetCounts();
 }
 

@@ -100,6 +100,10 @@ public:
     // Cheap: no records are read. A stamp that cannot be taken differs from every earlier one.
     virtual DataVersion dataVersion() = 0;
 
+    // While refused (calls nest), every write and begin fails with AccessDenied and changes
+    // nothing: the files of a unit of work that could not begin or was undone, until it is gone.
+    virtual void refuseWrites(bool refuse) = 0;
+
     // A transaction on this file alone (bulk writes, tag tables).
     virtual int begin() = 0;
     virtual int commit() = 0;

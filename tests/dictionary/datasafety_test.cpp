@@ -3,6 +3,7 @@
 #include "dictionary/files.h"
 #include "dictionary/unitofwork.h"
 #include "tests/support/datafolder.h"
+#include "tests/support/faultvfs.h"
 
 #include <sqlite3.h>
 
@@ -151,6 +152,40 @@ TEST_F(DataSafetyTest, FailureHalfWayThroughAUnitLeavesAllFilesAsTheyWere)
     int i = 0;
     for (const char *path : {"data/customer.tps", "data/invoice.tps", "data/finance.tps", "data/totalinv.tps", "data/stock.tps"})
         EXPECT_EQ(fileBytes(path), before[i++]) << path;
+}
+
+// A unit that could not begin, or that was undone, never lets a write through to its files: the
+// writes made "inside" it would otherwise land one by one, outside any unit.
+TEST_F(DataSafetyTest, UnitThatFailedOrWasUndoneRefusesEveryWriteUntilItIsGone)
+{
+    testsupport::FaultyDisk::install();
+    ASSERT_EQ(Access::CUSTOMER.Open(), Benign);
+    ASSERT_EQ(Access::FINANCE.Open(), Benign);
+    const auto insertCustomer = [](const char *number) {
+        Access::CUSTOMER.PrimeRecord();
+        CUS.CUSTOMERNO = number;
+        return Access::CUSTOMER.TryInsert();
+    };
+    {
+        testsupport::FaultyDisk::arm(testsupport::Fault::Lock, 1);
+        UnitOfWork unit{&Access::CUSTOMER, &Access::FINANCE};
+        testsupport::FaultyDisk::disarm();
+        ASSERT_FALSE(unit.Active());
+        EXPECT_NE(insertCustomer("C1"), Benign);
+        EXPECT_EQ(Access::CUSTOMER.GetError(), Err::AccessDenied);
+        EXPECT_NE(unit.Commit(), Benign);
+    }
+    {
+        UnitOfWork unit{&Access::CUSTOMER, &Access::FINANCE};
+        ASSERT_TRUE(unit.Active());
+        ASSERT_EQ(insertCustomer("C2"), Benign);
+        unit.Rollback();
+        EXPECT_NE(insertCustomer("C3"), Benign) << "a write after the undo";
+        EXPECT_NE(Access::FINANCE.TryInsert(), Benign);
+    }
+    EXPECT_EQ(Access::CUSTOMER.Records(), 0);
+    EXPECT_EQ(Access::FINANCE.Records(), 0);
+    EXPECT_EQ(insertCustomer("C4"), Benign) << "the files take writes again once the unit is gone";
 }
 
 TEST_F(DataSafetyTest, CommittedUnitIsOnEveryFile)

@@ -102,6 +102,15 @@ int SqliteFile::fail(int rc, bool reading)
     return Err::DriverError;
 }
 
+int SqliteFile::writable() const
+{
+    if (refused_ > 0) {
+        setLastError(Err::AccessDenied, "a write outside a unit of work that did not start or was undone");
+        return Err::AccessDenied;
+    }
+    return Err::None;
+}
+
 int SqliteFile::exec(const char *sql)
 {
     const int rc = sqlite3_exec(active().db(), sql, nullptr, nullptr, nullptr);
@@ -474,6 +483,8 @@ int SqliteFile::fetch(int key, Seek seek, bool backwards, const void *anchor, Po
 
 int SqliteFile::add(RecordBuffer buffer, Current &current)
 {
+    if (const int refused = writable(); refused != Err::None)
+        return refused;
     int error = Err::None;
     sqlite3_stmt *stmt = prepared(code(OpInsert), [&] { return sql_.insert(active().schema()); }, error);
     if (!stmt)
@@ -491,6 +502,8 @@ int SqliteFile::add(RecordBuffer buffer, Current &current)
 
 int SqliteFile::put(RecordBuffer buffer, Current &current)
 {
+    if (const int refused = writable(); refused != Err::None)
+        return refused;
     if (!db_)
         return setLastError(Err::FileNotOpen), Err::FileNotOpen;
     if (current.position == 0)
@@ -518,6 +531,8 @@ int SqliteFile::put(RecordBuffer buffer, Current &current)
 
 int SqliteFile::remove(const Current &current)
 {
+    if (const int refused = writable(); refused != Err::None)
+        return refused;
     int error = Err::None;
     sqlite3_stmt *stmt = prepared(code(OpDelete), [&] { return sql_.remove(active().schema()); }, error);
     if (!stmt)
@@ -571,6 +586,8 @@ std::int64_t SqliteFile::bytes()
 
 int SqliteFile::empty()
 {
+    if (const int refused = writable(); refused != Err::None)
+        return refused;
     int error = Err::None;
     sqlite3_stmt *stmt = prepared(code(OpEmpty), [&] { return sql_.empty(active().schema()); }, error);
     if (!stmt)
@@ -597,6 +614,8 @@ DataVersion SqliteFile::dataVersion()
 
 int SqliteFile::begin()
 {
+    if (const int refused = writable(); refused != Err::None)
+        return refused;
     if (!db_)
         return setLastError(Err::FileNotOpen), Err::FileNotOpen;
     if (depth_ == 0 && !unit_) {

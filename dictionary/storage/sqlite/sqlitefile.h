@@ -56,6 +56,7 @@ public:
     int empty() override;
     DataVersion dataVersion() override;
 
+    void refuseWrites(bool refuse) override { refused_ += refuse ? 1 : -1; }
     int begin() override;
     int commit() override;
     int rollback() override;
@@ -80,6 +81,8 @@ private:
     sqlite3_stmt *prepared(int statementCode, const std::function<std::string()> &makeSql, int &error);
     int readOne(sqlite3_stmt *stmt, RecordBuffer buffer, Current &current);
     int fail(int rc, bool reading = false);
+    // Err::None when this file may be written now.
+    int writable() const;
     int exec(const char *sql);
     void bindRecord(sqlite3_stmt *stmt, RecordBuffer buffer) const;
     int bindKey(sqlite3_stmt *stmt, int key, const void *record, int first) const;
@@ -95,6 +98,7 @@ private:
     bool readOnly_ = false;
     int busyMs_ = 250;
     int depth_ = 0;
+    int refused_ = 0;
     std::uint64_t changes_ = 0;
 };
 

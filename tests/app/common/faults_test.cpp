@@ -1,0 +1,338 @@
+// Every save of the books, run again and again with its Nth write, sync, lock or delete failing
+// (N = 1, 2, 3 ... until the save goes through). After each failure the user was told once, every
+// data file passes SQLite's integrity check, and every file is byte for byte as before the press;
+// or, where the failure came after the commit, the whole action is on file.
+#include "app/invoices/invoicebook.h"
+#include "app/invoices/invoicemath.h"
+#include "app/payments/paymentbook.h"
+#include "app/payments/paymentmessages.h"
+#include "framework/picture.h"
+#include "tests/support/faultvfs.h"
+#include "tests/support/invoicefolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <map>
+
+namespace {
+
+using namespace invoicetest;
+using dict::Benign;
+using testsupport::Fault;
+using testsupport::FaultyDisk;
+namespace inv = app::invoices;
+namespace fs = std::filesystem;
+
+// What every file of the folder holds, row by row, as text: equal dumps are equal books.
+std::map<std::string, std::string> dumpOf(const fs::path &folder)
+{
+    std::map<std::string, std::string> dump;
+    for (const auto &entry : fs::directory_iterator(folder)) {
+        sqlite3 *db = nullptr;
+        if (entry.path().extension() != ".tps")
+            continue;
+        sqlite3_open_v2(entry.path().c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+        std::string &text = dump[entry.path().filename().string()];
+        sqlite3_stmt *tables = nullptr;
+        sqlite3_prepare_v2(db, "SELECT name FROM sqlite_master WHERE type = 'table'", -1, &tables, nullptr);
+        while (sqlite3_step(tables) == SQLITE_ROW) {
+            const std::string sql = "SELECT * FROM \"" + std::string(reinterpret_cast<const char *>(sqlite3_column_text(tables, 0))) + "\"";
+            sqlite3_stmt *rows = nullptr;
+            sqlite3_prepare_v2(db, sql.c_str(), -1, &rows, nullptr);
+            while (sqlite3_step(rows) == SQLITE_ROW) {
+                for (int c = 0; c < sqlite3_column_count(rows); ++c) {
+                    const auto *v = reinterpret_cast<const char *>(sqlite3_column_text(rows, c));
+                    text += (v ? v : "NULL") + std::string("|");
+                }
+                text += "\n";
+            }
+            sqlite3_finalize(rows);
+        }
+        sqlite3_finalize(tables);
+        sqlite3_close(db);
+    }
+    return dump;
+}
+
+// Opened for writing, as the next station opens it: a journal left behind is played back or let go.
+std::string integrityOf(const fs::path &file)
+{
+    sqlite3 *db = nullptr;
+    sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    sqlite3_stmt *stmt = nullptr;
+    sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &stmt, nullptr);
+    std::string result = sqlite3_step(stmt) == SQLITE_ROW ? reinterpret_cast<const char *>(sqlite3_column_text(stmt, 0)) : "no answer";
+    sqlite3_finalize(stmt);
+    sqlite3_close(db);
+    return result;
+}
+
+// The bytes of the data files of a folder.
+std::map<std::string, std::string> bytesOf(const fs::path &folder)
+{
+    std::map<std::string, std::string> bytes;
+    for (const auto &entry : fs::directory_iterator(folder))
+        if (entry.path().extension() == ".tps")
+            bytes[entry.path().filename().string()] = testsupport::fileBytes(entry.path());
+    return bytes;
+}
+
+// Files beside the data files once every data file has been opened again: journals that were not
+// let go. A super-journal whose writing failed ("-mj...") is left by SQLite itself and names no
+// data file; it is counted apart.
+std::vector<std::string> leftovers(const fs::path &folder, int &superJournals)
+{
+    std::vector<std::string> names;
+    for (const auto &entry : fs::directory_iterator(folder)) {
+        const std::string name = entry.path().filename().string();
+        if (entry.path().extension() == ".tps")
+            continue;
+        if (name.find("-mj") != std::string::npos) {
+            ++superJournals;
+            fs::remove(entry.path());
+        } else {
+            names.push_back(name);
+        }
+    }
+    return names;
+}
+
+// The names of the files whose bytes differ between two pictures of a folder.
+std::vector<std::string> changed(const std::map<std::string, std::string> &was, const std::map<std::string, std::string> &now)
+{
+    std::vector<std::string> names;
+    for (const auto &[file, bytes] : now)
+        if (!was.contains(file) || was.at(file) != bytes)
+            names.push_back(file);
+    for (const auto &[file, bytes] : was)
+        if (!now.contains(file))
+            names.push_back(file + " (gone)");
+    return names;
+}
+
+struct Save {
+    const char *name;
+    std::function<int()> press; // what the window does when the user presses its button
+    std::function<void()> prepare = [] {}; // what opening the window did (reserving numbers)
+};
+
+class FaultsTest : public InvoiceFolderTest, public testing::WithParamInterface<std::tuple<int, Fault>>
+{
+protected:
+    void SetUp() override
+    {
+        FaultyDisk::install();
+        InvoiceFolderTest::SetUp();
+        app::installPaymentMessages(errors);
+        addCustomer("C1");
+        stockA = addStock("A", 10);
+        booked = startInvoice("C1");
+        addLine(stockA, 2, 10);
+        bool holds = true;
+        ASSERT_EQ(inv::saveInvoice(true, holds), Benign);
+        Access::FINANCE.PrimeRecord();
+        FIN.CUSTOMERNO = "C1";
+        FIN.INVOICENO = booked;
+        FIN.AMOUNTPAID = 5;
+        FIN.DATE = fw::today();
+        ASSERT_EQ(app::payments::savePayment(true), Benign);
+        paymentAt = Access::FINANCE.Position();
+        closeFiles();
+        fs::copy("data", "before", fs::copy_options::recursive);
+    }
+
+    static dict::LONG startInvoice(const char *customer)
+    {
+        EXPECT_EQ(Access::INVOICE.PrimeRecord(), Benign);
+        INV.CUSTOMERNO = customer;
+        INV.TAXRATE = 0.08;
+        INV.DATE = fw::today();
+        return INV.INVOICENO;
+    }
+
+    static void addLine(dict::LONG recordNo, double quantity, double price)
+    {
+        dict::clearRecord(Access::DESCRIPTION.Def(), &DES);
+        DES.INVOICENO = INV.INVOICENO;
+        EXPECT_EQ(Access::DESCRIPTION.PrimeRecord(true), Benign);
+        DES.STOCKNO = "A";
+        DES.RECORDNO = recordNo;
+        DES.QUANTITY = quantity;
+        DES.PRICE = price;
+        DES.TAXABLE = 1;
+        DES.CUSTOMERNO = INV.CUSTOMERNO;
+        inv::computeLine(DES, inv::lineTermsOf(INV, false));
+        EXPECT_EQ(inv::bookLine(true, {}, true), Benign);
+    }
+
+    // The invoice form opened on a new invoice (its number reserved) and one line added.
+    void startFresh()
+    {
+        fresh = startInvoice("C1");
+        addLine(stockA, 1, 10); // the INV buffer keeps what the form holds
+    }
+
+    static void readInvoice(dict::LONG invoiceNo)
+    {
+        INV.INVOICENO = invoiceNo;
+        ASSERT_EQ(Access::INVOICE.TryFetch(INV.InvoiceNo_Key), Benign);
+    }
+
+    // The saves there are, each as its window makes it on the folder set up above: prepare leaves
+    // the buffers as the window has them when the user presses its button.
+    std::vector<Save> saves()
+    {
+        return {
+            {"a new line", [] { return inv::bookLine(true, {}, true); },
+             [this] {
+                 readInvoice(booked);
+                 dict::clearRecord(Access::DESCRIPTION.Def(), &DES);
+                 DES.INVOICENO = booked;
+                 ASSERT_EQ(Access::DESCRIPTION.PrimeRecord(true), Benign);
+                 DES.STOCKNO = "A";
+                 DES.RECORDNO = stockA;
+                 DES.QUANTITY = 3;
+                 DES.PRICE = 10;
+                 inv::computeLine(DES, inv::lineTermsOf(INV, false));
+             }},
+            {"a line deleted", [] { return inv::unbookLine(true); },
+             [this] {
+                 Access::DESCRIPTION.ClearKey(DES.InvoiceNo_Key);
+                 DES.INVOICENO = booked;
+                 Access::DESCRIPTION.SetAt(DES.InvoiceNo_Key);
+                 ASSERT_EQ(Access::DESCRIPTION.TryNext(), Benign);
+             }},
+            {"a new invoice saved",
+             [] {
+                 bool holds = true;
+                 return inv::saveInvoice(true, holds);
+             },
+             [this] { startFresh(); }},
+            {"an invoice changed",
+             [] {
+                 bool holds = true;
+                 return inv::saveInvoice(false, holds);
+             },
+             [this] {
+                 readInvoice(booked);
+                 INV.SHIPPING = 7.5;
+             }},
+            {"a new invoice cancelled", [this] { return inv::cancelNewInvoice(fresh, true); }, [this] { startFresh(); }},
+            {"an invoice deleted", [this] { return inv::deleteInvoice(booked, true); }},
+            {"a payment", [] { return app::payments::savePayment(true); },
+             [this] {
+                 ASSERT_EQ(Access::FINANCE.PrimeRecord(), Benign);
+                 FIN.CUSTOMERNO = "C1";
+                 FIN.INVOICENO = booked;
+                 FIN.AMOUNTPAID = 2.25;
+                 FIN.DATE = fw::today();
+             }},
+            {"a payment deleted", [] { return app::payments::deletePayment(); },
+             [this] { ASSERT_EQ(Access::FINANCE.TryReget(paymentAt), Benign); }},
+            {"a customer", [] { return Access::CUSTOMER.Insert(); }, // as the form inserts it
+             [] {
+                 ASSERT_EQ(Access::CUSTOMER.PrimeRecord(), Benign);
+                 CUS.CUSTOMERNO = "C2";
+                 CUS.LNAME = "Second";
+             }},
+            {"a stock item", [] { return Access::STOCK.Insert(); },
+             [] {
+                 ASSERT_EQ(Access::STOCK.PrimeRecord(), Benign);
+                 STO.STOCKNO = "B";
+                 STO.DESCRIPTION = "Item B";
+             }},
+        };
+    }
+
+    // The folder as set up, with the files open as the windows open them and no message shown.
+    void restore()
+    {
+        closeFiles();
+        fs::remove_all("data");
+        fs::copy("before", "data", fs::copy_options::recursive);
+        screen.clear();
+        openFiles();
+    }
+
+    dict::LONG stockA = 0;
+    dict::LONG booked = 0;
+    dict::LONG fresh = 0;
+    dict::storage::Position paymentAt = 0;
+};
+
+const char *faultName(Fault fault)
+{
+    switch (fault) {
+    case Fault::Write: return "write";
+    case Fault::DiskFull: return "full disk";
+    case Fault::Sync: return "sync";
+    case Fault::Lock: return "lock";
+    case Fault::Delete: return "delete";
+    }
+    return "?";
+}
+
+TEST_P(FaultsTest, EveryFailureIsToldOnceAndLeavesTheFilesAsBeforeOrTheWholeActionDone)
+{
+    const auto [index, fault] = GetParam();
+    const Save save = saves()[static_cast<std::size_t>(index)];
+    restore();
+    save.prepare();
+    ASSERT_EQ(save.press(), Benign) << save.name << " without a failure: " << testing::PrintToString(texts());
+    closeFiles();
+    const auto done = dumpOf("data");
+
+    int survived = 0;
+    int superJournals = 0;
+    for (int n = 1; n < 1000; ++n) {
+        restore();
+        save.prepare();
+        const auto before = bytesOf("data"); // as the press finds it
+        FaultyDisk::arm(fault, n);
+        const int result = save.press();
+        const bool fired = FaultyDisk::fired();
+        FaultyDisk::disarm();
+        const auto shown = titles();
+        closeFiles();
+        if (!fired) {
+            EXPECT_EQ(result, Benign) << save.name << ": nothing failed, yet the save did not go through";
+            break;
+        }
+        ++survived;
+        const std::string at = std::string(save.name) + ", " + faultName(fault) + " " + std::to_string(n) + " failing";
+        for (const auto &[file, bytes] : bytesOf("data"))
+            EXPECT_EQ(integrityOf(fs::path("data") / file), "ok") << at << ": " << file;
+        EXPECT_EQ(leftovers("data", superJournals), std::vector<std::string>{}) << at;
+        if (result != Benign) {
+            EXPECT_EQ(shown.size(), 1u) << at << ": told " << testing::PrintToString(shown);
+            EXPECT_EQ(changed(before, bytesOf("data")), std::vector<std::string>{})
+                << at << ": files changed, yet the user was told nothing was saved; they hold the whole action: "
+                << (dumpOf("data") == done);
+        } else {
+            EXPECT_EQ(dumpOf("data"), done) << at << ": reported saved, but not all of it is on file";
+        }
+        if (HasFailure())
+            break;
+    }
+    RecordProperty("survived", survived);
+    RecordProperty("superJournalsLeft", superJournals);
+    EXPECT_GT(survived, 0) << "no failure was injected";
+}
+
+std::string caseName(const testing::TestParamInfo<std::tuple<int, Fault>> &info)
+{
+    static const char *const saves[] = {"NewLine", "LineDeleted", "NewInvoice", "InvoiceChanged", "NewInvoiceCancelled",
+                                        "InvoiceDeleted", "Payment", "PaymentDeleted", "Customer", "StockItem"};
+    static const char *const faults[] = {"Write", "DiskFull", "Sync", "Lock", "Delete"};
+    return std::string(saves[std::get<0>(info.param)]) + "_" + faults[static_cast<int>(std::get<1>(info.param))];
+}
+
+INSTANTIATE_TEST_SUITE_P(Saves, FaultsTest,
+                         testing::Combine(testing::Range(0, 10),
+                                          testing::Values(Fault::Write, Fault::DiskFull, Fault::Sync, Fault::Lock,
+                                                          Fault::Delete)),
+                         caseName);
+
+} // namespace
