@@ -6,6 +6,7 @@
 #include "app/invoices/invoicemessages.h"
 #include "app/invoices/stockmoves.h"
 #include "dictionary/files.h"
+#include "dictionary/decimal.h"
 #include "dictionary/globals.h"
 #include "dictionary/money.h"
 #include "framework/errorclass.h"
@@ -47,6 +48,13 @@ bool sameShare(const Share &a, const Share &b)
         && a.tax == b.tax && a.gst == b.gst && a.labor == b.labor && a.totalDue == b.totalDue;
 }
 
+// A running total moved by the difference between two documents' figures, in exact decimals, so
+// it stays the sum of the documents' stored figures however many moves it has seen.
+void move(double &total, double was, double now)
+{
+    total = (dict::Decimal(total) + dict::Decimal(now) - dict::Decimal(was)).toDouble();
+}
+
 // TOTALINV record 1 moves by the difference between two shares; it is added when missing.
 int moveTotals(const Share &was, const Share &now)
 {
@@ -59,14 +67,14 @@ int moveTotals(const Share &was, const Share &now)
             return dict::Notify;
         TOT.RECORDNO = 1;
     }
-    TOT.RETAIL += now.retail - was.retail;
-    TOT.DISCOUNT += now.discount - was.discount;
-    TOT.COD += now.cod - was.cod;
-    TOT.SHIPPING += now.shipping - was.shipping;
-    TOT.TAX += now.tax - was.tax;
-    TOT.GST += now.gst - was.gst;
-    TOT.LABOR += now.labor - was.labor;
-    TOT.TOTALDUE = dict::roundCents(TOT.TOTALDUE + now.totalDue - was.totalDue);
+    move(TOT.RETAIL, was.retail, now.retail);
+    move(TOT.DISCOUNT, was.discount, now.discount);
+    move(TOT.COD, was.cod, now.cod);
+    move(TOT.SHIPPING, was.shipping, now.shipping);
+    move(TOT.TAX, was.tax, now.tax);
+    move(TOT.GST, was.gst, now.gst);
+    move(TOT.LABOR, was.labor, now.labor);
+    move(TOT.TOTALDUE, was.totalDue, now.totalDue);
     return found ? Access::TOTALINV.TryUpdate() : Access::TOTALINV.TryInsert();
 }
 
@@ -138,6 +146,15 @@ std::vector<dict::DESCRIPTIONRecord> recordsOf(const std::vector<StoredLine> &li
     return records;
 }
 
+// The invoice takes the totals its lines make under its terms.
+void totalUp(dict::INVOICERecord &invoice, const std::vector<dict::DESCRIPTIONRecord> &records, bool pstOnGst)
+{
+    for (const dict::DESCRIPTIONRecord &line : records)
+        if (line.LINEITEMDISCOUNT != 0 && invoice.CUSTOMERDISCOUNT == 0)
+            invoice.LINEITEMDISCOUNT = 1; // the lines carry the discounts
+    computeTotals(invoice, sumLines(records, invoice.LINEITEMDISCOUNT != 0), GLO.CANADIAN, pstOnGst);
+}
+
 // Reads the invoice as it is on file now into `stored`; the INV buffer keeps the form's record,
 // and the file manager watches the version just read.
 bool readStored(const dict::INVOICERecord &form, dict::INVOICERecord &stored)
@@ -179,6 +196,41 @@ Step bookCustomers(const dict::INVOICERecord &stored, const Share &was, const di
     return moveBalance(invoice.CUSTOMERNO, now.totalDue, invoice.QUOTES == 0);
 }
 
+// Inside a line's unit, after the line was written: the saved invoice takes the totals its stored
+// lines make under its stored terms, and TOTALINV, its customer's balance and its own FINANCE
+// record move by the difference, so the books agree after every line. A new invoice whose number
+// is only reserved (no customer on file yet) books nothing until it is saved. Uses INV.
+Step settleStored(dict::LONG invoiceNo)
+{
+    INV.INVOICENO = invoiceNo;
+    if (Access::INVOICE.TryFetch(INV.InvoiceNo_Key) != dict::Benign)
+        return Access::INVOICE.GetError() == dict::Err::RecordNotFound ? dict::Benign : dict::Notify;
+    const dict::INVOICERecord stored = INV;
+    if (stored.CUSTOMERNO.blank())
+        return dict::Benign;
+    dict::INVOICERecord invoice = stored;
+    totalUp(invoice, recordsOf(linesOf(invoiceNo)), customerChoosesPstOnGst(invoice.CUSTOMERNO));
+    if (std::memcmp(&invoice, &stored, sizeof invoice) == 0)
+        return dict::Benign;
+    const Share was = shareOf(stored);
+    const Share now = shareOf(invoice);
+    if (moveTotals(was, now) != dict::Benign)
+        return dict::Notify;
+    if (Step moved = moveBalance(invoice.CUSTOMERNO, now.totalDue - was.totalDue, invoice.QUOTES == 0); !moved)
+        return moved;
+    if (invoice.QUOTES == 0 && bookOwnFinance(invoice) != dict::Benign)
+        return dict::Notify;
+    static_cast<dict::INVOICERecord &>(INV) = invoice; // the memo read with it stays
+    return Access::INVOICE.TryUpdate();
+}
+
+// The line just written (at `position`) back in the DES buffer, as current: what the line form
+// goes on with.
+Step rereadLine(dict::storage::Position position)
+{
+    return Access::DESCRIPTION.TryReget(position);
+}
+
 // The body of a save, inside its unit: INV holds the invoice to store.
 Step bookInvoice(bool insert, bool &linesHoldStock)
 {
@@ -198,11 +250,7 @@ Step bookInvoice(bool insert, bool &linesHoldStock)
     const bool pstOnGst = customerChoosesPstOnGst(invoice.CUSTOMERNO);
     if (alignLines(lines, invoice, pstOnGst, linesHoldStock) != dict::Benign)
         return dict::Notify;
-    const std::vector<dict::DESCRIPTIONRecord> records = recordsOf(lines);
-    for (const dict::DESCRIPTIONRecord &line : records)
-        if (line.LINEITEMDISCOUNT != 0 && invoice.CUSTOMERDISCOUNT == 0)
-            invoice.LINEITEMDISCOUNT = 1; // the lines carry the discounts
-    computeTotals(invoice, sumLines(records, invoice.LINEITEMDISCOUNT != 0), GLO.CANADIAN, pstOnGst);
+    totalUp(invoice, recordsOf(lines), pstOnGst);
 
     const Share was = shareOf(stored);
     const Share now = shareOf(invoice);
@@ -377,9 +425,10 @@ bool hasPayments(dict::LONG invoiceNo)
 
 int bookLine(bool insert, const dict::DESCRIPTIONRecord &before, bool linesHoldStock)
 {
+    KeptBuffers kept{&Access::INVOICE, &Access::FINANCE, &Access::TOTALINV, &Access::CUSTOMER};
     const dict::DESCRIPTIONRecord form = DES;
     const std::string what = invoiceName(form.INVOICENO) + ", item " + std::to_string(form.ITEMNO);
-    return book({&Access::DESCRIPTION, &Access::STOCK}, what, [&]() -> Step {
+    const int booked = book(InvoiceFiles, what, [&]() -> Step {
         dict::DESCRIPTIONRecord line = form; // takes its back order from what is on hand now
         if (linesHoldStock) {
             dict::DESCRIPTIONRecord old = before;
@@ -387,27 +436,39 @@ int bookLine(bool insert, const dict::DESCRIPTIONRecord &before, bool linesHoldS
                 return dict::Notify;
         }
         static_cast<dict::DESCRIPTIONRecord &>(DES) = line;
-        return insert ? Access::DESCRIPTION.TryInsert() : Access::DESCRIPTION.TryUpdate();
+        if (Step stored = insert ? Access::DESCRIPTION.TryInsert() : Access::DESCRIPTION.TryUpdate(); !stored)
+            return stored;
+        const dict::storage::Position position = Access::DESCRIPTION.Position();
+        if (Step settled = settleStored(line.INVOICENO); !settled)
+            return settled;
+        return rereadLine(position);
     });
+    if (booked != dict::Benign)
+        static_cast<dict::DESCRIPTIONRecord &>(DES) = form;
+    return booked;
 }
 
 int unbookLine(bool linesHoldStock)
 {
+    KeptBuffers kept{&Access::INVOICE, &Access::FINANCE, &Access::TOTALINV, &Access::CUSTOMER,
+                     &Access::DESCRIPTION};
     const dict::DESCRIPTIONRecord line = DES;
     const std::string what = invoiceName(line.INVOICENO) + ", item " + std::to_string(line.ITEMNO);
-    return book({&Access::DESCRIPTION, &Access::STOCK}, what, [&]() -> Step {
+    return book(InvoiceFiles, what, [&]() -> Step {
         dict::DESCRIPTIONRecord given = line;
         if (linesHoldStock && returnStock(given) != dict::Benign)
             return dict::Notify;
         static_cast<dict::DESCRIPTIONRecord &>(DES) = line;
-        return Access::DESCRIPTION.TryDeleteRecord();
+        if (Step deleted = Access::DESCRIPTION.TryDeleteRecord(); !deleted)
+            return deleted;
+        return settleStored(line.INVOICENO);
     });
 }
 
 int refigureLines(const dict::INVOICERecord &invoice, bool pstOnGst)
 {
-    KeptBuffers kept{&Access::DESCRIPTION};
-    return book({&Access::DESCRIPTION}, invoiceName(invoice.INVOICENO), [&]() -> Step {
+    KeptBuffers kept{&Access::DESCRIPTION, &Access::INVOICE, &Access::FINANCE, &Access::TOTALINV, &Access::CUSTOMER};
+    return book(InvoiceFiles, invoiceName(invoice.INVOICENO), [&]() -> Step {
         const LineTerms terms = lineTermsOf(invoice, pstOnGst);
         for (StoredLine &stored : linesOf(invoice.INVOICENO)) {
             dict::DESCRIPTIONRecord line = stored.line;
@@ -418,7 +479,7 @@ int refigureLines(const dict::INVOICERecord &invoice, bool pstOnGst)
             if (storeLine(stored) != dict::Benign)
                 return dict::Notify;
         }
-        return dict::Benign;
+        return settleStored(invoice.INVOICENO);
     });
 }
 

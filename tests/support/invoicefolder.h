@@ -1,7 +1,8 @@
 // Shared by the invoice tests: a started data folder with the invoice files open, ways to put
 // customers, stock items and special items on file, and the check that the books agree: every
 // balance is the sum of its customer's FINANCE amounts, every invoice owes its total less what
-// was paid, TOTALINV sums the invoices that are not quotes, all to the cent.
+// was paid, a saved invoice's retail is the sum of its stored lines, TOTALINV sums the invoices
+// that are not quotes, all to the cent.
 #pragma once
 
 #include "app/common/maintenancemessages.h"
@@ -136,10 +137,19 @@ protected:
                         "abs(AMOUNTDUE - x.TOTALDUE) < 0.005) <> 1"),
                   0)
             << "invoices without their own FINANCE record for their total";
-        EXPECT_LT(std::abs(query("SELECT TOTAL(TOTALDUE) FROM i.INVOICE WHERE QUOTES = 0")
-                           - query("SELECT TOTAL(TOTALDUE) FROM t.TOTALINV WHERE RECORDNO = 1")),
-                  0.005)
-            << "TOTALINV";
+        EXPECT_EQ(query("SELECT COUNT(*) FROM i.INVOICE x WHERE CUSTOMERNO <> '' AND abs(RETAIL - (SELECT TOTAL(AMOUNT) "
+                        "FROM d.DESCRIPTION WHERE INVOICENO = x.INVOICENO)) >= 0.000001"),
+                  0)
+            << "saved invoices whose retail is not the sum of their stored lines";
+        // Each running total of TOTALINV is the sum of the invoices' own figure.
+        const std::pair<const char *, const char *> totals[] = {
+            {"TOTALDUE", "TOTALDUE"}, {"RETAIL", "RETAIL"}, {"TOTALDISCOUNT", "DISCOUNT"}, {"TAX", "TAX"},
+            {"GST", "GST"},           {"LABOR", "LABOR"},   {"SHIPPING", "SHIPPING"},      {"COD", "COD"}};
+        for (const auto &[invoiceField, totalField] : totals)
+            EXPECT_LT(std::abs(query(std::string("SELECT TOTAL(") + invoiceField + ") FROM i.INVOICE WHERE QUOTES = 0")
+                               - query(std::string("SELECT TOTAL(") + totalField + ") FROM t.TOTALINV WHERE RECORDNO = 1")),
+                      0.005)
+                << "TOTALINV " << totalField;
     }
 };
 
