@@ -231,6 +231,17 @@ Step rereadLine(dict::storage::Position position)
     return Access::DESCRIPTION.TryReget(position);
 }
 
+// The invoice's discount may change only while nothing is paid on it, as stored now: a payment
+// taken at another station since the form read the invoice refuses the change.
+Step discountMayChange(const dict::INVOICERecord &form, const dict::INVOICERecord &stored)
+{
+    if (form.CUSTOMERDISCOUNT == stored.CUSTOMERDISCOUNT || stored.CUSTOMERNO.blank())
+        return dict::Benign;
+    if (stored.AMOUNTPAID != 0 || hasPayments(form.INVOICENO))
+        return refuse(InvMsg::DiscountWhilePaid, "");
+    return dict::Benign;
+}
+
 // The body of a save, inside its unit: INV holds the invoice to store.
 Step bookInvoice(bool insert, bool &linesHoldStock)
 {
@@ -238,6 +249,8 @@ Step bookInvoice(bool insert, bool &linesHoldStock)
     dict::INVOICERecord stored{};
     if (!readStored(invoice, stored))
         return dict::Notify;
+    if (Step allowed = discountMayChange(invoice, stored); !allowed)
+        return allowed;
     // Payments are booked by their own windows; the form's copy may be older.
     invoice.AMOUNTPAID = stored.AMOUNTPAID;
     invoice.DATEPAID = stored.DATEPAID;
@@ -467,10 +480,16 @@ int unbookLine(bool linesHoldStock)
 
 int refigureLines(const dict::INVOICERecord &invoice, bool pstOnGst)
 {
+    const dict::INVOICERecord form = invoice; // the caller's may be the INV buffer, read into below
     KeptBuffers kept{&Access::DESCRIPTION, &Access::INVOICE, &Access::FINANCE, &Access::TOTALINV, &Access::CUSTOMER};
-    return book(InvoiceFiles, invoiceName(invoice.INVOICENO), [&]() -> Step {
-        const LineTerms terms = lineTermsOf(invoice, pstOnGst);
-        for (StoredLine &stored : linesOf(invoice.INVOICENO)) {
+    return book(InvoiceFiles, invoiceName(form.INVOICENO), [&]() -> Step {
+        dict::INVOICERecord onFile{};
+        if (readStored(form, onFile)) {
+            if (Step allowed = discountMayChange(form, onFile); !allowed)
+                return allowed;
+        }
+        const LineTerms terms = lineTermsOf(form, pstOnGst);
+        for (StoredLine &stored : linesOf(form.INVOICENO)) {
             dict::DESCRIPTIONRecord line = stored.line;
             computeLine(line, terms);
             if (sameLine(line, stored.line))
@@ -479,7 +498,7 @@ int refigureLines(const dict::INVOICERecord &invoice, bool pstOnGst)
             if (storeLine(stored) != dict::Benign)
                 return dict::Notify;
         }
-        return settleStored(invoice.INVOICENO);
+        return settleStored(form.INVOICENO);
     });
 }
 

@@ -189,6 +189,34 @@ TEST_F(InvoiceBookTest, LinesBookTheSavedInvoiceSoTheBooksAgreeBeforeItsSave)
     expectBooksAgree();
 }
 
+// The form read the invoice before another station took a payment on it: its discount change is
+// refused inside the unit, on what is stored then, for the refigured lines and for the save.
+TEST_F(InvoiceBookTest, ADiscountChangeIsRefusedOnceAPaymentIsStoredWhateverTheFormRead)
+{
+    addCustomer("C1");
+    const dict::LONG a = addStock("A", 100);
+    const dict::LONG no = startInvoice("C1");
+    addLine("A", a, 2, 10);
+    bool holds = true;
+    ASSERT_EQ(inv::saveInvoice(true, holds), Benign);
+    reread(no);
+    dict::INVOICERecord form = INV;
+    sqlOn("data/finance.tps", ("INSERT INTO FINANCE (CUSTOMERNO, INVOICENO, AMOUNTPAID, AMOUNTDUE) VALUES ('C1', "
+                               + std::to_string(no) + ", 5, -5)").c_str());
+    sqlOn("data/invoice.tps", "UPDATE INVOICE SET AMOUNTPAID = 5, AMOUNTOWED = TOTALDUE - 5, _version = _version + 1");
+    sqlOn("data/customer.tps", "UPDATE CUSTOMER SET BALANCE = BALANCE - 5, _version = _version + 1");
+    form.CUSTOMERDISCOUNT = 10;
+
+    static_cast<dict::INVOICERecord &>(INV) = form;
+    EXPECT_NE(inv::refigureLines(INV, false), Benign);
+    static_cast<dict::INVOICERecord &>(INV) = form;
+    EXPECT_NE(inv::saveInvoice(false, holds), Benign);
+    EXPECT_EQ(titles(), (std::vector<std::string>{"Discount Not Changed", "Discount Not Changed"}));
+    EXPECT_EQ(invoiceNumber("CUSTOMERDISCOUNT", no), 0);
+    EXPECT_EQ(invoiceNumber("TOTALDUE", no), 21.6);
+    expectBooksAgree();
+}
+
 TEST_F(InvoiceBookTest, APaymentPostedWhileTheFormWasOpenIsKept)
 {
     addCustomer("C1");
