@@ -12,6 +12,8 @@
 //                                          as the invoice windows book them; prints each number
 //   worker FOLDER random-books SEED N      N random saves, changes and deletes of invoices and
 //                                          payments of customers C1-C3 and items A, B
+//   worker FOLDER random-books-forever SEED     the same without end, printing the count of steps
+//                                          done, until it is killed
 //   worker FOLDER tag ptr|pos TABLE VALUE...    tags each value (tag user 0), prints the count
 //   worker FOLDER untag ptr|pos TABLE VALUE...  clears each value's tag, prints the count
 #include "app/invoices/invoicebook.h"
@@ -24,6 +26,7 @@
 #include "framework/reportslib.h"
 #include "tagging/tags.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -188,13 +191,13 @@ private:
 
     bool fetchInvoice()
     {
-        INV.INVOICENO = 1 + pick(60);
+        INV.INVOICENO = 1 + pick(std::max(60, highestInvoice_ + 5));
         return Access::INVOICE.TryFetch(INV.InvoiceNo_Key) == dict::Benign && !INV.CUSTOMERNO.blank();
     }
 
     bool fetchPayment()
     {
-        FIN.RECORDNO = 1 + pick(200);
+        FIN.RECORDNO = 1 + pick(std::max(200, highestPayment_ + 5));
         return Access::FINANCE.TryFetch(FIN.RecordNo_Key) == dict::Benign && app::payments::isPayment(FIN);
     }
 
@@ -225,6 +228,7 @@ private:
             if (addLine() != dict::Benign)
                 return dict::Notify;
         bool holds = INV.QUOTES == 0;
+        highestInvoice_ = std::max(highestInvoice_, static_cast<int>(INV.INVOICENO));
         return app::invoices::saveInvoice(true, holds);
     }
 
@@ -252,7 +256,9 @@ private:
         FIN.TERMS = "Cash";
         FIN.AMOUNTPAID = 0.01 + pick(static_cast<int>(invoice.AMOUNTOWED * 100)) / 100.0;
         FIN.AMOUNTDUE = -FIN.AMOUNTPAID;
-        return app::payments::savePayment(true);
+        const int saved = app::payments::savePayment(true);
+        highestPayment_ = std::max(highestPayment_, static_cast<int>(FIN.RECORDNO));
+        return saved;
     }
 
     int changePayment()
@@ -264,6 +270,8 @@ private:
     }
 
     std::mt19937 random_;
+    int highestInvoice_ = 0; // the numbers handed out so far, so that every record may be picked
+    int highestPayment_ = 0;
 };
 
 int randomBooks(unsigned seed, int count)
@@ -275,6 +283,18 @@ int randomBooks(unsigned seed, int count)
         books.step();
     std::printf("done\n");
     return 0;
+}
+
+[[noreturn]] void randomBooksForever(unsigned seed)
+{
+    if (openBooks() != 0)
+        std::exit(2);
+    RandomBooks books(seed);
+    for (long n = 1;; ++n) {
+        books.step();
+        std::printf("%ld\n", n);
+        std::fflush(stdout);
+    }
 }
 
 int changeTags(bool set, const std::string &kind, int table, char **values, int count)
@@ -322,6 +342,8 @@ int main(int argc, char **argv)
         return bookInvoices(argv[3], argv[4], std::atoi(argv[5]));
     if (job == "random-books" && argc == 5)
         return randomBooks(static_cast<unsigned>(std::atoi(argv[3])), std::atoi(argv[4]));
+    if (job == "random-books-forever" && argc == 4)
+        randomBooksForever(static_cast<unsigned>(std::atoi(argv[3])));
     if ((job == "tag" || job == "untag") && argc >= 5)
         return changeTags(job == "tag", argv[3], std::atoi(argv[4]), argv + 5, argc - 5);
     return 64;

@@ -470,7 +470,7 @@ TEST_F(InvoiceBookTest, TwoStationsWritingInvoicesAndPaymentsAtRandomKeepTheBook
     closeFiles();
     std::vector<testsupport::WorkerProcess> stations;
     for (const char *seed : {"11", "12"})
-        stations.push_back(testsupport::startWorker(folder, {"random-books", seed, "100"}));
+        stations.push_back(testsupport::startWorker(folder, {"random-books", seed, "1000"}));
     for (const testsupport::WorkerProcess &station : stations) {
         EXPECT_EQ(testsupport::readLine(station.output), "done");
         EXPECT_EQ(testsupport::waitWorker(station.pid), 0);
