@@ -76,7 +76,7 @@ Step applyToInvoice(dict::LONG invoiceNo, const dict::String<10> &customerNo, do
 
 // The body of a save, inside its unit: the payment replaces `stored` (all zero for a new one).
 // `position` comes back as where the payment is stored.
-Step bookPayment(bool insert, dict::FINANCERecord payment, dict::storage::Position &position)
+Step bookPayment(bool insert, dict::FINANCERecord payment, dict::storage::Position &position, double agreedExcess)
 {
     dict::FINANCERecord stored{};
     if (!insert) {
@@ -99,6 +99,9 @@ Step bookPayment(bool insert, dict::FINANCERecord payment, dict::storage::Positi
     const double paid = sameInvoice ? payment.AMOUNTPAID - stored.AMOUNTPAID : payment.AMOUNTPAID;
     if (Step applied = applyToInvoice(payment.INVOICENO, payment.CUSTOMERNO, paid); !applied)
         return applied;
+    if (payment.INVOICENO != 0 && dict::roundCents(-INV.AMOUNTOWED) > dict::roundCents(agreedExcess))
+        return refuse(PayMsg::OwedLessNow, "Invoice " + std::to_string(payment.INVOICENO) + " owes less now than when "
+                                               "the payment was entered: it was paid at another station meanwhile");
     return moveBalance(payment.CUSTOMERNO, payment.AMOUNTDUE - stored.AMOUNTDUE, true);
 }
 
@@ -141,12 +144,12 @@ bool isPayment(const dict::FINANCERecord &record)
     return !isOwnFinanceRecord(record) && record.CREDITMEMONO == 0;
 }
 
-int savePayment(bool insert)
+int savePayment(bool insert, double agreedExcess)
 {
     KeptBuffers kept{&Access::INVOICE, &Access::CUSTOMER};
     const dict::FINANCERecord payment = FIN;
     dict::storage::Position position = Access::FINANCE.Position();
-    if (book(PaymentFiles, paymentName(payment), [&] { return bookPayment(insert, payment, position); })
+    if (book(PaymentFiles, paymentName(payment), [&] { return bookPayment(insert, payment, position, agreedExcess); })
         != dict::Benign) {
         static_cast<dict::FINANCERecord &>(FIN) = payment;
         return dict::Notify;

@@ -19,8 +19,10 @@ namespace app::payments {
 bool isPayment(const dict::FINANCERecord &record);
 
 // Saves the payment in the FIN buffer: added (its record reserved or not) or changed from the
-// record stored at the FINANCE manager's current position.
-int savePayment(bool insert);
+// record stored at the FINANCE manager's current position. agreedExcess is how far the user
+// agreed to pay beyond what the invoice owed when asked; a payment that, on the invoice as it is
+// stored now, pays more beyond that (another station took a payment meanwhile) is refused.
+int savePayment(bool insert, double agreedExcess = 0);
 
 // Deletes the payment stored at the FINANCE manager's current position and reverses it on its
 // invoice and its customer. An invoice's own record, a credit memo's, and the payments of an

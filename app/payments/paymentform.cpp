@@ -13,6 +13,7 @@
 #include "framework/picture.h"
 #include "framework/reportslib.h"
 
+#include <algorithm>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -162,12 +163,16 @@ bool CustomerFinanceHistory::agreedAgainstInvoice()
     // What this payment already paid on the invoice is owed again while it is being changed.
     const double before = opened_.INVOICENO == FIN.INVOICENO && pay::isPayment(opened_) ? opened_.AMOUNTPAID : 0;
     const double owed = dict::roundCents(INV.AMOUNTOWED + before);
-    if (owed <= 0)
-        return errors.Throw(app::PayMsg::ZeroedOut) == dict::Benign;
-    if (dict::roundCents(FIN.AMOUNTPAID) > owed)
-        return errors.ThrowMessage(app::PayMsg::MoreThanOwed, trimmed(money(FIN.AMOUNTPAID)) + " is more than the "
-                                                                  + trimmed(money(owed)) + " owed on invoice " + number)
-               == dict::Benign;
+    agreedExcess_ = 0;
+    const double excess = dict::roundCents(FIN.AMOUNTPAID - owed); // beyond what it owed, overpaid or not
+    if (owed <= 0 && errors.Throw(app::PayMsg::ZeroedOut) != dict::Benign)
+        return false;
+    if (owed > 0 && excess > 0
+        && errors.ThrowMessage(app::PayMsg::MoreThanOwed, trimmed(money(FIN.AMOUNTPAID)) + " is more than the "
+                                                              + trimmed(money(owed)) + " owed on invoice " + number)
+               != dict::Benign)
+        return false;
+    agreedExcess_ = std::max(excess, 0.0);
     return true;
 }
 
@@ -187,7 +192,7 @@ int CustomerFinanceHistory::TakeCompleted()
         return dict::Notify;
     }
     FIN.AMOUNTPAID = dict::roundCents(FIN.AMOUNTPAID);
-    if (pay::savePayment(inserting()) != dict::Benign) {
+    if (pay::savePayment(inserting(), agreedExcess_) != dict::Benign) {
         Display();
         return dict::Notify;
     }

@@ -43,6 +43,7 @@ private:
 
     std::unique_ptr<app::PaymentWidgets> w_;
     dict::FINANCERecord opened_{}; // the payment as the form opened on it
+    double agreedExcess_ = 0; // how far beyond what was owed the user agreed to pay
     bool readOnly_ = false;
 };
 

@@ -21,6 +21,8 @@ const std::vector<std::uint8_t> &paymentMessages()
         {PayMsg::OtherCustomer, dict::Notify, "Invoice of Another Customer",
          "Invoice %Message belongs to another customer. Enter an invoice of this customer."},
         {PayMsg::NoAmount, dict::Notify, "Excuse me...", "Enter the amount paid; it must be more than 0."},
+        {PayMsg::OwedLessNow, dict::Notify, "Payment Larger Than Owed",
+         "%Message. The payment was not saved; look at what the invoice owes now and enter it again."},
         {PayMsg::PaymentGone, dict::Notify, "Payment Not Found",
          "This payment is no longer on file; it was changed or deleted at another station. Nothing was saved."},
     };

@@ -19,6 +19,7 @@ inline constexpr int NoSuchInvoice = 3404;    // not on file (deleted at another
 inline constexpr int OtherCustomer = 3405;    // the invoice belongs to another customer
 inline constexpr int NoAmount = 3406;         // an amount of 0 or less
 inline constexpr int PaymentGone = 3407;      // deleted at another station meanwhile
+inline constexpr int OwedLessNow = 3408;      // paid at another station since the payment was entered
 } // namespace PayMsg
 
 const std::vector<std::uint8_t> &paymentMessages();

@@ -130,6 +130,29 @@ TEST_F(PaymentBookTest, APaymentTakenMeanwhileElsewhereIsKeptWhenAnotherIsChange
     expectBooksAgree();
 }
 
+// The form found 100.00 owed and took 80.00 without a question; another station took 50.00
+// meanwhile. Inside the unit the invoice as stored owes 50.00: the payment is refused, unless the
+// user had agreed to pay that far beyond what was owed.
+TEST_F(PaymentBookTest, APaymentLargerThanWhatIsOwedNowIsRefusedUnlessAgreed)
+{
+    addCustomer("C1");
+    const dict::LONG no = bookInvoice("C1", 100);
+    ASSERT_EQ(pay("C1", no, 50), Benign); // the other station's payment, stored first
+    const auto before = bytesOfBooks();
+    screen.clear();
+    EXPECT_NE(pay("C1", no, 80), Benign);
+    EXPECT_EQ(titles(), std::vector<std::string>{"Payment Larger Than Owed"});
+    EXPECT_EQ(bytesOfBooks(), before);
+
+    dict::clearRecord(Access::FINANCE.Def(), &FIN);
+    FIN.CUSTOMERNO = "C1";
+    FIN.INVOICENO = no;
+    FIN.AMOUNTPAID = 80;
+    ASSERT_EQ(pay::savePayment(true, 30), Benign) << "agreed to pay 30.00 beyond what was owed";
+    EXPECT_EQ(invoiceValue("AMOUNTOWED", no), -30);
+    expectBooksAgree();
+}
+
 TEST_F(PaymentBookTest, RefusalsSayWhyAndLeaveEveryFileAsItWas)
 {
     addCustomer("C1");
