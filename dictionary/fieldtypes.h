@@ -17,6 +17,70 @@ using SHORT = std::int16_t;
 using LONG = std::int32_t;
 using REAL = double;
 
+// A number as the packed records hold it, at any alignment: it reads and writes like a T
+// (CUS.BALANCE += x, INV.INVOICENO == n), and every load and store goes through memcpy, so no
+// reference or pointer to a misaligned T is ever formed. Its bytes are the T's, so the stored
+// layout is unchanged.
+template <typename T>
+class Unaligned
+{
+public:
+    Unaligned() = default;
+    Unaligned(T value) { store(value); } // NOLINT: implicit, as the plain member was
+    Unaligned &operator=(T value)
+    {
+        store(value);
+        return *this;
+    }
+    operator T() const // NOLINT: implicit, as the plain member was
+    {
+        T value;
+        std::memcpy(&value, bytes_, sizeof value);
+        return value;
+    }
+    Unaligned &operator+=(T value) { return *this = static_cast<T>(T(*this) + value); }
+    Unaligned &operator-=(T value) { return *this = static_cast<T>(T(*this) - value); }
+    Unaligned &operator*=(T value) { return *this = static_cast<T>(T(*this) * value); }
+    Unaligned &operator/=(T value) { return *this = static_cast<T>(T(*this) / value); }
+    Unaligned &operator++() { return *this += 1; }
+    Unaligned &operator--() { return *this -= 1; }
+    T operator++(int)
+    {
+        const T was = *this;
+        *this += 1;
+        return was;
+    }
+    T operator--(int)
+    {
+        const T was = *this;
+        *this -= 1;
+        return was;
+    }
+
+private:
+    void store(T value) { std::memcpy(bytes_, &value, sizeof value); }
+    unsigned char bytes_[sizeof(T)];
+};
+static_assert(alignof(Unaligned<double>) == 1 && sizeof(Unaligned<double>) == sizeof(double));
+
+// The type a record stores a field of type T as: numbers wider than a byte are Unaligned.
+template <typename T>
+struct StoredAs {
+    using type = T;
+};
+template <>
+struct StoredAs<SHORT> {
+    using type = Unaligned<SHORT>;
+};
+template <>
+struct StoredAs<LONG> {
+    using type = Unaligned<LONG>;
+};
+template <>
+struct StoredAs<REAL> {
+    using type = Unaligned<REAL>;
+};
+
 // Trailing blanks (and NULs left by foreign writers) are not part of a string's value.
 std::string_view clipped(std::string_view text);
 

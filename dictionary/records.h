@@ -1,5 +1,5 @@
 // Record layouts of the data files, built from their declarations in layouts.h: one packed struct
-// per file, byte for byte as stored; the field and key tables of fileDef(), with a compile-time
+// per file, byte for byte as stored, its numbers wider than a byte held as dict::Unaligned; the field and key tables of fileDef(), with a compile-time
 // check of every stated offset and record size; one record buffer per file.
 #pragma once
 
@@ -16,7 +16,7 @@ namespace dict {
 
 // --- The records: F(type, NAME, offset, text) is a member. ------------------------------------
 
-#define TQ_RECORD_MEMBER(type, name, offset, text) type name;
+#define TQ_RECORD_MEMBER(fieldType, name, offset, text) StoredAs<fieldType>::type name;
 #define TQ_RECORD(file) \
     struct file##Record { \
         file##_FIELDS(TQ_RECORD_MEMBER) \

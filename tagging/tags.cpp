@@ -31,7 +31,7 @@ std::string memoryText(std::string_view value)
     return std::string(dict::clipped(clipped.substr(0, dict::utf8Fit(clipped, MemoryTextLimit))));
 }
 
-LONG pointerOf(bool found) { return found ? TF_.PTR : 0; }
+LONG pointerOf(bool found) { return found ? LONG(TF_.PTR) : 0; }
 std::string positionOf(bool found) { return found ? TP_.POS.str() : std::string(); }
 
 template <typename Value>

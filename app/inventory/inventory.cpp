@@ -108,7 +108,7 @@ void Inventory::AddButtons(QHBoxLayout *row)
 void Inventory::Highlighted(bool any)
 {
     w_.special->setEnabled(any && !STO.SPECIALITEM.blank());
-    const double held = any && STO.AMOUNTINSTOCK > 0 ? STO.AMOUNTINSTOCK : 0;
+    const double held = any && STO.AMOUNTINSTOCK > 0 ? double(STO.AMOUNTINSTOCK) : 0.0;
     app::showAmounts(any, {{w_.cost, STO.COST}, {w_.price1, STO.RETAIL}, {w_.price2, STO.RETAIL2},
                            {w_.price3, STO.RETAIL3}, {w_.totalCost, STO.COST * held}, {w_.total1, STO.RETAIL * held},
                            {w_.total2, STO.RETAIL2 * held}, {w_.total3, STO.RETAIL3 * held}});

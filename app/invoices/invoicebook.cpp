@@ -50,7 +50,7 @@ bool sameShare(const Share &a, const Share &b)
 
 // A running total moved by the difference between two documents' figures, in exact decimals, so
 // it stays the sum of the documents' stored figures however many moves it has seen.
-void move(double &total, double was, double now)
+void move(dict::Unaligned<dict::REAL> &total, double was, double now)
 {
     total = (dict::Decimal(total) + dict::Decimal(now) - dict::Decimal(was)).toDouble();
 }

@@ -65,7 +65,7 @@ void computeLine(dict::DESCRIPTIONRecord &line, const LineTerms &terms)
     } else {
         // The customer's discount wins over the line's; with neither the discount is 0, not stale.
         const bool customerDiscount = terms.customerDiscount != 0;
-        const Decimal percent(customerDiscount ? terms.customerDiscount : line.LINEITEMDISCOUNT);
+        const Decimal percent(customerDiscount ? terms.customerDiscount : double(line.LINEITEMDISCOUNT));
         const Decimal ext = quantity * Decimal(line.PRICE);
         const Decimal discount = ext * percent.percent();
         const Decimal net = ext - discount;

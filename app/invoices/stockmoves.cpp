@@ -101,7 +101,7 @@ int takeStock(dict::DESCRIPTIONRecord &line)
     KeptBuffer kept(Access::STOCK);
     if (!fetchItem(line))
         return dict::Benign;
-    const double shortBy = line.QUANTITY - std::max(STO.AMOUNTINSTOCK, 0.0);
+    const double shortBy = line.QUANTITY - std::max<double>(STO.AMOUNTINSTOCK, 0.0);
     if (shortBy > 0 && !dict::sameQuantity(shortBy, 0)) {
         line.BACKORDER = 1;
         line.AMOUNTBACKORDERED = shortBy;
@@ -113,7 +113,7 @@ int takeStock(dict::DESCRIPTIONRecord &line)
 
 int returnStock(dict::DESCRIPTIONRecord &line)
 {
-    const double backOrdered = line.BACKORDER != 0 ? line.AMOUNTBACKORDERED : 0.0;
+    const double backOrdered = line.BACKORDER != 0 ? double(line.AMOUNTBACKORDERED) : 0.0;
     line.BACKORDER = 0;
     line.AMOUNTBACKORDERED = 0;
     if (!movesStock(line))

@@ -37,7 +37,7 @@ PaidSoFar paidSoFar(dict::LONG invoiceNo)
         if (!isPayment(FIN))
             continue;
         paid.any = true;
-        paid.lastDate = std::max(paid.lastDate, FIN.DATE);
+        paid.lastDate = std::max<dict::LONG>(paid.lastDate, FIN.DATE);
     }
     return paid;
 }
@@ -96,7 +96,7 @@ Step bookPayment(bool insert, dict::FINANCERecord payment, dict::storage::Positi
         if (Step undone = applyToInvoice(stored.INVOICENO, stored.CUSTOMERNO, -stored.AMOUNTPAID); !undone)
             return undone;
     }
-    const double paid = sameInvoice ? payment.AMOUNTPAID - stored.AMOUNTPAID : payment.AMOUNTPAID;
+    const double paid = sameInvoice ? payment.AMOUNTPAID - stored.AMOUNTPAID : double(payment.AMOUNTPAID);
     if (Step applied = applyToInvoice(payment.INVOICENO, payment.CUSTOMERNO, paid); !applied)
         return applied;
     if (payment.INVOICENO != 0 && dict::roundCents(-INV.AMOUNTOWED) > dict::roundCents(agreedExcess))

@@ -161,7 +161,7 @@ bool CustomerFinanceHistory::agreedAgainstInvoice()
     if (INV.QUOTES != 0)
         return errors.ThrowMessage(app::PayMsg::QuoteTakesNoPayment, number), false;
     // What this payment already paid on the invoice is owed again while it is being changed.
-    const double before = opened_.INVOICENO == FIN.INVOICENO && pay::isPayment(opened_) ? opened_.AMOUNTPAID : 0;
+    const double before = opened_.INVOICENO == FIN.INVOICENO && pay::isPayment(opened_) ? double(opened_.AMOUNTPAID) : 0.0;
     const double owed = dict::roundCents(INV.AMOUNTOWED + before);
     agreedExcess_ = 0;
     const double excess = dict::roundCents(FIN.AMOUNTPAID - owed); // beyond what it owed, overpaid or not

@@ -116,7 +116,7 @@ void TaxByRegion::TakeRecord(ReportEngine &engine)
     for (const dict::INVOICERecord &invoice : invoices) {
         InvoiceFigures figures = InvoiceFigures::of(invoice);
         subtractCredits(figures, invoice.INVOICENO);
-        Taxes &row = rows_[kind_.rows == Rows::Days ? invoice.DATE : monthOf(invoice.DATE)];
+        Taxes &row = rows_[kind_.rows == Rows::Days ? dict::LONG(invoice.DATE) : monthOf(invoice.DATE)];
         row.tax += figures.tax;
         row.gst += figures.gst;
         report_.tax += figures.tax;

@@ -45,7 +45,7 @@ int insertInvoices(int count)
         INV.CUSTOMERNO = "W" + std::to_string(::getpid());
         if (Access::INVOICE.Insert() != dict::Benign)
             return 3;
-        std::printf("%d\n", INV.INVOICENO);
+        std::printf("%d\n", static_cast<int>(INV.INVOICENO));
     }
     Access::INVOICE.Close();
     return 0;
@@ -160,7 +160,7 @@ int bookInvoices(const char *customerNo, const char *stockNo, int count)
         bool holds = true;
         if (app::invoices::bookLine(true, {}, holds) != dict::Benign || app::invoices::saveInvoice(true, holds) != dict::Benign)
             return 5;
-        std::printf("%d\n", INV.INVOICENO);
+        std::printf("%d\n", static_cast<int>(INV.INVOICENO));
         std::fflush(stdout);
     }
     return 0;

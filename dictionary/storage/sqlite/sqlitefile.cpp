@@ -27,6 +27,13 @@ std::int64_t readInteger(const char *p, std::uint16_t size)
     }
 }
 
+double readReal(const char *p)
+{
+    double v;
+    std::memcpy(&v, p, 8);
+    return v;
+}
+
 void writeInteger(char *p, std::uint16_t size, std::int64_t value)
 {
     switch (size) {
@@ -364,7 +371,7 @@ bool SqliteFile::keyBlank(int key, const void *record) const
         const FieldDef &f = def_.fields[c.field];
         const char *p = bytes + f.offset;
         if (f.type == FieldType::String ? !clipped({p, f.size}).empty()
-                                        : (f.type == FieldType::Real ? *reinterpret_cast<const double *>(p) != 0.0
+                                        : (f.type == FieldType::Real ? readReal(p) != 0.0
                                                                      : readInteger(p, f.size) != 0))
             return false;
     }

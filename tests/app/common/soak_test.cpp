@@ -55,9 +55,11 @@ TEST_F(SoakTest, AStationKilledAtAHundredRandomMomentsLeavesBooksThatAgree)
         steps += done;
         ::close(station.output);
 
-        for (const auto &entry : fs::directory_iterator("data"))
-            if (entry.path().extension() == ".tps")
+        for (const auto &entry : fs::directory_iterator("data")) {
+            if (entry.path().extension() == ".tps") {
                 EXPECT_EQ(integrityOf(entry.path()), "ok") << "after kill " << kill << ": " << entry.path();
+            }
+        }
         openFiles();
         expectBooksAgree();
         // Stock: what is out is what the saved invoices' lines hold, and at most what the lines
