@@ -73,6 +73,19 @@ void sqlOn(const char *path, const char *sql)
     sqlite3_close(db);
 }
 
+std::string integrityOf(const std::filesystem::path &file)
+{
+    sqlite3 *db = nullptr;
+    sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    sqlite3_stmt *stmt = nullptr;
+    sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &stmt, nullptr);
+    std::string result = sqlite3_step(stmt) == SQLITE_ROW ? reinterpret_cast<const char *>(sqlite3_column_text(stmt, 0))
+                                                          : "no answer";
+    sqlite3_finalize(stmt);
+    sqlite3_close(db);
+    return result;
+}
+
 std::string fileBytes(const std::filesystem::path &path)
 {
     std::ifstream in(path, std::ios::binary);

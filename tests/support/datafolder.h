@@ -39,6 +39,10 @@ void closeAllFiles();
 // Runs SQL on a data file behind the managers' backs, as another station or a user's tool would.
 void sqlOn(const char *path, const char *sql);
 
+// SQLite's integrity check of a data file ("ok" when sound), opened for writing as the next
+// station opens it, so a journal left behind is played back or let go first.
+std::string integrityOf(const std::filesystem::path &file);
+
 // Bytes of a file, to prove it was left exactly as it was.
 std::string fileBytes(const std::filesystem::path &path);
 

@@ -6,10 +6,13 @@
 #pragma once
 
 #include "app/common/maintenancemessages.h"
+#include "app/invoices/invoicebook.h"
+#include "app/invoices/invoicemath.h"
 #include "app/invoices/invoicemessages.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
 #include "dictionary/money.h"
+#include "framework/picture.h"
 #include "tests/support/maintenance_support.h"
 
 #include <sqlite3.h>
@@ -49,6 +52,35 @@ protected:
 
     // Closes them, so their bytes can be compared; the record buffers are blanked.
     static void closeFiles() { testsupport::closeAllFiles(); }
+
+    // A new invoice, its number reserved as the invoice form reserves it.
+    static dict::LONG startInvoice(const char *customer, bool quote = false)
+    {
+        EXPECT_EQ(Access::INVOICE.PrimeRecord(), dict::Benign);
+        INV.CUSTOMERNO = customer;
+        INV.QUOTES = quote ? 1 : 0;
+        INV.TAXRATE = 0.08;
+        INV.DATE = fw::today();
+        return INV.INVOICENO;
+    }
+
+    // A line added as the line form adds it; the line as booked.
+    static dict::DESCRIPTIONRecord addLine(const char *stockNo, dict::LONG recordNo, double quantity, double price,
+                                           bool holdsStock = true)
+    {
+        dict::clearRecord(Access::DESCRIPTION.Def(), &DES);
+        DES.INVOICENO = INV.INVOICENO;
+        EXPECT_EQ(Access::DESCRIPTION.PrimeRecord(true), dict::Benign);
+        DES.STOCKNO = stockNo;
+        DES.RECORDNO = recordNo;
+        DES.QUANTITY = quantity;
+        DES.PRICE = price;
+        DES.TAXABLE = 1;
+        DES.CUSTOMERNO = INV.CUSTOMERNO;
+        app::invoices::computeLine(DES, app::invoices::lineTermsOf(INV, false));
+        EXPECT_EQ(app::invoices::bookLine(true, {}, holdsStock), dict::Benign);
+        return DES;
+    }
 
     static void addCustomer(const char *number, const char *taxNumber = "", double discount = 0)
     {

@@ -56,19 +56,6 @@ std::map<std::string, std::string> dumpOf(const fs::path &folder)
     return dump;
 }
 
-// Opened for writing, as the next station opens it: a journal left behind is played back or let go.
-std::string integrityOf(const fs::path &file)
-{
-    sqlite3 *db = nullptr;
-    sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
-    sqlite3_stmt *stmt = nullptr;
-    sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &stmt, nullptr);
-    std::string result = sqlite3_step(stmt) == SQLITE_ROW ? reinterpret_cast<const char *>(sqlite3_column_text(stmt, 0)) : "no answer";
-    sqlite3_finalize(stmt);
-    sqlite3_close(db);
-    return result;
-}
-
 // The bytes of the data files of a folder.
 std::map<std::string, std::string> bytesOf(const fs::path &folder)
 {
@@ -129,7 +116,7 @@ protected:
         addCustomer("C1");
         stockA = addStock("A", 10);
         booked = startInvoice("C1");
-        addLine(stockA, 2, 10);
+        addLine("A", stockA, 2, 10);
         bool holds = true;
         ASSERT_EQ(inv::saveInvoice(true, holds), Benign);
         Access::FINANCE.PrimeRecord();
@@ -143,35 +130,11 @@ protected:
         fs::copy("data", "before", fs::copy_options::recursive);
     }
 
-    static dict::LONG startInvoice(const char *customer)
-    {
-        EXPECT_EQ(Access::INVOICE.PrimeRecord(), Benign);
-        INV.CUSTOMERNO = customer;
-        INV.TAXRATE = 0.08;
-        INV.DATE = fw::today();
-        return INV.INVOICENO;
-    }
-
-    static void addLine(dict::LONG recordNo, double quantity, double price)
-    {
-        dict::clearRecord(Access::DESCRIPTION.Def(), &DES);
-        DES.INVOICENO = INV.INVOICENO;
-        EXPECT_EQ(Access::DESCRIPTION.PrimeRecord(true), Benign);
-        DES.STOCKNO = "A";
-        DES.RECORDNO = recordNo;
-        DES.QUANTITY = quantity;
-        DES.PRICE = price;
-        DES.TAXABLE = 1;
-        DES.CUSTOMERNO = INV.CUSTOMERNO;
-        inv::computeLine(DES, inv::lineTermsOf(INV, false));
-        EXPECT_EQ(inv::bookLine(true, {}, true), Benign);
-    }
-
     // The invoice form opened on a new invoice (its number reserved) and one line added.
     void startFresh()
     {
         fresh = startInvoice("C1");
-        addLine(stockA, 1, 10); // the INV buffer keeps what the form holds
+        addLine("A", stockA, 1, 10); // the INV buffer keeps what the form holds
     }
 
     static void readInvoice(dict::LONG invoiceNo)
@@ -303,7 +266,7 @@ TEST_P(FaultsTest, EveryFailureIsToldOnceAndLeavesTheFilesAsBeforeOrTheWholeActi
         ++survived;
         const std::string at = std::string(save.name) + ", " + faultName(fault) + " " + std::to_string(n) + " failing";
         for (const auto &[file, bytes] : bytesOf("data"))
-            EXPECT_EQ(integrityOf(fs::path("data") / file), "ok") << at << ": " << file;
+            EXPECT_EQ(testsupport::integrityOf(fs::path("data") / file), "ok") << at << ": " << file;
         EXPECT_EQ(leftovers("data", superJournals), std::vector<std::string>{}) << at;
         if (result != Benign) {
             EXPECT_EQ(shown.size(), 1u) << at << ": told " << testing::PrintToString(shown);

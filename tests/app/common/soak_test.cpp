@@ -17,18 +17,6 @@ namespace {
 using namespace invoicetest;
 namespace fs = std::filesystem;
 
-std::string integrityOf(const fs::path &file)
-{
-    sqlite3 *db = nullptr;
-    sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
-    sqlite3_stmt *stmt = nullptr;
-    sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &stmt, nullptr);
-    std::string result = sqlite3_step(stmt) == SQLITE_ROW ? reinterpret_cast<const char *>(sqlite3_column_text(stmt, 0)) : "no answer";
-    sqlite3_finalize(stmt);
-    sqlite3_close(db);
-    return result;
-}
-
 class SoakTest : public InvoiceFolderTest
 {
 };
@@ -57,7 +45,7 @@ TEST_F(SoakTest, AStationKilledAtAHundredRandomMomentsLeavesBooksThatAgree)
 
         for (const auto &entry : fs::directory_iterator("data")) {
             if (entry.path().extension() == ".tps") {
-                EXPECT_EQ(integrityOf(entry.path()), "ok") << "after kill " << kill << ": " << entry.path();
+                EXPECT_EQ(testsupport::integrityOf(entry.path()), "ok") << "after kill " << kill << ": " << entry.path();
             }
         }
         openFiles();

@@ -19,35 +19,6 @@ using testsupport::sqlOn;
 class InvoiceBookTest : public InvoiceFolderTest
 {
 protected:
-    // A new invoice, its number reserved as the invoice form reserves it.
-    static dict::LONG startInvoice(const char *customer, bool quote = false)
-    {
-        EXPECT_EQ(Access::INVOICE.PrimeRecord(), Benign);
-        INV.CUSTOMERNO = customer;
-        INV.QUOTES = quote ? 1 : 0;
-        INV.TAXRATE = 0.08;
-        INV.DATE = fw::today();
-        return INV.INVOICENO;
-    }
-
-    // A line added as the line form adds it; the line as booked.
-    static dict::DESCRIPTIONRecord addLine(const char *stockNo, dict::LONG recordNo, double quantity, double price,
-                                           bool holdsStock = true)
-    {
-        dict::clearRecord(Access::DESCRIPTION.Def(), &DES);
-        DES.INVOICENO = INV.INVOICENO;
-        EXPECT_EQ(Access::DESCRIPTION.PrimeRecord(true), Benign);
-        DES.STOCKNO = stockNo;
-        DES.RECORDNO = recordNo;
-        DES.QUANTITY = quantity;
-        DES.PRICE = price;
-        DES.TAXABLE = 1;
-        DES.CUSTOMERNO = INV.CUSTOMERNO;
-        inv::computeLine(DES, inv::lineTermsOf(INV, false));
-        EXPECT_EQ(inv::bookLine(true, {}, holdsStock), Benign);
-        return DES;
-    }
-
     static void reread(dict::LONG invoiceNo)
     {
         INV.INVOICENO = invoiceNo;
