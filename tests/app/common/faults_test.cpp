@@ -7,6 +7,8 @@
 #include "app/payments/paymentbook.h"
 #include "app/payments/paymentmessages.h"
 #include "framework/picture.h"
+#include "tagging/tags.h"
+#include "tagging/tagsets.h"
 #include "tests/support/faultvfs.h"
 #include "tests/support/invoicefolder.h"
 
@@ -206,6 +208,12 @@ protected:
                  STO.STOCKNO = "B";
                  STO.DESCRIPTION = "Item B";
              }},
+            {"a tag set saved", [this] { return ST::SaveTagSet_(3, tagSet); },
+             [this] {
+                 ST::SetTag_(3, booked);
+                 tagSet = ST::InsertTagSet("Brw:InvoicesPrintMultiple", "Tagged");
+                 ASSERT_NE(tagSet, 0);
+             }},
         };
     }
 
@@ -223,6 +231,7 @@ protected:
     dict::LONG booked = 0;
     dict::LONG fresh = 0;
     dict::storage::Position paymentAt = 0;
+    dict::SHORT tagSet = 0;
 };
 
 const char *faultName(Fault fault)
@@ -286,14 +295,15 @@ TEST_P(FaultsTest, EveryFailureIsToldOnceAndLeavesTheFilesAsBeforeOrTheWholeActi
 
 std::string caseName(const testing::TestParamInfo<std::tuple<int, Fault>> &info)
 {
-    static const char *const saves[] = {"NewLine", "LineDeleted", "NewInvoice", "InvoiceChanged", "NewInvoiceCancelled",
-                                        "InvoiceDeleted", "Payment", "PaymentDeleted", "Customer", "StockItem"};
+    static const char *const saves[] = {"NewLine",        "LineDeleted",    "NewInvoice", "InvoiceChanged",
+                                        "NewInvoiceCancelled", "InvoiceDeleted", "Payment", "PaymentDeleted",
+                                        "Customer",       "StockItem",      "TagSet"};
     static const char *const faults[] = {"Write", "DiskFull", "Sync", "Lock", "Delete"};
     return std::string(saves[std::get<0>(info.param)]) + "_" + faults[static_cast<int>(std::get<1>(info.param))];
 }
 
 INSTANTIATE_TEST_SUITE_P(Saves, FaultsTest,
-                         testing::Combine(testing::Range(0, 10),
+                         testing::Combine(testing::Range(0, 11),
                                           testing::Values(Fault::Write, Fault::DiskFull, Fault::Sync, Fault::Lock,
                                                           Fault::Delete)),
                          caseName);
