@@ -14,4 +14,5 @@ esac
 "$top/tools/setup.sh"
 BUILD_DIR="$build" "$top/tools/build.sh" $kind
 export QT_QPA_PLATFORM=offscreen
+export LSAN_OPTIONS="suppressions=$top/tools/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 ctest --test-dir "$build" --output-on-failure --timeout 300 -j2

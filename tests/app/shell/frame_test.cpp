@@ -123,16 +123,7 @@ protected:
     }
     void TearDown() override
     {
-        if (frame) {
-            for (QMdiSubWindow *sub : frame->area()->subWindowList())
-                if (auto *w = qobject_cast<fw::ProcedureWindow *>(sub->widget()); w && w->manager())
-                    w->manager()->Response = fw::RequestCancelled;
-            frame->close();
-            settle();
-            fw::ThreadContext::mainContext().makeCurrent();
-            frame->Kill();
-            frame.reset();
-        }
+        closeFrame();
         settle();
         fw::ThreadContext::mainContext().makeCurrent();
         DataFolderTest::TearDown();
@@ -143,6 +134,21 @@ protected:
         static fw::INIClass ini;
         return ini;
     }
+    // Closes the frame as the user quits: its windows are cancelled and closed, then the frame goes.
+    void closeFrame()
+    {
+        if (!frame)
+            return;
+        for (QMdiSubWindow *sub : frame->area()->subWindowList())
+            if (auto *w = qobject_cast<fw::ProcedureWindow *>(sub->widget()); w && w->manager())
+                w->manager()->Response = fw::RequestCancelled;
+        frame->close();
+        settle();
+        fw::ThreadContext::mainContext().makeCurrent();
+        frame->Kill();
+        frame.reset();
+    }
+
     void openFrame()
     {
         frame = std::make_unique<app::AMain>();
@@ -182,7 +188,7 @@ TEST_F(FrameTest, ALaterRunLoadsTheSettingsAndAMenuChoiceClosesTheSplash)
     openFrame();
     frame->splash()->PostClose();
     settle();
-    frame.reset();
+    closeFrame();
     testsupport::closeAllFiles();
     fw::ThreadContext::mainContext().makeCurrent();
     ASSERT_EQ(Access::SETUP.Open(), Benign);
