@@ -421,8 +421,9 @@ SavedRows savedRows(Sql &sql)
     rows.totalDue = sql.number("SELECT TOTALDUE" + invoice);
     rows.retail = sql.number("SELECT RETAIL" + invoice);
     rows.tax = sql.number("SELECT TAX" + invoice);
-    rows.customer = static_cast<sqlite3_int64>(
-        sql.number(std::string("SELECT _position FROM c.CUSTOMER WHERE CUSTOMERNO='") + InvoiceCustomer + "'"));
+    std::string customer = "SELECT _position FROM c.CUSTOMER WHERE CUSTOMERNO='";
+    customer.append(InvoiceCustomer).append("'");
+    rows.customer = static_cast<sqlite3_int64>(sql.number(customer));
     return rows;
 }
 

@@ -66,12 +66,13 @@ private:
     char peek() const { return atEnd() ? '\0' : text_[pos_]; }
 
     // Records where reading stopped; false, for the readers to return.
-    bool fail(std::string message, std::size_t at)
+    bool fail(std::string_view message, std::size_t at)
     {
-        error = {at, std::move(message)};
+        error.position = at;
+        error.message.assign(message);
         return false;
     }
-    bool fail(std::string message) { return fail(std::move(message), pos_); }
+    bool fail(std::string_view message) { return fail(message, pos_); }
 
     bool readColumn(ListColumn &column)
     {
