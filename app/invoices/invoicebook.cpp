@@ -224,13 +224,6 @@ Step settleStored(dict::LONG invoiceNo)
     return Access::INVOICE.TryUpdate();
 }
 
-// The line just written (at `position`) back in the DES buffer, as current: what the line form
-// goes on with.
-Step rereadLine(dict::storage::Position position)
-{
-    return Access::DESCRIPTION.TryReget(position);
-}
-
 // The invoice's discount may change only while nothing is paid on it, as stored now: a payment
 // taken at another station since the form read the invoice refuses the change.
 Step discountMayChange(const dict::INVOICERecord &form, const dict::INVOICERecord &stored)
@@ -454,7 +447,7 @@ int bookLine(bool insert, const dict::DESCRIPTIONRecord &before, bool linesHoldS
         const dict::storage::Position position = Access::DESCRIPTION.Position();
         if (Step settled = settleStored(line.INVOICENO); !settled)
             return settled;
-        return rereadLine(position);
+        return Access::DESCRIPTION.TryReget(position); // the line as stored, current, for the line form
     });
     if (booked != dict::Benign)
         static_cast<dict::DESCRIPTIONRecord &>(DES) = form;
