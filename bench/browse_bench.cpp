@@ -42,7 +42,7 @@ void prepareCustomers()
     Access::CUSTOMER.Close();
     if (!filled) {
         sqlite3 *db = nullptr;
-        sqlite3_open("data/customer.tps", &db);
+        sqlite3_open(dict::DatabasePath, &db);
         sqlite3_exec(db, "DELETE FROM CUSTOMER; BEGIN", nullptr, nullptr, nullptr);
         sqlite3_stmt *stmt = nullptr;
         sqlite3_prepare_v2(db,
@@ -120,7 +120,7 @@ void RawFirstPage(benchmark::State &state)
 {
     prepareCustomers();
     sqlite3 *db = nullptr;
-    sqlite3_open_v2("data/customer.tps", &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_open_v2(dict::DatabasePath, &db, SQLITE_OPEN_READONLY, nullptr);
     sqlite3_stmt *stmt = nullptr;
     sqlite3_prepare_v2(db, "SELECT * FROM CUSTOMER WHERE (LNAME<>'' OR FNAME<>'' OR CUSTOMERNO<>'') "
                            "ORDER BY LNAME, FNAME, CUSTOMERNO LIMIT 25", -1, &stmt, nullptr);

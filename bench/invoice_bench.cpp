@@ -84,17 +84,15 @@ std::string stockNo(int i)
     return text;
 }
 
-// The invoice file with the others attached under their letters (d DESCRIPTION, f FINANCE,
-// t TOTALINV, c CUSTOMER, s STOCK), committing across them as a unit of work does.
+// The database on a connection of its own, committing as a unit of work does.
 class Sql
 {
 public:
     Sql()
     {
-        sqlite3_open("data/invoice.tps", &db_);
+        sqlite3_open(dict::DatabasePath, &db_);
         sqlite3_busy_timeout(db_, 10000);
-        exec("ATTACH 'data/descript.tps' AS d; ATTACH 'data/finance.tps' AS f; ATTACH 'data/totalinv.tps' AS t;"
-             "ATTACH 'data/customer.tps' AS c; ATTACH 'data/stock.tps' AS s; PRAGMA synchronous=FULL");
+        exec("PRAGMA synchronous=FULL");
     }
     ~Sql()
     {
@@ -181,7 +179,7 @@ void addInvoice(Sql &sql, Books &books, dict::LONG number, int customer, int lin
         line.MONTH = invoice.MONTH;
         inv::computeLine(line, terms);
         sqlite3_stmt *s = sql(
-            "INSERT INTO d.DESCRIPTION (INVOICENO, RECORDNO, ITEMNO, CUSTOMERNO, DESCRIPTION, QUANTITY, COST, AMOUNTCOST,"
+            "INSERT INTO DESCRIPTION (INVOICENO, RECORDNO, ITEMNO, CUSTOMERNO, DESCRIPTION, QUANTITY, COST, AMOUNTCOST,"
             " PRICE, PRICE1, AMOUNT, DISCOUNTAMOUNT, TAX, STOCKNO, DATE, MONTH, TAXABLE, PRICEOPTION)"
             " VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
         sqlite3_bind_int(s, 1, line.INVOICENO);
@@ -224,7 +222,7 @@ void addInvoice(Sql &sql, Books &books, dict::LONG number, int customer, int lin
     if (quote)
         return;
 
-    s = sql("INSERT INTO f.FINANCE (RECORDNO, CUSTOMERNO, INVOICENO, DATE, INVOICETOTAL, AMOUNTDUE) VALUES (?,?,?,?,?,?)");
+    s = sql("INSERT INTO FINANCE (RECORDNO, CUSTOMERNO, INVOICENO, DATE, INVOICETOTAL, AMOUNTDUE) VALUES (?,?,?,?,?,?)");
     sqlite3_bind_int(s, 1, ++books.financeRecords);
     bindText(s, 2, invoice.CUSTOMERNO.str());
     sqlite3_bind_int(s, 3, invoice.INVOICENO);
@@ -247,11 +245,11 @@ void fill()
     Books books;
     Sql sql;
     sql.exec("BEGIN");
-    for (const char *clear : {"DELETE FROM main.INVOICE", "DELETE FROM d.DESCRIPTION", "DELETE FROM f.FINANCE",
-                              "DELETE FROM t.TOTALINV", "DELETE FROM c.CUSTOMER", "DELETE FROM s.STOCK"})
+    for (const char *clear : {"DELETE FROM main.INVOICE", "DELETE FROM DESCRIPTION", "DELETE FROM FINANCE",
+                              "DELETE FROM TOTALINV", "DELETE FROM CUSTOMER", "DELETE FROM STOCK"})
         sql.exec(clear);
     for (int i = 1; i <= StockCount; ++i) {
-        sqlite3_stmt *s = sql("INSERT INTO s.STOCK (RECORDNO, STOCKNO, DESCRIPTION, CATAGORY, AMOUNTINSTOCK, MINAMOUNT,"
+        sqlite3_stmt *s = sql("INSERT INTO STOCK (RECORDNO, STOCKNO, DESCRIPTION, CATAGORY, AMOUNTINSTOCK, MINAMOUNT,"
                               " COST, RETAIL, RETAIL2, RETAIL3, TAXABLE) VALUES (?,?,?,'PARTS',1000000,5,?,?,?,?,1)");
         sqlite3_bind_int(s, 1, i);
         bindText(s, 2, stockNo(i));
@@ -268,7 +266,7 @@ void fill()
     addInvoice(sql, books, SavedInvoice, 2, 50, true);
     addInvoice(sql, books, FormInvoice, 4, 200, false);
     for (int i = 1; i <= CustomerCount; ++i) {
-        sqlite3_stmt *s = sql("INSERT INTO c.CUSTOMER (RECORDNO, CUSTOMERNO, LNAME, FNAME, COMPANY, CITY, STATE,"
+        sqlite3_stmt *s = sql("INSERT INTO CUSTOMER (RECORDNO, CUSTOMERNO, LNAME, FNAME, COMPANY, CITY, STATE,"
                               " BALANCE, FINANCEPRESENT) VALUES (?,?,?,'Pat',?,'Springfield','NY',?,1)");
         sqlite3_bind_int(s, 1, i);
         bindText(s, 2, customerNo(i));
@@ -278,7 +276,7 @@ void fill()
         sqlite3_step(s);
     }
     const dict::TOTALINVRecord &t = books.totals;
-    sqlite3_stmt *s = sql("INSERT INTO t.TOTALINV (RECORDNO, RETAIL, DISCOUNT, TAX, GST, LABOR, TOTALDUE)"
+    sqlite3_stmt *s = sql("INSERT INTO TOTALINV (RECORDNO, RETAIL, DISCOUNT, TAX, GST, LABOR, TOTALDUE)"
                           " VALUES (1,?,?,?,?,?,?)");
     const double sums[] = {t.RETAIL, t.DISCOUNT, t.TAX, t.GST, t.LABOR, dict::roundCents(t.TOTALDUE)};
     for (int i = 0; i < 6; ++i)
@@ -348,7 +346,7 @@ struct Figures {
 // Baseline: the invoice's lines in key order, every column of every row.
 int rawLines(Sql &sql, dict::LONG invoiceNo)
 {
-    sqlite3_stmt *s = sql("SELECT * FROM d.DESCRIPTION WHERE (INVOICENO<>0 OR ITEMNO<>0) AND INVOICENO=?"
+    sqlite3_stmt *s = sql("SELECT * FROM DESCRIPTION WHERE (INVOICENO<>0 OR ITEMNO<>0) AND INVOICENO=?"
                           " ORDER BY INVOICENO, ITEMNO, _position");
     sqlite3_bind_int(s, 1, invoiceNo);
     const int columns = sqlite3_column_count(s);
@@ -408,7 +406,7 @@ struct SavedRows {
 SavedRows savedRows(Sql &sql)
 {
     SavedRows rows;
-    sqlite3_stmt *s = sql("SELECT d._position, s._position, d.QUANTITY FROM d.DESCRIPTION d JOIN s.STOCK s ON"
+    sqlite3_stmt *s = sql("SELECT d._position, s._position, d.QUANTITY FROM DESCRIPTION d JOIN STOCK s ON"
                           " s.STOCKNO = d.STOCKNO AND s.RECORDNO = d.RECORDNO"
                           " WHERE (d.INVOICENO<>0 OR d.ITEMNO<>0) AND d.INVOICENO=? ORDER BY d.ITEMNO");
     sqlite3_bind_int(s, 1, SavedInvoice);
@@ -421,7 +419,7 @@ SavedRows savedRows(Sql &sql)
     rows.totalDue = sql.number("SELECT TOTALDUE" + invoice);
     rows.retail = sql.number("SELECT RETAIL" + invoice);
     rows.tax = sql.number("SELECT TAX" + invoice);
-    std::string customer = "SELECT _position FROM c.CUSTOMER WHERE CUSTOMERNO='";
+    std::string customer = "SELECT _position FROM CUSTOMER WHERE CUSTOMERNO='";
     customer.append(InvoiceCustomer).append("'");
     rows.customer = static_cast<sqlite3_int64>(sql.number(customer));
     return rows;
@@ -435,11 +433,11 @@ sqlite3_int64 rawSave(Sql &sql, const SavedRows &rows, bool back, sqlite3_int64 
     const double sign = back ? -1 : 1;
     sql.exec("BEGIN IMMEDIATE");
     for (std::size_t i = 0; i < rows.lines.size(); ++i) {
-        sqlite3_stmt *s = sql("UPDATE d.DESCRIPTION SET CUSTOMERNO=?, _version=_version+1 WHERE _position=?");
+        sqlite3_stmt *s = sql("UPDATE DESCRIPTION SET CUSTOMERNO=?, _version=_version+1 WHERE _position=?");
         bindText(s, 1, back ? QuoteCustomer : InvoiceCustomer);
         sqlite3_bind_int64(s, 2, rows.lines[i].first);
         sqlite3_step(s);
-        s = sql("UPDATE s.STOCK SET AMOUNTINSTOCK=AMOUNTINSTOCK-?, _version=_version+1 WHERE _position=?");
+        s = sql("UPDATE STOCK SET AMOUNTINSTOCK=AMOUNTINSTOCK-?, _version=_version+1 WHERE _position=?");
         sqlite3_bind_double(s, 1, sign * rows.quantities[i]);
         sqlite3_bind_int64(s, 2, rows.lines[i].second);
         sqlite3_step(s);
@@ -450,10 +448,10 @@ sqlite3_int64 rawSave(Sql &sql, const SavedRows &rows, bool back, sqlite3_int64 
     sqlite3_bind_int64(s, 3, rows.invoice);
     sqlite3_step(s);
     if (back) {
-        s = sql("DELETE FROM f.FINANCE WHERE _position=?");
+        s = sql("DELETE FROM FINANCE WHERE _position=?");
         sqlite3_bind_int64(s, 1, finance);
     } else {
-        s = sql("INSERT INTO f.FINANCE (CUSTOMERNO, INVOICENO, DATE, INVOICETOTAL, AMOUNTDUE) VALUES (?,?,?,?,?)");
+        s = sql("INSERT INTO FINANCE (CUSTOMERNO, INVOICENO, DATE, INVOICETOTAL, AMOUNTDUE) VALUES (?,?,?,?,?)");
         bindText(s, 1, InvoiceCustomer);
         sqlite3_bind_int(s, 2, SavedInvoice);
         sqlite3_bind_int(s, 3, fw::today());
@@ -462,13 +460,13 @@ sqlite3_int64 rawSave(Sql &sql, const SavedRows &rows, bool back, sqlite3_int64 
     }
     sqlite3_step(s);
     finance = back ? 0 : sql.lastRowid();
-    s = sql("UPDATE t.TOTALINV SET RETAIL=RETAIL+?1, TAX=TAX+?2, TOTALDUE=TOTALDUE+?3, _version=_version+1"
+    s = sql("UPDATE TOTALINV SET RETAIL=RETAIL+?1, TAX=TAX+?2, TOTALDUE=TOTALDUE+?3, _version=_version+1"
             " WHERE RECORDNO=1");
     sqlite3_bind_double(s, 1, sign * rows.retail);
     sqlite3_bind_double(s, 2, sign * rows.tax);
     sqlite3_bind_double(s, 3, sign * rows.totalDue);
     sqlite3_step(s);
-    s = sql("UPDATE c.CUSTOMER SET BALANCE=BALANCE+?, _version=_version+1 WHERE _position=?");
+    s = sql("UPDATE CUSTOMER SET BALANCE=BALANCE+?, _version=_version+1 WHERE _position=?");
     sqlite3_bind_double(s, 1, sign * rows.totalDue);
     sqlite3_bind_int64(s, 2, rows.customer);
     sqlite3_step(s);
@@ -503,7 +501,7 @@ void SaveQuoteAsInvoice50(benchmark::State &state)
     if (fetchInvoice(SavedInvoice) && INV.QUOTES == 0)
         saveAs(QuoteCustomer, true); // left an invoice by an interrupted run
     const SavedRows rows = savedRows(sql);
-    const std::string moved = "SELECT COUNT(*) FROM d.DESCRIPTION WHERE (INVOICENO<>0 OR ITEMNO<>0) AND INVOICENO="
+    const std::string moved = "SELECT COUNT(*) FROM DESCRIPTION WHERE (INVOICENO<>0 OR ITEMNO<>0) AND INVOICENO="
                               + std::to_string(SavedInvoice) + " AND CUSTOMERNO='" + InvoiceCustomer + "'";
     Figures figures;
     for (auto _ : state) {

@@ -30,7 +30,7 @@ std::filesystem::path benchFolder() { return std::filesystem::temp_directory_pat
 void fill()
 {
     sqlite3 *db = nullptr;
-    sqlite3_open("data/invoice.tps", &db);
+    sqlite3_open(dict::DatabasePath, &db);
     sqlite3_exec(db, "DELETE FROM INVOICE; BEGIN", nullptr, nullptr, nullptr);
     sqlite3_stmt *stmt = nullptr;
     sqlite3_prepare_v2(db,
@@ -77,7 +77,7 @@ void RawInvoicePage(benchmark::State &state)
 {
     prepare();
     sqlite3 *db = nullptr;
-    sqlite3_open_v2("data/invoice.tps", &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_open_v2(dict::DatabasePath, &db, SQLITE_OPEN_READONLY, nullptr);
     sqlite3_stmt *stmt = nullptr;
     sqlite3_prepare_v2(db, "SELECT * FROM INVOICE WHERE INVOICENO <> 0 ORDER BY INVOICENO LIMIT 25", -1, &stmt, nullptr);
     for (auto _ : state) {

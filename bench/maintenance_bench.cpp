@@ -70,13 +70,10 @@ void prepare()
     if (filled)
         return;
     sqlite3 *db = nullptr;
-    for (const char *clear : {"data/customer.tps|DELETE FROM CUSTOMER", "data/stock.tps|DELETE FROM STOCK"}) {
-        const std::string text = clear;
-        sqlite3_open(text.substr(0, text.find('|')).c_str(), &db);
-        sqlite3_exec(db, text.substr(text.find('|') + 1).c_str(), nullptr, nullptr, nullptr);
-        sqlite3_close(db);
-    }
-    fill("data/customer.tps",
+    sqlite3_open(dict::DatabasePath, &db);
+    sqlite3_exec(db, "DELETE FROM CUSTOMER; DELETE FROM STOCK", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    fill(dict::DatabasePath,
          "INSERT INTO CUSTOMER (RECORDNO, CUSTOMERNO, LNAME, FNAME, COMPANY, CITY, STATE, ZIPCODE, PHONENO, "
          "BALANCE) VALUES (?,?,?,?,?,?,?,?,?,?)",
          [](sqlite3_stmt *stmt, int i, std::mt19937 &random) {
@@ -94,7 +91,7 @@ void prepare()
              sqlite3_bind_text(stmt, 9, phone.c_str(), -1, SQLITE_TRANSIENT);
              sqlite3_bind_double(stmt, 10, static_cast<double>(random() % 100000) / 100);
          });
-    fill("data/stock.tps",
+    fill(dict::DatabasePath,
          "INSERT INTO STOCK (RECORDNO, STOCKNO, DESCRIPTION, CATAGORY, PARTNO, VENDOR, AMOUNTINSTOCK, MINAMOUNT, "
          "COST, RETAIL) VALUES (?,?,?,?,?,?,?,?,?,?)",
          [](sqlite3_stmt *stmt, int i, std::mt19937 &random) {
@@ -135,14 +132,14 @@ void rawPage(benchmark::State &state, const char *path, const char *select)
 
 void RawCustomerPage(benchmark::State &state)
 {
-    rawPage(state, "data/customer.tps",
+    rawPage(state, dict::DatabasePath,
             "SELECT * FROM CUSTOMER WHERE CUSTOMERNO<>'' ORDER BY CUSTOMERNO LIMIT 25");
 }
 BENCHMARK(RawCustomerPage)->Unit(benchmark::kMillisecond);
 
 void RawStockPage(benchmark::State &state)
 {
-    rawPage(state, "data/stock.tps", "SELECT * FROM STOCK WHERE STOCKNO<>'' ORDER BY STOCKNO LIMIT 25");
+    rawPage(state, dict::DatabasePath, "SELECT * FROM STOCK WHERE STOCKNO<>'' ORDER BY STOCKNO LIMIT 25");
 }
 BENCHMARK(RawStockPage)->Unit(benchmark::kMillisecond);
 

@@ -32,7 +32,7 @@ void exec(const char *path, const std::string &sql)
 void fillFinance()
 {
     sqlite3 *db = nullptr;
-    sqlite3_open("data/finance.tps", &db);
+    sqlite3_open(dict::DatabasePath, &db);
     sqlite3_exec(db, "BEGIN; DELETE FROM FINANCE", nullptr, nullptr, nullptr);
     sqlite3_stmt *stmt = nullptr;
     sqlite3_prepare_v2(db,
@@ -67,7 +67,7 @@ void prepare()
     Access::CUSTOMER.Close();
     if (filled)
         return;
-    exec("data/customer.tps", "DELETE FROM CUSTOMER; INSERT INTO CUSTOMER (RECORDNO, CUSTOMERNO, LNAME) "
+    exec(dict::DatabasePath, "DELETE FROM CUSTOMER; INSERT INTO CUSTOMER (RECORDNO, CUSTOMERNO, LNAME) "
                               "VALUES (1, 'C1', 'Adams')");
     fillFinance();
 }
@@ -77,7 +77,7 @@ void RawBalanceSum(benchmark::State &state)
 {
     prepare();
     sqlite3 *db = nullptr;
-    sqlite3_open_v2("data/finance.tps", &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_open_v2(dict::DatabasePath, &db, SQLITE_OPEN_READONLY, nullptr);
     sqlite3_stmt *stmt = nullptr;
     sqlite3_prepare_v2(db, "SELECT TOTAL(AMOUNTDUE) FROM FINANCE WHERE CUSTOMERNO = 'C1'", -1, &stmt, nullptr);
     for (auto _ : state) {

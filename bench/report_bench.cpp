@@ -30,7 +30,7 @@ std::filesystem::path benchFolder() { return std::filesystem::temp_directory_pat
 void fill()
 {
     sqlite3 *db = nullptr;
-    sqlite3_open("data/descript.tps", &db);
+    sqlite3_open(dict::DatabasePath, &db);
     sqlite3_exec(db, "DELETE FROM DESCRIPTION; BEGIN", nullptr, nullptr, nullptr);
     sqlite3_stmt *stmt = nullptr;
     sqlite3_prepare_v2(db,
@@ -72,7 +72,7 @@ void RawKeyOrderScan(benchmark::State &state)
 {
     prepare();
     sqlite3 *db = nullptr;
-    sqlite3_open_v2("data/descript.tps", &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_open_v2(dict::DatabasePath, &db, SQLITE_OPEN_READONLY, nullptr);
     sqlite3_stmt *stmt = nullptr;
     sqlite3_prepare_v2(db, "SELECT * FROM DESCRIPTION ORDER BY INVOICENO, ITEMNO", -1, &stmt, nullptr);
     for (auto _ : state) {

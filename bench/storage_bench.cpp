@@ -36,7 +36,7 @@ void prepareLines()
         return;
     Access::DESCRIPTION.Close();
     sqlite3 *db = nullptr;
-    sqlite3_open("data/descript.tps", &db);
+    sqlite3_open(dict::DatabasePath, &db);
     sqlite3_exec(db, "DELETE FROM DESCRIPTION; BEGIN", nullptr, nullptr, nullptr);
     sqlite3_stmt *stmt = nullptr;
     sqlite3_prepare_v2(db,
@@ -74,7 +74,7 @@ void RawKeyOrderScan(benchmark::State &state)
 {
     prepareLines();
     sqlite3 *db = nullptr;
-    sqlite3_open_v2("data/descript.tps", &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_open_v2(dict::DatabasePath, &db, SQLITE_OPEN_READONLY, nullptr);
     sqlite3_stmt *stmt = nullptr;
     sqlite3_prepare_v2(db, "SELECT * FROM DESCRIPTION WHERE (INVOICENO<>0 OR ITEMNO<>0) ORDER BY INVOICENO, ITEMNO, _position",
                        -1, &stmt, nullptr);
@@ -154,7 +154,7 @@ void RawInsertsInOneTransaction(benchmark::State &state)
         freshInsertFolder();
         Access::DESCRIPTION.Close();
         sqlite3 *db = nullptr;
-        sqlite3_open("data/descript.tps", &db);
+        sqlite3_open(dict::DatabasePath, &db);
         sqlite3_stmt *stmt = nullptr;
         std::string columns, marks;
         for (const dict::FieldDef &f : dict::fileDef(dict::FileId::DESCRIPTION).fields) {

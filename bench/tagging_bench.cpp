@@ -23,7 +23,6 @@
 namespace {
 
 constexpr int CustomerCount = 100'000;
-constexpr const char *PositionFile = "data/tagfilepos_.tps";
 
 using Clock = std::chrono::steady_clock;
 
@@ -66,7 +65,7 @@ void prepareCustomers()
         return;
     Access::CUSTOMER.Close();
     sqlite3 *db = nullptr;
-    sqlite3_open("data/customer.tps", &db);
+    sqlite3_open(dict::DatabasePath, &db);
     sqlite3_exec(db, "DELETE FROM CUSTOMER; BEGIN", nullptr, nullptr, nullptr);
     sqlite3_stmt *stmt = nullptr;
     sqlite3_prepare_v2(db, "INSERT INTO CUSTOMER (RECORDNO, CUSTOMERNO, LNAME) VALUES (?,?,?)", -1, &stmt, nullptr);
@@ -111,7 +110,7 @@ double rawInsertLoop()
 double rawDelete()
 {
     tagAllCustomers();
-    return secondsOf([] { rawSql(PositionFile, "DELETE FROM TAGFILEPOS_ WHERE USR=0 AND TBL=1"); });
+    return secondsOf([] { rawSql(dict::DatabasePath, "DELETE FROM TAGFILEPOS_ WHERE USR=0 AND TBL=1"); });
 }
 
 void report(benchmark::State &state, double system, double baseline)
@@ -162,7 +161,7 @@ void EmptyTableRecordByRecord(benchmark::State &state)
         const double system = secondsOf([] { ST::NewTagPos_(1); });
         if (ST::CntTagPos_(1) != 0 || Access::TAGFILEPOS_.Records() != 1)
             state.SkipWithError("the table was not emptied");
-        rawSql(PositionFile, "DELETE FROM TAGFILEPOS_");
+        rawSql(dict::DatabasePath, "DELETE FROM TAGFILEPOS_");
         report(state, system, baseline);
     }
 }

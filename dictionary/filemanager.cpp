@@ -34,8 +34,8 @@ void FileManager::Init(FileId file, storage::RecordBuffer buffer, ErrorReporter 
     def_ = &fileDef(file);
     buffer_ = buffer;
     errors_ = errors;
-    name_ = def_->path;
-    file_ = storage::sqliteDriver().file(*def_, name_);
+    name_ = std::string(def_->name) + " in " + DatabasePath;
+    file_ = storage::sqliteDriver().file(*def_, DatabasePath);
     keys_.clear();
 }
 
@@ -51,13 +51,6 @@ void FileManager::AddKey(KeyRef key, std::string description, AutoNumber autoNum
 {
     assert(key.file == def_->id);
     keys_.push_back({key, std::move(description), autoNumber});
-}
-
-void FileManager::SetName(std::string path)
-{
-    name_ = std::move(path);
-    if (!file_ || !file_->isOpen())
-        file_ = storage::sqliteDriver().file(*def_, name_);
 }
 
 bool FileManager::hasAutoNumbers() const

@@ -120,8 +120,8 @@ public:
     bool GetEOF() const { return state_->eof; }
     int GetError() const { return state_->error; }
     void SetError(int error) { state_->error = error; }
+    // The file as messages name it: its table and the database ("CUSTOMER in data/tallyquill.db").
     std::string GetName() const { return name_; }
-    void SetName(std::string path);
 
     // Deletes the current record without relations (the relation manager's Delete applies them).
     int TryDeleteRecord();

@@ -8,7 +8,7 @@
 #define DICTIONARY_SECOND __attribute__((init_priority(201)))
 
 // The record buffers: CUS, INV ... as files.h declares them.
-#define TQ_DEFINE_BUFFER(file, prefix, path, size) dict::file##Buffer prefix DICTIONARY_FIRST;
+#define TQ_DEFINE_BUFFER(file, prefix, size) dict::file##Buffer prefix DICTIONARY_FIRST;
 #define TQ_BUFFER_OF_FILE(file) file##_FILE(TQ_DEFINE_BUFFER)
 DICTIONARY_FILES(TQ_BUFFER_OF_FILE)
 #undef TQ_BUFFER_OF_FILE
@@ -31,7 +31,7 @@ Memo *memoOf(Buffer &buffer)
 
 storage::RecordBuffer bufferOf(FileId file)
 {
-#define TQ_CASE(file, prefix, path, size) \
+#define TQ_CASE(file, prefix, size) \
     case FileId::file: return {static_cast<file##Record *>(&prefix), memoOf(prefix)};
 #define TQ_CASE_OF_FILE(file) file##_FILE(TQ_CASE)
     switch (file) {

@@ -1,6 +1,6 @@
 // The record layout of every data file, declared once. Each file has four declarations:
 //
-//   X_FILE    name, prefix, path (relative to the working folder) and record size in bytes;
+//   X_FILE    name, prefix and record size in bytes;
 //   X_MEMO    M(MEMOS, "...") when the file's records carry a memo, empty otherwise;
 //   X_FIELDS  F(type, NAME, offset, "what it holds"), in stored order;
 //   X_KEYS    K(Name_Key, Unique|Dups, Primary|Secondary, NoAutoNumber|AutoWholeKey|AutoLastComponent,
@@ -19,7 +19,7 @@
 #pragma once
 
 // CUSTOMER
-#define CUSTOMER_FILE(X) X(CUSTOMER, CUS, "data/customer.tps", 681)
+#define CUSTOMER_FILE(X) X(CUSTOMER, CUS, 681)
 #define CUSTOMER_MEMO(M)
 #define CUSTOMER_FIELDS(F) \
     F(LONG,       RECORDNO,         0,   "record number") \
@@ -70,7 +70,7 @@
     K(Country_Key,      Dups,   Secondary, NoAutoNumber,      Asc(COUNTRY))
 
 // INVOICE
-#define INVOICE_FILE(X) X(INVOICE, INV, "data/invoice.tps", 404)
+#define INVOICE_FILE(X) X(INVOICE, INV, 404)
 #define INVOICE_MEMO(M) M(MEMOS, "memo text")
 #define INVOICE_FIELDS(F) \
     F(LONG,       RECORDNO,              0,   "record number") \
@@ -131,7 +131,7 @@
     K(InvoiceRebill_Key, Dups,   Secondary, NoAutoNumber,      Asc(REBILL), Asc(REBILLCYCLE), Asc(INVOICENO))
 
 // DESCRIPTION
-#define DESCRIPTION_FILE(X) X(DESCRIPTION, DES, "data/descript.tps", 422)
+#define DESCRIPTION_FILE(X) X(DESCRIPTION, DES, 422)
 #define DESCRIPTION_MEMO(M)
 #define DESCRIPTION_FIELDS(F) \
     F(LONG,        INVOICENO,         0,   "invoice number") \
@@ -180,7 +180,7 @@
     K(Quanity_Key,     Dups,   Secondary, NoAutoNumber,      Asc(DATE), Desc(QUANTITY))
 
 // CREDIT
-#define CREDIT_FILE(X) X(CREDIT, CRE, "data/credit.tps", 218)
+#define CREDIT_FILE(X) X(CREDIT, CRE, 218)
 #define CREDIT_MEMO(M) M(MEMOS, "memo text")
 #define CREDIT_FIELDS(F) \
     F(LONG,       RECORDNO,         0,   "record number") \
@@ -217,7 +217,7 @@
     K(Invoice_Key,      Dups,   Secondary, NoAutoNumber,      Asc(INVOICENO))
 
 // CRSCRIPTION
-#define CRSCRIPTION_FILE(X) X(CRSCRIPTION, CRS, "data/Crscript.tps", 376)
+#define CRSCRIPTION_FILE(X) X(CRSCRIPTION, CRS, 376)
 #define CRSCRIPTION_MEMO(M)
 #define CRSCRIPTION_FIELDS(F) \
     F(LONG,        CREDITMEMONO,        0,   "credit memo number") \
@@ -256,7 +256,7 @@
     K(CustomerNo_Key,   Dups,   Secondary, NoAutoNumber,      Asc(CUSTOMERNO), Asc(STOCKNO))
 
 // FINANCE
-#define FINANCE_FILE(X) X(FINANCE, FIN, "data/finance.tps", 161)
+#define FINANCE_FILE(X) X(FINANCE, FIN, 161)
 #define FINANCE_MEMO(M)
 #define FINANCE_FIELDS(F) \
     F(LONG,       RECORDNO,              0,   "record number") \
@@ -285,7 +285,7 @@
     K(CustomerNo_Key,   Dups,   Secondary, NoAutoNumber,      Asc(CUSTOMERNO))
 
 // STOCK
-#define STOCK_FILE(X) X(STOCK, STO, "data/stock.tps", 466)
+#define STOCK_FILE(X) X(STOCK, STO, 466)
 #define STOCK_MEMO(M)
 #define STOCK_FIELDS(F) \
     F(LONG,        RECORDNO,          0,   "record number") \
@@ -327,7 +327,7 @@
     K(SpecialItem_Key,     Dups,   Secondary, NoAutoNumber,      Asc(SPECIALITEM), Asc(STOCKNO))
 
 // SPECIAL
-#define SPECIAL_FILE(X) X(SPECIAL, SPE, "data/special.tps", 168)
+#define SPECIAL_FILE(X) X(SPECIAL, SPE, 168)
 #define SPECIAL_MEMO(M)
 #define SPECIAL_FIELDS(F) \
     F(LONG,        RECORDNO,    0,   "record number") \
@@ -343,7 +343,7 @@
     K(StockNo1_Key, Unique, Secondary, NoAutoNumber,      Asc(STOCKNO), Asc(STOCKNO1))
 
 // STSTREND
-#define STSTREND_FILE(X) X(STSTREND, STS, "data/ststrend.tps", 58)
+#define STSTREND_FILE(X) X(STSTREND, STS, 58)
 #define STSTREND_MEMO(M)
 #define STSTREND_FIELDS(F) \
     F(LONG,       RECORDNO,       0,   "record number") \
@@ -359,7 +359,7 @@
     K(StockDate_Key, Dups,   Secondary, NoAutoNumber,      Asc(STOCKNO), Asc(DATERECEIVED))
 
 // VENDOR
-#define VENDOR_FILE(X) X(VENDOR, VEN, "data/vendor.tps", 367)
+#define VENDOR_FILE(X) X(VENDOR, VEN, 367)
 #define VENDOR_MEMO(M)
 #define VENDOR_FIELDS(F) \
     F(LONG,       RECORDNO,       0,   "record number") \
@@ -391,7 +391,7 @@
     K(EmailAddress_Key, Dups,   Secondary, NoAutoNumber,      Asc(EMAILADDRESS))
 
 // VENFIN
-#define VENFIN_FILE(X) X(VENFIN, VEF, "data/venfin.tps", 166)
+#define VENFIN_FILE(X) X(VENFIN, VEF, 166)
 #define VENFIN_MEMO(M)
 #define VENFIN_FIELDS(F) \
     F(LONG,       RECORDNO,              0,   "record number") \
@@ -417,7 +417,7 @@
     K(VendorNo_Key,   Dups,   Secondary, NoAutoNumber,      Asc(ACCOUNTNO))
 
 // PURORDER
-#define PURORDER_FILE(X) X(PURORDER, PUR, "data/purorder.tps", 372)
+#define PURORDER_FILE(X) X(PURORDER, PUR, 372)
 #define PURORDER_MEMO(M) M(MEMOS, "memo text")
 #define PURORDER_FIELDS(F) \
     F(LONG,       RECORDNO,              0,   "record number") \
@@ -466,7 +466,7 @@
     K(POrderRebill_Key, Dups,   Secondary, NoAutoNumber,      Asc(REBILL), Asc(PORDERNO))
 
 // PURDESCRIPTION
-#define PURDESCRIPTION_FILE(X) X(PURDESCRIPTION, PUD, "data/purdescr.tps", 382)
+#define PURDESCRIPTION_FILE(X) X(PURDESCRIPTION, PUD, 382)
 #define PURDESCRIPTION_MEMO(M)
 #define PURDESCRIPTION_FIELDS(F) \
     F(LONG,        PURORDERNO,     0,   "purchase order number") \
@@ -503,7 +503,7 @@
     K(Month_Key,        Dups,   Secondary, NoAutoNumber,      Asc(MONTH), Asc(STOCKNO))
 
 // MEMOS
-#define MEMOS_FILE(X) X(MEMOS, MEM, "data/memos.tps", 54)
+#define MEMOS_FILE(X) X(MEMOS, MEM, 54)
 #define MEMOS_MEMO(M) M(MEMOS, "memo text")
 #define MEMOS_FIELDS(F) \
     F(LONG,       RECORDNO, 0,   "record number") \
@@ -513,7 +513,7 @@
     K(Title_Key,    Unique, Secondary, NoAutoNumber,      Asc(TITLE))
 
 // SETUP
-#define SETUP_FILE(X) X(SETUP, SET, "data/setup.tps", 646)
+#define SETUP_FILE(X) X(SETUP, SET, 646)
 #define SETUP_MEMO(M)
 #define SETUP_FIELDS(F) \
     F(BYTE,       RECORDNO,             0,   "record number") \
@@ -578,7 +578,7 @@
     K(RecordNo_Key, Unique, Primary,   NoAutoNumber,      Asc(RECORDNO))
 
 // TOTALINV
-#define TOTALINV_FILE(X) X(TOTALINV, TOT, "data/totalinv.tps", 80)
+#define TOTALINV_FILE(X) X(TOTALINV, TOT, 80)
 #define TOTALINV_MEMO(M)
 #define TOTALINV_FIELDS(F) \
     F(LONG, RECORDNO, 0,   "record number") \
@@ -596,7 +596,7 @@
     K(RecordNo_Key, Unique, Primary,   NoAutoNumber,      Asc(RECORDNO))
 
 // TAGFILE_
-#define TAGFILE__FILE(X) X(TAGFILE_, TF_, "data/tagfile_.tps", 20)
+#define TAGFILE__FILE(X) X(TAGFILE_, TF_, 20)
 #define TAGFILE__MEMO(M)
 #define TAGFILE__FIELDS(F) \
     F(LONG,       USR, 0,   "owner of the tag") \
@@ -608,7 +608,7 @@
     K(ValKey, Dups,   Secondary, NoAutoNumber,      Asc(USR), Asc(TBL), Asc(VAL))
 
 // TAGFILEPOS_
-#define TAGFILEPOS__FILE(X) X(TAGFILEPOS_, TP_, "data/tagfilepos_.tps", 272)
+#define TAGFILEPOS__FILE(X) X(TAGFILEPOS_, TP_, 272)
 #define TAGFILEPOS__MEMO(M)
 #define TAGFILEPOS__FIELDS(F) \
     F(LONG,        USR, 0,   "owner of the tag") \
@@ -620,7 +620,7 @@
     K(ValKey, Dups,   Secondary, NoAutoNumber,      Asc(USR), Asc(TBL), Asc(VAL))
 
 // TAGSET_
-#define TAGSET__FILE(X) X(TAGSET_, TS_, "data/tagset_.tps", 314)
+#define TAGSET__FILE(X) X(TAGSET_, TS_, 314)
 #define TAGSET__MEMO(M)
 #define TAGSET__FIELDS(F) \
     F(SHORT,       TBL,         0,   "tag table number") \

@@ -89,9 +89,8 @@ struct KeyName {
 template <FileId>
 struct KeysOf;
 
-#define TQ_FILE_ATTRIBUTES(file, prefix, path, size) \
+#define TQ_FILE_ATTRIBUTES(file, prefix, size) \
     inline constexpr char Prefix[] = #prefix; \
-    inline constexpr const char *Path = path; \
     inline constexpr std::uint16_t RecordSize = size;
 #define TQ_FIELD_ENUMERATOR(type, name, offset, text) name,
 #define TQ_OFFSET_CHECK(type, name, offset, text) \
@@ -115,7 +114,7 @@ struct KeysOf;
     inline constexpr FieldDef Fields[] = {file##_FIELDS(TQ_FIELD_DEF)}; \
     inline constexpr KeyDef Keys[] = {file##_KEYS(TQ_KEY_DEF)}; \
     inline constexpr const char *MemoNames[] = {file##_MEMO(TQ_MEMO_NAME) nullptr}; \
-    inline constexpr FileDef Def{FileId::file, #file, Prefix, Path, RecordSize, MemoNames[0], Fields, Keys}; \
+    inline constexpr FileDef Def{FileId::file, #file, Prefix, RecordSize, MemoNames[0], Fields, Keys}; \
     } \
     template <> \
     struct KeysOf<FileId::file> { \

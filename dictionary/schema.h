@@ -59,7 +59,6 @@ struct FileDef {
     FileId id;
     const char *name;   // "CUSTOMER"
     const char *prefix; // "CUS"
-    const char *path;   // relative to the working folder
     std::uint16_t recordSize;
     const char *memoName; // nullptr when the file has no memo
     std::span<const FieldDef> fields;
@@ -70,6 +69,9 @@ struct FileDef {
 };
 
 const FileDef &fileDef(FileId id);
+
+// The one database that holds every file (each a table), relative to the working folder.
+inline constexpr const char *DatabasePath = "data/tallyquill.db";
 
 // Blank strings and zero numbers, as a cleared record holds.
 void clearRecord(const FileDef &def, void *record);

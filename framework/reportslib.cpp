@@ -4,6 +4,9 @@
 #include "dictionary/files.h"
 #include "framework/errorclass.h"
 #include "framework/framemessages.h"
+#include "framework/iniclass.h"
+
+#include <strings.h>
 
 namespace REPORTS {
 
@@ -43,8 +46,15 @@ void INIT(fw::ErrorClass *errors, fw::INIClass *settings)
         lib.errors = errors;
         dict::setDictionaryErrors(errors);
     }
-    if (settings)
+    if (settings) {
         lib.settings = settings;
+        // The write-ahead log is faster but needs every station on one machine, so it is chosen
+        // only where the folder's settings say so.
+        const std::string journal = settings->Fetch("Storage", "Journal");
+        dict::storage::sqliteDriver().setJournal(strcasecmp(journal.c_str(), "WAL") == 0
+                                                     ? dict::storage::Journal::WriteAheadLog
+                                                     : dict::storage::Journal::Rollback);
+    }
 }
 
 void KILL() {}

@@ -66,7 +66,7 @@ int ResetPassword(std::istream &in, std::ostream &out)
     TerminalPresenter terminal(in, out);
     PresenterScope scope(errors, terminal);
     // Opening would create a missing file: a folder without one gets the message instead.
-    if (!std::filesystem::exists(Access::SETUP.GetName())) {
+    if (!std::filesystem::exists(dict::DatabasePath)) {
         errors.ThrowMessage(SetupMsg::NoSetupRecord, folderName());
         return ResetFailed;
     }

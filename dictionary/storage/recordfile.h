@@ -1,4 +1,4 @@
-// The record-file driver: keyed files of fixed-layout records. The access managers use only
+// The record-file driver: keyed files of fixed-layout records, each a table of one database. The access managers use only
 // this interface; storage/sqlite/ holds the one implementation.
 #pragma once
 
@@ -27,6 +27,10 @@ enum class OpenMode : std::uint8_t {
     ReadOnlyShared = 0x40,
     Exclusive = 0x12, // read/write, others denied (the conversion program)
 };
+
+// How commits reach the disk: a rollback journal (safe on a folder shared over the network) or
+// the write-ahead log (faster; every station on one machine).
+enum class Journal : std::uint8_t { Rollback, WriteAheadLog };
 
 // Where sequential reads go on from. Every result is an Err:: code (0 for success).
 class Cursor
@@ -68,7 +72,7 @@ public:
     virtual ~RecordFile() = default;
 
     virtual const FileDef &def() const = 0;
-    virtual const std::string &path() const = 0;
+    virtual const std::string &path() const = 0; // of its database
 
     virtual int open(OpenMode mode) = 0;
     virtual int create() = 0;
@@ -95,7 +99,7 @@ public:
     virtual int duplicateKey(const void *record, Position self) = 0;
 
     virtual std::int64_t records() = 0;
-    virtual std::int64_t bytes() = 0;
+    virtual std::int64_t bytes() = 0; // what its records and keys take in the database
     virtual int empty() = 0;
     // Cheap: no records are read. A stamp that cannot be taken differs from every earlier one.
     virtual DataVersion dataVersion() = 0;
@@ -104,15 +108,15 @@ public:
     // nothing: the files of a unit of work that could not begin or was undone, until it is gone.
     virtual void refuseWrites(bool refuse) = 0;
 
-    // A transaction on this file alone (bulk writes, tag tables).
+    // A transaction for this file's writes (bulk writes, tag tables); inside another transaction
+    // of its database it is a nested level of that one.
     virtual int begin() = 0;
     virtual int commit() = 0;
     virtual int rollback() = 0;
     virtual bool inTransaction() const = 0;
 };
 
-// Several files' writes committed or rolled back as one. While it is active, every operation of
-// its files goes through it.
+// Several files' writes committed or rolled back as one: one transaction of their database.
 class Unit
 {
 public:
@@ -126,9 +130,12 @@ class Driver
 public:
     virtual ~Driver() = default;
     virtual std::string_view name() const = 0;
+    // The file def as a table of the database at path.
     virtual std::unique_ptr<RecordFile> file(const FileDef &def, std::string path) = 0;
     // Starts a unit of work over the given open files; nullptr (with the error set) when it cannot.
     virtual std::unique_ptr<Unit> beginUnit(const std::vector<RecordFile *> &files) = 0;
+    // The journal of databases opened from now on (the rollback journal unless told).
+    virtual void setJournal(Journal journal) = 0;
 };
 
 Driver &sqliteDriver();

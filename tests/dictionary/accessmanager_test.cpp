@@ -38,9 +38,9 @@ protected:
 
 TEST_F(AccessManagerTest, MissingFileIsCreatedEmptyAndOpensAreCounted)
 {
-    EXPECT_FALSE(std::filesystem::exists("data/customer.tps"));
+    EXPECT_FALSE(std::filesystem::exists(dict::DatabasePath));
     ASSERT_EQ(Access::CUSTOMER.Open(), Benign);
-    EXPECT_TRUE(std::filesystem::exists("data/customer.tps"));
+    EXPECT_TRUE(std::filesystem::exists(dict::DatabasePath));
     EXPECT_EQ(Access::CUSTOMER.Records(), 0);
     ASSERT_EQ(Access::CUSTOMER.Open(), Benign);
     Access::CUSTOMER.Close();
@@ -124,7 +124,7 @@ TEST_F(AccessManagerTest, UpdateOfARecordChangedMeanwhileFailsAndShowsTheOtherVe
     CUS.COMPANY = "Mine";
     ASSERT_EQ(Access::CUSTOMER.Insert(), Benign);
     ASSERT_EQ(Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key), Benign);
-    sqlOn("data/customer.tps", "UPDATE CUSTOMER SET COMPANY='Theirs', _version=_version+1");
+    sqlOn(dict::DatabasePath, "UPDATE CUSTOMER SET COMPANY='Theirs', _version=_version+1");
     CUS.COMPANY = "Typed";
     EXPECT_NE(Access::CUSTOMER.Update(), Benign);
     EXPECT_EQ(titles().back(), "Record Was Not Updated");

@@ -49,7 +49,7 @@ public:
     {
         sqlite3 *db = nullptr;
         int n = -1;
-        if (sqlite3_open_v2("data/customer.tps", &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+        if (sqlite3_open_v2(dict::DatabasePath, &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
             sqlite3_stmt *stmt = nullptr;
             if (sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr) == SQLITE_OK && sqlite3_step(stmt) == SQLITE_ROW)
                 n = sqlite3_column_int(stmt, 0);

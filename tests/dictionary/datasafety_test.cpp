@@ -36,30 +36,46 @@ TEST_F(DataSafetyTest, GarbageFileIsReportedByNameAndLeftExactlyAsItWas)
     std::string garbage(5000, '\0');
     for (std::size_t i = 0; i < garbage.size(); ++i)
         garbage[i] = static_cast<char>((i * 7919) % 251);
-    writeFile("data/customer.tps", garbage);
+    writeFile(dict::DatabasePath, garbage);
     EXPECT_NE(Access::CUSTOMER.Open(), Benign);
     ASSERT_FALSE(screen.shown().empty());
     EXPECT_EQ(titles().back(), "File Access Error");
-    EXPECT_NE(texts().back().find("File (data/customer.tps) could not be opened."), std::string::npos) << texts().back();
+    EXPECT_NE(texts().back().find("File (CUSTOMER in data/tallyquill.db) could not be opened."), std::string::npos) << texts().back();
     EXPECT_EQ(screen.halts().size(), 1u) << "a file that cannot be opened ends the program";
-    EXPECT_EQ(fileBytes("data/customer.tps"), garbage);
+    EXPECT_EQ(fileBytes(dict::DatabasePath), garbage);
     EXPECT_FALSE(Access::CUSTOMER.Opened());
 }
 
 TEST_F(DataSafetyTest, FileOfAnotherLayoutIsReportedAndNeverRecreated)
 {
-    std::filesystem::create_directories("data");
-    sqlOn("data/customer.tps", "CREATE TABLE CUSTOMER (CUSTOMERNO TEXT, NAME TEXT); INSERT INTO CUSTOMER VALUES ('1','x')");
-    const std::string before = fileBytes("data/customer.tps");
+    ASSERT_EQ(Access::MEMOS.Open(), Benign);
+    closeAllFiles();
+    sqlOn(dict::DatabasePath, "CREATE TABLE CUSTOMER (CUSTOMERNO TEXT, NAME TEXT); INSERT INTO CUSTOMER VALUES ('1','x')");
+    const std::string before = fileBytes(dict::DatabasePath);
     EXPECT_NE(Access::CUSTOMER.Open(), Benign);
     EXPECT_EQ(titles().back(), "File Access Error");
     EXPECT_NE(texts().back().find("Invalid Record Declaration"), std::string::npos) << texts().back();
-    EXPECT_EQ(fileBytes("data/customer.tps"), before);
+    EXPECT_EQ(fileBytes(dict::DatabasePath), before);
+    EXPECT_EQ(Access::MEMOS.Open(), Benign) << "the other tables of the database are sound";
+    closeAllFiles();
 
-    sqlOn("data/memos.tps", "CREATE TABLE notes (x TEXT)");
-    const std::string memos = fileBytes("data/memos.tps");
+    std::filesystem::remove(dict::DatabasePath);
+    sqlOn(dict::DatabasePath, "CREATE TABLE MEMOS (x TEXT)");
+    const std::string foreign = fileBytes(dict::DatabasePath);
     EXPECT_NE(Access::MEMOS.Open(), Benign);
-    EXPECT_EQ(fileBytes("data/memos.tps"), memos) << "a database holding other tables is not ours to add to";
+    EXPECT_NE(Access::CUSTOMER.Open(), Benign);
+    EXPECT_EQ(fileBytes(dict::DatabasePath), foreign) << "another program's database is not ours to add to";
+}
+
+TEST_F(DataSafetyTest, DataFilesOfAnEarlierBuildAreReportedAndNothingIsCreated)
+{
+    writeFile("data/customer.tps", "the customers, as an earlier build kept them");
+    EXPECT_NE(Access::CUSTOMER.Open(), Benign);
+    EXPECT_EQ(titles().back(), "File Creation Error");
+    EXPECT_NE(texts().back().find("data/customer.tps is a data file of an earlier build"), std::string::npos)
+        << texts().back();
+    EXPECT_FALSE(std::filesystem::exists(dict::DatabasePath));
+    EXPECT_EQ(fileBytes("data/customer.tps"), "the customers, as an earlier build kept them");
 }
 
 TEST_F(DataSafetyTest, DamagedKeysAreRebuiltWithTheRecordsKept)
@@ -70,7 +86,7 @@ TEST_F(DataSafetyTest, DamagedKeysAreRebuiltWithTheRecordsKept)
     CUS.PHONENO = "555-0100";
     ASSERT_EQ(Access::CUSTOMER.Insert(), Benign);
     closeAllFiles();
-    sqlOn("data/customer.tps", "DROP INDEX Phone_Key");
+    sqlOn(dict::DatabasePath, "DROP INDEX \"CUS:Phone_Key\"");
     ASSERT_EQ(Access::CUSTOMER.Open(), Benign);
     EXPECT_EQ(titles().front(), "Invalid Key");
     EXPECT_EQ(Access::CUSTOMER.Records(), 1);
@@ -88,8 +104,8 @@ TEST_F(DataSafetyTest, ReadOnlyFolderFallsBackToReadingWithItsMessage)
     std::filesystem::permissions("data", std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec
                                              | std::filesystem::perms::group_read | std::filesystem::perms::others_read
                                              | std::filesystem::perms::group_exec | std::filesystem::perms::others_exec);
-    std::filesystem::permissions("data/customer.tps", std::filesystem::perms::all, std::filesystem::perm_options::remove);
-    std::filesystem::permissions("data/customer.tps", std::filesystem::perms::owner_read | std::filesystem::perms::group_read
+    std::filesystem::permissions(dict::DatabasePath, std::filesystem::perms::all, std::filesystem::perm_options::remove);
+    std::filesystem::permissions(dict::DatabasePath, std::filesystem::perms::owner_read | std::filesystem::perms::group_read
                                                           | std::filesystem::perms::others_read);
 
     // Permissions do not bind the superuser: check as an ordinary user in a child process.
@@ -103,7 +119,7 @@ TEST_F(DataSafetyTest, ReadOnlyFolderFallsBackToReadingWithItsMessage)
             ::_exit(11);
         if (titles() != std::vector<std::string>{"Access Denied"})
             ::_exit(12);
-        if (texts().front() != "Could not get write access to data/customer.tps so trying read-only.")
+        if (texts().front() != "Could not get write access to CUSTOMER in data/tallyquill.db so trying read-only.")
             ::_exit(13);
         CUS.CUSTOMERNO = "C1";
         if (Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key) != Benign)
@@ -127,9 +143,7 @@ TEST_F(DataSafetyTest, FailureHalfWayThroughAUnitLeavesAllFilesAsTheyWere)
         ASSERT_EQ(f->Open(), Benign);
     TOT.RECORDNO = 1;
     ASSERT_EQ(Access::TOTALINV.Insert(), Benign);
-    std::vector<std::string> before;
-    for (const char *path : {"data/customer.tps", "data/invoice.tps", "data/finance.tps", "data/totalinv.tps", "data/stock.tps"})
-        before.push_back(fileBytes(path));
+    const std::string before = fileBytes(dict::DatabasePath);
     {
         UnitOfWork unit{&Access::CUSTOMER, &Access::INVOICE, &Access::FINANCE, &Access::TOTALINV, &Access::STOCK};
         ASSERT_TRUE(unit.Active());
@@ -149,9 +163,7 @@ TEST_F(DataSafetyTest, FailureHalfWayThroughAUnitLeavesAllFilesAsTheyWere)
     EXPECT_EQ(Access::INVOICE.Records(), 0);
     EXPECT_EQ(Access::FINANCE.Records(), 0);
     EXPECT_EQ(Access::TOTALINV.Records(), 1);
-    int i = 0;
-    for (const char *path : {"data/customer.tps", "data/invoice.tps", "data/finance.tps", "data/totalinv.tps", "data/stock.tps"})
-        EXPECT_EQ(fileBytes(path), before[i++]) << path;
+    EXPECT_EQ(fileBytes(dict::DatabasePath), before);
 }
 
 // A unit that could not begin, or that was undone, never lets a write through to its files: the

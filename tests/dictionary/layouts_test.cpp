@@ -61,7 +61,7 @@ constexpr KeyDef foreign[] = {{"XX:Far_Key", {{5, false}}, false, false, AutoNum
 constexpr KeyDef unprefixed[] = {{"XXFar_Key", {{0, false}}, false, false, AutoNumber::None}};
 constexpr FileDef probe(std::span<const FieldDef> fields, std::span<const KeyDef> keys, std::uint16_t size)
 {
-    return {FileId::CUSTOMER, "X", "XX", "x", size, nullptr, fields, keys};
+    return {FileId::CUSTOMER, "X", "XX", size, nullptr, fields, keys};
 }
 static_assert(!fieldsTileRecord(probe(overlapping, {}, 6)));
 static_assert(!fieldsTileRecord(probe(gapped, {}, 10)));
@@ -78,7 +78,7 @@ TEST(LayoutTest, EveryBufferMemberIsItsOwnTableEntry)
 #define CHECK_MEMBER(type, member, offset, text) \
     EXPECT_STREQ(field(buffer.member).def->name, #member); \
     EXPECT_EQ(field(buffer.member).record, static_cast<void *>(&buffer));
-#define CHECK_FILE(file, prefix, path, size) \
+#define CHECK_FILE(file, prefix, size) \
     { \
         auto &buffer = prefix; \
         EXPECT_EQ(&fileDef(FileId::file), &layout::file::Def); \

@@ -84,17 +84,32 @@ TEST_F(StationsTest, SaveOfARecordAnotherStationChangedFailsAndShowsTheirVersion
     Relate::CUSTOMER.Close();
 }
 
-TEST_F(StationsTest, FileHeldExclusivelyByAnotherStationCannotBeOpened)
+// A station that holds a file exclusively holds the whole database: no other file of it opens
+// elsewhere. And an exclusive open waits for no one: it is refused while any other station has
+// the database open, even idle.
+TEST_F(StationsTest, ExclusiveUseHoldsTheWholeDatabaseAndNeedsItFree)
 {
     ASSERT_EQ(Access::CUSTOMER.Open(), Benign);
     Access::CUSTOMER.Close();
-    WorkerProcess holder = startWorker(folder, {"hold-exclusive", "4"});
-    ASSERT_EQ(readLine(holder.output), "held");
-    Access::CUSTOMER.SetLockRecovery(1);
-    EXPECT_NE(Access::CUSTOMER.TryOpen(), Benign);
-    EXPECT_EQ(Access::CUSTOMER.GetError(), Err::AccessDenied);
-    EXPECT_EQ(waitWorker(holder.pid), 0);
-    ::close(holder.output);
-    EXPECT_EQ(Access::CUSTOMER.TryOpen(), Benign) << "free again once the holder is gone";
-    Access::CUSTOMER.SetLockRecovery(10);
+    const struct {
+        const char *holderJob;
+        storage::OpenMode mode;
+    } cases[] = {{"hold-exclusive", storage::OpenMode::ReadWriteShared},
+                 {"hold-exclusive", storage::OpenMode::ReadOnlyShared},
+                 {"hold-open", storage::OpenMode::Exclusive}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.holderJob);
+        WorkerProcess holder = startWorker(folder, {c.holderJob, "3"});
+        ASSERT_EQ(readLine(holder.output), "held");
+        Access::INVOICE.SetOpenMode(c.mode);
+        Access::INVOICE.SetLockRecovery(1);
+        EXPECT_NE(Access::INVOICE.TryOpen(), Benign);
+        EXPECT_EQ(Access::INVOICE.GetError(), Err::AccessDenied);
+        EXPECT_EQ(waitWorker(holder.pid), 0);
+        ::close(holder.output);
+        EXPECT_EQ(Access::INVOICE.TryOpen(), Benign) << "free again once the holder is gone";
+        closeAllFiles();
+        Access::INVOICE.SetOpenMode(storage::OpenMode::ReadWriteShared);
+        Access::INVOICE.SetLockRecovery(10);
+    }
 }

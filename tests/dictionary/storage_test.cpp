@@ -1,9 +1,14 @@
 // Key order, key rules and record storage as the access managers see them.
 #include "dictionary/fieldtypes.h"
 #include "dictionary/files.h"
+#include "dictionary/unitofwork.h"
+#include "framework/iniclass.h"
+#include "framework/reportslib.h"
 #include "tests/support/datafolder.h"
 
 #include <sqlite3.h>
+
+#include <fstream>
 
 using namespace dict;
 using testsupport::DataFolderTest;
@@ -229,7 +234,7 @@ TEST_F(KeysTest, EveryFieldIsItsOwnColumnReadableByAnySqliteTool)
     CUS.BALANCE = 12.5;
     ASSERT_EQ(Access::CUSTOMER.Insert(), Benign);
     sqlite3 *db = nullptr;
-    ASSERT_EQ(sqlite3_open_v2("data/customer.tps", &db, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
+    ASSERT_EQ(sqlite3_open_v2(dict::DatabasePath, &db, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
     sqlite3_stmt *stmt = nullptr;
     ASSERT_EQ(sqlite3_prepare_v2(db, "SELECT CUSTOMERNO, BALANCE, RECORDNO FROM CUSTOMER", -1, &stmt, nullptr), SQLITE_OK);
     ASSERT_EQ(sqlite3_step(stmt), SQLITE_ROW);
@@ -238,4 +243,46 @@ TEST_F(KeysTest, EveryFieldIsItsOwnColumnReadableByAnySqliteTool)
     EXPECT_EQ(sqlite3_column_int(stmt, 2), 1);
     sqlite3_finalize(stmt);
     sqlite3_close(db);
+}
+
+// The journal is the rollback journal unless the folder's settings choose the write-ahead log;
+// units of work commit whole under either, as another station then reads them.
+TEST_F(DataFolderTest, TheJournalFollowsTheSettingAndUnitsCommitUnderEither)
+{
+    const struct {
+        const char *setting;
+        const char *journal;
+    } cases[] = {{"", "delete"}, {"WAL", "wal"}, {"rollback", "delete"}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.setting);
+        std::ofstream("Invoice.ini") << "[Storage]\nJournal=" << c.setting << "\n";
+        fw::INIClass settings;
+        settings.Init("Invoice.ini");
+        REPORTS::INIT(nullptr, &settings);
+        ASSERT_EQ(Access::CUSTOMER.Open(), Benign);
+        ASSERT_EQ(Access::FINANCE.Open(), Benign);
+        {
+            UnitOfWork unit{&Access::CUSTOMER, &Access::FINANCE};
+            Access::CUSTOMER.PrimeRecord();
+            CUS.CUSTOMERNO = std::to_string(&c - cases);
+            ASSERT_EQ(Access::CUSTOMER.Insert(), Benign);
+            Access::FINANCE.PrimeRecord();
+            FIN.CUSTOMERNO = CUS.CUSTOMERNO;
+            ASSERT_EQ(Access::FINANCE.Insert(), Benign);
+            ASSERT_EQ(unit.Commit(), Benign);
+        }
+        sqlite3 *db = nullptr;
+        sqlite3_open_v2(dict::DatabasePath, &db, SQLITE_OPEN_READONLY, nullptr);
+        sqlite3_stmt *stmt = nullptr;
+        sqlite3_prepare_v2(db, "SELECT (SELECT journal_mode FROM pragma_journal_mode), "
+                               "(SELECT COUNT(*) FROM CUSTOMER) + (SELECT COUNT(*) FROM FINANCE)", -1, &stmt, nullptr);
+        ASSERT_EQ(sqlite3_step(stmt), SQLITE_ROW);
+        EXPECT_STREQ(reinterpret_cast<const char *>(sqlite3_column_text(stmt, 0)), c.journal);
+        EXPECT_EQ(sqlite3_column_int(stmt, 1), 2 * (&c - cases + 1));
+        sqlite3_finalize(stmt);
+        sqlite3_close(db);
+        testsupport::closeAllFiles();
+    }
+    REPORTS::INIT(nullptr, nullptr);
+    dict::storage::sqliteDriver().setJournal(dict::storage::Journal::Rollback);
 }

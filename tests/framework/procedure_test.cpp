@@ -153,13 +153,16 @@ TEST_F(ProcedureTest, FilesOpenedAreClosedAndTheCodesClearedWhenTheWindowFailsHa
 
 TEST_F(ProcedureTest, AFileThatCannotBeOpenedClosesTheOnesBeforeIt)
 {
-    std::filesystem::create_directories("data");
-    std::ofstream("data/finance.tps") << "not a data file";
+    ASSERT_EQ(Access::CUSTOMER.Open(), dict::Benign);
+    Access::CUSTOMER.Close();
+    testsupport::sqlOn(dict::DatabasePath, "CREATE TABLE FINANCE (x TEXT); INSERT INTO FINANCE VALUES ('not ours')");
+    const std::string before = testsupport::tableRows("FINANCE");
     RuleForm form;
     EXPECT_EQ(run(form, fw::InsertRecord, [] {}), fw::RequestCancelled);
     EXPECT_FALSE(form.built);
     EXPECT_FALSE(Access::CUSTOMER.Opened());
-    EXPECT_EQ(testsupport::fileBytes("data/finance.tps"), "not a data file");
+    EXPECT_FALSE(Access::CUSTOMER.File()->isOpen());
+    EXPECT_EQ(testsupport::tableRows("FINANCE"), before);
 }
 
 TEST_F(ProcedureTest, ARequestTheFormDoesNotServeIsRefusedBeforeAnyWindow)

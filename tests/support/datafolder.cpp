@@ -86,6 +86,27 @@ std::string integrityOf(const std::filesystem::path &file)
     return result;
 }
 
+std::string tableRows(const char *table)
+{
+    sqlite3 *db = nullptr;
+    sqlite3_open_v2(dict::DatabasePath, &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_stmt *stmt = nullptr;
+    const std::string sql = std::string("SELECT * FROM \"") + table + "\" ORDER BY rowid";
+    std::string rows;
+    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK)
+        rows = "no table";
+    while (stmt && sqlite3_step(stmt) == SQLITE_ROW) {
+        for (int c = 0; c < sqlite3_column_count(stmt); ++c) {
+            const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(stmt, c));
+            rows += std::string(text ? text : "NULL") + '|';
+        }
+        rows += '\n';
+    }
+    sqlite3_finalize(stmt);
+    sqlite3_close(db);
+    return rows;
+}
+
 std::string fileBytes(const std::filesystem::path &path)
 {
     std::ifstream in(path, std::ios::binary);

@@ -43,6 +43,9 @@ void sqlOn(const char *path, const char *sql);
 // station opens it, so a journal left behind is played back or let go first.
 std::string integrityOf(const std::filesystem::path &file);
 
+// Every row of a table of the database, every column as text, to prove it was left as it was.
+std::string tableRows(const char *table);
+
 // Bytes of a file, to prove it was left exactly as it was.
 std::string fileBytes(const std::filesystem::path &path);
 

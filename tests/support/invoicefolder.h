@@ -122,25 +122,20 @@ protected:
 
     static double onHand(dict::LONG recordNo)
     {
-        return query("SELECT AMOUNTINSTOCK FROM s.STOCK WHERE RECORDNO = " + std::to_string(recordNo));
+        return query("SELECT AMOUNTINSTOCK FROM STOCK WHERE RECORDNO = " + std::to_string(recordNo));
     }
 
     static double balanceOf(const char *customer)
     {
-        return query(std::string("SELECT BALANCE FROM c.CUSTOMER WHERE CUSTOMERNO = '") + customer + "'");
+        return query(std::string("SELECT BALANCE FROM CUSTOMER WHERE CUSTOMERNO = '") + customer + "'");
     }
 
-    // One number from the data files, each attached under its letter: c CUSTOMER, i INVOICE,
-    // d DESCRIPTION, f FINANCE, t TOTALINV, s STOCK.
+    // One number from the data files.
     static double query(const std::string &sql)
     {
         sqlite3 *db = nullptr;
         double value = -1;
-        sqlite3_open(":memory:", &db);
-        sqlite3_exec(db,
-                     "ATTACH 'data/customer.tps' AS c; ATTACH 'data/invoice.tps' AS i; ATTACH 'data/descript.tps' AS d;"
-                     "ATTACH 'data/finance.tps' AS f; ATTACH 'data/totalinv.tps' AS t; ATTACH 'data/stock.tps' AS s;",
-                     nullptr, nullptr, nullptr);
+        sqlite3_open_v2(dict::DatabasePath, &db, SQLITE_OPEN_READONLY, nullptr);
         sqlite3_stmt *stmt = nullptr;
         if (sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr) == SQLITE_OK && sqlite3_step(stmt) == SQLITE_ROW)
             value = sqlite3_column_double(stmt, 0);
@@ -154,23 +149,23 @@ protected:
     // The books agree to the cent: balances, amounts owed and TOTALINV.
     static void expectBooksAgree()
     {
-        EXPECT_EQ(query("SELECT COUNT(*) FROM c.CUSTOMER x WHERE abs(x.BALANCE - (SELECT TOTAL(AMOUNTDUE) FROM "
-                        "f.FINANCE WHERE CUSTOMERNO = x.CUSTOMERNO)) >= 0.005"),
+        EXPECT_EQ(query("SELECT COUNT(*) FROM CUSTOMER x WHERE abs(x.BALANCE - (SELECT TOTAL(AMOUNTDUE) FROM "
+                        "FINANCE WHERE CUSTOMERNO = x.CUSTOMERNO)) >= 0.005"),
                   0)
             << "balances that are not the sum of their FINANCE amounts";
-        EXPECT_EQ(query("SELECT COUNT(*) FROM i.INVOICE WHERE abs(AMOUNTOWED - (TOTALDUE - AMOUNTPAID)) >= 0.005"), 0)
+        EXPECT_EQ(query("SELECT COUNT(*) FROM INVOICE WHERE abs(AMOUNTOWED - (TOTALDUE - AMOUNTPAID)) >= 0.005"), 0)
             << "invoices that do not owe their total less what was paid";
-        EXPECT_EQ(query("SELECT COUNT(*) FROM i.INVOICE x WHERE abs(AMOUNTPAID - (SELECT TOTAL(AMOUNTPAID) FROM "
-                        "f.FINANCE WHERE INVOICENO = x.INVOICENO)) >= 0.005"),
+        EXPECT_EQ(query("SELECT COUNT(*) FROM INVOICE x WHERE abs(AMOUNTPAID - (SELECT TOTAL(AMOUNTPAID) FROM "
+                        "FINANCE WHERE INVOICENO = x.INVOICENO)) >= 0.005"),
                   0)
             << "invoices whose amount paid is not what their payments paid";
-        EXPECT_EQ(query("SELECT COUNT(*) FROM i.INVOICE x WHERE QUOTES = 0 AND TOTALDUE <> 0 AND (SELECT COUNT(*) FROM "
-                        "f.FINANCE WHERE INVOICENO = x.INVOICENO AND CREDITMEMONO = 0 AND AMOUNTPAID = 0 AND "
+        EXPECT_EQ(query("SELECT COUNT(*) FROM INVOICE x WHERE QUOTES = 0 AND TOTALDUE <> 0 AND (SELECT COUNT(*) FROM "
+                        "FINANCE WHERE INVOICENO = x.INVOICENO AND CREDITMEMONO = 0 AND AMOUNTPAID = 0 AND "
                         "abs(AMOUNTDUE - x.TOTALDUE) < 0.005) <> 1"),
                   0)
             << "invoices without their own FINANCE record for their total";
-        EXPECT_EQ(query("SELECT COUNT(*) FROM i.INVOICE x WHERE CUSTOMERNO <> '' AND abs(RETAIL - (SELECT TOTAL(AMOUNT) "
-                        "FROM d.DESCRIPTION WHERE INVOICENO = x.INVOICENO)) >= 0.000001"),
+        EXPECT_EQ(query("SELECT COUNT(*) FROM INVOICE x WHERE CUSTOMERNO <> '' AND abs(RETAIL - (SELECT TOTAL(AMOUNT) "
+                        "FROM DESCRIPTION WHERE INVOICENO = x.INVOICENO)) >= 0.000001"),
                   0)
             << "saved invoices whose retail is not the sum of their stored lines";
         // Each running total of TOTALINV is the sum of the invoices' own figure.
@@ -178,8 +173,8 @@ protected:
             {"TOTALDUE", "TOTALDUE"}, {"RETAIL", "RETAIL"}, {"TOTALDISCOUNT", "DISCOUNT"}, {"TAX", "TAX"},
             {"GST", "GST"},           {"LABOR", "LABOR"},   {"SHIPPING", "SHIPPING"},      {"COD", "COD"}};
         for (const auto &[invoiceField, totalField] : totals)
-            EXPECT_LT(std::abs(query(std::string("SELECT TOTAL(") + invoiceField + ") FROM i.INVOICE WHERE QUOTES = 0")
-                               - query(std::string("SELECT TOTAL(") + totalField + ") FROM t.TOTALINV WHERE RECORDNO = 1")),
+            EXPECT_LT(std::abs(query(std::string("SELECT TOTAL(") + invoiceField + ") FROM INVOICE WHERE QUOTES = 0")
+                               - query(std::string("SELECT TOTAL(") + totalField + ") FROM TOTALINV WHERE RECORDNO = 1")),
                       0.005)
                 << "TOTALINV " << totalField;
     }

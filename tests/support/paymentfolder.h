@@ -71,13 +71,13 @@ protected:
     // The invoice's own FINANCE record number.
     static dict::LONG ownRecordOf(dict::LONG invoiceNo)
     {
-        return static_cast<dict::LONG>(query("SELECT RECORDNO FROM f.FINANCE WHERE AMOUNTPAID = 0 AND INVOICENO = "
+        return static_cast<dict::LONG>(query("SELECT RECORDNO FROM FINANCE WHERE AMOUNTPAID = 0 AND INVOICENO = "
                                              + std::to_string(invoiceNo)));
     }
 
     static double invoiceValue(const char *column, dict::LONG invoiceNo)
     {
-        return query(std::string("SELECT ") + column + " FROM i.INVOICE WHERE INVOICENO = " + std::to_string(invoiceNo));
+        return query(std::string("SELECT ") + column + " FROM INVOICE WHERE INVOICENO = " + std::to_string(invoiceNo));
     }
 };
 

@@ -4,7 +4,8 @@
 //                                          printing how many pairs are committed
 //   worker FOLDER set-company CUSTNO TEXT  changes one customer's company
 //   worker FOLDER set-balance CUSTNO AMOUNT changes one customer's balance
-//   worker FOLDER hold-exclusive SECONDS   holds the customer file exclusively
+//   worker FOLDER hold-exclusive SECONDS   holds the customer file (and so the database) exclusively
+//   worker FOLDER hold-open SECONDS        has the customer file open, as an idle station has
 //   worker FOLDER start-up                 the program's start-up settings; prints first-run,
 //                                          loaded or failed
 //   worker FOLDER set-setup-company TEXT   changes the company name in the program setup
@@ -93,9 +94,9 @@ int setBalance(const char *customerNo, double balance)
     return Access::CUSTOMER.Update() == dict::Benign ? 0 : 4;
 }
 
-int holdExclusive(int seconds)
+int holdOpen(dict::storage::OpenMode mode, int seconds)
 {
-    Access::CUSTOMER.SetOpenMode(dict::storage::OpenMode::Exclusive);
+    Access::CUSTOMER.SetOpenMode(mode);
     if (Access::CUSTOMER.Open() != dict::Benign)
         return 2;
     std::printf("held\n");
@@ -333,7 +334,9 @@ int main(int argc, char **argv)
     if (job == "set-balance" && argc == 5)
         return setBalance(argv[3], std::atof(argv[4]));
     if (job == "hold-exclusive" && argc == 4)
-        return holdExclusive(std::atoi(argv[3]));
+        return holdOpen(dict::storage::OpenMode::Exclusive, std::atoi(argv[3]));
+    if (job == "hold-open" && argc == 4)
+        return holdOpen(dict::storage::OpenMode::ReadWriteShared, std::atoi(argv[3]));
     if (job == "start-up" && argc == 3)
         return startUp();
     if (job == "set-setup-company" && argc == 4)

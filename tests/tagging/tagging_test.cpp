@@ -23,12 +23,13 @@ using namespace testsupport;
 
 namespace {
 
-constexpr const char *PointerFile = "data/tagfile_.tps";
-constexpr const char *PositionFile = "data/tagfilepos_.tps";
+constexpr const char *PointerFile = "TAGFILE_";
+constexpr const char *PositionFile = "TAGFILEPOS_";
 
-// A number read through a connection of its own, as another station sees the file.
-long long scalar(const char *path, const std::string &sql)
+// A number read through a connection of its own, as another station sees the files.
+long long scalar(const std::string &sql)
 {
+    const char *path = dict::DatabasePath;
     sqlite3 *db = nullptr;
     long long value = -1;
     sqlite3_stmt *stmt = nullptr;
@@ -40,10 +41,9 @@ long long scalar(const char *path, const std::string &sql)
     return value;
 }
 
-long long rows(const char *path, const std::string &where = "1")
+long long rows(const char *table, const std::string &where = "1")
 {
-    const std::string table = std::string(path) == PointerFile ? "TAGFILE_" : "TAGFILEPOS_";
-    return scalar(path, "SELECT COUNT(*) FROM " + table + " WHERE " + where);
+    return scalar("SELECT COUNT(*) FROM " + std::string(table) + " WHERE " + where);
 }
 
 class TaggingTest : public DataFolderTest
@@ -271,7 +271,7 @@ TEST_F(TaggingTest, AFailedDeleteIsReportedNamingTheTagFileAndTheWalkStops)
     for (LONG v : {11, 12, 13})
         ST::SetTag_(3, v);
     ST::SetTag_(1, 1); // not the whole file: the walk deletes one by one
-    sqlOn(PointerFile, "CREATE TRIGGER held BEFORE DELETE ON TAGFILE_ WHEN old.PTR = 12 "
+    sqlOn(dict::DatabasePath, "CREATE TRIGGER held BEFORE DELETE ON TAGFILE_ WHEN old.PTR = 12 "
                        "BEGIN SELECT RAISE(ABORT, 'held by a test'); END");
     ST::NewTag_(3, 0, 1);
     ASSERT_EQ(titles(), (std::vector<std::string>{"Record was not deleted"}));
@@ -464,7 +464,7 @@ TEST_F(TaggingTest, NewTagSetsAreNumberedDownwardsAndNeverWrapToPositive)
     EXPECT_EQ(LONG{TS_.DATE}, fw::today());
     EXPECT_EQ(TS_.DESCRIPTION.view(), "Christmas");
 
-    sqlOn("data/tagset_.tps", "INSERT INTO TAGSET_ (TBL, USR, SOURCE) VALUES (-32768, 0, 'X'), (-32767, 0, 'X')");
+    sqlOn(dict::DatabasePath, "INSERT INTO TAGSET_ (TBL, USR, SOURCE) VALUES (-32768, 0, 'X'), (-32767, 0, 'X')");
     EXPECT_EQ(ST::InsertTagSet("Brw:CustomerLabels", "Low"), -32766);
 }
 
@@ -478,7 +478,7 @@ TEST_F(TaggingTest, TagSetsAreListedNewestFirstForTheirSourceAndUser)
     ST::UsrTag_(otherUser);
     ST::InsertTagSet("Brw:CustomerLabels", "Not mine");
     ST::UsrTag_(nullptr);
-    sqlOn("data/tagset_.tps", ("UPDATE TAGSET_ SET DATE = DATE - 10 WHERE TBL = " + std::to_string(old)).c_str());
+    sqlOn(dict::DatabasePath, ("UPDATE TAGSET_ SET DATE = DATE - 10 WHERE TBL = " + std::to_string(old)).c_str());
 
     TS_.TBL = b; // the window's current set stays current
     const std::vector<ST::TagSetRow> sets = ST::TagSets("brw:customerlabels");
@@ -502,7 +502,7 @@ TEST_F(TaggingTest, ASavedSetIsCopiedOutAndLoadedBack)
     ASSERT_EQ(ST::SaveTagSetPos_(1, set), Benign);
     EXPECT_EQ(ST::CntTagPos_(set), 3);
     EXPECT_EQ(ST::CntTagPos_(1), 3) << "the working table is copied, not moved";
-    EXPECT_EQ(scalar("data/tagset_.tps", "SELECT COUNT FROM TAGSET_ WHERE TBL=" + std::to_string(set)), 3);
+    EXPECT_EQ(scalar("SELECT COUNT FROM TAGSET_ WHERE TBL=" + std::to_string(set)), 3);
 
     ST::NewTagPos_(1);
     ST::SetTagPos_(1, "C9");
@@ -516,7 +516,7 @@ TEST_F(TaggingTest, ASavedSetIsCopiedOutAndLoadedBack)
     EXPECT_EQ(ST::TagSets("Brw:CustomerLabels").at(0).count, 2);
 
     // A count put wrong by other means is put right by loading.
-    sqlOn("data/tagset_.tps", "UPDATE TAGSET_ SET COUNT = 99");
+    sqlOn(dict::DatabasePath, "UPDATE TAGSET_ SET COUNT = 99");
     ASSERT_EQ(ST::LoadTagSetPos_(set, 1), Benign);
     EXPECT_EQ(ST::TagSets("Brw:CustomerLabels").at(0).count, 2);
 
@@ -538,7 +538,7 @@ TEST_F(TaggingTest, ASaveThatFailsHalfwayLeavesTheSetAsItWas)
     ST::NewTagPos_(1);
     ST::SetTagPos_(1, "C1", "1");
     ST::SetTagPos_(1, "C2", "2");
-    sqlOn(PositionFile, "CREATE TRIGGER failing BEFORE INSERT ON TAGFILEPOS_ WHEN new.TBL < 0 AND new.POS = 'C2' "
+    sqlOn(dict::DatabasePath, "CREATE TRIGGER failing BEFORE INSERT ON TAGFILEPOS_ WHEN new.TBL < 0 AND new.POS = 'C2' "
                         "BEGIN SELECT RAISE(ABORT, 'disk full'); END");
     EXPECT_NE(ST::SaveTagSetPos_(1, set), Benign);
     EXPECT_FALSE(titles().empty());
@@ -578,6 +578,6 @@ TEST_F(TaggingTest, AnotherUsersSetCannotBeTouched)
     EXPECT_NE(ST::DeleteTagSet(theirs), Benign);
     EXPECT_NE(ST::ChangeTagSet(theirs, "Mine now"), Benign);
     EXPECT_EQ(titles(), (std::vector<std::string>(4, "Tag Set")));
-    EXPECT_EQ(scalar("data/tagset_.tps", "SELECT COUNT(*) FROM TAGSET_ WHERE DESCRIPTION='Theirs'"), 1);
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM TAGSET_ WHERE DESCRIPTION='Theirs'"), 1);
     EXPECT_EQ(ST::CntTagPos_(1), 1);
 }

@@ -1,5 +1,4 @@
-// A SQLite connection as one data file sees it: the handle, the schema the file is attached
-// under, and the file's prepared statements on that handle.
+// A data file's prepared statements on its database's connection.
 #pragma once
 
 #include <sqlite3.h>
@@ -26,24 +25,25 @@ private:
 class Connection
 {
 public:
-    Connection() = default;
-    Connection(sqlite3 *db, std::string schema)
+    explicit Connection(sqlite3 *db)
         : db_(db)
-        , schema_(std::move(schema))
     {}
     Connection(const Connection &) = delete;
     Connection &operator=(const Connection &) = delete;
     ~Connection() { finalize(); }
 
     sqlite3 *db() const { return db_; }
-    const std::string &schema() const { return schema_; }
+    static const std::string &schema()
+    {
+        static const std::string main = "main";
+        return main;
+    }
     // The statement cached under code, prepared from makeSql() the first time; reset and unbound.
     sqlite3_stmt *statement(int code, const std::function<std::string()> &makeSql);
     void finalize();
 
 private:
     sqlite3 *db_ = nullptr;
-    std::string schema_;
     std::unordered_map<int, sqlite3_stmt *> stmts_;
 };
 

@@ -1,5 +1,5 @@
-// The "Tps" record-file driver on SQLite, and its units of work: the files of a unit are attached
-// to one connection, whose rollback journal commits all of them or none (a super-journal).
+// The "Tps" record-file driver on SQLite: every file a table of the data folder's database, and
+// a unit of work one transaction of it.
 #include "dictionary/runtimeerror.h"
 #include "dictionary/storage/recordfile.h"
 #include "dictionary/storage/sqlite/sqlitefile.h"
@@ -11,36 +11,32 @@ namespace dict::storage {
 namespace sqlite {
 namespace {
 
-constexpr int MaxAttached = 10; // SQLite's compiled-in limit of attached databases
-
 class SqliteUnit final : public Unit
 {
 public:
-    SqliteUnit(sqlite3 *db, std::vector<SqliteFile *> files)
-        : db_(db)
+    SqliteUnit(std::shared_ptr<Database> database, std::vector<SqliteFile *> files)
+        : database_(std::move(database))
         , files_(std::move(files))
-    {}
+    {
+        for (SqliteFile *file : files_)
+            file->joinUnit();
+    }
     ~SqliteUnit() override { rollback(); }
 
     int commit() override
     {
-        if (!db_)
+        if (!database_)
             return Err::None;
-        const int rc = sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
-        if (rc != SQLITE_OK) {
-            setDriverError(std::to_string(rc), sqlite3_errmsg(db_));
-            rollback();
-            return Err::DriverError;
-        }
+        const int result = database_->commit(); // rolled back when it fails
         finish();
-        return Err::None;
+        return result;
     }
 
     int rollback() override
     {
-        if (!db_)
+        if (!database_)
             return Err::None;
-        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        database_->rollback();
         finish();
         return Err::None;
     }
@@ -49,21 +45,13 @@ private:
     void finish()
     {
         for (SqliteFile *file : files_)
-            file->leaveUnit(); // finalizes the file's statements on this connection
-        sqlite3_close_v2(db_);
-        db_ = nullptr;
+            file->leaveUnit();
+        database_.reset();
     }
 
-    sqlite3 *db_;
+    std::shared_ptr<Database> database_;
     std::vector<SqliteFile *> files_;
 };
-
-int unitFailure(sqlite3 *db)
-{
-    setDriverError(std::to_string(sqlite3_extended_errcode(db)), sqlite3_errmsg(db));
-    sqlite3_close_v2(db);
-    return Err::DriverError;
-}
 
 class SqliteDriver final : public Driver
 {
@@ -87,43 +75,21 @@ public:
             if (std::find(members.begin(), members.end(), member) == members.end())
                 members.push_back(member);
         }
-        if (members.empty() || members.size() > MaxAttached + 1) {
-            setDriverError("0", "a unit of work spans 1 to 11 files");
-            return nullptr;
-        }
-        // Always the same order of locking, so two stations' units cannot wait on each other.
-        std::sort(members.begin(), members.end(),
-                  [](SqliteFile *a, SqliteFile *b) { return a->def().id < b->def().id; });
-        sqlite3 *db = nullptr;
-        if (sqlite3_open_v2(members.front()->path().c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
-            unitFailure(db);
-            return nullptr;
-        }
-        sqlite3_extended_result_codes(db, 1);
-        sqlite3_busy_timeout(db, 10000);
-        std::vector<std::string> schemas{"main"};
-        for (std::size_t i = 1; i < members.size(); ++i) {
-            schemas.push_back("f" + std::to_string(i));
-            const std::string attach = "ATTACH DATABASE ? AS " + schemas.back();
-            sqlite3_stmt *stmt = nullptr;
-            sqlite3_prepare_v2(db, attach.c_str(), -1, &stmt, nullptr);
-            sqlite3_bind_text(stmt, 1, members[i]->path().c_str(), -1, SQLITE_TRANSIENT);
-            const int rc = sqlite3_step(stmt);
-            sqlite3_finalize(stmt);
-            if (rc != SQLITE_DONE) {
-                unitFailure(db);
-                return nullptr;
-            }
-        }
-        sqlite3_exec(db, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr);
-        if (sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) {
-            unitFailure(db);
-            return nullptr;
-        }
-        for (std::size_t i = 0; i < members.size(); ++i)
-            members[i]->joinUnit(db, schemas[i]);
-        return std::make_unique<SqliteUnit>(db, std::move(members));
+        if (members.empty())
+            return setDriverError("0", "a unit of work without files"), nullptr;
+        const std::shared_ptr<Database> &database = members.front()->database();
+        for (SqliteFile *member : members)
+            if (member->database() != database)
+                return setDriverError("0", "a unit of work spans files of one database"), nullptr;
+        if (database->depth() > 0)
+            return setLastError(Err::AccessDenied, "a unit of work inside another transaction"), nullptr;
+        if (database->begin() != Err::None)
+            return nullptr; // the database's reason is the last error
+        // Holds the database open until the unit ends, even should a member file close meanwhile.
+        return std::make_unique<SqliteUnit>(database, std::move(members));
     }
+
+    void setJournal(Journal journal) override { Database::setJournal(journal); }
 };
 
 } // namespace

@@ -4,15 +4,13 @@
 #include "dictionary/storage/sqlite/sqlitecursor.h"
 
 #include <cstring>
-#include <filesystem>
 #include <strings.h>
-#include <unistd.h>
 
 namespace dict::storage::sqlite {
 
 namespace {
 
-enum Op { OpExact = 1, OpAt, OpInsert, OpUpdate, OpDelete, OpClash, OpCount, OpEmpty, OpFetch, OpDataVersion };
+enum Op { OpExact = 1, OpAt, OpInsert, OpUpdate, OpDelete, OpClash, OpCount, OpEmpty, OpFetch, OpDataVersion, OpBytes };
 
 int code(Op op, int key = -1, int variant = 0) { return op * 10000 + (key + 1) * 10 + variant; }
 
@@ -104,7 +102,7 @@ int SqliteFile::fail(int rc, bool reading)
         setLastError(Err::RecordHeld);
         return Err::RecordHeld;
     }
-    sqlite3 *db = unit_ ? unit_->db() : db_;
+    sqlite3 *db = database_ ? database_->handle() : nullptr;
     setDriverError(std::to_string(rc), db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
     return Err::DriverError;
 }
@@ -113,6 +111,10 @@ int SqliteFile::writable() const
 {
     if (refused_ > 0) {
         setLastError(Err::AccessDenied, "a write outside a unit of work that did not start or was undone");
+        return Err::AccessDenied;
+    }
+    if (readOnly_) {
+        setLastError(Err::AccessDenied, "the file is open for reading only");
         return Err::AccessDenied;
     }
     return Err::None;
@@ -126,54 +128,18 @@ int SqliteFile::exec(const char *sql)
 
 int SqliteFile::open(OpenMode mode)
 {
-    if (db_)
+    if (database_)
         return Err::AlreadyOpen;
-    std::error_code ec;
-    if (!std::filesystem::exists(path_, ec)) {
-        setLastError(Err::FileNotFound);
-        return Err::FileNotFound;
-    }
-    const bool wantWrite = mode != OpenMode::ReadOnlyShared;
-    const int flags = wantWrite ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY;
-    int rc = sqlite3_open_v2(path_.c_str(), &db_, flags, nullptr);
-    if (rc == SQLITE_OK && wantWrite) {
-        // SQLite quietly opens a write-protected file read-only; the caller asked for write access.
-        const std::string folder = std::filesystem::path(path_).parent_path().string();
-        if (sqlite3_db_readonly(db_, "main") == 1 || ::access(path_.c_str(), W_OK) != 0
-            || ::access(folder.empty() ? "." : folder.c_str(), W_OK) != 0) {
-            close();
-            setLastError(Err::AccessDenied);
-            return Err::AccessDenied;
-        }
-    }
-    if (rc != SQLITE_OK) {
-        const int result = fail(rc);
-        close();
-        return result;
-    }
-    sqlite3_extended_result_codes(db_, 1);
-    sqlite3_busy_timeout(db_, busyMs_);
-    home_ = std::make_unique<Connection>(db_, "main");
-    readOnly_ = !wantWrite;
+    int error = Err::None;
+    database_ = Database::open(path_, mode, busyMs_, error);
+    if (!database_)
+        return error;
+    statements_ = std::make_unique<Connection>(database_->handle());
+    readOnly_ = mode == OpenMode::ReadOnlyShared || database_->readOnly();
     if (const int result = verifyLayout(); result != Err::None) {
         close();
         setLastError(result == Err::DriverError ? Err::DriverError : result);
         return result;
-    }
-    sqlite3_busy_timeout(db_, RecoverMs);
-    if (wantWrite) {
-        // A rollback journal works on shared and network folders; FULL sync survives power loss.
-        exec("PRAGMA journal_mode=DELETE");
-        exec("PRAGMA synchronous=FULL");
-    }
-    if (mode == OpenMode::Exclusive) {
-        exec("PRAGMA locking_mode=EXCLUSIVE");
-        if (const int result = exec("BEGIN EXCLUSIVE"); result != Err::None) {
-            close();
-            setLastError(Err::AccessDenied);
-            return Err::AccessDenied;
-        }
-        exec("COMMIT");
     }
     return Err::None;
 }
@@ -181,34 +147,37 @@ int SqliteFile::open(OpenMode mode)
 int SqliteFile::verifyLayout()
 {
     // One read transaction for every look at the schema, so a station committing meanwhile can
-    // neither make the second look fail nor show a different file than the first.
-    if (sqlite3_get_autocommit(db_) == 0)
-        return verifyLayoutInTransaction(); // creating: inside the creator's own transaction
-    if (sqlite3_exec(db_, "BEGIN", nullptr, nullptr, nullptr) != SQLITE_OK)
-        return fail(sqlite3_errcode(db_));
+    // neither make the second look fail nor show a different table than the first.
+    sqlite3 *db = database_->handle();
+    if (sqlite3_get_autocommit(db) == 0)
+        return verifyLayoutInTransaction(); // creating, or inside a unit of work
+    if (sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr) != SQLITE_OK)
+        return fail(sqlite3_errcode(db));
     const int result = verifyLayoutInTransaction();
-    sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
     return result;
 }
 
 int SqliteFile::verifyLayoutInTransaction()
 {
+    sqlite3 *db = database_->handle();
     sqlite3_stmt *stmt = nullptr;
-    int rc = sqlite3_prepare_v2(db_, "SELECT type, name, sql FROM sqlite_master", -1, &stmt, nullptr);
+    int rc = sqlite3_prepare_v2(db, "SELECT type, name, sql FROM sqlite_master WHERE tbl_name = ? COLLATE NOCASE",
+                                -1, &stmt, nullptr);
     if (rc != SQLITE_OK) {
         const int primary = rc & 0xff;
         return (primary == SQLITE_BUSY || primary == SQLITE_LOCKED) ? Err::AccessDenied : fail(rc);
     }
-    bool anything = false, table = false;
+    sqlite3_bind_text(stmt, 1, def_.name, -1, SQLITE_STATIC);
+    bool table = false;
     std::vector<std::string> indexSql(def_.keys.size());
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-        anything = true;
         const auto *type = reinterpret_cast<const char *>(sqlite3_column_text(stmt, 0));
         const auto *name = reinterpret_cast<const char *>(sqlite3_column_text(stmt, 1));
         const auto *sql = reinterpret_cast<const char *>(sqlite3_column_text(stmt, 2));
         if (!type || !name)
             continue;
-        if (std::strcmp(type, "table") == 0 && strcasecmp(name, def_.name) == 0)
+        if (std::strcmp(type, "table") == 0)
             table = true;
         for (std::size_t k = 0; k < def_.keys.size(); ++k)
             if (std::strcmp(type, "index") == 0 && sql_.indexName(static_cast<int>(k)) == name)
@@ -220,14 +189,12 @@ int SqliteFile::verifyLayoutInTransaction()
         return Err::AccessDenied;
     if (rc != SQLITE_DONE)
         return fail(rc);
-    if (!anything)
-        return Err::FileNotFound; // an empty database: never created, nothing to lose
     if (!table)
-        return Err::RecordMismatch;
+        return Err::FileNotFound; // never created: nothing to lose
 
     // The columns must be ours, in order and of our types.
     const std::string info = std::string("PRAGMA table_info(\"") + def_.name + "\")";
-    if (rc = sqlite3_prepare_v2(db_, info.c_str(), -1, &stmt, nullptr); rc != SQLITE_OK) {
+    if (rc = sqlite3_prepare_v2(db, info.c_str(), -1, &stmt, nullptr); rc != SQLITE_OK) {
         const int busy = rc & 0xff;
         return (busy == SQLITE_BUSY || busy == SQLITE_LOCKED) ? Err::AccessDenied : fail(rc);
     }
@@ -263,32 +230,30 @@ int SqliteFile::verifyLayoutInTransaction()
 
 int SqliteFile::create()
 {
-    if (db_)
+    if (database_)
         return Err::AlreadyOpen;
-    std::error_code ec;
-    const auto folder = std::filesystem::path(path_).parent_path();
-    if (!folder.empty())
-        std::filesystem::create_directories(folder, ec);
-    int rc = sqlite3_open_v2(path_.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-    if (rc != SQLITE_OK) {
-        const int result = fail(rc);
-        close();
+    if (const int made = Database::create(path_); made != Err::None)
+        return made;
+    int result = Err::None;
+    database_ = Database::open(path_, OpenMode::ReadWriteShared, RecoverMs, result);
+    if (!database_)
         return result;
-    }
-    sqlite3_busy_timeout(db_, RecoverMs);
-    home_ = std::make_unique<Connection>(db_, "main");
-    int result = exec("BEGIN IMMEDIATE");
+    statements_ = std::make_unique<Connection>(database_->handle());
+    result = database_->begin();
     if (result == Err::None) {
-        // Another station may have created it meanwhile; anything else in the file is not ours to touch.
+        // Another station may have made the table meanwhile; anything else in it is not ours to touch.
         result = verifyLayout();
         if (result == Err::FileNotFound) {
             result = exec(sql_.createTable("main").c_str());
             for (std::size_t k = 0; result == Err::None && k < def_.keys.size(); ++k)
                 result = exec(sql_.indexSql(static_cast<int>(k)).c_str());
         } else if (result == Err::InvalidKeys) {
-            result = Err::None; // exists with its records; the open will rebuild the keys
+            result = Err::None; // there with its records; the open will rebuild the keys
         }
-        result = result == Err::None ? exec("COMMIT") : (exec("ROLLBACK"), result);
+        if (result == Err::None)
+            result = database_->commit();
+        else
+            database_->rollback();
     }
     close();
     if (result != Err::None && result != Err::DriverError)
@@ -298,12 +263,11 @@ int SqliteFile::create()
 
 void SqliteFile::close()
 {
-    unit_.reset();
-    home_.reset();
-    if (db_)
-        sqlite3_close_v2(db_);
-    db_ = nullptr;
-    depth_ = 0;
+    while (depth_ > 0)
+        rollback(); // what this file began and did not end is undone, as a closed connection would
+    statements_.reset();
+    database_.reset();
+    inUnit_ = false;
     readOnly_ = false;
     ++changes_;
 }
@@ -312,35 +276,33 @@ void SqliteFile::sendOption(std::string_view option)
 {
     if (option.size() > 8 && strncasecmp(option.data(), "Recover=", 8) == 0) {
         busyMs_ = std::max(0, std::atoi(std::string(option.substr(8)).c_str())) * 1000;
-        if (db_)
-            sqlite3_busy_timeout(db_, busyMs_);
+        if (database_)
+            database_->setBusyWait(busyMs_);
     }
     // "QUICKSCAN=on" and other options of older drivers need nothing here.
 }
 
 int SqliteFile::buildKeys()
 {
-    // Runs on a connection of its own: the file is not open while its keys are invalid.
-    sqlite3 *db = nullptr;
-    if (sqlite3_open_v2(path_.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
-        setDriverError(std::to_string(sqlite3_errcode(db)), sqlite3_errmsg(db));
-        sqlite3_close_v2(db);
-        return Err::DriverError;
-    }
-    sqlite3_busy_timeout(db, RecoverMs);
-    std::string script = "BEGIN IMMEDIATE;";
+    // The file is not open while its keys are invalid: the database is opened for the rebuild.
+    int result = Err::None;
+    const std::shared_ptr<Database> database = Database::open(path_, OpenMode::ReadWriteShared, RecoverMs, result);
+    if (!database)
+        return result;
+    if ((result = database->begin()) != Err::None)
+        return result;
+    std::string script;
     for (std::size_t k = 0; k < def_.keys.size(); ++k)
         script += sql_.dropIndex("main", static_cast<int>(k)) + ";" + sql_.indexSql(static_cast<int>(k)) + ";";
-    script += "COMMIT;";
-    int result = Err::None;
-    if (const int rc = sqlite3_exec(db, script.c_str(), nullptr, nullptr, nullptr); rc != SQLITE_OK) {
+    if (const int rc = sqlite3_exec(database->handle(), script.c_str(), nullptr, nullptr, nullptr); rc != SQLITE_OK) {
         if ((rc & 0xff) == SQLITE_CONSTRAINT)
             setLastError(result = Err::DuplicateKey);
         else
-            setDriverError(std::to_string(rc), sqlite3_errmsg(db)), result = Err::DriverError;
-        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+            setDriverError(std::to_string(rc), sqlite3_errmsg(database->handle())), result = Err::DriverError;
+        database->rollback();
+    } else {
+        result = database->commit();
     }
-    sqlite3_close_v2(db);
     ++changes_;
     return result;
 }
@@ -396,7 +358,7 @@ void SqliteFile::decode(sqlite3_stmt *stmt, RecordBuffer buffer, Current &curren
 
 sqlite3_stmt *SqliteFile::prepared(int statementCode, const std::function<std::string()> &makeSql, int &error)
 {
-    if (!db_) {
+    if (!database_) {
         setLastError(error = Err::FileNotOpen);
         return nullptr;
     }
@@ -451,7 +413,7 @@ int SqliteFile::fetch(int key, Seek seek, bool backwards, const void *anchor, Po
                       RowBlock &rows)
 {
     rows.clear();
-    if (!db_)
+    if (!database_)
         return setLastError(Err::FileNotOpen), Err::FileNotOpen;
     const int variant = static_cast<int>(seek) * 2 + (backwards ? 1 : 0);
     sqlite3_stmt *stmt = active().statement(code(OpFetch, key, variant),
@@ -511,7 +473,7 @@ int SqliteFile::put(RecordBuffer buffer, Current &current)
 {
     if (const int refused = writable(); refused != Err::None)
         return refused;
-    if (!db_)
+    if (!database_)
         return setLastError(Err::FileNotOpen), Err::FileNotOpen;
     if (current.position == 0)
         return setLastError(Err::NoCurrentRecord), Err::NoCurrentRecord;
@@ -575,7 +537,7 @@ int SqliteFile::duplicateKey(const void *record, Position self)
 
 std::int64_t SqliteFile::records()
 {
-    if (!db_)
+    if (!database_)
         return 0;
     sqlite3_stmt *stmt = active().statement(code(OpCount), [&] { return sql_.count(active().schema()); });
     if (!stmt)
@@ -586,9 +548,16 @@ std::int64_t SqliteFile::records()
 
 std::int64_t SqliteFile::bytes()
 {
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(path_, ec);
-    return ec ? 0 : static_cast<std::int64_t>(size);
+    if (!database_)
+        return 0;
+    sqlite3_stmt *stmt = active().statement(code(OpBytes), [&] {
+        return "SELECT TOTAL(pgsize) FROM dbstat WHERE name IN (SELECT name FROM sqlite_master WHERE tbl_name = '"
+               + std::string(def_.name) + "')";
+    });
+    if (!stmt)
+        return 0;
+    StatementUse use(stmt);
+    return sqlite3_step(stmt) == SQLITE_ROW ? sqlite3_column_int64(stmt, 0) : 0;
 }
 
 int SqliteFile::empty()
@@ -607,9 +576,10 @@ int SqliteFile::empty()
 
 DataVersion SqliteFile::dataVersion()
 {
-    // Always asked of the file's own connection: a unit of work's commit is another connection's.
-    if (home_) {
-        sqlite3_stmt *stmt = home_->statement(code(OpDataVersion), [] { return std::string("PRAGMA data_version"); });
+    // The database's stamp moves with every other connection's commit; this file's own writes
+    // are counted here.
+    if (statements_) {
+        sqlite3_stmt *stmt = statements_->statement(code(OpDataVersion), [] { return std::string("PRAGMA data_version"); });
         if (stmt) {
             StatementUse use(stmt);
             if (sqlite3_step(stmt) == SQLITE_ROW)
@@ -623,12 +593,10 @@ int SqliteFile::begin()
 {
     if (const int refused = writable(); refused != Err::None)
         return refused;
-    if (!db_)
+    if (!database_)
         return setLastError(Err::FileNotOpen), Err::FileNotOpen;
-    if (depth_ == 0 && !unit_) {
-        if (const int result = exec("BEGIN IMMEDIATE"); result != Err::None)
-            return result;
-    }
+    if (const int result = database_->begin(); result != Err::None)
+        return result;
     ++depth_;
     return Err::None;
 }
@@ -637,38 +605,28 @@ int SqliteFile::commit()
 {
     if (depth_ == 0)
         return Err::None;
-    if (depth_ == 1 && !unit_) {
-        if (const int result = exec("COMMIT"); result != Err::None)
-            return result;
-    }
     --depth_;
-    return Err::None;
+    return database_->commit();
 }
 
 int SqliteFile::rollback()
 {
     if (depth_ == 0)
         return Err::None;
-    int result = Err::None;
-    if (!unit_) {
-        result = exec("ROLLBACK");
-        depth_ = 0;
-    } else {
-        --depth_;
-    }
+    --depth_;
     ++changes_;
-    return result;
+    return database_->rollback();
 }
 
-void SqliteFile::joinUnit(sqlite3 *db, const std::string &schema)
+void SqliteFile::joinUnit()
 {
-    unit_ = std::make_unique<Connection>(db, schema);
+    inUnit_ = true;
     ++changes_;
 }
 
 void SqliteFile::leaveUnit()
 {
-    unit_.reset();
+    inUnit_ = false;
     ++changes_;
 }
 

@@ -1,8 +1,9 @@
-// One data file stored as a SQLite database: one table, one index per key.
+// One data file stored as a table of the data folder's database, with one index per key.
 #pragma once
 
 #include "dictionary/storage/recordfile.h"
 #include "dictionary/storage/sqlite/connection.h"
+#include "dictionary/storage/sqlite/database.h"
 #include "dictionary/storage/sqlite/sqltext.h"
 
 #include <chrono>
@@ -36,7 +37,7 @@ public:
     int open(OpenMode mode) override;
     int create() override;
     void close() override;
-    bool isOpen() const override { return db_ != nullptr; }
+    bool isOpen() const override { return database_ != nullptr; }
     bool readOnly() const override { return readOnly_; }
     void sendOption(std::string_view option) override;
     int buildKeys() override;
@@ -65,16 +66,17 @@ public:
     // Reads up to limit rows from an anchor into rows; Err code.
     int fetch(int key, Seek seek, bool backwards, const void *anchor, Position anchorPosition, int limit,
               RowBlock &rows);
-    // Bumped by every write and by the end of a unit of work, so read-ahead rows are not reused.
-    std::uint64_t changeCount() const { return changes_; }
+    // Bumped by every write and by every rollback of the database, so read-ahead rows are not reused.
+    std::uint64_t changeCount() const { return changes_ + (database_ ? database_->undone() : 0); }
 
-    // Units of work route every statement of this file through their own connection.
-    void joinUnit(sqlite3 *db, const std::string &schema);
+    const std::shared_ptr<Database> &database() const { return database_; }
+    // Membership of a unit of work, which is a transaction of the database.
+    void joinUnit();
     void leaveUnit();
-    bool inUnit() const { return unit_ != nullptr; }
+    bool inUnit() const { return inUnit_; }
 
 private:
-    Connection &active() { return unit_ ? *unit_ : *home_; }
+    Connection &active() { return *statements_; }
     int verifyLayout();
     int verifyLayoutInTransaction();
     // The cached statement for a code, or nullptr with error set (file not open, bad SQL).
@@ -90,11 +92,11 @@ private:
     bool keyBlank(int key, const void *record) const;
 
     const FileDef &def_;
-    std::string path_;
+    std::string path_; // of the database
     SqlText sql_;
-    sqlite3 *db_ = nullptr;
-    std::unique_ptr<Connection> home_;
-    std::unique_ptr<Connection> unit_;
+    std::shared_ptr<Database> database_;
+    std::unique_ptr<Connection> statements_;
+    bool inUnit_ = false;
     bool readOnly_ = false;
     int busyMs_ = 250;
     int depth_ = 0;

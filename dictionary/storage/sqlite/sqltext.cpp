@@ -66,11 +66,8 @@ std::string SqlText::createTable(const std::string &schema) const
     return s + "_position INTEGER PRIMARY KEY, _version INTEGER NOT NULL DEFAULT 0)";
 }
 
-std::string SqlText::indexName(int key) const
-{
-    const std::string name = def_.keys[key].name;
-    return name.substr(name.find(':') + 1);
-}
+// The key's name in messages ("CUS:CustomerNo_Key"): unique in the database, as an index's must be.
+std::string SqlText::indexName(int key) const { return def_.keys[key].name; }
 
 std::string SqlText::indexSql(int key) const
 {

@@ -89,7 +89,7 @@ protected:
     static void close(Brw::Customers *b) { closeStarted(b, b->widgets().close); }
     static double count(const std::string &where)
     {
-        return queryNumber("data/customer.tps", "select count(*) from CUSTOMER where " + where);
+        return queryNumber(dict::DatabasePath, "select count(*) from CUSTOMER where " + where);
     }
     static QString column(Brw::Customers *b, int row, int col) { return b->browse().model()->text(row, col); }
     // Drives the customer form that the next action opens.
@@ -230,7 +230,7 @@ TEST_F(CustomerTest, ChangingANumberCarriesItIntoInvoicesCreditMemosPaymentsAndL
     for (FileManager *file :
          {&Access::INVOICE, &Access::CREDIT, &Access::FINANCE, &Access::DESCRIPTION, &Access::CRSCRIPTION}) {
         const std::string table = file->Def().name;
-        const char *path = file->Def().path;
+        const char *path = dict::DatabasePath;
         EXPECT_EQ(queryNumber(path, "select count(*) from " + table + " where CUSTOMERNO='A001'"), 2) << table;
         EXPECT_EQ(queryNumber(path, "select count(*) from " + table + " where CUSTOMERNO='C001'"), 0) << table;
         EXPECT_EQ(queryNumber(path, "select count(*) from " + table + " where CUSTOMERNO='C002'"), 1) << table;

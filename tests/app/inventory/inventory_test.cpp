@@ -88,12 +88,12 @@ protected:
     static void close(Brw::Inventory *b) { closeStarted(b, b->widgets().close); }
     static double stock(const std::string &select, const char *stockNo)
     {
-        return queryNumber("data/stock.tps",
+        return queryNumber(dict::DatabasePath,
                            "select " + select + " from STOCK where STOCKNO='" + std::string(stockNo) + "'");
     }
     static double receipts(const std::string &where)
     {
-        return queryNumber("data/ststrend.tps", "select count(*) from STSTREND where " + where);
+        return queryNumber(dict::DatabasePath, "select count(*) from STSTREND where " + where);
     }
     static WhenShown onForm(std::function<void(Upd::Inventory &, const app::InventoryWidgets &)> act)
     {
@@ -250,7 +250,7 @@ TEST_F(InventoryTest, APictureThatIsNotAnImageIsRefusedAndAMissingOneShowsANote)
         press(b->widgets().change);
     }
     EXPECT_EQ(titles().front(), "Picture Not Changed");
-    EXPECT_EQ(queryNumber("data/stock.tps", "select count(*) from STOCK where ITEMPICTURE='gone.png'"), 1);
+    EXPECT_EQ(queryNumber(dict::DatabasePath, "select count(*) from STOCK where ITEMPICTURE='gone.png'"), 1);
     close(b);
 }
 
@@ -303,6 +303,6 @@ TEST_F(InventoryTest, ASecondItemWithTheSameStockNumberIsSavedOnlyWhenTheUserAgr
     }
     EXPECT_EQ(titles().front(), "Stock # Already Used");
     EXPECT_EQ(texts().front(), "Another item already has the Stock # DUP. Save this item with the same Stock # anyway?");
-    EXPECT_EQ(queryNumber("data/stock.tps", "select count(*) from STOCK where STOCKNO='DUP'"), 2);
+    EXPECT_EQ(queryNumber(dict::DatabasePath, "select count(*) from STOCK where STOCKNO='DUP'"), 2);
     close(b);
 }

@@ -27,7 +27,7 @@ protected:
 
     static double invoiceNumber(const char *column, dict::LONG invoiceNo)
     {
-        return query(std::string("SELECT ") + column + " FROM i.INVOICE WHERE INVOICENO = " + std::to_string(invoiceNo));
+        return query(std::string("SELECT ") + column + " FROM INVOICE WHERE INVOICENO = " + std::to_string(invoiceNo));
     }
 };
 
@@ -41,7 +41,7 @@ TEST_F(InvoiceBookTest, LinesTakeStockWithBackOrdersAndGiveBackWhatTheyTook)
     EXPECT_EQ(onHand(a), -2);
     EXPECT_EQ(line.BACKORDER, 1);
     EXPECT_EQ(line.AMOUNTBACKORDERED, 2);
-    EXPECT_EQ(query("SELECT AMOUNTBACKORDERED FROM s.STOCK WHERE RECORDNO = " + std::to_string(a)), 2);
+    EXPECT_EQ(query("SELECT AMOUNTBACKORDERED FROM STOCK WHERE RECORDNO = " + std::to_string(a)), 2);
 
     // Changed to 5 of B: A gets its 5 and its back order back, B gives 5, enough for no back order.
     const dict::DESCRIPTIONRecord before = line;
@@ -49,8 +49,8 @@ TEST_F(InvoiceBookTest, LinesTakeStockWithBackOrdersAndGiveBackWhatTheyTook)
     DES.RECORDNO = b;
     ASSERT_EQ(inv::bookLine(false, before, true), Benign);
     EXPECT_EQ(onHand(a), 3);
-    EXPECT_EQ(query("SELECT AMOUNTBACKORDERED FROM s.STOCK WHERE RECORDNO = " + std::to_string(a)), 0);
-    EXPECT_EQ(query("SELECT BACKORDERED FROM s.STOCK WHERE RECORDNO = " + std::to_string(a)), 0);
+    EXPECT_EQ(query("SELECT AMOUNTBACKORDERED FROM STOCK WHERE RECORDNO = " + std::to_string(a)), 0);
+    EXPECT_EQ(query("SELECT BACKORDERED FROM STOCK WHERE RECORDNO = " + std::to_string(a)), 0);
     EXPECT_EQ(onHand(b), 5);
     EXPECT_EQ(DES.BACKORDER, 0);
 
@@ -63,7 +63,7 @@ TEST_F(InvoiceBookTest, LinesTakeStockWithBackOrdersAndGiveBackWhatTheyTook)
 
     ASSERT_EQ(inv::unbookLine(true), Benign);
     EXPECT_EQ(onHand(c), 5);
-    EXPECT_EQ(query("SELECT COUNT(*) FROM d.DESCRIPTION"), 1);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM DESCRIPTION"), 1);
 }
 
 TEST_F(InvoiceBookTest, SpecialItemsMoveTheirComponentsAndSharedStockNumbersMoveTheRightItem)
@@ -90,8 +90,8 @@ TEST_F(InvoiceBookTest, SpecialItemsMoveTheirComponentsAndSharedStockNumbersMove
     EXPECT_EQ(onHand(a), 20);
     EXPECT_EQ(onHand(b), 20);
     EXPECT_EQ(onHand(twin2), 7);
-    EXPECT_EQ(query("SELECT COUNT(*) FROM d.DESCRIPTION"), 0);
-    EXPECT_EQ(query("SELECT COUNT(*) FROM i.INVOICE"), 0) << "the reserved number is released";
+    EXPECT_EQ(query("SELECT COUNT(*) FROM DESCRIPTION"), 0);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM INVOICE"), 0) << "the reserved number is released";
 }
 
 TEST_F(InvoiceBookTest, SavesBookByDifferenceAndNeverTwice)
@@ -114,7 +114,7 @@ TEST_F(InvoiceBookTest, SavesBookByDifferenceAndNeverTwice)
     EXPECT_EQ(balanceOf("C1"), 32.4);
     ASSERT_EQ(inv::saveInvoice(false, holds), Benign);
     EXPECT_EQ(balanceOf("C1"), 32.4) << "saving again books nothing more";
-    EXPECT_EQ(query("SELECT TOTALDUE FROM t.TOTALINV"), 32.4);
+    EXPECT_EQ(query("SELECT TOTALDUE FROM TOTALINV"), 32.4);
     EXPECT_EQ(onHand(a), 97);
     expectBooksAgree();
 }
@@ -138,7 +138,7 @@ TEST_F(InvoiceBookTest, LinesBookTheSavedInvoiceSoTheBooksAgreeBeforeItsSave)
     addLine("A", a, 1, 10); // no Save after it
     EXPECT_EQ(invoiceNumber("TOTALDUE", no), 32.4);
     EXPECT_EQ(balanceOf("C1"), 32.4);
-    EXPECT_EQ(query("SELECT TOTALDUE FROM t.TOTALINV WHERE RECORDNO = 1"), 32.4);
+    EXPECT_EQ(query("SELECT TOTALDUE FROM TOTALINV WHERE RECORDNO = 1"), 32.4);
     expectBooksAgree();
 
     DES.INVOICENO = no; // the first line, changed
@@ -172,10 +172,10 @@ TEST_F(InvoiceBookTest, ADiscountChangeIsRefusedOnceAPaymentIsStoredWhateverTheF
     ASSERT_EQ(inv::saveInvoice(true, holds), Benign);
     reread(no);
     dict::INVOICERecord form = INV;
-    sqlOn("data/finance.tps", ("INSERT INTO FINANCE (CUSTOMERNO, INVOICENO, AMOUNTPAID, AMOUNTDUE) VALUES ('C1', "
+    sqlOn(dict::DatabasePath, ("INSERT INTO FINANCE (CUSTOMERNO, INVOICENO, AMOUNTPAID, AMOUNTDUE) VALUES ('C1', "
                                + std::to_string(no) + ", 5, -5)").c_str());
-    sqlOn("data/invoice.tps", "UPDATE INVOICE SET AMOUNTPAID = 5, AMOUNTOWED = TOTALDUE - 5, _version = _version + 1");
-    sqlOn("data/customer.tps", "UPDATE CUSTOMER SET BALANCE = BALANCE - 5, _version = _version + 1");
+    sqlOn(dict::DatabasePath, "UPDATE INVOICE SET AMOUNTPAID = 5, AMOUNTOWED = TOTALDUE - 5, _version = _version + 1");
+    sqlOn(dict::DatabasePath, "UPDATE CUSTOMER SET BALANCE = BALANCE - 5, _version = _version + 1");
     form.CUSTOMERDISCOUNT = 10;
 
     static_cast<dict::INVOICERecord &>(INV) = form;
@@ -200,10 +200,10 @@ TEST_F(InvoiceBookTest, APaymentPostedWhileTheFormWasOpenIsKept)
     const dict::INVOICERecord form = INV; // the form's copy, opened before the payment
 
     // Another window takes 40.00 on the invoice.
-    sqlOn("data/finance.tps", ("INSERT INTO FINANCE (RECORDNO, CUSTOMERNO, INVOICENO, AMOUNTDUE, AMOUNTPAID) VALUES "
+    sqlOn(dict::DatabasePath, ("INSERT INTO FINANCE (RECORDNO, CUSTOMERNO, INVOICENO, AMOUNTDUE, AMOUNTPAID) VALUES "
                                "(99, 'C1', " + std::to_string(no) + ", -40, 40)").c_str());
-    sqlOn("data/customer.tps", "UPDATE CUSTOMER SET BALANCE = BALANCE - 40");
-    sqlOn("data/invoice.tps", "UPDATE INVOICE SET AMOUNTPAID = 40, AMOUNTOWED = 14");
+    sqlOn(dict::DatabasePath, "UPDATE CUSTOMER SET BALANCE = BALANCE - 40");
+    sqlOn(dict::DatabasePath, "UPDATE INVOICE SET AMOUNTPAID = 40, AMOUNTOWED = 14");
 
     static_cast<dict::INVOICERecord &>(INV) = form;
     INV.SHIPPING = 6;
@@ -225,19 +225,19 @@ TEST_F(InvoiceBookTest, AQuoteTouchesNoOtherFileUntilItBecomesAnInvoice)
     addLine("A", a, 1, 10, holds);
     const dict::INVOICERecord form = INV;
     closeFiles();
-    const std::string finance = testsupport::fileBytes("data/finance.tps");
-    const std::string totals = testsupport::fileBytes("data/totalinv.tps");
-    const std::string customers = testsupport::fileBytes("data/customer.tps");
-    const std::string stock = testsupport::fileBytes("data/stock.tps");
+    const std::string finance = testsupport::tableRows("FINANCE");
+    const std::string totals = testsupport::tableRows("TOTALINV");
+    const std::string customers = testsupport::tableRows("CUSTOMER");
+    const std::string stock = testsupport::tableRows("STOCK");
     openFiles();
     reread(no); // the number as reserved, with the form's header
     static_cast<dict::INVOICERecord &>(INV) = form;
     ASSERT_EQ(inv::saveInvoice(false, holds), Benign) << testing::PrintToString(texts());
     closeFiles();
-    EXPECT_EQ(testsupport::fileBytes("data/finance.tps"), finance);
-    EXPECT_EQ(testsupport::fileBytes("data/totalinv.tps"), totals);
-    EXPECT_EQ(testsupport::fileBytes("data/customer.tps"), customers);
-    EXPECT_EQ(testsupport::fileBytes("data/stock.tps"), stock);
+    EXPECT_EQ(testsupport::tableRows("FINANCE"), finance);
+    EXPECT_EQ(testsupport::tableRows("TOTALINV"), totals);
+    EXPECT_EQ(testsupport::tableRows("CUSTOMER"), customers);
+    EXPECT_EQ(testsupport::tableRows("STOCK"), stock);
     openFiles();
 
     // Converted: the stock goes out once, the invoice is booked, and a second save moves nothing.
@@ -259,13 +259,13 @@ TEST_F(InvoiceBookTest, CancelOfANewInvoiceReversesItsPaymentsAndCancelOfAChange
     const dict::LONG a = addStock("A", 10);
     dict::LONG no = startInvoice("C1");
     addLine("A", a, 1, 10);
-    sqlOn("data/finance.tps", ("INSERT INTO FINANCE (RECORDNO, CUSTOMERNO, INVOICENO, AMOUNTDUE, AMOUNTPAID) VALUES "
+    sqlOn(dict::DatabasePath, ("INSERT INTO FINANCE (RECORDNO, CUSTOMERNO, INVOICENO, AMOUNTDUE, AMOUNTPAID) VALUES "
                                "(99, 'C1', " + std::to_string(no) + ", -5, 5)").c_str());
-    sqlOn("data/customer.tps", "UPDATE CUSTOMER SET BALANCE = -5");
+    sqlOn(dict::DatabasePath, "UPDATE CUSTOMER SET BALANCE = -5");
     EXPECT_TRUE(inv::hasPayments(no));
     ASSERT_EQ(inv::cancelNewInvoice(no, true), Benign);
     EXPECT_EQ(balanceOf("C1"), 0);
-    EXPECT_EQ(query("SELECT COUNT(*) FROM f.FINANCE"), 0);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM FINANCE"), 0);
     EXPECT_EQ(onHand(a), 10);
 
     no = startInvoice("C1");
@@ -295,20 +295,20 @@ TEST_F(InvoiceBookTest, AnInvoiceMovesToAnotherCustomerWithItsBooksUnlessPaid)
     ASSERT_EQ(inv::saveInvoice(false, holds), Benign);
     EXPECT_EQ(balanceOf("C1"), 0);
     EXPECT_EQ(balanceOf("C2"), 10.8);
-    EXPECT_EQ(query("SELECT COUNT(*) FROM f.FINANCE WHERE CUSTOMERNO = 'C2'"), 1);
-    EXPECT_EQ(query("SELECT COUNT(*) FROM d.DESCRIPTION WHERE CUSTOMERNO = 'C2'"), 1);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM FINANCE WHERE CUSTOMERNO = 'C2'"), 1);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM DESCRIPTION WHERE CUSTOMERNO = 'C2'"), 1);
     expectBooksAgree();
 
-    sqlOn("data/finance.tps", ("INSERT INTO FINANCE (RECORDNO, CUSTOMERNO, INVOICENO, AMOUNTDUE, AMOUNTPAID) VALUES "
+    sqlOn(dict::DatabasePath, ("INSERT INTO FINANCE (RECORDNO, CUSTOMERNO, INVOICENO, AMOUNTDUE, AMOUNTPAID) VALUES "
                                "(99, 'C2', " + std::to_string(no) + ", -5, 5)").c_str());
-    sqlOn("data/customer.tps", "UPDATE CUSTOMER SET BALANCE = 5.8 WHERE CUSTOMERNO = 'C2'");
-    sqlOn("data/invoice.tps", "UPDATE INVOICE SET AMOUNTPAID = 5, AMOUNTOWED = 5.8");
+    sqlOn(dict::DatabasePath, "UPDATE CUSTOMER SET BALANCE = 5.8 WHERE CUSTOMERNO = 'C2'");
+    sqlOn(dict::DatabasePath, "UPDATE INVOICE SET AMOUNTPAID = 5, AMOUNTOWED = 5.8");
     reread(no);
     INV.CUSTOMERNO = "C1";
     EXPECT_NE(inv::saveInvoice(false, holds), Benign);
     EXPECT_EQ(titles(), std::vector<std::string>{"Customer Not Changed"});
     EXPECT_EQ(balanceOf("C2"), 5.8);
-    EXPECT_EQ(query("SELECT COUNT(*) FROM i.INVOICE WHERE CUSTOMERNO = 'C2'"), 1);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM INVOICE WHERE CUSTOMERNO = 'C2'"), 1);
     expectBooksAgree();
 }
 
@@ -327,24 +327,19 @@ TEST_F(InvoiceBookTest, AFailureHalfWayThroughASaveLeavesEveryFileAsItWas)
     form.SHIPPING = 5; // the save moves the balance by it
 
     // The customer file refuses the balance: FINANCE, TOTALINV and the lines were written by then.
-    sqlOn("data/customer.tps",
+    sqlOn(dict::DatabasePath,
           "CREATE TRIGGER refuse BEFORE UPDATE ON CUSTOMER BEGIN SELECT RAISE(ABORT, 'disk full'); END");
-    const char *files[] = {"data/invoice.tps", "data/descript.tps", "data/finance.tps", "data/totalinv.tps",
-                           "data/customer.tps", "data/stock.tps"};
     closeFiles();
-    std::vector<std::string> before;
-    for (const char *file : files)
-        before.push_back(testsupport::fileBytes(file));
+    const std::string before = testsupport::fileBytes(dict::DatabasePath);
     openFiles();
     static_cast<dict::INVOICERecord &>(INV) = form;
     EXPECT_NE(inv::saveInvoice(false, holds), Benign);
     EXPECT_EQ(titles(), std::vector<std::string>{"Nothing Saved"});
     closeFiles();
-    for (std::size_t i = 0; i < std::size(files); ++i)
-        EXPECT_EQ(testsupport::fileBytes(files[i]), before[i]) << files[i];
+    EXPECT_EQ(testsupport::fileBytes(dict::DatabasePath), before);
 
     // Pressed again once the fault is gone: booked once.
-    sqlOn("data/customer.tps", "DROP TRIGGER refuse");
+    sqlOn(dict::DatabasePath, "DROP TRIGGER refuse");
     openFiles();
     static_cast<dict::INVOICERecord &>(INV) = form;
     ASSERT_EQ(inv::saveInvoice(false, holds), Benign);
@@ -363,31 +358,31 @@ TEST_F(InvoiceBookTest, DeletingAnInvoiceTakesBackWhatItBookedAndItsItemsOnlyWhe
     const dict::LONG paid = startInvoice("C1");
     addLine("A", a, 2, 50); // 108.00
     ASSERT_EQ(inv::saveInvoice(true, holds), Benign);
-    sqlOn("data/finance.tps", ("INSERT INTO FINANCE (RECORDNO, CUSTOMERNO, INVOICENO, AMOUNTDUE, AMOUNTPAID) VALUES "
+    sqlOn(dict::DatabasePath, ("INSERT INTO FINANCE (RECORDNO, CUSTOMERNO, INVOICENO, AMOUNTDUE, AMOUNTPAID) VALUES "
                                "(99, 'C1', " + std::to_string(paid) + ", -40, 40)").c_str());
-    sqlOn("data/customer.tps", "UPDATE CUSTOMER SET BALANCE = BALANCE - 40");
-    sqlOn("data/invoice.tps", ("UPDATE INVOICE SET AMOUNTPAID = 40, AMOUNTOWED = 68 WHERE INVOICENO = " + std::to_string(paid)).c_str());
+    sqlOn(dict::DatabasePath, "UPDATE CUSTOMER SET BALANCE = BALANCE - 40");
+    sqlOn(dict::DatabasePath, ("UPDATE INVOICE SET AMOUNTPAID = 40, AMOUNTOWED = 68 WHERE INVOICENO = " + std::to_string(paid)).c_str());
     // A credit memo of the paid invoice had put one A back.
-    sqlOn("data/credit.tps", ("INSERT INTO CREDIT (RECORDNO, CREDITMEMONO, CUSTOMERNO, INVOICENO) VALUES (1, 1, 'C1', "
+    sqlOn(dict::DatabasePath, ("INSERT INTO CREDIT (RECORDNO, CREDITMEMONO, CUSTOMERNO, INVOICENO) VALUES (1, 1, 'C1', "
                               + std::to_string(paid) + ")").c_str());
-    sqlOn("data/Crscript.tps", ("INSERT INTO CRSCRIPTION (CREDITMEMONO, ITEMNO, STOCKNO, RECORDNO, QUANTITY) VALUES "
+    sqlOn(dict::DatabasePath, ("INSERT INTO CRSCRIPTION (CREDITMEMONO, ITEMNO, STOCKNO, RECORDNO, QUANTITY) VALUES "
                                 "(1, 1, 'A', " + std::to_string(a) + ", 1)").c_str());
-    sqlOn("data/stock.tps", "UPDATE STOCK SET AMOUNTINSTOCK = AMOUNTINSTOCK + 1");
+    sqlOn(dict::DatabasePath, "UPDATE STOCK SET AMOUNTINSTOCK = AMOUNTINSTOCK + 1");
     EXPECT_EQ(onHand(a), 8);
 
     ASSERT_EQ(inv::deleteInvoice(paid, true), Benign);
     EXPECT_EQ(onHand(a), 9) << "each item of the invoice comes back once";
-    EXPECT_EQ(query("SELECT COUNT(*) FROM f.FINANCE WHERE INVOICENO = " + std::to_string(paid)), 0);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM FINANCE WHERE INVOICENO = " + std::to_string(paid)), 0);
     EXPECT_EQ(balanceOf("C1"), 10.8);
-    EXPECT_EQ(query("SELECT TOTALDUE FROM t.TOTALINV WHERE RECORDNO = 1"), 10.8);
+    EXPECT_EQ(query("SELECT TOTALDUE FROM TOTALINV WHERE RECORDNO = 1"), 10.8);
     expectBooksAgree();
 
     ASSERT_EQ(inv::deleteInvoice(kept, false), Benign);
     EXPECT_EQ(onHand(a), 9) << "No keeps the items out";
     EXPECT_EQ(balanceOf("C1"), 0);
-    EXPECT_EQ(query("SELECT FINANCEPRESENT FROM c.CUSTOMER"), 0) << "no finance record left";
-    EXPECT_EQ(query("SELECT COUNT(*) FROM d.DESCRIPTION"), 0);
-    EXPECT_EQ(query("SELECT COUNT(*) FROM i.INVOICE"), 0);
+    EXPECT_EQ(query("SELECT FINANCEPRESENT FROM CUSTOMER"), 0) << "no finance record left";
+    EXPECT_EQ(query("SELECT COUNT(*) FROM DESCRIPTION"), 0);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM INVOICE"), 0);
     expectBooksAgree();
 }
 
@@ -402,8 +397,8 @@ TEST_F(InvoiceBookTest, DeletingAQuoteLeavesTheBooksAlone)
     ASSERT_EQ(inv::deleteInvoice(quote, true), Benign);
     EXPECT_EQ(onHand(a), 10) << "a quote held no stock to give back";
     EXPECT_EQ(balanceOf("C1"), 0);
-    EXPECT_EQ(query("SELECT TOTAL(TOTALDUE) FROM t.TOTALINV"), 0);
-    EXPECT_EQ(query("SELECT COUNT(*) FROM i.INVOICE"), 0);
+    EXPECT_EQ(query("SELECT TOTAL(TOTALDUE) FROM TOTALINV"), 0);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM INVOICE"), 0);
 }
 
 TEST_F(InvoiceBookTest, TwoStationsBookingAtOnceKeepTheBooksAndTheNumbersApart)
@@ -427,7 +422,7 @@ TEST_F(InvoiceBookTest, TwoStationsBookingAtOnceKeepTheBooksAndTheNumbersApart)
     EXPECT_EQ(std::unique(numbers.begin(), numbers.end()), numbers.end()) << "every invoice has a number of its own";
     EXPECT_EQ(onHand(a), 950);
     EXPECT_EQ(balanceOf("C1"), 540);
-    EXPECT_EQ(query("SELECT TOTALDUE FROM t.TOTALINV WHERE RECORDNO = 1"), 540);
+    EXPECT_EQ(query("SELECT TOTALDUE FROM TOTALINV WHERE RECORDNO = 1"), 540);
     expectBooksAgree();
 }
 
@@ -447,25 +442,25 @@ TEST_F(InvoiceBookTest, TwoStationsWritingInvoicesAndPaymentsAtRandomKeepTheBook
         EXPECT_EQ(testsupport::waitWorker(station.pid), 0);
     }
     openFiles();
-    EXPECT_GT(query("SELECT COUNT(*) FROM i.INVOICE"), 5) << "the stations did write";
-    EXPECT_GT(query("SELECT COUNT(*) FROM f.FINANCE WHERE AMOUNTPAID > 0"), 2) << "and took payments";
+    EXPECT_GT(query("SELECT COUNT(*) FROM INVOICE"), 5) << "the stations did write";
+    EXPECT_GT(query("SELECT COUNT(*) FROM FINANCE WHERE AMOUNTPAID > 0"), 2) << "and took payments";
     expectBooksAgree();
     // What is out of stock is what the invoices' lines hold; quotes hold none.
-    const double held = query("SELECT TOTAL(QUANTITY) FROM d.DESCRIPTION x WHERE (SELECT QUOTES FROM i.INVOICE "
+    const double held = query("SELECT TOTAL(QUANTITY) FROM DESCRIPTION x WHERE (SELECT QUOTES FROM INVOICE "
                               "WHERE INVOICENO = x.INVOICENO) = 0");
-    EXPECT_NEAR(query("SELECT TOTAL(AMOUNTINSTOCK) FROM s.STOCK") + held, 1000, 1e-6);
+    EXPECT_NEAR(query("SELECT TOTAL(AMOUNTINSTOCK) FROM STOCK") + held, 1000, 1e-6);
 }
 
 TEST_F(InvoiceBookTest, ACustomerThatIsGoneRefusesTheSave)
 {
     addCustomer("C1");
     startInvoice("C1");
-    sqlOn("data/customer.tps", "DELETE FROM CUSTOMER");
+    sqlOn(dict::DatabasePath, "DELETE FROM CUSTOMER");
     bool holds = true;
     EXPECT_NE(inv::saveInvoice(true, holds), Benign);
     EXPECT_EQ(titles(), std::vector<std::string>{"Customer Not Found"});
-    EXPECT_EQ(query("SELECT COUNT(*) FROM f.FINANCE"), 0);
-    EXPECT_EQ(query("SELECT TOTAL(TOTALDUE) FROM t.TOTALINV"), 0);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM FINANCE"), 0);
+    EXPECT_EQ(query("SELECT TOTAL(TOTALDUE) FROM TOTALINV"), 0);
 }
 
 } // namespace

@@ -130,7 +130,7 @@ TEST_F(InvoiceFormTest, ANewInvoiceIsWrittenLineByLineAndSavedIntoTheBooks)
     QPointer<Upd::Invoice> alive(form);
     press(w.save);
     waitClosed(alive);
-    EXPECT_EQ(query("SELECT TOTALDUE FROM i.INVOICE WHERE INVOICENO = " + std::to_string(number)), 24.3);
+    EXPECT_EQ(query("SELECT TOTALDUE FROM INVOICE WHERE INVOICENO = " + std::to_string(number)), 24.3);
     EXPECT_EQ(balanceOf("C1"), 24.3);
     EXPECT_EQ(GLO.INVOICENO, number);
     EXPECT_EQ(ST::GetTag_(3, number), 1) << "tagged for printing with the others";
@@ -156,7 +156,7 @@ TEST_F(InvoiceFormTest, PrintOnSavePrintsTheSavedInvoiceAndMarksItPrinted)
     ASSERT_EQ(desktop.output.titles, std::vector<std::string>{"Invoice"});
     EXPECT_NE(desktop.output.dumps[0].find(fw::formatValue(number, "@n06")), std::string::npos);
     EXPECT_NE(desktop.output.dumps[0].find("\"25.00\""), std::string::npos) << "the line as saved";
-    EXPECT_EQ(query("SELECT PRINTED = 'P' FROM i.INVOICE WHERE INVOICENO = " + std::to_string(number)), 1);
+    EXPECT_EQ(query("SELECT PRINTED = 'P' FROM INVOICE WHERE INVOICENO = " + std::to_string(number)), 1);
     EXPECT_EQ(ST::GetTag_(3, number), 0) << "printed, so not tagged for later";
 }
 
@@ -177,8 +177,8 @@ TEST_F(InvoiceFormTest, CancelOfANewInvoiceReturnsTheStockOfEveryLine)
     waitClosed(alive);
     EXPECT_EQ(onHand(a), 10);
     EXPECT_EQ(onHand(b), 10);
-    EXPECT_EQ(query("SELECT COUNT(*) FROM d.DESCRIPTION"), 0);
-    EXPECT_EQ(query("SELECT COUNT(*) FROM i.INVOICE"), 0);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM DESCRIPTION"), 0);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM INVOICE"), 0);
     EXPECT_EQ(balanceOf("C1"), 0);
 }
 
@@ -202,9 +202,9 @@ TEST_F(InvoiceFormTest, TwoFormsKeepTheirOwnNumbersAndTaxes)
     press(second->widgets().save);
     waitClosed(a);
     waitClosed(b);
-    EXPECT_EQ(query("SELECT TAXRATE FROM i.INVOICE WHERE CUSTOMERNO = 'EXEMPT'"), 0);
-    EXPECT_EQ(query("SELECT COUNT(*) FROM i.INVOICE WHERE CUSTOMERNO = 'EXEMPT' AND TAXINFO = 'Tax#: R-1234'"), 1);
-    EXPECT_EQ(query("SELECT TAXRATE FROM i.INVOICE WHERE CUSTOMERNO = 'C1'"), 0.08);
+    EXPECT_EQ(query("SELECT TAXRATE FROM INVOICE WHERE CUSTOMERNO = 'EXEMPT'"), 0);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM INVOICE WHERE CUSTOMERNO = 'EXEMPT' AND TAXINFO = 'Tax#: R-1234'"), 1);
+    EXPECT_EQ(query("SELECT TAXRATE FROM INVOICE WHERE CUSTOMERNO = 'C1'"), 0.08);
     expectBooksAgree();
 }
 
@@ -236,7 +236,7 @@ TEST_F(InvoiceFormTest, ALineNeedsAQuantityAndRefusesOneThatIsNoNumber)
         EXPECT_EQ(step, 1);
     }
     EXPECT_EQ(onHand(a), 10);
-    EXPECT_EQ(query("SELECT COUNT(*) FROM d.DESCRIPTION WHERE QUANTITY <> 0"), 0);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM DESCRIPTION WHERE QUANTITY <> 0"), 0);
     screen.answer(dict::ButtonNo);
     QPointer<Upd::Invoice> alive(form);
     press(w.cancel);
@@ -253,7 +253,7 @@ TEST_F(InvoiceFormTest, AnItemDeletedByAnotherStationWhileTheLineIsOpenIsNotBook
         auto line = onLine([&](const app::LineWidgets &l) {
             type(l.stockNo, "A");
             type(l.quantity, "1");
-            testsupport::sqlOn("data/stock.tps", "DELETE FROM STOCK");
+            testsupport::sqlOn(dict::DatabasePath, "DELETE FROM STOCK");
             press(l.ok);
             settle();
             EXPECT_EQ(lastTitle(titles()), "Item Not Found");
@@ -263,7 +263,7 @@ TEST_F(InvoiceFormTest, AnItemDeletedByAnotherStationWhileTheLineIsOpenIsNotBook
         press(w.add);
     }
     EXPECT_EQ(form->items().Records(), 0u);
-    EXPECT_EQ(query("SELECT COUNT(*) FROM d.DESCRIPTION"), 0);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM DESCRIPTION"), 0);
     screen.answer(dict::ButtonNo);
     QPointer<Upd::Invoice> alive(form);
     press(w.cancel);
@@ -296,8 +296,8 @@ TEST_F(InvoiceFormTest, LineDiscountsCloseTheInvoiceDiscount)
     QPointer<Upd::Invoice> alive(form);
     press(w.save);
     waitClosed(alive);
-    EXPECT_EQ(query("SELECT TOTALDUE FROM i.INVOICE"), 48.6);
-    EXPECT_EQ(query("SELECT LINEITEMDISCOUNT FROM i.INVOICE"), 1);
+    EXPECT_EQ(query("SELECT TOTALDUE FROM INVOICE"), 48.6);
+    EXPECT_EQ(query("SELECT LINEITEMDISCOUNT FROM INVOICE"), 1);
     expectBooksAgree();
 }
 
@@ -312,9 +312,9 @@ TEST_F(InvoiceFormTest, TheInvoiceDiscountRefiguresEveryLine)
     EXPECT_EQ(shown(w.discountSum), "5.00");
     EXPECT_EQ(shown(w.total), "45.00");
     EXPECT_EQ(shown(w.tax), "3.60") << "tax on the discounted amount";
-    EXPECT_EQ(query("SELECT DISCOUNTAMOUNT FROM d.DESCRIPTION"), 5);
+    EXPECT_EQ(query("SELECT DISCOUNTAMOUNT FROM DESCRIPTION"), 5);
     type(w.discount, "0");
-    EXPECT_EQ(query("SELECT DISCOUNTAMOUNT FROM d.DESCRIPTION"), 0) << "0 % clears the lines' discounts";
+    EXPECT_EQ(query("SELECT DISCOUNTAMOUNT FROM DESCRIPTION"), 0) << "0 % clears the lines' discounts";
     QPointer<Upd::Invoice> alive(form);
     press(w.save);
     waitClosed(alive);
@@ -357,7 +357,7 @@ TEST_F(InvoiceFormTest, AnUntouchedInvoiceClosesWithoutAskingWhateverItsCentsSho
     QPointer<Upd::Invoice> alive(form);
     press(form->widgets().save);
     waitClosed(alive);
-    INV.INVOICENO = static_cast<dict::LONG>(query("SELECT INVOICENO FROM i.INVOICE"));
+    INV.INVOICENO = static_cast<dict::LONG>(query("SELECT INVOICENO FROM INVOICE"));
     ASSERT_EQ(Access::INVOICE.TryFetch(INV.InvoiceNo_Key), dict::Benign);
     screen.clear();
     auto change = WhenShown("Change the Invoice", [&](QWidget *window) {
@@ -365,7 +365,7 @@ TEST_F(InvoiceFormTest, AnUntouchedInvoiceClosesWithoutAskingWhateverItsCentsSho
     });
     EXPECT_EQ(changeInvoice(), fw::RequestCancelled);
     EXPECT_TRUE(titles().empty()) << "nothing was changed, nothing to ask";
-    EXPECT_NEAR(query("SELECT TAX FROM i.INVOICE"), 0.084, 1e-12) << "the tax keeps its decimals";
+    EXPECT_NEAR(query("SELECT TAX FROM INVOICE"), 0.084, 1e-12) << "the tax keeps its decimals";
 }
 
 TEST_F(InvoiceFormTest, APaymentTakenFromTheFormComesBackIntoItAndTheBooksAgree)
@@ -399,7 +399,7 @@ TEST_F(InvoiceFormTest, APaymentTakenFromTheFormComesBackIntoItAndTheBooksAgree)
     QPointer<Upd::Invoice> alive(form);
     press(w.save);
     waitClosed(alive);
-    EXPECT_EQ(query("SELECT COUNT(*) FROM i.INVOICE"), 1) << "saved once, not twice";
+    EXPECT_EQ(query("SELECT COUNT(*) FROM INVOICE"), 1) << "saved once, not twice";
     EXPECT_EQ(balanceOf("C1"), 14);
     expectBooksAgree();
 }
@@ -413,7 +413,7 @@ TEST_F(InvoiceFormTest, AnInvoiceDeletedAtAnotherStationWhileItsHistoryIsOpenTak
     QPointer<Upd::Invoice> alive(form);
     press(form->widgets().save);
     waitClosed(alive);
-    INV.INVOICENO = static_cast<dict::LONG>(query("SELECT INVOICENO FROM i.INVOICE"));
+    INV.INVOICENO = static_cast<dict::LONG>(query("SELECT INVOICENO FROM INVOICE"));
     ASSERT_EQ(Access::INVOICE.TryFetch(INV.InvoiceNo_Key), dict::Benign);
     CUS.CUSTOMERNO = "C1";
     ASSERT_EQ(Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key), dict::Benign);
@@ -422,7 +422,7 @@ TEST_F(InvoiceFormTest, AnInvoiceDeletedAtAnotherStationWhileItsHistoryIsOpenTak
     {
         auto payment = WhenShown("Add Finance Information", [&](QWidget *window) {
             const app::PaymentWidgets &p = procedureOf<Upd::CustomerFinanceHistory>(window)->widgets();
-            testsupport::sqlOn("data/invoice.tps", "DELETE FROM INVOICE");
+            testsupport::sqlOn(dict::DatabasePath, "DELETE FROM INVOICE");
             type(p.amount, "40");
             press(p.ok);
             settle();
@@ -437,7 +437,7 @@ TEST_F(InvoiceFormTest, AnInvoiceDeletedAtAnotherStationWhileItsHistoryIsOpenTak
         app::runInvoiceHistory();
     }
     EXPECT_NE(std::find(titles().begin(), titles().end(), "Invoice Not Found"), titles().end());
-    EXPECT_EQ(query("SELECT COUNT(*) FROM f.FINANCE WHERE AMOUNTPAID <> 0"), 0) << "nothing half-written";
+    EXPECT_EQ(query("SELECT COUNT(*) FROM FINANCE WHERE AMOUNTPAID <> 0"), 0) << "nothing half-written";
     EXPECT_EQ(balanceOf("C1"), balance);
 }
 
@@ -454,10 +454,10 @@ TEST_F(InvoiceFormTest, AQuoteBecomesAnInvoiceWhenItsBoxIsClearedAndSaved)
     waitClosed(alive);
     EXPECT_EQ(onHand(a), 10) << "a quote holds no stock";
     EXPECT_EQ(balanceOf("C1"), 0);
-    EXPECT_EQ(query("SELECT COUNT(*) FROM f.FINANCE"), 0);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM FINANCE"), 0);
 
     // Opened for Change from the invoice list, which calls the form on the record it read.
-    INV.INVOICENO = static_cast<dict::LONG>(query("SELECT INVOICENO FROM i.INVOICE"));
+    INV.INVOICENO = static_cast<dict::LONG>(query("SELECT INVOICENO FROM INVOICE"));
     ASSERT_EQ(Access::INVOICE.TryFetch(INV.InvoiceNo_Key), dict::Benign);
     {
         auto change = WhenShown("Change the Invoice", [&](QWidget *window) {

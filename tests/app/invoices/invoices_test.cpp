@@ -83,7 +83,7 @@ TEST_F(InvoicesTest, TabsAndColumnsFollowTheTaxSystemAndOneInvoiceNumberOrderSho
     saveInvoice("C1", a, 1, 10);
     saveInvoice("C1", a, 2, 10);
     saveInvoice("C1", a, 3, 10, true);
-    testsupport::sqlOn("data/invoice.tps", "UPDATE INVOICE SET REBILL = 1, REBILLCYCLE = 'M' WHERE INVOICENO = 2");
+    testsupport::sqlOn(dict::DatabasePath, "UPDATE INVOICE SET REBILL = 1, REBILLCYCLE = 'M' WHERE INVOICENO = 2");
     GLO.INVOICENO = 0;
     Brw::Invoices *list = start();
     EXPECT_EQ(GLO.INVOICENO, 1) << "the highlighted invoice is the one the frame's single-invoice print takes";
@@ -126,12 +126,12 @@ TEST_F(InvoicesTest, DeletingFromTheListAsksThenTakesBackTheBookingAndTheItems)
 
     screen.answer(dict::ButtonNo); // "Are you sure?" declined
     press(w.remove);
-    EXPECT_EQ(query("SELECT COUNT(*) FROM i.INVOICE"), 1);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM INVOICE"), 1);
     screen.answer(dict::ButtonYes);
     screen.answer(dict::ButtonYes); // return the items
     press(w.remove);
     EXPECT_EQ(titles().back(), "Pardon me...");
-    EXPECT_EQ(query("SELECT COUNT(*) FROM i.INVOICE"), 0);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM INVOICE"), 0);
     EXPECT_EQ(onHand(a), 10);
     EXPECT_EQ(balanceOf("C1"), 0);
     EXPECT_EQ(list->browse().Records(), 0u);

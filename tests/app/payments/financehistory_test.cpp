@@ -39,7 +39,7 @@ protected:
     static dict::LONG olderInvoice(const char *customer, double total)
     {
         const dict::LONG no = bookInvoice(customer, total);
-        testsupport::sqlOn("data/finance.tps", "UPDATE FINANCE SET DATE = DATE - 10");
+        testsupport::sqlOn(dict::DatabasePath, "UPDATE FINANCE SET DATE = DATE - 10");
         return no;
     }
 
@@ -73,7 +73,7 @@ protected:
 
     static double payments(const std::string &where = "1")
     {
-        return query("SELECT COUNT(*) FROM f.FINANCE WHERE AMOUNTPAID <> 0 AND " + where);
+        return query("SELECT COUNT(*) FROM FINANCE WHERE AMOUNTPAID <> 0 AND " + where);
     }
 };
 
@@ -81,7 +81,7 @@ TEST_F(FinanceHistoryTest, TheFinanceButtonOpensTheHighlightedCustomersHistoryAn
 {
     addCustomer("C1");
     bookInvoice("C1", 100);
-    testsupport::sqlOn("data/customer.tps", "UPDATE CUSTOMER SET BALANCE = 999");
+    testsupport::sqlOn(dict::DatabasePath, "UPDATE CUSTOMER SET BALANCE = 999");
     GLO.CUSTOMERNO = "C1";
     auto *customers = new Brw::Customers;
     customers->Start();
@@ -124,7 +124,7 @@ TEST_F(FinanceHistoryTest, APaymentAddedChangedAndDeletedThroughTheWindowsMovesT
         EXPECT_EQ(form.seen(), 1);
     }
     EXPECT_EQ(payments("CHECKNO = 1234 AND TERMS = 'Check' AND AMOUNTDUE = -40 AND AMOUNTPAID = 40"), 1);
-    EXPECT_EQ(query("SELECT DATE FROM f.FINANCE WHERE AMOUNTPAID = 40"), fw::today());
+    EXPECT_EQ(query("SELECT DATE FROM FINANCE WHERE AMOUNTPAID = 40"), fw::today());
     EXPECT_EQ(invoiceValue("AMOUNTOWED", no), 60);
     EXPECT_EQ(balanceOf("C1"), 60);
     EXPECT_EQ(h->widgets().balance->text(), "60.00");
@@ -141,7 +141,7 @@ TEST_F(FinanceHistoryTest, APaymentAddedChangedAndDeletedThroughTheWindowsMovesT
     }
     EXPECT_EQ(invoiceValue("AMOUNTPAID", no), 45) << "the difference, not the whole amount again";
     EXPECT_EQ(balanceOf("C1"), 55);
-    EXPECT_EQ(query("SELECT DATE FROM f.FINANCE WHERE AMOUNTPAID = 45"), fw::today());
+    EXPECT_EQ(query("SELECT DATE FROM FINANCE WHERE AMOUNTPAID = 45"), fw::today());
     expectBooksAgree();
 
     highlightRow(h, 1);
@@ -179,7 +179,7 @@ TEST_F(FinanceHistoryTest, TheInvoicesOwnRecordOpensReadOnlyAndIsNotDeletable)
     screen.clear();
     press(h->widgets().remove);
     EXPECT_EQ(texts(), std::vector<std::string>{"You cannot delete the orginal Invoice Information."});
-    EXPECT_EQ(query("SELECT COUNT(*) FROM f.FINANCE"), 1);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM FINANCE"), 1);
     EXPECT_EQ(balanceOf("C1"), 100);
     close(h);
 }
@@ -254,7 +254,7 @@ TEST_F(FinanceHistoryTest, ANewPaymentCancelledLeavesNoRecordBehind)
         press(h->widgets().insert);
         EXPECT_EQ(form.seen(), 1);
     }
-    EXPECT_EQ(query("SELECT COUNT(*) FROM f.FINANCE"), 1) << "the reserved record is given back";
+    EXPECT_EQ(query("SELECT COUNT(*) FROM FINANCE"), 1) << "the reserved record is given back";
     expectBooksAgree();
     close(h);
 }

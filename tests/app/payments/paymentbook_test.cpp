@@ -14,7 +14,7 @@ namespace pay = app::payments;
 class PaymentBookTest : public PaymentFolderTest
 {
 protected:
-    static dict::LONG lastPayment() { return static_cast<dict::LONG>(query("SELECT MAX(RECORDNO) FROM f.FINANCE")); }
+    static dict::LONG lastPayment() { return static_cast<dict::LONG>(query("SELECT MAX(RECORDNO) FROM FINANCE")); }
 
     // Changes the stored payment as the form does: amount (and invoice), its date as it was.
     static int change(dict::LONG recordNo, double amount, dict::LONG invoiceNo)
@@ -25,12 +25,10 @@ protected:
         return pay::savePayment(false);
     }
 
-    static std::vector<std::string> bytesOfBooks()
+    static std::string bytesOfBooks()
     {
         closeFiles();
-        std::vector<std::string> bytes;
-        for (const char *file : {"data/invoice.tps", "data/finance.tps", "data/customer.tps"})
-            bytes.push_back(testsupport::fileBytes(file));
+        std::string bytes = testsupport::fileBytes(dict::DatabasePath);
         openFiles();
         return bytes;
     }
@@ -49,7 +47,7 @@ TEST_F(PaymentBookTest, APaymentMovesItsInvoiceAndBalanceAndAChangeOnlyByTheDiff
     EXPECT_EQ(invoiceValue("AMOUNTOWED", first), 60);
     EXPECT_EQ(invoiceValue("DATEPAID", first), 80000);
     EXPECT_EQ(invoiceValue("CREDITCHECK", first), 1);
-    EXPECT_EQ(query("SELECT AMOUNTDUE FROM f.FINANCE WHERE RECORDNO = " + std::to_string(payment)), -40);
+    EXPECT_EQ(query("SELECT AMOUNTDUE FROM FINANCE WHERE RECORDNO = " + std::to_string(payment)), -40);
     EXPECT_EQ(balanceOf("C1"), 110);
     expectBooksAgree();
 
@@ -57,7 +55,7 @@ TEST_F(PaymentBookTest, APaymentMovesItsInvoiceAndBalanceAndAChangeOnlyByTheDiff
     EXPECT_EQ(invoiceValue("AMOUNTPAID", first), 45) << "45 paid, not 85";
     EXPECT_EQ(invoiceValue("AMOUNTOWED", first), 55);
     EXPECT_EQ(balanceOf("C1"), 105);
-    EXPECT_EQ(query("SELECT DATE FROM f.FINANCE WHERE RECORDNO = " + std::to_string(payment)), 80000)
+    EXPECT_EQ(query("SELECT DATE FROM FINANCE WHERE RECORDNO = " + std::to_string(payment)), 80000)
         << "a change keeps the payment's date";
     expectBooksAgree();
 
@@ -117,10 +115,10 @@ TEST_F(PaymentBookTest, APaymentTakenMeanwhileElsewhereIsKeptWhenAnotherIsChange
     highlight(payment); // the form opens on it
 
     // Another station takes 10.00 on the same invoice.
-    sqlOn("data/finance.tps", ("INSERT INTO FINANCE (RECORDNO, CUSTOMERNO, INVOICENO, AMOUNTDUE, AMOUNTPAID) VALUES "
+    sqlOn(dict::DatabasePath, ("INSERT INTO FINANCE (RECORDNO, CUSTOMERNO, INVOICENO, AMOUNTDUE, AMOUNTPAID) VALUES "
                                "(99, 'C1', " + std::to_string(no) + ", -10, 10)").c_str());
-    sqlOn("data/customer.tps", "UPDATE CUSTOMER SET BALANCE = BALANCE - 10");
-    sqlOn("data/invoice.tps", "UPDATE INVOICE SET AMOUNTPAID = 50, AMOUNTOWED = 50");
+    sqlOn(dict::DatabasePath, "UPDATE CUSTOMER SET BALANCE = BALANCE - 10");
+    sqlOn(dict::DatabasePath, "UPDATE INVOICE SET AMOUNTPAID = 50, AMOUNTOWED = 50");
 
     FIN.AMOUNTPAID = 30;
     ASSERT_EQ(pay::savePayment(false), Benign);
@@ -160,10 +158,10 @@ TEST_F(PaymentBookTest, RefusalsSayWhyAndLeaveEveryFileAsItWas)
     const dict::LONG quote = bookInvoice("C1", 20, true);
     const dict::LONG others = bookInvoice("C2", 30);
     const dict::LONG mine = bookInvoice("C1", 40);
-    sqlOn("data/finance.tps", "INSERT INTO FINANCE (RECORDNO, CUSTOMERNO, CREDITMEMONO, AMOUNTDUE) VALUES "
+    sqlOn(dict::DatabasePath, "INSERT INTO FINANCE (RECORDNO, CUSTOMERNO, CREDITMEMONO, AMOUNTDUE) VALUES "
                               "(98, 'C1', 7, -5)");
-    sqlOn("data/customer.tps", "UPDATE CUSTOMER SET BALANCE = 35 WHERE CUSTOMERNO = 'C1'");
-    const std::vector<std::string> before = bytesOfBooks();
+    sqlOn(dict::DatabasePath, "UPDATE CUSTOMER SET BALANCE = 35 WHERE CUSTOMERNO = 'C1'");
+    const std::string before = bytesOfBooks();
 
     screen.clear();
     EXPECT_NE(pay("C1", quote, 5), Benign);
@@ -193,9 +191,9 @@ TEST_F(PaymentBookTest, AFailureHalfWayLeavesEveryFileAsItWas)
     ASSERT_EQ(pay("C1", no, 40), Benign);
     const dict::LONG payment = lastPayment();
     // The customer file refuses the balance: FINANCE and INVOICE were written by then.
-    sqlOn("data/customer.tps",
+    sqlOn(dict::DatabasePath,
           "CREATE TRIGGER refuse BEFORE UPDATE ON CUSTOMER BEGIN SELECT RAISE(ABORT, 'disk full'); END");
-    const std::vector<std::string> before = bytesOfBooks();
+    const std::string before = bytesOfBooks();
 
     screen.clear();
     EXPECT_NE(pay("C1", no, 10), Benign);
@@ -211,8 +209,8 @@ TEST_F(PaymentBookTest, TheBalanceIsRecomputedFromWhatIsStoredNow)
     addCustomer("C1");
     const dict::LONG no = bookInvoice("C1", 100);
     ASSERT_EQ(pay("C1", no, 40), Benign);
-    sqlOn("data/customer.tps", "UPDATE CUSTOMER SET BALANCE = 999"); // a balance gone wrong
-    sqlOn("data/finance.tps", "INSERT INTO FINANCE (RECORDNO, CUSTOMERNO, AMOUNTDUE, AMOUNTPAID) VALUES "
+    sqlOn(dict::DatabasePath, "UPDATE CUSTOMER SET BALANCE = 999"); // a balance gone wrong
+    sqlOn(dict::DatabasePath, "INSERT INTO FINANCE (RECORDNO, CUSTOMERNO, AMOUNTDUE, AMOUNTPAID) VALUES "
                               "(99, 'C1', -5, 5)"); // and a payment on account from another station
     double balance = 0;
     ASSERT_EQ(pay::recomputeBalance(dict::String<10>("C1"), balance), Benign);

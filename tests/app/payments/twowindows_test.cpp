@@ -177,14 +177,14 @@ TEST_F(TwoWindowsTest, RandomStepsFromAnInvoiceFormAndTheFinanceHistoryKeepTheBo
         }
         expectBooksAgree();
     }
-    EXPECT_GT(query("SELECT COUNT(*) FROM f.FINANCE WHERE AMOUNTPAID > 0"), 3) << "payments stand on file";
+    EXPECT_GT(query("SELECT COUNT(*) FROM FINANCE WHERE AMOUNTPAID > 0"), 3) << "payments stand on file";
     EXPECT_GT(payments, 3) << "the steps did take payments";
     EXPECT_GT(saved.size(), 4u) << "and saved invoices";
     screen.answer(dict::ButtonNo); // the unsaved invoice is not kept
     closeStarted(form, form->widgets().cancel);
     closeStarted(h, h->widgets().close);
     expectBooksAgree();
-    EXPECT_EQ(query("SELECT COUNT(*) FROM i.INVOICE WHERE INVOICENO NOT IN (" + [&] {
+    EXPECT_EQ(query("SELECT COUNT(*) FROM INVOICE WHERE INVOICENO NOT IN (" + [&] {
                   std::string list;
                   for (dict::LONG n : saved)
                       list += (list.empty() ? "" : ",") + std::to_string(n);

@@ -5,12 +5,15 @@
 #include "app/reports/customerstatements.h"
 #include "app/reports/receipts.h"
 #include "app/reports/reportprocedures.h"
+#include "reports/progresswindow.h"
 #include "reports/reportcatalogue.h"
 #include "reports/winroutines.h"
 #include "tests/support/keptoutput.h"
 #include "tagging/tags.h"
 #include "tests/support/paymentfolder.h"
 
+#include <QApplication>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -90,7 +93,7 @@ TEST_F(CustomerBalancesTest, InvoiceListingShowsEachInvoiceStillOwing)
 
 TEST_F(CustomerBalancesTest, NobodyOwingIsNothingToPrint)
 {
-    testsupport::sqlOn("data/finance.tps", "DELETE FROM FINANCE");
+    testsupport::sqlOn(dict::DatabasePath, "DELETE FROM FINANCE");
     GLO.PRINTPREVIEW = 0;
     auto report = rpt::makeReport("PRN:CUSTOMEROUTSTANDINGBALANCES");
     EXPECT_EQ(report->Run(&output), 2);
@@ -193,4 +196,30 @@ TEST_F(CustomerBalancesTest, ReceiptsAndTheConsolidationCountEachPaymentOnceByKi
     ASSERT_NE(running, std::string::npos);
     EXPECT_NE(dump.find("\"$190.00\"", running), std::string::npos) << "sales once per invoice, the quote left out";
     EXPECT_NE(dump.find("\"$145.00\"", running), std::string::npos) << "the cash received";
+}
+
+// A report reads in short steps and holds no lock between them, so another station's save made
+// half-way through goes through at once instead of waiting for the report to end.
+TEST_F(CustomerBalancesTest, AnotherStationSavesWhileALongReportRuns)
+{
+    testsupport::sqlOn(dict::DatabasePath,
+                       "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3000) "
+                       "INSERT INTO CUSTOMER (RECORDNO, CUSTOMERNO, LNAME, BALANCE) "
+                       "SELECT 100 + i, printf('M%05d', i), 'Many', 1 FROM n; "
+                       "INSERT INTO FINANCE (RECORDNO, CUSTOMERNO, AMOUNTDUE) "
+                       "SELECT 100000 + RECORDNO, CUSTOMERNO, 1 FROM CUSTOMER WHERE LNAME = 'Many'");
+    int saved = -1;
+    QTimer halfWay;
+    QObject::connect(&halfWay, &QTimer::timeout, [&] {
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (qobject_cast<rpt::ProgressWindow *>(window) && window->isVisible() && saved < 0) {
+                saved = testsupport::runWorker(folder, {"set-company", "C2", "Elsewhere"}).status;
+                halfWay.stop();
+            }
+    });
+    halfWay.start(5);
+    const std::string dump = run("PRN:CUSTOMEROUTSTANDINGBALANCES");
+    EXPECT_EQ(saved, 0) << "the other station's save did not go through while the report ran";
+    EXPECT_TRUE(has(dump, "M03000")) << "the report ran to its end";
+    EXPECT_EQ(query("SELECT COUNT(*) FROM CUSTOMER WHERE COMPANY = 'Elsewhere'"), 1);
 }

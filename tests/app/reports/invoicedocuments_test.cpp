@@ -466,7 +466,7 @@ TEST_F(InvoiceDocumentsTest, CancelledTaggedRunLeavesWhatDidNotPrintTagged)
         putInvoice(n);
         ST::SetTag_(app::InvoiceTable, n);
     }
-    auto printedCount = [] { return query("SELECT COUNT(*) FROM i.INVOICE WHERE PRINTED = 'P'"); };
+    auto printedCount = [] { return query("SELECT COUNT(*) FROM INVOICE WHERE PRINTED = 'P'"); };
 
     screen.answer(dict::ButtonYes); // cancel the report
     screen.answer(dict::ButtonNo);  // and preview nothing

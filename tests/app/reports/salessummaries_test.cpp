@@ -145,8 +145,8 @@ TEST_F(SalesSummariesTest, ListingsSplitTaxedFromUntaxedInvoices)
 
 TEST_F(SalesSummariesTest, SalesmanReportsSumEachSalesman)
 {
-    testsupport::sqlOn("data/invoice.tps", "UPDATE INVOICE SET SALESMAN = 'Jo' WHERE INVOICENO IN (1, 3)");
-    testsupport::sqlOn("data/invoice.tps", "UPDATE INVOICE SET SALESMAN = 'Al' WHERE INVOICENO IN (2, 4)");
+    testsupport::sqlOn(dict::DatabasePath, "UPDATE INVOICE SET SALESMAN = 'Jo' WHERE INVOICENO IN (1, 3)");
+    testsupport::sqlOn(dict::DatabasePath, "UPDATE INVOICE SET SALESMAN = 'Al' WHERE INVOICENO IN (2, 4)");
     const std::string daily = run<PRN::SALESPERSONTOTALSDAILYWEEKLY>();
     const std::size_t al = daily.find("\"Al\"");
     const std::size_t jo = daily.find("\"Jo\"");
@@ -178,7 +178,7 @@ TEST_F(SalesSummariesTest, TaxesByStateAndCountryFollowTheCustomers)
         ASSERT_EQ(Access::CUSTOMER.Insert(), dict::Benign);
     }
     Access::CUSTOMER.Close();
-    testsupport::sqlOn("data/invoice.tps", "UPDATE INVOICE SET CUSTOMERNO = 'C2' WHERE INVOICENO = 3");
+    testsupport::sqlOn(dict::DatabasePath, "UPDATE INVOICE SET CUSTOMERNO = 'C2' WHERE INVOICENO = 3");
 
     const std::string daily = run<PRN::TAXDAILYSTATE>();
     const std::size_t de = daily.find("\"DE\"");

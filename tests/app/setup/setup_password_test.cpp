@@ -44,7 +44,7 @@ protected:
     static void cancel(QWidget *window) { click(childWithText<QPushButton>(window, "Cancel")); }
     static void storePassword(const char *password)
     {
-        testsupport::sqlOn("data/setup.tps",
+        testsupport::sqlOn(dict::DatabasePath,
                            (std::string("update SETUP set PASSWORD='") + password + "'").c_str());
     }
 };
@@ -205,7 +205,7 @@ TEST_F(PasswordTest, AWrongPasswordDoesNotOpenThePasswordWindow)
 TEST_F(PasswordTest, TheRightPasswordOpensTheWindowAndSaveWritesSetup)
 {
     storePassword("s3cret");
-    testsupport::sqlOn("data/setup.tps", "update SETUP set COMPANYNAME='Quill'");
+    testsupport::sqlOn(dict::DatabasePath, "update SETUP set COMPANYNAME='Quill'");
     protect("s3cret", true, true);
     WhenShown prompt(Prompt, [](QWidget *w) { answer(w, "s3cret"); });
     WhenShown window(PasswordWindow, [](QWidget *w) {
@@ -277,7 +277,7 @@ TEST_F(PasswordTest, ResetAnsweredNoLeavesThePassword)
 TEST_F(PasswordTest, ResetAnsweredYesClearsOnlyThePassword)
 {
     storePassword("s3cret");
-    testsupport::sqlOn("data/setup.tps", "update SETUP set PASSWORDCHANGE=0, COMPANYNAME='Quill'");
+    testsupport::sqlOn(dict::DatabasePath, "update SETUP set PASSWORDCHANGE=0, COMPANYNAME='Quill'");
     const Reset r = reset("YES\n");
     EXPECT_EQ(r.status, app::PasswordReset);
     EXPECT_NE(r.said.find("The password has been cleared."), std::string::npos) << r.said;

@@ -137,7 +137,7 @@ TEST_F(StartUpTest, TheGlobalsMirrorTheNewSetupFromTheFirstRunOn)
 TEST_F(StartUpTest, ALaterRunLoadsTheStoredSettingsIntoTheGlobals)
 {
     ASSERT_EQ(app::StartUp(), app::StartResult::FirstRun);
-    testsupport::sqlOn("data/setup.tps", "update SETUP set CANADIAN=1, GST=0.05, DATENAME='@d6b', CURRENCYTYPE=3, "
+    testsupport::sqlOn(dict::DatabasePath, "update SETUP set CANADIAN=1, GST=0.05, DATENAME='@d6b', CURRENCYTYPE=3, "
                                          "PASSWORD='abc', PRICE1='Retail'");
     testsupport::closeAllFiles();
     resetGlobals();
@@ -158,8 +158,8 @@ TEST_F(StartUpTest, ALaterRunLoadsTheStoredSettingsIntoTheGlobals)
 TEST_F(StartUpTest, AMissingTotalsRecordIsAddedAndTheOtherKeepsItsSums)
 {
     ASSERT_EQ(app::StartUp(), app::StartResult::FirstRun);
-    testsupport::sqlOn("data/totalinv.tps", "update TOTALINV set TOTALDUE=1234.56 where RECORDNO=1");
-    testsupport::sqlOn("data/totalinv.tps", "delete from TOTALINV where RECORDNO=2");
+    testsupport::sqlOn(dict::DatabasePath, "update TOTALINV set TOTALDUE=1234.56 where RECORDNO=1");
+    testsupport::sqlOn(dict::DatabasePath, "delete from TOTALINV where RECORDNO=2");
     testsupport::closeAllFiles();
 
     EXPECT_EQ(app::StartUp(), app::StartResult::Loaded);
@@ -167,25 +167,28 @@ TEST_F(StartUpTest, AMissingTotalsRecordIsAddedAndTheOtherKeepsItsSums)
     EXPECT_EQ(REAL{storedTotals(2).TOTALDUE}, 0.0);
 }
 
-TEST_F(StartUpTest, ADamagedSetupFileIsReportedAndNeverRecreated)
+TEST_F(StartUpTest, ADamagedDatabaseIsReportedAndNeverRecreated)
 {
-    writeFile("data/setup.tps", std::string("these are not the settings\n", 27) + std::string(600, 'x'));
-    const std::string before = testsupport::fileBytes("data/setup.tps");
+    writeFile(dict::DatabasePath, std::string("these are not the settings\n", 27) + std::string(600, 'x'));
+    const std::string before = testsupport::fileBytes(dict::DatabasePath);
 
     EXPECT_EQ(app::StartUp(), app::StartResult::Failed);
     EXPECT_FALSE(screen.shown().empty()) << "the user is told";
-    EXPECT_EQ(testsupport::fileBytes("data/setup.tps"), before);
+    EXPECT_EQ(testsupport::fileBytes(dict::DatabasePath), before);
     EXPECT_EQ(int{GLO.STARTUP}, 0) << "not taken for a first run";
 }
 
-TEST_F(StartUpTest, ADamagedTotalsFileIsReportedAndNeverRecreated)
+TEST_F(StartUpTest, ATotalsTableOfAnotherLayoutIsReportedAndNeverRecreated)
 {
-    writeFile("data/totalinv.tps", std::string(300, '\x07'));
-    const std::string before = testsupport::fileBytes("data/totalinv.tps");
+    ASSERT_EQ(Access::SETUP.Open(), dict::Benign);
+    Access::SETUP.Close();
+    testsupport::sqlOn(dict::DatabasePath,
+                       "CREATE TABLE TOTALINV (RECORDNO INTEGER, TOTAL BLOB); INSERT INTO TOTALINV VALUES (1, 'x')");
+    const std::string before = testsupport::tableRows("TOTALINV");
 
     EXPECT_EQ(app::StartUp(), app::StartResult::Failed);
     EXPECT_FALSE(screen.shown().empty());
-    EXPECT_EQ(testsupport::fileBytes("data/totalinv.tps"), before);
+    EXPECT_EQ(testsupport::tableRows("TOTALINV"), before);
 }
 
 TEST_F(StartUpTest, StationsStartingTogetherOnAnEmptyFolderWriteOneSetup)
@@ -420,7 +423,7 @@ TEST_F(SetupFormTest, RatesKeepTheirDecimalsInEveryCurrency)
 
 TEST_F(SetupFormTest, AStoredValueNoOptionStandsForSurvivesASave)
 {
-    testsupport::sqlOn("data/setup.tps", "update SETUP set LABELTYPE=5160, PAPERSIZE='PAPER:LEGAL'");
+    testsupport::sqlOn(dict::DatabasePath, "update SETUP set LABELTYPE=5160, PAPERSIZE='PAPER:LEGAL'");
     bool anyChecked = true;
     run([&](Upd::Setup &, const app::SetupWidgets &w) {
         anyChecked = !w.addressLabels->value().isEmpty() || !w.paperSize->value().isEmpty();
