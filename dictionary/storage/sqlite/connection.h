@@ -40,11 +40,17 @@ public:
     }
     // The statement cached under code, prepared from makeSql() the first time; reset and unbound.
     sqlite3_stmt *statement(int code, const std::function<std::string()> &makeSql);
+    sqlite3_stmt *statement(const std::string &code, const std::function<std::string()> &makeSql);
     void finalize();
 
 private:
+    template <typename Code>
+    sqlite3_stmt *cached(std::unordered_map<Code, sqlite3_stmt *> &stmts, const Code &code,
+                         const std::function<std::string()> &makeSql);
+
     sqlite3 *db_ = nullptr;
     std::unordered_map<int, sqlite3_stmt *> stmts_;
+    std::unordered_map<std::string, sqlite3_stmt *> namedStmts_;
 };
 
 // Resets a statement when it goes out of scope, so no read keeps its lock.

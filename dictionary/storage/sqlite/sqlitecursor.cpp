@@ -120,6 +120,8 @@ int SqliteCursor::read(bool backwards, RecordBuffer buffer)
     if (buffer.memo && !rows_.memos.empty())
         *buffer.memo = rows_.memos[nextRow_];
     current_ = {rows_.positions[nextRow_], rows_.versions[nextRow_]};
+    if (file_.writing())
+        file_.remember(current_, buffer);
     ++nextRow_;
     return Err::None;
 }

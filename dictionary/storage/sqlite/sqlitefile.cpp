@@ -10,7 +10,7 @@ namespace dict::storage::sqlite {
 
 namespace {
 
-enum Op { OpExact = 1, OpAt, OpInsert, OpUpdate, OpDelete, OpClash, OpCount, OpEmpty, OpFetch, OpDataVersion, OpBytes };
+enum Op { OpExact = 1, OpAt, OpInsert, OpDelete, OpClash, OpCount, OpEmpty, OpFetch, OpDataVersion, OpBytes };
 
 int code(Op op, int key = -1, int variant = 0) { return op * 10000 + (key + 1) * 10 + variant; }
 
@@ -87,7 +87,9 @@ SqliteFile::SqliteFile(const FileDef &def, std::string path)
     : def_(def)
     , path_(std::move(path))
     , sql_(def)
-{}
+{
+    known_.bytes.resize(def_.recordSize);
+}
 
 SqliteFile::~SqliteFile() { close(); }
 
@@ -263,6 +265,7 @@ int SqliteFile::create()
 
 void SqliteFile::close()
 {
+    forget();
     while (depth_ > 0)
         rollback(); // what this file began and did not end is undone, as a closed connection would
     statements_.reset();
@@ -373,6 +376,7 @@ int SqliteFile::readOne(sqlite3_stmt *stmt, RecordBuffer buffer, Current &curren
     const int rc = sqlite3_step(stmt);
     if (rc == SQLITE_ROW) {
         decode(stmt, buffer, current);
+        remember(current, buffer);
         return Err::None;
     }
     if (rc == SQLITE_DONE)
@@ -466,9 +470,12 @@ int SqliteFile::add(RecordBuffer buffer, Current &current)
     ++changes_;
     current.position = sqlite3_last_insert_rowid(active().db());
     current.version = 0;
+    remember(current, buffer);
     return Err::None;
 }
 
+// Writes only the fields that differ from the stored record, so the indexes over the others are
+// left alone: a line whose quantity changed does not rewrite its eleven keys.
 int SqliteFile::put(RecordBuffer buffer, Current &current)
 {
     if (const int refused = writable(); refused != Err::None)
@@ -477,12 +484,22 @@ int SqliteFile::put(RecordBuffer buffer, Current &current)
         return setLastError(Err::FileNotOpen), Err::FileNotOpen;
     if (current.position == 0)
         return setLastError(Err::NoCurrentRecord), Err::NoCurrentRecord;
-    sqlite3_stmt *stmt = active().statement(code(OpUpdate), [&] { return sql_.update(active().schema()); });
+    if (known_.position != current.position || known_.version != current.version) {
+        Current now;
+        const int read = reget(current.position, {known_.bytes.data(), def_.memoName ? &known_.memo : nullptr}, now);
+        if (read == Err::RecordNotFound || (read == Err::None && now.version != current.version)) {
+            setLastError(Err::ChangedByOther); // someone else wrote (or removed) it since we read it
+            return Err::ChangedByOther;
+        }
+        if (read != Err::None)
+            return read;
+    }
+    const std::string changed = changedFields(buffer, known_.bytes.data(), known_.memo);
+    sqlite3_stmt *stmt = active().statement(changed, [&] { return sql_.update(active().schema(), changed); });
     if (!stmt)
         return fail(sqlite3_errcode(active().db()));
     StatementUse use(stmt);
-    bindRecord(stmt, buffer);
-    const int next = static_cast<int>(def_.fields.size()) + (def_.memoName ? 2 : 1);
+    const int next = bindChanged(stmt, buffer, changed);
     sqlite3_bind_int64(stmt, next, current.position);
     sqlite3_bind_int64(stmt, next + 1, current.version);
     const int rc = sqlite3_step(stmt);
@@ -490,12 +507,53 @@ int SqliteFile::put(RecordBuffer buffer, Current &current)
         return fail(rc);
     ++changes_;
     if (sqlite3_changes(active().db()) == 0) {
-        // Someone else wrote (or removed) the record since we read it.
+        forget();
         setLastError(Err::ChangedByOther);
         return Err::ChangedByOther;
     }
     ++current.version;
+    remember(current, buffer);
     return Err::None;
+}
+
+// Kept by position and version: a record keeps its bytes while its version stands, since every
+// write bumps it.
+void SqliteFile::remember(const Current &current, RecordBuffer buffer)
+{
+    known_.position = current.position;
+    known_.version = current.version;
+    if (buffer.bytes != known_.bytes.data())
+        std::memcpy(known_.bytes.data(), buffer.bytes, def_.recordSize);
+    if (def_.memoName && buffer.memo != &known_.memo)
+        known_.memo = buffer.memo ? buffer.memo->str() : std::string_view();
+}
+
+void SqliteFile::forget() { known_.position = 0; }
+
+std::string SqliteFile::changedFields(RecordBuffer buffer, const char *stored, const Memo &storedMemo) const
+{
+    const auto *record = static_cast<const char *>(buffer.bytes);
+    std::string changed;
+    changed.reserve(def_.fields.size() + 1);
+    for (const FieldDef &f : def_.fields)
+        changed += std::memcmp(record + f.offset, stored + f.offset, f.size) == 0 ? '0' : '1';
+    if (def_.memoName)
+        changed += (buffer.memo ? buffer.memo->str() : std::string()) == storedMemo.str() ? '0' : '1';
+    return changed;
+}
+
+int SqliteFile::bindChanged(sqlite3_stmt *stmt, RecordBuffer buffer, const std::string &changed) const
+{
+    const auto *record = static_cast<const char *>(buffer.bytes);
+    int index = 1;
+    for (std::size_t i = 0; i < def_.fields.size(); ++i)
+        if (changed[i] == '1')
+            bindField(stmt, index++, def_.fields[i], record);
+    if (def_.memoName && changed.back() == '1') {
+        const std::string &memo = buffer.memo ? buffer.memo->str() : std::string();
+        sqlite3_bind_text(stmt, index++, memo.data(), static_cast<int>(memo.size()), SQLITE_TRANSIENT);
+    }
+    return index;
 }
 
 int SqliteFile::remove(const Current &current)
@@ -512,6 +570,8 @@ int SqliteFile::remove(const Current &current)
     if (rc != SQLITE_DONE)
         return fail(rc);
     ++changes_;
+    if (known_.position == current.position)
+        forget();
     if (sqlite3_changes(active().db()) == 0)
         return setLastError(Err::RecordNotFound), Err::RecordNotFound;
     return Err::None;
@@ -571,6 +631,7 @@ int SqliteFile::empty()
     StatementUse use(stmt);
     const int rc = sqlite3_step(stmt);
     ++changes_;
+    forget();
     return rc == SQLITE_DONE ? Err::None : fail(rc);
 }
 

@@ -70,6 +70,10 @@ public:
     std::uint64_t changeCount() const { return changes_ + (database_ ? database_->undone() : 0); }
 
     const std::shared_ptr<Database> &database() const { return database_; }
+    // Inside a transaction, where an update may follow: a cursor's record is remembered.
+    bool writing() const { return database_ && database_->depth() > 0; }
+    void remember(const Current &current, RecordBuffer buffer);
+    void forget();
     // Membership of a unit of work, which is a transaction of the database.
     void joinUnit();
     void leaveUnit();
@@ -87,6 +91,9 @@ private:
     int writable() const;
     int exec(const char *sql);
     void bindRecord(sqlite3_stmt *stmt, RecordBuffer buffer) const;
+    // One mark per field, then one for the memo: '1' where buffer differs from the stored record.
+    std::string changedFields(RecordBuffer buffer, const char *stored, const Memo &storedMemo) const;
+    int bindChanged(sqlite3_stmt *stmt, RecordBuffer buffer, const std::string &changed) const; // next index
     int bindKey(sqlite3_stmt *stmt, int key, const void *record, int first) const;
     void decode(sqlite3_stmt *stmt, RecordBuffer buffer, Current &current) const;
     bool keyBlank(int key, const void *record) const;
@@ -96,6 +103,14 @@ private:
     SqlText sql_;
     std::shared_ptr<Database> database_;
     std::unique_ptr<Connection> statements_;
+    // The record last read or written, as stored: an update compares the caller's buffer with it
+    // to write only what changed, and reads the record first only when it is not this one.
+    struct Known {
+        Position position = 0;
+        std::int64_t version = -1;
+        std::vector<char> bytes;
+        Memo memo;
+    } known_;
     bool inUnit_ = false;
     bool readOnly_ = false;
     int busyMs_ = 250;

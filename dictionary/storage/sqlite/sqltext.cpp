@@ -229,12 +229,13 @@ std::string SqlText::insert(const std::string &schema) const
     return "INSERT INTO " + table(schema) + " (" + names + ") VALUES (" + marks + ")";
 }
 
-std::string SqlText::update(const std::string &schema) const
+std::string SqlText::update(const std::string &schema, const std::string &changed) const
 {
     std::string s = "UPDATE " + table(schema) + " SET ";
-    for (const FieldDef &f : def_.fields)
-        s += quoted(f.name) + "=?,";
-    if (def_.memoName)
+    for (std::size_t i = 0; i < def_.fields.size(); ++i)
+        if (changed[i] == '1')
+            s += quoted(def_.fields[i].name) + "=?,";
+    if (def_.memoName && changed.back() == '1')
         s += quoted(def_.memoName) + "=?,";
     return s + "_version=_version+1 WHERE _position=? AND _version=?";
 }

@@ -30,7 +30,8 @@ public:
     std::string selectExact(const std::string &schema, int key) const;
     std::string selectAt(const std::string &schema) const;
     std::string insert(const std::string &schema) const;
-    std::string update(const std::string &schema) const;
+    // Sets the columns marked '1' in changed: one mark per field, then one for the memo if any.
+    std::string update(const std::string &schema, const std::string &changed) const;
     std::string remove(const std::string &schema) const;
     std::string clashes(const std::string &schema, int key) const;
     std::string count(const std::string &schema) const;
