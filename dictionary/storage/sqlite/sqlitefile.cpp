@@ -246,7 +246,11 @@ int SqliteFile::create()
         // Another station may have made the table meanwhile; anything else in it is not ours to touch.
         result = verifyLayout();
         if (result == Err::FileNotFound) {
-            result = exec(sql_.createTable("main").c_str());
+            // Stamped in the same transaction as its first table: no station ever sees our
+            // tables in a database that is not marked ours.
+            result = exec(("PRAGMA application_id=" + std::to_string(ApplicationId)).c_str());
+            if (result == Err::None)
+                result = exec(sql_.createTable("main").c_str());
             for (std::size_t k = 0; result == Err::None && k < def_.keys.size(); ++k)
                 result = exec(sql_.indexSql(static_cast<int>(k)).c_str());
         } else if (result == Err::InvalidKeys) {
