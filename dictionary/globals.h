@@ -81,7 +81,8 @@ struct Globals {
     BYTE REDLINECUSTOMER = 0;
     BYTE REDLINEINVENTORY = 0;
     BYTE REDLINEPURCHASEORDER = 0;
-    String<10> PASSWORD;
+    String<10> PASSWORD;      // what the password window's entry holds while it is open
+    String<128> PASSWORDHASH; // the password in force, as SETUP keeps it
     BYTE PASSWORDCHANGE = 0;
     BYTE PASSWORDDELETE = 0;
 

@@ -513,7 +513,7 @@
     K(Title_Key,    Unique, Secondary, NoAutoNumber,      Asc(TITLE))
 
 // SETUP
-#define SETUP_FILE(X) X(SETUP, SET, 646)
+#define SETUP_FILE(X) X(SETUP, SET, 774)
 #define SETUP_MEMO(M)
 #define SETUP_FIELDS(F) \
     F(BYTE,       RECORDNO,             0,   "record number") \
@@ -558,7 +558,7 @@
     F(REAL,       INVENTORYMARKUP,      538, "global mark-up (percent)") \
     F(BYTE,       AUTOTAXITEM,          546, "1 = tax all inventory items") \
     F(REAL,       CUSTOMERTAXRATE,      547, "global customer tax rate") \
-    F(String<10>, PASSWORD,             555, "password") \
+    F(String<10>, PASSWORD,             555, "blank: the password is kept only as PASSWORDHASH") \
     F(BYTE,       PASSWORDCHANGE,       565, "1 = password guards changes") \
     F(BYTE,       PASSWORDDELETE,       566, "1 = password guards deletes") \
     F(BYTE,       LOGOSIZE,             567, "logo orientation (1 or 2)") \
@@ -573,7 +573,8 @@
     F(BYTE,       REDLINEINVOICE,       642, "1 = red-line overdue invoices") \
     F(BYTE,       REDLINECUSTOMER,      643, "1 = red-line open customer accounts") \
     F(BYTE,       REDLINEINVENTORY,     644, "1 = red-line inventory at or below the minimum on hand") \
-    F(BYTE,       REDLINEPURCHASEORDER, 645, "1 = red-line unpaid purchase orders")
+    F(BYTE,       REDLINEPURCHASEORDER, 645, "1 = red-line unpaid purchase orders") \
+    F(String<128>, PASSWORDHASH,        646, "the password as a salted Argon2id hash; blank: no password")
 #define SETUP_KEYS(K) \
     K(RecordNo_Key, Unique, Primary,   NoAutoNumber,      Asc(RECORDNO))
 

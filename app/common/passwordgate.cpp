@@ -8,7 +8,7 @@ namespace app {
 
 namespace {
 
-bool passwordSet() { return !GLO.PASSWORD.blank(); }
+bool passwordSet() { return !GLO.PASSWORDHASH.blank(); }
 
 // Runs the prompt; true after a right entry, which it takes out of GLO.STARTUP again.
 bool askForPassword()

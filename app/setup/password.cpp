@@ -1,5 +1,6 @@
 #include "app/setup/password.h"
 
+#include "app/setup/passwordhash.h"
 #include "app/setup/setupmessages.h"
 #include "app/setup/startup.h"
 #include "dictionary/files.h"
@@ -19,11 +20,7 @@
 
 namespace app {
 
-bool PasswordMatches(std::string_view entry)
-{
-    const dict::String<10> typed(entry);
-    return typed.view() == GLO.PASSWORD.view();
-}
+bool PasswordMatches(std::string_view entry) { return passwordVerifies(GLO.PASSWORDHASH.view(), entry); }
 
 } // namespace app
 
@@ -32,6 +29,8 @@ namespace Win {
 namespace {
 
 constexpr int PasswordLength = 10;
+// What the entry shows while the password in force is kept: as many dots as the field holds.
+constexpr const char *KeptPassword = "**********";
 
 // The globals the password window edits, described as fields so that controls bind to them.
 constexpr dict::FieldDef PasswordGlobals[] = {
@@ -156,6 +155,8 @@ int Password::Build()
 
     AddField(protectChanges, {&PasswordGlobals[1], &GLO});
     AddField(protectDeletes, {&PasswordGlobals[2], &GLO});
+    // The password in force cannot be shown: the entry holds a stand-in until the user edits it.
+    GLO.PASSWORD = GLO.PASSWORDHASH.blank() ? "" : KeptPassword;
     AddField(entry, {&PasswordGlobals[0], &GLO});
     connectButton(save);
     AddItem(cancel, fw::RequestCancelled);
@@ -175,20 +176,28 @@ int Password::TakeAccepted(QWidget *control)
 }
 
 // Read just before writing, so only the password fields change whatever other stations saved.
+// An entry left as it opened keeps the password in force; an emptied one clears it.
 bool Password::savePassword()
 {
     if (app::ReadSetupRecord() == app::SetupRead::Failed)
         return false;
-    SET.PASSWORD = GLO.PASSWORD.view();
+    const std::string hash = entry->isModified() ? app::hashPassword(GLO.PASSWORD.view()) : GLO.PASSWORDHASH.str();
+    GLO.PASSWORD.clear();
+    SET.PASSWORD.clear();
+    SET.PASSWORDHASH = hash;
     SET.PASSWORDCHANGE = GLO.PASSWORDCHANGE;
     SET.PASSWORDDELETE = GLO.PASSWORDDELETE;
-    return Access::SETUP.Update() == dict::Benign;
+    if (Access::SETUP.Update() != dict::Benign)
+        return false;
+    GLO.PASSWORDHASH = hash;
+    return true;
 }
 
 int Password::Kill()
 {
     if (before_ && Response != fw::RequestCompleted)
         before_->restore();
+    GLO.PASSWORD.clear(); // the entry's text is not kept once the window is gone
     before_.reset();
     return Procedure::Kill();
 }

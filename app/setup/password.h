@@ -13,8 +13,8 @@ class QLineEdit;
 class QPushButton;
 
 namespace app {
-// Whether entry is the password in GLO.PASSWORD. Both are compared as the 10-character field
-// keeps them: cut to its length, trailing blanks removed. No other string is accepted.
+// Whether entry is the password whose hash is in GLO.PASSWORDHASH, taken as the 10-character
+// entry keeps it: cut to its length, trailing blanks removed. No other string is accepted.
 bool PasswordMatches(std::string_view entry);
 } // namespace app
 
@@ -36,8 +36,9 @@ protected:
     int Build() override;
 };
 
-// "Setup Password". Edits GLO.PASSWORD, GLO.PASSWORDCHANGE and GLO.PASSWORDDELETE; "Save
-// Password..." writes them into SETUP record 1. Closed any other way it puts the globals back.
+// "Setup Password". Edits the password (in GLO.PASSWORD while open), GLO.PASSWORDCHANGE and
+// GLO.PASSWORDDELETE; "Save Password..." writes the password's hash and the two flags into SETUP
+// record 1. Closed any other way it puts the globals back.
 class Password : public fw::Procedure
 {
 public:

@@ -32,7 +32,7 @@ int clearPassword(fw::ErrorClass &errors, const TerminalPresenter &terminal)
             errors.ThrowMessage(SetupMsg::NoSetupRecord, folderName());
         return ResetFailed;
     }
-    if (SET.PASSWORD.blank()) {
+    if (SET.PASSWORDHASH.blank() && SET.PASSWORD.blank()) {
         errors.Throw(SetupMsg::NoPassword);
         return PasswordReset;
     }
@@ -46,6 +46,7 @@ int clearPassword(fw::ErrorClass &errors, const TerminalPresenter &terminal)
         return ResetFailed;
     }
     SET.PASSWORD.clear();
+    SET.PASSWORDHASH.clear();
     if (Access::SETUP.Update() != dict::Benign || terminal.halted())
         return ResetFailed;
     errors.Throw(SetupMsg::PasswordCleared);

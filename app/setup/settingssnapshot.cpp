@@ -13,6 +13,7 @@ void SettingsSnapshot::restore() const
 void SettingsSnapshot::restorePassword() const
 {
     GLO.PASSWORD = saved_.PASSWORD;
+    GLO.PASSWORDHASH = saved_.PASSWORDHASH;
     GLO.PASSWORDCHANGE = saved_.PASSWORDCHANGE;
     GLO.PASSWORDDELETE = saved_.PASSWORDDELETE;
 }

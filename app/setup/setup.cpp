@@ -159,12 +159,12 @@ void Setup::followForm()
 // password saved there while the form is open stays in force.
 void Setup::followSettings()
 {
-    const dict::String<10> password = GLO.PASSWORD;
+    const dict::String<128> password = GLO.PASSWORDHASH;
     const dict::BYTE change = GLO.PASSWORDCHANGE;
     const dict::BYTE remove = GLO.PASSWORDDELETE;
     GLO.WINROUTINE = WIN::SetupSettings;
     WIN::ROUTINES();
-    GLO.PASSWORD = password;
+    GLO.PASSWORDHASH = password;
     GLO.PASSWORDCHANGE = change;
     GLO.PASSWORDDELETE = remove;
 }

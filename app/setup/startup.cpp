@@ -1,9 +1,12 @@
 #include "app/setup/startup.h"
 
+#include "app/setup/passwordhash.h"
+
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
 #include "dictionary/records.h"
 #include "dictionary/runtimeerror.h"
+#include "dictionary/unitofwork.h"
 #include "framework/picture.h"
 #include "reports/winroutines.h"
 
@@ -87,6 +90,7 @@ void FillSetupDefaults()
     SET.REMOVERETURNADDRESS = 1;
     SET.INVENTORYMARKUP = 0.0;
     SET.PASSWORD.clear();
+    SET.PASSWORDHASH.clear();
     SET.PASSWORDCHANGE = 1;
     SET.PASSWORDDELETE = 1;
     SET.LOGOSIZE = 1;
@@ -124,11 +128,26 @@ void LoadSettingsGlobals()
     WIN::ROUTINES();
 }
 
+// A password an earlier build kept in the clear becomes its hash, in one unit of work. Where the
+// folder cannot be written, the hash is made for this run only and the gate still holds.
+void hideClearPassword()
+{
+    if (SET.PASSWORD.blank())
+        return;
+    SET.PASSWORDHASH = hashPassword(SET.PASSWORD.view());
+    SET.PASSWORD.clear();
+    dict::UnitOfWork unit{&Access::SETUP};
+    if (unit.Active() && Access::SETUP.TryUpdate() == dict::Benign)
+        unit.Commit();
+}
+
 StartResult StartUp()
 {
     if (Access::SETUP.Open() != dict::Benign)
         return StartResult::Failed;
     const SetupRead read = ReadSetupRecord();
+    if (read == SetupRead::Found)
+        hideClearPassword();
     if (read != SetupRead::Failed)
         LoadSettingsGlobals(); // also on the first run: the globals always mirror what is stored
     Access::SETUP.Close();

@@ -78,7 +78,7 @@ TEST_F(WinRoutines, SettingsCopyEachSetupFieldIntoItsOwnGlobal)
     SET.REDLINEINVOICE = 11; SET.REDLINECUSTOMER = 12; SET.REDLINEINVENTORY = 13; SET.REDLINEPURCHASEORDER = 14;
     SET.PASSWORDCHANGE = 15; SET.PASSWORDDELETE = 16; SET.CURRENCYTYPE = 12; SET.LABELTYPE = 8160;
     SET.LABEL1TYPE = 8164; SET.DATENAME = "@d6b"; SET.GSTNUMBER = "R123"; SET.PAPERSIZE = "PAPER:A4";
-    SET.ENVELOPESIZE = "PAPER:ENV_DL"; SET.LABELLINE = "Thank you"; SET.PASSWORD = "secret";
+    SET.ENVELOPESIZE = "PAPER:ENV_DL"; SET.LABELLINE = "Thank you"; SET.PASSWORDHASH = "$argon2id$stand-in";
     SET.PRICE1 = "Retail"; SET.PRICE2 = "Trade"; SET.PRICE3 = "Bulk";
     GLO.STARTUP = 5;
     run(WIN::SetupSettings);
@@ -93,7 +93,7 @@ TEST_F(WinRoutines, SettingsCopyEachSetupFieldIntoItsOwnGlobal)
               std::vector<int>({1, 2, 3, 4, 5, 6, 7, 8, 9, 2, 11, 12, 13, 14, 15, 16, 12, 8160, 8164}));
     EXPECT_EQ(GLO.DATENAME.view(), "@d6b"); EXPECT_EQ(GLO.GSTNUMBER.view(), "R123");
     EXPECT_EQ(GLO.PAPERSIZE.view(), "PAPER:A4"); EXPECT_EQ(GLO.ENVELOPESIZE.view(), "PAPER:ENV_DL");
-    EXPECT_EQ(GLO.LABELLINE.view(), "Thank you"); EXPECT_EQ(GLO.PASSWORD.view(), "secret");
+    EXPECT_EQ(GLO.LABELLINE.view(), "Thank you"); EXPECT_EQ(GLO.PASSWORDHASH.view(), "$argon2id$stand-in");
     EXPECT_EQ(GLO.PRICE1.view(), "Retail"); EXPECT_EQ(GLO.PRICE2.view(), "Trade"); EXPECT_EQ(GLO.PRICE3.view(), "Bulk");
     EXPECT_EQ(GLO.STARTUP, 5) << "hand-over globals are not settings";
     EXPECT_TRUE(GLO.CURRENCYNAME.blank()) << "pictures wait for their own routine";

@@ -1,5 +1,6 @@
 // The customer list and form, driven as a user drives them: typing, clicking, pressing Ok; what
 // lands in the data files is read back with SQL.
+#include "app/setup/passwordhash.h"
 #include "app/customers/customerform.h"
 #include "app/customers/customerlayout.h"
 #include "app/customers/customers.h"
@@ -282,7 +283,7 @@ TEST_F(CustomerTest, ABalanceChangedByAnotherStationShowsInTheOpenListWithItsRed
 TEST_F(CustomerTest, ChangeAndDeleteAskForThePasswordAndAddNever)
 {
     addCustomer("C001", "Adams");
-    GLO.PASSWORD = "s3cret";
+    GLO.PASSWORDHASH = app::hashPassword("s3cret");
     GLO.PASSWORDCHANGE = 1;
     GLO.PASSWORDDELETE = 1;
     Brw::Customers *b = start();
@@ -313,7 +314,7 @@ TEST_F(CustomerTest, ChangeAndDeleteAskForThePasswordAndAddNever)
             press(b->widgets().change);
             EXPECT_EQ(forms, 2) << "the right password opens the form";
         }
-        GLO.PASSWORD = "";
+        GLO.PASSWORDHASH.clear();
         press(b->widgets().change);
         EXPECT_EQ(forms, 3) << "without a password there is no prompt";
     }

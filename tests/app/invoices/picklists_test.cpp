@@ -1,6 +1,7 @@
 // The customer and stock pick lists of the invoice forms, called as the forms call them: what a
 // pick leaves in the record buffer and answers, the locators of every order, the out-of-stock
 // refusal, the item panel, the password gate and the remembered tab.
+#include "app/setup/passwordhash.h"
 #include "app/customers/customerform.h"
 #include "app/customers/customerlayout.h"
 #include "app/inventory/inventoryform.h"
@@ -122,7 +123,7 @@ WhenShown passwordPrompt(bool right)
 
 void protectChanges()
 {
-    GLO.PASSWORD = "s3cret";
+    GLO.PASSWORDHASH = app::hashPassword("s3cret");
     GLO.PASSWORDCHANGE = 1;
 }
 

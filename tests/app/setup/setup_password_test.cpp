@@ -2,7 +2,9 @@
 // reset command for a forgotten password.
 #include "app/setup/password.h"
 #include "app/common/passwordgate.h"
+#include "app/setup/passwordhash.h"
 #include "app/setup/resetpassword.h"
+#include "app/setup/startup.h"
 #include "tests/support/setup_support.h"
 #include "tests/support/tidy.h"
 
@@ -29,9 +31,20 @@ const QString PasswordWindow = "Setup Password";
 class PasswordTest : public setuptest::StartedFolderTest
 {
 protected:
+    void SetUp() override
+    {
+        // Thousands of entries are checked here: hashes made at libsodium's least cost.
+        app::setPasswordHashCost(app::HashCost::Minimal);
+        StartedFolderTest::SetUp();
+    }
+    void TearDown() override
+    {
+        StartedFolderTest::TearDown();
+        app::setPasswordHashCost(app::HashCost::Interactive);
+    }
     void protect(const char *password, bool changes, bool deletes)
     {
-        GLO.PASSWORD = password;
+        GLO.PASSWORDHASH = app::hashPassword(password);
         GLO.PASSWORDCHANGE = changes;
         GLO.PASSWORDDELETE = deletes;
     }
@@ -45,7 +58,17 @@ protected:
     static void storePassword(const char *password)
     {
         testsupport::sqlOn(dict::DatabasePath,
-                           (std::string("update SETUP set PASSWORD='") + password + "'").c_str());
+                           ("update SETUP set PASSWORDHASH='" + app::hashPassword(password) + "'").c_str());
+    }
+    static bool stored(const char *password) { return app::passwordVerifies(storedSetup().PASSWORDHASH.view(), password); }
+    // The files of the data folder that hold text, the journal included while there is one.
+    std::vector<std::string> filesHolding(const std::string &text) const
+    {
+        std::vector<std::string> holding;
+        for (const auto &entry : std::filesystem::recursive_directory_iterator(folder))
+            if (entry.is_regular_file() && testsupport::fileBytes(entry.path()).find(text) != std::string::npos)
+                holding.push_back(entry.path().filename().string());
+        return holding;
     }
 };
 
@@ -199,32 +222,78 @@ TEST_F(PasswordTest, AWrongPasswordDoesNotOpenThePasswordWindow)
     EXPECT_EQ(app::SetPassword(), fw::RequestCancelled);
     EXPECT_EQ(prompt.seen(), 1);
     EXPECT_EQ(window.seen(), 0);
-    EXPECT_EQ(storedSetup().PASSWORD.view(), "s3cret");
+    EXPECT_TRUE(stored("s3cret"));
 }
 
-TEST_F(PasswordTest, TheRightPasswordOpensTheWindowAndSaveWritesSetup)
+// Set, changed, kept while a flag changes, and cleared, through the window: SETUP holds only a
+// salted hash, and no file of the data folder ever holds the password.
+TEST_F(PasswordTest, TheWindowSetsChangesKeepsAndClearsThePasswordAndKeepsOnlyItsHash)
 {
-    storePassword("s3cret");
     testsupport::sqlOn(dict::DatabasePath, "update SETUP set COMPANYNAME='Quill'");
-    protect("s3cret", true, true);
-    WhenShown prompt(Prompt, [](QWidget *w) { answer(w, "s3cret"); });
-    WhenShown window(PasswordWindow, [](QWidget *w) {
-        setuptest::screenshot(w, "password-window");
-        testsupport::expectTidy(w);
-        EXPECT_EQ(w->findChild<QLineEdit *>()->echoMode(), QLineEdit::Password) << "nobody reads it over a shoulder";
-        type(w->findChild<QLineEdit *>(), "n3w-pass");
-        click(childWithText<QCheckBox>(w, " Protect Changes"));
-        click(childWithText<QPushButton>(w, "Save Password..."));
-    });
-    EXPECT_EQ(app::SetPassword(), fw::RequestCompleted);
-    EXPECT_EQ(window.seen(), 1);
-    EXPECT_EQ(GLO.PASSWORD.view(), "n3w-pass");
+    protect("", true, true);
+    const struct {
+        const char *before; // answered at the prompt
+        const char *typed;  // nullptr: the entry is left as it opened
+        bool toggleChanges;
+        const char *after;  // "" for none
+    } steps[] = {{"", "n3w-pass", true, "n3w-pass"},
+                 {"n3w-pass", "an0ther!", false, "an0ther!"},
+                 {"an0ther!", nullptr, true, "an0ther!"},
+                 {"an0ther!", "", false, ""}};
+    int changes = 1;
+    for (const auto &step : steps) {
+        SCOPED_TRACE(std::string("to \"") + step.after + "\"");
+        WhenShown prompt(Prompt, [&](QWidget *w) { answer(w, step.before); });
+        WhenShown window(PasswordWindow, [&](QWidget *w) {
+            auto *entry = w->findChild<QLineEdit *>();
+            EXPECT_EQ(entry->echoMode(), QLineEdit::Password) << "nobody reads it over a shoulder";
+            EXPECT_EQ(entry->text().isEmpty(), *step.before == '\0') << "a password in force shows as dots";
+            if (*step.before == '\0') {
+                setuptest::screenshot(w, "password-window");
+                testsupport::expectTidy(w);
+            }
+            if (step.typed)
+                type(entry, step.typed);
+            if (step.toggleChanges)
+                click(childWithText<QCheckBox>(w, " Protect Changes"));
+            click(childWithText<QPushButton>(w, "Save Password..."));
+        });
+        EXPECT_EQ(app::SetPassword(), fw::RequestCompleted);
+        EXPECT_EQ(window.seen(), 1);
+        EXPECT_EQ(prompt.seen(), *step.before == '\0' ? 0 : 1);
+        changes = step.toggleChanges ? 1 - changes : changes;
 
+        const SETUPRecord s = storedSetup();
+        EXPECT_TRUE(s.PASSWORD.blank()) << "the old field holds nothing readable";
+        EXPECT_EQ(s.PASSWORDHASH.blank(), *step.after == '\0');
+        if (*step.after) {
+            EXPECT_TRUE(s.PASSWORDHASH.view().starts_with("$argon2id$")) << s.PASSWORDHASH.view();
+            EXPECT_TRUE(app::PasswordMatches(step.after));
+            EXPECT_TRUE(app::passwordVerifies(s.PASSWORDHASH.view(), step.after));
+        }
+        EXPECT_EQ(int{s.PASSWORDCHANGE}, changes);
+        EXPECT_EQ(s.COMPANYNAME.view(), "Quill") << "only the password fields change";
+        EXPECT_TRUE(GLO.PASSWORD.blank()) << "the typed text is not kept";
+        for (const char *password : {"n3w-pass", "an0ther!"})
+            EXPECT_EQ(filesHolding(password), std::vector<std::string>{}) << password;
+    }
+    EXPECT_TRUE(app::PasswordGate(app::Guarded::Delete)) << "cleared: no prompt";
+}
+
+// A folder whose setup still holds the password in the clear is moved to its hash at the first
+// start, and the old password still opens the gate.
+TEST_F(PasswordTest, AClearPasswordIsHiddenAtTheNextStartAndStillOpensTheGate)
+{
+    testsupport::sqlOn(dict::DatabasePath, "update SETUP set PASSWORD='0ld-clear', PASSWORDHASH=''");
+    ASSERT_EQ(app::StartUp(), app::StartResult::Loaded);
     const SETUPRecord s = storedSetup();
-    EXPECT_EQ(s.PASSWORD.view(), "n3w-pass");
-    EXPECT_EQ(int{s.PASSWORDCHANGE}, 0);
-    EXPECT_EQ(int{s.PASSWORDDELETE}, 1);
-    EXPECT_EQ(s.COMPANYNAME.view(), "Quill") << "only the password fields change";
+    EXPECT_TRUE(s.PASSWORD.blank());
+    EXPECT_TRUE(app::passwordVerifies(s.PASSWORDHASH.view(), "0ld-clear"));
+    EXPECT_EQ(filesHolding("0ld-clear"), std::vector<std::string>{});
+    GLO.PASSWORDCHANGE = 1;
+    WhenShown prompt(Prompt, [](QWidget *w) { answer(w, "0ld-clear"); });
+    EXPECT_TRUE(app::PasswordGate(app::Guarded::Change));
+    EXPECT_EQ(prompt.seen(), 1);
 }
 
 TEST_F(PasswordTest, CancelOnThePasswordWindowPutsTheGlobalsBack)
@@ -237,9 +306,9 @@ TEST_F(PasswordTest, CancelOnThePasswordWindowPutsTheGlobalsBack)
     });
     EXPECT_EQ(app::SetPassword(), fw::RequestCancelled);
     EXPECT_EQ(window.seen(), 1);
-    EXPECT_TRUE(GLO.PASSWORD.blank());
+    EXPECT_TRUE(GLO.PASSWORDHASH.blank());
     EXPECT_EQ(int{GLO.PASSWORDDELETE}, 1);
-    EXPECT_TRUE(storedSetup().PASSWORD.blank());
+    EXPECT_TRUE(storedSetup().PASSWORDHASH.blank());
 }
 
 // --- invoice --reset-password --------------------------------------------------------------
@@ -269,7 +338,7 @@ TEST_F(PasswordTest, ResetAnsweredNoLeavesThePassword)
         EXPECT_EQ(r.status, app::ResetDeclined) << typed;
         EXPECT_NE(r.said.find("Reset Password: Clear the password"), std::string::npos) << r.said;
         EXPECT_NE(r.said.find("Nothing was changed."), std::string::npos) << r.said;
-        EXPECT_EQ(storedSetup().PASSWORD.view(), "s3cret") << typed;
+        EXPECT_TRUE(stored("s3cret")) << typed;
     }
     EXPECT_EQ(&errors.presenter(), &screen) << "the windowed presenter is back afterwards";
 }
@@ -282,7 +351,7 @@ TEST_F(PasswordTest, ResetAnsweredYesClearsOnlyThePassword)
     EXPECT_EQ(r.status, app::PasswordReset);
     EXPECT_NE(r.said.find("The password has been cleared."), std::string::npos) << r.said;
     const SETUPRecord s = storedSetup();
-    EXPECT_TRUE(s.PASSWORD.blank());
+    EXPECT_TRUE(s.PASSWORDHASH.blank());
     EXPECT_EQ(int{s.PASSWORDCHANGE}, 0);
     EXPECT_EQ(s.COMPANYNAME.view(), "Quill");
 }
@@ -311,5 +380,5 @@ TEST_F(PasswordTest, TheProgramClearsThePasswordFromTheTerminal)
         said += buffer;
     EXPECT_EQ(::pclose(program), 0) << said;
     EXPECT_NE(said.find("The password has been cleared."), std::string::npos) << said;
-    EXPECT_TRUE(storedSetup().PASSWORD.blank());
+    EXPECT_TRUE(storedSetup().PASSWORDHASH.blank());
 }

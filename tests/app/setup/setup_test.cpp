@@ -1,5 +1,7 @@
 // The program's start-up settings and the setup form: first run and later runs, damaged files,
 // stations starting together, and the form driven through its real controls.
+#include "app/setup/password.h"
+#include "app/setup/passwordhash.h"
 #include "app/common/passwordgate.h"
 #include "app/setup/setup.h"
 #include "app/setup/setupform.h"
@@ -147,7 +149,7 @@ TEST_F(StartUpTest, ALaterRunLoadsTheStoredSettingsIntoTheGlobals)
     EXPECT_EQ(int{GLO.CANADIAN}, 1);
     EXPECT_DOUBLE_EQ(REAL{GLO.GST}, 0.05);
     EXPECT_EQ(GLO.DATENAME.view(), "@d6b");
-    EXPECT_EQ(GLO.PASSWORD.view(), "abc");
+    EXPECT_TRUE(app::passwordVerifies(GLO.PASSWORDHASH.view(), "abc")) << "a clear password is hidden at start";
     EXPECT_EQ(GLO.PRICE1.view(), "Retail");
     EXPECT_EQ(GLO.CURRENCYNAME.view(), "@n-13`2") << "money pictures of the stored currency";
     EXPECT_EQ(records(Access::SETUP), 1);
@@ -546,12 +548,12 @@ TEST_F(SetupFormTest, APasswordSavedWhileTheFormIsOpenStaysInForceWhenItIsCancel
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w.ok->window()));
     setPasswordMeanwhile("n3w-pass");
     click(w.pickList); // the form follows its values into the globals
-    EXPECT_EQ(GLO.PASSWORD.view(), "n3w-pass");
+    EXPECT_TRUE(app::PasswordMatches("n3w-pass"));
     click(w.cancel);
     EXPECT_TRUE(QTest::qWaitFor([&] { return form.isNull(); }));
-    EXPECT_EQ(GLO.PASSWORD.view(), "n3w-pass");
+    EXPECT_TRUE(app::PasswordMatches("n3w-pass"));
     EXPECT_EQ(int{GLO.PICKLIST}, 0);
-    EXPECT_EQ(storedSetup().PASSWORD.view(), "n3w-pass");
+    EXPECT_TRUE(app::passwordVerifies(storedSetup().PASSWORDHASH.view(), "n3w-pass"));
 }
 
 TEST_F(SetupFormTest, APasswordSavedWhileTheFormIsOpenIsNotOverwrittenByItsSave)
@@ -568,9 +570,9 @@ TEST_F(SetupFormTest, APasswordSavedWhileTheFormIsOpenIsNotOverwrittenByItsSave)
     click(w.pickList);
     click(w.ok);
     EXPECT_TRUE(QTest::qWaitFor([&] { return form.isNull(); }));
-    EXPECT_EQ(GLO.PASSWORD.view(), "n3w-pass");
+    EXPECT_TRUE(app::PasswordMatches("n3w-pass"));
     const SETUPRecord s = storedSetup();
-    EXPECT_EQ(s.PASSWORD.view(), "n3w-pass");
+    EXPECT_TRUE(app::passwordVerifies(s.PASSWORDHASH.view(), "n3w-pass"));
     EXPECT_EQ(int{s.PICKLIST}, 1);
 }
 
