@@ -72,6 +72,8 @@ Database::Database(std::string path, std::string key)
 
 Database::~Database()
 {
+    for (auto &[sql, stmt] : transactionStatements_)
+        sqlite3_finalize(stmt);
     if (db_)
         sqlite3_close_v2(db_);
     if (stationLock_ >= 0)
@@ -195,14 +197,25 @@ int Database::checkOurs()
 
 int Database::holdExclusively()
 {
-    if (stationLock_ >= 0 && lockStations(stationLock_, LOCK_EX, 0) == Lock::Refused)
+    if (stationLock_ >= 0 && lockStations(stationLock_, LOCK_EX, 0) == Lock::Refused) {
+        shareStations(); // flock lets the shared lock go while it tries for the exclusive one
         return setLastError(Err::AccessDenied, "another station has the database open"), Err::AccessDenied;
+    }
     exec("PRAGMA locking_mode=EXCLUSIVE");
-    if (exec("BEGIN EXCLUSIVE") != Err::None)
+    if (exec("BEGIN EXCLUSIVE") != Err::None) {
+        exec("PRAGMA locking_mode=NORMAL");
+        shareStations();
         return setLastError(Err::AccessDenied), Err::AccessDenied;
+    }
     exec("COMMIT");
     exclusive_ = true;
     return Err::None;
+}
+
+void Database::shareStations()
+{
+    if (stationLock_ >= 0)
+        lockStations(stationLock_, LOCK_SH, RecoverMs);
 }
 
 void Database::setBusyWait(int ms) { sqlite3_busy_timeout(db_, ms); }
@@ -223,9 +236,11 @@ int Database::fail(int rc)
 
 int Database::begin()
 {
-    const std::string sql = depth_ == 0 ? std::string("BEGIN IMMEDIATE") : "SAVEPOINT level" + std::to_string(depth_);
-    if (const int result = exec(sql.c_str()); result != Err::None)
-        return result;
+    if (depth_ == 0) {
+        if (const int result = run("BEGIN IMMEDIATE"); result != Err::None)
+            return result;
+        doomed_ = false;
+    }
     ++depth_;
     return Err::None;
 }
@@ -247,15 +262,15 @@ int Database::commit()
     if (sqlite3_get_autocommit(db_))
         return transactionLost();
     if (depth_ > 1) {
-        const std::string release = "RELEASE level" + std::to_string(depth_ - 1);
-        if (const int result = exec(release.c_str()); result != Err::None) {
-            rollback();
-            return result;
-        }
         --depth_;
         return Err::None;
     }
-    if (const int result = exec("COMMIT"); result != Err::None) {
+    if (doomed_) {
+        rollback();
+        setDriverError("0", "a part of the transaction was undone, so none of it was committed");
+        return Err::DriverError;
+    }
+    if (const int result = run("COMMIT"); result != Err::None) {
         const RuntimeError why = lastError();
         rollback();
         setDriverError(why.fileCode, why.fileText);
@@ -265,6 +280,8 @@ int Database::commit()
     return Err::None;
 }
 
+// An inner level cannot be undone alone: it dooms the whole transaction, which then commits
+// nothing, so no part of a unit of work is ever kept without the rest.
 int Database::rollback()
 {
     if (depth_ == 0)
@@ -275,12 +292,23 @@ int Database::rollback()
         return Err::None;
     }
     if (depth_ > 1) {
-        const std::string level = "level" + std::to_string(depth_ - 1);
         --depth_;
-        return exec(("ROLLBACK TO " + level + "; RELEASE " + level).c_str());
+        doomed_ = true;
+        return Err::None;
     }
     depth_ = 0;
-    return exec("ROLLBACK");
+    return run("ROLLBACK");
+}
+
+// Transaction statements run once per record in a stream of writes: each is prepared once.
+int Database::run(const std::string &sql)
+{
+    sqlite3_stmt *&stmt = transactionStatements_[sql];
+    if (!stmt && sqlite3_prepare_v3(db_, sql.c_str(), -1, SQLITE_PREPARE_PERSISTENT, &stmt, nullptr) != SQLITE_OK)
+        return fail(sqlite3_errcode(db_));
+    const int rc = sqlite3_step(stmt);
+    sqlite3_reset(stmt);
+    return rc == SQLITE_DONE ? Err::None : fail(rc);
 }
 
 } // namespace dict::storage::sqlite

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 
 namespace dict::storage::sqlite {
 
@@ -40,8 +41,9 @@ public:
     bool readOnly() const { return readOnly_; }
     void setBusyWait(int ms);
 
-    // Transactions nest: the outermost takes the write lock at once (waiting for a busy station),
-    // the inner ones are savepoints. A commit that fails has rolled back its level itself.
+    // Transactions nest: the outermost takes the write lock at once (waiting for a busy station)
+    // and commits or rolls back everything; an inner level rolled back dooms the whole. A commit
+    // that fails has rolled back itself.
     int begin();
     int commit();
     int rollback();
@@ -54,7 +56,9 @@ private:
     int connect(OpenMode mode, int busyMs);
     int checkOurs();
     int holdExclusively();
+    void shareStations(); // back to sharing the station lock
     int exec(const char *sql);
+    int run(const std::string &sql); // a transaction statement, prepared once
     int fail(int rc);
     int transactionLost();
 
@@ -65,7 +69,9 @@ private:
     bool readOnly_ = false;
     bool exclusive_ = false;
     int depth_ = 0;
+    bool doomed_ = false;
     std::uint64_t undone_ = 0;
+    std::unordered_map<std::string, sqlite3_stmt *> transactionStatements_;
 };
 
 } // namespace dict::storage::sqlite
