@@ -200,23 +200,33 @@ TEST_F(DataSafetyTest, UnitThatFailedOrWasUndoneRefusesEveryWriteUntilItIsGone)
     EXPECT_EQ(insertCustomer("C4"), Benign) << "the files take writes again once the unit is gone";
 }
 
-TEST_F(DataSafetyTest, CommittedUnitIsOnEveryFile)
+// A committed unit is on every file. A file's own transaction inside a unit cannot be undone
+// alone: undoing it dooms the unit, whose commit then keeps nothing of it.
+TEST_F(DataSafetyTest, CommittedUnitIsOnEveryFileUnlessAPartOfItWasUndone)
 {
-    ASSERT_EQ(Access::CUSTOMER.Open(), Benign);
-    ASSERT_EQ(Access::FINANCE.Open(), Benign);
-    UnitOfWork unit{&Access::CUSTOMER, &Access::FINANCE};
-    Access::CUSTOMER.PrimeRecord();
-    CUS.CUSTOMERNO = "C1";
-    ASSERT_EQ(Access::CUSTOMER.Insert(), Benign);
-    Access::FINANCE.PrimeRecord();
-    FIN.CUSTOMERNO = "C1";
-    ASSERT_EQ(Access::FINANCE.Insert(), Benign);
-    ASSERT_EQ(unit.Commit(), Benign);
-    closeAllFiles();
-    ASSERT_EQ(Access::CUSTOMER.Open(), Benign);
-    ASSERT_EQ(Access::FINANCE.Open(), Benign);
-    EXPECT_EQ(Access::CUSTOMER.Records(), 1);
-    EXPECT_EQ(Access::FINANCE.Records(), 1);
+    for (const bool undoPart : {false, true}) {
+        SCOPED_TRACE(undoPart ? "a part undone" : "committed");
+        ASSERT_EQ(Access::CUSTOMER.Open(), Benign);
+        ASSERT_EQ(Access::FINANCE.Open(), Benign);
+        {
+            UnitOfWork unit{&Access::CUSTOMER, &Access::FINANCE};
+            Access::CUSTOMER.PrimeRecord();
+            CUS.CUSTOMERNO = undoPart ? "C2" : "C1";
+            ASSERT_EQ(Access::CUSTOMER.Insert(), Benign);
+            ASSERT_EQ(Access::FINANCE.File()->begin(), Err::None);
+            Access::FINANCE.PrimeRecord();
+            FIN.CUSTOMERNO = CUS.CUSTOMERNO;
+            ASSERT_EQ(Access::FINANCE.Insert(), Benign);
+            undoPart ? Access::FINANCE.File()->rollback() : Access::FINANCE.File()->commit();
+            EXPECT_EQ(unit.Commit() == Benign, !undoPart);
+        }
+        closeAllFiles();
+        ASSERT_EQ(Access::CUSTOMER.Open(), Benign);
+        ASSERT_EQ(Access::FINANCE.Open(), Benign);
+        EXPECT_EQ(Access::CUSTOMER.Records(), 1) << "the first unit whole, nothing of the doomed one";
+        EXPECT_EQ(Access::FINANCE.Records(), 1);
+        closeAllFiles();
+    }
 }
 
 TEST_F(DataSafetyTest, StationKilledWhileWritingLeavesEveryCommittedRecordAndNoHalfUnit)

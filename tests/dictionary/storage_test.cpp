@@ -286,25 +286,3 @@ TEST_F(DataFolderTest, TheJournalFollowsTheSettingAndUnitsCommitUnderEither)
     REPORTS::INIT(nullptr, nullptr);
     dict::storage::sqliteDriver().setJournal(dict::storage::Journal::Rollback);
 }
-
-// A file's own transaction inside a unit of work cannot be undone alone: undoing it dooms the
-// unit, whose commit then keeps nothing of it.
-TEST_F(DataFolderTest, AnInnerTransactionUndoneDoomsItsUnit)
-{
-    ASSERT_EQ(Access::CUSTOMER.Open(), Benign);
-    ASSERT_EQ(Access::FINANCE.Open(), Benign);
-    {
-        UnitOfWork unit{&Access::CUSTOMER, &Access::FINANCE};
-        Access::CUSTOMER.PrimeRecord();
-        CUS.CUSTOMERNO = "C1";
-        ASSERT_EQ(Access::CUSTOMER.Insert(), Benign);
-        ASSERT_EQ(Access::FINANCE.File()->begin(), Err::None);
-        Access::FINANCE.PrimeRecord();
-        FIN.CUSTOMERNO = "C1";
-        ASSERT_EQ(Access::FINANCE.Insert(), Benign);
-        Access::FINANCE.File()->rollback();
-        EXPECT_NE(unit.Commit(), Benign);
-    }
-    EXPECT_EQ(Access::CUSTOMER.Records(), 0);
-    EXPECT_EQ(Access::FINANCE.Records(), 0);
-}
