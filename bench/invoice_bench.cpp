@@ -7,7 +7,8 @@
 //   with the write-ahead log)  vs  the same row writes by hand in one transaction
 //   saving one changed line of a 5-line invoice: bookLine moves its stock and books the invoice
 //   by the difference (target: under 10 ms)  vs  the same row writes by hand in one transaction
-//   The two saves run under either journal (/rollback, /wal).
+//   The two saves run under either journal (/wal:0 rollback, /wal:1 write-ahead log), and the
+//   save's writes by hand under each journal mode (RawSaveUnderJournal: a save and its undoing).
 //   Upd:Invoice opened for Change on 200 lines, until its first page of lines and its totals are
 //   shown (target: under 100 ms)  vs  a prepared SELECT of the 200 rows
 // Run: build/bench/invoice_bench; the data folder (2,000 customers, 10,000 stock items, 20,000
@@ -555,6 +556,29 @@ BENCHMARK(SaveQuoteAsInvoice50)
     ->ArgName("wal")
     ->Arg(0)
     ->Arg(1);
+
+// The journal modes side by side: the save's writes by hand under each, with the database to
+// itself. The rollback modes are the connection's own; the write-ahead log is the database's.
+void RawSaveUnderJournal(benchmark::State &state)
+{
+    static const char *const modes[] = {"DELETE", "TRUNCATE", "PERSIST", "WAL"};
+    const char *mode = modes[state.range(0)];
+    prepare();
+    closeFiles();
+    {
+        Sql sql;
+        sql.exec((std::string("PRAGMA journal_mode=") + mode).c_str());
+        const SavedRows rows = savedRows(sql);
+        for (auto _ : state) {
+            const sqlite3_int64 finance = rawSave(sql, rows, false, 0);
+            rawSave(sql, rows, true, finance);
+        }
+        sql.exec("PRAGMA journal_mode=DELETE");
+        state.SetLabel(mode);
+    }
+    openFiles();
+}
+BENCHMARK(RawSaveUnderJournal)->Unit(benchmark::kMillisecond)->Iterations(40)->DenseRange(0, 3);
 
 // --- a line's save -------------------------------------------------------------------------------
 
