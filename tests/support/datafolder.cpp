@@ -4,6 +4,7 @@
 
 #include <sqlite3.h>
 
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <sys/wait.h>
@@ -115,7 +116,10 @@ std::string fileBytes(const std::filesystem::path &path)
     return bytes.str();
 }
 
-WorkerProcess startWorker(const std::filesystem::path &folder, const std::vector<std::string> &args)
+namespace {
+
+// Runs program with args (and NAME=value settings added to its environment), its output piped.
+WorkerProcess startProgram(const char *program, std::vector<std::string> all, const std::vector<std::string> &settings)
 {
     int pipeFds[2];
     if (::pipe(pipeFds) != 0)
@@ -125,17 +129,33 @@ WorkerProcess startWorker(const std::filesystem::path &folder, const std::vector
         ::dup2(pipeFds[1], STDOUT_FILENO);
         ::close(pipeFds[0]);
         ::close(pipeFds[1]);
-        std::vector<std::string> all{TQ_WORKER, folder.string()};
-        all.insert(all.end(), args.begin(), args.end());
+        for (std::string setting : settings)
+            ::putenv(strdup(setting.c_str()));
         std::vector<char *> argv;
         for (std::string &a : all)
             argv.push_back(a.data());
         argv.push_back(nullptr);
-        ::execv(TQ_WORKER, argv.data());
+        ::execv(program, argv.data());
         ::_exit(127);
     }
     ::close(pipeFds[1]);
     return {pid, pipeFds[0]};
+}
+
+} // namespace
+
+WorkerProcess startWorker(const std::filesystem::path &folder, const std::vector<std::string> &args)
+{
+    std::vector<std::string> all{TQ_WORKER, folder.string()};
+    all.insert(all.end(), args.begin(), args.end());
+    return startProgram(TQ_WORKER, std::move(all), {});
+}
+
+WorkerProcess startOwnTest(const std::string &test, const std::vector<std::string> &settings)
+{
+    return startProgram("/proc/self/exe",
+                        {"test", "--gtest_filter=" + test, "--gtest_also_run_disabled_tests", "--gtest_brief=1"},
+                        settings);
 }
 
 std::string readLine(int fd)

@@ -61,6 +61,9 @@ struct WorkerProcess {
     int output;
 };
 WorkerProcess startWorker(const std::filesystem::path &folder, const std::vector<std::string> &args);
+// Starts this test program again, running only the named test (a DISABLED_ one runs too), with
+// NAME=value settings added to its environment; its output piped like a worker's.
+WorkerProcess startOwnTest(const std::string &test, const std::vector<std::string> &settings);
 // Reads one line of a started worker's output (empty at its end).
 std::string readLine(int fd);
 int waitWorker(int pid);
