@@ -21,11 +21,12 @@ namespace fs = std::filesystem;
 constexpr int RecoverMs = 10000; // the busy wait of every operation once the database is open
 Journal journalOfNewOpens = Journal::Rollback;
 
-// The databases this process has open, by absolute path: every file on one shares it.
+// The databases this process has open, by absolute path: every file on one shares it. Never
+// destroyed: files still open at exit close their database after other statics are gone.
 std::map<std::string, std::weak_ptr<Database>> &openDatabases()
 {
-    static std::map<std::string, std::weak_ptr<Database>> databases;
-    return databases;
+    static auto *databases = new std::map<std::string, std::weak_ptr<Database>>;
+    return *databases;
 }
 
 std::string folderOf(const std::string &path)
