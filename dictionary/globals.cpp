@@ -7,4 +7,10 @@ namespace dict {
 
 void resetGlobals() { GLO = Globals{}; }
 
+const char *taxName(int regime)
+{
+    static const char *const names[4] = {"PST", "VAT", "Tax", "GST"};
+    return byTaxRegime(names, regime);
+}
+
 } // namespace dict

@@ -33,6 +33,9 @@ const Row &byTaxRegime(const Row (&rows)[4], int regime)
     return rows[(known ? regime : TaxRegime::SalesTax) - 1];
 }
 
+// The name of the tax of a regime: "PST", "VAT", "Tax" (a single sales tax) or "GST".
+const char *taxName(int regime);
+
 // GLO.STARTUP: the mode the next procedure runs in.
 namespace StartUp {
 enum : BYTE {

@@ -65,8 +65,8 @@ void keepForRegime(std::string &text, std::string_view opening, bool keep)
 std::string expandFormat(const char *format)
 {
     std::string text = format ? format : "";
-    replaceAll(text, "{C}", GLO.CURRENCYNAME.blank() ? std::string("@n-13.2") : GLO.CURRENCYNAME.str());
-    replaceAll(text, "{D}", GLO.DATENAME.blank() ? std::string("@d2b") : GLO.DATENAME.str());
+    replaceAll(text, "{C}", moneyPicture("@n-13.2"));
+    replaceAll(text, "{D}", datePicture());
     static const char *const taxNames[] = {"PST", "VAT", "Tax", "GST"};
     replaceAll(text, "{TAX}", dict::byTaxRegime(taxNames, GLO.CANADIAN));
     keepForRegime(text, "{GST:", GLO.CANADIAN == dict::TaxRegime::ProvincialAndGst);

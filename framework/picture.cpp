@@ -1,5 +1,6 @@
 #include "framework/picture.h"
 
+#include "dictionary/globals.h"
 #include "dictionary/money.h"
 
 #include <algorithm>
@@ -1049,6 +1050,16 @@ ParseResult deformatText(std::string_view typed, std::string_view picture)
 {
     const std::optional<Picture> p = Picture::parse(picture);
     return p ? p->deformat(typed) : rejected("Not a valid picture.");
+}
+
+std::string moneyPicture(std::string_view fallback)
+{
+    return GLO.CURRENCYNAME.blank() ? std::string(fallback) : GLO.CURRENCYNAME.str();
+}
+
+std::string datePicture(std::string_view fallback)
+{
+    return GLO.DATENAME.blank() ? std::string(fallback) : GLO.DATENAME.str();
 }
 
 } // namespace fw

@@ -173,6 +173,11 @@ private:
     Internal::Form form_;
 };
 
+// The pictures the settings put in force (GLO.CURRENCYNAME for money, GLO.DATENAME for dates),
+// or the fallback while none is set.
+std::string moneyPicture(std::string_view fallback = "@n-12.2");
+std::string datePicture(std::string_view fallback = "@d2b");
+
 // For pictures held in strings (settings, list formats). An invalid picture shows the plain
 // number or the text as it is, and deformats to an error.
 std::string formatValue(double value, std::string_view picture);

@@ -110,7 +110,7 @@ void Customers::Highlighted(bool any)
     w_.email->setEnabled(any && !CUS.EMAILADDRESS.blank());
     w_.finance->setEnabled(any && CUS.FINANCEPRESENT != 0);
     w_.memo->setText(any ? QString::fromUtf8(CUS.COMMENTS.str()) : QString());
-    const std::string picture = GLO.CURRENCYNAME.blank() ? "@n-12.2" : GLO.CURRENCYNAME.str();
+    const std::string picture = fw::moneyPicture();
     w_.balance->setText(any ? QString::fromUtf8(fw::formatValue(CUS.BALANCE, picture)).trimmed() : QString());
 }
 

@@ -87,7 +87,7 @@ void Inventory::bindFields()
     bind(w.weight, STO.WEIGHT, "@n-13.2").nonNegative();
     bind(w.amountBackOrdered, STO.AMOUNTBACKORDERED, app::numberPicture(GLO.CURRENCYNAME5.view(), "@n-13.3"))
         .nonNegative();
-    bind(w.dateBackOrdered, STO.BACKORDERDATE, GLO.DATENAME.blank() ? "@d2b" : GLO.DATENAME.str());
+    bind(w.dateBackOrdered, STO.BACKORDERDATE, fw::datePicture());
     bind(w.cost, STO.COST, "@n13.3").nonNegative();
     bind(w.price1, STO.RETAIL, money).nonNegative();
     bind(w.price2, STO.RETAIL2, money).nonNegative();

@@ -18,7 +18,7 @@
 
 namespace {
 
-std::string moneyPicture() { return GLO.CURRENCYNAME.blank() ? "@n-13.2" : GLO.CURRENCYNAME.str(); }
+std::string moneyPicture() { return fw::moneyPicture("@n-13.2"); }
 
 } // namespace
 

@@ -50,7 +50,7 @@ void namePrices(std::initializer_list<QLabel *> labels, const char *suffix)
 
 void showAmounts(bool any, std::initializer_list<std::pair<QLabel *, double>> amounts)
 {
-    const std::string money = GLO.CURRENCYNAME.blank() ? "@n-13.2" : GLO.CURRENCYNAME.str();
+    const std::string money = fw::moneyPicture("@n-13.2");
     for (const auto &[label, amount] : amounts)
         label->setText(any ? shown(amount, money) : QString());
 }

@@ -33,14 +33,7 @@ namespace {
 
 namespace inv = app::invoices;
 
-std::string moneyPicture()
-{
-    return GLO.CURRENCYNAME.blank() ? "@n-12.2" : GLO.CURRENCYNAME.str();
-}
-
 std::string quantityPicture() { return app::numberPicture(GLO.CURRENCYNAME2.view(), "@n-10.2"); }
-
-std::string datePicture() { return GLO.DATENAME.blank() ? "@d2b" : GLO.DATENAME.str(); }
 
 // No customer: the header shows none (a cleared buffer; priming would number a new record).
 void clearCustomer() { dict::clearRecord(Access::CUSTOMER.Def(), Access::CUSTOMER.Buffer().bytes); }
@@ -54,7 +47,7 @@ int monthOf(dict::LONG date)
 // The item list: "#", "Stock #", "Description", "Quantity", "Back Order", "Price", "Total".
 std::string itemFormat()
 {
-    const std::string money = moneyPicture();
+    const std::string money = fw::moneyPicture();
     const std::string quantity = quantityPicture();
     return "16R(2)|M~#~C(0)@n2@#1#"
            "60L(2)|M~Stock #~C(0)@s20@#2#"
@@ -117,8 +110,8 @@ int Invoice::Build()
 void Invoice::bindFields()
 {
     const app::InvoiceWidgets &w = *w_;
-    const std::string money = moneyPicture();
-    bind(w.date, INV.DATE, datePicture());
+    const std::string money = fw::moneyPicture();
+    bind(w.date, INV.DATE, fw::datePicture());
     bind(w.poNumber, INV.PONUMBER);
     bind(w.invoiceNo, INV.INVOICENO, "@n_10");
     bind(w.salesman, INV.SALESMAN);
@@ -158,8 +151,7 @@ void Invoice::buildItemList()
 // Prompts that name the taxes of the regime in force.
 void Invoice::relabel()
 {
-    static const char *const taxNames[] = {"PST", "VAT", "Tax", "GST"};
-    w_->taxLabel->setText(QString::fromUtf8(dict::byTaxRegime(taxNames, GLO.CANADIAN)));
+    w_->taxLabel->setText(QString::fromUtf8(dict::taxName(GLO.CANADIAN)));
     const bool gst = GLO.CANADIAN == dict::TaxRegime::ProvincialAndGst;
     w_->gstLabel->setVisible(gst);
     w_->gst->setVisible(gst);
@@ -437,7 +429,7 @@ void Invoice::sumLines()
 void Invoice::refigure()
 {
     inv::computeTotals(INV, sums_, GLO.CANADIAN, CUS.LONGDISTANCE != 0);
-    w_->discountSum->setText(QString::fromStdString(fw::formatValue(sums_.discount, moneyPicture())).trimmed());
+    w_->discountSum->setText(QString::fromStdString(fw::formatValue(sums_.discount, fw::moneyPicture())).trimmed());
     followState();
     Display();
 }

@@ -49,7 +49,6 @@ const fw::BrowseSpec invoiceHistory{
     .height = 360,
 };
 
-std::string moneyPicture() { return GLO.CURRENCYNAME.blank() ? "@n-12.2" : GLO.CURRENCYNAME.str(); }
 
 } // namespace
 
@@ -89,7 +88,7 @@ void InvoicesHistory::showDue()
     Access::FINANCE.SetAt(FIN.InvoiceNo_Key);
     while (Access::FINANCE.TryNext() == dict::Benign && FIN.INVOICENO == INV.INVOICENO)
         due += FIN.AMOUNTDUE;
-    w_.due->setText(QString::fromStdString(fw::formatValue(due, moneyPicture())).trimmed());
+    w_.due->setText(QString::fromStdString(fw::formatValue(due, fw::moneyPicture())).trimmed());
 }
 
 int InvoicesHistory::Run(int number, int request)

@@ -90,9 +90,8 @@ const fw::BrowseSpec invoiceList{
     .height = 560,
 };
 
-std::string moneyPicture() { return GLO.CURRENCYNAME.blank() ? "@n-12.2" : GLO.CURRENCYNAME.str(); }
 
-QString money(double value) { return QString::fromStdString(fw::formatValue(value, moneyPicture())).trimmed(); }
+QString money(double value) { return QString::fromStdString(fw::formatValue(value, fw::moneyPicture())).trimmed(); }
 
 QLabel *amountLabel(QGridLayout *grid, int row, int column, const QString &prompt, QWidget *parent,
                     QLabel **promptLabel = nullptr)
@@ -154,8 +153,7 @@ void Invoices::AddButtons(QHBoxLayout *row)
 void Invoices::Prepare()
 {
     w_.tabs->setTabVisible(BackwardTab, false);
-    static const char *const taxNames[] = {"PST", "VAT", "Tax", "GST"};
-    w_.totalTaxLabel->setText(QString::fromUtf8(dict::byTaxRegime(taxNames, GLO.CANADIAN)));
+    w_.totalTaxLabel->setText(QString::fromUtf8(dict::taxName(GLO.CANADIAN)));
     const bool gst = GLO.CANADIAN == dict::TaxRegime::ProvincialAndGst;
     w_.totalGstLabel->setVisible(gst);
     w_.totalGst->setVisible(gst);

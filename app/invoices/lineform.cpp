@@ -26,13 +26,6 @@ namespace {
 
 namespace inv = app::invoices;
 
-std::string moneyPicture()
-{
-    return GLO.CURRENCYNAME.blank() ? "@n-12.2" : GLO.CURRENCYNAME.str();
-}
-
-std::string datePicture() { return GLO.DATENAME.blank() ? "@d2b" : GLO.DATENAME.str(); }
-
 int monthOf(dict::LONG date)
 {
     const auto civil = fw::civilDate(date);
@@ -76,7 +69,7 @@ int InvoiceDescription::Build()
 void InvoiceDescription::bindFields()
 {
     const app::LineWidgets &w = *w_;
-    const std::string money = moneyPicture();
+    const std::string money = fw::moneyPicture();
     bind(w.invoiceNo, DES.INVOICENO, "@n06b");
     bind(w.itemNo, DES.ITEMNO, "@n_5");
     bind(w.laborLine, DES.LABORBUTTON);
@@ -94,7 +87,7 @@ void InvoiceDescription::bindFields()
     bind(w.lineDiscount, DES.LINEITEMDISCOUNT, "@n6.2").range(0, 100);
     bind(w.discountAmount, DES.DISCOUNTAMOUNT, money);
     bind(w.total, DES.AMOUNT, money);
-    bind(w.delivery, DES.DELIVERYDATE, datePicture());
+    bind(w.delivery, DES.DELIVERYDATE, fw::datePicture());
 }
 
 // Tax boxes named by the regime; GST only where it is charged beside the provincial tax.
@@ -114,7 +107,7 @@ void InvoiceDescription::relabel()
 
 void InvoiceDescription::PrimeFields()
 {
-    laborText_ = "TIME @" + fw::formatValue(INV.LABORRATE, moneyPicture()) + " PER HOUR." + " SEE END OF INVOICE.";
+    laborText_ = "TIME @" + fw::formatValue(INV.LABORRATE, fw::moneyPicture()) + " PER HOUR." + " SEE END OF INVOICE.";
     if (Request == fw::InsertRecord) {
         DES.INVOICENO = INV.INVOICENO;
         DES.LABORBUTTON = 0;
@@ -227,7 +220,7 @@ void InvoiceDescription::takeItem(bool keepClearedTax)
 void InvoiceDescription::showPriceChoice(bool shown)
 {
     const app::LineWidgets &w = *w_;
-    const std::string picture = moneyPicture() + "b";
+    const std::string picture = fw::moneyPicture() + "b";
     const double prices[] = {DES.PRICE1, DES.PRICE2, DES.PRICE3};
     QRadioButton *radios[] = {w.price1, w.price2, w.price3};
     for (int i = 0; i < 3; ++i)

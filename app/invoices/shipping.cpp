@@ -15,9 +15,7 @@ namespace Win {
 
 namespace {
 
-std::string datePicture() { return GLO.DATENAME.blank() ? "@d2b" : GLO.DATENAME.str(); }
 
-std::string moneyPicture() { return GLO.CURRENCYNAME.blank() ? "@n-12.2" : GLO.CURRENCYNAME.str(); }
 
 constexpr std::size_t MemoChars = 500;
 
@@ -62,9 +60,9 @@ int ShippingMethod::Build()
     layout->addLayout(grid);
     layout->addLayout(app::formButtons(window, w_.ok, w_.cancel, w_.help));
     w_.ok->setText("Ok...");
-    const std::string money = moneyPicture();
+    const std::string money = fw::moneyPicture();
     bind(w_.method, INV.SHIPPINGMETHOD);
-    bind(w_.date, INV.SHIPPINGDATE, datePicture());
+    bind(w_.date, INV.SHIPPINGDATE, fw::datePicture());
     bind(w_.charge, INV.SHIPPING, money).nonNegative();
     bind(w_.cod, INV.COD, money).nonNegative();
     bind(w_.tracking, INV.SHIPPINGTRACKINGNO);
@@ -100,7 +98,7 @@ int ShippingMethod::TakeCompleted()
     Update();
     followMethod();
     if (w_.addToMemo->isChecked()) {
-        const std::string line = shippingMemo(INV, datePicture());
+        const std::string line = shippingMemo(INV, fw::datePicture());
         if (!line.empty()) {
             std::string memo = INV.MEMOS.str();
             memo = memo.substr(0, memo.find_last_not_of(' ') + 1) + line;

@@ -56,7 +56,6 @@ const fw::BrowseSpec financeHistory{
     .allow = app::RequestGate,
 };
 
-std::string moneyPicture() { return GLO.CURRENCYNAME.blank() ? "@n-12.2" : GLO.CURRENCYNAME.str(); }
 
 QString customerName()
 {
@@ -120,7 +119,7 @@ void CustomersFinanceHistory::showBalance()
     double balance = CUS.BALANCE;
     pay::recomputeBalance(CUS.CUSTOMERNO, balance);
     CUS.BALANCE = balance;
-    w_.balance->setText(QString::fromUtf8(fw::formatValue(balance, moneyPicture())).trimmed());
+    w_.balance->setText(QString::fromUtf8(fw::formatValue(balance, fw::moneyPicture())).trimmed());
 }
 
 void CustomersFinanceHistory::refresh()

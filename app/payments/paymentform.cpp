@@ -74,7 +74,7 @@ void CustomerFinanceHistory::bindFields()
     const app::PaymentWidgets &w = *w_;
     bind(w.customerNo, FIN.CUSTOMERNO);
     bind(w.invoiceNo, FIN.INVOICENO, "@n06b").nonNegative();
-    bind(w.date, FIN.DATE, GLO.DATENAME.blank() ? "@d2" : GLO.DATENAME.str()).required();
+    bind(w.date, FIN.DATE, fw::datePicture("@d2")).required();
     bind(w.terms, FIN.TERMS);
     bind(w.bank, FIN.BANK);
     bind(w.card, FIN.CREDITCARDNO);
@@ -82,7 +82,7 @@ void CustomerFinanceHistory::bindFields()
     bind(w.authorization, FIN.CREDITCARDAUTHORIZENO, "@n08b").nonNegative();
     bind(w.moneyOrder, FIN.MONEYORDERNO);
     bind(w.cheque, FIN.CHECKNO, "@n010b").nonNegative();
-    bind(w.amount, FIN.AMOUNTPAID, GLO.CURRENCYNAME.blank() ? "@n-12.2" : GLO.CURRENCYNAME.str());
+    bind(w.amount, FIN.AMOUNTPAID, fw::moneyPicture());
 }
 
 // A new payment is dated today and takes the customer's payment details; a changed one keeps

@@ -18,7 +18,7 @@ std::string money(double value) { return shown(value, picture(GLO.CURRENCYNAME, 
 
 std::string totals(double value) { return shown(value, picture(GLO.CURRENCYNAME1, "@n-15.2")); }
 
-std::string dateText(dict::LONG day) { return fw::formatValue(day, GLO.DATENAME.blank() ? "@d2" : GLO.DATENAME.str()); }
+std::string dateText(dict::LONG day) { return fw::formatValue(day, fw::datePicture("@d2")); }
 
 std::string runDate() { return "Run Date: " + dateText(fw::today()); }
 

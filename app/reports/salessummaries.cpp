@@ -28,8 +28,7 @@ std::string monthLabel(dict::LONG day) { return monthLabelOf(day); }
 // The tax caption of the regime; the layout's own "Tax" under a single sales tax.
 std::string taxCaption()
 {
-    static const char *const names[4] = {"PST", "VAT", "Tax", "GST"};
-    return dict::byTaxRegime(names, GLO.CANADIAN);
+    return dict::taxName(GLO.CANADIAN);
 }
 
 } // namespace

@@ -16,8 +16,7 @@ namespace {
 
 std::string taxName()
 {
-    static const char *const names[4] = {"PST", "VAT", "Tax", "GST"};
-    return dict::byTaxRegime(names, GLO.CANADIAN);
+    return dict::taxName(GLO.CANADIAN);
 }
 
 bool withGst() { return GLO.CANADIAN == dict::TaxRegime::ProvincialAndGst; }
