@@ -147,8 +147,9 @@ int Database::connect(OpenMode mode, int busyMs)
         if (lock == Lock::Unsupported)
             ::close(stationLock_), stationLock_ = -1;
     }
-    if (const int rc = sqlite3_open_v2(path_.c_str(), &db_, writable ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY,
-                                       nullptr);
+    // One thread uses the connection (every window lives on the GUI thread): no mutex per call.
+    const int access = (writable ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY) | SQLITE_OPEN_NOMUTEX;
+    if (const int rc = sqlite3_open_v2(path_.c_str(), &db_, access, nullptr);
         rc != SQLITE_OK)
         return fail(rc);
     // SQLite quietly opens a write-protected file read-only; the caller asked for write access.
