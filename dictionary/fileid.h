@@ -36,4 +36,9 @@ struct KeyRef {
     friend constexpr bool operator==(KeyRef, KeyRef) = default;
 };
 
+// A key that knows its file's type, so a look-up by it yields that file's records.
+template <FileId F>
+struct Key : KeyRef {
+};
+
 } // namespace dict

@@ -129,7 +129,7 @@ DICTIONARY_FILES(TQ_LAYOUT)
 // as CUS.BALANCE and CUS.CustomerNo_Key. ----------------------------------------------------------
 
 #define TQ_MEMO_MEMBER(name, text) Memo name;
-#define TQ_KEY_REF(name, ...) static constexpr KeyRef name{File, layout::KeysOf<File>::name};
+#define TQ_KEY_REF(name, ...) static constexpr Key<File> name{{File, layout::KeysOf<File>::name}};
 #define TQ_BUFFER(file) \
     struct file##Buffer : file##Record { \
         static constexpr FileId File = FileId::file; \
@@ -138,6 +138,18 @@ DICTIONARY_FILES(TQ_LAYOUT)
     };
 
 DICTIONARY_FILES(TQ_BUFFER)
+
+// The record type of a file: RecordOf<FileId::CUSTOMER> is CUSTOMERRecord.
+template <FileId>
+struct RecordTypeOf;
+#define TQ_RECORD_TYPE(file) \
+    template <> \
+    struct RecordTypeOf<FileId::file> { \
+        using type = file##Record; \
+    };
+DICTIONARY_FILES(TQ_RECORD_TYPE)
+template <FileId F>
+using RecordOf = typename RecordTypeOf<F>::type;
 
 #undef TQ_RECORD_MEMBER
 #undef TQ_RECORD
@@ -153,5 +165,6 @@ DICTIONARY_FILES(TQ_BUFFER)
 #undef TQ_MEMO_MEMBER
 #undef TQ_KEY_REF
 #undef TQ_BUFFER
+#undef TQ_RECORD_TYPE
 
 } // namespace dict

@@ -2,6 +2,7 @@
 
 #include "dictionary/fieldaccess.h"
 #include "dictionary/files.h"
+#include "dictionary/keptbuffers.h"
 #include "dictionary/runtimeerror.h"
 #include "dictionary/unitofwork.h"
 #include "framework/picture.h"
@@ -110,8 +111,7 @@ std::vector<TagSetRow> TagSets(std::string_view source)
     if (!open)
         return rows;
     // The window's current set stays in TS_.
-    const int position = Access::TAGSET_.SaveFile();
-    const int buffer = Access::TAGSET_.SaveBuffer();
+    const dict::KeptPlace kept(Access::TAGSET_);
     dict::TAGSET_Buffer range{};
     range.USR = GetTagUsr();
     range.SOURCE = source;
@@ -123,8 +123,6 @@ std::vector<TagSetRow> TagSets(std::string_view source)
     view.Reset();
     while (view.Next() == dict::Benign)
         rows.push_back({TS_.TBL, TS_.DATE, TS_.COUNT, TS_.DESCRIPTION.str()});
-    Access::TAGSET_.RestoreBuffer(buffer);
-    Access::TAGSET_.RestoreFile(position);
     std::stable_sort(rows.begin(), rows.end(), [](const TagSetRow &a, const TagSetRow &b) {
         if (a.date != b.date)
             return a.date > b.date;

@@ -37,18 +37,6 @@ int tell(dict::UnitOfWork &unit, const Step &step, const std::string &what)
 
 void installBookingMessages(fw::ErrorClass &errors) { errors.InstallErrors(bookingMessages()); }
 
-KeptBuffers::KeptBuffers(std::initializer_list<dict::FileManager *> files)
-{
-    for (dict::FileManager *file : files)
-        kept_.push_back({file, file->SaveBuffer()});
-}
-
-KeptBuffers::~KeptBuffers()
-{
-    for (auto it = kept_.rbegin(); it != kept_.rend(); ++it)
-        it->first->RestoreBuffer(it->second);
-}
-
 Step refuse(int message, std::string text)
 {
     Step step(dict::Notify);

@@ -13,6 +13,7 @@
 #pragma once
 
 #include "dictionary/filemanager.h"
+#include "dictionary/keptbuffers.h"
 
 #include <functional>
 #include <initializer_list>
@@ -32,19 +33,6 @@ inline constexpr int NothingSaved = 3190; // a unit of work that could not be st
 } // namespace BookMsg
 
 void installBookingMessages(fw::ErrorClass &errors);
-
-// Keeps buffers as the caller had them, whatever is read into them meanwhile.
-class KeptBuffers
-{
-public:
-    KeptBuffers(std::initializer_list<dict::FileManager *> files);
-    ~KeptBuffers();
-    KeptBuffers(const KeptBuffers &) = delete;
-    KeptBuffers &operator=(const KeptBuffers &) = delete;
-
-private:
-    std::vector<std::pair<dict::FileManager *, int>> kept_;
-};
 
 // What a step of a booking comes back with: done; failed on file (the driver's reason is the last
 // error); or refused by a rule, with the message of the caller's table that says why.

@@ -7,6 +7,8 @@
 #include "dictionary/fieldaccess.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
+#include "dictionary/keptbuffers.h"
+#include "dictionary/lookup.h"
 #include "dictionary/money.h"
 #include "framework/errorclass.h"
 #include "framework/framemessages.h"
@@ -20,6 +22,8 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace Upd {
 
@@ -205,7 +209,7 @@ void Inventory::addStock()
 
 void Inventory::recordReceipt(double quantity)
 {
-    const int saved = Access::STSTREND.SaveBuffer();
+    dict::KeptBuffers kept{&Access::STSTREND};
     if (Access::STSTREND.PrimeRecord() == dict::Benign) {
         const fw::DayNumber day = fw::today();
         STS.STOCKNO = STO.STOCKNO.view();
@@ -216,21 +220,19 @@ void Inventory::recordReceipt(double quantity)
         if (Access::STSTREND.Insert() == dict::Benign)
             receipts_.push_back(STS.RECORDNO);
     }
-    Access::STSTREND.RestoreBuffer(saved);
 }
 
 // A cancelled form discards the quantities it added, so the receipts it wrote go too: exactly
 // those, found by their record numbers, never another receipt of the same item and day.
 void Inventory::takeBackReceipts()
 {
-    const int saved = Access::STSTREND.SaveBuffer();
+    dict::KeptBuffers kept{&Access::STSTREND};
     for (long recordNo : receipts_) {
         STS.RECORDNO = static_cast<dict::LONG>(recordNo);
         if (Access::STSTREND.TryFetch(STS.RecordNo_Key) == dict::Benign)
             Relate::STSTREND.Delete(false);
     }
     receipts_.clear();
-    Access::STSTREND.RestoreBuffer(saved);
 }
 
 int Inventory::TakeCloseEvent()
@@ -302,17 +304,10 @@ int Inventory::TakeCompleted()
 // asked before a save gives a second item the number, and a No keeps the form open.
 bool Inventory::stockNoShared()
 {
-    const int saved = Access::STOCK.SaveBuffer();
     const dict::LONG self = STO.RECORDNO;
     const dict::String<20> number = STO.STOCKNO;
-    bool shared = false;
-    Access::STOCK.ClearKey(STO.StockNo_Key);
-    STO.STOCKNO = number;
-    Access::STOCK.SetAt(STO.StockNo_Key);
-    while (!shared && Access::STOCK.TryNext() == dict::Benign && STO.STOCKNO == number)
-        shared = STO.RECORDNO != self;
-    Access::STOCK.RestoreBuffer(saved);
-    if (!shared)
+    const auto items = dict::range(STO.StockNo_Key, number);
+    if (std::ranges::none_of(items, [self](const dict::STOCKRecord &item) { return item.RECORDNO != self; }))
         return false;
     fw::ErrorClass &errors = REPORTS::Errors();
     errors.SetField(number.str());

@@ -5,6 +5,7 @@
 #include "app/common/passwordgate.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
+#include "dictionary/lookup.h"
 #include "framework/errorclass.h"
 #include "framework/picture.h"
 #include "framework/reportslib.h"
@@ -78,16 +79,9 @@ QWidget *InventorySpecialItems::InfoPanel(QWidget *parent)
 // The total over every component of the item, read apart from the list's own reading.
 void InventorySpecialItems::sumCosts()
 {
-    const int buffer = Access::SPECIAL.SaveBuffer();
-    const int position = Access::SPECIAL.SaveFile();
     total_ = 0;
-    SPE.STOCKNO = owner_.view();
-    Access::SPECIAL.ClearKey(SPE.StockNo_Key, 2);
-    Access::SPECIAL.SetAt(SPE.StockNo_Key);
-    while (Access::SPECIAL.TryNext() == dict::Benign && SPE.STOCKNO == owner_)
-        total_ += SPE.COST;
-    Access::SPECIAL.RestoreFile(position);
-    Access::SPECIAL.RestoreBuffer(buffer);
+    for (const auto &component : dict::range(SPE.StockNo_Key, owner_))
+        total_ += component.COST;
     w_.totalCost->setText(QString::fromStdString(fw::formatValue(total_, moneyPicture())).trimmed());
 }
 
@@ -174,14 +168,12 @@ void InventorySpecialItem::followForm()
 // A typed item number takes the stock item's description and unit cost, as a pick would.
 void InventorySpecialItem::takeStockItem()
 {
-    const int saved = Access::STOCK.SaveBuffer();
-    STO.STOCKNO = SPE.STOCKNO1.view();
-    if (!SPE.STOCKNO1.blank() && Access::STOCK.TryFetch(STO.StockNo_Key) == dict::Benign) {
-        SPE.DESCRIPTION = STO.DESCRIPTION.view().substr(0, SPE.DESCRIPTION.size());
-        SPE.SINGLECOST = STO.COST;
+    const auto item = SPE.STOCKNO1.blank() ? std::nullopt : dict::lookup(STO.StockNo_Key, SPE.STOCKNO1);
+    if (item) {
+        SPE.DESCRIPTION = item->DESCRIPTION.view().substr(0, SPE.DESCRIPTION.size());
+        SPE.SINGLECOST = item->COST;
         w_.quantity->setFocus();
     }
-    Access::STOCK.RestoreBuffer(saved);
 }
 
 int InventorySpecialItem::TakeAccepted(QWidget *control)

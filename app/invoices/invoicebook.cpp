@@ -8,12 +8,15 @@
 #include "dictionary/files.h"
 #include "dictionary/decimal.h"
 #include "dictionary/globals.h"
+#include "dictionary/lookup.h"
 #include "dictionary/money.h"
 #include "framework/errorclass.h"
 #include "framework/picture.h"
 #include "framework/reportslib.h"
 
+#include <algorithm>
 #include <cstring>
+#include <optional>
 #include <string>
 
 namespace app::invoices {
@@ -22,7 +25,7 @@ namespace {
 
 using app::book;
 using app::isOwnFinanceRecord;
-using app::KeptBuffers;
+using dict::KeptBuffers;
 using app::moveBalance;
 using app::refuse;
 using app::Step;
@@ -78,15 +81,21 @@ int moveTotals(const Share &was, const Share &now)
     return found ? Access::TOTALINV.TryUpdate() : Access::TOTALINV.TryInsert();
 }
 
+std::optional<dict::storage::Position> ownFinanceOf(dict::LONG invoiceNo)
+{
+    for (const auto &record : dict::range(FIN.InvoiceNo_Key, invoiceNo))
+        if (isOwnFinanceRecord(record))
+            return record.position;
+    return std::nullopt;
+}
+
 // The invoice's own FINANCE record follows its total; a quote has none.
 int bookOwnFinance(const dict::INVOICERecord &invoice)
 {
-    bool found = false;
-    Access::FINANCE.ClearKey(FIN.InvoiceNo_Key);
-    FIN.INVOICENO = invoice.INVOICENO;
-    Access::FINANCE.SetAt(FIN.InvoiceNo_Key);
-    while (!found && Access::FINANCE.TryNext() == dict::Benign && FIN.INVOICENO == invoice.INVOICENO)
-        found = isOwnFinanceRecord(FIN);
+    const std::optional<dict::storage::Position> own = ownFinanceOf(invoice.INVOICENO);
+    const bool found = own.has_value();
+    if (found && Access::FINANCE.TryReget(*own) != dict::Benign)
+        return dict::Notify;
     if (invoice.QUOTES != 0)
         return found ? Access::FINANCE.TryDeleteRecord() : dict::Benign;
     if (!found && Access::FINANCE.TryPrimeRecord() != dict::Benign)
@@ -277,55 +286,30 @@ const std::vector<dict::FileManager *> InvoiceFiles{&Access::INVOICE,  &Access::
 // back goes out again.
 int dropCreditMemos(dict::LONG invoiceNo)
 {
-    std::vector<dict::storage::Position> memos;
-    std::vector<dict::LONG> numbers;
-    Access::CREDIT.ClearKey(CRE.Invoice_Key);
-    CRE.INVOICENO = invoiceNo;
-    Access::CREDIT.SetAt(CRE.Invoice_Key);
-    while (Access::CREDIT.TryNext() == dict::Benign && CRE.INVOICENO == invoiceNo) {
-        memos.push_back(Access::CREDIT.Position());
-        numbers.push_back(CRE.CREDITMEMONO);
-    }
-    for (std::size_t i = 0; i < memos.size(); ++i) {
-        std::vector<dict::storage::Position> lines;
-        Access::CRSCRIPTION.ClearKey(CRS.CreditMemoNo_Key);
-        CRS.CREDITMEMONO = numbers[i];
-        Access::CRSCRIPTION.SetAt(CRS.CreditMemoNo_Key);
-        while (Access::CRSCRIPTION.TryNext() == dict::Benign && CRS.CREDITMEMONO == numbers[i]) {
-            if (CRS.LABORBUTTON == 0 && adjustStock(CRS.STOCKNO, CRS.RECORDNO, -CRS.QUANTITY) != dict::Benign)
+    for (const auto &memo : dict::range(CRE.Invoice_Key, invoiceNo)) {
+        for (const auto &line : dict::range(CRS.CreditMemoNo_Key, memo.CREDITMEMONO)) {
+            if (line.LABORBUTTON == 0 && adjustStock(line.STOCKNO, line.RECORDNO, -line.QUANTITY) != dict::Benign)
                 return dict::Notify;
-            lines.push_back(Access::CRSCRIPTION.Position());
+            if (Access::CRSCRIPTION.TryReget(line.position) != dict::Benign
+                || Access::CRSCRIPTION.TryDeleteRecord() != dict::Benign)
+                return dict::Notify;
         }
-        for (dict::storage::Position at : lines)
-            if (Access::CRSCRIPTION.TryReget(at) != dict::Benign || Access::CRSCRIPTION.TryDeleteRecord() != dict::Benign)
-                return dict::Notify;
-        if (Access::CREDIT.TryReget(memos[i]) != dict::Benign || Access::CREDIT.TryDeleteRecord() != dict::Benign)
+        if (Access::CREDIT.TryReget(memo.position) != dict::Benign || Access::CREDIT.TryDeleteRecord() != dict::Benign)
             return dict::Notify;
     }
     return dict::Benign;
 }
 
-bool anyFinance(const dict::String<10> &customerNo)
-{
-    Access::FINANCE.ClearKey(FIN.CustomerNo_Key);
-    FIN.CUSTOMERNO = customerNo;
-    Access::FINANCE.SetAt(FIN.CustomerNo_Key);
-    return Access::FINANCE.TryNext() == dict::Benign && FIN.CUSTOMERNO == customerNo;
-}
+bool anyFinance(const dict::String<10> &customerNo) { return dict::lookup(FIN.CustomerNo_Key, customerNo).has_value(); }
 
 // Deletes the invoice's FINANCE records (a kept credit memo keeps its own) and takes what they
 // added off each customer's balance. A customer left with no FINANCE record has none present.
 Step dropFinance(dict::LONG invoiceNo, bool keepCreditMemos)
 {
-    std::vector<std::pair<dict::storage::Position, dict::FINANCERecord>> found;
-    Access::FINANCE.ClearKey(FIN.InvoiceNo_Key);
-    FIN.INVOICENO = invoiceNo;
-    Access::FINANCE.SetAt(FIN.InvoiceNo_Key);
-    while (Access::FINANCE.TryNext() == dict::Benign && FIN.INVOICENO == invoiceNo)
-        if (!keepCreditMemos || FIN.CREDITMEMONO == 0)
-            found.push_back({Access::FINANCE.Position(), FIN});
-    for (const auto &[at, record] : found) {
-        if (Access::FINANCE.TryReget(at) != dict::Benign || Access::FINANCE.TryDeleteRecord() != dict::Benign)
+    for (const auto &record : dict::range(FIN.InvoiceNo_Key, invoiceNo)) {
+        if (keepCreditMemos && record.CREDITMEMONO != 0)
+            continue;
+        if (Access::FINANCE.TryReget(record.position) != dict::Benign || Access::FINANCE.TryDeleteRecord() != dict::Benign)
             return dict::Notify;
         if (Step moved = moveBalance(record.CUSTOMERNO, -record.AMOUNTDUE, false); !moved)
             return moved;
@@ -373,19 +357,10 @@ Step unbookNewInvoice(dict::LONG invoiceNo, bool linesHoldStock)
             return dict::Notify;
     }
     // Payments taken on the new invoice are reversed: each had lowered the balance.
-    Access::FINANCE.ClearKey(FIN.InvoiceNo_Key);
-    FIN.INVOICENO = invoiceNo;
-    Access::FINANCE.SetAt(FIN.InvoiceNo_Key);
-    std::vector<dict::FINANCERecord> payments;
-    std::vector<dict::storage::Position> positions;
-    while (Access::FINANCE.TryNext() == dict::Benign && FIN.INVOICENO == invoiceNo) {
-        payments.push_back(FIN);
-        positions.push_back(Access::FINANCE.Position());
-    }
-    for (std::size_t i = 0; i < payments.size(); ++i) {
-        if (Access::FINANCE.TryReget(positions[i]) != dict::Benign || Access::FINANCE.TryDeleteRecord() != dict::Benign)
+    for (const auto &payment : dict::range(FIN.InvoiceNo_Key, invoiceNo)) {
+        if (Access::FINANCE.TryReget(payment.position) != dict::Benign || Access::FINANCE.TryDeleteRecord() != dict::Benign)
             return dict::Notify;
-        if (Step moved = moveBalance(payments[i].CUSTOMERNO, -payments[i].AMOUNTDUE, false); !moved)
+        if (Step moved = moveBalance(payment.CUSTOMERNO, -payment.AMOUNTDUE, false); !moved)
             return moved;
     }
     return Access::INVOICE.CancelAutoInc();
@@ -396,11 +371,8 @@ Step unbookNewInvoice(dict::LONG invoiceNo, bool linesHoldStock)
 std::vector<StoredLine> linesOf(dict::LONG invoiceNo)
 {
     std::vector<StoredLine> lines;
-    Access::DESCRIPTION.ClearKey(DES.InvoiceNo_Key);
-    DES.INVOICENO = invoiceNo;
-    Access::DESCRIPTION.SetAt(DES.InvoiceNo_Key);
-    while (Access::DESCRIPTION.TryNext() == dict::Benign && DES.INVOICENO == invoiceNo)
-        lines.push_back({DES, Access::DESCRIPTION.Position()});
+    for (const auto &line : dict::range(DES.InvoiceNo_Key, invoiceNo))
+        lines.push_back({line, line.position});
     return lines;
 }
 
@@ -419,14 +391,8 @@ LineTerms lineTermsOf(const dict::INVOICERecord &invoice, bool pstOnGst)
 
 bool hasPayments(dict::LONG invoiceNo)
 {
-    KeptBuffers kept{&Access::FINANCE};
-    bool any = false;
-    Access::FINANCE.ClearKey(FIN.InvoiceNo_Key);
-    FIN.INVOICENO = invoiceNo;
-    Access::FINANCE.SetAt(FIN.InvoiceNo_Key);
-    while (!any && Access::FINANCE.TryNext() == dict::Benign && FIN.INVOICENO == invoiceNo)
-        any = !isOwnFinanceRecord(FIN);
-    return any;
+    const auto records = dict::range(FIN.InvoiceNo_Key, invoiceNo);
+    return std::ranges::any_of(records, [](const dict::FINANCERecord &record) { return !isOwnFinanceRecord(record); });
 }
 
 int bookLine(bool insert, const dict::DESCRIPTIONRecord &before, bool linesHoldStock)

@@ -13,6 +13,7 @@
 #include "app/shell/procedures.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
+#include "dictionary/keptbuffers.h"
 #include "dictionary/money.h"
 #include "framework/browselist.h"
 #include "framework/errorclass.h"
@@ -268,14 +269,12 @@ void Invoice::notDefinedYet(const char *procedure)
 void Invoice::pickCustomer()
 {
     Update();
-    const int kept = Access::CUSTOMER.SaveBuffer();
+    dict::KeptBuffers kept{&Access::CUSTOMER};
     GlobalRequest = fw::SelectRecord;
     Brw::GetCustomer pick;
-    if (pick.Run() != fw::RequestCompleted || CUS.CUSTOMERNO.blank()) {
-        Access::CUSTOMER.RestoreBuffer(kept);
+    if (pick.Run() != fw::RequestCompleted || CUS.CUSTOMERNO.blank())
         return;
-    }
-    Access::CUSTOMER.DiscardBuffer(kept);
+    kept.release();
     takeCustomer();
     w_->discount->setFocus();
 }
@@ -289,7 +288,7 @@ void Invoice::customerNumberTyped()
         return;
     picking_ = true;
     const QScopeGuard done([this] { picking_ = false; });
-    const int kept = Access::CUSTOMER.SaveBuffer();
+    dict::KeptBuffers kept{&Access::CUSTOMER};
     bool found = false;
     if (!INV.CUSTOMERNO.blank()) {
         CUS.CUSTOMERNO = INV.CUSTOMERNO;
@@ -301,13 +300,12 @@ void Invoice::customerNumberTyped()
         }
     }
     if (!found) {
-        Access::CUSTOMER.RestoreBuffer(kept);
         INV.CUSTOMERNO = customerShown_;
         Display();
         w_->customerNo->setFocus();
         return;
     }
-    Access::CUSTOMER.DiscardBuffer(kept);
+    kept.release();
     takeCustomer();
 }
 
@@ -417,11 +415,9 @@ int Invoice::Run(int, int request)
 void Invoice::sumLines()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const int kept = Access::DESCRIPTION.SaveBuffer();
     std::vector<dict::DESCRIPTIONRecord> lines;
     for (const inv::StoredLine &stored : inv::linesOf(INV.INVOICENO))
         lines.push_back(stored.line);
-    Access::DESCRIPTION.RestoreBuffer(kept);
     sums_ = inv::sumLines(lines, INV.LINEITEMDISCOUNT != 0);
     QApplication::restoreOverrideCursor();
 }

@@ -9,6 +9,7 @@
 #include "app/payments/paymentmessages.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
+#include "dictionary/lookup.h"
 #include "framework/browseclass.h"
 #include "framework/browselist.h"
 #include "framework/errorclass.h"
@@ -81,13 +82,9 @@ void InvoicesHistory::Prepare()
 // The sum of the invoice's records: what it still owes.
 void InvoicesHistory::showDue()
 {
-    app::KeptBuffers kept{&Access::FINANCE};
     double due = 0;
-    Access::FINANCE.ClearKey(FIN.InvoiceNo_Key);
-    FIN.INVOICENO = INV.INVOICENO;
-    Access::FINANCE.SetAt(FIN.InvoiceNo_Key);
-    while (Access::FINANCE.TryNext() == dict::Benign && FIN.INVOICENO == INV.INVOICENO)
-        due += FIN.AMOUNTDUE;
+    for (const auto &record : dict::range(FIN.InvoiceNo_Key, INV.INVOICENO))
+        due += record.AMOUNTDUE;
     w_.due->setText(QString::fromStdString(fw::formatValue(due, fw::moneyPicture())).trimmed());
 }
 
@@ -128,13 +125,7 @@ void runInvoiceHistory()
         Brw::InvoicesHistory history;
         history.Run();
     }
-    const dict::INVOICERecord form = INV;
-    const int kept = Access::INVOICE.SaveBuffer();
-    INV.INVOICENO = invoiceNo;
-    dict::INVOICERecord stored = form;
-    if (Access::INVOICE.TryFetch(INV.InvoiceNo_Key) == dict::Benign)
-        stored = INV;
-    Access::INVOICE.RestoreBuffer(kept);
+    const dict::INVOICERecord stored = dict::lookup(INV.InvoiceNo_Key, invoiceNo).value_or(dict::Found<dict::INVOICERecord>{INV});
     INV.AMOUNTPAID = stored.AMOUNTPAID;
     INV.AMOUNTOWED = stored.AMOUNTOWED;
     INV.DATEPAID = stored.DATEPAID;

@@ -9,6 +9,8 @@
 #include "app/invoices/invoicemessages.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
+#include "dictionary/keptbuffers.h"
+#include "dictionary/lookup.h"
 #include "dictionary/money.h"
 #include "framework/browseclass.h"
 #include "framework/errorclass.h"
@@ -192,11 +194,8 @@ void Invoices::Highlighted(bool any)
                                      : QString());
     QString name;
     if (any) {
-        const int kept = Access::CUSTOMER.SaveBuffer();
-        CUS.CUSTOMERNO = INV.CUSTOMERNO;
-        if (Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key) == dict::Benign)
-            name = QString::fromUtf8((CUS.FNAME.str() + " " + CUS.LNAME.str()).c_str()).trimmed();
-        Access::CUSTOMER.RestoreBuffer(kept);
+        if (const auto customer = dict::lookup(CUS.CustomerNo_Key, INV.CUSTOMERNO))
+            name = QString::fromUtf8((customer->FNAME.str() + " " + customer->LNAME.str()).c_str()).trimmed();
     }
     w_.customerName->setText(name);
     showTotals();
@@ -204,18 +203,14 @@ void Invoices::Highlighted(bool any)
 
 void Invoices::showTotals()
 {
-    const int kept = Access::TOTALINV.SaveBuffer();
-    TOT.RECORDNO = 1;
-    if (Access::TOTALINV.TryFetch(TOT.RecordNo_Key) != dict::Benign)
-        dict::clearRecord(Access::TOTALINV.Def(), Access::TOTALINV.Buffer().bytes);
-    w_.totalPrice->setText(money(TOT.RETAIL));
-    w_.totalSubTotal->setText(money(TOT.DISCOUNT));
-    w_.totalShipping->setText(money(TOT.SHIPPING));
-    w_.totalLabor->setText(money(TOT.LABOR));
-    w_.totalTax->setText(money(TOT.TAX));
-    w_.totalGst->setText(money(TOT.GST));
-    w_.total->setText(money(TOT.TOTALDUE));
-    Access::TOTALINV.RestoreBuffer(kept);
+    const dict::TOTALINVRecord totals = dict::lookup(TOT.RecordNo_Key, 1).value_or(dict::Found<dict::TOTALINVRecord>{});
+    w_.totalPrice->setText(money(totals.RETAIL));
+    w_.totalSubTotal->setText(money(totals.DISCOUNT));
+    w_.totalShipping->setText(money(totals.SHIPPING));
+    w_.totalLabor->setText(money(totals.LABOR));
+    w_.totalTax->setText(money(totals.TAX));
+    w_.totalGst->setText(money(totals.GST));
+    w_.total->setText(money(totals.TOTALDUE));
 }
 
 int Invoices::TakeAccepted(QWidget *control)
@@ -240,14 +235,13 @@ void Invoices::showHistory()
 {
     if (!browse().UpdateViewRecord())
         return;
-    const int kept = Access::CUSTOMER.SaveBuffer();
+    dict::KeptBuffers kept{&Access::CUSTOMER};
     CUS.CUSTOMERNO = INV.CUSTOMERNO;
     if (Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key) == dict::Benign) {
         GLO.STARTUP = 1;
         app::runInvoiceHistory();
         GLO.STARTUP = 0;
     }
-    Access::CUSTOMER.RestoreBuffer(kept);
     browse().ResetFromFile(true);
 }
 

@@ -9,6 +9,8 @@
 #include "app/invoices/stockmoves.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
+#include "dictionary/keptbuffers.h"
+#include "dictionary/lookup.h"
 #include "framework/errorclass.h"
 #include "framework/picture.h"
 #include "framework/reportslib.h"
@@ -170,14 +172,12 @@ void InvoiceDescription::Update()
 void InvoiceDescription::pickItem()
 {
     Update();
-    const int kept = Access::STOCK.SaveBuffer();
+    dict::KeptBuffers kept{&Access::STOCK};
     GlobalRequest = fw::SelectRecord;
     Brw::GetInventory pick;
-    if (pick.Run() != fw::RequestCompleted || STO.STOCKNO.blank()) {
-        Access::STOCK.RestoreBuffer(kept);
+    if (pick.Run() != fw::RequestCompleted || STO.STOCKNO.blank())
         return;
-    }
-    Access::STOCK.DiscardBuffer(kept);
+    kept.release();
     takeItem(false);
     w_->price1->setFocus();
 }
@@ -273,11 +273,7 @@ bool InvoiceDescription::itemStillThere()
                           && DES.RECORDNO == before_.RECORDNO;
     if (!inv::movesStock(DES) || DES.RECORDNO == 0 || sameItem)
         return true;
-    const int kept = Access::STOCK.SaveBuffer();
-    STO.STOCKNO = DES.STOCKNO;
-    STO.RECORDNO = DES.RECORDNO;
-    const bool found = Access::STOCK.TryFetch(STO.StockNoRecordNo_Key) == dict::Benign;
-    Access::STOCK.RestoreBuffer(kept);
+    const bool found = dict::lookup(STO.StockNoRecordNo_Key, DES.STOCKNO, DES.RECORDNO).has_value();
     if (!found)
         REPORTS::Errors().ThrowMessage(app::InvMsg::StockItemGone, DES.STOCKNO.str());
     return found;

@@ -1,6 +1,8 @@
 #include "app/invoices/stockmoves.h"
 
+#include "app/common/booking.h"
 #include "dictionary/files.h"
+#include "dictionary/lookup.h"
 #include "dictionary/money.h"
 
 #include <algorithm>
@@ -10,47 +12,16 @@ namespace app::invoices {
 
 namespace {
 
-// Keeps a buffer as the caller had it, whatever is read into it meanwhile.
-class KeptBuffer
-{
-public:
-    explicit KeptBuffer(dict::FileManager &file) : file_(file), id_(file.SaveBuffer()) {}
-    ~KeptBuffer() { file_.RestoreBuffer(id_); }
-    KeptBuffer(const KeptBuffer &) = delete;
-    KeptBuffer &operator=(const KeptBuffer &) = delete;
-
-private:
-    dict::FileManager &file_;
-    int id_;
-};
-
-struct Component {
-    dict::String<20> stockNo;
-    double perItem;
-};
-
-std::vector<Component> componentsOf(const dict::String<20> &special)
-{
-    KeptBuffer kept(Access::SPECIAL);
-    std::vector<Component> components;
-    if (Access::SPECIAL.UseFile() != dict::Benign)
-        return components;
-    Access::SPECIAL.ClearKey(SPE.StockNo_Key);
-    SPE.STOCKNO = special;
-    Access::SPECIAL.SetAt(SPE.StockNo_Key);
-    while (Access::SPECIAL.TryNext() == dict::Benign && SPE.STOCKNO == special)
-        components.push_back({SPE.STOCKNO1, SPE.AMOUNT});
-    return components;
-}
+using dict::KeptBuffers;
 
 // Adds quantity to every component of a special item; components no longer on file are skipped.
 int moveComponents(const dict::String<20> &special, double quantity)
 {
-    for (const Component &part : componentsOf(special)) {
-        STO.STOCKNO = part.stockNo;
+    for (const auto &component : dict::range(SPE.StockNo_Key, special)) {
+        STO.STOCKNO = component.STOCKNO1;
         if (Access::STOCK.TryFetch(STO.StockNo_Key) != dict::Benign)
             continue;
-        STO.AMOUNTINSTOCK += quantity * part.perItem;
+        STO.AMOUNTINSTOCK += quantity * component.AMOUNT;
         if (Access::STOCK.TryUpdate() != dict::Benign)
             return dict::Notify;
     }
@@ -79,7 +50,7 @@ int moveItem(double quantity)
 
 int adjustStock(const dict::String<20> &stockNo, dict::LONG recordNo, double quantity)
 {
-    KeptBuffer kept(Access::STOCK);
+    KeptBuffers kept{&Access::STOCK};
     STO.STOCKNO = stockNo;
     STO.RECORDNO = recordNo;
     if (stockNo.blank() || Access::STOCK.TryFetch(STO.StockNoRecordNo_Key) != dict::Benign)
@@ -98,7 +69,7 @@ int takeStock(dict::DESCRIPTIONRecord &line)
     line.AMOUNTBACKORDERED = 0;
     if (!movesStock(line))
         return dict::Benign;
-    KeptBuffer kept(Access::STOCK);
+    KeptBuffers kept{&Access::STOCK};
     if (!fetchItem(line))
         return dict::Benign;
     const double shortBy = line.QUANTITY - std::max<double>(STO.AMOUNTINSTOCK, 0.0);
@@ -118,7 +89,7 @@ int returnStock(dict::DESCRIPTIONRecord &line)
     line.AMOUNTBACKORDERED = 0;
     if (!movesStock(line))
         return dict::Benign;
-    KeptBuffer kept(Access::STOCK);
+    KeptBuffers kept{&Access::STOCK};
     if (!fetchItem(line))
         return dict::Benign;
     if (backOrdered > 0) {

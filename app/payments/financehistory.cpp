@@ -176,7 +176,7 @@ void CustomersFinanceHistory::openInvoice()
     if (!browse().UpdateViewRecord() || FIN.INVOICENO == 0)
         return;
     {
-        app::KeptBuffers kept{&Access::CUSTOMER};
+        dict::KeptBuffers kept{&Access::CUSTOMER};
         INV.INVOICENO = FIN.INVOICENO;
         if (Access::INVOICE.TryFetch(INV.InvoiceNo_Key) != dict::Benign) {
             REPORTS::Errors().ThrowMessage(app::PayMsg::NoSuchInvoice, std::to_string(FIN.INVOICENO));

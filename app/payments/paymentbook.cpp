@@ -4,12 +4,15 @@
 #include "app/common/ledger.h"
 #include "app/payments/paymentmessages.h"
 #include "dictionary/files.h"
+#include "dictionary/lookup.h"
 #include "dictionary/money.h"
 
 #include <algorithm>
 #include <string>
 
 namespace app::payments {
+
+using dict::KeptBuffers;
 
 namespace {
 
@@ -30,14 +33,11 @@ struct PaidSoFar {
 PaidSoFar paidSoFar(dict::LONG invoiceNo)
 {
     PaidSoFar paid;
-    Access::FINANCE.ClearKey(FIN.InvoiceNo_Key);
-    FIN.INVOICENO = invoiceNo;
-    Access::FINANCE.SetAt(FIN.InvoiceNo_Key);
-    while (Access::FINANCE.TryNext() == dict::Benign && FIN.INVOICENO == invoiceNo) {
-        if (!isPayment(FIN))
+    for (const auto &record : dict::range(FIN.InvoiceNo_Key, invoiceNo)) {
+        if (!isPayment(record))
             continue;
         paid.any = true;
-        paid.lastDate = std::max<dict::LONG>(paid.lastDate, FIN.DATE);
+        paid.lastDate = std::max<dict::LONG>(paid.lastDate, record.DATE);
     }
     return paid;
 }
@@ -129,11 +129,8 @@ Step unbookPayment(dict::storage::Position position)
 double sumOfAmountsDue(const dict::String<10> &customerNo)
 {
     double sum = 0;
-    Access::FINANCE.ClearKey(FIN.CustomerNo_Key);
-    FIN.CUSTOMERNO = customerNo;
-    Access::FINANCE.SetAt(FIN.CustomerNo_Key);
-    while (Access::FINANCE.TryNext() == dict::Benign && FIN.CUSTOMERNO == customerNo)
-        sum += FIN.AMOUNTDUE;
+    for (const auto &record : dict::range(FIN.CustomerNo_Key, customerNo))
+        sum += record.AMOUNTDUE;
     return dict::roundCents(sum);
 }
 

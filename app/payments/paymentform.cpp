@@ -150,7 +150,7 @@ bool CustomerFinanceHistory::agreedAgainstInvoice()
 {
     if (FIN.INVOICENO == 0)
         return true;
-    app::KeptBuffers kept{&Access::INVOICE};
+    dict::KeptBuffers kept{&Access::INVOICE};
     fw::ErrorClass &errors = REPORTS::Errors();
     const std::string number = std::to_string(FIN.INVOICENO);
     INV.INVOICENO = FIN.INVOICENO;

@@ -6,6 +6,7 @@
 #include "app/reports/taggedcustomers.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
+#include "dictionary/lookup.h"
 #include "dictionary/money.h"
 #include "framework/picture.h"
 #include "reports/winroutines.h"
@@ -96,11 +97,8 @@ void CUSTOMERBILLING::SetView(fw::ViewManager &view)
 std::vector<dict::FINANCERecord> CUSTOMERBILLING::recordsOf(const dict::String<10> &customer)
 {
     std::vector<dict::FINANCERecord> records;
-    Access::FINANCE.ClearKey(FIN.CustomerNo_Key);
-    FIN.CUSTOMERNO = customer.view();
-    Access::FINANCE.SetAt(FIN.CustomerNo_Key);
-    while (Access::FINANCE.TryNext() == dict::Benign && FIN.CUSTOMERNO == customer)
-        records.push_back(FIN);
+    for (const auto &record : dict::range(FIN.CustomerNo_Key, customer))
+        records.push_back(record);
     std::stable_sort(records.begin(), records.end(), [](const dict::FINANCERecord &a, const dict::FINANCERecord &b) {
         return a.INVOICENO != b.INVOICENO ? a.INVOICENO < b.INVOICENO : a.DATE < b.DATE;
     });

@@ -4,6 +4,7 @@
 
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
+#include "dictionary/lookup.h"
 #include "dictionary/money.h"
 #include "framework/picture.h"
 
@@ -38,11 +39,8 @@ Band totalBand(const double &total)
 double balanceOf(const dict::String<10> &customer)
 {
     double balance = 0;
-    Access::FINANCE.ClearKey(FIN.CustomerNo_Key);
-    FIN.CUSTOMERNO = customer.view();
-    Access::FINANCE.SetAt(FIN.CustomerNo_Key);
-    while (Access::FINANCE.TryNext() == dict::Benign && FIN.CUSTOMERNO == customer)
-        balance = dict::roundCents(balance + FIN.AMOUNTDUE);
+    for (const auto &record : dict::range(FIN.CustomerNo_Key, customer))
+        balance = dict::roundCents(balance + record.AMOUNTDUE);
     return balance;
 }
 
@@ -140,12 +138,9 @@ void CUSTOMEROUTSTANDINGINVOICES::SetView(fw::ViewManager &view)
 void CUSTOMEROUTSTANDINGINVOICES::TakeRecord(ReportEngine &engine)
 {
     std::vector<dict::INVOICERecord> owing;
-    Access::INVOICE.ClearKey(INV.Customer_Key);
-    INV.CUSTOMERNO = CUS.CUSTOMERNO.view();
-    Access::INVOICE.SetAt(INV.Customer_Key);
-    while (Access::INVOICE.TryNext() == dict::Benign && INV.CUSTOMERNO == CUS.CUSTOMERNO)
-        if (INV.QUOTES == 0 && dict::roundCents(INV.AMOUNTOWED) > 0)
-            owing.push_back(INV);
+    for (const auto &invoice : dict::range(INV.Customer_Key, CUS.CUSTOMERNO))
+        if (invoice.QUOTES == 0 && dict::roundCents(invoice.AMOUNTOWED) > 0)
+            owing.push_back(invoice);
     if (owing.empty())
         return;
     engine.printBand(customer_);

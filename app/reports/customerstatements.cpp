@@ -4,6 +4,7 @@
 #include "app/reports/reportformats.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
+#include "dictionary/lookup.h"
 #include "dictionary/money.h"
 #include "framework/picture.h"
 #include "reports/winroutines.h"
@@ -77,13 +78,9 @@ void CUSTOMERFINANCESTATEMENT::TakeRecord(ReportEngine &engine)
     WIN::ROUTINES();
     balance_ = 0;
     std::vector<dict::FINANCERecord> records;
-    Access::FINANCE.ClearKey(FIN.CustomerDate_Key);
-    FIN.CUSTOMERNO = CUS.CUSTOMERNO.view();
-    FIN.DATE = GLO.STARTDATE;
-    Access::FINANCE.SetAt(FIN.CustomerDate_Key);
-    while (Access::FINANCE.TryNext() == dict::Benign && FIN.CUSTOMERNO == CUS.CUSTOMERNO && FIN.DATE <= GLO.ENDDATE)
-        if (inPeriod(FIN.DATE))
-            records.push_back(FIN);
+    for (const auto &record : dict::range(FIN.CustomerDate_Key, CUS.CUSTOMERNO))
+        if (inPeriod(record.DATE))
+            records.push_back(record);
     for (const dict::FINANCERecord &record : records) {
         static_cast<dict::FINANCERecord &>(FIN) = record;
         balance_ = dict::roundCents(balance_ + record.AMOUNTDUE);

@@ -8,6 +8,7 @@
 #include "dictionary/errorreporter.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
+#include "dictionary/lookup.h"
 #include "dictionary/money.h"
 #include "dictionary/unitofwork.h"
 #include "framework/errorclass.h"
@@ -147,11 +148,8 @@ InvoiceDocuments::Read InvoiceDocuments::readDocument(dict::LONG invoiceNo)
     doc_.customer = Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key) == dict::Benign ? dict::CUSTOMERRecord(CUS)
                                                                                  : dict::CUSTOMERRecord{};
     doc_.lines.clear();
-    Access::DESCRIPTION.ClearKey(DES.InvoiceNo_Key);
-    DES.INVOICENO = invoiceNo;
-    Access::DESCRIPTION.SetAt(DES.InvoiceNo_Key);
-    while (Access::DESCRIPTION.TryNext() == dict::Benign && DES.INVOICENO == invoiceNo)
-        doc_.lines.push_back(DES);
+    for (const auto &line : dict::range(DES.InvoiceNo_Key, invoiceNo))
+        doc_.lines.push_back(line);
     unit.Rollback();
     return Read::Found;
 }

@@ -4,6 +4,7 @@
 #include "app/reports/reportformats.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
+#include "dictionary/lookup.h"
 #include "dictionary/money.h"
 #include "framework/picture.h"
 
@@ -191,12 +192,9 @@ void InvoiceSummary::lessCredits(InvoiceFigures &figures) { subtractCredits(figu
 
 void subtractCredits(InvoiceFigures &figures, dict::LONG invoiceNo)
 {
-    Access::CREDIT.ClearKey(CRE.Invoice_Key);
-    CRE.INVOICENO = invoiceNo;
-    Access::CREDIT.SetAt(CRE.Invoice_Key);
-    while (Access::CREDIT.TryNext() == dict::Benign && CRE.INVOICENO == invoiceNo) {
-        figures.tax -= CRE.TAX;
-        figures.gst -= CRE.GST;
+    for (const auto &memo : dict::range(CRE.Invoice_Key, invoiceNo)) {
+        figures.tax -= memo.TAX;
+        figures.gst -= memo.GST;
     }
 }
 

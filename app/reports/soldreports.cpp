@@ -4,6 +4,7 @@
 #include "app/reports/taggedcustomers.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
+#include "dictionary/lookup.h"
 #include "dictionary/money.h"
 #include "framework/picture.h"
 
@@ -214,13 +215,7 @@ void INVENTORYCONSOLIDATIONCUSTOMER::TakeRecord(ReportEngine &engine)
     if (!fetchTaggedCustomer())
         return;
     buyer_ = CUS.CUSTOMERNO.str() + "  " + customerHeading();
-    std::vector<dict::DESCRIPTIONRecord> lines;
-    Access::DESCRIPTION.ClearKey(DES.CustomerNo_Key);
-    DES.CUSTOMERNO = CUS.CUSTOMERNO.view();
-    Access::DESCRIPTION.SetAt(DES.CustomerNo_Key);
-    while (Access::DESCRIPTION.TryNext() == dict::Benign && DES.CUSTOMERNO == CUS.CUSTOMERNO)
-        lines.push_back(DES);
-    for (const dict::DESCRIPTIONRecord &line : lines) {
+    for (const dict::DESCRIPTIONRecord &line : dict::range(DES.CustomerNo_Key, CUS.CUSTOMERNO)) {
         static_cast<dict::DESCRIPTIONRecord &>(DES) = line;
         takeSale(engine);
     }

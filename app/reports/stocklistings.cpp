@@ -5,6 +5,7 @@
 #include "app/reports/reportformats.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
+#include "dictionary/lookup.h"
 #include "dictionary/money.h"
 #include "framework/picture.h"
 
@@ -189,12 +190,7 @@ SPECIALITEMSLISTING::SPECIALITEMSLISTING() : StockItemListing(SpecialsKind)
 void SPECIALITEMSLISTING::printItem(ReportEngine &engine)
 {
     engine.printDetail();
-    std::vector<dict::SPECIALRecord> components;
-    Access::SPECIAL.ClearKey(SPE.StockNo_Key);
-    SPE.STOCKNO = STO.STOCKNO.view();
-    Access::SPECIAL.SetAt(SPE.StockNo_Key);
-    while (Access::SPECIAL.TryNext() == dict::Benign && SPE.STOCKNO == STO.STOCKNO)
-        components.push_back(SPE);
+    const auto components = dict::range(SPE.StockNo_Key, STO.STOCKNO);
     if (components.empty())
         return;
     engine.printBand(consistsOf_);

@@ -4,6 +4,7 @@
 #include "app/reports/reportformats.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
+#include "dictionary/lookup.h"
 #include "framework/picture.h"
 
 #include <vector>
@@ -106,12 +107,9 @@ void TaxByRegion::TakeRecord(ReportEngine &engine)
         region_ = region;
     }
     std::vector<dict::INVOICERecord> invoices;
-    Access::INVOICE.ClearKey(INV.Customer_Key);
-    INV.CUSTOMERNO = CUS.CUSTOMERNO.view();
-    Access::INVOICE.SetAt(INV.Customer_Key);
-    while (Access::INVOICE.TryNext() == dict::Benign && INV.CUSTOMERNO == CUS.CUSTOMERNO)
-        if (INV.QUOTES == 0 && invoiceInPeriod(kind_.period, INV.DATE))
-            invoices.push_back(INV);
+    for (const auto &invoice : dict::range(INV.Customer_Key, CUS.CUSTOMERNO))
+        if (invoice.QUOTES == 0 && invoiceInPeriod(kind_.period, invoice.DATE))
+            invoices.push_back(invoice);
     for (const dict::INVOICERecord &invoice : invoices) {
         InvoiceFigures figures = InvoiceFigures::of(invoice);
         subtractCredits(figures, invoice.INVOICENO);

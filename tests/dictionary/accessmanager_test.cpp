@@ -1,5 +1,6 @@
 // Numbering, reserving and releasing numbers, opening, and saved buffers and positions.
 #include "dictionary/files.h"
+#include "dictionary/lookup.h"
 #include "tests/support/datafolder.h"
 
 #include <sqlite3.h>
@@ -209,4 +210,43 @@ TEST(FieldRefTest, MembersNameTheirFieldsInAnyBufferOfTheLayout)
 
     int notAField = 0;
     EXPECT_DEATH(field(notAField), "");
+}
+
+// A look-up by key reads only the records whose leading components match (strings as the key
+// compares them), and leaves the caller's buffer and read position as they were.
+TEST_F(AccessManagerTest, LookUpsByKeyMatchLeadingComponentsAndKeepTheCallersPlace)
+{
+    ASSERT_EQ(Access::INVOICE.Open(), Benign);
+    ASSERT_EQ(Access::DESCRIPTION.Open(), Benign);
+    for (int invoice : {3, 7, 7, 7, 9})
+        newLine(invoice);
+    for (const char *customer : {"abc", "ABC ", "ABD"})
+        newInvoice(customer);
+
+    Access::DESCRIPTION.SetStart(DES.InvoiceNo_Key);
+    ASSERT_EQ(Access::DESCRIPTION.TryNext(), Benign);
+    const storage::Position before = Access::DESCRIPTION.Position();
+    DES.QUANTITY = 42;
+
+    const auto lines = dict::range(DES.InvoiceNo_Key, 7);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[2].ITEMNO, 3);
+    EXPECT_EQ(dict::range(DES.InvoiceNo_Key, 7, 2).size(), 1u);
+    EXPECT_TRUE(dict::range(DES.InvoiceNo_Key, 8).empty());
+    EXPECT_EQ(dict::range(DES.InvoiceNo_Key).size(), 5u) << "no values: the whole key";
+    EXPECT_EQ(dict::range(INV.Customer_Key, "Abc").size(), 2u);
+    EXPECT_EQ(dict::range(INV.Customer_Key, dict::String<10>("ABD")).size(), 1u);
+
+    const auto last = dict::lookup(DES.InvoiceNo_Key, 9);
+    ASSERT_TRUE(last.has_value());
+    EXPECT_EQ(Access::DESCRIPTION.TryReget(last->position), Benign);
+    EXPECT_EQ(DES.INVOICENO, 9);
+    ASSERT_EQ(Access::DESCRIPTION.TryReget(before), Benign);
+    DES.QUANTITY = 42;
+    EXPECT_FALSE(dict::lookup(DES.InvoiceNo_Key, 4).has_value());
+
+    EXPECT_EQ(DES.QUANTITY, 42) << "the buffer is the caller's";
+    EXPECT_EQ(Access::DESCRIPTION.Position(), before) << "Update still acts on the caller's record";
+    ASSERT_EQ(Access::DESCRIPTION.TryNext(), Benign) << "reading goes on where the caller was";
+    EXPECT_EQ(DES.INVOICENO, 7);
 }
