@@ -4,6 +4,7 @@
 
 #include "dictionary/schema.h"
 
+#include <array>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -38,6 +39,12 @@ template <typename Member>
 FieldRef field(Member &member)
 {
     return field(static_cast<const void *>(&member), sizeof(Member));
+}
+// Several fields at once: fields(CUS.CITY, CUS.STATE).
+template <typename... Members>
+std::array<FieldRef, sizeof...(Members)> fields(Members &...members)
+{
+    return {field(members)...};
 }
 
 

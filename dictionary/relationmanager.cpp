@@ -1,6 +1,7 @@
 #include "dictionary/relationmanager.h"
 
 #include "dictionary/fieldaccess.h"
+#include "dictionary/keptbuffers.h"
 #include "dictionary/runtimeerror.h"
 
 #include <cassert>
@@ -208,8 +209,7 @@ int RelationManager::UpdateSecondary(Relation &r)
 {
     FileManager &child = *r.other->Me;
     OpenForWalk open(child);
-    const int bufferId = child.SaveBuffer();
-    const int positionId = child.SaveFile();
+    const KeptPlace kept(child);
     const SavedLinks links = r.other->savedLinks();
     int result = Benign;
     for (const storage::Current &at : children(r, true)) {
@@ -226,8 +226,6 @@ int RelationManager::UpdateSecondary(Relation &r)
             break;
     }
     r.other->restoreLinks(links);
-    child.RestoreFile(positionId);
-    child.RestoreBuffer(bufferId);
     return result;
 }
 
@@ -243,8 +241,7 @@ int RelationManager::DeleteSecondary(Relation &r)
             Me->Errors()->ThrowFile(Msg::RestrictDelete, child.GetName());
         return Notify;
     }
-    const int bufferId = child.SaveBuffer();
-    const int positionId = child.SaveFile();
+    const KeptPlace kept(child);
     const SavedLinks links = r.other->savedLinks();
     int result = Benign;
     for (const storage::Current &at : found) {
@@ -263,8 +260,6 @@ int RelationManager::DeleteSecondary(Relation &r)
             break;
     }
     r.other->restoreLinks(links);
-    child.RestoreFile(positionId);
-    child.RestoreBuffer(bufferId);
     return result;
 }
 

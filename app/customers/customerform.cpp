@@ -2,196 +2,164 @@
 
 #include "app/common/formlayout.h"
 #include "app/common/maintenancemessages.h"
-#include "app/customers/customerlayout.h"
-#include "dictionary/fieldaccess.h"
+#include "dictionary/fieldpairs.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
-#include "framework/errorclass.h"
-#include "framework/optionbox.h"
 #include "framework/picture.h"
-#include "framework/reportslib.h"
 
-#include <QCheckBox>
-#include <QLabel>
+#include <QAbstractButton>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTabWidget>
 
+#include <array>
 #include <cctype>
-#include <string>
 
 namespace Upd {
 
 namespace {
 
-std::string upperPrefix(std::string_view text, std::size_t n)
+using namespace fw::form;
+using Address = std::array<dict::FieldRef, 7>; // three lines, city, state, country, postal code
+
+const Address &billing()
 {
-    std::string prefix(text.substr(0, n));
-    for (char &c : prefix)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return prefix;
+    static const Address fields =
+        dict::fields(CUS.ADDRESS, CUS.ADDRESS2, CUS.ADDRESS3, CUS.CITY, CUS.STATE, CUS.COUNTRY, CUS.ZIPCODE);
+    return fields;
 }
 
-// Billing field, shipping field.
-const std::pair<dict::FieldRef, dict::FieldRef> &addressPair(std::size_t i)
+const Address &shipping()
 {
-    static const std::pair<dict::FieldRef, dict::FieldRef> pairs[] = {
-        {dict::field(CUS.ADDRESS), dict::field(CUS.SADDRESS)},   {dict::field(CUS.ADDRESS2), dict::field(CUS.SADDRESS2)},
-        {dict::field(CUS.ADDRESS3), dict::field(CUS.SADDRESS3)}, {dict::field(CUS.CITY), dict::field(CUS.SCITY)},
-        {dict::field(CUS.STATE), dict::field(CUS.SSTATE)},       {dict::field(CUS.COUNTRY), dict::field(CUS.SCOUNTRY)},
-        {dict::field(CUS.ZIPCODE), dict::field(CUS.SZIPCODE)},
-    };
-    return pairs[i];
-}
-constexpr std::size_t AddressFields = 7;
-
-} // namespace
-
-Customer::Customer()
-    : fw::Procedure({.name = "Upd:Customer", .title = "Update the Customer File", .files = {Relate::CUSTOMER},
-                     .messages = {app::installMaintenanceMessages}, .resizable = false})
-{}
-
-Customer::~Customer() = default;
-
-int Customer::Build()
-{
-    Primary = &Relate::CUSTOMER;
-    w_ = app::buildCustomerForm(window());
-    w_->caption->setText(Request == fw::InsertRecord ? "Add a New Customer" : "Change Customers Information");
-    bindFields();
-    relabel();
-    UseFormButtons(w_->ok, w_->cancel, w_->help);
-    connectButton(w_->copyBilling);
-    FirstField = w_->customerNo;
-    return dict::Benign;
+    static const Address fields =
+        dict::fields(CUS.SADDRESS, CUS.SADDRESS2, CUS.SADDRESS3, CUS.SCITY, CUS.SSTATE, CUS.SCOUNTRY, CUS.SZIPCODE);
+    return fields;
 }
 
-void Customer::bindFields()
+// The tax fields, the cheque and the state and county are worded by the tax system in force.
+struct Labels {
+    const char *taxRate, *taxNumber, *check, *state, *country;
+    bool longDistance;
+};
+const Labels &labels()
 {
-    const app::CustomerWidgets &w = *w_;
-    bind(w.customerNo, CUS.CUSTOMERNO);
-    bind(w.lastName, CUS.LNAME);
-    bind(w.firstName, CUS.FNAME);
-    bind(w.company, CUS.COMPANY);
-    bind(w.email, CUS.EMAILADDRESS);
-    bind(w.phone, CUS.PHONENO);
-    bind(w.fax, CUS.FAXNO);
-    bind(w.notes, CUS.COMMENTS);
-    const app::Address *addresses[] = {&w.billing, &w.shipping};
-    for (std::size_t side = 0; side < 2; ++side) {
-        const app::Address &a = *addresses[side];
-        QLineEdit *entries[AddressFields] = {a.line1, a.line2, a.line3, a.city, a.state, a.country, a.zipCode};
-        for (std::size_t i = 0; i < AddressFields; ++i)
-            bindField(entries[i], side == 0 ? addressPair(i).first : addressPair(i).second);
-    }
-    bind(w.taxNumber, CUS.TAXNUMBER);
-    bind(w.longDistance, CUS.LONGDISTANCE);
-    bind(w.terms, CUS.TERMS);
-    bind(w.bank, CUS.BANK);
-    bind(w.bankAccount, CUS.BANKACCOUNTNO);
-    bind(w.creditCard, CUS.CREDITCARDNO);
-    // Rates and percentages keep their decimals whatever the currency (the yen's pictures have none).
-    bind(w.taxRate, CUS.TAXAMOUNT, app::withDecimals(GLO.CURRENCYNAME7.view(), "@n6.5")).nonNegative();
-    bind(w.discount, CUS.CUSTOMERDISCOUNT, app::withDecimals(GLO.CURRENCYNAME6.view(), "@n6.2")).range(0, 100);
-    bind(w.expires, CUS.CREDITCARDDATE, "@p##/##pb");
-}
-
-void Customer::relabel()
-{
-    struct Labels {
-        const char *taxRate, *taxNumber, *check, *state, *country;
-        bool longDistance;
-    };
     static const Labels byTaxSystem[] = {
         {"Customer PST Tax:", "Customer PST #:", "Cheque", "PROV:", "Country:", true},    // 1
         {"Customer VAT Rate:", "Customer VAT #:", "Cheque", "ST:", "Country:", false},    // 2
         {"Customer Tax Rate:", "Customer Tax #:", "Check", "ST:", "County:", false},      // 3
         {"Customer GST Rate:", "Customer GST #:", "Cheque", "ST:", "Country:", false},    // 4
     };
-    const Labels &labels = dict::byTaxRegime(byTaxSystem, GLO.CANADIAN);
-    const app::CustomerWidgets &w = *w_;
-    w.taxRateLabel->setText(labels.taxRate);
-    w.taxNumberLabel->setText(labels.taxNumber);
-    w.longDistance->setVisible(labels.longDistance);
-    w.terms->option("Check")->setText(labels.check);
-    for (const app::Address *a : {&w.billing, &w.shipping}) {
-        a->stateLabel->setText(labels.state);
-        a->countryLabel->setText(labels.country);
-    }
+    return dict::byTaxRegime(byTaxSystem, GLO.CANADIAN);
+}
+
+fw::FormItem addressBox(const QString &title, const Address &a)
+{
+    return group(title, {field("Addr 1:", a[0]).span(3), field("Addr 2:", a[1]).span(3), field("Addr 3:", a[2]).span(3),
+                         field("City:", a[3]).width(14), field(labels().state, a[4]).beside(),
+                         field(labels().country, a[5]).width(12), field("Postal Code:", a[6])});
+}
+
+// S0005 from a last name, AC012 from a company, with the record number reserved when the form opened.
+std::string numberFrom(std::string_view name, std::size_t letters, const char *digits)
+{
+    std::string number(name.substr(0, letters));
+    for (char &c : number)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return number + fw::formatValue(CUS.RECORDNO, digits);
+}
+
+} // namespace
+
+Customer::Customer()
+    : fw::FormProcedure({.name = "Upd:Customer", .title = "Update the Customer File", .files = {Relate::CUSTOMER},
+                         .messages = {app::installMaintenanceMessages}, .resizable = false})
+{}
+
+fw::FormDeclaration Customer::Declare()
+{
+    const fw::FormItem details = column({
+        field("Customer #:", CUS.CUSTOMERNO).needed(app::MaintMsg::NoCustomerNo),
+        field("Last Name:", CUS.LNAME),
+        field("First Name:", CUS.FNAME),
+        field("Company:", CUS.COMPANY).width(24),
+        field("Email Address:", CUS.EMAILADDRESS).width(24),
+        field("Phone #:", CUS.PHONENO),
+        field("Fax #:", CUS.FAXNO),
+        field("Notes:", CUS.COMMENTS).width(24),
+    });
+    const fw::FormItem addresses = column({
+        addressBox("Billing Address", billing()),
+        addressBox("Shipping Address:", shipping()),
+        button("Copy Billing", "Copies Billing Address to Shipping Address...", [this] { copyOrClearShipping(); })
+            .fitting("Clear Shipping").named(CopyBilling).right(),
+    }).stretchBy(1);
+    // Rates and percentages keep their decimals whatever the currency (the yen's pictures have none).
+    const fw::FormItem terms = column({
+        field(labels().taxRate, CUS.TAXAMOUNT, app::withDecimals(GLO.CURRENCYNAME7.view(), "@n6.5"))
+            .width(9).notNegative().hinted("0.0625").tipped("A rate as a fraction: 0.0625 = 6.25 %"),
+        field(labels().taxNumber, CUS.TAXNUMBER).width(16),
+        check("Figure PST on GST?", CUS.LONGDISTANCE).shownIf(labels().longDistance),
+        field("Customer Discount:", CUS.CUSTOMERDISCOUNT, app::withDecimals(GLO.CURRENCYNAME6.view(), "@n6.2"))
+            .width(8).within(0, 100).then("%"),
+        field("Bank:", CUS.BANK).width(24),
+        field("Bank Account #:", CUS.BANKACCOUNTNO),
+        field("Credit Card #:", CUS.CREDITCARDNO),
+        field("Expires:", CUS.CREDITCARDDATE, "@p##/##pb"),
+    });
+    const fw::FormItem paymentTypes = options("Select Payment Type", CUS.TERMS,
+        {{"Cash", "Cash"}, {labels().check, "Check"}, {"OnAccount", "OnAccount"}, {"AMEX", "AMEX"},
+         {"Discover", "Discover"}, {"MasterCard", "MasterCard"}, {"Visa", "Visa"}});
+    return {.primary = &Relate::CUSTOMER,
+            .caption = Request == fw::InsertRecord ? "Add a New Customer" : "Change Customers Information",
+            .pages = {{"Customer &Information", {columns({details, addresses})}},
+                      {"Customer &Billing", {columns({terms, column({paymentTypes})})}}}};
 }
 
 void Customer::PrimeFields()
 {
     if (Request == fw::InsertRecord && CUS.TERMS.blank())
         CUS.TERMS = "Cash";
-    showCopyDirection();
+    if (formMade())
+        showCopyDirection();
 }
 
-// While no number is typed, one is made from the last name (S0005) or else the company (AC012)
-// and the record number, which the file reserved when the form opened.
+// While no number is typed, one is made from the last name or else the company.
 void Customer::numberCustomer()
 {
-    if (!CUS.CUSTOMERNO.blank())
+    if (!CUS.CUSTOMERNO.blank() || (CUS.LNAME.blank() && CUS.COMPANY.blank()))
         return;
-    const long recordNo = CUS.RECORDNO;
-    if (!CUS.LNAME.blank())
-        CUS.CUSTOMERNO = upperPrefix(CUS.LNAME.view(), 1) + fw::formatValue(recordNo, "@n04");
-    else if (!CUS.COMPANY.blank())
-        CUS.CUSTOMERNO = upperPrefix(CUS.COMPANY.view(), 2) + fw::formatValue(recordNo, "@n03");
-    fieldOf(w_->customerNo)->display();
+    CUS.CUSTOMERNO = CUS.LNAME.blank() ? numberFrom(CUS.COMPANY.view(), 2, "@n03")
+                                       : numberFrom(CUS.LNAME.view(), 1, "@n04");
+    fieldOf(form().entry(CUS.CUSTOMERNO))->display();
 }
 
 void Customer::showCopyDirection()
 {
-    if (w_)
-        w_->copyBilling->setText(CUS.SADDRESS.blank() ? "Copy Billing" : "Clear Shipping");
+    form().button(CopyBilling)->setText(CUS.SADDRESS.blank() ? "Copy Billing" : "Clear Shipping");
 }
 
 // Only the first shipping line decides whether the button copies or clears.
 void Customer::copyOrClearShipping()
 {
     Update();
-    const bool clear = !CUS.SADDRESS.blank();
-    for (std::size_t i = 0; i < AddressFields; ++i) {
-        const auto &[billing, shipping] = addressPair(i);
-        if (clear)
-            dict::clearField(*shipping.def, shipping.record);
-        else
-            dict::copyField(*billing.def, billing.record, *shipping.def, shipping.record);
-    }
+    dict::FieldPairsClass pairs;
+    for (std::size_t i = 0; i < billing().size(); ++i)
+        pairs.AddPair(billing()[i], shipping()[i]);
+    CUS.SADDRESS.blank() ? pairs.AssignLeftToRight() : pairs.ClearRight();
     showCopyDirection();
     Display();
 }
 
+// Ok numbers the customer before the form is checked, so a name typed just now gives the number.
 int Customer::TakeAccepted(QWidget *control)
 {
-    if (control == w_->copyBilling) {
-        copyOrClearShipping();
-        return dict::Benign;
+    if (control == form().ok()) {
+        Update();
+        numberCustomer();
+        form().cancel()->setText("&Close");
     }
-    const int result = Procedure::TakeAccepted(control);
+    const int result = FormProcedure::TakeAccepted(control);
     if (fieldOf(control))
         numberCustomer();
     return result;
-}
-
-int Customer::TakeCompleted()
-{
-    w_->cancel->setText("&Close");
-    if (Request == fw::InsertRecord || Request == fw::ChangeRecord) {
-        Update();
-        numberCustomer();
-        if (CUS.CUSTOMERNO.blank()) {
-            REPORTS::Errors().Throw(app::MaintMsg::NoCustomerNo);
-            VCRRequest = 0;
-            w_->tabs->setCurrentIndex(0);
-            w_->customerNo->setFocus();
-            return dict::Notify;
-        }
-    }
-    return Procedure::TakeCompleted();
 }
 
 } // namespace Upd

@@ -4,39 +4,28 @@
 // system in force.
 #pragma once
 
-#include "framework/procedure.h"
-
-#include <memory>
-
-namespace app {
-struct CustomerWidgets;
-}
+#include "framework/formprocedure.h"
 
 namespace Upd {
 
-class Customer : public fw::Procedure
+class Customer : public fw::FormProcedure
 {
 public:
+    // The form's own button, found by tests and by the form.
+    enum Item { CopyBilling = 1 };
+
     Customer();
-    ~Customer() override;
 
     void PrimeFields() override;
     int TakeAccepted(QWidget *control) override;
-    int TakeCompleted() override;
-
-    const app::CustomerWidgets &widgets() const { return *w_; }
 
 protected:
-    int Build() override;
+    fw::FormDeclaration Declare() override;
 
 private:
-    void bindFields();
-    void relabel();
     void numberCustomer();
     void copyOrClearShipping();
     void showCopyDirection();
-
-    std::unique_ptr<app::CustomerWidgets> w_;
 };
 
 } // namespace Upd

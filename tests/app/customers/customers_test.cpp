@@ -2,7 +2,6 @@
 // lands in the data files is read back with SQL.
 #include "app/setup/passwordhash.h"
 #include "app/customers/customerform.h"
-#include "app/customers/customerlayout.h"
 #include "app/customers/customers.h"
 #include "dictionary/fieldaccess.h"
 #include "dictionary/files.h"
@@ -94,12 +93,12 @@ protected:
     }
     static QString column(Brw::Customers *b, int row, int col) { return b->browse().model()->text(row, col); }
     // Drives the customer form that the next action opens.
-    static WhenShown onForm(std::function<void(Upd::Customer &, const app::CustomerWidgets &)> act)
+    static WhenShown onForm(std::function<void(Upd::Customer &, const fw::Form &)> act)
     {
         return WhenShown(FormTitle, [act](QWidget *w) {
             auto *form = procedureOf<Upd::Customer>(w);
             ASSERT_NE(form, nullptr);
-            act(*form, form->widgets());
+            act(*form, form->form());
         });
     }
 };
@@ -113,10 +112,10 @@ TEST_F(CustomerTest, ALastNameAloneGivesTheNumberFromItsInitialAndTheRecordNumbe
     Brw::Customers *b = start();
     QString shown;
     {
-        auto form = onForm([&](Upd::Customer &, const app::CustomerWidgets &w) {
-            type(w.lastName, "smith");
-            shown = w.customerNo->text();
-            press(w.ok);
+        auto form = onForm([&](Upd::Customer &, const fw::Form &w) {
+            type(w.entry(CUS.LNAME), "smith");
+            shown = w.entry(CUS.CUSTOMERNO)->text();
+            press(w.ok());
         });
         press(b->widgets().insert);
     }
@@ -124,19 +123,19 @@ TEST_F(CustomerTest, ALastNameAloneGivesTheNumberFromItsInitialAndTheRecordNumbe
     EXPECT_EQ(count("CUSTOMERNO='S0005' and LNAME='smith' and TERMS='Cash'"), 1);
 
     {
-        auto company = onForm([&](Upd::Customer &, const app::CustomerWidgets &w) {
-            type(w.company, "acme tools");
-            press(w.ok);
+        auto company = onForm([&](Upd::Customer &, const fw::Form &w) {
+            type(w.entry(CUS.COMPANY), "acme tools");
+            press(w.ok());
         });
         press(b->widgets().insert);
     }
     EXPECT_EQ(count("CUSTOMERNO='AC006' and COMPANY='acme tools'"), 1) << "no last name: the company's two letters";
 
     {
-        auto typed = onForm([&](Upd::Customer &, const app::CustomerWidgets &w) {
-            type(w.customerNo, "MINE1");
-            type(w.lastName, "Jones");
-            press(w.ok);
+        auto typed = onForm([&](Upd::Customer &, const fw::Form &w) {
+            type(w.entry(CUS.CUSTOMERNO), "MINE1");
+            type(w.entry(CUS.LNAME), "Jones");
+            press(w.ok());
         });
         press(b->widgets().insert);
     }
@@ -151,14 +150,14 @@ TEST_F(CustomerTest, SavingWithoutANumberIsRefusedAndNothingIsStored)
     QString cancelText;
     bool focusOnNumber = false;
     {
-        auto form = onForm([&](Upd::Customer &, const app::CustomerWidgets &w) {
-            type(w.phone, "555-1234");
-            press(w.ok);
+        auto form = onForm([&](Upd::Customer &, const fw::Form &w) {
+            type(w.entry(CUS.PHONENO), "555-1234");
+            press(w.ok());
             QCoreApplication::processEvents();
-            cancelText = w.cancel->text();
-            focusOnNumber = w.customerNo->hasFocus();
+            cancelText = w.cancel()->text();
+            focusOnNumber = w.entry(CUS.CUSTOMERNO)->hasFocus();
             screen.answer(ButtonNo); // do not save the changes
-            press(w.cancel);
+            press(w.cancel());
         });
         press(b->widgets().insert);
         EXPECT_EQ(form.seen(), 1);
@@ -179,15 +178,15 @@ TEST_F(CustomerTest, ADuplicateNumberIsRefusedNamingTheKeyAndTheFormKeepsItsValu
     Brw::Customers *b = start();
     QString lastNameAfter;
     {
-        auto form = onForm([&](Upd::Customer &, const app::CustomerWidgets &w) {
-            type(w.customerNo, "C001");
-            type(w.lastName, "Jones");
-            type(w.billing.city, "Springfield");
-            press(w.ok);
+        auto form = onForm([&](Upd::Customer &, const fw::Form &w) {
+            type(w.entry(CUS.CUSTOMERNO), "C001");
+            type(w.entry(CUS.LNAME), "Jones");
+            type(w.entry(CUS.CITY), "Springfield");
+            press(w.ok());
             QCoreApplication::processEvents();
-            lastNameAfter = w.lastName->text();
-            type(w.customerNo, "C002");
-            press(w.ok);
+            lastNameAfter = w.entry(CUS.LNAME)->text();
+            type(w.entry(CUS.CUSTOMERNO), "C002");
+            press(w.ok());
         });
         press(b->widgets().insert);
     }
@@ -221,9 +220,9 @@ TEST_F(CustomerTest, ChangingANumberCarriesItIntoInvoicesCreditMemosPaymentsAndL
 
     Brw::Customers *b = start();
     {
-        auto form = onForm([&](Upd::Customer &, const app::CustomerWidgets &w) {
-            type(w.customerNo, "A001");
-            press(w.ok);
+        auto form = onForm([&](Upd::Customer &, const fw::Form &w) {
+            type(w.entry(CUS.CUSTOMERNO), "A001");
+            press(w.ok());
         });
         press(b->widgets().change); // C001 is highlighted
     }
@@ -289,9 +288,9 @@ TEST_F(CustomerTest, ChangeAndDeleteAskForThePasswordAndAddNever)
     Brw::Customers *b = start();
     int forms = 0;
     {
-        auto form = onForm([&](Upd::Customer &, const app::CustomerWidgets &w) {
+        auto form = onForm([&](Upd::Customer &, const fw::Form &w) {
             ++forms;
-            press(w.cancel);
+            press(w.cancel());
         });
         {
             WhenShown prompt("Password Needed",
@@ -419,30 +418,30 @@ TEST_F(CustomerTest, TheFormCopiesThenClearsShippingAndLabelsByTaxSystem)
     GLO.CANADIAN = 1;
     Brw::Customers *b = start();
     {
-        auto form = onForm([&](Upd::Customer &, const app::CustomerWidgets &w) {
-            EXPECT_EQ(w.caption->text(), "Change Customers Information");
-            EXPECT_EQ(w.taxRateLabel->text(), "Customer PST Tax:");
-            EXPECT_EQ(w.billing.stateLabel->text(), "PROV:");
-            EXPECT_FALSE(w.longDistance->isHidden());
-            EXPECT_EQ(w.terms->option("Check")->text(), "Cheque");
-            type(w.billing.line1, "1 Main St");
-            type(w.billing.city, "Toronto");
-            EXPECT_EQ(w.copyBilling->text(), "Copy Billing");
-            press(w.copyBilling);
-            EXPECT_EQ(w.shipping.line1->text(), "1 Main St");
-            EXPECT_EQ(w.shipping.city->text(), "Toronto");
-            EXPECT_EQ(w.copyBilling->text(), "Clear Shipping");
-            setuptest::screenshot(w.tabs->window(), "customer-form-information");
-            testsupport::expectTidy(w.tabs->window());
-            press(w.copyBilling);
-            EXPECT_TRUE(w.shipping.line1->text().isEmpty());
-            EXPECT_TRUE(w.shipping.city->text().isEmpty());
-            EXPECT_EQ(w.copyBilling->text(), "Copy Billing");
-            w.tabs->setCurrentIndex(1);
-            setuptest::screenshot(w.tabs->window(), "customer-form-billing");
-            testsupport::expectTidy(w.tabs->window());
-            setuptest::click(w.terms->option("Check"));
-            press(w.ok);
+        auto form = onForm([&](Upd::Customer &, const fw::Form &w) {
+            EXPECT_EQ(w.caption()->text(), "Change Customers Information");
+            EXPECT_EQ(w.prompt(CUS.TAXAMOUNT)->text(), "Customer PST Tax:");
+            EXPECT_EQ(w.prompt(CUS.STATE)->text(), "PROV:");
+            EXPECT_FALSE(w.check(CUS.LONGDISTANCE)->isHidden());
+            EXPECT_EQ(w.options(CUS.TERMS)->option("Check")->text(), "Cheque");
+            type(w.entry(CUS.ADDRESS), "1 Main St");
+            type(w.entry(CUS.CITY), "Toronto");
+            EXPECT_EQ(w.button(Upd::Customer::CopyBilling)->text(), "Copy Billing");
+            press(w.button(Upd::Customer::CopyBilling));
+            EXPECT_EQ(w.entry(CUS.SADDRESS)->text(), "1 Main St");
+            EXPECT_EQ(w.entry(CUS.SCITY)->text(), "Toronto");
+            EXPECT_EQ(w.button(Upd::Customer::CopyBilling)->text(), "Clear Shipping");
+            setuptest::screenshot(w.tabs()->window(), "customer-form-information");
+            testsupport::expectTidy(w.tabs()->window());
+            press(w.button(Upd::Customer::CopyBilling));
+            EXPECT_TRUE(w.entry(CUS.SADDRESS)->text().isEmpty());
+            EXPECT_TRUE(w.entry(CUS.SCITY)->text().isEmpty());
+            EXPECT_EQ(w.button(Upd::Customer::CopyBilling)->text(), "Copy Billing");
+            w.tabs()->setCurrentIndex(1);
+            setuptest::screenshot(w.tabs()->window(), "customer-form-billing");
+            testsupport::expectTidy(w.tabs()->window());
+            setuptest::click(w.options(CUS.TERMS)->option("Check"));
+            press(w.ok());
         });
         press(b->widgets().change);
     }
@@ -453,13 +452,13 @@ TEST_F(CustomerTest, TheFormCopiesThenClearsShippingAndLabelsByTaxSystem)
     GLO.CANADIAN = 3;
     b = start();
     {
-        auto us = onForm([&](Upd::Customer &, const app::CustomerWidgets &w) {
-            EXPECT_EQ(w.caption->text(), "Add a New Customer");
-            EXPECT_EQ(w.taxRateLabel->text(), "Customer Tax Rate:");
-            EXPECT_EQ(w.shipping.countryLabel->text(), "County:");
-            EXPECT_TRUE(w.longDistance->isHidden());
-            EXPECT_EQ(w.terms->option("Check")->text(), "Check");
-            press(w.cancel);
+        auto us = onForm([&](Upd::Customer &, const fw::Form &w) {
+            EXPECT_EQ(w.caption()->text(), "Add a New Customer");
+            EXPECT_EQ(w.prompt(CUS.TAXAMOUNT)->text(), "Customer Tax Rate:");
+            EXPECT_EQ(w.prompt(CUS.SCOUNTRY)->text(), "County:");
+            EXPECT_TRUE(w.check(CUS.LONGDISTANCE)->isHidden());
+            EXPECT_EQ(w.options(CUS.TERMS)->option("Check")->text(), "Check");
+            press(w.cancel());
         });
         press(b->widgets().insert);
         EXPECT_EQ(us.seen(), 1);
@@ -473,12 +472,12 @@ TEST_F(CustomerTest, ALetterInTheDiscountIsRefusedAndTheStoredValueStays)
     Brw::Customers *b = start();
     QString after;
     {
-        auto form = onForm([&](Upd::Customer &, const app::CustomerWidgets &w) {
-            w.tabs->setCurrentIndex(1);
-            type(w.discount, "1x");
-            after = w.discount->text();
-            type(w.discount, "12.5");
-            press(w.ok);
+        auto form = onForm([&](Upd::Customer &, const fw::Form &w) {
+            w.tabs()->setCurrentIndex(1);
+            type(w.entry(CUS.CUSTOMERDISCOUNT), "1x");
+            after = w.entry(CUS.CUSTOMERDISCOUNT)->text();
+            type(w.entry(CUS.CUSTOMERDISCOUNT), "12.5");
+            press(w.ok());
         });
         press(b->widgets().change);
     }

@@ -3,7 +3,6 @@
 // refusal, the item panel, the password gate and the remembered tab.
 #include "app/setup/passwordhash.h"
 #include "app/customers/customerform.h"
-#include "app/customers/customerlayout.h"
 #include "app/inventory/inventoryform.h"
 #include "app/inventory/inventorylayout.h"
 #include "app/invoices/pickcustomer.h"
@@ -186,10 +185,10 @@ TEST_F(PickListTest, ACustomerAddedInThePickListCanBeSelectedAtOnce)
     Brw::GetCustomer list;
     const int answer = pick(list, [&] {
         WhenShown form("Update the Customer File", [](QWidget *w) {
-            const app::CustomerWidgets &f = procedureOf<Upd::Customer>(w)->widgets();
-            type(f.customerNo, "Q500");
-            type(f.lastName, "Quinn");
-            press(f.ok);
+            const fw::Form &f = procedureOf<Upd::Customer>(w)->form();
+            type(f.entry(CUS.CUSTOMERNO), "Q500");
+            type(f.entry(CUS.LNAME), "Quinn");
+            press(f.ok());
         });
         press(list.widgets().insert);
         EXPECT_EQ(form.seen(), 1);
@@ -294,7 +293,7 @@ TEST_F(PickListTest, ChangeAsksForThePasswordInBothPickLists)
     int forms = 0;
     WhenShown customerForm("Update the Customer File", [&](QWidget *w) {
         ++forms;
-        press(procedureOf<Upd::Customer>(w)->widgets().cancel);
+        press(procedureOf<Upd::Customer>(w)->form().cancel());
     });
     WhenShown stockForm("Update Inventory Items...", [&](QWidget *w) {
         ++forms;

@@ -1,0 +1,320 @@
+#include "framework/form.h"
+
+#include "framework/optionbox.h"
+#include "framework/picture.h"
+#include "framework/windowmanager.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace fw {
+
+namespace {
+
+// Long texts scroll within an entry this wide; a form of many long fields stays on the screen.
+constexpr int MostCharsShown = 26;
+
+// Numbers, dates, times and patterns have a width of their own; text fields hold up to their size.
+int charsShown(const FormItem &item, const std::optional<Picture> &picture)
+{
+    if (item.chars > 0)
+        return item.chars;
+    int chars = 12;
+    if (picture && picture->width() > 0)
+        chars = picture->width();
+    else if (item.field.def->type == dict::FieldType::String)
+        chars = item.field.def->size;
+    return std::min(chars, MostCharsShown);
+}
+
+void sizeEntry(QLineEdit *edit, const FormItem &item)
+{
+    const std::optional<Picture> picture = Picture::parse(item.picture);
+    const int chars = charsShown(item, picture);
+    const QFontMetrics metrics(edit->font());
+    edit->setMinimumWidth(metrics.horizontalAdvance(QLatin1Char('M')) * 2 / 3 * chars + 12);
+    const bool number = picture ? picture->kind() == Picture::Kind::Number
+                                : item.field.def->type != dict::FieldType::String;
+    if (number)
+        edit->setAlignment(Qt::AlignRight);
+    const bool ownWidth = picture && picture->kind() != Picture::Kind::String;
+    if ((number || ownWidth || chars <= 5) && item.spanned == 1)
+        edit->setMaximumWidth(edit->minimumWidth());
+}
+
+QLabel *boldLabel(QWidget *window)
+{
+    auto *label = new QLabel(window);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
+}
+
+} // namespace
+
+// Places the items of one grid: two pairs of prompt and control per row.
+class FormMaker
+{
+public:
+    FormMaker(Form &form, WindowManager &binder) : form_(form), binder_(binder) {}
+
+    void place(const std::vector<FormItem> &items, QGridLayout *grid, QWidget *parent)
+    {
+        int row = -1;
+        for (const FormItem &item : items)
+            placeItem(item, grid, parent, row);
+        grid->setRowStretch(row + 1, 1);
+    }
+
+    QHBoxLayout *buttonRow(const std::vector<FormItem> &items, QWidget *parent)
+    {
+        auto *row = new QHBoxLayout;
+        const bool right = std::ranges::any_of(items, [](const FormItem &b) { return b.rightAligned; });
+        if (right)
+            row->addStretch();
+        for (const FormItem &item : items)
+            row->addWidget(makeButton(item, parent));
+        if (!right)
+            row->addStretch();
+        return row;
+    }
+
+private:
+    void placeItem(const FormItem &item, QGridLayout *grid, QWidget *parent, int &row)
+    {
+        using Kind = FormItem::Kind;
+        if (!item.besideLast || row < 0)
+            ++row;
+        const int column = item.besideLast ? 2 : 0;
+        switch (item.kind) {
+        case Kind::Field: return placeField(item, grid, parent, row, column);
+        case Kind::Text: return placeText(item, grid, parent, row, column);
+        case Kind::Check: {
+            auto *box = new QCheckBox(item.text, parent);
+            box->setToolTip(item.tip);
+            grid->addWidget(box, row, column + 1, 1, item.spanned);
+            return bind(item, box, nullptr);
+        }
+        case Kind::Options: return grid->addWidget(makeOptions(item, parent), row, 0, 1, -1);
+        case Kind::Memo: {
+            auto *edit = new QPlainTextEdit(parent);
+            grid->addWidget(edit, row, 0, 1, -1);
+            grid->setRowStretch(row, 1);
+            return bind(item, edit, nullptr);
+        }
+        case Kind::Button: return grid->addLayout(buttonRow({item}, parent), row, 0, 1, -1);
+        case Kind::Buttons: return grid->addLayout(buttonRow(item.items, parent), row, 0, 1, -1);
+        case Kind::Group: {
+            auto *box = new QGroupBox(item.text, parent);
+            auto *inner = new QGridLayout(box);
+            place(item.items, inner, box);
+            inner->setColumnStretch(1, 1);
+            return grid->addWidget(box, row, 0, 1, -1);
+        }
+        case Kind::Column: {
+            auto *inner = new QGridLayout;
+            place(item.items, inner, parent);
+            return grid->addLayout(inner, row, 0, 1, -1);
+        }
+        case Kind::Columns: return grid->addLayout(placeColumns(item, parent), row, 0, 1, -1);
+        case Kind::Custom: {
+            QWidget *control = item.make(parent);
+            form_.named_.emplace_back(item.id, control);
+            grid->addWidget(control, row, 0, 1, -1);
+            grid->setRowStretch(row, item.stretch);
+            return;
+        }
+        }
+    }
+
+    void placeField(const FormItem &item, QGridLayout *grid, QWidget *parent, int row, int column)
+    {
+        auto *edit = new QLineEdit(parent);
+        sizeEntry(edit, item);
+        edit->setToolTip(item.tip);
+        edit->setPlaceholderText(item.hint);
+        if (item.shownOnly) {
+            edit->setReadOnly(true);
+            edit->setFocusPolicy(Qt::NoFocus);
+        }
+        auto *prompt = new QLabel(item.text, parent);
+        prompt->setBuddy(edit);
+        grid->addWidget(prompt, row, column);
+        if (item.suffix.isEmpty()) {
+            grid->addWidget(edit, row, column + 1, 1, item.spanned);
+        } else {
+            auto *line = new QHBoxLayout;
+            line->addWidget(edit);
+            line->addWidget(new QLabel(item.suffix, parent));
+            line->addStretch();
+            grid->addLayout(line, row, column + 1, 1, item.spanned);
+        }
+        bind(item, edit, prompt);
+    }
+
+    void placeText(const FormItem &item, QGridLayout *grid, QWidget *parent, int row, int column)
+    {
+        auto *value = new QLabel(parent);
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        value->setMinimumWidth(QFontMetrics(value->font()).horizontalAdvance(QLatin1Char('0')) * 14);
+        grid->addWidget(new QLabel(item.text, parent), row, column);
+        grid->addWidget(value, row, column + 1, 1, item.spanned);
+        form_.named_.emplace_back(item.id, value);
+    }
+
+    OptionBox *makeOptions(const FormItem &item, QWidget *parent)
+    {
+        auto *box = new OptionBox(item.text, parent, item.columns);
+        for (const auto &[text, value] : item.options)
+            box->addOption(text, value);
+        box->arrange();
+        bind(item, box, nullptr);
+        return box;
+    }
+
+    QHBoxLayout *placeColumns(const FormItem &item, QWidget *parent)
+    {
+        auto *line = new QHBoxLayout;
+        for (const FormItem &column : item.items) {
+            auto *inner = new QGridLayout;
+            place(column.kind == FormItem::Kind::Column ? column.items : std::vector<FormItem>{column}, inner, parent);
+            if (line->count() > 0)
+                line->addSpacing(12);
+            line->addLayout(inner, column.stretch);
+        }
+        return line;
+    }
+
+    QPushButton *makeButton(const FormItem &item, QWidget *parent)
+    {
+        auto *button = new QPushButton(item.fits.isEmpty() ? item.text : item.fits, parent);
+        if (!item.fits.isEmpty()) { // wide enough for either text
+            button->setMinimumWidth(button->sizeHint().width() + 8);
+            button->setText(item.text);
+        }
+        button->setToolTip(item.tip);
+        button->setDefault(item.isDefault);
+        if (item.id != 0)
+            form_.named_.emplace_back(item.id, button);
+        if (item.action)
+            form_.actions_.emplace_back(button, item.action);
+        return button;
+    }
+
+    void bind(const FormItem &item, QWidget *control, QLabel *prompt)
+    {
+        FormField &field = item.memo ? binder_.bind(control, *item.memo)
+                                     : binder_.bindField(control, item.field, item.picture);
+        if (item.required)
+            field.required(item.requiredMessage);
+        if (item.range)
+            field.range(item.range->first, item.range->second);
+        if (item.nonNegative)
+            field.nonNegative();
+        if (item.hidden) {
+            control->hide();
+            if (prompt)
+                prompt->hide();
+        }
+        form_.bound_.push_back({item.field, item.memo, control, prompt});
+        if (!form_.firstField_ && !item.shownOnly)
+            form_.firstField_ = control;
+    }
+
+    Form &form_;
+    WindowManager &binder_;
+};
+
+std::unique_ptr<Form> Form::make(const FormDeclaration &declaration, QWidget *window, WindowManager &binder)
+{
+    auto form = std::make_unique<Form>();
+    FormMaker maker(*form, binder);
+    auto *layout = new QVBoxLayout(window);
+    if (!declaration.caption.isEmpty()) {
+        form->caption_ = boldLabel(window);
+        form->caption_->setText(declaration.caption);
+        layout->addWidget(form->caption_);
+    }
+    if (declaration.pages.empty()) {
+        auto *grid = new QGridLayout;
+        maker.place(declaration.items, grid, window);
+        layout->addLayout(grid, 1);
+    } else {
+        form->tabs_ = new QTabWidget(window);
+        for (const FormPage &page : declaration.pages) {
+            auto *tab = new QWidget;
+            maker.place(page.items, new QGridLayout(tab), tab);
+            form->tabs_->addTab(tab, page.title);
+        }
+        layout->addWidget(form->tabs_, 1);
+    }
+    QHBoxLayout *buttons = maker.buttonRow(declaration.foot, window);
+    const auto footButton = [&](const QString &text, const QString &tip) {
+        auto *button = new QPushButton(text, window);
+        button->setToolTip(tip);
+        buttons->addWidget(button);
+        return button;
+    };
+    form->ok_ = footButton(declaration.okText, declaration.okTip);
+    form->ok_->setDefault(true);
+    form->cancel_ = footButton(QStringLiteral("Cancel"), QStringLiteral("Cancel and Return..."));
+    form->help_ = footButton(QStringLiteral("&Help"), QStringLiteral("Help..."));
+    layout->addLayout(buttons);
+    if (declaration.fixedSize)
+        layout->setSizeConstraint(QLayout::SetFixedSize);
+    return form;
+}
+
+QWidget *Form::control(dict::FieldRef field) const
+{
+    const auto it = std::ranges::find_if(bound_, [&](const Bound &b) {
+        return b.field.def == field.def && b.field.record == field.record && field.def;
+    });
+    return it == bound_.end() ? nullptr : it->control;
+}
+
+QLabel *Form::prompt(dict::FieldRef field) const
+{
+    const auto it = std::ranges::find_if(bound_, [&](const Bound &b) {
+        return b.field.def == field.def && b.field.record == field.record && field.def;
+    });
+    return it == bound_.end() ? nullptr : it->prompt;
+}
+
+QPlainTextEdit *Form::memo(const dict::Memo &memo) const
+{
+    const auto it = std::ranges::find_if(bound_, [&](const Bound &b) { return b.memo == &memo; });
+    return it == bound_.end() ? nullptr : qobject_cast<QPlainTextEdit *>(it->control);
+}
+
+QAbstractButton *Form::button(int id) const { return qobject_cast<QAbstractButton *>(custom(id)); }
+QLabel *Form::text(int id) const { return qobject_cast<QLabel *>(custom(id)); }
+
+QWidget *Form::custom(int id) const
+{
+    const auto it = std::ranges::find_if(named_, [id](const auto &named) { return named.first == id; });
+    return it == named_.end() ? nullptr : it->second;
+}
+
+const std::function<void()> *Form::actionOf(const QWidget *control) const
+{
+    const auto it = std::ranges::find_if(actions_, [control](const auto &a) { return a.first == control; });
+    return it == actions_.end() ? nullptr : &it->second;
+}
+
+QLineEdit *Form::lineEdit(QWidget *control) { return qobject_cast<QLineEdit *>(control); }
+QCheckBox *Form::checkBox(QWidget *control) { return qobject_cast<QCheckBox *>(control); }
+OptionBox *Form::optionBox(QWidget *control) { return qobject_cast<OptionBox *>(control); }
+
+} // namespace fw
