@@ -74,7 +74,11 @@ public:
         int row = -1;
         for (const FormItem &item : items)
             placeItem(item, grid, parent, row);
-        grid->setRowStretch(row + 1, 1);
+        bool stretches = false;
+        for (int r = 0; r <= row; ++r)
+            stretches = stretches || grid->rowStretch(r) > 0;
+        if (!stretches) // the rows keep to the top
+            grid->setRowStretch(row + 1, 1);
     }
 
     QHBoxLayout *buttonRow(const std::vector<FormItem> &items, QWidget *parent)
@@ -104,11 +108,16 @@ private:
             auto *box = new QCheckBox(item.text, parent);
             box->setToolTip(item.tip);
             grid->addWidget(box, row, column + 1, 1, item.spanned);
-            return bind(item, box, nullptr);
+            if (item.id != 0)
+                form_.named_.emplace_back(item.id, box);
+            if (item.field.def)
+                bind(item, box, nullptr);
+            return;
         }
         case Kind::Options: return grid->addWidget(makeOptions(item, parent), row, 0, 1, -1);
         case Kind::Memo: {
             auto *edit = new QPlainTextEdit(parent);
+            edit->setReadOnly(item.shownOnly);
             grid->addWidget(edit, row, 0, 1, -1);
             grid->setRowStretch(row, 1);
             return bind(item, edit, nullptr);
@@ -292,6 +301,34 @@ QLabel *Form::prompt(dict::FieldRef field) const
     return it == bound_.end() ? nullptr : it->prompt;
 }
 
+void Form::show(dict::FieldRef field, bool shown) const
+{
+    if (QWidget *control = this->control(field))
+        control->setVisible(shown);
+    if (QLabel *label = prompt(field))
+        label->setVisible(shown);
+}
+
+void Form::enable(dict::FieldRef field, bool enabled) const
+{
+    if (QWidget *control = this->control(field))
+        control->setEnabled(enabled);
+    if (QLabel *label = prompt(field))
+        label->setEnabled(enabled);
+}
+
+void Form::makeReadOnly() const
+{
+    for (const Bound &b : bound_) {
+        if (auto *edit = qobject_cast<QLineEdit *>(b.control))
+            edit->setReadOnly(true);
+        else if (auto *text = qobject_cast<QPlainTextEdit *>(b.control))
+            text->setReadOnly(true);
+        else
+            b.control->setEnabled(false);
+    }
+}
+
 QPlainTextEdit *Form::memo(const dict::Memo &memo) const
 {
     const auto it = std::ranges::find_if(bound_, [&](const Bound &b) { return b.memo == &memo; });
@@ -300,6 +337,7 @@ QPlainTextEdit *Form::memo(const dict::Memo &memo) const
 
 QAbstractButton *Form::button(int id) const { return qobject_cast<QAbstractButton *>(custom(id)); }
 QLabel *Form::text(int id) const { return qobject_cast<QLabel *>(custom(id)); }
+QCheckBox *Form::flag(int id) const { return qobject_cast<QCheckBox *>(custom(id)); }
 
 QWidget *Form::custom(int id) const
 {

@@ -53,9 +53,26 @@ public:
         return prompt(dict::field(member));
     }
     QPlainTextEdit *memo(const dict::Memo &memo) const;
+    // Shows or hides a field's control with its prompt.
+    template <typename Member>
+    void show(Member &member, bool shown) const
+    {
+        show(dict::field(member), shown);
+    }
+    void show(dict::FieldRef field, bool shown) const;
+    // Enables or disables a field's control with its prompt.
+    template <typename Member>
+    void enable(Member &member, bool enabled) const
+    {
+        enable(dict::field(member), enabled);
+    }
+    void enable(dict::FieldRef field, bool enabled) const;
+    // Every field shown only: entries read-only, checks and options disabled.
+    void makeReadOnly() const;
 
     QAbstractButton *button(int id) const;
     QLabel *text(int id) const;
+    QCheckBox *flag(int id) const;
     QWidget *custom(int id) const;
 
     QLabel *caption() const { return caption_; }

@@ -27,6 +27,13 @@ FormItem check(QString text, dict::FieldRef field)
     return made;
 }
 
+FormItem flag(int id, QString text)
+{
+    FormItem made = item(FormItem::Kind::Check, std::move(text));
+    made.id = id;
+    return made;
+}
+
 FormItem options(QString title, dict::FieldRef field, std::vector<std::pair<QString, QString>> options, int columns)
 {
     FormItem made = item(FormItem::Kind::Options, std::move(title));

@@ -64,7 +64,7 @@ struct FormItem {
     // Modifiers, in declaration: field(...).beside().width(5)
     FormItem &&beside() && { return set(&FormItem::besideLast, true); }
     FormItem &&shownIf(bool shown) && { return set(&FormItem::hidden, !shown); }
-    FormItem &&readOnly() && { return set(&FormItem::shownOnly, true); }
+    FormItem &&readOnly(bool on = true) && { return set(&FormItem::shownOnly, on); }
     FormItem &&right() && { return set(&FormItem::rightAligned, true); }
     FormItem &&makeDefault() && { return set(&FormItem::isDefault, true); }
     FormItem &&span(int n) && { return set(&FormItem::spanned, n); }
@@ -126,6 +126,8 @@ FormItem check(QString text, Member &member)
 {
     return check(std::move(text), dict::field(member));
 }
+// A check box the form reads itself, bound to no field.
+FormItem flag(int id, QString text);
 // An option box: each option's text and the value it stores, in `columns` columns.
 FormItem options(QString title, dict::FieldRef field, std::vector<std::pair<QString, QString>> options,
                  int columns = 1);

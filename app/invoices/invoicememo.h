@@ -5,37 +5,29 @@
 #pragma once
 
 #include "dictionary/fieldtypes.h"
-#include "framework/procedure.h"
+#include "framework/formprocedure.h"
 
 #include <string>
 
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-
 namespace Win {
 
-class InvoiceMemos : public fw::Procedure
+class InvoiceMemos : public fw::FormProcedure
 {
 public:
+    enum Item { Select = 1 };
+
     explicit InvoiceMemos(bool readOnly);
 
-    struct Widgets {
-        QPlainTextEdit *memo;
-        QLineEdit *taxInfo;
-        QPushButton *save, *cancel, *select, *help;
-    };
-    const Widgets &widgets() const { return w_; }
-
-    int TakeAccepted(QWidget *control) override;
     int TakeCompleted() override;
     int TakeCloseEvent() override;
 
 protected:
-    int Build() override;
+    fw::FormDeclaration Declare() override;
+    int Built() override;
 
 private:
-    Widgets w_{};
+    void selectMemo();
+
     bool readOnly_;
     std::string openedMemo_;
     dict::String<50> openedTaxInfo_;

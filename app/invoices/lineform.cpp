@@ -4,7 +4,6 @@
 #include "app/invoices/invoicebook.h"
 #include "app/invoices/invoicemath.h"
 #include "app/invoices/invoicemessages.h"
-#include "app/invoices/linelayout.h"
 #include "app/invoices/pickinventory.h"
 #include "app/invoices/stockmoves.h"
 #include "dictionary/files.h"
@@ -12,14 +11,13 @@
 #include "dictionary/keptbuffers.h"
 #include "dictionary/lookup.h"
 #include "framework/errorclass.h"
+#include "framework/optionbox.h"
 #include "framework/picture.h"
 #include "framework/reportslib.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 
 namespace Upd {
@@ -37,74 +35,57 @@ int monthOf(dict::LONG date)
 } // namespace
 
 InvoiceDescription::InvoiceDescription(bool linesHoldStock)
-    : fw::Procedure({.name = "Upd:InvoiceDescription",
-                     .title = "Update the Description Table",
-                     .files = {Relate::DESCRIPTION, Access::STOCK, Access::SPECIAL},
-                     .messages = {app::installInvoiceMessages},
-                     .resizable = false})
+    : fw::FormProcedure({.name = "Upd:InvoiceDescription",
+                         .title = "Update the Description Table",
+                         .files = {Relate::DESCRIPTION, Access::STOCK, Access::SPECIAL},
+                         .messages = {app::installInvoiceMessages},
+                         .resizable = false})
     , linesHoldStock_(linesHoldStock)
 {}
 
-InvoiceDescription::~InvoiceDescription() = default;
-
-int InvoiceDescription::Build()
-{
-    Primary = &Relate::DESCRIPTION;
-    w_ = app::buildLineForm(window());
-    w_->caption->setText(Request == fw::InsertRecord ? "Add Items to the Invoice" : "Change Items on the Invoice");
-    bindFields();
-    relabel();
-    UseFormButtons(w_->ok, w_->cancel, w_->help);
-    connectButton(w_->pick);
-    connect(w_->laborLine, &QCheckBox::clicked, this, [this] { TakeAccepted(w_->laborLine); });
-    for (QCheckBox *box : {w_->taxable, w_->gstTaxable})
-        connect(box, &QCheckBox::clicked, this, [this, box] { TakeAccepted(box); });
-    int option = 0;
-    for (QRadioButton *radio : {w_->price1, w_->price2, w_->price3}) {
-        ++option;
-        connect(radio, &QRadioButton::clicked, this, [this, option] { choosePrice(option); });
-    }
-    FirstField = w_->laborLine;
-    return dict::Benign;
-}
-
-void InvoiceDescription::bindFields()
-{
-    const app::LineWidgets &w = *w_;
-    const std::string money = fw::moneyPicture();
-    bind(w.invoiceNo, DES.INVOICENO, "@n06b");
-    bind(w.itemNo, DES.ITEMNO, "@n_5");
-    bind(w.laborLine, DES.LABORBUTTON);
-    bind(w.stockNo, DES.STOCKNO);
-    bind(w.category, DES.CATAGORY);
-    bind(w.description, DES.DESCRIPTION);
-    bind(w.unit, DES.PACKAGESIZE);
-    bind(w.gstTaxable, DES.GSTTAXABLE);
-    bind(w.gst, DES.GST, money);
-    bind(w.taxable, DES.TAXABLE);
-    bind(w.tax, DES.TAX, money);
-    bind(w.price, DES.PRICE, "@n12.2");
-    bind(w.quantity, DES.QUANTITY, app::numberPicture(GLO.CURRENCYNAME2.view(), "@n-10.2"));
-    bind(w.labor, DES.LABOR, money);
-    bind(w.lineDiscount, DES.LINEITEMDISCOUNT, "@n6.2").range(0, 100);
-    bind(w.discountAmount, DES.DISCOUNTAMOUNT, money);
-    bind(w.total, DES.AMOUNT, money);
-    bind(w.delivery, DES.DELIVERYDATE, fw::datePicture());
-}
-
 // Tax boxes named by the regime; GST only where it is charged beside the provincial tax.
-void InvoiceDescription::relabel()
+fw::FormDeclaration InvoiceDescription::Declare()
 {
+    using namespace fw::form;
     static const char *const boxes[] = {"PST Taxable", "VAT Taxable", "Taxable Item", "GST Taxable"};
     static const char *const prompts[] = {"PST:", "VAT:", "Tax:", "GST:"};
-    w_->taxable->setText(QString::fromUtf8(dict::byTaxRegime(boxes, GLO.CANADIAN)));
-    w_->taxLabel->setText(QString::fromUtf8(dict::byTaxRegime(prompts, GLO.CANADIAN)));
     const bool gst = GLO.CANADIAN == dict::TaxRegime::ProvincialAndGst;
-    for (QWidget *control : std::initializer_list<QWidget *>{w_->gstTaxable, w_->gstLabel, w_->gst})
-        control->setVisible(gst);
-    const bool customerDiscount = INV.CUSTOMERDISCOUNT != 0;
-    w_->lineDiscountLabel->setEnabled(!customerDiscount);
-    w_->lineDiscount->setEnabled(!customerDiscount);
+    const std::string money = fw::moneyPicture();
+    const fw::FormItem item = group("Item Description", {
+        button("&Item", "Select Items from Inventory List...", [this] { pickItem(); }).named(PickItem),
+        field("Stock #:", DES.STOCKNO),
+        field("Category:", DES.CATAGORY),
+        field("Description:", DES.DESCRIPTION).span(3).width(40),
+        field("Unit:", DES.PACKAGESIZE),
+        options("Select Price:", DES.PRICEOPTION, {{"", "1"}, {"", "2"}, {"", "3"}}, 3),
+    });
+    return {.primary = &Relate::DESCRIPTION,
+            .caption = Request == fw::InsertRecord ? "Add Items to the Invoice" : "Change Items on the Invoice",
+            .items = {
+                field("Invoice #:", DES.INVOICENO, "@n06b").width(8).readOnly(),
+                field("Item #:", DES.ITEMNO, "@n_5").readOnly().beside(),
+                check(" Is this a Labor Entry?", DES.LABORBUTTON).span(3),
+                item,
+                check("GST Taxable", DES.GSTTAXABLE).shownIf(gst),
+                field("GST:", DES.GST, money).readOnly().beside().shownIf(gst),
+                check(dict::byTaxRegime(boxes, GLO.CANADIAN), DES.TAXABLE),
+                field(dict::byTaxRegime(prompts, GLO.CANADIAN), DES.TAX, money).readOnly().beside(),
+                field("Item Price:", DES.PRICE, "@n12.2"),
+                field("Line Item Discount:", DES.LINEITEMDISCOUNT, "@n6.2").width(7).within(0, 100).beside(),
+                field("Quantity:", DES.QUANTITY, app::numberPicture(GLO.CURRENCYNAME2.view(), "@n-10.2")),
+                field("Discount Amount:", DES.DISCOUNTAMOUNT, money).readOnly().beside(),
+                field("Labor:", DES.LABOR, money).readOnly(),
+                field("Total Price:", DES.AMOUNT, money).readOnly().beside(),
+                field("Expected Delivery Date:", DES.DELIVERYDATE, fw::datePicture()),
+            },
+            .okTip = "Adds Items to Invoice..."};
+}
+
+// A customer's discount leaves no line a discount of its own.
+int InvoiceDescription::Built()
+{
+    form().enable(DES.LINEITEMDISCOUNT, INV.CUSTOMERDISCOUNT == 0);
+    return dict::Benign;
 }
 
 void InvoiceDescription::PrimeFields()
@@ -140,22 +121,18 @@ int InvoiceDescription::PrimeUpdate()
 
 int InvoiceDescription::TakeAccepted(QWidget *control)
 {
-    const app::LineWidgets &w = *w_;
-    if (control == w.pick) {
-        pickItem();
-        refigure();
-        return dict::Benign;
-    }
-    const int result = Procedure::TakeAccepted(control);
+    const int result = FormProcedure::TakeAccepted(control);
     if (result != dict::Benign)
         return result;
-    if (control == w.laborLine) {
+    if (control == form().check(DES.LABORBUTTON)) {
         if (DES.LABORBUTTON != 0 && Request == fw::InsertRecord)
             DES.DESCRIPTION = laborText_;
         followKind();
-        (DES.LABORBUTTON != 0 ? static_cast<QWidget *>(w.quantity) : w.pick)->setFocus();
-    } else if (control == w.stockNo) {
+        (DES.LABORBUTTON != 0 ? static_cast<QWidget *>(form().entry(DES.QUANTITY)) : form().button(PickItem))->setFocus();
+    } else if (control == form().entry(DES.STOCKNO)) {
         stockNumberTyped();
+    } else if (control == form().options(DES.PRICEOPTION)) {
+        form().entry(DES.QUANTITY)->setFocus();
     }
     refigure();
     return dict::Benign;
@@ -179,7 +156,7 @@ void InvoiceDescription::pickItem()
         return;
     kept.release();
     takeItem(false);
-    w_->price1->setFocus();
+    form().options(DES.PRICEOPTION)->setFocus();
 }
 
 void InvoiceDescription::stockNumberTyped()
@@ -192,7 +169,7 @@ void InvoiceDescription::stockNumberTyped()
         return;
     }
     takeItem(true);
-    w_->price1->setFocus();
+    form().options(DES.PRICEOPTION)->setFocus();
 }
 
 // The item in the STO buffer becomes the line's: its description, cost, prices, weight and tax
@@ -219,35 +196,21 @@ void InvoiceDescription::takeItem(bool keepClearedTax)
 
 void InvoiceDescription::showPriceChoice(bool shown)
 {
-    const app::LineWidgets &w = *w_;
     const std::string picture = fw::moneyPicture() + "b";
     const double prices[] = {DES.PRICE1, DES.PRICE2, DES.PRICE3};
-    QRadioButton *radios[] = {w.price1, w.price2, w.price3};
     for (int i = 0; i < 3; ++i)
-        radios[i]->setText(shown ? QString::fromStdString(fw::formatValue(prices[i], picture)).trimmed() : QString());
-    w.priceChoiceLabel->setVisible(shown);
-    for (QRadioButton *radio : radios)
-        radio->setVisible(shown);
-}
-
-void InvoiceDescription::choosePrice(int option)
-{
-    Update();
-    DES.PRICEOPTION = static_cast<dict::BYTE>(option);
-    refigure();
-    w_->quantity->setFocus();
+        form().options(DES.PRICEOPTION)->option(QString::number(i + 1))->setText(
+            shown ? QString::fromStdString(fw::formatValue(prices[i], picture)).trimmed() : QString());
+    form().show(DES.PRICEOPTION, shown);
 }
 
 // A labour line shows its labour amount; a stock line its price, total and delivery date.
 void InvoiceDescription::followKind()
 {
-    const app::LineWidgets &w = *w_;
     const bool labor = DES.LABORBUTTON != 0;
-    for (QWidget *control : std::initializer_list<QWidget *>{w.priceLabel, w.price, w.totalLabel, w.total,
-                                                            w.deliveryLabel, w.delivery})
-        control->setVisible(!labor);
-    w.laborLabel->setVisible(labor);
-    w.labor->setVisible(labor);
+    for (const dict::FieldRef &stockOnly : dict::fields(DES.PRICE, DES.AMOUNT, DES.DELIVERYDATE))
+        form().show(stockOnly, !labor);
+    form().show(DES.LABOR, labor);
 }
 
 // The line's price by its price option, then its amounts and taxes.
@@ -259,9 +222,6 @@ void InvoiceDescription::refigure()
     priceSet_ = DES.PRICE;
     if (DES.PRICEOPTION == 0)
         showPriceChoice(false);
-    QRadioButton *radios[] = {w_->price1, w_->price2, w_->price3};
-    for (int i = 0; i < 3; ++i)
-        radios[i]->setChecked(DES.PRICEOPTION == i + 1);
     inv::computeLine(DES, inv::lineTermsOf(INV, CUS.LONGDISTANCE != 0));
     Display();
 }
@@ -285,16 +245,16 @@ int InvoiceDescription::TakeCompleted()
     refigure();
     if (DES.QUANTITY == 0) {
         REPORTS::Errors().Throw(app::InvMsg::EnterQuantity);
-        w_->quantity->setFocus();
+        form().entry(DES.QUANTITY)->setFocus();
         return dict::Notify;
     }
     if (DES.QUANTITY < 0) {
         REPORTS::Errors().Throw(app::InvMsg::NegativeQuantity);
-        w_->quantity->setFocus();
+        form().entry(DES.QUANTITY)->setFocus();
         return dict::Notify;
     }
     if (!itemStillThere()) {
-        w_->stockNo->setFocus();
+        form().entry(DES.STOCKNO)->setFocus();
         return dict::Notify;
     }
     SaveHistory();

@@ -5,23 +5,19 @@
 #pragma once
 
 #include "dictionary/records.h"
-#include "framework/procedure.h"
+#include "framework/formprocedure.h"
 
-#include <memory>
 #include <string>
-
-namespace app {
-struct LineWidgets;
-}
 
 namespace Upd {
 
-class InvoiceDescription : public fw::Procedure
+class InvoiceDescription : public fw::FormProcedure
 {
 public:
+    enum Item { PickItem = 1 };
+
     // linesHoldStock: whether the invoice's lines hold their stock (not while it is a quote).
     explicit InvoiceDescription(bool linesHoldStock);
-    ~InvoiceDescription() override;
 
     void PrimeFields() override;
     int PrimeUpdate() override;
@@ -29,24 +25,19 @@ public:
     int TakeCompleted() override;
     void Update() override;
 
-    const app::LineWidgets &widgets() const { return *w_; }
-
 protected:
-    int Build() override;
+    fw::FormDeclaration Declare() override;
+    int Built() override;
 
 private:
-    void bindFields();
-    void relabel();
     void pickItem();
     void stockNumberTyped();
     void takeItem(bool keepClearedTax);
     void showPriceChoice(bool shown);
-    void choosePrice(int option);
     void followKind();
     void refigure();
     bool itemStillThere();
 
-    std::unique_ptr<app::LineWidgets> w_;
     bool linesHoldStock_;
     dict::DESCRIPTIONRecord before_{}; // the line as it was when the form opened
     double priceSet_ = 0;              // the price the form last set (another was typed)

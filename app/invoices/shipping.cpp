@@ -1,21 +1,14 @@
 #include "app/invoices/shipping.h"
 
-#include "app/common/formlayout.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
 #include "framework/picture.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 namespace Win {
 
 namespace {
-
-
 
 constexpr std::size_t MemoChars = 500;
 
@@ -37,48 +30,37 @@ std::string shippingMemo(const dict::INVOICERecord &invoice, std::string_view da
 }
 
 ShippingMethod::ShippingMethod()
-    : fw::Procedure({.name = "Win:ShippingMethod", .title = "Shipping Information", .resizable = false})
+    : fw::FormProcedure({.name = "Win:ShippingMethod", .title = "Shipping Information", .resizable = false})
 {}
 
-int ShippingMethod::Build()
+fw::FormDeclaration ShippingMethod::Declare()
+{
+    using namespace fw::form;
+    const std::string money = fw::moneyPicture();
+    return {.items = {field("Shipping Method:", INV.SHIPPINGMETHOD).width(12),
+                      field("Date Shipped:", INV.SHIPPINGDATE, fw::datePicture()),
+                      field("Shipping Charge:", INV.SHIPPING, money).notNegative(),
+                      field("COD Charge:", INV.COD, money).notNegative(),
+                      field("Shipping Tracking #:", INV.SHIPPINGTRACKINGNO),
+                      field("Total Weight:", INV.WEIGHT, "@n-12.2").readOnly(),
+                      check("Tax Shipping Charges?", INV.TAXSHIPPING),
+                      flag(AddToMemo, "Add Shipping Information to Invoice Memo?")},
+            .okText = "Ok..."};
+}
+
+int ShippingMethod::Built()
 {
     opened_ = INV;
     openedMemo_ = INV.MEMOS.str();
-    QWidget *window = this->window();
-    auto *layout = new QVBoxLayout(window);
-    auto *grid = new QGridLayout;
-    app::row(grid, 0, 0, "Shipping Method:", w_.method = app::entry(window, 10, 12));
-    app::row(grid, 1, 0, "Date Shipped:", w_.date = app::entry(window, 10, 10));
-    app::row(grid, 2, 0, "Shipping Charge:", w_.charge = app::numberEntry(window, 12));
-    app::row(grid, 3, 0, "COD Charge:", w_.cod = app::numberEntry(window, 12));
-    app::row(grid, 4, 0, "Shipping Tracking #:", w_.tracking = app::entry(window, 20, 20));
-    app::row(grid, 5, 0, "Total Weight:", w_.weight = app::numberEntry(window, 12));
-    w_.weight->setReadOnly(true);
-    w_.weight->setFocusPolicy(Qt::NoFocus);
-    grid->addWidget(w_.taxShipping = new QCheckBox("Tax Shipping Charges?", window), 6, 1);
-    grid->addWidget(w_.addToMemo = new QCheckBox("Add Shipping Information to Invoice Memo?", window), 7, 1);
-    layout->addLayout(grid);
-    layout->addLayout(app::formButtons(window, w_.ok, w_.cancel, w_.help));
-    w_.ok->setText("Ok...");
-    const std::string money = fw::moneyPicture();
-    bind(w_.method, INV.SHIPPINGMETHOD);
-    bind(w_.date, INV.SHIPPINGDATE, fw::datePicture());
-    bind(w_.charge, INV.SHIPPING, money).nonNegative();
-    bind(w_.cod, INV.COD, money).nonNegative();
-    bind(w_.tracking, INV.SHIPPINGTRACKINGNO);
-    bind(w_.weight, INV.WEIGHT, "@n-12.2");
-    bind(w_.taxShipping, INV.TAXSHIPPING);
-    UseFormButtons(w_.ok, w_.cancel, w_.help);
     if (Request == fw::InsertRecord && GLO.TAXSHIPPING != 0 && GLO.TAXRATE > 0)
         INV.TAXSHIPPING = GLO.TAXSHIPPING;
     followMethod();
-    FirstField = w_.method;
     return dict::Benign;
 }
 
 int ShippingMethod::TakeAccepted(QWidget *control)
 {
-    const int result = Procedure::TakeAccepted(control);
+    const int result = FormProcedure::TakeAccepted(control);
     followMethod();
     return result;
 }
@@ -97,7 +79,7 @@ int ShippingMethod::TakeCompleted()
 {
     Update();
     followMethod();
-    if (w_.addToMemo->isChecked()) {
+    if (form().flag(AddToMemo)->isChecked()) {
         const std::string line = shippingMemo(INV, fw::datePicture());
         if (!line.empty()) {
             std::string memo = INV.MEMOS.str();

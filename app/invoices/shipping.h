@@ -4,39 +4,30 @@
 #pragma once
 
 #include "dictionary/records.h"
-#include "framework/procedure.h"
+#include "framework/formprocedure.h"
 
 #include <string>
 
-class QCheckBox;
-class QLineEdit;
-class QPushButton;
-
 namespace Win {
 
-class ShippingMethod : public fw::Procedure
+class ShippingMethod : public fw::FormProcedure
 {
 public:
-    ShippingMethod();
+    enum Item { AddToMemo = 1 };
 
-    struct Widgets {
-        QLineEdit *method, *date, *charge, *cod, *tracking, *weight;
-        QCheckBox *taxShipping, *addToMemo;
-        QPushButton *ok, *cancel, *help;
-    };
-    const Widgets &widgets() const { return w_; }
+    ShippingMethod();
 
     int TakeAccepted(QWidget *control) override;
     int TakeCompleted() override;
     int TakeCloseEvent() override;
 
 protected:
-    int Build() override;
+    fw::FormDeclaration Declare() override;
+    int Built() override;
 
 private:
     void followMethod();
 
-    Widgets w_{};
     dict::INVOICERecord opened_{};
     std::string openedMemo_;
 };

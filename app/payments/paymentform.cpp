@@ -3,7 +3,6 @@
 #include "app/common/booking.h"
 #include "app/common/maintenancemessages.h"
 #include "app/payments/paymentbook.h"
-#include "app/payments/paymentlayout.h"
 #include "app/payments/paymentmessages.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
@@ -42,7 +41,7 @@ std::string trimmed(std::string text)
 } // namespace
 
 CustomerFinanceHistory::CustomerFinanceHistory()
-    : fw::Procedure({.name = "Upd:CustomerFinanceHistory",
+    : fw::FormProcedure({.name = "Upd:CustomerFinanceHistory",
                      .title = "Change Finance Information",
                      .files = {Relate::FINANCE, Access::INVOICE, Access::CUSTOMER},
                      .messages = {app::installPaymentMessages, app::installMaintenanceMessages},
@@ -50,39 +49,30 @@ CustomerFinanceHistory::CustomerFinanceHistory()
                      .serves = fw::ServesInsert | fw::ServesChange})
 {}
 
-CustomerFinanceHistory::~CustomerFinanceHistory() = default;
-
 QString CustomerFinanceHistory::WindowTitle() const
 {
     return inserting() ? "Add Finance Information" : Procedure::WindowTitle();
 }
 
-int CustomerFinanceHistory::Build()
+fw::FormDeclaration CustomerFinanceHistory::Declare()
 {
-    Primary = &Relate::FINANCE;
-    w_ = std::make_unique<app::PaymentWidgets>(app::buildPaymentForm(window(), chequeWord()));
-    w_->caption->setText(WindowTitle());
-    w_->customerNo->setReadOnly(true);
-    bindFields();
-    UseFormButtons(w_->ok, w_->cancel, w_->help);
-    FirstField = w_->invoiceNo;
-    return dict::Benign;
-}
-
-void CustomerFinanceHistory::bindFields()
-{
-    const app::PaymentWidgets &w = *w_;
-    bind(w.customerNo, FIN.CUSTOMERNO);
-    bind(w.invoiceNo, FIN.INVOICENO, "@n06b").nonNegative();
-    bind(w.date, FIN.DATE, fw::datePicture("@d2")).required();
-    bind(w.terms, FIN.TERMS);
-    bind(w.bank, FIN.BANK);
-    bind(w.card, FIN.CREDITCARDNO);
-    bind(w.expires, FIN.CREDITCARDDATE, "@p##/##pb");
-    bind(w.authorization, FIN.CREDITCARDAUTHORIZENO, "@n08b").nonNegative();
-    bind(w.moneyOrder, FIN.MONEYORDERNO);
-    bind(w.cheque, FIN.CHECKNO, "@n010b").nonNegative();
-    bind(w.amount, FIN.AMOUNTPAID, fw::moneyPicture());
+    using namespace fw::form;
+    std::vector<std::pair<QString, QString>> types;
+    for (const char *type : {"Cash", chequeWord(), "OnAccount", "MO", "AMEX", "Discover", "MasterCard", "Visa"})
+        types.emplace_back(type, type);
+    return {.primary = &Relate::FINANCE,
+            .caption = WindowTitle(),
+            .items = {field("Customer #:", FIN.CUSTOMERNO).readOnly(),
+                      field("Invoice #:", FIN.INVOICENO, "@n06b").width(8).notNegative(),
+                      field("Date:", FIN.DATE, fw::datePicture("@d2")).needed(),
+                      options("Payment Type", FIN.TERMS, types, 2),
+                      field("Bank Name:", FIN.BANK).width(24),
+                      field("Credit Card #:", FIN.CREDITCARDNO),
+                      field("Expiration Date:", FIN.CREDITCARDDATE, "@p##/##pb"),
+                      field("Authorization #:", FIN.CREDITCARDAUTHORIZENO, "@n08b").notNegative(),
+                      field("MO #:", FIN.MONEYORDERNO),
+                      field(QString(chequeWord()) + " #:", FIN.CHECKNO, "@n010b").notNegative(),
+                      field("Amount Paid:", FIN.AMOUNTPAID, fw::moneyPicture())}};
 }
 
 // A new payment is dated today and takes the customer's payment details; a changed one keeps
@@ -101,25 +91,16 @@ void CustomerFinanceHistory::PrimeFields()
     }
     opened_ = FIN;
     readOnly_ = !inserting() && !pay::isPayment(FIN);
-    if (readOnly_)
-        makeReadOnly();
+    if (readOnly_) {
+        form().makeReadOnly();
+        form().ok()->setEnabled(false);
+    }
     showTypeFields();
-}
-
-void CustomerFinanceHistory::makeReadOnly()
-{
-    const app::PaymentWidgets &w = *w_;
-    for (QLineEdit *e : {w.invoiceNo, w.date, w.bank, w.card, w.expires, w.authorization, w.moneyOrder, w.cheque,
-                         w.amount})
-        e->setReadOnly(true);
-    w.terms->setEnabled(false);
-    w.ok->setEnabled(false);
 }
 
 // Each payment type shows the details it asks for; cash and on-account keep no card.
 void CustomerFinanceHistory::showTypeFields()
 {
-    const app::PaymentWidgets &w = *w_;
     const std::string type = FIN.TERMS.str();
     const bool cheque = isCheque(type);
     const bool card = type == "Visa" || type == "MasterCard" || type == "Discover" || type == "AMEX";
@@ -127,21 +108,18 @@ void CustomerFinanceHistory::showTypeFields()
         FIN.CREDITCARDNO.clear();
         FIN.CREDITCARDDATE.clear();
     }
-    const std::pair<QWidget *, bool> shown[] = {
-        {w.bankLabel, cheque || card},   {w.bank, cheque || card},         {w.chequeLabel, cheque},
-        {w.cheque, cheque},              {w.moneyOrderLabel, type == "MO"}, {w.moneyOrder, type == "MO"},
-        {w.cardLabel, card},             {w.card, card},                   {w.expiresLabel, card},
-        {w.expires, card},               {w.authorizationLabel, card},     {w.authorization, card},
-    };
-    for (const auto &[widget, visible] : shown)
-        widget->setVisible(visible);
+    form().show(FIN.BANK, cheque || card);
+    form().show(FIN.CHECKNO, cheque);
+    form().show(FIN.MONEYORDERNO, type == "MO");
+    for (const dict::FieldRef &cardDetail : dict::fields(FIN.CREDITCARDNO, FIN.CREDITCARDDATE, FIN.CREDITCARDAUTHORIZENO))
+        form().show(cardDetail, card);
     Display();
 }
 
 int CustomerFinanceHistory::TakeAccepted(QWidget *control)
 {
-    const int result = Procedure::TakeAccepted(control);
-    if (control == w_->terms && result == dict::Benign)
+    const int result = FormProcedure::TakeAccepted(control);
+    if (control == form().options(FIN.TERMS) && result == dict::Benign)
         showTypeFields();
     return result;
 }
@@ -184,11 +162,11 @@ int CustomerFinanceHistory::TakeCompleted()
         return dict::Notify;
     if (dict::roundCents(FIN.AMOUNTPAID) <= 0) {
         REPORTS::Errors().Throw(app::PayMsg::NoAmount);
-        w_->amount->setFocus();
+        form().entry(FIN.AMOUNTPAID)->setFocus();
         return dict::Notify;
     }
     if (!agreedAgainstInvoice()) {
-        w_->invoiceNo->setFocus();
+        form().entry(FIN.INVOICENO)->setFocus();
         return dict::Notify;
     }
     FIN.AMOUNTPAID = dict::roundCents(FIN.AMOUNTPAID);

@@ -6,42 +6,31 @@
 #pragma once
 
 #include "dictionary/records.h"
-#include "framework/procedure.h"
-
-#include <memory>
-
-namespace app {
-struct PaymentWidgets;
-}
+#include "framework/formprocedure.h"
 
 namespace Upd {
 
-class CustomerFinanceHistory : public fw::Procedure
+class CustomerFinanceHistory : public fw::FormProcedure
 {
 public:
     CustomerFinanceHistory();
-    ~CustomerFinanceHistory() override;
 
     void PrimeFields() override;
     int TakeAccepted(QWidget *control) override;
     int TakeCompleted() override;
 
-    const app::PaymentWidgets &widgets() const { return *w_; }
     bool readOnly() const { return readOnly_; }
 
 protected:
-    int Build() override;
+    fw::FormDeclaration Declare() override;
     QString WindowTitle() const override;
 
 private:
     bool inserting() const { return Request == fw::InsertRecord; }
-    void bindFields();
     void showTypeFields();
-    void makeReadOnly();
     // Questions and refusals about the invoice, asked before anything is written.
     bool agreedAgainstInvoice();
 
-    std::unique_ptr<app::PaymentWidgets> w_;
     dict::FINANCERecord opened_{}; // the payment as the form opened on it
     double agreedExcess_ = 0; // how far beyond what was owed the user agreed to pay
     bool readOnly_ = false;

@@ -6,10 +6,8 @@
 #include "app/invoices/invoiceform.h"
 #include "app/invoices/invoicelayout.h"
 #include "app/invoices/lineform.h"
-#include "app/invoices/linelayout.h"
 #include "app/payments/financehistory.h"
 #include "app/payments/paymentform.h"
-#include "app/payments/paymentlayout.h"
 #include "framework/browseclass.h"
 #include "framework/browselist.h"
 #include "framework/messagepresenter.h"
@@ -114,9 +112,9 @@ private:
         setuptest::WhenShown line("Update the Description Table", [&](QWidget *w) {
             auto *l = maintenancetest::procedureOf<Upd::InvoiceDescription>(w);
             ASSERT_NE(l, nullptr);
-            setuptest::type(l->widgets().stockNo, stockNo);
-            setuptest::type(l->widgets().quantity, QString::number(quantity));
-            press(l->widgets().ok);
+            setuptest::type(l->form().entry(DES.STOCKNO), stockNo);
+            setuptest::type(l->form().entry(DES.QUANTITY), QString::number(quantity));
+            press(l->form().ok());
         });
         press(form_->widgets().add);
     }
@@ -140,9 +138,9 @@ private:
         setuptest::WhenShown form("Add Finance Information", [&](QWidget *w) {
             auto *f = maintenancetest::procedureOf<Upd::CustomerFinanceHistory>(w);
             ASSERT_NE(f, nullptr);
-            setuptest::type(f->widgets().invoiceNo, QString::number(invoiceNo));
-            setuptest::type(f->widgets().amount, QString::number(amount, 'f', 2));
-            press(f->widgets().ok);
+            setuptest::type(f->form().entry(FIN.INVOICENO), QString::number(invoiceNo));
+            setuptest::type(f->form().entry(FIN.AMOUNTPAID), QString::number(amount, 'f', 2));
+            press(f->form().ok());
         });
         press(history_->widgets().insert);
     }
@@ -164,12 +162,12 @@ private:
         setuptest::WhenShown form("Change Finance Information", [&](QWidget *w) {
             auto *f = maintenancetest::procedureOf<Upd::CustomerFinanceHistory>(w);
             ASSERT_NE(f, nullptr);
-            if (f->widgets().amount->isReadOnly()) {
-                press(f->widgets().cancel);
+            if (f->form().entry(FIN.AMOUNTPAID)->isReadOnly()) {
+                press(f->form().cancel());
                 return;
             }
-            setuptest::type(f->widgets().amount, QString::number(amount, 'f', 2));
-            press(f->widgets().ok);
+            setuptest::type(f->form().entry(FIN.AMOUNTPAID), QString::number(amount, 'f', 2));
+            press(f->form().ok());
         });
         press(history_->widgets().change);
     }

@@ -3,11 +3,10 @@
 #include "app/invoices/invoiceform.h"
 #include "app/invoices/invoicelayout.h"
 #include "app/invoices/lineform.h"
-#include "app/invoices/linelayout.h"
+#include "framework/optionbox.h"
 #include "app/invoices/invoicebook.h"
 #include "app/invoices/invoicehistory.h"
 #include "app/invoices/pickcustomer.h"
-#include "app/payments/paymentlayout.h"
 #include "app/payments/paymentform.h"
 #include "framework/browselist.h"
 #include "tagging/tags.h"
@@ -62,22 +61,22 @@ protected:
         EXPECT_TRUE(form.isNull()) << "the form is still open";
     }
 
-    static WhenShown onLine(std::function<void(const app::LineWidgets &)> act)
+    static WhenShown onLine(std::function<void(const fw::Form &)> act)
     {
         return WhenShown("Update the Description Table", [act](QWidget *w) {
             auto *line = procedureOf<Upd::InvoiceDescription>(w);
             ASSERT_NE(line, nullptr);
-            act(line->widgets());
+            act(line->form());
         });
     }
 
     // Adds a line of quantity of the stock item through the line form.
     static void addLine(const app::InvoiceWidgets &w, const char *stockNo, const char *quantity)
     {
-        auto line = onLine([&](const app::LineWidgets &l) {
-            type(l.stockNo, stockNo);
-            type(l.quantity, quantity);
-            press(l.ok);
+        auto line = onLine([&](const fw::Form &l) {
+            type(l.entry(DES.STOCKNO), stockNo);
+            type(l.entry(DES.QUANTITY), quantity);
+            press(l.ok());
         });
         press(w.add);
     }
@@ -107,16 +106,16 @@ TEST_F(InvoiceFormTest, ANewInvoiceIsWrittenLineByLineAndSavedIntoTheBooks)
     EXPECT_GT(number, 0) << "the number is taken when the form opens";
 
     {
-        auto line = onLine([&](const app::LineWidgets &l) {
-            EXPECT_EQ(l.caption->text(), "Add Items to the Invoice");
-            type(l.stockNo, "A");
-            EXPECT_FALSE(l.price1->isHidden()) << "a found item offers its three prices";
-            EXPECT_EQ(l.price1->text(), "12.50");
-            setuptest::click(l.price2);
-            type(l.quantity, "2");
-            EXPECT_EQ(shown(l.total), "22.50");
-            setuptest::screenshot(l.ok->window(), "invoice-line");
-            press(l.ok);
+        auto line = onLine([&](const fw::Form &l) {
+            EXPECT_EQ(l.caption()->text(), "Add Items to the Invoice");
+            type(l.entry(DES.STOCKNO), "A");
+            EXPECT_FALSE(l.options(DES.PRICEOPTION)->isHidden()) << "a found item offers its three prices";
+            EXPECT_EQ(l.options(DES.PRICEOPTION)->option("1")->text(), "12.50");
+            setuptest::click(l.options(DES.PRICEOPTION)->option("2"));
+            type(l.entry(DES.QUANTITY), "2");
+            EXPECT_EQ(shown(l.entry(DES.AMOUNT)), "22.50");
+            setuptest::screenshot(l.ok()->window(), "invoice-line");
+            press(l.ok());
         });
         press(w.add);
     }
@@ -216,20 +215,20 @@ TEST_F(InvoiceFormTest, ALineNeedsAQuantityAndRefusesOneThatIsNoNumber)
     const app::InvoiceWidgets &w = form->widgets();
     {
         int step = 0;
-        auto line = onLine([&](const app::LineWidgets &l) {
-            type(l.stockNo, "A");
-            press(l.ok);
+        auto line = onLine([&](const fw::Form &l) {
+            type(l.entry(DES.STOCKNO), "A");
+            press(l.ok());
             settle();
             EXPECT_EQ(lastTitle(titles()), "Excuse me...");
-            type(l.quantity, "abc");
+            type(l.entry(DES.QUANTITY), "abc");
             EXPECT_EQ(lastTitle(titles()), "Invalid Entry") << "letters are refused";
-            type(l.quantity, "-2");
-            press(l.ok);
+            type(l.entry(DES.QUANTITY), "-2");
+            press(l.ok());
             settle();
             EXPECT_EQ(lastTitle(titles()), "Excuse me...");
             EXPECT_EQ(texts().back(), "The quantity cannot be negative. Use a credit memo to take items back.");
             screen.answer(dict::ButtonNo); // not saved
-            press(l.cancel);
+            press(l.cancel());
             ++step;
         });
         press(w.add);
@@ -250,15 +249,15 @@ TEST_F(InvoiceFormTest, AnItemDeletedByAnotherStationWhileTheLineIsOpenIsNotBook
     Upd::Invoice *form = start("C1");
     const app::InvoiceWidgets &w = form->widgets();
     {
-        auto line = onLine([&](const app::LineWidgets &l) {
-            type(l.stockNo, "A");
-            type(l.quantity, "1");
+        auto line = onLine([&](const fw::Form &l) {
+            type(l.entry(DES.STOCKNO), "A");
+            type(l.entry(DES.QUANTITY), "1");
             testsupport::sqlOn(dict::DatabasePath, "DELETE FROM STOCK");
-            press(l.ok);
+            press(l.ok());
             settle();
             EXPECT_EQ(lastTitle(titles()), "Item Not Found");
             screen.answer(dict::ButtonNo);
-            press(l.cancel);
+            press(l.cancel());
         });
         press(w.add);
     }
@@ -278,12 +277,12 @@ TEST_F(InvoiceFormTest, LineDiscountsCloseTheInvoiceDiscount)
     Upd::Invoice *form = start("C1");
     const app::InvoiceWidgets &w = form->widgets();
     {
-        auto line = onLine([&](const app::LineWidgets &l) {
-            type(l.stockNo, "A");
-            type(l.quantity, "1");
-            type(l.lineDiscount, "10");
-            EXPECT_EQ(shown(l.total), "45.00") << "the line carries its own discount";
-            press(l.ok);
+        auto line = onLine([&](const fw::Form &l) {
+            type(l.entry(DES.STOCKNO), "A");
+            type(l.entry(DES.QUANTITY), "1");
+            type(l.entry(DES.LINEITEMDISCOUNT), "10");
+            EXPECT_EQ(shown(l.entry(DES.AMOUNT)), "45.00") << "the line carries its own discount";
+            press(l.ok());
         });
         press(w.add);
     }
@@ -378,9 +377,9 @@ TEST_F(InvoiceFormTest, APaymentTakenFromTheFormComesBackIntoItAndTheBooksAgree)
     screen.answer(dict::ButtonYes); // saved first
     {
         auto payment = WhenShown("Add Finance Information", [&](QWidget *window) {
-            const app::PaymentWidgets &p = procedureOf<Upd::CustomerFinanceHistory>(window)->widgets();
-            type(p.amount, "40");
-            press(p.ok);
+            const fw::Form &p = procedureOf<Upd::CustomerFinanceHistory>(window)->form();
+            type(p.entry(FIN.AMOUNTPAID), "40");
+            press(p.ok());
         });
         auto history = WhenShown("Invoice History...", [&](QWidget *window) {
             auto *list = procedureOf<Brw::InvoicesHistory>(window);
@@ -421,13 +420,13 @@ TEST_F(InvoiceFormTest, AnInvoiceDeletedAtAnotherStationWhileItsHistoryIsOpenTak
     screen.clear();
     {
         auto payment = WhenShown("Add Finance Information", [&](QWidget *window) {
-            const app::PaymentWidgets &p = procedureOf<Upd::CustomerFinanceHistory>(window)->widgets();
+            const fw::Form &p = procedureOf<Upd::CustomerFinanceHistory>(window)->form();
             testsupport::sqlOn(dict::DatabasePath, "DELETE FROM INVOICE");
-            type(p.amount, "40");
-            press(p.ok);
+            type(p.entry(FIN.AMOUNTPAID), "40");
+            press(p.ok());
             settle();
             screen.answer(dict::ButtonNo);
-            press(p.cancel);
+            press(p.cancel());
         });
         auto history = WhenShown("Invoice History...", [&](QWidget *window) {
             auto *list = procedureOf<Brw::InvoicesHistory>(window);

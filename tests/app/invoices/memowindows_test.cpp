@@ -34,9 +34,9 @@ protected:
     }
 
     // Runs the invoice memo window on the INV buffer, acting on it once it shows.
-    static int runMemoWindow(bool readOnly, std::function<void(const Win::InvoiceMemos::Widgets &)> act)
+    static int runMemoWindow(bool readOnly, std::function<void(const fw::Form &)> act)
     {
-        auto shown = WhenShown("Invoice Memo", [&](QWidget *w) { act(procedureOf<Win::InvoiceMemos>(w)->widgets()); });
+        auto shown = WhenShown("Invoice Memo", [&](QWidget *w) { act(procedureOf<Win::InvoiceMemos>(w)->form()); });
         GlobalRequest = fw::ChangeRecord;
         Win::InvoiceMemos window(readOnly);
         return window.Run();
@@ -59,10 +59,10 @@ TEST_F(MemoWindowsTest, StandardMemosAreAppendedEachTimeAndCutAtTheMemosLength)
     INV.MEMOS = "Deliver to the back door.";
     {
         auto pick = picking("Thanks");
-        EXPECT_EQ(runMemoWindow(false, [&](const Win::InvoiceMemos::Widgets &w) {
-                      press(w.select);
-                      press(w.select);
-                      press(w.save);
+        EXPECT_EQ(runMemoWindow(false, [&](const fw::Form &w) {
+                      press(w.button(Win::InvoiceMemos::Select));
+                      press(w.button(Win::InvoiceMemos::Select));
+                      press(w.ok());
                   }),
                   fw::RequestCompleted);
     }
@@ -79,21 +79,21 @@ TEST_F(MemoWindowsTest, CancelLeavesTheMemoAsItWasAndTheListShowsItOnly)
     INV.TAXINFO = "Tax#: 1";
     {
         auto pick = picking("Thanks");
-        runMemoWindow(false, [&](const Win::InvoiceMemos::Widgets &w) {
-            EXPECT_EQ(w.memo->toPlainText(), "Line one\nLine two") << "carriage returns break the lines";
-            press(w.select);
-            type(w.taxInfo, "changed");
+        runMemoWindow(false, [&](const fw::Form &w) {
+            EXPECT_EQ(w.memo(INV.MEMOS)->toPlainText(), "Line one\nLine two") << "carriage returns break the lines";
+            press(w.button(Win::InvoiceMemos::Select));
+            type(w.entry(INV.TAXINFO), "changed");
             screen.answer(dict::ButtonNo);
-            press(w.cancel);
+            press(w.cancel());
         });
     }
     EXPECT_EQ(INV.MEMOS.str(), "Line one\rLine two");
     EXPECT_EQ(INV.TAXINFO.str(), "Tax#: 1");
 
-    runMemoWindow(true, [&](const Win::InvoiceMemos::Widgets &w) {
-        EXPECT_TRUE(w.memo->isReadOnly());
-        EXPECT_FALSE(w.select->isEnabled());
-        press(w.save);
+    runMemoWindow(true, [&](const fw::Form &w) {
+        EXPECT_TRUE(w.memo(INV.MEMOS)->isReadOnly());
+        EXPECT_FALSE(w.button(Win::InvoiceMemos::Select)->isEnabled());
+        press(w.ok());
     });
     EXPECT_EQ(INV.MEMOS.str(), "Line one\rLine two");
 }
@@ -103,14 +103,14 @@ TEST_F(MemoWindowsTest, ShippingIsAddedToTheMemoInTheDatePictureOfTheSetup)
     GLO.DATENAME = "@d6b";
     INV.MEMOS = "Fragile";
     auto shown = WhenShown("Shipping Information", [&](QWidget *window) {
-        const Win::ShippingMethod::Widgets &w = procedureOf<Win::ShippingMethod>(window)->widgets();
-        type(w.method, "UPS");
-        EXPECT_FALSE(w.date->text().trimmed().isEmpty()) << "shipped today unless told otherwise";
-        type(w.date, "24/12/2026");
-        type(w.tracking, "1Z99");
-        type(w.charge, "12.50");
-        setuptest::click(w.addToMemo);
-        press(w.ok);
+        const fw::Form &w = procedureOf<Win::ShippingMethod>(window)->form();
+        type(w.entry(INV.SHIPPINGMETHOD), "UPS");
+        EXPECT_FALSE(w.entry(INV.SHIPPINGDATE)->text().trimmed().isEmpty()) << "shipped today unless told otherwise";
+        type(w.entry(INV.SHIPPINGDATE), "24/12/2026");
+        type(w.entry(INV.SHIPPINGTRACKINGNO), "1Z99");
+        type(w.entry(INV.SHIPPING), "12.50");
+        setuptest::click(w.flag(Win::ShippingMethod::AddToMemo));
+        press(w.ok());
     });
     GlobalRequest = fw::ChangeRecord;
     Win::ShippingMethod window;
@@ -128,11 +128,11 @@ TEST_F(MemoWindowsTest, CancelOfTheShippingWindowKeepsWhatTheInvoiceHad)
     INV.SHIPPING = 5;
     INV.SHIPPINGMETHOD = "Post";
     auto shown = WhenShown("Shipping Information", [&](QWidget *window) {
-        const Win::ShippingMethod::Widgets &w = procedureOf<Win::ShippingMethod>(window)->widgets();
-        type(w.charge, "99");
-        type(w.method, "");
+        const fw::Form &w = procedureOf<Win::ShippingMethod>(window)->form();
+        type(w.entry(INV.SHIPPING), "99");
+        type(w.entry(INV.SHIPPINGMETHOD), "");
         screen.answer(dict::ButtonNo);
-        press(w.cancel);
+        press(w.cancel());
     });
     GlobalRequest = fw::ChangeRecord;
     Win::ShippingMethod window;

@@ -3,7 +3,6 @@
 #include "app/customers/customers.h"
 #include "app/payments/financehistory.h"
 #include "app/payments/paymentform.h"
-#include "app/payments/paymentlayout.h"
 #include "framework/browseclass.h"
 #include "framework/browselist.h"
 #include "framework/optionbox.h"
@@ -62,12 +61,12 @@ protected:
     }
 
     static WhenShown onForm(const char *title,
-                            std::function<void(Upd::CustomerFinanceHistory &, const app::PaymentWidgets &)> act)
+                            std::function<void(Upd::CustomerFinanceHistory &, const fw::Form &)> act)
     {
         return WhenShown(title, [act](QWidget *w) {
             auto *form = procedureOf<Upd::CustomerFinanceHistory>(w);
             ASSERT_NE(form, nullptr);
-            act(*form, form->widgets());
+            act(*form, form->form());
         });
     }
 
@@ -108,17 +107,17 @@ TEST_F(FinanceHistoryTest, APaymentAddedChangedAndDeletedThroughTheWindowsMovesT
     const dict::LONG no = olderInvoice("C1", 100);
     History *h = open("C1");
     {
-        auto form = onForm("Add Finance Information", [&](Upd::CustomerFinanceHistory &, const app::PaymentWidgets &w) {
-            type(w.invoiceNo, QString::number(no));
-            setuptest::pick(w.terms, "Check");
-            EXPECT_FALSE(w.cheque->isHidden());
-            EXPECT_FALSE(w.bank->isHidden());
-            EXPECT_TRUE(w.card->isHidden());
-            type(w.cheque, "12ab");
+        auto form = onForm("Add Finance Information", [&](Upd::CustomerFinanceHistory &, const fw::Form &w) {
+            type(w.entry(FIN.INVOICENO), QString::number(no));
+            setuptest::pick(w.options(FIN.TERMS), "Check");
+            EXPECT_FALSE(w.entry(FIN.CHECKNO)->isHidden());
+            EXPECT_FALSE(w.entry(FIN.BANK)->isHidden());
+            EXPECT_TRUE(w.entry(FIN.CREDITCARDNO)->isHidden());
+            type(w.entry(FIN.CHECKNO), "12ab");
             EXPECT_FALSE(titles().empty()) << "letters in the cheque number are refused";
-            type(w.cheque, "1234");
-            type(w.amount, "40");
-            press(w.ok);
+            type(w.entry(FIN.CHECKNO), "1234");
+            type(w.entry(FIN.AMOUNTPAID), "40");
+            press(w.ok());
         });
         press(h->widgets().insert);
         EXPECT_EQ(form.seen(), 1);
@@ -132,9 +131,9 @@ TEST_F(FinanceHistoryTest, APaymentAddedChangedAndDeletedThroughTheWindowsMovesT
 
     highlightRow(h, 1);
     {
-        auto form = onForm("Change Finance Information", [&](Upd::CustomerFinanceHistory &, const app::PaymentWidgets &w) {
-            type(w.amount, "45");
-            press(w.ok);
+        auto form = onForm("Change Finance Information", [&](Upd::CustomerFinanceHistory &, const fw::Form &w) {
+            type(w.entry(FIN.AMOUNTPAID), "45");
+            press(w.ok());
         });
         press(h->widgets().change);
         EXPECT_EQ(form.seen(), 1);
@@ -167,11 +166,11 @@ TEST_F(FinanceHistoryTest, TheInvoicesOwnRecordOpensReadOnlyAndIsNotDeletable)
     olderInvoice("C1", 100);
     History *h = open("C1");
     {
-        auto form = onForm("Change Finance Information", [&](Upd::CustomerFinanceHistory &f, const app::PaymentWidgets &w) {
+        auto form = onForm("Change Finance Information", [&](Upd::CustomerFinanceHistory &f, const fw::Form &w) {
             EXPECT_TRUE(f.readOnly());
-            EXPECT_FALSE(w.ok->isEnabled());
-            EXPECT_TRUE(w.amount->isReadOnly());
-            press(w.cancel);
+            EXPECT_FALSE(w.ok()->isEnabled());
+            EXPECT_TRUE(w.entry(FIN.AMOUNTPAID)->isReadOnly());
+            press(w.cancel());
         });
         press(h->widgets().change);
         EXPECT_EQ(form.seen(), 1);
@@ -193,20 +192,20 @@ TEST_F(FinanceHistoryTest, MoreThanIsOwedIsAskedAndAQuoteOrAnotherCustomersInvoi
     const dict::LONG others = bookInvoice("C2", 10);
     History *h = open("C1");
     {
-        auto form = onForm("Add Finance Information", [&](Upd::CustomerFinanceHistory &, const app::PaymentWidgets &w) {
-            type(w.amount, "50");
+        auto form = onForm("Add Finance Information", [&](Upd::CustomerFinanceHistory &, const fw::Form &w) {
+            type(w.entry(FIN.AMOUNTPAID), "50");
             for (dict::LONG refused : {quote, others}) {
-                type(w.invoiceNo, QString::number(refused));
-                press(w.ok);
+                type(w.entry(FIN.INVOICENO), QString::number(refused));
+                press(w.ok());
                 QCoreApplication::processEvents();
             }
-            type(w.invoiceNo, QString::number(no));
+            type(w.entry(FIN.INVOICENO), QString::number(no));
             screen.answer(dict::ButtonNo); // not more than owed
-            press(w.ok);
+            press(w.ok());
             QCoreApplication::processEvents();
             EXPECT_EQ(payments(), 0) << "declined: nothing written";
             screen.answer(dict::ButtonYes);
-            press(w.ok);
+            press(w.ok());
         });
         screen.clear();
         press(h->widgets().insert);
@@ -225,11 +224,11 @@ TEST_F(FinanceHistoryTest, MoreThanIsOwedIsAskedAndAQuoteOrAnotherCustomersInvoi
 
     // Nothing owed any more: a further payment is asked first, then booked when agreed.
     {
-        auto form = onForm("Add Finance Information", [&](Upd::CustomerFinanceHistory &, const app::PaymentWidgets &w) {
-            type(w.invoiceNo, QString::number(no));
-            type(w.amount, "5");
+        auto form = onForm("Add Finance Information", [&](Upd::CustomerFinanceHistory &, const fw::Form &w) {
+            type(w.entry(FIN.INVOICENO), QString::number(no));
+            type(w.entry(FIN.AMOUNTPAID), "5");
             screen.answer(dict::ButtonYes);
-            press(w.ok);
+            press(w.ok());
         });
         screen.clear();
         press(h->widgets().insert);
@@ -246,10 +245,10 @@ TEST_F(FinanceHistoryTest, ANewPaymentCancelledLeavesNoRecordBehind)
     olderInvoice("C1", 30);
     History *h = open("C1");
     {
-        auto form = onForm("Add Finance Information", [&](Upd::CustomerFinanceHistory &, const app::PaymentWidgets &w) {
-            type(w.amount, "5");
+        auto form = onForm("Add Finance Information", [&](Upd::CustomerFinanceHistory &, const fw::Form &w) {
+            type(w.entry(FIN.AMOUNTPAID), "5");
             screen.answer(dict::ButtonNo); // do not save
-            press(w.cancel);
+            press(w.cancel());
         });
         press(h->widgets().insert);
         EXPECT_EQ(form.seen(), 1);
