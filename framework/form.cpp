@@ -32,7 +32,7 @@ int charsShown(const FormItem &item, const std::optional<Picture> &picture)
     int chars = 12;
     if (picture && picture->width() > 0)
         chars = picture->width();
-    else if (item.field.def->type == dict::FieldType::String)
+    else if (item.field.def && item.field.def->type == dict::FieldType::String)
         chars = item.field.def->size;
     return std::min(chars, MostCharsShown);
 }
@@ -44,7 +44,7 @@ void sizeEntry(QLineEdit *edit, const FormItem &item)
     const QFontMetrics metrics(edit->font());
     edit->setMinimumWidth(metrics.horizontalAdvance(QLatin1Char('M')) * 2 / 3 * chars + 12);
     const bool number = picture ? picture->kind() == Picture::Kind::Number
-                                : item.field.def->type != dict::FieldType::String;
+                                : item.field.def && item.field.def->type != dict::FieldType::String;
     if (number)
         edit->setAlignment(Qt::AlignRight);
     const bool ownWidth = picture && picture->kind() != Picture::Kind::String;
@@ -108,11 +108,9 @@ private:
             auto *box = new QCheckBox(item.text, parent);
             box->setToolTip(item.tip);
             grid->addWidget(box, row, column + 1, 1, item.spanned);
-            if (item.id != 0)
-                form_.named_.emplace_back(item.id, box);
             if (item.field.def)
-                bind(item, box, nullptr);
-            return;
+                return bind(item, box, nullptr);
+            return unbound(item, box);
         }
         case Kind::Options: return grid->addWidget(makeOptions(item, parent), row, 0, 1, -1);
         case Kind::Memo: {
@@ -157,9 +155,16 @@ private:
             edit->setReadOnly(true);
             edit->setFocusPolicy(Qt::NoFocus);
         }
-        auto *prompt = new QLabel(item.text, parent);
-        prompt->setBuddy(edit);
-        grid->addWidget(prompt, row, column);
+        QLabel *prompt = nullptr;
+        if (item.action) {
+            FormItem pick = form::button(item.text, item.actionTip, item.action);
+            pick.id = item.id;
+            grid->addWidget(makeButton(pick, parent), row, column);
+        } else {
+            prompt = new QLabel(item.text, parent);
+            prompt->setBuddy(edit);
+            grid->addWidget(prompt, row, column);
+        }
         if (item.suffix.isEmpty()) {
             grid->addWidget(edit, row, column + 1, 1, item.spanned);
         } else {
@@ -169,6 +174,8 @@ private:
             line->addStretch();
             grid->addLayout(line, row, column + 1, 1, item.spanned);
         }
+        if (!item.field.def)
+            return unbound(item, edit);
         bind(item, edit, prompt);
     }
 
@@ -219,6 +226,12 @@ private:
         if (item.action)
             form_.actions_.emplace_back(button, item.action);
         return button;
+    }
+
+    void unbound(const FormItem &item, QWidget *control)
+    {
+        form_.named_.emplace_back(item.id, control);
+        form_.inputs_.push_back(control);
     }
 
     void bind(const FormItem &item, QWidget *control, QLabel *prompt)

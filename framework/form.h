@@ -85,6 +85,9 @@ public:
     // The buttons the declaration gave an action, with it.
     const std::vector<std::pair<QAbstractButton *, std::function<void()>>> &actions() const { return actions_; }
     const std::function<void()> *actionOf(const QWidget *control) const;
+    // The entries and checks bound to no field, which the form reads itself.
+    const std::vector<QWidget *> &inputs() const { return inputs_; }
+    QLineEdit *input(int id) const { return lineEdit(custom(id)); }
 
 private:
     friend class FormMaker;
@@ -101,6 +104,7 @@ private:
     std::vector<Bound> bound_;
     std::vector<std::pair<int, QWidget *>> named_;
     std::vector<std::pair<QAbstractButton *, std::function<void()>>> actions_;
+    std::vector<QWidget *> inputs_;
     QLabel *caption_ = nullptr;
     QTabWidget *tabs_ = nullptr;
     QPushButton *ok_ = nullptr, *cancel_ = nullptr, *help_ = nullptr;

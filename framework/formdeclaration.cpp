@@ -34,6 +34,14 @@ FormItem flag(int id, QString text)
     return made;
 }
 
+FormItem input(int id, QString prompt, std::string picture)
+{
+    FormItem made = item(FormItem::Kind::Field, std::move(prompt));
+    made.id = id;
+    made.picture = std::move(picture);
+    return made;
+}
+
 FormItem options(QString title, dict::FieldRef field, std::vector<std::pair<QString, QString>> options, int columns)
 {
     FormItem made = item(FormItem::Kind::Options, std::move(title));

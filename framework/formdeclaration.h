@@ -58,7 +58,8 @@ struct FormItem {
     bool nonNegative = false;
     std::vector<std::pair<QString, QString>> options; // text, stored value
     std::vector<FormItem> items;
-    std::function<void()> action;              // a button's
+    std::function<void()> action;              // a button's, or the prompt button's of a field
+    QString actionTip;
     std::function<QWidget *(QWidget *)> make; // a custom item's control, made on its parent
 
     // Modifiers, in declaration: field(...).beside().width(5)
@@ -74,6 +75,13 @@ struct FormItem {
     FormItem &&tipped(QString t) && { return set(&FormItem::tip, std::move(t)); }
     FormItem &&hinted(QString t) && { return set(&FormItem::hint, std::move(t)); }
     FormItem &&then(QString t) && { return set(&FormItem::suffix, std::move(t)); }
+    // The field's prompt is a button (a pick list for the field, say), found by named().
+    FormItem &&pickedBy(QString tip, std::function<void()> pick) &&
+    {
+        actionTip = std::move(tip);
+        action = std::move(pick);
+        return std::move(*this);
+    }
     // A button wide enough for another text it will show.
     FormItem &&fitting(QString t) && { return set(&FormItem::fits, std::move(t)); }
     // Rules: checked as the user leaves the control (range, not negative) or on save (required).
@@ -128,6 +136,8 @@ FormItem check(QString text, Member &member)
 }
 // A check box the form reads itself, bound to no field.
 FormItem flag(int id, QString text);
+// An entry the form reads itself, bound to no field, shown through picture.
+FormItem input(int id, QString prompt, std::string picture = {});
 // An option box: each option's text and the value it stores, in `columns` columns.
 FormItem options(QString title, dict::FieldRef field, std::vector<std::pair<QString, QString>> options,
                  int columns = 1);

@@ -29,6 +29,7 @@ protected:
 
 private:
     int Build() final;
+    void connectInput(QWidget *input);
 
     std::unique_ptr<Form> form_;
 };

@@ -122,6 +122,8 @@ public:
     bool Resizable = true;
 
     bool opened() const { return opened_; }
+    // While the window closes, entries losing the focus are not taken.
+    bool closing() const { return closing_; }
     bool dead() const { return dead_; }
     ThreadContext *context() const { return context_; }
 

@@ -1,7 +1,6 @@
 #include "app/inventory/inventoryform.h"
 
 #include "app/common/formlayout.h"
-#include "app/inventory/inventorylayout.h"
 #include "app/common/maintenancemessages.h"
 #include "app/inventory/picturefiles.h"
 #include "dictionary/fieldaccess.h"
@@ -41,74 +40,78 @@ constexpr const char *SpecialMark = "S";
 } // namespace
 
 Inventory::Inventory()
-    : fw::Procedure({.name = "Upd:Inventory", .title = "Update Inventory Items...",
-                     // receipts are written from the form itself
-                     .files = {Relate::STOCK, Access::STSTREND},
-                     .messages = {app::installMaintenanceMessages}, .resizable = false})
+    : fw::FormProcedure({.name = "Upd:Inventory", .title = "Update Inventory Items...",
+                         // receipts are written from the form itself
+                         .files = {Relate::STOCK, Access::STSTREND},
+                         .messages = {app::installMaintenanceMessages}, .resizable = false})
     , choosePicture(chooseWithDialog)
 {}
 
-Inventory::~Inventory() = default;
-
-int Inventory::Build()
-{
-    Primary = &Relate::STOCK;
-    w_ = app::buildInventoryForm(window());
-    w_->caption->setText(Request == fw::InsertRecord ? "Add an Inventory Item" : "Change an Inventory Item:");
-    bindFields();
-    relabel();
-    UseFormButtons(w_->ok, w_->cancel, w_->help);
-    connectButton(w_->vendor);
-    connectButton(w_->pictureButton);
-    connect(w_->special, &QCheckBox::clicked, this, [this] { TakeAccepted(w_->special); });
-    connect(w_->addStock, &QLineEdit::editingFinished, this, [this] { TakeAccepted(w_->addStock); });
-    FirstField = w_->category;
-    return dict::Benign;
-}
-
 // Quantities on hand and stock to add may go below zero (returns, corrections); what an item is
 // ordered at, weighs, costs and sells for may not.
-void Inventory::bindFields()
+fw::FormDeclaration Inventory::Declare()
 {
-    const app::InventoryWidgets &w = *w_;
-    bind(w.vendorName, STO.VENDOR);
-    bind(w.category, STO.CATAGORY);
-    bind(w.stockNo, STO.STOCKNO);
-    bind(w.manufacturer, STO.MANUFACTUR);
-    bind(w.partNo, STO.PARTNO);
-    bind(w.description, STO.DESCRIPTION);
-    bind(w.location, STO.LOCATION);
-    bind(w.taxable, STO.TAXABLE);
-    bind(w.gst, STO.GST);
-    bind(w.autoMarkup, STO.INVENTORYMARKUP);
-    bind(w.unit, STO.PACKAGESIZE);
-    bind(w.backOrdered, STO.BACKORDERED);
+    using namespace fw::form;
+    static const char *const taxable[] = {"PST Taxable", "VAT Taxable", "Taxable Item", "GST Taxable"};
     const std::string quantity = app::numberPicture(GLO.CURRENCYNAME2.view(), "@n-13.2");
     const std::string money = app::numberPicture(GLO.CURRENCYNAME.view(), "@n-13.2");
-    bind(w.minReorder, STO.MINAMOUNT, quantity).nonNegative();
-    bind(w.maxOnHand, STO.MAXAMOUNT, quantity).nonNegative();
-    bind(w.onHand, STO.AMOUNTINSTOCK, quantity);
-    bind(w.weight, STO.WEIGHT, "@n-13.2").nonNegative();
-    bind(w.amountBackOrdered, STO.AMOUNTBACKORDERED, app::numberPicture(GLO.CURRENCYNAME5.view(), "@n-13.3"))
-        .nonNegative();
-    bind(w.dateBackOrdered, STO.BACKORDERDATE, fw::datePicture());
-    bind(w.cost, STO.COST, "@n13.3").nonNegative();
-    bind(w.price1, STO.RETAIL, money).nonNegative();
-    bind(w.price2, STO.RETAIL2, money).nonNegative();
-    bind(w.price3, STO.RETAIL3, money).nonNegative();
-}
-
-void Inventory::relabel()
-{
-    const app::InventoryWidgets &w = *w_;
-    static const char *const taxable[] = {"PST Taxable", "VAT Taxable", "Taxable Item", "GST Taxable"};
-    w.taxable->setText(dict::byTaxRegime(taxable, GLO.CANADIAN));
-    w.gst->setVisible(GLO.CANADIAN == dict::TaxRegime::ProvincialAndGst);
-    if (!GLO.PRICE1.blank()) {
-        w.price1Label->setText(QString::fromStdString(GLO.PRICE1.str() + ":"));
-        w.price2Label->setText(QString::fromStdString(GLO.PRICE2.str() + ":"));
-        w.price3Label->setText(QString::fromStdString(GLO.PRICE3.str() + ":"));
-    }
+    const auto price = [](const dict::String<10> &name, const char *fallback) {
+        return name.blank() ? QString(fallback) : QString::fromStdString(name.str() + ":");
+    };
+    const fw::FormItem item = column({
+        field("&Vendor", STO.VENDOR).readOnly().named(Vendor).pickedBy("Select Vendor from Vendor List...", [] {
+            REPORTS::Errors().ThrowMessage(app::MaintMsg::ProcedureNotDefined, "Brw:GetVendor");
+        }),
+        flag(Special, "Tag as Special Item"),
+        field("Category:", STO.CATAGORY),
+        field("Stock #:", STO.STOCKNO).needed(app::MaintMsg::NoStockNo),
+        field("Manufacture:", STO.MANUFACTUR),
+        field("Part #:", STO.PARTNO),
+        field("Desc:", STO.DESCRIPTION).width(30),
+        field("Location of Item:", STO.LOCATION),
+    }).stretchBy(1);
+    const fw::FormItem picture = column({
+        custom(Picture, [](QWidget *parent) {
+            auto *frame = new QLabel(parent);
+            frame->setFrameShape(QFrame::Box);
+            frame->setFixedSize(160, 120);
+            frame->setAlignment(Qt::AlignCenter);
+            return frame;
+        }),
+        custom(PictureNote, [](QWidget *parent) {
+            auto *note = new QLabel(parent);
+            note->setWordWrap(true);
+            note->setMaximumWidth(160);
+            return note;
+        }),
+        button("Select &Inventory Picture", "Select Picture for Inventory Item...", [this] { pickPicture(); })
+            .named(PictureButton),
+    });
+    const fw::FormItem quantities = group("", {
+        check(dict::byTaxRegime(taxable, GLO.CANADIAN), STO.TAXABLE),
+        check("GST Taxable", STO.GST).shownIf(GLO.CANADIAN == dict::TaxRegime::ProvincialAndGst),
+        check("Auto MarkUp", STO.INVENTORYMARKUP),
+        field("Unit:", STO.PACKAGESIZE),
+        field("Min ReOrder:", STO.MINAMOUNT, quantity).notNegative(),
+        field("Max OnHand:", STO.MAXAMOUNT, quantity).notNegative(),
+        input(AddStock, "Add Stock:", quantity),
+        field("On Hand:", STO.AMOUNTINSTOCK, quantity),
+        field("Weight:", STO.WEIGHT, "@n-13.2").notNegative(),
+    });
+    const fw::FormItem prices = group("", {
+        check("Back Ordered", STO.BACKORDERED),
+        field("Amount Back Ordered:", STO.AMOUNTBACKORDERED, app::numberPicture(GLO.CURRENCYNAME5.view(), "@n-13.3"))
+            .notNegative(),
+        field("Date Back Ordered:", STO.BACKORDERDATE, fw::datePicture()),
+        field("Cost:", STO.COST, "@n13.3").notNegative(),
+        field(price(GLO.PRICE1, "Price 1:"), STO.RETAIL, money).notNegative(),
+        field(price(GLO.PRICE2, "Price 2:"), STO.RETAIL2, money).notNegative(),
+        field(price(GLO.PRICE3, "Price 3:"), STO.RETAIL3, money).notNegative(),
+    });
+    return {.primary = &Relate::STOCK,
+            .caption = Request == fw::InsertRecord ? "Add an Inventory Item" : "Change an Inventory Item:",
+            .items = {columns({item, picture}), columns({quantities, prices})},
+            .okTip = "Adds item to Inventory..."};
 }
 
 void Inventory::PrimeFields()
@@ -127,14 +130,14 @@ void Inventory::PrimeFields()
 // What the form keeps in step on every event: the special-item box, the mark-up and price 1.
 void Inventory::followForm()
 {
-    const app::InventoryWidgets &w = *w_;
-    w.special->setEnabled(!STO.STOCKNO.blank());
-    w.special->setChecked(!STO.SPECIALITEM.blank());
+    QCheckBox *special = form().flag(Special);
+    special->setEnabled(!STO.STOCKNO.blank());
+    special->setChecked(!STO.SPECIALITEM.blank());
     if (!STO.SPECIALITEM.blank())
         STO.INVENTORYMARKUP = 0;
-    w.autoMarkup->setEnabled(STO.SPECIALITEM.blank());
+    form().check(STO.INVENTORYMARKUP)->setEnabled(STO.SPECIALITEM.blank());
     markUp();
-    w.price1->setReadOnly(GLO.INVENTORYMARKUP > 0 && STO.INVENTORYMARKUP == 1);
+    form().entry(STO.RETAIL)->setReadOnly(GLO.INVENTORYMARKUP > 0 && STO.INVENTORYMARKUP == 1);
     Display();
 }
 
@@ -159,28 +162,19 @@ void Inventory::clearBackOrder()
 
 int Inventory::TakeAccepted(QWidget *control)
 {
-    const app::InventoryWidgets &w = *w_;
-    if (control == w.vendor) {
-        REPORTS::Errors().ThrowMessage(app::MaintMsg::ProcedureNotDefined, "Brw:GetVendor");
-        return dict::Benign;
-    }
-    if (control == w.pictureButton) {
-        pickPicture();
-        return dict::Benign;
-    }
-    if (control == w.special) {
-        STO.SPECIALITEM = w.special->isChecked() ? SpecialMark : "";
+    if (control == form().flag(Special)) {
+        STO.SPECIALITEM = form().flag(Special)->isChecked() ? SpecialMark : "";
         followForm();
         return dict::Benign;
     }
-    if (control == w.addStock) {
+    if (control == form().input(AddStock)) {
         addStock();
         return dict::Benign;
     }
-    const int result = Procedure::TakeAccepted(control);
+    const int result = FormProcedure::TakeAccepted(control);
     if (result != dict::Benign || !fieldOf(control))
         return result;
-    if (control == w.backOrdered && STO.BACKORDERED == 0)
+    if (control == form().check(STO.BACKORDERED) && STO.BACKORDERED == 0)
         clearBackOrder();
     followForm();
     return result;
@@ -188,16 +182,17 @@ int Inventory::TakeAccepted(QWidget *control)
 
 void Inventory::addStock()
 {
-    const QString typed = w_->addStock->text().trimmed();
+    QLineEdit *entry = form().input(AddStock);
+    const QString typed = entry->text().trimmed();
     if (typed.isEmpty())
         return;
     const std::optional<double> quantity = fw::parsePlainNumber(typed.toStdString());
-    w_->addStock->clear();
+    entry->clear();
     if (!quantity) {
         QApplication::beep();
         REPORTS::Errors().ThrowMessage(fw::FrameMsg::InvalidEntry, "Add Stock: " + typed.toStdString() +
                                                                        " is not a quantity.");
-        w_->addStock->setFocus();
+        entry->setFocus();
         return;
     }
     Update();
@@ -266,34 +261,29 @@ void Inventory::pickPicture()
 // so a form on a damaged picture opens like any other.
 void Inventory::showPicture()
 {
-    const app::InventoryWidgets &w = *w_;
-    w.picture->clear();
-    w.pictureNote->clear();
+    QLabel *frame = qobject_cast<QLabel *>(form().custom(Picture));
+    QLabel *note = qobject_cast<QLabel *>(form().custom(PictureNote));
+    frame->clear();
+    note->clear();
     if (STO.ITEMPICTURE.blank())
         return;
     QPixmap pixmap(app::picturePath(STO.ITEMPICTURE.str()));
     if (pixmap.isNull()) {
-        w.pictureNote->setText(QString::fromStdString("Picture not found: " + STO.ITEMPICTURE.str()));
+        note->setText(QString::fromStdString("Picture not found: " + STO.ITEMPICTURE.str()));
         return;
     }
-    w.picture->setPixmap(pixmap.scaled(w.picture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    frame->setPixmap(pixmap.scaled(frame->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 int Inventory::TakeCompleted()
 {
-    w_->cancel->setText("&Close");
+    form().cancel()->setText("&Close");
     if (Request == fw::InsertRecord || Request == fw::ChangeRecord) {
         Update();
         STO.PICTURE = STO.ITEMPICTURE.blank() ? "" : "I";
-        if (STO.STOCKNO.blank()) {
-            REPORTS::Errors().Throw(app::MaintMsg::NoStockNo);
-            VCRRequest = 0;
-            w_->stockNo->setFocus();
-            return dict::Notify;
-        }
         if (stockNoShared()) {
             VCRRequest = 0;
-            w_->stockNo->setFocus();
+            form().entry(STO.STOCKNO)->setFocus();
             return dict::Notify;
         }
     }

@@ -3,25 +3,21 @@
 // STSTREND at once (taken back when the form is cancelled); the item's picture shows beside it.
 #pragma once
 
-#include "framework/procedure.h"
+#include "framework/formprocedure.h"
 
 #include <QString>
 
 #include <functional>
-#include <memory>
 #include <vector>
-
-namespace app {
-struct InventoryWidgets;
-}
 
 namespace Upd {
 
-class Inventory : public fw::Procedure
+class Inventory : public fw::FormProcedure
 {
 public:
+    enum Item { Vendor = 1, Special, Picture, PictureNote, PictureButton, AddStock };
+
     Inventory();
-    ~Inventory() override;
 
     void PrimeFields() override;
     int TakeAccepted(QWidget *control) override;
@@ -32,14 +28,10 @@ public:
     // Asks for the item's picture; empty when the user gave up. Replaceable for tests.
     std::function<QString(QWidget *parent, const QString &proposed)> choosePicture;
 
-    const app::InventoryWidgets &widgets() const { return *w_; }
-
 protected:
-    int Build() override;
+    fw::FormDeclaration Declare() override;
 
 private:
-    void bindFields();
-    void relabel();
     void followForm();
     void markUp();
     void clearBackOrder();
@@ -50,7 +42,6 @@ private:
     void showPicture();
     bool stockNoShared();
 
-    std::unique_ptr<app::InventoryWidgets> w_;
     std::vector<long> receipts_; // record numbers of the STSTREND records this form added
 };
 

@@ -2,7 +2,6 @@
 // their windows; what lands in STOCK, STSTREND and SPECIAL is read back with SQL.
 #include "app/inventory/inventory.h"
 #include "app/inventory/inventoryform.h"
-#include "app/inventory/inventorylayout.h"
 #include "app/inventory/specialitems.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
@@ -95,12 +94,12 @@ protected:
     {
         return queryNumber(dict::DatabasePath, "select count(*) from STSTREND where " + where);
     }
-    static WhenShown onForm(std::function<void(Upd::Inventory &, const app::InventoryWidgets &)> act)
+    static WhenShown onForm(std::function<void(Upd::Inventory &, const fw::Form &)> act)
     {
         return WhenShown("Update Inventory Items...", [act](QWidget *w) {
             auto *form = procedureOf<Upd::Inventory>(w);
             ASSERT_NE(form, nullptr);
-            act(*form, form->widgets());
+            act(*form, form->form());
         });
     }
 };
@@ -112,36 +111,36 @@ TEST_F(InventoryTest, AutoMarkUpPricesFromTheCostRoundedToTheCent)
     GLO.INVENTORYMARKUP = 35;
     Brw::Inventory *b = start();
     {
-        auto form = onForm([&](Upd::Inventory &, const app::InventoryWidgets &w) {
-            EXPECT_TRUE(w.autoMarkup->isChecked()) << "a new item starts with auto mark-up";
-            type(w.stockNo, "W1");
-            type(w.cost, "10");
-            EXPECT_EQ(w.price1->text().trimmed(), "13.50");
-            setuptest::screenshot(w.ok->window(), "inventory-form");
-            testsupport::expectTidy(w.ok->window());
-            press(w.ok);
+        auto form = onForm([&](Upd::Inventory &, const fw::Form &w) {
+            EXPECT_TRUE(w.check(STO.INVENTORYMARKUP)->isChecked()) << "a new item starts with auto mark-up";
+            type(w.entry(STO.STOCKNO), "W1");
+            type(w.entry(STO.COST), "10");
+            EXPECT_EQ(w.entry(STO.RETAIL)->text().trimmed(), "13.50");
+            setuptest::screenshot(w.ok()->window(), "inventory-form");
+            testsupport::expectTidy(w.ok()->window());
+            press(w.ok());
         });
         press(b->widgets().insert);
     }
     EXPECT_DOUBLE_EQ(stock("RETAIL", "W1"), 13.5);
     GLO.INVENTORYMARKUP = 50;
     {
-        auto form = onForm([&](Upd::Inventory &, const app::InventoryWidgets &w) {
-            type(w.stockNo, "W2");
-            type(w.cost, "0.333");
-            press(w.ok);
+        auto form = onForm([&](Upd::Inventory &, const fw::Form &w) {
+            type(w.entry(STO.STOCKNO), "W2");
+            type(w.entry(STO.COST), "0.333");
+            press(w.ok());
         });
         press(b->widgets().insert);
     }
     EXPECT_DOUBLE_EQ(stock("RETAIL", "W2"), 0.503) << "0.1665 rounds to 0.17, plus the unrounded cost";
     {
-        auto form = onForm([&](Upd::Inventory &, const app::InventoryWidgets &w) {
-            type(w.stockNo, "W3");
-            ASSERT_TRUE(w.special->isEnabled());
-            setuptest::click(w.special);
-            EXPECT_FALSE(w.autoMarkup->isChecked()) << "a special item takes its cost from its components";
-            EXPECT_FALSE(w.autoMarkup->isEnabled());
-            press(w.ok);
+        auto form = onForm([&](Upd::Inventory &, const fw::Form &w) {
+            type(w.entry(STO.STOCKNO), "W3");
+            ASSERT_TRUE(w.flag(Upd::Inventory::Special)->isEnabled());
+            setuptest::click(w.flag(Upd::Inventory::Special));
+            EXPECT_FALSE(w.check(STO.INVENTORYMARKUP)->isChecked()) << "a special item takes its cost from its components";
+            EXPECT_FALSE(w.check(STO.INVENTORYMARKUP)->isEnabled());
+            press(w.ok());
         });
         press(b->widgets().insert);
     }
@@ -155,11 +154,11 @@ TEST_F(InventoryTest, AddedStockIsRecordedOnceAndCancelTakesBackOnlyThatReceipt)
     addReceipt("A1", 7); // an earlier receipt today
     Brw::Inventory *b = start();
     {
-        auto form = onForm([&](Upd::Inventory &, const app::InventoryWidgets &w) {
-            type(w.addStock, "5");
-            type(w.addStock, "-2");
-            EXPECT_EQ(w.onHand->text().trimmed().toDouble(), 13);
-            press(w.ok);
+        auto form = onForm([&](Upd::Inventory &, const fw::Form &w) {
+            type(w.input(Upd::Inventory::AddStock), "5");
+            type(w.input(Upd::Inventory::AddStock), "-2");
+            EXPECT_EQ(w.entry(STO.AMOUNTINSTOCK)->text().trimmed().toDouble(), 13);
+            press(w.ok());
         });
         press(b->widgets().change);
     }
@@ -168,10 +167,10 @@ TEST_F(InventoryTest, AddedStockIsRecordedOnceAndCancelTakesBackOnlyThatReceipt)
     EXPECT_EQ(receipts("1"), 2);
 
     {
-        auto form = onForm([&](Upd::Inventory &, const app::InventoryWidgets &w) {
-            type(w.addStock, "4");
+        auto form = onForm([&](Upd::Inventory &, const fw::Form &w) {
+            type(w.input(Upd::Inventory::AddStock), "4");
             screen.answer(ButtonNo); // do not save
-            press(w.cancel);
+            press(w.cancel());
         });
         press(b->widgets().change);
     }
@@ -210,16 +209,16 @@ TEST_F(InventoryTest, NegativeQuantitiesLettersAndBlankStockNumbersAreRefused)
     addItem("A1", 10, 1, 2);
     Brw::Inventory *b = start();
     {
-        auto form = onForm([&](Upd::Inventory &, const app::InventoryWidgets &w) {
-            type(w.minReorder, "-3");
-            EXPECT_EQ(w.minReorder->text().trimmed().toDouble(), 2) << "the field keeps its value";
-            type(w.cost, "abc");
-            type(w.stockNo, "");
-            press(w.ok);
+        auto form = onForm([&](Upd::Inventory &, const fw::Form &w) {
+            type(w.entry(STO.MINAMOUNT), "-3");
+            EXPECT_EQ(w.entry(STO.MINAMOUNT)->text().trimmed().toDouble(), 2) << "the field keeps its value";
+            type(w.entry(STO.COST), "abc");
+            type(w.entry(STO.STOCKNO), "");
+            press(w.ok());
             QCoreApplication::processEvents();
-            EXPECT_TRUE(w.stockNo->hasFocus());
+            EXPECT_TRUE(w.entry(STO.STOCKNO)->hasFocus());
             screen.answer(ButtonNo);
-            press(w.cancel);
+            press(w.cancel());
         });
         press(b->widgets().change);
     }
@@ -240,12 +239,12 @@ TEST_F(InventoryTest, APictureThatIsNotAnImageIsRefusedAndAMissingOneShowsANote)
     addItem("A1", 1, 1, 0, "gone.png");
     Brw::Inventory *b = start();
     {
-        auto form = onForm([&](Upd::Inventory &f, const app::InventoryWidgets &w) {
-            EXPECT_TRUE(w.picture->pixmap().isNull());
-            EXPECT_EQ(w.pictureNote->text(), "Picture not found: gone.png");
+        auto form = onForm([&](Upd::Inventory &f, const fw::Form &w) {
+            EXPECT_TRUE(qobject_cast<QLabel *>(w.custom(Upd::Inventory::Picture))->pixmap().isNull());
+            EXPECT_EQ(qobject_cast<QLabel *>(w.custom(Upd::Inventory::PictureNote))->text(), "Picture not found: gone.png");
             f.choosePicture = [](QWidget *, const QString &) { return QString("pictures/notes.jpg"); };
-            press(w.pictureButton);
-            press(w.ok);
+            press(w.button(Upd::Inventory::PictureButton));
+            press(w.ok());
         });
         press(b->widgets().change);
     }
@@ -289,14 +288,14 @@ TEST_F(InventoryTest, ASecondItemWithTheSameStockNumberIsSavedOnlyWhenTheUserAgr
     addItem("DUP", 1, 2);
     Brw::Inventory *b = start();
     for (const int answer : {ButtonNo, ButtonYes}) {
-        auto form = onForm([&](Upd::Inventory &, const app::InventoryWidgets &w) {
-            type(w.stockNo, "DUP");
+        auto form = onForm([&](Upd::Inventory &, const fw::Form &w) {
+            type(w.entry(STO.STOCKNO), "DUP");
             screen.answer(answer);
-            press(w.ok);
+            press(w.ok());
             if (answer == ButtonNo) {
-                EXPECT_TRUE(w.ok->isVisible()) << "No keeps the form open";
+                EXPECT_TRUE(w.ok()->isVisible()) << "No keeps the form open";
                 screen.answer(ButtonNo); // "Save Record"
-                press(w.cancel);
+                press(w.cancel());
             }
         });
         press(b->widgets().insert);

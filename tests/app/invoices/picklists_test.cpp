@@ -4,7 +4,6 @@
 #include "app/setup/passwordhash.h"
 #include "app/customers/customerform.h"
 #include "app/inventory/inventoryform.h"
-#include "app/inventory/inventorylayout.h"
 #include "app/invoices/pickcustomer.h"
 #include "app/invoices/pickinventory.h"
 #include "dictionary/files.h"
@@ -297,7 +296,7 @@ TEST_F(PickListTest, ChangeAsksForThePasswordInBothPickLists)
     });
     WhenShown stockForm("Update Inventory Items...", [&](QWidget *w) {
         ++forms;
-        press(procedureOf<Upd::Inventory>(w)->widgets().cancel);
+        press(procedureOf<Upd::Inventory>(w)->form().cancel());
     });
     auto tryChange = [&](auto &list) {
         return pick(list, [&] {
