@@ -72,8 +72,13 @@ public:
     void place(const std::vector<FormItem> &items, QGridLayout *grid, QWidget *parent)
     {
         int row = -1;
-        for (const FormItem &item : items)
-            placeItem(item, grid, parent, row);
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            // A check between two fields lines up with their entries; others start the row.
+            const auto isField = [&](std::size_t at) {
+                return at < items.size() && items[at].kind == FormItem::Kind::Field;
+            };
+            placeItem(items[i], grid, parent, row, i > 0 && isField(i - 1) && isField(i + 1));
+        }
         bool stretches = false;
         for (int r = 0; r <= row; ++r)
             stretches = stretches || grid->rowStretch(r) > 0;
@@ -95,7 +100,7 @@ public:
     }
 
 private:
-    void placeItem(const FormItem &item, QGridLayout *grid, QWidget *parent, int &row)
+    void placeItem(const FormItem &item, QGridLayout *grid, QWidget *parent, int &row, bool amongFields)
     {
         using Kind = FormItem::Kind;
         if (!item.besideLast || row < 0)
@@ -107,7 +112,10 @@ private:
         case Kind::Check: {
             auto *box = new QCheckBox(item.text, parent);
             box->setToolTip(item.tip);
-            grid->addWidget(box, row, column + 1, 1, item.spanned);
+            if (item.besideLast || amongFields)
+                grid->addWidget(box, row, column + 1, 1, item.spanned);
+            else
+                grid->addWidget(box, row, 0, 1, -1);
             if (item.field.def)
                 return bind(item, box, nullptr);
             return unbound(item, box);
@@ -132,6 +140,7 @@ private:
         case Kind::Column: {
             auto *inner = new QGridLayout;
             place(item.items, inner, parent);
+            inner->setColumnStretch(1, 1);
             return grid->addLayout(inner, row, 0, 1, -1);
         }
         case Kind::Columns: return grid->addLayout(placeColumns(item, parent), row, 0, 1, -1);
@@ -155,28 +164,38 @@ private:
             edit->setReadOnly(true);
             edit->setFocusPolicy(Qt::NoFocus);
         }
+        // The prompt column holds the prompt, or the button that picks the value.
         QLabel *prompt = nullptr;
-        if (item.action) {
-            FormItem pick = form::button(item.text, item.actionTip, item.action);
-            pick.id = item.id;
-            grid->addWidget(makeButton(pick, parent), row, column);
+        QPushButton *pick = item.action ? pickButton(item, parent) : nullptr;
+        if (pick && !item.lookUpAfter) {
+            grid->addWidget(pick, row, column);
         } else {
             prompt = new QLabel(item.text, parent);
             prompt->setBuddy(edit);
             grid->addWidget(prompt, row, column);
         }
-        if (item.suffix.isEmpty()) {
+        if (item.suffix.isEmpty() && !item.lookUpAfter) {
             grid->addWidget(edit, row, column + 1, 1, item.spanned);
         } else {
             auto *line = new QHBoxLayout;
             line->addWidget(edit);
-            line->addWidget(new QLabel(item.suffix, parent));
+            if (item.lookUpAfter)
+                line->addWidget(pick);
+            if (!item.suffix.isEmpty())
+                line->addWidget(new QLabel(item.suffix, parent));
             line->addStretch();
             grid->addLayout(line, row, column + 1, 1, item.spanned);
         }
         if (!item.field.def)
             return unbound(item, edit);
         bind(item, edit, prompt);
+    }
+
+    QPushButton *pickButton(const FormItem &item, QWidget *parent)
+    {
+        FormItem button = form::button(item.lookUpAfter ? QStringLiteral("...") : item.text, item.actionTip, item.action);
+        button.id = item.id;
+        return makeButton(button, parent);
     }
 
     void placeText(const FormItem &item, QGridLayout *grid, QWidget *parent, int row, int column)
@@ -205,6 +224,7 @@ private:
         for (const FormItem &column : item.items) {
             auto *inner = new QGridLayout;
             place(column.kind == FormItem::Kind::Column ? column.items : std::vector<FormItem>{column}, inner, parent);
+            inner->setColumnStretch(1, 1); // entries take the width the column has
             if (line->count() > 0)
                 line->addSpacing(12);
             line->addLayout(inner, column.stretch);
@@ -278,6 +298,7 @@ std::unique_ptr<Form> Form::make(const FormDeclaration &declaration, QWidget *wi
             auto *tab = new QWidget;
             maker.place(page.items, new QGridLayout(tab), tab);
             form->tabs_->addTab(tab, page.title);
+            form->tabs_->setTabToolTip(form->tabs_->count() - 1, page.tip);
         }
         layout->addWidget(form->tabs_, 1);
     }

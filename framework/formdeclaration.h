@@ -48,6 +48,7 @@ struct FormItem {
     int stretch = 0;
     int columns = 1; // of an option box
     bool besideLast = false;
+    bool lookUpAfter = false;
     bool hidden = false;
     bool shownOnly = false;
     bool rightAligned = false;
@@ -82,6 +83,12 @@ struct FormItem {
         action = std::move(pick);
         return std::move(*this);
     }
+    // A "..." button after the field's entry looks its value up.
+    FormItem &&lookedUpBy(QString tip, std::function<void()> lookUp) &&
+    {
+        lookUpAfter = true;
+        return std::move(*this).pickedBy(std::move(tip), std::move(lookUp));
+    }
     // A button wide enough for another text it will show.
     FormItem &&fitting(QString t) && { return set(&FormItem::fits, std::move(t)); }
     // Rules: checked as the user leaves the control (range, not negative) or on save (required).
@@ -106,6 +113,7 @@ private:
 struct FormPage {
     QString title;
     std::vector<FormItem> items;
+    QString tip;
 };
 
 struct FormDeclaration {

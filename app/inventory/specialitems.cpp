@@ -1,6 +1,5 @@
 #include "app/inventory/specialitems.h"
 
-#include "app/common/formlayout.h"
 #include "app/common/maintenancemessages.h"
 #include "app/common/passwordgate.h"
 #include "dictionary/files.h"
@@ -10,12 +9,9 @@
 #include "framework/picture.h"
 #include "framework/reportslib.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -110,8 +106,8 @@ int InventorySpecialItems::Run(int number, int request)
 namespace Upd {
 
 InventorySpecialItem::InventorySpecialItem()
-    : fw::Procedure({.name = "Upd:InventorySpecialItem", .files = {Relate::SPECIAL, Access::STOCK},
-                     .messages = {app::installMaintenanceMessages}, .resizable = false})
+    : fw::FormProcedure({.name = "Upd:InventorySpecialItem", .files = {Relate::SPECIAL, Access::STOCK},
+                         .messages = {app::installMaintenanceMessages}, .resizable = false})
 {}
 
 QString InventorySpecialItem::WindowTitle() const
@@ -119,37 +115,16 @@ QString InventorySpecialItem::WindowTitle() const
     return Request == fw::InsertRecord ? "Add an Inventory Item" : "Change an Inventory Item";
 }
 
-int InventorySpecialItem::Build()
+fw::FormDeclaration InventorySpecialItem::Declare()
 {
-    Primary = &Relate::SPECIAL;
-    buildWindow();
-    bind(w_.itemNo, SPE.STOCKNO1);
-    bind(w_.description, SPE.DESCRIPTION);
-    bind(w_.quantity, SPE.AMOUNT, "@n-13.2").nonNegative();
-    bind(w_.cost, SPE.COST, moneyPicture());
-    UseFormButtons(w_.ok, w_.cancel, w_.help);
-    connectButton(w_.itemButton);
-    FirstField = w_.itemNo;
-    return dict::Benign;
-}
-
-void InventorySpecialItem::buildWindow()
-{
-    QWidget *window = this->window();
-    auto *layout = new QVBoxLayout(window);
-    auto *grid = new QGridLayout;
-    app::row(grid, 0, 0, "Item #:", w_.itemNo = app::entry(window, 20, 20));
-    w_.itemButton = new QPushButton("...", window);
-    w_.itemButton->setToolTip("Select Item from Inventory for Special Item List...");
-    grid->addWidget(w_.itemButton, 0, 2);
-    app::row(grid, 1, 0, "Description:", w_.description = app::entry(window, 100, 36), 2);
-    app::row(grid, 2, 0, "Quantity Used:", w_.quantity = app::numberEntry(window, 12));
-    app::row(grid, 3, 0, "Cost:", w_.cost = app::numberEntry(window, 12));
-    w_.cost->setReadOnly(true);
-    w_.cost->setFocusPolicy(Qt::NoFocus);
-    layout->addLayout(grid);
-    layout->addLayout(app::formButtons(window, w_.ok, w_.cancel, w_.help));
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    using namespace fw::form;
+    return {.primary = &Relate::SPECIAL,
+            .items = {field("Item #:", SPE.STOCKNO1).lookedUpBy("Select Item from Inventory for Special Item List...", [] {
+                          REPORTS::Errors().ThrowMessage(app::MaintMsg::ProcedureNotDefined, "Brw:GetInventory");
+                      }),
+                      field("Description:", SPE.DESCRIPTION).width(36),
+                      field("Quantity Used:", SPE.AMOUNT, "@n-13.2").notNegative(),
+                      field("Cost:", SPE.COST, moneyPicture()).readOnly()}};
 }
 
 void InventorySpecialItem::PrimeFields()
@@ -172,20 +147,16 @@ void InventorySpecialItem::takeStockItem()
     if (item) {
         SPE.DESCRIPTION = item->DESCRIPTION.view().substr(0, SPE.DESCRIPTION.size());
         SPE.SINGLECOST = item->COST;
-        w_.quantity->setFocus();
+        form().entry(SPE.AMOUNT)->setFocus();
     }
 }
 
 int InventorySpecialItem::TakeAccepted(QWidget *control)
 {
-    if (control == w_.itemButton) {
-        REPORTS::Errors().ThrowMessage(app::MaintMsg::ProcedureNotDefined, "Brw:GetInventory");
-        return dict::Benign;
-    }
-    const int result = Procedure::TakeAccepted(control);
+    const int result = FormProcedure::TakeAccepted(control);
     if (result != dict::Benign)
         return result;
-    if (control == w_.itemNo)
+    if (control == form().entry(SPE.STOCKNO1))
         takeStockItem();
     followForm();
     return result;

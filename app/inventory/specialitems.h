@@ -5,11 +5,9 @@
 
 #include "dictionary/fieldtypes.h"
 #include "framework/browseprocedure.h"
-#include "framework/procedure.h"
+#include "framework/formprocedure.h"
 
 class QLabel;
-class QLineEdit;
-class QPushButton;
 
 namespace Brw {
 
@@ -48,30 +46,21 @@ private:
 
 namespace Upd {
 
-class InventorySpecialItem : public fw::Procedure
+class InventorySpecialItem : public fw::FormProcedure
 {
 public:
-    struct Widgets {
-        QLineEdit *itemNo, *description, *quantity, *cost;
-        QPushButton *itemButton, *ok, *cancel, *help;
-    };
-
     InventorySpecialItem();
     void PrimeFields() override;
     int TakeAccepted(QWidget *control) override;
     int TakeCompleted() override;
-    const Widgets &widgets() const { return w_; }
 
 protected:
-    int Build() override;
+    fw::FormDeclaration Declare() override;
     QString WindowTitle() const override;
 
 private:
-    void buildWindow();
     void takeStockItem();
     void followForm();
-
-    Widgets w_{};
 };
 
 } // namespace Upd

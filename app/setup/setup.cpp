@@ -1,8 +1,6 @@
 #include "app/setup/setup.h"
 
 #include "app/common/formlayout.h"
-
-#include "app/setup/setupform.h"
 #include "app/setup/setupmessages.h"
 #include "app/setup/startup.h"
 #include "app/common/framenotify.h"
@@ -52,32 +50,16 @@ std::string logoFileName(const QString &chosen)
 } // namespace
 
 Setup::Setup()
-    : fw::Procedure({.name = "Upd:Setup", .title = "Setup Tallyquill...", .files = {Relate::SETUP},
-                     .messages = {app::installSetupMessages}, .resizable = false})
+    : fw::FormProcedure({.name = "Upd:Setup", .title = "Setup Tallyquill...", .files = {Relate::SETUP},
+                         .messages = {app::installSetupMessages}, .resizable = false})
     , chooseLogoFile(chooseWithDialog)
 {}
-
-Setup::~Setup() = default;
 
 int Setup::Init()
 {
     GlobalRequest = fw::ChangeRecord; // the one record is always changed, whatever was asked
     before_.emplace(app::SettingsGroup::Setup);
     return Procedure::Init();
-}
-
-int Setup::Build()
-{
-    if (app::ReadSetupRecord() == app::SetupRead::Failed)
-        return dict::Notify;
-    Primary = &Relate::SETUP;
-    CancelAction = 0; // Cancel leaves at once, without asking about changes
-    w_ = app::buildSetupForm(window());
-    bindFields();
-    UseFormButtons(w_->ok, w_->cancel, w_->help);
-    connectButton(w_->logoButton);
-    FirstField = w_->lastName;
-    return dict::Benign;
 }
 
 int Setup::Kill()
@@ -88,68 +70,131 @@ int Setup::Kill()
     return Procedure::Kill();
 }
 
-// Rates stay within what their pictures can show.
-void Setup::bindFields()
+namespace {
+
+using namespace fw::form;
+
+fw::FormItem companyTab()
 {
-    const app::SetupWidgets &w = *w_;
-    bind(w.lastName, SET.LASTNAME);
-    bind(w.firstName, SET.FIRSTNAME);
-    bind(w.company, SET.COMPANYNAME);
-    bind(w.address, SET.ADDRESS);
-    bind(w.address2, SET.ADDRESS2);
-    bind(w.address3, SET.ADDRESS3);
-    bind(w.city, SET.CITY);
-    bind(w.state, SET.STATE);
-    bind(w.zipCode, SET.ZIPCODE);
-    bind(w.country, SET.COUNTRY);
-    bind(w.phone, SET.PHONENO);
-    bind(w.fax, SET.FAXNO);
-    bind(w.email, SET.EMAILADDRESS);
-    bind(w.currency, SET.CURRENCYTYPE);
-    bind(w.dateStandard, SET.DATENAME);
-    bind(w.redLineCustomer, SET.REDLINECUSTOMER);
-    bind(w.redLineInventory, SET.REDLINEINVENTORY);
-    bind(w.redLineInvoice, SET.REDLINEINVOICE);
-    bind(w.redLinePurchaseOrder, SET.REDLINEPURCHASEORDER);
-    bind(w.taxSystem, SET.CANADIAN);
-    bind(w.customerTaxRate, SET.CUSTOMERTAXRATE).range(0, 0.99999);
-    bind(w.gst, SET.GST).range(0, 0.99999);
-    bind(w.gstNumber, SET.GSTNUMBER);
-    bind(w.taxLabor, SET.TAXABLE);
-    bind(w.taxShipping, SET.TAXSHIPPING);
-    bind(w.price1, SET.PRICE1);
-    bind(w.price2, SET.PRICE2);
-    bind(w.price3, SET.PRICE3);
-    bind(w.inventoryMarkup, SET.INVENTORYMARKUP).range(0, 999.99);
-    bind(w.laborRate, SET.LABORRATE).range(0, 9999999);
-    bind(w.autoTaxItem, SET.AUTOTAXITEM);
-    bind(w.prohibitSelling, SET.PROHIBITESELLING);
-    bind(w.preprinted, SET.PRINTCHOICE);
-    bind(w.printPreview, SET.PRINTPREVIEW);
-    bind(w.autoPrint, SET.PRINTINVOICE);
-    bind(w.pickList, SET.PICKLIST);
-    bind(w.printShipping, SET.PRINTSHIPPING);
-    bind(w.returnAddress, SET.REMOVERETURNADDRESS);
-    bind(w.noteLine, SET.LABELLINE);
-    bind(w.logoName, SET.NETWORKPATH);
-    bind(w.logoOrientation, SET.LOGOSIZE);
-    bind(w.addressLabels, SET.LABELTYPE);
-    bind(w.shippingLabels, SET.LABEL1TYPE);
-    bind(w.envelopeSize, SET.ENVELOPESIZE);
-    bind(w.paperSize, SET.PAPERSIZE);
+    const fw::FormItem identity = column({
+        field("Last Name:", SET.LASTNAME),
+        field("First:", SET.FIRSTNAME).beside(),
+        field("Company:", SET.COMPANYNAME).span(3).width(30),
+        field("Address 1:", SET.ADDRESS).span(3).width(30),
+        field("Address 2:", SET.ADDRESS2).span(3).width(30),
+        field("Address 3:", SET.ADDRESS3).span(3).width(30),
+        field("City:", SET.CITY).width(15),
+        field("ST:", SET.STATE).beside(),
+        field("Postal Code:", SET.ZIPCODE),
+        field("Country:", SET.COUNTRY).beside().width(10),
+        field("Phone #:", SET.PHONENO).width(12),
+        field("Fax #:", SET.FAXNO).beside().width(10),
+        field("Email:", SET.EMAILADDRESS).span(3).width(30),
+    });
+    const fw::FormItem choices = column({
+        options("Select Currency", SET.CURRENCYTYPE,
+                {{" $x,xxx.xx", "1"}, {" £x,xxx.xx", "2"}, {" DMx.xxx,xx", "3"}, {" x.xxx,xxF", "4"},
+                 {" FLx,xxx.xx", "5"}, {" RMx,xxx.xx", "6"}, {" Px,xxx.xx", "7"}, {" ¥xxxxxxx", "10"},
+                 {" S$x,xxx.xx", "8"}, {" Cx,xxx.xx", "11"}, {"€x.xxx,xx", "12"}, {" None", "9"}},
+                2),
+        options("Select Date Standard", SET.DATENAME,
+                {{" mm/dd/yyyy", "@d2b"}, {" dd/mm/yyyy", "@d6b"}, {" yyyy/mm/dd", "@d10b"}}),
+        group("Misc", {check("RedLine Open Customer Accounts", SET.REDLINECUSTOMER),
+                       check("RedLine Minimum Inventory OnHand", SET.REDLINEINVENTORY),
+                       check("RedLine Overdue Invoices", SET.REDLINEINVOICE),
+                       check("RedLine UnPaid Purchase Orders", SET.REDLINEPURCHASEORDER)}),
+    });
+    return columns({identity, choices});
+}
+
+// Rates stay within what their pictures can show.
+fw::FormItem inventoryTab()
+{
+    const std::string rate = app::withDecimals(GLO.CURRENCYNAME7.view(), "@n6.5");
+    const fw::FormItem taxes = column({
+        options("Select Type of Tax System", SET.CANADIAN,
+                {{" Canadian System (GST/PST)", "1"}, {" European System (VAT)", "2"},
+                 {" InterNational System (GST)", "4"}, {" United States System (TAX)", "3"}}),
+        field("Global Customer Tax Rate:", SET.CUSTOMERTAXRATE, rate)
+            .width(8).within(0, 0.99999).hinted("0.0625").tipped("A rate as a fraction: 0.0625 = 6.25 %"),
+        field("GST:", SET.GST, rate).width(8).within(0, 0.99999).hinted("0.0625").tipped("A rate as a fraction: 0.0625 = 6.25 %"),
+        field("GST #:", SET.GSTNUMBER).width(16),
+        check("Tax Labor?", SET.TAXABLE),
+        check("Tax Shipping Charges?", SET.TAXSHIPPING),
+    });
+    const fw::FormItem inventory = column({
+        group("Enter Headings for Inventory Price Levels",
+              {field("Price 1:", SET.PRICE1), field("Price 2:", SET.PRICE2), field("Price 3:", SET.PRICE3)}),
+        field("Global Inventory Mark Up:", SET.INVENTORYMARKUP, app::withDecimals(GLO.CURRENCYNAME6.view(), "@n6.2"))
+            .width(8).within(0, 999.99).then("%"),
+        field("Labor Rate (per hour):", SET.LABORRATE, GLO.CURRENCYNAME1.str()).width(12).within(0, 9999999),
+        check("Global Tax All Items in Inventory", SET.AUTOTAXITEM),
+        check("Prohibit Selling of Items Less than Minimum On Hand?", SET.PROHIBITESELLING),
+    });
+    return columns({taxes, inventory});
+}
+
+fw::FormItem printingTab(std::function<void()> pickLogo)
+{
+    const fw::FormItem choices = column({
+        check("Use PrePrinted Invoices/Credits/POs for Printouts", SET.PRINTCHOICE),
+        check("Print Preview all Reports before Printing", SET.PRINTPREVIEW),
+        check("AutoPrint Invoices/Credit Memos/POs", SET.PRINTINVOICE),
+        check("Print PickList with Invoice", SET.PICKLIST),
+        check("Print Shipping Address on Invoices/Credits/POs", SET.PRINTSHIPPING),
+        check("Print Return Address on Envelopes", SET.REMOVERETURNADDRESS),
+        field("Note Line:", SET.LABELLINE).width(30),
+        field("Select Logo for Reports:", SET.NETWORKPATH).width(30).readOnly(),
+        button("Select Picture for Invoice/Credit Memo Logos...", "", std::move(pickLogo)).named(Setup::LogoButton),
+        options("Select Logo Orientation", SET.LOGOSIZE, {{" Horizontal", "1"}, {" Vertical", "2"}}, 2),
+    });
+    const fw::FormItem stationery = column({
+        options("Select Customer Address Labels", SET.LABELTYPE,
+                {{" Avery 4144 - dot-matrix printers, 2.5 inch", "4144"},
+                 {" Avery 8160 - laser and ink-jet printers, 2.625 inch", "8160"},
+                 {" Avery 8161 - laser and ink-jet printers, 4 inch", "8161"}}),
+        options("Select Customer Shipping Labels", SET.LABEL1TYPE,
+                {{" Avery 8163 - laser and ink-jet printers, 2 x 4 inch", "8163"},
+                 {" Avery 8164 - laser and ink-jet printers, 3 1/3 x 4 inch", "8164"}}),
+        options("Select Envelope Size", SET.ENVELOPESIZE,
+                {{" Envelope #10 - 4 1/8 x 9.5 inch", "PAPER:ENV_10"},
+                 {" Envelope #11 - 4.5 x 10 1/3 inch", "PAPER:ENV_11"},
+                 {" Envelope DL - 110 x 220mm", "PAPER:ENV_DL"}}),
+        options("Select Printer Paper Size", SET.PAPERSIZE,
+                {{" Letter - 8 1/2 x 11 inch", "PAPER:LETTER"}, {" A4 - 210 x 297 mm", "PAPER:A4"},
+                 {" A4 Small - 210 x297 mm", "PAPER:A4SMALL"}}),
+    });
+    return columns({choices, stationery});
+}
+
+} // namespace
+
+fw::FormDeclaration Setup::Declare()
+{
+    return {.primary = &Relate::SETUP,
+            .pages = {{"&Company", {companyTab()}, "Enter Company Information..."},
+                      {"&Inventory/Taxes", {inventoryTab()}, "Enter Inventory/Tax/Misc Options..."},
+                      {"&Printing", {printingTab([this] { pickLogo(); })}, "Enter Printing Options..."}}};
+}
+
+int Setup::Built()
+{
+    if (app::ReadSetupRecord() == app::SetupRead::Failed)
+        return dict::Notify;
+    CancelAction = 0; // Cancel leaves at once, without asking about changes
+    return dict::Benign;
 }
 
 void Setup::PrimeFields() { followForm(); }
 
 void Setup::followForm()
 {
-    const app::SetupWidgets &w = *w_;
     if (SET.PRINTPREVIEW == 1) {
         SET.PRINTINVOICE = 1; // a previewed report is printed from the preview
-        fieldOf(w.autoPrint)->display();
+        fieldOf(form().check(SET.PRINTINVOICE))->display();
     }
-    w.autoPrint->setEnabled(SET.PRINTPREVIEW != 1);
-    w.logoOrientation->setEnabled(!SET.NETWORKPATH.blank());
+    form().check(SET.PRINTINVOICE)->setEnabled(SET.PRINTPREVIEW != 1);
+    form().options(SET.LOGOSIZE)->setEnabled(!SET.NETWORKPATH.blank());
     followSettings();
     relabel();
     applyPictures();
@@ -182,25 +227,22 @@ void Setup::relabel()
         {"Global Customer GST Rate:", "GST #:", "ST:", "Country:", false},  // 4 International
     };
     const Labels &labels = dict::byTaxRegime(byTaxSystem, SET.CANADIAN);
-    const app::SetupWidgets &w = *w_;
-    w.customerTaxLabel->setText(labels.customerTax);
-    w.gstNumberLabel->setText(labels.taxNumber);
-    w.stateLabel->setText(labels.state);
-    w.countryLabel->setText(labels.country);
-    w.gstLabel->setVisible(labels.gst);
-    w.gst->setVisible(labels.gst);
+    form().prompt(SET.CUSTOMERTAXRATE)->setText(labels.customerTax);
+    form().prompt(SET.GSTNUMBER)->setText(labels.taxNumber);
+    form().prompt(SET.STATE)->setText(labels.state);
+    form().prompt(SET.COUNTRY)->setText(labels.country);
+    form().show(SET.GST, labels.gst);
 }
 
 void Setup::applyPictures()
 {
     GLO.WINROUTINE = WIN::MoneyPictures;
     WIN::ROUTINES();
-    const app::SetupWidgets &w = *w_;
     const std::pair<QLineEdit *, std::string> pictures[] = {
-        {w.laborRate, GLO.CURRENCYNAME1.str()},
-        {w.gst, app::withDecimals(GLO.CURRENCYNAME7.view(), "@n6.5")},
-        {w.customerTaxRate, app::withDecimals(GLO.CURRENCYNAME7.view(), "@n6.5")},
-        {w.inventoryMarkup, app::withDecimals(GLO.CURRENCYNAME6.view(), "@n6.2")},
+        {form().entry(SET.LABORRATE), GLO.CURRENCYNAME1.str()},
+        {form().entry(SET.GST), app::withDecimals(GLO.CURRENCYNAME7.view(), "@n6.5")},
+        {form().entry(SET.CUSTOMERTAXRATE), app::withDecimals(GLO.CURRENCYNAME7.view(), "@n6.5")},
+        {form().entry(SET.INVENTORYMARKUP), app::withDecimals(GLO.CURRENCYNAME6.view(), "@n6.2")},
     };
     for (const auto &[entry, picture] : pictures) {
         fw::FormField *field = fieldOf(entry);
@@ -213,11 +255,7 @@ void Setup::applyPictures()
 
 int Setup::TakeAccepted(QWidget *control)
 {
-    if (control == w_->logoButton) {
-        pickLogo();
-        return dict::Benign;
-    }
-    const int result = Procedure::TakeAccepted(control);
+    const int result = FormProcedure::TakeAccepted(control);
     if (result != dict::Benign || !fieldOf(control))
         return result;
     followForm();
@@ -235,10 +273,11 @@ void Setup::pickLogo()
         return;
     }
     SET.NETWORKPATH = name;
-    fieldOf(w_->logoName)->display();
+    fieldOf(form().entry(SET.NETWORKPATH))->display();
     followForm();
-    QWidget *orientation = w_->logoOrientation->option(QString::number(SET.LOGOSIZE));
-    (orientation ? orientation : w_->logoOrientation)->setFocus();
+    fw::OptionBox *orientations = form().options(SET.LOGOSIZE);
+    QWidget *orientation = orientations->option(QString::number(SET.LOGOSIZE));
+    (orientation ? orientation : orientations)->setFocus();
 }
 
 int Setup::TakeCompleted()

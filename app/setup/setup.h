@@ -4,28 +4,19 @@
 #pragma once
 
 #include "app/setup/settingssnapshot.h"
-#include "framework/procedure.h"
+#include "framework/formprocedure.h"
 
 #include <functional>
-#include <memory>
 #include <optional>
-#include "app/common/framenotify.h"
-
-#include <vector>
-
-class QLineEdit;
-
-namespace app {
-struct SetupWidgets;
-} // namespace app
 
 namespace Upd {
 
-class Setup : public fw::Procedure
+class Setup : public fw::FormProcedure
 {
 public:
+    enum Item { LogoButton = 1 };
+
     Setup();
-    ~Setup() override;
 
     int Init() override;
     int Kill() override;
@@ -37,13 +28,11 @@ public:
     // so that tests can answer in place of the file dialog.
     std::function<QString(QWidget *parent)> chooseLogoFile;
 
-    const app::SetupWidgets &widgets() const { return *w_; }
-
 protected:
-    int Build() override;
+    fw::FormDeclaration Declare() override;
+    int Built() override;
 
 private:
-    void bindFields();
     // What the form does on every event: keeps dependent choices, labels, pictures and the
     // globals in step with the values on the form.
     void followForm();
@@ -52,7 +41,6 @@ private:
     void applyPictures();
     void pickLogo();
 
-    std::unique_ptr<app::SetupWidgets> w_;
     std::optional<app::SettingsSnapshot> before_;
 };
 

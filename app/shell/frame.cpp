@@ -5,6 +5,7 @@
 #include "app/shell/desktop.h"
 #include "app/shell/help.h"
 #include "app/shell/mainmessages.h"
+#include "app/common/framenotify.h"
 #include "app/common/passwordgate.h"
 #include "app/shell/procedures.h"
 #include "app/shell/toolbaricons.h"

@@ -3,8 +3,8 @@
 #include "app/setup/password.h"
 #include "app/setup/passwordhash.h"
 #include "app/common/passwordgate.h"
+#include "app/common/framenotify.h"
 #include "app/setup/setup.h"
-#include "app/setup/setupform.h"
 #include "framework/picture.h"
 #include "framework/procedurewindow.h"
 #include "framework/threadcontext.h"
@@ -219,11 +219,11 @@ class SetupFormTest : public setuptest::StartedFolderTest
 {
 protected:
     // Runs the form (called, as a modal window); drive acts on it once it is open.
-    int run(const std::function<void(Upd::Setup &, const app::SetupWidgets &)> &drive)
+    int run(const std::function<void(Upd::Setup &, const fw::Form &)> &drive)
     {
         Upd::Setup form;
         form.chooseLogoFile = [this](QWidget *) { return logoAnswer; };
-        QTimer::singleShot(0, [&] { drive(form, form.widgets()); });
+        QTimer::singleShot(0, [&] { drive(form, form.form()); });
         return form.Run();
     }
     QString logoAnswer;
@@ -233,21 +233,21 @@ protected:
 
 TEST_F(SetupFormTest, TypedAndPickedValuesAreSavedAndReloadedIntoTheGlobals)
 {
-    const int response = run([](Upd::Setup &, const app::SetupWidgets &w) {
-        type(w.company, "Quill & Sons Ltd");
-        type(w.city, "Leeds");
-        pick(w.taxSystem, "2");
-        pick(w.currency, "2");
-        pick(w.dateStandard, "@d6b");
-        type(w.customerTaxRate, "0.2");
-        type(w.laborRate, "£45.50");
-        type(w.inventoryMarkup, "25");
-        type(w.price1, "Retail");
-        click(w.redLineInvoice);
-        click(w.preprinted);
-        pick(w.paperSize, "PAPER:A4");
-        pick(w.addressLabels, "4144");
-        click(w.ok);
+    const int response = run([](Upd::Setup &, const fw::Form &w) {
+        type(w.entry(SET.COMPANYNAME), "Quill & Sons Ltd");
+        type(w.entry(SET.CITY), "Leeds");
+        pick(w.options(SET.CANADIAN), "2");
+        pick(w.options(SET.CURRENCYTYPE), "2");
+        pick(w.options(SET.DATENAME), "@d6b");
+        type(w.entry(SET.CUSTOMERTAXRATE), "0.2");
+        type(w.entry(SET.LABORRATE), "£45.50");
+        type(w.entry(SET.INVENTORYMARKUP), "25");
+        type(w.entry(SET.PRICE1), "Retail");
+        click(w.check(SET.REDLINEINVOICE));
+        click(w.check(SET.PRINTCHOICE));
+        pick(w.options(SET.PAPERSIZE), "PAPER:A4");
+        pick(w.options(SET.LABELTYPE), "4144");
+        click(w.ok());
     });
     EXPECT_EQ(response, fw::RequestCompleted);
     EXPECT_TRUE(screen.shown().empty()) << (screen.shown().empty() ? "" : screen.shown().front().text);
@@ -284,14 +284,14 @@ TEST_F(SetupFormTest, CancelPutsTheSettingsGlobalsBackAndWritesNothing)
     const SETUPRecord before = storedSetup();
     int regimeWhileOpen = 0;
     std::string totalsPictureWhileOpen;
-    const int response = run([&](Upd::Setup &, const app::SetupWidgets &w) {
-        pick(w.taxSystem, "2");
-        pick(w.currency, "3");
-        type(w.company, "Abandoned");
+    const int response = run([&](Upd::Setup &, const fw::Form &w) {
+        pick(w.options(SET.CANADIAN), "2");
+        pick(w.options(SET.CURRENCYTYPE), "3");
+        type(w.entry(SET.COMPANYNAME), "Abandoned");
         regimeWhileOpen = GLO.CANADIAN;
         totalsPictureWhileOpen = GLO.CURRENCYNAME1.str();
         GLO.INVOICENO = 77; // another window hands a value over meanwhile
-        click(w.cancel);
+        click(w.cancel());
     });
     EXPECT_EQ(response, fw::RequestCancelled);
     EXPECT_TRUE(screen.shown().empty()) << "Cancel asks nothing";
@@ -308,54 +308,54 @@ TEST_F(SetupFormTest, CancelPutsTheSettingsGlobalsBackAndWritesNothing)
 
 TEST_F(SetupFormTest, TheTaxSystemRelabelsThePromptsAtOnce)
 {
-    run([](Upd::Setup &, const app::SetupWidgets &w) {
-        EXPECT_EQ(w.customerTaxLabel->text(), "Global Customer Tax Rate:");
-        EXPECT_TRUE(w.gst->isHidden());
+    run([](Upd::Setup &, const fw::Form &w) {
+        EXPECT_EQ(w.prompt(SET.CUSTOMERTAXRATE)->text(), "Global Customer Tax Rate:");
+        EXPECT_TRUE(w.entry(SET.GST)->isHidden());
 
-        pick(w.taxSystem, "2");
-        EXPECT_EQ(w.customerTaxLabel->text(), "Global Customer VAT Rate:");
-        EXPECT_EQ(w.gstNumberLabel->text(), "VAT #:");
-        EXPECT_TRUE(w.gst->isHidden());
-        EXPECT_TRUE(w.gstLabel->isHidden());
+        pick(w.options(SET.CANADIAN), "2");
+        EXPECT_EQ(w.prompt(SET.CUSTOMERTAXRATE)->text(), "Global Customer VAT Rate:");
+        EXPECT_EQ(w.prompt(SET.GSTNUMBER)->text(), "VAT #:");
+        EXPECT_TRUE(w.entry(SET.GST)->isHidden());
+        EXPECT_TRUE(w.prompt(SET.GST)->isHidden());
 
-        pick(w.taxSystem, "1");
-        EXPECT_EQ(w.customerTaxLabel->text(), "Global Customer PST Rate:");
-        EXPECT_EQ(w.gstNumberLabel->text(), "GST #:");
-        EXPECT_FALSE(w.gst->isHidden());
-        EXPECT_FALSE(w.gstLabel->isHidden());
-        EXPECT_EQ(w.stateLabel->text(), "PROV:");
-        EXPECT_EQ(w.countryLabel->text(), "Country:");
+        pick(w.options(SET.CANADIAN), "1");
+        EXPECT_EQ(w.prompt(SET.CUSTOMERTAXRATE)->text(), "Global Customer PST Rate:");
+        EXPECT_EQ(w.prompt(SET.GSTNUMBER)->text(), "GST #:");
+        EXPECT_FALSE(w.entry(SET.GST)->isHidden());
+        EXPECT_FALSE(w.prompt(SET.GST)->isHidden());
+        EXPECT_EQ(w.prompt(SET.STATE)->text(), "PROV:");
+        EXPECT_EQ(w.prompt(SET.COUNTRY)->text(), "Country:");
 
-        pick(w.taxSystem, "3");
-        EXPECT_EQ(w.gstNumberLabel->text(), "Tax #:");
-        EXPECT_EQ(w.stateLabel->text(), "ST:");
-        EXPECT_EQ(w.countryLabel->text(), "County:");
-        EXPECT_TRUE(w.gst->isHidden());
+        pick(w.options(SET.CANADIAN), "3");
+        EXPECT_EQ(w.prompt(SET.GSTNUMBER)->text(), "Tax #:");
+        EXPECT_EQ(w.prompt(SET.STATE)->text(), "ST:");
+        EXPECT_EQ(w.prompt(SET.COUNTRY)->text(), "County:");
+        EXPECT_TRUE(w.entry(SET.GST)->isHidden());
 
-        pick(w.taxSystem, "4");
-        EXPECT_EQ(w.customerTaxLabel->text(), "Global Customer GST Rate:");
-        EXPECT_EQ(w.gstNumberLabel->text(), "GST #:");
-        EXPECT_EQ(w.countryLabel->text(), "Country:");
-        click(w.cancel);
+        pick(w.options(SET.CANADIAN), "4");
+        EXPECT_EQ(w.prompt(SET.CUSTOMERTAXRATE)->text(), "Global Customer GST Rate:");
+        EXPECT_EQ(w.prompt(SET.GSTNUMBER)->text(), "GST #:");
+        EXPECT_EQ(w.prompt(SET.COUNTRY)->text(), "Country:");
+        click(w.cancel());
     });
 }
 
 TEST_F(SetupFormTest, PrintPreviewTurnsAutoPrintOnAndGreysItOut)
 {
-    run([](Upd::Setup &, const app::SetupWidgets &w) {
-        EXPECT_TRUE(w.printPreview->isChecked());
-        EXPECT_TRUE(w.autoPrint->isChecked());
-        EXPECT_FALSE(w.autoPrint->isEnabled());
+    run([](Upd::Setup &, const fw::Form &w) {
+        EXPECT_TRUE(w.check(SET.PRINTPREVIEW)->isChecked());
+        EXPECT_TRUE(w.check(SET.PRINTINVOICE)->isChecked());
+        EXPECT_FALSE(w.check(SET.PRINTINVOICE)->isEnabled());
 
-        click(w.printPreview);
-        EXPECT_TRUE(w.autoPrint->isEnabled());
-        click(w.autoPrint);
-        EXPECT_FALSE(w.autoPrint->isChecked());
+        click(w.check(SET.PRINTPREVIEW));
+        EXPECT_TRUE(w.check(SET.PRINTINVOICE)->isEnabled());
+        click(w.check(SET.PRINTINVOICE));
+        EXPECT_FALSE(w.check(SET.PRINTINVOICE)->isChecked());
 
-        click(w.printPreview);
-        EXPECT_TRUE(w.autoPrint->isChecked());
-        EXPECT_FALSE(w.autoPrint->isEnabled());
-        click(w.ok);
+        click(w.check(SET.PRINTPREVIEW));
+        EXPECT_TRUE(w.check(SET.PRINTINVOICE)->isChecked());
+        EXPECT_FALSE(w.check(SET.PRINTINVOICE)->isEnabled());
+        click(w.ok());
     });
     const SETUPRecord s = storedSetup();
     EXPECT_EQ(int{s.PRINTPREVIEW}, 1);
@@ -365,16 +365,16 @@ TEST_F(SetupFormTest, PrintPreviewTurnsAutoPrintOnAndGreysItOut)
 TEST_F(SetupFormTest, BadlyTypedRatesAreRefusedFieldByField)
 {
     std::vector<std::string> rateShown;
-    const int response = run([&](Upd::Setup &, const app::SetupWidgets &w) {
-        type(w.customerTaxRate, "abc");
+    const int response = run([&](Upd::Setup &, const fw::Form &w) {
+        type(w.entry(SET.CUSTOMERTAXRATE), "abc");
         rateShown.push_back(REAL{SET.CUSTOMERTAXRATE} == 0 ? "kept" : "changed");
-        type(w.customerTaxRate, "7"); // meant as 7 per cent: a rate of 700 % does not fit
+        type(w.entry(SET.CUSTOMERTAXRATE), "7"); // meant as 7 per cent: a rate of 700 % does not fit
         rateShown.push_back(REAL{SET.CUSTOMERTAXRATE} == 0 ? "kept" : "changed");
-        type(w.laborRate, "-5");
-        type(w.inventoryMarkup, "-10");
-        type(w.customerTaxRate, "0.0725");
-        rateShown.push_back(w.customerTaxRate->text().trimmed().toStdString());
-        click(w.cancel);
+        type(w.entry(SET.LABORRATE), "-5");
+        type(w.entry(SET.INVENTORYMARKUP), "-10");
+        type(w.entry(SET.CUSTOMERTAXRATE), "0.0725");
+        rateShown.push_back(w.entry(SET.CUSTOMERTAXRATE)->text().trimmed().toStdString());
+        click(w.cancel());
     });
     EXPECT_EQ(response, fw::RequestCancelled);
     ASSERT_EQ(titles(), (std::vector<std::string>{"Invalid Entry", "Invalid Entry", "Range Error", "Range Error"}));
@@ -388,14 +388,14 @@ TEST_F(SetupFormTest, BadlyTypedRatesAreRefusedFieldByField)
 
 TEST_F(SetupFormTest, ARateOutOfRangeStopsTheSaveAndNothingIsWritten)
 {
-    run([](Upd::Setup &, const app::SetupWidgets &w) {
-        pick(w.taxSystem, "1");
-        type(w.company, "Half Saved");
-        w.inventoryMarkup->setText("-10"); // typed but never left: only OK reads it
-        click(w.ok);
+    run([](Upd::Setup &, const fw::Form &w) {
+        pick(w.options(SET.CANADIAN), "1");
+        type(w.entry(SET.COMPANYNAME), "Half Saved");
+        w.entry(SET.INVENTORYMARKUP)->setText("-10"); // typed but never left: only OK reads it
+        click(w.ok());
         QCoreApplication::sendPostedEvents();
-        EXPECT_TRUE(w.ok->window()->isVisible()) << "the form stays open";
-        click(w.cancel);
+        EXPECT_TRUE(w.ok()->window()->isVisible()) << "the form stays open";
+        click(w.cancel());
     });
     EXPECT_EQ(texts(), (std::vector<std::string>{"The value of Global Inventory Mark Up must be between 0 and 999.99."}));
     const SETUPRecord s = storedSetup();
@@ -406,18 +406,18 @@ TEST_F(SetupFormTest, ARateOutOfRangeStopsTheSaveAndNothingIsWritten)
 
 TEST_F(SetupFormTest, RatesKeepTheirDecimalsInEveryCurrency)
 {
-    run([](Upd::Setup &, const app::SetupWidgets &w) {
-        type(w.customerTaxRate, "0.07");
-        EXPECT_EQ(w.customerTaxRate->text().trimmed(), ".07000");
-        pick(w.currency, "3"); // DM: decimal comma
-        EXPECT_EQ(w.customerTaxRate->text().trimmed(), ",07000");
-        type(w.customerTaxRate, "0,08");
+    run([](Upd::Setup &, const fw::Form &w) {
+        type(w.entry(SET.CUSTOMERTAXRATE), "0.07");
+        EXPECT_EQ(w.entry(SET.CUSTOMERTAXRATE)->text().trimmed(), ".07000");
+        pick(w.options(SET.CURRENCYTYPE), "3"); // DM: decimal comma
+        EXPECT_EQ(w.entry(SET.CUSTOMERTAXRATE)->text().trimmed(), ",07000");
+        type(w.entry(SET.CUSTOMERTAXRATE), "0,08");
         EXPECT_DOUBLE_EQ(REAL{SET.CUSTOMERTAXRATE}, 0.08);
-        pick(w.currency, "10"); // yen: money without decimals, rates still with them
-        EXPECT_EQ(w.customerTaxRate->text().trimmed(), ".08000");
-        type(w.laborRate, "3000");
-        EXPECT_EQ(w.laborRate->text().trimmed(), "¥3,000");
-        click(w.ok);
+        pick(w.options(SET.CURRENCYTYPE), "10"); // yen: money without decimals, rates still with them
+        EXPECT_EQ(w.entry(SET.CUSTOMERTAXRATE)->text().trimmed(), ".08000");
+        type(w.entry(SET.LABORRATE), "3000");
+        EXPECT_EQ(w.entry(SET.LABORRATE)->text().trimmed(), "¥3,000");
+        click(w.ok());
     });
     EXPECT_TRUE(screen.shown().empty());
     EXPECT_DOUBLE_EQ(REAL{storedSetup().CUSTOMERTAXRATE}, 0.08);
@@ -427,10 +427,10 @@ TEST_F(SetupFormTest, AStoredValueNoOptionStandsForSurvivesASave)
 {
     testsupport::sqlOn(dict::DatabasePath, "update SETUP set LABELTYPE=5160, PAPERSIZE='PAPER:LEGAL'");
     bool anyChecked = true;
-    run([&](Upd::Setup &, const app::SetupWidgets &w) {
-        anyChecked = !w.addressLabels->value().isEmpty() || !w.paperSize->value().isEmpty();
-        type(w.company, "Quill");
-        click(w.ok);
+    run([&](Upd::Setup &, const fw::Form &w) {
+        anyChecked = !w.options(SET.LABELTYPE)->value().isEmpty() || !w.options(SET.PAPERSIZE)->value().isEmpty();
+        type(w.entry(SET.COMPANYNAME), "Quill");
+        click(w.ok());
     });
     EXPECT_FALSE(anyChecked) << "no option pretends to be the stored value";
     const SETUPRecord s = storedSetup();
@@ -444,18 +444,18 @@ TEST_F(SetupFormTest, APickedLogoIsKeptRelativeAndEnablesItsOrientation)
     std::filesystem::create_directories("pictures");
     std::ofstream("pictures/logo.png") << "png";
     logoAnswer = QString::fromStdString((folder / "pictures/logo.png").string());
-    run([this](Upd::Setup &, const app::SetupWidgets &w) {
-        w.tabs->setCurrentIndex(2);
-        EXPECT_FALSE(w.logoOrientation->isEnabled());
-        click(w.logoButton);
-        EXPECT_EQ(w.logoName->text(), "pictures/logo.png");
-        EXPECT_TRUE(w.logoOrientation->isEnabled());
+    run([this](Upd::Setup &, const fw::Form &w) {
+        w.tabs()->setCurrentIndex(2);
+        EXPECT_FALSE(w.options(SET.LOGOSIZE)->isEnabled());
+        click(w.button(Upd::Setup::LogoButton));
+        EXPECT_EQ(w.entry(SET.NETWORKPATH)->text(), "pictures/logo.png");
+        EXPECT_TRUE(w.options(SET.LOGOSIZE)->isEnabled());
 
         logoAnswer = QString("/tmp/") + QString(60, 'n') + ".png";
-        click(w.logoButton);
-        EXPECT_EQ(w.logoName->text(), "pictures/logo.png") << "a name too long to keep is not cut";
-        pick(w.logoOrientation, "2");
-        click(w.ok);
+        click(w.button(Upd::Setup::LogoButton));
+        EXPECT_EQ(w.entry(SET.NETWORKPATH)->text(), "pictures/logo.png") << "a name too long to keep is not cut";
+        pick(w.options(SET.LOGOSIZE), "2");
+        click(w.ok());
     });
     EXPECT_EQ(titles(), (std::vector<std::string>{"Logo Not Changed"}));
     const SETUPRecord s = storedSetup();
@@ -481,13 +481,13 @@ TEST_F(SetupFormTest, SavingTellsTheFrameToFollowThePrintChoice)
     frame.setCentralWidget(area);
     fw::WindowManager::setMdiArea(area);
 
-    run([](Upd::Setup &, const app::SetupWidgets &w) { click(w.cancel); });
+    run([](Upd::Setup &, const fw::Form &w) { click(w.cancel()); });
     QCoreApplication::sendPostedEvents();
     EXPECT_TRUE(frame.notified.empty()) << "nothing to follow after Cancel";
 
-    run([](Upd::Setup &, const app::SetupWidgets &w) {
-        click(w.preprinted);
-        click(w.ok);
+    run([](Upd::Setup &, const fw::Form &w) {
+        click(w.check(SET.PRINTCHOICE));
+        click(w.ok());
     });
     QCoreApplication::sendPostedEvents();
     fw::WindowManager::setMdiArea(nullptr);
@@ -497,13 +497,13 @@ TEST_F(SetupFormTest, SavingTellsTheFrameToFollowThePrintChoice)
 
 TEST_F(SetupFormTest, AnotherStationsChangeIsNotOverwritten)
 {
-    run([this](Upd::Setup &, const app::SetupWidgets &w) {
-        type(w.company, "Ours");
+    run([this](Upd::Setup &, const fw::Form &w) {
+        type(w.entry(SET.COMPANYNAME), "Ours");
         EXPECT_EQ(testsupport::runWorker(folder, {"set-setup-company", "Theirs"}).status, 0);
-        click(w.ok);
+        click(w.ok());
         QCoreApplication::sendPostedEvents();
-        EXPECT_EQ(w.company->text(), "Theirs") << "the other station's values are shown";
-        click(w.cancel);
+        EXPECT_EQ(w.entry(SET.COMPANYNAME)->text(), "Theirs") << "the other station's values are shown";
+        click(w.cancel());
     });
     ASSERT_FALSE(screen.shown().empty());
     EXPECT_EQ(titles().front(), "Record Was Not Updated");
@@ -516,10 +516,10 @@ TEST_F(SetupFormTest, AStartedFormWorksOnRecordsOfItsOwn)
     QPointer<Upd::Setup> form = new Upd::Setup;
     form->Start();
     ASSERT_TRUE(form);
-    const app::SetupWidgets &w = form->widgets();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.ok->window()));
-    type(w.company, "Started");
-    click(w.ok);
+    const fw::Form &w = form->form();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.ok()->window()));
+    type(w.entry(SET.COMPANYNAME), "Started");
+    click(w.ok());
     EXPECT_TRUE(QTest::qWaitFor([&] { return form.isNull(); })) << "the started form ends itself";
     EXPECT_EQ(SET.COMPANYNAME.view(), "frame's buffer");
     EXPECT_EQ(storedSetup().COMPANYNAME.view(), "Started");
@@ -544,12 +544,12 @@ TEST_F(SetupFormTest, APasswordSavedWhileTheFormIsOpenStaysInForceWhenItIsCancel
 {
     QPointer<Upd::Setup> form = new Upd::Setup;
     form->Start();
-    const app::SetupWidgets &w = form->widgets();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.ok->window()));
+    const fw::Form &w = form->form();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.ok()->window()));
     setPasswordMeanwhile("n3w-pass");
-    click(w.pickList); // the form follows its values into the globals
+    click(w.check(SET.PICKLIST)); // the form follows its values into the globals
     EXPECT_TRUE(app::PasswordMatches("n3w-pass"));
-    click(w.cancel);
+    click(w.cancel());
     EXPECT_TRUE(QTest::qWaitFor([&] { return form.isNull(); }));
     EXPECT_TRUE(app::PasswordMatches("n3w-pass"));
     EXPECT_EQ(int{GLO.PICKLIST}, 0);
@@ -560,15 +560,15 @@ TEST_F(SetupFormTest, APasswordSavedWhileTheFormIsOpenIsNotOverwrittenByItsSave)
 {
     QPointer<Upd::Setup> form = new Upd::Setup;
     form->Start();
-    const app::SetupWidgets &w = form->widgets();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.ok->window()));
+    const fw::Form &w = form->form();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.ok()->window()));
     setPasswordMeanwhile("n3w-pass");
-    click(w.pickList);
-    click(w.ok); // SETUP changed since the form read it: the form shows it as it is now
+    click(w.check(SET.PICKLIST));
+    click(w.ok()); // SETUP changed since the form read it: the form shows it as it is now
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(titles(), (std::vector<std::string>{"Record Was Not Updated"}));
-    click(w.pickList);
-    click(w.ok);
+    click(w.check(SET.PICKLIST));
+    click(w.ok());
     EXPECT_TRUE(QTest::qWaitFor([&] { return form.isNull(); }));
     EXPECT_TRUE(app::PasswordMatches("n3w-pass"));
     const SETUPRecord s = storedSetup();
@@ -580,14 +580,14 @@ TEST_F(SetupFormTest, APasswordSavedWhileTheFormIsOpenIsNotOverwrittenByItsSave)
 // TQ_SCREENSHOTS set to a folder, each tab is saved there as a picture to look at.
 TEST_F(SetupFormTest, EveryTabShowsItsTextsInFull)
 {
-    run([](Upd::Setup &, const app::SetupWidgets &w) {
-        QWidget *window = w.ok->window();
-        for (int tab = 0; tab < w.tabs->count(); ++tab) {
-            w.tabs->setCurrentIndex(tab);
+    run([](Upd::Setup &, const fw::Form &w) {
+        QWidget *window = w.ok()->window();
+        for (int tab = 0; tab < w.tabs()->count(); ++tab) {
+            w.tabs()->setCurrentIndex(tab);
             QCoreApplication::processEvents();
             EXPECT_LE(window->width(), 800);
             EXPECT_LE(window->height(), 600);
-            QWidget *page = w.tabs->widget(tab);
+            QWidget *page = w.tabs()->widget(tab);
             for (QWidget *child : page->findChildren<QWidget *>()) {
                 if (!child->isVisible() || !(qobject_cast<QLabel *>(child) || qobject_cast<QAbstractButton *>(child)))
                     continue;
@@ -597,6 +597,6 @@ TEST_F(SetupFormTest, EveryTabShowsItsTextsInFull)
             setuptest::screenshot(window, QString("setup-tab%1").arg(tab + 1));
             testsupport::expectTidy(window);
         }
-        click(w.cancel);
+        click(w.cancel());
     });
 }

@@ -8,8 +8,8 @@
 #include "app/shell/frame.h"
 #include "app/shell/help.h"
 #include "app/shell/procedures.h"
+#include "app/common/framenotify.h"
 #include "app/setup/setup.h"
-#include "app/setup/setupform.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
 #include "framework/iniclass.h"
@@ -484,8 +484,8 @@ TEST_F(FrameTest, SavingTheSetupFormWithPrePrintedFormsEnablesTheBlankFormItems)
     settle();
     auto *setup = dynamic_cast<Upd::Setup *>(openProcedure("Upd:Setup"));
     ASSERT_NE(setup, nullptr);
-    QTest::mouseClick(setup->widgets().preprinted, Qt::LeftButton, {}, QPoint(6, 6));
-    setup->widgets().ok->click();
+    QTest::mouseClick(setup->form().check(SET.PRINTCHOICE), Qt::LeftButton, {}, QPoint(6, 6));
+    setup->form().ok()->click();
     settle();
     EXPECT_EQ(openProcedure("Upd:Setup"), nullptr) << (titles().empty() ? "" : texts().back());
     EXPECT_TRUE(item("Print Blank &Invoice")->isEnabled());
