@@ -109,6 +109,7 @@ private:
         switch (item.kind) {
         case Kind::Field: return placeField(item, grid, parent, row, column);
         case Kind::Text: return placeText(item, grid, parent, row, column);
+        case Kind::Note: return grid->addWidget(new QLabel(item.text, parent), row, 0, 1, -1);
         case Kind::Check: {
             auto *box = new QCheckBox(item.text, parent);
             box->setToolTip(item.tip);
@@ -160,6 +161,8 @@ private:
         sizeEntry(edit, item);
         edit->setToolTip(item.tip);
         edit->setPlaceholderText(item.hint);
+        if (item.secret)
+            edit->setEchoMode(QLineEdit::Password);
         if (item.shownOnly) {
             edit->setReadOnly(true);
             edit->setFocusPolicy(Qt::NoFocus);
@@ -312,7 +315,8 @@ std::unique_ptr<Form> Form::make(const FormDeclaration &declaration, QWidget *wi
     form->ok_ = footButton(declaration.okText, declaration.okTip);
     form->ok_->setDefault(true);
     form->cancel_ = footButton(QStringLiteral("Cancel"), QStringLiteral("Cancel and Return..."));
-    form->help_ = footButton(QStringLiteral("&Help"), QStringLiteral("Help..."));
+    if (declaration.help)
+        form->help_ = footButton(QStringLiteral("&Help"), QStringLiteral("Help..."));
     layout->addLayout(buttons);
     if (declaration.fixedSize)
         layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -80,6 +80,8 @@ FormItem text(int id, QString prompt)
     return made;
 }
 
+FormItem note(QString text) { return item(FormItem::Kind::Note, std::move(text)); }
+
 FormItem group(QString title, std::vector<FormItem> items)
 {
     FormItem made = item(FormItem::Kind::Group, std::move(title));

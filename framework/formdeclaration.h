@@ -35,7 +35,7 @@ class RelationManager;
 namespace fw {
 
 struct FormItem {
-    enum class Kind { Field, Check, Options, Memo, Button, Buttons, Text, Group, Columns, Column, Custom };
+    enum class Kind { Field, Check, Options, Memo, Button, Buttons, Text, Note, Group, Columns, Column, Custom };
     Kind kind = Kind::Field;
     QString text; // prompt, check or button text, group title, options title
     dict::FieldRef field;
@@ -48,6 +48,7 @@ struct FormItem {
     int stretch = 0;
     int columns = 1; // of an option box
     bool besideLast = false;
+    bool secret = false;
     bool lookUpAfter = false;
     bool hidden = false;
     bool shownOnly = false;
@@ -66,6 +67,8 @@ struct FormItem {
     // Modifiers, in declaration: field(...).beside().width(5)
     FormItem &&beside() && { return set(&FormItem::besideLast, true); }
     FormItem &&shownIf(bool shown) && { return set(&FormItem::hidden, !shown); }
+    // Typing shows as dots (a password).
+    FormItem &&masked() && { return set(&FormItem::secret, true); }
     FormItem &&readOnly(bool on = true) && { return set(&FormItem::shownOnly, on); }
     FormItem &&right() && { return set(&FormItem::rightAligned, true); }
     FormItem &&makeDefault() && { return set(&FormItem::isDefault, true); }
@@ -124,6 +127,7 @@ struct FormDeclaration {
     std::vector<FormItem> foot;               // buttons left of Ok, Cancel and Help
     QString okText = QStringLiteral("Ok");
     QString okTip = QStringLiteral("Ok...");
+    bool help = true;      // a Help button at the foot
     bool fixedSize = true; // as big as its controls need, no bigger
 };
 
@@ -167,6 +171,8 @@ FormItem memo(dict::Memo &memo);
 FormItem button(QString text, QString tip, std::function<void()> action);
 // Buttons side by side on a row of their own.
 FormItem buttons(std::vector<FormItem> items);
+// A line of text that explains the form.
+FormItem note(QString text);
 // A value the form shows and keeps up itself (a running total), with its prompt.
 FormItem text(int id, QString prompt);
 FormItem group(QString title, std::vector<FormItem> items);

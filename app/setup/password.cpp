@@ -8,13 +8,8 @@
 #include "framework/errorclass.h"
 #include "framework/reportslib.h"
 
-#include <QCheckBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include <cstddef>
 
@@ -39,68 +34,41 @@ constexpr dict::FieldDef PasswordGlobals[] = {
     {"PASSWORDDELETE", dict::FieldType::Byte, offsetof(dict::Globals, PASSWORDDELETE), 1},
 };
 
-QLineEdit *passwordEntry(QWidget *parent)
-{
-    auto *edit = new QLineEdit(parent);
-    edit->setMaxLength(PasswordLength);
-    edit->setEchoMode(QLineEdit::Password);
-    edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('M')) * PasswordLength);
-    return edit;
-}
-
-QPushButton *button(QWidget *parent, const char *text, const char *tip = nullptr)
-{
-    auto *b = new QPushButton(text, parent);
-    if (tip)
-        b->setToolTip(tip);
-    return b;
-}
-
-QHBoxLayout *buttonRow(std::initializer_list<QPushButton *> buttons)
-{
-    auto *row = new QHBoxLayout;
-    row->addStretch();
-    for (QPushButton *b : buttons)
-        row->addWidget(b);
-    return row;
-}
+// The password as a field of the globals.
+dict::FieldRef password() { return {&PasswordGlobals[0], &GLO}; }
 
 } // namespace
 
 // --- EnterPassword ------------------------------------------------------------------------
 
 EnterPassword::EnterPassword()
-    : fw::Procedure({.name = "Win:EnterPassword", .title = "Password Needed",
-                     .messages = {app::installSetupMessages}, .resizable = false})
+    : fw::FormProcedure({.name = "Win:EnterPassword", .title = "Password Needed",
+                         .messages = {app::installSetupMessages}, .resizable = false})
 {}
 
-int EnterPassword::Build()
+fw::FormDeclaration EnterPassword::Declare()
 {
-    QWidget *w = window();
-    auto *layout = new QVBoxLayout(w);
-    auto *line = new QHBoxLayout;
-    entry = passwordEntry(w);
-    auto *label = new QLabel("Enter Password:", w);
-    label->setBuddy(entry);
-    line->addWidget(label);
-    line->addWidget(entry);
-    layout->addLayout(line);
-    ok = button(w, "Ok...");
-    ok->setDefault(true);
-    cancel = button(w, "Cancel", "Cancel and Return...");
-    layout->addLayout(buttonRow({ok, cancel}));
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    connectButton(ok);
-    connect(entry, &QLineEdit::returnPressed, ok, &QPushButton::click);
-    AddItem(cancel, fw::RequestCancelled);
+    using namespace fw::form;
+    return {.items = {input(Entry, "Enter Password:").width(PasswordLength).masked()},
+            .okText = "Ok...",
+            .okTip = "",
+            .help = false};
+}
+
+int EnterPassword::Built()
+{
+    QLineEdit *entry = form().input(Entry);
+    entry->setMaxLength(PasswordLength);
+    connect(entry, &QLineEdit::returnPressed, form().ok(), &QPushButton::click);
     FirstField = entry;
     return dict::Benign;
 }
 
 int EnterPassword::TakeAccepted(QWidget *control)
 {
-    if (control != ok)
-        return Procedure::TakeAccepted(control);
+    if (control != form().ok())
+        return FormProcedure::TakeAccepted(control);
+    QLineEdit *entry = form().input(Entry);
     if (!app::PasswordMatches(entry->text().toStdString())) {
         REPORTS::Errors().Throw(app::SetupMsg::WrongPassword);
         entry->clear();
@@ -115,8 +83,8 @@ int EnterPassword::TakeAccepted(QWidget *control)
 // --- Password -----------------------------------------------------------------------------
 
 Password::Password()
-    : fw::Procedure({.name = "Win:Password", .title = "Setup Password", .files = {Relate::SETUP},
-                     .resizable = false})
+    : fw::FormProcedure({.name = "Win:Password", .title = "Setup Password", .files = {Relate::SETUP},
+                         .resizable = false})
 {}
 
 int Password::Init()
@@ -125,49 +93,25 @@ int Password::Init()
     return Procedure::Init();
 }
 
-int Password::Build()
+// The password in force cannot be shown: the entry holds a stand-in until the user edits it.
+fw::FormDeclaration Password::Declare()
 {
-    QWidget *w = window();
-    auto *layout = new QVBoxLayout(w);
-    for (const char *text : {"Please enter a 6 to 10 digit alphanumerica password.",
-                             "This will be used to control access on updates to the",
-                             "various tables for changes and deletes."})
-        layout->addWidget(new QLabel(text, w));
-    auto *protectChanges = new QCheckBox(" Protect Changes", w);
-    auto *protectDeletes = new QCheckBox(" Protect Deletes", w);
-    layout->addSpacing(6);
-    layout->addWidget(protectChanges);
-    layout->addWidget(protectDeletes);
-    auto *line = new QHBoxLayout;
-    entry = passwordEntry(w);
-    auto *label = new QLabel("Enter Password:", w);
-    label->setBuddy(entry);
-    line->addWidget(label);
-    line->addWidget(entry);
-    line->addStretch();
-    layout->addLayout(line);
-    save = button(w, "Save Password...");
-    cancel = button(w, "Cancel", "Cancel and Return...");
-    QPushButton *help = button(w, "&Help", "Help...");
-    HelpControl = help;
-    layout->addLayout(buttonRow({save, cancel, help}));
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    AddField(protectChanges, {&PasswordGlobals[1], &GLO});
-    AddField(protectDeletes, {&PasswordGlobals[2], &GLO});
-    // The password in force cannot be shown: the entry holds a stand-in until the user edits it.
+    using namespace fw::form;
     GLO.PASSWORD = GLO.PASSWORDHASH.blank() ? "" : KeptPassword;
-    AddField(entry, {&PasswordGlobals[0], &GLO});
-    connectButton(save);
-    AddItem(cancel, fw::RequestCancelled);
-    FirstField = entry;
-    return dict::Benign;
+    return {.items = {note("Please enter a 6 to 10 digit alphanumerica password."),
+                      note("This will be used to control access on updates to the"),
+                      note("various tables for changes and deletes."),
+                      check(" Protect Changes", {&PasswordGlobals[1], &GLO}),
+                      check(" Protect Deletes", {&PasswordGlobals[2], &GLO}),
+                      field("Enter Password:", password()).width(PasswordLength).masked()},
+            .okText = "Save Password...",
+            .okTip = ""};
 }
 
 int Password::TakeAccepted(QWidget *control)
 {
-    if (control != save)
-        return Procedure::TakeAccepted(control);
+    if (control != form().ok())
+        return FormProcedure::TakeAccepted(control);
     Update();
     if (!savePassword())
         return dict::Notify; // the file manager has said why; the window stays open
@@ -181,7 +125,8 @@ bool Password::savePassword()
 {
     if (app::ReadSetupRecord() == app::SetupRead::Failed)
         return false;
-    const std::string hash = entry->isModified() ? app::hashPassword(GLO.PASSWORD.view()) : GLO.PASSWORDHASH.str();
+    const bool typed = qobject_cast<QLineEdit *>(form().control(password()))->isModified();
+    const std::string hash = typed ? app::hashPassword(GLO.PASSWORD.view()) : GLO.PASSWORDHASH.str();
     GLO.PASSWORD.clear();
     SET.PASSWORD.clear();
     SET.PASSWORDHASH = hash;

@@ -4,13 +4,10 @@
 #pragma once
 
 #include "app/setup/settingssnapshot.h"
-#include "framework/procedure.h"
+#include "framework/formprocedure.h"
 
 #include <optional>
 #include <string_view>
-
-class QLineEdit;
-class QPushButton;
 
 namespace app {
 // Whether entry is the password whose hash is in GLO.PASSWORDHASH, taken as the 10-character
@@ -22,24 +19,23 @@ namespace Win {
 
 // "Password Needed". A right entry sets GLO.STARTUP to 9 and completes; a wrong one is refused
 // and the prompt stays open with an empty entry.
-class EnterPassword : public fw::Procedure
+class EnterPassword : public fw::FormProcedure
 {
 public:
+    enum Item { Entry = 1 };
+
     EnterPassword();
     int TakeAccepted(QWidget *control) override;
 
-    QLineEdit *entry = nullptr;
-    QPushButton *ok = nullptr;
-    QPushButton *cancel = nullptr;
-
 protected:
-    int Build() override;
+    fw::FormDeclaration Declare() override;
+    int Built() override;
 };
 
 // "Setup Password". Edits the password (in GLO.PASSWORD while open), GLO.PASSWORDCHANGE and
 // GLO.PASSWORDDELETE; "Save Password..." writes the password's hash and the two flags into SETUP
 // record 1. Closed any other way it puts the globals back.
-class Password : public fw::Procedure
+class Password : public fw::FormProcedure
 {
 public:
     Password();
@@ -47,12 +43,8 @@ public:
     int Kill() override;
     int TakeAccepted(QWidget *control) override;
 
-    QLineEdit *entry = nullptr;
-    QPushButton *save = nullptr;
-    QPushButton *cancel = nullptr;
-
 protected:
-    int Build() override;
+    fw::FormDeclaration Declare() override;
 
 private:
     bool savePassword();
