@@ -16,7 +16,6 @@
 // between runs (delete it to rebuild).
 #include "app/invoices/invoicebook.h"
 #include "app/invoices/invoiceform.h"
-#include "app/invoices/invoicelayout.h"
 #include "app/invoices/invoicemath.h"
 #include "app/invoices/invoicemessages.h"
 #include "dictionary/files.h"
@@ -711,7 +710,7 @@ void OpenInvoiceFormForChange200(benchmark::State &state)
             QCoreApplication::processEvents();
             system = secondsSince(start);
             pageRows = static_cast<double>(form.items().Records());
-            shownRight = pageRows > 0 && form.widgets().totalDue->text().trimmed() == totalDue;
+            shownRight = pageRows > 0 && form.form().entry(INV.TOTALDUE)->text().trimmed() == totalDue;
             form.window()->close();
             if (form.window()->isVisible()) { // it asked whether to save the untouched invoice
                 ++savePrompts;

@@ -129,7 +129,10 @@ private:
             grid->setRowStretch(row, 1);
             return bind(item, edit, nullptr);
         }
-        case Kind::Button: return grid->addLayout(buttonRow({item}, parent), row, 0, 1, -1);
+        case Kind::Button:
+            if (item.besideLast) // in the prompt column of the row's second pair
+                return grid->addWidget(makeButton(item, parent), row, column);
+            return grid->addLayout(buttonRow({item}, parent), row, 0, 1, -1);
         case Kind::Buttons: return grid->addLayout(buttonRow(item.items, parent), row, 0, 1, -1);
         case Kind::Group: {
             auto *box = new QGroupBox(item.text, parent);

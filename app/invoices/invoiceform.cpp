@@ -3,7 +3,6 @@
 #include "app/common/formlayout.h"
 #include "app/common/maintenancemessages.h"
 #include "app/invoices/invoicebook.h"
-#include "app/invoices/invoicelayout.h"
 #include "app/invoices/invoicemessages.h"
 #include "app/invoices/lineform.h"
 #include "app/invoices/invoicehistory.h"
@@ -25,6 +24,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QAbstractButton>
 #include <QPushButton>
 #include <QScopeGuard>
 
@@ -62,15 +62,14 @@ std::string itemFormat()
 } // namespace
 
 Invoice::Invoice()
-    : fw::Procedure({.name = "Upd:Invoice",
-                     .title = "Update the Invoice File",
-                     .files = {Relate::INVOICE, Relate::DESCRIPTION, Access::TOTALINV, Access::FINANCE,
-                               Access::CUSTOMER, Access::STOCK, Access::SPECIAL, Access::CREDIT, Access::CRSCRIPTION},
-                     .messages = {app::installInvoiceMessages, app::installMaintenanceMessages},
-                     .serves = fw::ServesAll})
+    : fw::FormProcedure({.name = "Upd:Invoice",
+                         .title = "Update the Invoice File",
+                         .files = {Relate::INVOICE, Relate::DESCRIPTION, Access::TOTALINV, Access::FINANCE,
+                                   Access::CUSTOMER, Access::STOCK, Access::SPECIAL, Access::CREDIT,
+                                   Access::CRSCRIPTION},
+                         .messages = {app::installInvoiceMessages, app::installMaintenanceMessages},
+                         .serves = fw::ServesAll})
 {}
-
-Invoice::~Invoice() = default;
 
 // The frame's new invoice is always an Insert, whatever request was left over.
 bool Invoice::Admit()
@@ -87,56 +86,79 @@ QString Invoice::WindowTitle() const
         return "Add an Invoice";
     if (Request == fw::ChangeRecord)
         return "Change the Invoice";
-    return Procedure::WindowTitle();
+    return FormProcedure::WindowTitle();
 }
 
-int Invoice::Build()
+fw::FormDeclaration Invoice::Declare()
 {
-    Primary = &Relate::INVOICE;
-    // A new invoice takes its number now; Cancel gives it back.
+    using namespace fw::form;
+    const std::string money = fw::moneyPicture();
+    const fw::FormItem header = column({
+        field("Date:", INV.DATE, fw::datePicture()),
+        field("PO#:", INV.PONUMBER).beside(),
+        field("Invoice #:", INV.INVOICENO, "@n_10").readOnly(),
+        field("Salesman:", INV.SALESMAN).beside(),
+        field("Customer #:", INV.CUSTOMERNO),
+        button("C&ustomer", "Select Customer from list...", [this] { pickCustomer(); }).named(PickCustomer).beside(),
+        field("First Name:", CUS.FNAME).width(15).readOnly(),
+        field("Last Name:", CUS.LNAME).readOnly().beside(),
+        field("Company:", CUS.COMPANY).width(30).span(3).readOnly(),
+        field("Discount:", INV.CUSTOMERDISCOUNT, "@n6.2").width(7).within(0, 100),
+        check("Quote", INV.QUOTES).beside(),
+        flag(Memo, "Memo"),
+        button("&Re-Invoice", "Setup Reoccuring Invoice Dates...", [this] { notDefinedYet("Win:ReOccuringCycle"); })
+            .named(ReInvoice).beside(),
+    });
+    const fw::FormItem lines = custom(Items, [](QWidget *parent) {
+        auto *list = new fw::BrowseList(parent);
+        list->setMinimumWidth(720); // every column of a line in view
+        return list;
+    }).stretchBy(1);
+    const fw::FormItem lineButtons = buttons({button("&Add", "Add item to invoice...", nullptr).named(AddLine),
+                                              button("&Change", "Change highlighted item on invoice...", nullptr)
+                                                  .named(ChangeLine),
+                                              button("&Delete", "Delete Highlighted item from invoice...", nullptr)
+                                                  .named(DeleteLine)});
+    const bool gst = GLO.CANADIAN == dict::TaxRegime::ProvincialAndGst;
+    const fw::FormItem totals = group("", {
+        field("SubTotal", INV.RETAIL, money).readOnly(),
+        field("Shipping", INV.SHIPPING, money).readOnly().beside(),
+        input(DiscountSum, "Discount", money).readOnly(),
+        field("COD", INV.COD, money).readOnly().beside(),
+        field("Total", INV.TOTALDISCOUNT, money).readOnly(),
+        field("Inv Total", INV.TOTALDUE, "@n-12.2").readOnly().beside(),
+        field(dict::taxName(GLO.CANADIAN), INV.TAX, money).readOnly(),
+        field("Payment", INV.AMOUNTPAID, "@n-12.2").readOnly().beside(),
+        field("GST", INV.GST, money).readOnly().shownIf(gst),
+        field("Owed", INV.AMOUNTOWED, "@n-12.2").readOnly().beside(),
+        field("Labor", INV.LABOR, money).readOnly(),
+    });
+    return {.primary = &Relate::INVOICE,
+            .caption = inserting() ? "Add an Invoice" : "Change the Invoice",
+            .items = {header, lines, lineButtons, totals},
+            .foot = {button("Sh&ipping", "Enter Shipping Info - Date, Cost, etc...", [this] { showShipping(); })
+                         .named(Shipping),
+                     button("&Payment", "Apply Payment Information to Invoice...", [this] { takePayment(); })
+                         .named(Payment),
+                     button("&Memo", "Add Memo to Invoice...", [this] { showMemo(); }).named(MemoButton)},
+            .okText = "&Save",
+            .okTip = "Save and Print Invoice...",
+            .fixedSize = false};
+}
+
+// A new invoice takes its number now; Cancel gives it back.
+int Invoice::Built()
+{
     if (inserting() && !Access::INVOICE.Primed() && Access::INVOICE.PrimeRecord() != dict::Benign)
         return dict::Notify;
-    w_ = app::buildInvoiceForm(window());
-    bindFields();
     buildItemList();
-    relabel();
-    UseFormButtons(w_->save, w_->cancel, w_->help);
-    for (QPushButton *b : {w_->customer, w_->reInvoice, w_->shippingButton, w_->paymentButton, w_->memoButton})
-        connectButton(b);
-    connect(w_->quote, &QCheckBox::clicked, this, [this] { TakeAccepted(w_->quote); });
-    FirstField = w_->date;
+    form().flag(Memo)->setEnabled(false); // it only shows whether the invoice has a memo
     return dict::Benign;
-}
-
-void Invoice::bindFields()
-{
-    const app::InvoiceWidgets &w = *w_;
-    const std::string money = fw::moneyPicture();
-    bind(w.date, INV.DATE, fw::datePicture());
-    bind(w.poNumber, INV.PONUMBER);
-    bind(w.invoiceNo, INV.INVOICENO, "@n_10");
-    bind(w.salesman, INV.SALESMAN);
-    bind(w.customerNo, INV.CUSTOMERNO);
-    bind(w.firstName, CUS.FNAME);
-    bind(w.lastName, CUS.LNAME);
-    bind(w.company, CUS.COMPANY);
-    bind(w.discount, INV.CUSTOMERDISCOUNT, "@n6.2").range(0, 100);
-    bind(w.quote, INV.QUOTES);
-    bind(w.subTotal, INV.RETAIL, money);
-    bind(w.total, INV.TOTALDISCOUNT, money);
-    bind(w.tax, INV.TAX, money);
-    bind(w.gst, INV.GST, money);
-    bind(w.labor, INV.LABOR, money);
-    bind(w.shipping, INV.SHIPPING, money);
-    bind(w.cod, INV.COD, money);
-    bind(w.totalDue, INV.TOTALDUE, "@n-12.2");
-    bind(w.payment, INV.AMOUNTPAID, "@n-12.2");
-    bind(w.owed, INV.AMOUNTOWED, "@n-12.2");
 }
 
 void Invoice::buildItemList()
 {
-    items_.Init(w_->items, &Relate::DESCRIPTION, this);
+    items_.Init(qobject_cast<fw::BrowseList *>(form().custom(Items)), &Relate::DESCRIPTION, this);
     items_.AddSortOrder(DES.InvoiceNo_Key, {}, itemFormat());
     items_.AddRange(dict::field(INV.INVOICENO));
     for (dict::FieldRef f : {dict::field(DES.ITEMNO), dict::field(DES.STOCKNO), dict::field(DES.DESCRIPTION),
@@ -145,18 +167,8 @@ void Invoice::buildItemList()
     // A line with its own discount shows the price it is sold at; the stored price stays.
     items_.AddField([] { return fw::StepValue(DES.PRICE - DES.PRICE * DES.LINEITEMDISCOUNT / 100); });
     items_.AddField(dict::field(DES.AMOUNT));
-    items_.SetUpdateButtons(w_->add, w_->change, w_->remove);
+    items_.SetUpdateButtons(form().button(AddLine), form().button(ChangeLine), form().button(DeleteLine));
     AddItem(&items_);
-}
-
-// Prompts that name the taxes of the regime in force.
-void Invoice::relabel()
-{
-    w_->taxLabel->setText(QString::fromUtf8(dict::taxName(GLO.CANADIAN)));
-    const bool gst = GLO.CANADIAN == dict::TaxRegime::ProvincialAndGst;
-    w_->gstLabel->setVisible(gst);
-    w_->gst->setVisible(gst);
-    w_->caption->setText(inserting() ? "Add an Invoice" : "Change the Invoice");
 }
 
 void Invoice::PrimeFields()
@@ -174,7 +186,7 @@ void Invoice::PrimeFields()
             clearCustomer();
     } else {
         fetchCustomer();
-        w_->quote->setEnabled(INV.QUOTES != 0);
+        form().check(INV.QUOTES)->setEnabled(INV.QUOTES != 0);
     }
     customerShown_ = INV.CUSTOMERNO;
     discountShown_ = INV.CUSTOMERDISCOUNT;
@@ -208,39 +220,37 @@ void Invoice::fetchCustomer()
 
 // --- the customer ------------------------------------------------------------------------------
 
+// Every button and entry leaves the figures refigured.
 int Invoice::TakeAccepted(QWidget *control)
 {
-    const app::InvoiceWidgets &w = *w_;
-    if (control == w.customer) {
-        pickCustomer();
-    } else if (control == w.shippingButton) {
-        Update();
-        GlobalRequest = static_cast<dict::BYTE>(OriginalRequest);
-        Win::ShippingMethod shipping;
-        shipping.Run();
-    } else if (control == w.paymentButton) {
-        takePayment();
-    } else if (control == w.memoButton) {
-        Update();
-        GLO.THREADNO = 0;
-        GlobalRequest = static_cast<dict::BYTE>(OriginalRequest);
-        Win::InvoiceMemos memo(false);
-        memo.Run();
-    } else if (control == w.reInvoice) {
-        notDefinedYet("Win:ReOccuringCycle");
-    } else {
-        const int result = Procedure::TakeAccepted(control);
-        if (result != dict::Benign)
-            return result;
-        if (control == w.customerNo)
-            customerNumberTyped();
-        else if (control == w.discount)
-            changeDiscount();
-        else if (control == w.date)
-            INV.MONTH = static_cast<dict::SHORT>(monthOf(INV.DATE));
-    }
+    const int result = FormProcedure::TakeAccepted(control);
+    if (result != dict::Benign)
+        return result;
+    if (control == form().entry(INV.CUSTOMERNO))
+        customerNumberTyped();
+    else if (control == form().entry(INV.CUSTOMERDISCOUNT))
+        changeDiscount();
+    else if (control == form().entry(INV.DATE))
+        INV.MONTH = static_cast<dict::SHORT>(monthOf(INV.DATE));
     refigure();
     return dict::Benign;
+}
+
+void Invoice::showShipping()
+{
+    Update();
+    GlobalRequest = static_cast<dict::BYTE>(OriginalRequest);
+    Win::ShippingMethod shipping;
+    shipping.Run();
+}
+
+void Invoice::showMemo()
+{
+    Update();
+    GLO.THREADNO = 0;
+    GlobalRequest = static_cast<dict::BYTE>(OriginalRequest);
+    Win::InvoiceMemos memo(false);
+    memo.Run();
 }
 
 // Payments are booked against a saved invoice: a new one is saved first (from then on the form
@@ -276,7 +286,7 @@ void Invoice::pickCustomer()
         return;
     kept.release();
     takeCustomer();
-    w_->discount->setFocus();
+    form().entry(INV.CUSTOMERDISCOUNT)->setFocus();
 }
 
 // A typed customer number: an unknown one offers the pick list; a blank one, or a pick
@@ -302,7 +312,7 @@ void Invoice::customerNumberTyped()
     if (!found) {
         INV.CUSTOMERNO = customerShown_;
         Display();
-        w_->customerNo->setFocus();
+        form().entry(INV.CUSTOMERNO)->setFocus();
         return;
     }
     kept.release();
@@ -425,7 +435,7 @@ void Invoice::sumLines()
 void Invoice::refigure()
 {
     inv::computeTotals(INV, sums_, GLO.CANADIAN, CUS.LONGDISTANCE != 0);
-    w_->discountSum->setText(QString::fromStdString(fw::formatValue(sums_.discount, fw::moneyPicture())).trimmed());
+    form().input(DiscountSum)->setText(QString::fromStdString(fw::formatValue(sums_.discount, fw::moneyPicture())).trimmed());
     followState();
     Display();
 }
@@ -434,22 +444,20 @@ void Invoice::refigure()
 // a customer; a quote takes no payment.
 void Invoice::followState()
 {
-    const app::InvoiceWidgets &w = *w_;
+    const fw::Form &f = form();
     const bool paid = !dict::isZeroMoney(INV.AMOUNTPAID);
     const bool customer = !CUS.CUSTOMERNO.blank();
-    for (QPushButton *b : {w.memoButton, w.reInvoice, w.save})
+    for (QAbstractButton *b : {f.button(MemoButton), f.button(ReInvoice), static_cast<QAbstractButton *>(f.ok())})
         b->setEnabled(customer);
-    w.shippingButton->setEnabled(customer && !paid);
-    w.add->setEnabled(customer && !paid);
-    w.paymentButton->setEnabled(customer && INV.QUOTES == 0);
+    f.button(Shipping)->setEnabled(customer && !paid);
+    f.button(AddLine)->setEnabled(customer && !paid);
+    f.button(Payment)->setEnabled(customer && INV.QUOTES == 0);
     const bool anyLine = items_.Records() > 0;
-    w.change->setEnabled(anyLine && !paid);
-    w.remove->setEnabled(anyLine && !paid);
-    w.memo->setChecked(!INV.MEMOS.str().substr(0, 500).empty()
-                       && INV.MEMOS.str().substr(0, 500).find_first_not_of(" \t\r\n") != std::string::npos);
-    const bool lineDiscounts = INV.LINEITEMDISCOUNT != 0;
-    w.discountLabel->setEnabled(!lineDiscounts);
-    w.discount->setEnabled(!lineDiscounts);
+    f.button(ChangeLine)->setEnabled(anyLine && !paid);
+    f.button(DeleteLine)->setEnabled(anyLine && !paid);
+    const std::string memo = INV.MEMOS.str().substr(0, 500);
+    f.flag(Memo)->setChecked(memo.find_first_not_of(" \t\r\n") != std::string::npos);
+    f.enable(INV.CUSTOMERDISCOUNT, INV.LINEITEMDISCOUNT == 0);
 }
 
 // --- Save, Cancel and closing ------------------------------------------------------------------
@@ -460,7 +468,7 @@ int Invoice::TakeCompleted()
     SaveHistory();
     if (CUS.CUSTOMERNO.blank()) {
         REPORTS::Errors().Throw(app::MaintMsg::NoCustomerNo);
-        w_->customerNo->setFocus();
+        form().entry(INV.CUSTOMERNO)->setFocus();
         return dict::Notify;
     }
     if (inv::saveInvoice(inserting(), linesHoldStock_) != dict::Benign) {

@@ -9,43 +9,38 @@
 
 #include "app/invoices/invoicemath.h"
 #include "framework/browseclass.h"
-#include "framework/procedure.h"
-
-#include <memory>
-
-namespace app {
-struct InvoiceWidgets;
-}
+#include "framework/formprocedure.h"
 
 namespace Upd {
 
-class Invoice : public fw::Procedure
+class Invoice : public fw::FormProcedure
 {
 public:
+    // What the form finds again besides its fields.
+    enum Item { PickCustomer = 1, Memo, ReInvoice, Items, AddLine, ChangeLine, DeleteLine, DiscountSum, Shipping, Payment,
+                MemoButton };
+
     Invoice();
-    ~Invoice() override;
 
     void PrimeFields() override;
     int PrimeUpdate() override;
-    using fw::Procedure::Run;
+    using fw::FormProcedure::Run;
     int Run(int number, int request) override;
     int TakeAccepted(QWidget *control) override;
     int TakeCompleted() override;
     int TakeCloseEvent() override;
 
-    const app::InvoiceWidgets &widgets() const { return *w_; }
     fw::BrowseClass &items() { return items_; }
 
 protected:
     bool Admit() override;
-    int Build() override;
+    fw::FormDeclaration Declare() override;
+    int Built() override;
     void Closing() override;
     QString WindowTitle() const override;
 
 private:
-    void bindFields();
     void buildItemList();
-    void relabel();
     // A new invoice until it is first saved (a payment saves it).
     bool inserting() const { return OriginalRequest == fw::InsertRecord && !booked_; }
 
@@ -63,10 +58,11 @@ private:
     void refigure();
     void followState();
     void takePayment();
+    void showShipping();
+    void showMemo();
     void notDefinedYet(const char *procedure);
     bool cancelBooking();
 
-    std::unique_ptr<app::InvoiceWidgets> w_;
     fw::BrowseClass items_;
     app::invoices::LineSums sums_;
     double openingTaxRate_ = 0; // the setup's rate, before any customer's

@@ -4,7 +4,6 @@
 #pragma once
 
 #include "app/invoices/invoiceform.h"
-#include "app/invoices/invoicelayout.h"
 #include "app/invoices/lineform.h"
 #include "app/payments/financehistory.h"
 #include "app/payments/paymentform.h"
@@ -42,7 +41,7 @@ public:
     void close()
     {
         screen_.answer(dict::ButtonNo);
-        maintenancetest::closeStarted(form_, form_->widgets().cancel);
+        maintenancetest::closeStarted(form_, form_->form().cancel());
         maintenancetest::closeStarted(history_, history_->widgets().close);
     }
 
@@ -116,15 +115,15 @@ private:
             setuptest::type(l->form().entry(DES.QUANTITY), QString::number(quantity));
             press(l->form().ok());
         });
-        press(form_->widgets().add);
+        press(form_->form().button(Upd::Invoice::AddLine));
     }
 
     // Saves the form; its number.
     dict::LONG save()
     {
-        const dict::LONG number = form_->widgets().invoiceNo->text().trimmed().toInt();
+        const dict::LONG number = form_->form().entry(INV.INVOICENO)->text().trimmed().toInt();
         QPointer<Upd::Invoice> alive(form_);
-        press(form_->widgets().save);
+        press(form_->form().ok());
         for (int i = 0; i < 50 && alive; ++i) {
             QCoreApplication::processEvents();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -1,7 +1,6 @@
 // The invoice form and its line form driven through their windows, as the frame opens them;
 // what lands in the files is read back with SQL.
 #include "app/invoices/invoiceform.h"
-#include "app/invoices/invoicelayout.h"
 #include "app/invoices/lineform.h"
 #include "framework/optionbox.h"
 #include "app/invoices/invoicebook.h"
@@ -71,14 +70,14 @@ protected:
     }
 
     // Adds a line of quantity of the stock item through the line form.
-    static void addLine(const app::InvoiceWidgets &w, const char *stockNo, const char *quantity)
+    static void addLine(const fw::Form &w, const char *stockNo, const char *quantity)
     {
         auto line = onLine([&](const fw::Form &l) {
             type(l.entry(DES.STOCKNO), stockNo);
             type(l.entry(DES.QUANTITY), quantity);
             press(l.ok());
         });
-        press(w.add);
+        press(w.button(Upd::Invoice::AddLine));
     }
 
     // The form called for Change on the invoice in the INV buffer, as the invoice list calls it.
@@ -98,11 +97,11 @@ TEST_F(InvoiceFormTest, ANewInvoiceIsWrittenLineByLineAndSavedIntoTheBooks)
     addCustomer("C1");
     const dict::LONG a = addStock("A", 10, 12.5);
     Upd::Invoice *form = start("C1");
-    const app::InvoiceWidgets &w = form->widgets();
+    const fw::Form &w = form->form();
     EXPECT_EQ(form->window()->windowTitle(), "Add an Invoice");
-    EXPECT_EQ(shown(w.lastName), "Name of C1");
-    EXPECT_FALSE(w.gst->isVisible()) << "GST is shown only beside a provincial tax";
-    const dict::LONG number = shown(w.invoiceNo).toInt();
+    EXPECT_EQ(shown(w.entry(CUS.LNAME)), "Name of C1");
+    EXPECT_FALSE(w.entry(INV.GST)->isVisible()) << "GST is shown only beside a provincial tax";
+    const dict::LONG number = shown(w.entry(INV.INVOICENO)).toInt();
     EXPECT_GT(number, 0) << "the number is taken when the form opens";
 
     {
@@ -117,17 +116,17 @@ TEST_F(InvoiceFormTest, ANewInvoiceIsWrittenLineByLineAndSavedIntoTheBooks)
             setuptest::screenshot(l.ok()->window(), "invoice-line");
             press(l.ok());
         });
-        press(w.add);
+        press(w.button(Upd::Invoice::AddLine));
     }
     EXPECT_EQ(onHand(a), 8) << "the stock goes out as the line is saved";
-    EXPECT_EQ(shown(w.subTotal), "22.50");
-    EXPECT_EQ(shown(w.tax), "1.80");
-    EXPECT_EQ(shown(w.totalDue), "24.30");
+    EXPECT_EQ(shown(w.entry(INV.RETAIL)), "22.50");
+    EXPECT_EQ(shown(w.entry(INV.TAX)), "1.80");
+    EXPECT_EQ(shown(w.entry(INV.TOTALDUE)), "24.30");
     EXPECT_EQ(form->items().Records(), 1u);
     setuptest::screenshot(form->window(), "invoice-form");
 
     QPointer<Upd::Invoice> alive(form);
-    press(w.save);
+    press(w.ok());
     waitClosed(alive);
     EXPECT_EQ(query("SELECT TOTALDUE FROM INVOICE WHERE INVOICENO = " + std::to_string(number)), 24.3);
     EXPECT_EQ(balanceOf("C1"), 24.3);
@@ -146,11 +145,11 @@ TEST_F(InvoiceFormTest, PrintOnSavePrintsTheSavedInvoiceAndMarksItPrinted)
     Upd::Invoice *form = start("C1");
     GLO.PRINTINVOICE = 1;
     GLO.PRINTPREVIEW = 1;
-    const app::InvoiceWidgets &w = form->widgets();
-    const dict::LONG number = shown(w.invoiceNo).toInt();
+    const fw::Form &w = form->form();
+    const dict::LONG number = shown(w.entry(INV.INVOICENO)).toInt();
     addLine(w, "A", "2");
     QPointer<Upd::Invoice> alive(form);
-    press(w.save);
+    press(w.ok());
     waitClosed(alive);
     ASSERT_EQ(desktop.output.titles, std::vector<std::string>{"Invoice"});
     EXPECT_NE(desktop.output.dumps[0].find(fw::formatValue(number, "@n06")), std::string::npos);
@@ -165,14 +164,14 @@ TEST_F(InvoiceFormTest, CancelOfANewInvoiceReturnsTheStockOfEveryLine)
     const dict::LONG a = addStock("A", 10);
     const dict::LONG b = addStock("B", 10);
     Upd::Invoice *form = start("C1");
-    const app::InvoiceWidgets &w = form->widgets();
+    const fw::Form &w = form->form();
     addLine(w, "A", "2");
     addLine(w, "B", "3");
     EXPECT_EQ(onHand(a), 8);
     EXPECT_EQ(onHand(b), 7);
     screen.answer(dict::ButtonNo); // not saved
     QPointer<Upd::Invoice> alive(form);
-    press(w.cancel);
+    press(w.cancel());
     waitClosed(alive);
     EXPECT_EQ(onHand(a), 10);
     EXPECT_EQ(onHand(b), 10);
@@ -189,16 +188,16 @@ TEST_F(InvoiceFormTest, TwoFormsKeepTheirOwnNumbersAndTaxes)
     addStock("A", 10);
     Upd::Invoice *first = start("EXEMPT");
     Upd::Invoice *second = start("C1");
-    EXPECT_NE(shown(first->widgets().invoiceNo), shown(second->widgets().invoiceNo));
-    addLine(first->widgets(), "A", "1");
-    addLine(second->widgets(), "A", "1");
-    EXPECT_EQ(shown(first->widgets().tax), "0.00") << "a customer with a tax number pays none";
-    EXPECT_EQ(shown(second->widgets().tax), "0.80") << "the other form keeps the rate in force";
+    EXPECT_NE(shown(first->form().entry(INV.INVOICENO)), shown(second->form().entry(INV.INVOICENO)));
+    addLine(first->form(), "A", "1");
+    addLine(second->form(), "A", "1");
+    EXPECT_EQ(shown(first->form().entry(INV.TAX)), "0.00") << "a customer with a tax number pays none";
+    EXPECT_EQ(shown(second->form().entry(INV.TAX)), "0.80") << "the other form keeps the rate in force";
     EXPECT_EQ(GLO.TAXRATE, 0.08) << "no form changes the rate for the next invoice";
 
     QPointer<Upd::Invoice> a(first), b(second);
-    press(first->widgets().save);
-    press(second->widgets().save);
+    press(first->form().ok());
+    press(second->form().ok());
     waitClosed(a);
     waitClosed(b);
     EXPECT_EQ(query("SELECT TAXRATE FROM INVOICE WHERE CUSTOMERNO = 'EXEMPT'"), 0);
@@ -212,7 +211,7 @@ TEST_F(InvoiceFormTest, ALineNeedsAQuantityAndRefusesOneThatIsNoNumber)
     addCustomer("C1");
     const dict::LONG a = addStock("A", 10);
     Upd::Invoice *form = start("C1");
-    const app::InvoiceWidgets &w = form->widgets();
+    const fw::Form &w = form->form();
     {
         int step = 0;
         auto line = onLine([&](const fw::Form &l) {
@@ -231,14 +230,14 @@ TEST_F(InvoiceFormTest, ALineNeedsAQuantityAndRefusesOneThatIsNoNumber)
             press(l.cancel());
             ++step;
         });
-        press(w.add);
+        press(w.button(Upd::Invoice::AddLine));
         EXPECT_EQ(step, 1);
     }
     EXPECT_EQ(onHand(a), 10);
     EXPECT_EQ(query("SELECT COUNT(*) FROM DESCRIPTION WHERE QUANTITY <> 0"), 0);
     screen.answer(dict::ButtonNo);
     QPointer<Upd::Invoice> alive(form);
-    press(w.cancel);
+    press(w.cancel());
     waitClosed(alive);
 }
 
@@ -247,7 +246,7 @@ TEST_F(InvoiceFormTest, AnItemDeletedByAnotherStationWhileTheLineIsOpenIsNotBook
     addCustomer("C1");
     addStock("A", 10);
     Upd::Invoice *form = start("C1");
-    const app::InvoiceWidgets &w = form->widgets();
+    const fw::Form &w = form->form();
     {
         auto line = onLine([&](const fw::Form &l) {
             type(l.entry(DES.STOCKNO), "A");
@@ -259,13 +258,13 @@ TEST_F(InvoiceFormTest, AnItemDeletedByAnotherStationWhileTheLineIsOpenIsNotBook
             screen.answer(dict::ButtonNo);
             press(l.cancel());
         });
-        press(w.add);
+        press(w.button(Upd::Invoice::AddLine));
     }
     EXPECT_EQ(form->items().Records(), 0u);
     EXPECT_EQ(query("SELECT COUNT(*) FROM DESCRIPTION"), 0);
     screen.answer(dict::ButtonNo);
     QPointer<Upd::Invoice> alive(form);
-    press(w.cancel);
+    press(w.cancel());
     waitClosed(alive);
 }
 
@@ -275,7 +274,7 @@ TEST_F(InvoiceFormTest, LineDiscountsCloseTheInvoiceDiscount)
     addCustomer("C2", "", 5);
     addStock("A", 10, 50);
     Upd::Invoice *form = start("C1");
-    const app::InvoiceWidgets &w = form->widgets();
+    const fw::Form &w = form->form();
     {
         auto line = onLine([&](const fw::Form &l) {
             type(l.entry(DES.STOCKNO), "A");
@@ -284,16 +283,16 @@ TEST_F(InvoiceFormTest, LineDiscountsCloseTheInvoiceDiscount)
             EXPECT_EQ(shown(l.entry(DES.AMOUNT)), "45.00") << "the line carries its own discount";
             press(l.ok());
         });
-        press(w.add);
+        press(w.button(Upd::Invoice::AddLine));
     }
-    EXPECT_FALSE(w.discount->isEnabled());
-    EXPECT_EQ(shown(w.subTotal), "45.00");
-    EXPECT_EQ(shown(w.discountSum), "0.00") << "not deducted twice";
-    type(w.customerNo, "C2");
+    EXPECT_FALSE(w.entry(INV.CUSTOMERDISCOUNT)->isEnabled());
+    EXPECT_EQ(shown(w.entry(INV.RETAIL)), "45.00");
+    EXPECT_EQ(shown(w.input(Upd::Invoice::DiscountSum)), "0.00") << "not deducted twice";
+    type(w.entry(INV.CUSTOMERNO), "C2");
     EXPECT_EQ(lastTitle(titles()), "Discount Not Copied");
-    EXPECT_EQ(shown(w.discount), "0.00");
+    EXPECT_EQ(shown(w.entry(INV.CUSTOMERDISCOUNT)), "0.00");
     QPointer<Upd::Invoice> alive(form);
-    press(w.save);
+    press(w.ok());
     waitClosed(alive);
     EXPECT_EQ(query("SELECT TOTALDUE FROM INVOICE"), 48.6);
     EXPECT_EQ(query("SELECT LINEITEMDISCOUNT FROM INVOICE"), 1);
@@ -305,17 +304,17 @@ TEST_F(InvoiceFormTest, TheInvoiceDiscountRefiguresEveryLine)
     addCustomer("C1");
     addStock("A", 10, 50);
     Upd::Invoice *form = start("C1");
-    const app::InvoiceWidgets &w = form->widgets();
+    const fw::Form &w = form->form();
     addLine(w, "A", "1");
-    type(w.discount, "10");
-    EXPECT_EQ(shown(w.discountSum), "5.00");
-    EXPECT_EQ(shown(w.total), "45.00");
-    EXPECT_EQ(shown(w.tax), "3.60") << "tax on the discounted amount";
+    type(w.entry(INV.CUSTOMERDISCOUNT), "10");
+    EXPECT_EQ(shown(w.input(Upd::Invoice::DiscountSum)), "5.00");
+    EXPECT_EQ(shown(w.entry(INV.TOTALDISCOUNT)), "45.00");
+    EXPECT_EQ(shown(w.entry(INV.TAX)), "3.60") << "tax on the discounted amount";
     EXPECT_EQ(query("SELECT DISCOUNTAMOUNT FROM DESCRIPTION"), 5);
-    type(w.discount, "0");
+    type(w.entry(INV.CUSTOMERDISCOUNT), "0");
     EXPECT_EQ(query("SELECT DISCOUNTAMOUNT FROM DESCRIPTION"), 0) << "0 % clears the lines' discounts";
     QPointer<Upd::Invoice> alive(form);
-    press(w.save);
+    press(w.ok());
     waitClosed(alive);
     expectBooksAgree();
 }
@@ -325,25 +324,25 @@ TEST_F(InvoiceFormTest, AnUnknownCustomerOffersThePickListAndACancelledPickChang
     addCustomer("C1");
     addCustomer("C2", "", 5);
     Upd::Invoice *form = start("C1");
-    const app::InvoiceWidgets &w = form->widgets();
+    const fw::Form &w = form->form();
     {
         auto pick = WhenShown("Select Customer for Invoice...", [&](QWidget *window) {
             press(procedureOf<Brw::GetCustomer>(window)->widgets().close);
         });
-        type(w.customerNo, "NOBODY");
+        type(w.entry(INV.CUSTOMERNO), "NOBODY");
         EXPECT_EQ(pick.seen(), 1);
     }
-    EXPECT_EQ(shown(w.customerNo), "C1") << "the invoice keeps its customer";
-    EXPECT_EQ(shown(w.lastName), "Name of C1");
-    type(w.customerNo, "");
-    EXPECT_EQ(shown(w.customerNo), "C1") << "a blanked number changes nothing";
+    EXPECT_EQ(shown(w.entry(INV.CUSTOMERNO)), "C1") << "the invoice keeps its customer";
+    EXPECT_EQ(shown(w.entry(CUS.LNAME)), "Name of C1");
+    type(w.entry(INV.CUSTOMERNO), "");
+    EXPECT_EQ(shown(w.entry(INV.CUSTOMERNO)), "C1") << "a blanked number changes nothing";
 
-    type(w.customerNo, "C2");
-    EXPECT_EQ(shown(w.lastName), "Name of C2");
-    EXPECT_EQ(shown(w.discount), "5.00") << "the customer's discount comes with it";
+    type(w.entry(INV.CUSTOMERNO), "C2");
+    EXPECT_EQ(shown(w.entry(CUS.LNAME)), "Name of C2");
+    EXPECT_EQ(shown(w.entry(INV.CUSTOMERDISCOUNT)), "5.00") << "the customer's discount comes with it";
     screen.answer(dict::ButtonNo);
     QPointer<Upd::Invoice> alive(form);
-    press(w.cancel);
+    press(w.cancel());
     waitClosed(alive);
 }
 
@@ -352,15 +351,15 @@ TEST_F(InvoiceFormTest, AnUntouchedInvoiceClosesWithoutAskingWhateverItsCentsSho
     addCustomer("C1");
     addStock("A", 10, 1.05); // tax 0.084: shown as 0.08
     Upd::Invoice *form = start("C1");
-    addLine(form->widgets(), "A", "1");
+    addLine(form->form(), "A", "1");
     QPointer<Upd::Invoice> alive(form);
-    press(form->widgets().save);
+    press(form->form().ok());
     waitClosed(alive);
     INV.INVOICENO = static_cast<dict::LONG>(query("SELECT INVOICENO FROM INVOICE"));
     ASSERT_EQ(Access::INVOICE.TryFetch(INV.InvoiceNo_Key), dict::Benign);
     screen.clear();
     auto change = WhenShown("Change the Invoice", [&](QWidget *window) {
-        press(procedureOf<Upd::Invoice>(window)->widgets().cancel);
+        press(procedureOf<Upd::Invoice>(window)->form().cancel());
     });
     EXPECT_EQ(changeInvoice(), fw::RequestCancelled);
     EXPECT_TRUE(titles().empty()) << "nothing was changed, nothing to ask";
@@ -372,7 +371,7 @@ TEST_F(InvoiceFormTest, APaymentTakenFromTheFormComesBackIntoItAndTheBooksAgree)
     addCustomer("C1");
     addStock("A", 10, 50);
     Upd::Invoice *form = start("C1");
-    const app::InvoiceWidgets &w = form->widgets();
+    const fw::Form &w = form->form();
     addLine(w, "A", "1"); // 54.00
     screen.answer(dict::ButtonYes); // saved first
     {
@@ -387,16 +386,16 @@ TEST_F(InvoiceFormTest, APaymentTakenFromTheFormComesBackIntoItAndTheBooksAgree)
             EXPECT_EQ(list->widgets().due->text(), "14.00");
             press(list->widgets().close);
         });
-        press(w.paymentButton);
+        press(w.button(Upd::Invoice::Payment));
         EXPECT_EQ(history.seen(), 1);
     }
-    EXPECT_EQ(shown(w.payment), "40.00");
-    EXPECT_EQ(shown(w.owed), "14.00");
-    EXPECT_FALSE(w.add->isEnabled()) << "a paid invoice's lines are frozen";
-    type(w.discount, "10");
+    EXPECT_EQ(shown(w.entry(INV.AMOUNTPAID)), "40.00");
+    EXPECT_EQ(shown(w.entry(INV.AMOUNTOWED)), "14.00");
+    EXPECT_FALSE(w.button(Upd::Invoice::AddLine)->isEnabled()) << "a paid invoice's lines are frozen";
+    type(w.entry(INV.CUSTOMERDISCOUNT), "10");
     EXPECT_EQ(lastTitle(titles()), "Discount Not Changed");
     QPointer<Upd::Invoice> alive(form);
-    press(w.save);
+    press(w.ok());
     waitClosed(alive);
     EXPECT_EQ(query("SELECT COUNT(*) FROM INVOICE"), 1) << "saved once, not twice";
     EXPECT_EQ(balanceOf("C1"), 14);
@@ -408,9 +407,9 @@ TEST_F(InvoiceFormTest, AnInvoiceDeletedAtAnotherStationWhileItsHistoryIsOpenTak
     addCustomer("C1");
     addStock("A", 10, 50);
     Upd::Invoice *form = start("C1");
-    addLine(form->widgets(), "A", "1");
+    addLine(form->form(), "A", "1");
     QPointer<Upd::Invoice> alive(form);
-    press(form->widgets().save);
+    press(form->form().ok());
     waitClosed(alive);
     INV.INVOICENO = static_cast<dict::LONG>(query("SELECT INVOICENO FROM INVOICE"));
     ASSERT_EQ(Access::INVOICE.TryFetch(INV.InvoiceNo_Key), dict::Benign);
@@ -445,11 +444,11 @@ TEST_F(InvoiceFormTest, AQuoteBecomesAnInvoiceWhenItsBoxIsClearedAndSaved)
     addCustomer("C1");
     const dict::LONG a = addStock("A", 10);
     Upd::Invoice *form = start("C1");
-    type(form->widgets().poNumber, "PO-7");
-    setuptest::click(form->widgets().quote);
-    addLine(form->widgets(), "A", "4");
+    type(form->form().entry(INV.PONUMBER), "PO-7");
+    setuptest::click(form->form().check(INV.QUOTES));
+    addLine(form->form(), "A", "4");
     QPointer<Upd::Invoice> alive(form);
-    press(form->widgets().save);
+    press(form->form().ok());
     waitClosed(alive);
     EXPECT_EQ(onHand(a), 10) << "a quote holds no stock";
     EXPECT_EQ(balanceOf("C1"), 0);
@@ -460,12 +459,12 @@ TEST_F(InvoiceFormTest, AQuoteBecomesAnInvoiceWhenItsBoxIsClearedAndSaved)
     ASSERT_EQ(Access::INVOICE.TryFetch(INV.InvoiceNo_Key), dict::Benign);
     {
         auto change = WhenShown("Change the Invoice", [&](QWidget *window) {
-            const app::InvoiceWidgets &w = procedureOf<Upd::Invoice>(window)->widgets();
-            EXPECT_TRUE(w.quote->isEnabled());
-            EXPECT_TRUE(w.quote->isChecked());
-            EXPECT_FALSE(w.paymentButton->isEnabled()) << "a quote takes no payment";
-            setuptest::click(w.quote);
-            press(w.save);
+            const fw::Form &w = procedureOf<Upd::Invoice>(window)->form();
+            EXPECT_TRUE(w.check(INV.QUOTES)->isEnabled());
+            EXPECT_TRUE(w.check(INV.QUOTES)->isChecked());
+            EXPECT_FALSE(w.button(Upd::Invoice::Payment)->isEnabled()) << "a quote takes no payment";
+            setuptest::click(w.check(INV.QUOTES));
+            press(w.ok());
         });
         EXPECT_EQ(changeInvoice(), fw::RequestCompleted);
     }
@@ -476,9 +475,9 @@ TEST_F(InvoiceFormTest, AQuoteBecomesAnInvoiceWhenItsBoxIsClearedAndSaved)
     ASSERT_EQ(Access::INVOICE.TryFetch(INV.InvoiceNo_Key), dict::Benign);
     {
         auto change = WhenShown("Change the Invoice", [&](QWidget *window) {
-            const app::InvoiceWidgets &w = procedureOf<Upd::Invoice>(window)->widgets();
-            EXPECT_FALSE(w.quote->isEnabled()) << "an invoice never becomes a quote again";
-            press(w.cancel);
+            const fw::Form &w = procedureOf<Upd::Invoice>(window)->form();
+            EXPECT_FALSE(w.check(INV.QUOTES)->isEnabled()) << "an invoice never becomes a quote again";
+            press(w.cancel());
         });
         EXPECT_EQ(changeInvoice(), fw::RequestCancelled);
     }

@@ -2,7 +2,6 @@
 // follow the settings and the open browses, relabelling by tax system, the status-bar clock,
 // unbuilt procedures, and navigation buttons forwarded to the active window.
 #include "app/invoices/invoiceform.h"
-#include "app/invoices/invoicelayout.h"
 #include "app/shell/about.h"
 #include "app/shell/desktop.h"
 #include "app/shell/frame.h"
@@ -537,10 +536,10 @@ TEST_F(FrameTest, NewInvoiceOpensAnEmptyInvoiceWithItsNumberTaken)
     auto *form = dynamic_cast<Upd::Invoice *>(openProcedure("Upd:Invoice"));
     ASSERT_NE(form, nullptr) << (titles().empty() ? "" : texts().back());
     EXPECT_EQ(form->window()->windowTitle(), "Add an Invoice");
-    EXPECT_GT(form->widgets().invoiceNo->text().trimmed().toInt(), 0);
-    EXPECT_FALSE(form->widgets().save->isEnabled()) << "nothing is saved without a customer";
+    EXPECT_GT(form->form().entry(INV.INVOICENO)->text().trimmed().toInt(), 0);
+    EXPECT_FALSE(form->form().ok()->isEnabled()) << "nothing is saved without a customer";
     screen.answer(dict::ButtonNo);
-    form->widgets().cancel->click();
+    form->form().cancel()->click();
     settle();
     EXPECT_EQ(openProcedure("Upd:Invoice"), nullptr);
 }
