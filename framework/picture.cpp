@@ -1062,4 +1062,22 @@ std::string datePicture(std::string_view fallback)
     return GLO.DATENAME.blank() ? std::string(fallback) : GLO.DATENAME.str();
 }
 
+namespace {
+std::string withDecimals(std::string_view picture, std::string_view fallback)
+{
+    const bool hasDecimals = picture.find_first_of(".`") != std::string_view::npos;
+    return std::string(hasDecimals ? picture : fallback);
+}
+} // namespace
+
+std::string ratePicture() { return withDecimals(GLO.CURRENCYNAME7.view(), "@n6.5"); }
+std::string percentPicture() { return withDecimals(GLO.CURRENCYNAME6.view(), "@n6.2"); }
+std::string quantityPicture(std::string_view fallback) { return numberPicture(GLO.CURRENCYNAME2.view(), fallback); }
+
+std::string numberPicture(std::string_view picture, std::string_view fallback)
+{
+    const bool number = picture.size() > 1 && (picture[1] == 'n' || picture[1] == 'N');
+    return std::string(number ? picture : fallback);
+}
+
 } // namespace fw

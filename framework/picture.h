@@ -177,6 +177,14 @@ private:
 // or the fallback while none is set.
 std::string moneyPicture(std::string_view fallback = "@n-12.2");
 std::string datePicture(std::string_view fallback = "@d2b");
+// Rates (GLO.CURRENCYNAME7) and percentages (GLO.CURRENCYNAME6) keep their decimals whatever
+// the currency: the yen's pictures have none, and could not take a rate of 0.08.
+std::string ratePicture();
+std::string percentPicture();
+// Quantities show through the quantity picture (GLO.CURRENCYNAME2) when it is a number picture.
+std::string quantityPicture(std::string_view fallback = "@n-10.2");
+// picture when it is a number picture, else fallback.
+std::string numberPicture(std::string_view picture, std::string_view fallback);
 
 // For pictures held in strings (settings, list formats). An invalid picture shows the plain
 // number or the text as it is, and deformats to an error.

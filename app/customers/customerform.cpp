@@ -1,6 +1,5 @@
 #include "app/customers/customerform.h"
 
-#include "app/common/formlayout.h"
 #include "app/common/maintenancemessages.h"
 #include "dictionary/fieldpairs.h"
 #include "dictionary/files.h"
@@ -93,11 +92,11 @@ fw::FormDeclaration Customer::Declare()
     }).stretchBy(1);
     // Rates and percentages keep their decimals whatever the currency (the yen's pictures have none).
     const fw::FormItem terms = column({
-        field(labels().taxRate, CUS.TAXAMOUNT, app::withDecimals(GLO.CURRENCYNAME7.view(), "@n6.5"))
+        field(labels().taxRate, CUS.TAXAMOUNT, fw::ratePicture())
             .width(9).notNegative().hinted("0.0625").tipped("A rate as a fraction: 0.0625 = 6.25 %"),
         field(labels().taxNumber, CUS.TAXNUMBER).width(16),
         check("Figure PST on GST?", CUS.LONGDISTANCE).shownIf(labels().longDistance),
-        field("Customer Discount:", CUS.CUSTOMERDISCOUNT, app::withDecimals(GLO.CURRENCYNAME6.view(), "@n6.2"))
+        field("Customer Discount:", CUS.CUSTOMERDISCOUNT, fw::percentPicture())
             .width(8).within(0, 100).then("%"),
         field("Bank:", CUS.BANK).width(24),
         field("Bank Account #:", CUS.BANKACCOUNTNO),

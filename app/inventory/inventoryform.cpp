@@ -1,6 +1,5 @@
 #include "app/inventory/inventoryform.h"
 
-#include "app/common/formlayout.h"
 #include "app/common/maintenancemessages.h"
 #include "app/inventory/picturefiles.h"
 #include "dictionary/fieldaccess.h"
@@ -53,8 +52,8 @@ fw::FormDeclaration Inventory::Declare()
 {
     using namespace fw::form;
     static const char *const taxable[] = {"PST Taxable", "VAT Taxable", "Taxable Item", "GST Taxable"};
-    const std::string quantity = app::numberPicture(GLO.CURRENCYNAME2.view(), "@n-13.2");
-    const std::string money = app::numberPicture(GLO.CURRENCYNAME.view(), "@n-13.2");
+    const std::string quantity = fw::quantityPicture("@n-13.2");
+    const std::string money = fw::numberPicture(GLO.CURRENCYNAME.view(), "@n-13.2");
     const auto price = [](const dict::String<10> &name, const char *fallback) {
         return name.blank() ? QString(fallback) : QString::fromStdString(name.str() + ":");
     };
@@ -100,7 +99,7 @@ fw::FormDeclaration Inventory::Declare()
     });
     const fw::FormItem prices = group("", {
         check("Back Ordered", STO.BACKORDERED),
-        field("Amount Back Ordered:", STO.AMOUNTBACKORDERED, app::numberPicture(GLO.CURRENCYNAME5.view(), "@n-13.3"))
+        field("Amount Back Ordered:", STO.AMOUNTBACKORDERED, fw::numberPicture(GLO.CURRENCYNAME5.view(), "@n-13.3"))
             .notNegative(),
         field("Date Back Ordered:", STO.BACKORDERDATE, fw::datePicture()),
         field("Cost:", STO.COST, "@n13.3").notNegative(),

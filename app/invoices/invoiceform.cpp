@@ -1,6 +1,5 @@
 #include "app/invoices/invoiceform.h"
 
-#include "app/common/formlayout.h"
 #include "app/common/maintenancemessages.h"
 #include "app/invoices/invoicebook.h"
 #include "app/invoices/invoicemessages.h"
@@ -34,8 +33,6 @@ namespace {
 
 namespace inv = app::invoices;
 
-std::string quantityPicture() { return app::numberPicture(GLO.CURRENCYNAME2.view(), "@n-10.2"); }
-
 // No customer: the header shows none (a cleared buffer; priming would number a new record).
 void clearCustomer() { dict::clearRecord(Access::CUSTOMER.Def(), Access::CUSTOMER.Buffer().bytes); }
 
@@ -49,7 +46,7 @@ int monthOf(dict::LONG date)
 std::string itemFormat()
 {
     const std::string money = fw::moneyPicture();
-    const std::string quantity = quantityPicture();
+    const std::string quantity = fw::quantityPicture();
     return "16R(2)|M~#~C(0)@n2@#1#"
            "60L(2)|M~Stock #~C(0)@s20@#2#"
            "160L(2)|M~Description~C(0)@s45@#3#"

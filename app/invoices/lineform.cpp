@@ -1,6 +1,5 @@
 #include "app/invoices/lineform.h"
 
-#include "app/common/formlayout.h"
 #include "app/invoices/invoicebook.h"
 #include "app/invoices/invoicemath.h"
 #include "app/invoices/invoicemessages.h"
@@ -72,7 +71,7 @@ fw::FormDeclaration InvoiceDescription::Declare()
                 field(dict::byTaxRegime(prompts, GLO.CANADIAN), DES.TAX, money).readOnly().beside(),
                 field("Item Price:", DES.PRICE, "@n12.2"),
                 field("Line Item Discount:", DES.LINEITEMDISCOUNT, "@n6.2").width(7).within(0, 100).beside(),
-                field("Quantity:", DES.QUANTITY, app::numberPicture(GLO.CURRENCYNAME2.view(), "@n-10.2")),
+                field("Quantity:", DES.QUANTITY, fw::quantityPicture()),
                 field("Discount Amount:", DES.DISCOUNTAMOUNT, money).readOnly().beside(),
                 field("Labor:", DES.LABOR, money).readOnly(),
                 field("Total Price:", DES.AMOUNT, money).readOnly().beside(),

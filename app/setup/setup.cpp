@@ -1,6 +1,5 @@
 #include "app/setup/setup.h"
 
-#include "app/common/formlayout.h"
 #include "app/setup/setupmessages.h"
 #include "app/setup/startup.h"
 #include "app/common/framenotify.h"
@@ -110,7 +109,7 @@ fw::FormItem companyTab()
 // Rates stay within what their pictures can show.
 fw::FormItem inventoryTab()
 {
-    const std::string rate = app::withDecimals(GLO.CURRENCYNAME7.view(), "@n6.5");
+    const std::string rate = fw::ratePicture();
     const fw::FormItem taxes = column({
         options("Select Type of Tax System", SET.CANADIAN,
                 {{" Canadian System (GST/PST)", "1"}, {" European System (VAT)", "2"},
@@ -125,7 +124,7 @@ fw::FormItem inventoryTab()
     const fw::FormItem inventory = column({
         group("Enter Headings for Inventory Price Levels",
               {field("Price 1:", SET.PRICE1), field("Price 2:", SET.PRICE2), field("Price 3:", SET.PRICE3)}),
-        field("Global Inventory Mark Up:", SET.INVENTORYMARKUP, app::withDecimals(GLO.CURRENCYNAME6.view(), "@n6.2"))
+        field("Global Inventory Mark Up:", SET.INVENTORYMARKUP, fw::percentPicture())
             .width(8).within(0, 999.99).then("%"),
         field("Labor Rate (per hour):", SET.LABORRATE, GLO.CURRENCYNAME1.str()).width(12).within(0, 9999999),
         check("Global Tax All Items in Inventory", SET.AUTOTAXITEM),
@@ -240,9 +239,9 @@ void Setup::applyPictures()
     WIN::ROUTINES();
     const std::pair<QLineEdit *, std::string> pictures[] = {
         {form().entry(SET.LABORRATE), GLO.CURRENCYNAME1.str()},
-        {form().entry(SET.GST), app::withDecimals(GLO.CURRENCYNAME7.view(), "@n6.5")},
-        {form().entry(SET.CUSTOMERTAXRATE), app::withDecimals(GLO.CURRENCYNAME7.view(), "@n6.5")},
-        {form().entry(SET.INVENTORYMARKUP), app::withDecimals(GLO.CURRENCYNAME6.view(), "@n6.2")},
+        {form().entry(SET.GST), fw::ratePicture()},
+        {form().entry(SET.CUSTOMERTAXRATE), fw::ratePicture()},
+        {form().entry(SET.INVENTORYMARKUP), fw::percentPicture()},
     };
     for (const auto &[entry, picture] : pictures) {
         fw::FormField *field = fieldOf(entry);
