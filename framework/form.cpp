@@ -41,13 +41,16 @@ void sizeEntry(QLineEdit *edit, const FormItem &item)
 {
     const std::optional<Picture> picture = Picture::parse(item.picture);
     const int chars = charsShown(item, picture);
-    const QFontMetrics metrics(edit->font());
-    edit->setMinimumWidth(metrics.horizontalAdvance(QLatin1Char('M')) * 2 / 3 * chars + 12);
     const bool number = picture ? picture->kind() == Picture::Kind::Number
                                 : item.field.def && item.field.def->type != dict::FieldType::String;
+    const bool ownWidth = picture && picture->kind() != Picture::Kind::String;
+    // Numbers, dates and times are digits; text is as wide as an average letter.
+    const QFontMetrics metrics(edit->font());
+    const int textWidth = number || ownWidth ? metrics.horizontalAdvance(QString(chars, QLatin1Char('0')))
+                                             : metrics.horizontalAdvance(QLatin1Char('M')) * 2 / 3 * chars;
+    edit->setMinimumWidth(textWidth + 16);
     if (number)
         edit->setAlignment(Qt::AlignRight);
-    const bool ownWidth = picture && picture->kind() != Picture::Kind::String;
     if ((number || ownWidth || chars <= 5) && item.spanned == 1)
         edit->setMaximumWidth(edit->minimumWidth());
 }
