@@ -140,16 +140,57 @@ void BrowseClass::AddSheet(QTabBar *tabs)
 {
     tabs_ = tabs;
     connect(tabs, &QTabBar::currentChanged, this, [this](int index) {
-        if (index < 0 || index + 1 == Order())
+        if (index < 0 || index == tabOfOrder(Order()))
             return;
-        UpdateBuffer();
-        clearEntryLocator(); // a value of one order's field means nothing in another
-        SetOrder(index + 1);
-        clearEntryLocator();
-        if (sorts_[index].format)
-            SetFormat(sorts_[index].format->toString());
-        ResetSort(true);
+        showOrder(orderOfTab(index));
     });
+}
+
+int BrowseClass::orderOfTab(int tab) const
+{
+    return tab < static_cast<int>(tabOrders_.size()) ? tabOrders_[tab] : tab + 1;
+}
+
+int BrowseClass::tabOfOrder(int order) const
+{
+    const int paired = pairOf(order);
+    for (int tab = 0; tabs_ && tab < tabs_->count(); ++tab)
+        if (orderOfTab(tab) == order || (paired && orderOfTab(tab) == paired))
+            return tab;
+    return order - 1;
+}
+
+int BrowseClass::pairOf(int order) const
+{
+    for (const auto &[a, b] : reversals_) {
+        if (a == order)
+            return b;
+        if (b == order)
+            return a;
+    }
+    return 0;
+}
+
+void BrowseClass::PairOrders(int order, int reversed) { reversals_.emplace_back(order, reversed); }
+
+bool BrowseClass::Reversible() const { return pairOf(Order()) != 0; }
+
+void BrowseClass::Reverse()
+{
+    if (const int other = pairOf(Order()))
+        showOrder(other);
+}
+
+// Another order on the list: the buffer kept, the locator emptied, the order's layout shown.
+void BrowseClass::showOrder(int order)
+{
+    UpdateBuffer();
+    clearEntryLocator(); // a value of one order's field means nothing in another
+    SetOrder(order);
+    clearEntryLocator();
+    if (sorts_[order - 1].format)
+        SetFormat(sorts_[order - 1].format->toString());
+    ResetSort(true);
 }
 
 void BrowseClass::SetUpdateButtons(QAbstractButton *insert, QAbstractButton *change, QAbstractButton *remove,
@@ -200,7 +241,7 @@ void BrowseClass::Open()
         return;
     opened_ = true;
     // Orders were made current as they were added: the list opens on the first tab's.
-    SetOrder(1);
+    SetOrder(orderOfTab(0));
     if (tabs_) {
         const QSignalBlocker block(tabs_);
         tabs_->setCurrentIndex(0);
@@ -234,7 +275,7 @@ void BrowseClass::restoreSettings()
         SetOrder(static_cast<int>(*tab));
         if (tabs_) {
             const QSignalBlocker block(tabs_);
-            tabs_->setCurrentIndex(static_cast<int>(*tab) - 1);
+            tabs_->setCurrentIndex(tabOfOrder(static_cast<int>(*tab)));
         }
     }
 }
@@ -388,7 +429,7 @@ void BrowseClass::selectRow(int row)
 
 std::size_t BrowseClass::Records() const { return page_ ? page_->rows().size() : 0; }
 
-int BrowseClass::CurrentTab() const { return Order(); }
+int BrowseClass::CurrentTab() const { return tabOfOrder(Order()) + 1; }
 
 // --- resets -------------------------------------------------------------------------------------
 

@@ -61,8 +61,14 @@ public:
     // out per row (after SetQueueRecord).
     int AddField(dict::FieldRef field);
     int AddField(std::function<StepValue()> value);
-    // Tab i of the sheet selects order i + 1.
+    // Tab i of the sheet selects order i + 1, or the order a tab was given.
     void AddSheet(QTabBar *tabs);
+    // The orders the tabs show, first tab first (orders beyond them are reversals).
+    void SetTabOrders(std::vector<int> orders) { tabOrders_ = std::move(orders); }
+    // Two orders of one tab, each the other reversed: Reverse() goes from either to the other.
+    void PairOrders(int order, int reversed);
+    bool Reversible() const;
+    void Reverse();
     void SetUpdateButtons(QAbstractButton *insert, QAbstractButton *change, QAbstractButton *remove,
                           QAbstractButton *select = nullptr);
     // The settings section that keeps "Format" and the tab, and the tab's key ("TabChoice").
@@ -134,6 +140,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    int orderOfTab(int tab) const;
+    int tabOfOrder(int order) const;
+    int pairOf(int order) const;
+    void showOrder(int order);
     struct SortTab {
         dict::KeyRef key;
         std::unique_ptr<StepClass> step;
@@ -174,6 +184,8 @@ private:
     WindowManager *window_ = nullptr;
     std::unique_ptr<BrowsePage> page_;
     std::vector<SortTab> sorts_;
+    std::vector<int> tabOrders_;
+    std::vector<std::pair<int, int>> reversals_;
     std::vector<QueueField> queue_;
     std::vector<std::pair<dict::FieldRef, std::vector<char>>> resetFields_;
     QPointer<QTabBar> tabs_;

@@ -1,5 +1,7 @@
 #include "framework/browsedeclaration.h"
 
+#include <algorithm>
+
 #include "dictionary/globals.h"
 #include "framework/listformat.h"
 
@@ -98,7 +100,18 @@ std::vector<std::string> checkBrowseSpec(const BrowseSpec &spec)
             continue;
         }
         checkColumns(tab, *format, places, spec.queue, faults);
+        if (tab.reverse && tab.reverse->file != tab.key.file)
+            faults.push_back(where + "its reverse order is of another file");
     }
+    std::vector<int> ids;
+    for (const BrowseButton &button : spec.extraButtons)
+        ids.push_back(button.id);
+    for (const BrowsePanel &panel : spec.panels)
+        for (const InfoValue &value : panel.values)
+            ids.push_back(value.id);
+    std::ranges::sort(ids);
+    if (std::ranges::adjacent_find(ids) != ids.end())
+        faults.push_back("two extras share the number " + std::to_string(*std::ranges::adjacent_find(ids)));
     return faults;
 }
 

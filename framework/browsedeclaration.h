@@ -11,6 +11,8 @@
 #include "framework/procedure.h"
 #include "framework/stepclass.h"
 
+#include <QString>
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -54,6 +56,39 @@ struct BrowseTab {
     const char *format = nullptr;
     const char *filter = nullptr;
     std::optional<dict::FieldRef> range; // the order's leading component kept at this field's value
+    // The same list in the reverse order, on the same tab (the browse's reversing button).
+    std::optional<dict::KeyRef> reverse;
+};
+
+class BrowseProcedure;
+
+// A value shown below the list, with its prompt ("{TAX}" is the tax's name).
+struct InfoValue {
+    int id; // how the browse (and a test) finds its label
+    const char *prompt;
+    // Read from the buffers: of the highlighted row (blank while none is), or, for a figure of the
+    // whole list, whenever the browse shows its figures (BrowseProcedure::showFigures).
+    QString (*value)();
+    bool wholeList = false;
+    bool (*kept)() = nullptr; // shown only where this holds (a tax of one system)
+};
+
+// A panel of values below the list: a titled box, or (without a title) a row on the right.
+struct BrowsePanel {
+    const char *caption = nullptr;
+    std::vector<InfoValue> values;
+    int rows = 1; // values run down the rows, then on to the next pair of columns
+};
+
+// A button of the browse's own, beside the standard ones.
+struct BrowseButton {
+    int id;
+    const char *text;
+    const char *tip = nullptr;
+    void (*action)(BrowseProcedure &) = nullptr;
+    // After every move (any: a row is highlighted); none: always enabled.
+    bool (*enabled)(BrowseProcedure &, bool any) = nullptr;
+    bool atEnd = false; // before Help and Close rather than after the update buttons
 };
 
 // A tab's format with the pictures in force put in.
@@ -89,6 +124,8 @@ struct BrowseSpec {
     const char *settingsSection = nullptr; // default: the procedure's name
     const char *tabKey = "TabChoice";
     UpdateButtonTips buttons{};
+    std::vector<BrowseButton> extraButtons;
+    std::vector<BrowsePanel> panels;
     bool updates = true;        // Add, Change and Delete buttons
     // A pick list: its callers always want a record back, so it selects whatever request it was
     // run with and always has its Select button.

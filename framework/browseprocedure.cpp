@@ -7,11 +7,13 @@
 #include "framework/reportslib.h"
 #include "framework/singlewindow.h"
 
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabBar>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -96,7 +98,7 @@ int BrowseProcedure::Build()
     if (QWidget *side = SidePanel(window))
         columns->addWidget(side);
     layout->addLayout(columns, 1);
-    if (QWidget *info = InfoPanel(window))
+    if (QWidget *info = browseSpec_.panels.empty() ? InfoPanel(window) : buildPanels(window))
         layout->addWidget(info);
     auto *buttons = new QHBoxLayout;
     buildButtons(buttons);
@@ -118,6 +120,7 @@ int BrowseProcedure::Build()
                        browseSpec_.tabKey);
     FirstField = w_.list;
     Prepare();
+    showFigures();
     if (browseSpec_.notification) {
         notifyFrame(browseSpec_.notification);
         notified_ = true;
@@ -170,8 +173,10 @@ void BrowseProcedure::buildButtons(QHBoxLayout *row)
     }
     if (tips.select || browseSpec_.selectOnly)
         w_.select = standard(tips.selectText, tips.select);
+    addExtraButtons(row, false);
     AddButtons(row);
     row->addStretch();
+    addExtraButtons(row, true);
     AddEndButtons(row);
     w_.help = standard("&Help", "Help...");
     HelpControl = w_.help;
@@ -179,19 +184,114 @@ void BrowseProcedure::buildButtons(QHBoxLayout *row)
     AddItem(w_.close, RequestCancelled);
 }
 
+int BrowseProcedure::addOrder(const BrowseTab &tab, dict::KeyRef key)
+{
+    const int order = list_->AddSortOrder(key, stepFor(key), expandFormat(tab.format));
+    if (tab.range)
+        list_->AddRange(*tab.range);
+    if (tab.filter)
+        list_->SetFilter(tab.filter);
+    if (tab.locator && tab.locatorPrompt)
+        list_->AddLocator(std::make_unique<EntryLocatorClass>(*tab.locator, w_.locator));
+    else if (tab.locator)
+        list_->AddLocator(std::make_unique<StepLocatorClass>(*tab.locator));
+    return order;
+}
+
+// Each tab's order, and its reverse where it has one (the same tab, the other way round).
 void BrowseProcedure::addOrders()
 {
+    std::vector<int> tabOrders;
     for (const BrowseTab &tab : browseSpec_.tabs) {
-        list_->AddSortOrder(tab.key, stepFor(tab.key), expandFormat(tab.format));
-        if (tab.range)
-            list_->AddRange(*tab.range);
-        if (tab.filter)
-            list_->SetFilter(tab.filter);
-        if (tab.locator && tab.locatorPrompt)
-            list_->AddLocator(std::make_unique<EntryLocatorClass>(*tab.locator, w_.locator));
-        else if (tab.locator)
-            list_->AddLocator(std::make_unique<StepLocatorClass>(*tab.locator));
+        tabOrders.push_back(addOrder(tab, tab.key));
+        if (tab.reverse)
+            list_->PairOrders(tabOrders.back(), addOrder(tab, *tab.reverse));
     }
+    list_->SetTabOrders(std::move(tabOrders));
+}
+
+void BrowseProcedure::addExtraButtons(QHBoxLayout *row, bool atEnd)
+{
+    for (const BrowseButton &extra : browseSpec_.extraButtons) {
+        if (extra.atEnd != atEnd)
+            continue;
+        auto *button = new QPushButton(QString::fromUtf8(extra.text), window());
+        if (extra.tip)
+            button->setToolTip(QString::fromUtf8(extra.tip));
+        row->addWidget(button);
+        if (extra.action)
+            connect(button, &QPushButton::clicked, this, [this, action = extra.action] { action(*this); });
+        extras_.emplace_back(&extra, button);
+    }
+}
+
+// The declared panels side by side: prompts and values in pairs of columns.
+QWidget *BrowseProcedure::buildPanels(QWidget *window)
+{
+    auto *panels = new QWidget(window);
+    auto *row = new QHBoxLayout(panels);
+    row->setContentsMargins(0, 0, 0, 0);
+    for (const BrowsePanel &panel : browseSpec_.panels) {
+        QWidget *box = panel.caption ? new QGroupBox(QString::fromUtf8(panel.caption), panels) : new QWidget(panels);
+        auto *grid = new QGridLayout(box);
+        if (!panel.caption)
+            grid->setContentsMargins(0, 0, 0, 0);
+        int at = 0;
+        for (const InfoValue &value : panel.values) {
+            if (value.kept && !value.kept())
+                continue;
+            const int r = at % panel.rows, column = 2 * (at / panel.rows);
+            ++at;
+            grid->addWidget(new QLabel(QString::fromStdString(expandFormat(value.prompt)), box), r, column);
+            auto *shown = new QLabel(box);
+            shown->setMinimumWidth(90);
+            grid->addWidget(shown, r, column + 1);
+            grid->setColumnStretch(column + 1, 1);
+            values_.emplace_back(&value, shown);
+        }
+        if (!panel.caption)
+            row->addStretch();
+        row->addWidget(box, panel.caption ? 1 : 0);
+    }
+    return panels;
+}
+
+QPushButton *BrowseProcedure::button(int id) const
+{
+    for (const auto &[extra, made] : extras_)
+        if (extra->id == id)
+            return made;
+    return nullptr;
+}
+
+QLabel *BrowseProcedure::info(int id) const
+{
+    for (const auto &[value, shown] : values_)
+        if (value->id == id)
+            return shown;
+    return nullptr;
+}
+
+void BrowseProcedure::showValues(bool wholeList, bool any)
+{
+    for (const auto &[value, shown] : values_)
+        if (value->wholeList == wholeList) {
+            const QString text = any ? value->value() : QString();
+            // Figures line up on the right, words read from the left.
+            const bool figure = text.contains(QRegularExpression("[0-9]")) && !text.contains(QRegularExpression("[A-Za-z]"));
+            shown->setAlignment((figure ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+            shown->setText(text);
+        }
+}
+
+void BrowseProcedure::showFigures() { showValues(true, true); }
+
+void BrowseProcedure::reverseOrder()
+{
+    if (!list_->Reversible())
+        return;
+    list_->Reverse();
+    followHighlight();
 }
 
 // Each coloured field is followed by its four colours, which follow the row's red rule.
@@ -214,15 +314,20 @@ void BrowseProcedure::addQueue()
 
 void BrowseProcedure::followHighlight()
 {
-    const int order = list_->Order();
-    const BrowseTab *tab = order >= 1 && order <= static_cast<int>(browseSpec_.tabs.size())
-                               ? &browseSpec_.tabs[order - 1]
+    const int tabNo = list_->CurrentTab();
+    const BrowseTab *tab = tabNo >= 1 && tabNo <= static_cast<int>(browseSpec_.tabs.size())
+                               ? &browseSpec_.tabs[tabNo - 1]
                                : nullptr;
     const bool locator = tab && tab->locatorPrompt;
     w_.locatorPrompt->setText(locator ? QString::fromUtf8(tab->locatorPrompt) : QString());
     w_.locatorPrompt->setVisible(locator);
     w_.locator->setVisible(locator);
-    Highlighted(list_->page().current() != nullptr);
+    const bool any = list_->page().current() != nullptr;
+    showValues(false, any);
+    for (const auto &[extra, made] : extras_)
+        if (extra->enabled)
+            made->setEnabled(extra->enabled(*this, any));
+    Highlighted(any);
 }
 
 bool BrowseProcedure::AllowRequest(int request)

@@ -10,6 +10,8 @@
 #include "framework/procedure.h"
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 class QHBoxLayout;
 class QLabel;
@@ -56,6 +58,14 @@ public:
     // Whether the row being read is drawn red (the declared rule, kept per row).
     bool redRow() const { return red_; }
 
+    // The declared extras, by their numbers.
+    QPushButton *button(int id) const;
+    QLabel *info(int id) const;
+    // Refreshes the figures of the whole list (declared wholeList).
+    void showFigures();
+    // Shows the current tab's list in its reverse order, or back.
+    void reverseOrder();
+
 protected:
     bool Admit() override;
     int Build() override;
@@ -83,6 +93,10 @@ private:
     class List;
     void buildList(QWidget *parent, QWidget *window);
     void buildButtons(QHBoxLayout *row);
+    void addExtraButtons(QHBoxLayout *row, bool atEnd);
+    QWidget *buildPanels(QWidget *window);
+    void showValues(bool wholeList, bool any);
+    int addOrder(const BrowseTab &tab, dict::KeyRef key);
     void addOrders();
     void addQueue();
     void followHighlight();
@@ -92,6 +106,8 @@ private:
     std::unique_ptr<List> list_;
     bool red_ = false;
     bool notified_ = false;
+    std::vector<std::pair<const BrowseButton *, QPushButton *>> extras_;
+    std::vector<std::pair<const InfoValue *, QLabel *>> values_;
 };
 
 } // namespace fw

@@ -15,12 +15,7 @@
 #include "framework/reportslib.h"
 
 #include <QDesktopServices>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QPushButton>
 #include <QTabBar>
-#include <QTableView>
 #include <QUrl>
 
 namespace Brw {
@@ -62,6 +57,16 @@ const fw::BrowseSpec customerList{
               fw::Coloured(CUS.CITY), fw::Coloured(CUS.STATE), fw::Plain(CUS.COMMENTS), fw::Plain(CUS.BALANCE),
               fw::Plain(CUS.FINANCEPRESENT)},
     .buttons = {.insert = "Add New Records...", .close = "Close Customer Records..."},
+    .extraButtons = {{Customers::Finance, "&Finance", "Open Highlighted Customer Finance History...",
+                      [](fw::BrowseProcedure &b) { static_cast<Customers &>(b).openFinance(); },
+                      [](fw::BrowseProcedure &, bool any) { return any && CUS.FINANCEPRESENT != 0; }},
+                     {Customers::Email, "E&mail", "Send Email to Highlighted Customer...",
+                      [](fw::BrowseProcedure &b) { static_cast<Customers &>(b).sendEmail(); },
+                      [](fw::BrowseProcedure &, bool any) { return any && !CUS.EMAILADDRESS.blank(); }}},
+    .panels = {{"Miscellaneous Customer Information",
+                {{Customers::Memo, "Memo:", [] { return QString::fromUtf8(CUS.COMMENTS.str()); }},
+                 {Customers::Balance, "Total Customer Balance:",
+                  [] { return QString::fromUtf8(fw::formatValue(CUS.BALANCE, fw::moneyPicture())).trimmed(); }}}}},
     .form = fw::runForm<Upd::Customer>,
     .allow = app::RequestGate,
     .red = [] { return GLO.REDLINECUSTOMER == 1 && dict::roundCents(CUS.BALANCE) > 0; },
@@ -78,41 +83,14 @@ Customers::Customers()
     , openUrl([](const QUrl &url) { return QDesktopServices::openUrl(url); })
 {}
 
-QWidget *Customers::InfoPanel(QWidget *parent)
-{
-    auto *misc = new QGroupBox("Miscellaneous Customer Information", parent);
-    auto *row = new QHBoxLayout(misc);
-    row->addWidget(new QLabel("Memo:", misc));
-    row->addWidget(w_.memo = new QLabel(misc), 1);
-    row->addWidget(new QLabel("Total Customer Balance:", misc));
-    row->addWidget(w_.balance = new QLabel(misc));
-    w_.balance->setMinimumWidth(90);
-    w_.balance->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return misc;
-}
-
-void Customers::AddButtons(QHBoxLayout *row)
-{
-    w_.finance = addButton(row, "&Finance", "Open Highlighted Customer Finance History...");
-    w_.email = addButton(row, "E&mail", "Send Email to Highlighted Customer...");
-}
-
 void Customers::Prepare()
 {
     if (GLO.CANADIAN == dict::TaxRegime::ProvincialAndGst)
         w_.tabs->setTabText(3, "&City and Prov");
 }
 
-// The highlighted customer's number for other procedures, its memo and balance.
-void Customers::Highlighted(bool any)
-{
-    GLO.CUSTOMERNO = any ? CUS.CUSTOMERNO.view() : "";
-    w_.email->setEnabled(any && !CUS.EMAILADDRESS.blank());
-    w_.finance->setEnabled(any && CUS.FINANCEPRESENT != 0);
-    w_.memo->setText(any ? QString::fromUtf8(CUS.COMMENTS.str()) : QString());
-    const std::string picture = fw::moneyPicture();
-    w_.balance->setText(any ? QString::fromUtf8(fw::formatValue(CUS.BALANCE, picture)).trimmed() : QString());
-}
+// The highlighted customer's number for other procedures.
+void Customers::Highlighted(bool any) { GLO.CUSTOMERNO = any ? CUS.CUSTOMERNO.view() : ""; }
 
 int Customers::Kill()
 {
@@ -120,19 +98,11 @@ int Customers::Kill()
     return BrowseProcedure::Kill();
 }
 
-int Customers::TakeAccepted(QWidget *control)
+// The history opens beside the list on the highlighted customer (GLO.CUSTOMERNO).
+void Customers::openFinance()
 {
-    if (control == w_.finance) {
-        // The history opens beside the list on the highlighted customer (GLO.CUSTOMERNO).
-        if (browse().UpdateViewRecord())
-            (new Brw::CustomersFinanceHistory)->Start();
-        return dict::Benign;
-    }
-    if (control == w_.email) {
-        sendEmail();
-        return dict::Benign;
-    }
-    return BrowseProcedure::TakeAccepted(control);
+    if (browse().UpdateViewRecord())
+        (new Brw::CustomersFinanceHistory)->Start();
 }
 
 void Customers::sendEmail()

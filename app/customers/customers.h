@@ -8,7 +8,6 @@
 
 #include <functional>
 
-class QLabel;
 class QUrl;
 
 namespace Brw {
@@ -16,30 +15,26 @@ namespace Brw {
 class Customers : public fw::BrowseProcedure
 {
 public:
-    struct Widgets : fw::BrowseWidgets {
-        QLabel *memo, *balance;
-        QPushButton *finance, *email;
-    };
+    // The list's own buttons and values, by number.
+    enum Extra { Finance = 1, Email, Memo, Balance };
     static const fw::BrowseSpec &Spec();
 
     Customers();
-    int TakeAccepted(QWidget *control) override;
 
     // Hands a mailto: address to the desktop; replaceable so that tests can see it.
     std::function<bool(const QUrl &)> openUrl;
-    const Widgets &widgets() const { return w_; }
+    const fw::BrowseWidgets &widgets() const { return w_; }
+
+    void openFinance();
+    void sendEmail();
 
 protected:
-    QWidget *InfoPanel(QWidget *parent) override;
-    void AddButtons(QHBoxLayout *row) override;
     void Prepare() override;
     void Highlighted(bool any) override;
     int Kill() override;
 
 private:
-    void sendEmail();
-
-    Widgets w_{};
+    fw::BrowseWidgets w_{};
 };
 
 } // namespace Brw

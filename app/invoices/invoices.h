@@ -7,39 +7,27 @@
 
 #include "framework/browseprocedure.h"
 
-class QLabel;
-
 namespace Brw {
 
 class Invoices : public fw::BrowseProcedure
 {
 public:
-    struct Widgets : fw::BrowseWidgets {
-        QLabel *customerName, *customerDiscount, *salesman;
-        QLabel *totalPrice, *totalSubTotal, *totalShipping, *totalLabor, *total, *totalTax, *totalGst;
-        QLabel *totalTaxLabel, *totalGstLabel;
-        QPushButton *history, *memo, *reverse;
-    };
+    // The list's own buttons and values, by number.
+    enum Extra { Reverse = 1, History, Memo, CustomerName, CustomerDiscount, Salesman, TotalPrice, TotalSubTotal,
+                 TotalShipping, TotalLabor, TotalTax, TotalGst, Total };
     static const fw::BrowseSpec &Spec();
 
     Invoices();
-    int TakeAccepted(QWidget *control) override;
-    const Widgets &widgets() const { return w_; }
+    const fw::BrowseWidgets &widgets() const { return w_; }
 
-protected:
-    QWidget *InfoPanel(QWidget *parent) override;
-    void AddButtons(QHBoxLayout *row) override;
-    void Prepare() override;
-    void Highlighted(bool any) override;
-
-private:
-    void reverseOrder();
-    void followTab(int tab);
-    void showTotals();
     void showMemo();
     void showHistory();
 
-    Widgets w_{};
+protected:
+    void Highlighted(bool any) override;
+
+private:
+    fw::BrowseWidgets w_{};
 };
 
 } // namespace Brw

@@ -17,9 +17,7 @@
 #include "framework/reportslib.h"
 
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QPushButton>
+#include <QScopeGuard>
 #include <QTableView>
 
 namespace Brw {
@@ -52,10 +50,19 @@ const fw::BrowseSpec financeHistory{
               fw::Plain(FIN.CUSTOMERNO)},
     .settingsSection = "Brw:CustomerFinanceHistory",
     .buttons = {.insert = "Add new finance information...", .close = "Close Finance List..."},
+    .extraButtons = {{CustomersFinanceHistory::Invoice, "&Invoice", nullptr,
+                      [](fw::BrowseProcedure &b) { static_cast<CustomersFinanceHistory &>(b).openInvoice(); },
+                      [](fw::BrowseProcedure &, bool any) { return any && FIN.INVOICENO != 0; }},
+                     {CustomersFinanceHistory::Credit, "C&redit", nullptr,
+                      [](fw::BrowseProcedure &b) { static_cast<CustomersFinanceHistory &>(b).openCreditMemo(); },
+                      [](fw::BrowseProcedure &, bool any) { return any && FIN.CREDITMEMONO != 0; }}},
+    .panels = {{nullptr,
+                {{CustomersFinanceHistory::Balance, "Customer Balance:",
+                  [] { return QString::fromUtf8(fw::formatValue(CUS.BALANCE, fw::moneyPicture())).trimmed(); },
+                  true}}}},
     .form = fw::runForm<Upd::CustomerFinanceHistory>,
     .allow = app::RequestGate,
 };
-
 
 QString customerName()
 {
@@ -83,24 +90,6 @@ int CustomersFinanceHistory::Build()
     return BrowseProcedure::Build();
 }
 
-QWidget *CustomersFinanceHistory::InfoPanel(QWidget *parent)
-{
-    auto *panel = new QWidget(parent);
-    auto *row = new QHBoxLayout(panel);
-    row->addStretch();
-    row->addWidget(new QLabel("Customer Balance:", panel));
-    row->addWidget(w_.balance = new QLabel(panel));
-    w_.balance->setMinimumWidth(90);
-    w_.balance->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return panel;
-}
-
-void CustomersFinanceHistory::AddButtons(QHBoxLayout *row)
-{
-    w_.invoice = addButton(row, "&Invoice", nullptr);
-    w_.credit = addButton(row, "C&redit", nullptr);
-}
-
 void CustomersFinanceHistory::Prepare()
 {
     if (auto *box = qobject_cast<QGroupBox *>(w_.list->parentWidget()))
@@ -108,18 +97,12 @@ void CustomersFinanceHistory::Prepare()
     showBalance();
 }
 
-void CustomersFinanceHistory::Highlighted(bool any)
-{
-    w_.invoice->setEnabled(any && FIN.INVOICENO != 0);
-    w_.credit->setEnabled(any && FIN.CREDITMEMONO != 0);
-}
-
 void CustomersFinanceHistory::showBalance()
 {
     double balance = CUS.BALANCE;
     pay::recomputeBalance(CUS.CUSTOMERNO, balance);
     CUS.BALANCE = balance;
-    w_.balance->setText(QString::fromUtf8(fw::formatValue(balance, fw::moneyPicture())).trimmed());
+    showFigures();
 }
 
 void CustomersFinanceHistory::refresh()
@@ -153,27 +136,18 @@ void CustomersFinanceHistory::removePayment()
     refresh();
 }
 
-int CustomersFinanceHistory::TakeAccepted(QWidget *control)
+void CustomersFinanceHistory::openCreditMemo()
 {
-    if (control == w_.invoice) {
-        if (app::PasswordGate(app::Guarded::Change))
-            openInvoice();
-        w_.list->view()->setFocus();
-        return dict::Benign;
-    }
-    if (control == w_.credit) {
-        browse().UpdateViewRecord();
-        REPORTS::Errors().ThrowMessage(app::MaintMsg::ProcedureNotDefined, "Upd:CreditMemo");
-        w_.list->view()->setFocus();
-        return dict::Benign;
-    }
-    return BrowseProcedure::TakeAccepted(control);
+    browse().UpdateViewRecord();
+    REPORTS::Errors().ThrowMessage(app::MaintMsg::ProcedureNotDefined, "Upd:CreditMemo");
+    w_.list->view()->setFocus();
 }
 
 // The invoice form on the highlighted record's invoice, as it is on file now.
 void CustomersFinanceHistory::openInvoice()
 {
-    if (!browse().UpdateViewRecord() || FIN.INVOICENO == 0)
+    const QScopeGuard backToList([this] { w_.list->view()->setFocus(); });
+    if (!app::PasswordGate(app::Guarded::Change) || !browse().UpdateViewRecord() || FIN.INVOICENO == 0)
         return;
     {
         dict::KeptBuffers kept{&Access::CUSTOMER};

@@ -8,44 +8,39 @@
 
 #include "framework/browseprocedure.h"
 
-class QLabel;
-
 namespace Brw {
 
 class CustomersFinanceHistory : public fw::BrowseProcedure
 {
 public:
-    struct Widgets : fw::BrowseWidgets {
-        QLabel *balance;
-        QPushButton *invoice, *credit;
-    };
+    // The list's own buttons and values, by number.
+    enum Extra { Invoice = 1, Credit, Balance };
     static const fw::BrowseSpec &Spec();
 
     CustomersFinanceHistory();
     using fw::BrowseProcedure::Run;
     int Run(int number, int request) override;
-    int TakeAccepted(QWidget *control) override;
 
-    const Widgets &widgets() const { return w_; }
+    const fw::BrowseWidgets &widgets() const { return w_; }
+
+    // "&Invoice": the invoice form on the highlighted record's invoice, behind the password gate.
+    void openInvoice();
+    void openCreditMemo();
 
 protected:
     int Build() override;
-    QWidget *InfoPanel(QWidget *parent) override;
-    void AddButtons(QHBoxLayout *row) override;
     void Prepare() override;
-    void Highlighted(bool any) override;
     bool AllowRequest(int request) override;
     void Closing() override;
 
 private:
     void removePayment();
-    void openInvoice();
     // Shows the balance recomputed from the stored records (and stores it).
     void showBalance();
     // The same, and the list read again.
     void refresh();
 
-    Widgets w_{};
+    fw::BrowseWidgets w_{};
 };
 
 } // namespace Brw

@@ -272,7 +272,7 @@ TEST_F(CustomerTest, ABalanceChangedByAnotherStationShowsInTheOpenListWithItsRed
     EXPECT_FALSE(foreground().isValid());
 
     ASSERT_EQ(testsupport::runWorker(folder, {"set-balance", "C001", "75"}).status, 0);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return b->widgets().balance->text() == "75.00"; }, 3000))
+    ASSERT_TRUE(QTest::qWaitFor([&] { return b->info(Brw::Customers::Balance)->text() == "75.00"; }, 3000))
         << "the highlighted customer's balance, after the next look at the file";
     EXPECT_EQ(foreground().value<QColor>(), QColor(0xFF, 0, 0)) << "the row is red now that the customer owes";
     GLO.REDLINECUSTOMER = 0;
@@ -326,25 +326,25 @@ TEST_F(CustomerTest, TheHighlightSetsTheCustomerNumberAndTheEmailAndFinanceButto
     addCustomer("C002", "Baker");
     Brw::Customers *b = start();
     EXPECT_EQ(GLO.CUSTOMERNO.view(), "C001");
-    EXPECT_TRUE(b->widgets().email->isEnabled());
-    EXPECT_TRUE(b->widgets().finance->isEnabled());
-    EXPECT_EQ(b->widgets().balance->text(), "12.50");
+    EXPECT_TRUE(b->button(Brw::Customers::Email)->isEnabled());
+    EXPECT_TRUE(b->button(Brw::Customers::Finance)->isEnabled());
+    EXPECT_EQ(b->info(Brw::Customers::Balance)->text(), "12.50");
 
     opened().clear();
-    press(b->widgets().email);
+    press(b->button(Brw::Customers::Email));
     ASSERT_EQ(opened().size(), 1u);
     EXPECT_EQ(opened().front().scheme(), "mailto");
     EXPECT_EQ(opened().front().toEncoded(), "mailto:pat%20o'neil+shop@example.com");
 
-    press(b->widgets().finance);
+    press(b->button(Brw::Customers::Finance));
     QWidget *history = setuptest::openWindow("Customers Credit/Debits...");
     ASSERT_NE(history, nullptr) << "the finance history opens";
     history->close();
 
     QTest::keyClick(b->widgets().list->view(), Qt::Key_Down);
     EXPECT_EQ(GLO.CUSTOMERNO.view(), "C002");
-    EXPECT_FALSE(b->widgets().email->isEnabled()) << "no address";
-    EXPECT_FALSE(b->widgets().finance->isEnabled()) << "no finance records";
+    EXPECT_FALSE(b->button(Brw::Customers::Email)->isEnabled()) << "no address";
+    EXPECT_FALSE(b->button(Brw::Customers::Finance)->isEnabled()) << "no finance records";
     close(b);
     EXPECT_TRUE(GLO.CUSTOMERNO.blank()) << "closing clears the number";
 }

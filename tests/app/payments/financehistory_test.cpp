@@ -84,19 +84,19 @@ TEST_F(FinanceHistoryTest, TheFinanceButtonOpensTheHighlightedCustomersHistoryAn
     GLO.CUSTOMERNO = "C1";
     auto *customers = new Brw::Customers;
     customers->Start();
-    ASSERT_TRUE(customers->widgets().finance->isEnabled());
-    press(customers->widgets().finance);
+    ASSERT_TRUE(customers->button(Brw::Customers::Finance)->isEnabled());
+    press(customers->button(Brw::Customers::Finance));
     QWidget *window = setuptest::openWindow("Customers Credit/Debits...");
     ASSERT_NE(window, nullptr);
     auto *history = procedureOf<History>(window);
     ASSERT_NE(history, nullptr);
     EXPECT_EQ(qobject_cast<QGroupBox *>(history->widgets().list->parentWidget())->title(),
               "Browsing Finance History of Name of C1");
-    EXPECT_EQ(history->widgets().balance->text(), "100.00");
+    EXPECT_EQ(history->info(Brw::CustomersFinanceHistory::Balance)->text(), "100.00");
     EXPECT_EQ(balanceOf("C1"), 100) << "the stored balance is the sum of the records";
     EXPECT_EQ(history->browse().Records(), 1u);
-    EXPECT_TRUE(history->widgets().invoice->isEnabled());
-    EXPECT_FALSE(history->widgets().credit->isEnabled());
+    EXPECT_TRUE(history->button(Brw::CustomersFinanceHistory::Invoice)->isEnabled());
+    EXPECT_FALSE(history->button(Brw::CustomersFinanceHistory::Credit)->isEnabled());
     close(history);
     closeStarted(customers, customers->widgets().close);
 }
@@ -126,7 +126,7 @@ TEST_F(FinanceHistoryTest, APaymentAddedChangedAndDeletedThroughTheWindowsMovesT
     EXPECT_EQ(query("SELECT DATE FROM FINANCE WHERE AMOUNTPAID = 40"), fw::today());
     EXPECT_EQ(invoiceValue("AMOUNTOWED", no), 60);
     EXPECT_EQ(balanceOf("C1"), 60);
-    EXPECT_EQ(h->widgets().balance->text(), "60.00");
+    EXPECT_EQ(h->info(Brw::CustomersFinanceHistory::Balance)->text(), "60.00");
     expectBooksAgree();
 
     highlightRow(h, 1);
@@ -155,7 +155,7 @@ TEST_F(FinanceHistoryTest, APaymentAddedChangedAndDeletedThroughTheWindowsMovesT
     EXPECT_EQ(payments(), 0);
     EXPECT_EQ(invoiceValue("AMOUNTOWED", no), 100);
     EXPECT_EQ(balanceOf("C1"), 100);
-    EXPECT_EQ(h->widgets().balance->text(), "100.00");
+    EXPECT_EQ(h->info(Brw::CustomersFinanceHistory::Balance)->text(), "100.00");
     expectBooksAgree();
     close(h);
 }
