@@ -13,4 +13,10 @@ const char *taxName(int regime)
     return byTaxRegime(names, regime);
 }
 
+std::string priceName(int level)
+{
+    const std::string heading = level == 1 ? GLO.PRICE1.str() : level == 2 ? GLO.PRICE2.str() : GLO.PRICE3.str();
+    return GLO.PRICE1.blank() || heading.empty() ? "Price " + std::to_string(level) : heading;
+}
+
 } // namespace dict

@@ -10,6 +10,8 @@
 // is what keeps them consistent.
 #pragma once
 
+#include <string>
+
 #include "dictionary/fieldtypes.h"
 
 namespace dict {
@@ -35,6 +37,8 @@ const Row &byTaxRegime(const Row (&rows)[4], int regime)
 
 // The name of the tax of a regime: "PST", "VAT", "Tax" (a single sales tax) or "GST".
 const char *taxName(int regime);
+// The name of price level 1, 2 or 3: the setup's heading, else "Price n".
+std::string priceName(int level);
 
 // GLO.STARTUP: the mode the next procedure runs in.
 namespace StartUp {

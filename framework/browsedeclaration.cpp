@@ -69,8 +69,9 @@ std::string expandFormat(const char *format)
     std::string text = format ? format : "";
     replaceAll(text, "{C}", moneyPicture("@n-13.2"));
     replaceAll(text, "{D}", datePicture());
-    static const char *const taxNames[] = {"PST", "VAT", "Tax", "GST"};
-    replaceAll(text, "{TAX}", dict::byTaxRegime(taxNames, GLO.CANADIAN));
+    replaceAll(text, "{TAX}", dict::taxName(GLO.CANADIAN));
+    for (int level = 1; level <= 3; ++level)
+        replaceAll(text, "{PRICE" + std::to_string(level) + "}", dict::priceName(level));
     keepForRegime(text, "{GST:", GLO.CANADIAN == dict::TaxRegime::ProvincialAndGst);
     return text;
 }

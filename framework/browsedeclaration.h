@@ -68,16 +68,19 @@ struct InfoValue {
     const char *prompt;
     // Read from the buffers: of the highlighted row (blank while none is), or, for a figure of the
     // whole list, whenever the browse shows its figures (BrowseProcedure::showFigures).
-    QString (*value)();
+    QString (*value)(BrowseProcedure &);
     bool wholeList = false;
     bool (*kept)() = nullptr; // shown only where this holds (a tax of one system)
 };
 
-// A panel of values below the list: a titled box, or (without a title) a row on the right.
+// A panel of values: a titled box, or a plain block without a title; below the list (from the
+// left, or on the right) or beside it.
 struct BrowsePanel {
+    enum Place { Below, BelowRight, Beside };
     const char *caption = nullptr;
     std::vector<InfoValue> values;
     int rows = 1; // values run down the rows, then on to the next pair of columns
+    Place place = Below;
 };
 
 // A button of the browse's own, beside the standard ones.
@@ -93,8 +96,8 @@ struct BrowseButton {
 
 // A tab's format with the pictures in force put in.
 // A declared list format with the pictures and names in force: {C} money, {D} dates, {TAX} the
-// tax's name ("PST", "VAT", "Tax", "GST"), and {GST:columns} kept only where GST is charged beside
-// a provincial tax.
+// tax's name ("PST", "VAT", "Tax", "GST"), {PRICE1} to {PRICE3} the price levels' names, and
+// {GST:columns} kept only where GST is charged beside a provincial tax.
 std::string expandFormat(const char *format);
 
 // Locator fields are named by their members too.

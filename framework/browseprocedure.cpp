@@ -18,6 +18,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace fw {
@@ -95,10 +96,10 @@ int BrowseProcedure::Build()
                                              : new QWidget(window);
     buildList(listBox, window);
     columns->addWidget(listBox, 1);
-    if (QWidget *side = SidePanel(window))
+    if (QWidget *side = buildPanels(window, true))
         columns->addWidget(side);
     layout->addLayout(columns, 1);
-    if (QWidget *info = browseSpec_.panels.empty() ? InfoPanel(window) : buildPanels(window))
+    if (QWidget *info = buildPanels(window, false))
         layout->addWidget(info);
     auto *buttons = new QHBoxLayout;
     buildButtons(buttons);
@@ -146,16 +147,6 @@ void BrowseProcedure::buildList(QWidget *box, QWidget *)
     layout->addWidget(w_.list = new BrowseList(box), 1);
 }
 
-QPushButton *BrowseProcedure::addButton(QHBoxLayout *row, const char *text, const char *tip)
-{
-    auto *button = new QPushButton(QString::fromUtf8(text), window());
-    if (tip)
-        button->setToolTip(QString::fromUtf8(tip));
-    row->addWidget(button);
-    connectButton(button);
-    return button;
-}
-
 void BrowseProcedure::buildButtons(QHBoxLayout *row)
 {
     const UpdateButtonTips &tips = browseSpec_.buttons;
@@ -174,10 +165,8 @@ void BrowseProcedure::buildButtons(QHBoxLayout *row)
     if (tips.select || browseSpec_.selectOnly)
         w_.select = standard(tips.selectText, tips.select);
     addExtraButtons(row, false);
-    AddButtons(row);
     row->addStretch();
     addExtraButtons(row, true);
-    AddEndButtons(row);
     w_.help = standard("&Help", "Help...");
     HelpControl = w_.help;
     w_.close = standard(tips.closeText, tips.close);
@@ -225,35 +214,56 @@ void BrowseProcedure::addExtraButtons(QHBoxLayout *row, bool atEnd)
     }
 }
 
-// The declared panels side by side: prompts and values in pairs of columns.
-QWidget *BrowseProcedure::buildPanels(QWidget *window)
+// A declared panel: prompts and values in pairs of columns.
+QWidget *BrowseProcedure::buildPanel(const BrowsePanel &panel, QWidget *parent)
 {
-    auto *panels = new QWidget(window);
-    auto *row = new QHBoxLayout(panels);
-    row->setContentsMargins(0, 0, 0, 0);
-    for (const BrowsePanel &panel : browseSpec_.panels) {
-        QWidget *box = panel.caption ? new QGroupBox(QString::fromUtf8(panel.caption), panels) : new QWidget(panels);
-        auto *grid = new QGridLayout(box);
-        if (!panel.caption)
-            grid->setContentsMargins(0, 0, 0, 0);
-        int at = 0;
-        for (const InfoValue &value : panel.values) {
-            if (value.kept && !value.kept())
-                continue;
-            const int r = at % panel.rows, column = 2 * (at / panel.rows);
-            ++at;
-            grid->addWidget(new QLabel(QString::fromStdString(expandFormat(value.prompt)), box), r, column);
-            auto *shown = new QLabel(box);
-            shown->setMinimumWidth(90);
-            grid->addWidget(shown, r, column + 1);
-            grid->setColumnStretch(column + 1, 1);
-            values_.emplace_back(&value, shown);
-        }
-        if (!panel.caption)
-            row->addStretch();
-        row->addWidget(box, panel.caption ? 1 : 0);
+    QWidget *box = panel.caption ? new QGroupBox(QString::fromUtf8(panel.caption), parent) : new QWidget(parent);
+    auto *grid = new QGridLayout(box);
+    if (!panel.caption)
+        grid->setContentsMargins(0, 0, 0, 0);
+    int at = 0;
+    for (const InfoValue &value : panel.values) {
+        if (value.kept && !value.kept())
+            continue;
+        const int r = at % panel.rows, column = 2 * (at / panel.rows);
+        ++at;
+        auto *prompt = new QLabel(QString::fromStdString(expandFormat(value.prompt)), box);
+        grid->addWidget(prompt, r, column);
+        auto *shown = new QLabel(box);
+        shown->setMinimumWidth(90);
+        grid->addWidget(shown, r, column + 1);
+        grid->setColumnStretch(column + 1, 1);
+        values_.push_back({&value, prompt, shown});
     }
-    return panels;
+    grid->setRowStretch(panel.rows, 1);
+    return box;
+}
+
+// The panels placed in one place, side by side below the list or one above the other beside it.
+QWidget *BrowseProcedure::buildPanels(QWidget *window, bool beside)
+{
+    QWidget *holder = nullptr;
+    QBoxLayout *line = nullptr;
+    bool right = false;
+    for (const BrowsePanel &panel : browseSpec_.panels) {
+        if ((panel.place == BrowsePanel::Beside) != beside)
+            continue;
+        if (!holder) {
+            holder = new QWidget(window);
+            line = beside ? static_cast<QBoxLayout *>(new QVBoxLayout(holder)) : new QHBoxLayout(holder);
+            line->setContentsMargins(0, 0, 0, 0);
+        }
+        if (panel.place == BrowsePanel::BelowRight && !right) {
+            line->addStretch();
+            right = true;
+        }
+        line->addWidget(buildPanel(panel, holder), panel.caption && !beside ? 1 : 0);
+    }
+    if (line && (beside || (!right && !std::ranges::any_of(browseSpec_.panels, [](const BrowsePanel &p) {
+                     return p.caption && p.place == BrowsePanel::Below;
+                 }))))
+        line->addStretch();
+    return holder;
 }
 
 QPushButton *BrowseProcedure::button(int id) const
@@ -266,17 +276,25 @@ QPushButton *BrowseProcedure::button(int id) const
 
 QLabel *BrowseProcedure::info(int id) const
 {
-    for (const auto &[value, shown] : values_)
-        if (value->id == id)
-            return shown;
+    for (const Shown &shown : values_)
+        if (shown.value->id == id)
+            return shown.label;
+    return nullptr;
+}
+
+QLabel *BrowseProcedure::infoPrompt(int id) const
+{
+    for (const Shown &shown : values_)
+        if (shown.value->id == id)
+            return shown.prompt;
     return nullptr;
 }
 
 void BrowseProcedure::showValues(bool wholeList, bool any)
 {
-    for (const auto &[value, shown] : values_)
+    for (const auto &[value, prompt, shown] : values_)
         if (value->wholeList == wholeList) {
-            const QString text = any ? value->value() : QString();
+            const QString text = any ? value->value(*this) : QString();
             // Figures line up on the right, words read from the left.
             const bool figure = text.contains(QRegularExpression("[0-9]")) && !text.contains(QRegularExpression("[A-Za-z]"));
             shown->setAlignment((figure ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);

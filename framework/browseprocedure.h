@@ -2,8 +2,9 @@
 // its tab bar and locator entry, the queue with the red-line colours, the standard buttons
 // (Add, Change, Delete, Select, Help, Close), the gate before a change or delete, what a choice
 // answers in select mode (a pick list always selects), the settings that keep the tab and
-// layout, the single window and the frame's notifications. A browse adds only what is its own:
-// a side or information panel, more buttons, what follows the highlight.
+// layout, the single window and the frame's notifications, and the declared extras: panels of
+// values below or beside the list and buttons of the browse's own, each with its action and
+// when it is enabled. A browse adds in code only what follows the highlight and its actions.
 #pragma once
 
 #include "framework/browsedeclaration.h"
@@ -61,6 +62,7 @@ public:
     // The declared extras, by their numbers.
     QPushButton *button(int id) const;
     QLabel *info(int id) const;
+    QLabel *infoPrompt(int id) const;
     // Refreshes the figures of the whole list (declared wholeList).
     void showFigures();
     // Shows the current tab's list in its reverse order, or back.
@@ -70,12 +72,6 @@ protected:
     bool Admit() override;
     int Build() override;
 
-    // What a browse adds, each optional. Panels are placed right of and below the list.
-    virtual QWidget *SidePanel(QWidget *) { return nullptr; }
-    virtual QWidget *InfoPanel(QWidget *) { return nullptr; }
-    virtual void AddButtons(QHBoxLayout *) {}
-    // Buttons at the far end of the row, before Help and Close.
-    virtual void AddEndButtons(QHBoxLayout *) {}
     // The highlighted record is in its buffer (or none is highlighted); runs after every move.
     virtual void Highlighted(bool any) { (void)any; }
     // Before the form runs for a request; false drops it (the password prompt cancelled).
@@ -86,15 +82,14 @@ protected:
     // Set-up after the skeleton and before the window opens (filters, bindings, icons).
     virtual void Prepare() {}
 
-    // Adds a button with its tip to a row of buttons, connected to TakeAccepted.
-    QPushButton *addButton(QHBoxLayout *row, const char *text, const char *tip);
 
 private:
     class List;
     void buildList(QWidget *parent, QWidget *window);
     void buildButtons(QHBoxLayout *row);
     void addExtraButtons(QHBoxLayout *row, bool atEnd);
-    QWidget *buildPanels(QWidget *window);
+    QWidget *buildPanel(const BrowsePanel &panel, QWidget *parent);
+    QWidget *buildPanels(QWidget *window, bool beside);
     void showValues(bool wholeList, bool any);
     int addOrder(const BrowseTab &tab, dict::KeyRef key);
     void addOrders();
@@ -107,7 +102,11 @@ private:
     bool red_ = false;
     bool notified_ = false;
     std::vector<std::pair<const BrowseButton *, QPushButton *>> extras_;
-    std::vector<std::pair<const InfoValue *, QLabel *>> values_;
+    struct Shown {
+        const InfoValue *value;
+        QLabel *prompt, *label;
+    };
+    std::vector<Shown> values_;
 };
 
 } // namespace fw

@@ -10,17 +10,13 @@
 #include "framework/browseclass.h"
 #include "framework/browselist.h"
 
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QPushButton>
 #include <QTableView>
-#include <QVBoxLayout>
 
 namespace Brw {
 
 namespace {
+
+namespace stockvalue = app::stockvalue;
 
 #define STO_FLAGS "8C*|~S~@s1@#1#8C*|~I~@s1@#6#"
 #define STO_STOCKNO "60L(1)*|~Stock #~C(0)@s15@#16#"
@@ -54,6 +50,24 @@ const fw::BrowseSpec stockList{
               fw::Coloured(STO.VENDOR), fw::Coloured(STO.PARTNO), fw::Coloured(STO.LOCATION),
               fw::Plain(STO.ITEMPICTURE), fw::Plain(STO.PACKAGESIZE), fw::Plain(STO.AMOUNTINSTOCK),
               fw::Plain(STO.COST), fw::Plain(STO.RETAIL), fw::Plain(STO.RETAIL2), fw::Plain(STO.RETAIL3)},
+    .extraButtons = {{Inventory::Special, "Sp&ecial Item", "Display Highlighted Special Item List...",
+                      [](fw::BrowseProcedure &b) { static_cast<Inventory &>(b).showComponents(); },
+                      [](fw::BrowseProcedure &, bool any) { return any && !STO.SPECIALITEM.blank(); }}},
+    .panels = {{"Single Item Information",
+                {{Inventory::Cost, "Cost:", stockvalue::cost},
+                 {Inventory::Price1, "{PRICE1}:", stockvalue::price1},
+                 {Inventory::Price2, "{PRICE2}:", stockvalue::price2},
+                 {Inventory::Price3, "{PRICE3}:", stockvalue::price3},
+                 {Inventory::Unit, "Unit:", stockvalue::unit},
+                 {Inventory::Weight, "Wt:", stockvalue::weight}},
+                6, fw::BrowsePanel::Beside},
+               {"Totals",
+                {{Inventory::OnHand, "On Hand", stockvalue::onHand},
+                 {Inventory::TotalCost, "Cost", stockvalue::costHeld},
+                 {Inventory::Total1, "{PRICE1}", stockvalue::price1Held},
+                 {Inventory::Total2, "{PRICE2}", stockvalue::price2Held},
+                 {Inventory::Total3, "{PRICE3}", stockvalue::price3Held}},
+                5, fw::BrowsePanel::Beside}},
     .form = fw::runForm<Upd::Inventory>,
     .allow = app::RequestGate,
     .red = app::stockBelowReorder,
@@ -70,64 +84,14 @@ Inventory::Inventory()
     : fw::BrowseProcedure(stockList, w_)
 {}
 
-QWidget *Inventory::SidePanel(QWidget *parent)
+void Inventory::showComponents()
 {
-    auto *panel = new QWidget(parent);
-    auto *layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto *single = new QGroupBox("Single Item Information", panel);
-    auto *grid = new QGridLayout(single);
-    w_.cost = app::valueRow(grid, 0, "Cost:");
-    w_.price1 = app::valueRow(grid, 1, "Price 1:", &w_.price1Label);
-    w_.price2 = app::valueRow(grid, 2, "Price 2:", &w_.price2Label);
-    w_.price3 = app::valueRow(grid, 3, "Price 3:", &w_.price3Label);
-    w_.unit = app::valueRow(grid, 4, "Unit:");
-    w_.weight = app::valueRow(grid, 5, "Wt:");
-    layout->addWidget(single);
-    auto *totals = new QGroupBox("Totals", panel);
-    auto *sums = new QGridLayout(totals);
-    w_.onHand = app::valueRow(sums, 0, "On Hand");
-    w_.totalCost = app::valueRow(sums, 1, "Cost");
-    w_.total1 = app::valueRow(sums, 2, "Price 1", &w_.total1Header);
-    w_.total2 = app::valueRow(sums, 3, "Price 2", &w_.total2Header);
-    w_.total3 = app::valueRow(sums, 4, "Price 3", &w_.total3Header);
-    layout->addWidget(totals);
-    layout->addStretch();
-    app::namePrices({w_.price1Label, w_.price2Label, w_.price3Label}, ":");
-    app::namePrices({w_.total1Header, w_.total2Header, w_.total3Header}, "");
-    return panel;
-}
-
-void Inventory::AddButtons(QHBoxLayout *row)
-{
-    w_.special = addButton(row, "Sp&ecial Item", "Display Highlighted Special Item List...");
-}
-
-// The highlighted item's prices and the value of its stock. On hand shows as it is, below zero
-// too; the stock's value counts only what is on hand.
-void Inventory::Highlighted(bool any)
-{
-    w_.special->setEnabled(any && !STO.SPECIALITEM.blank());
-    const double held = any && STO.AMOUNTINSTOCK > 0 ? double(STO.AMOUNTINSTOCK) : 0.0;
-    app::showAmounts(any, {{w_.cost, STO.COST}, {w_.price1, STO.RETAIL}, {w_.price2, STO.RETAIL2},
-                           {w_.price3, STO.RETAIL3}, {w_.totalCost, STO.COST * held}, {w_.total1, STO.RETAIL * held},
-                           {w_.total2, STO.RETAIL2 * held}, {w_.total3, STO.RETAIL3 * held}});
-    app::showQuantities(any, {{w_.weight, STO.WEIGHT}, {w_.onHand, STO.AMOUNTINSTOCK}});
-    w_.unit->setText(any ? QString::fromStdString(STO.PACKAGESIZE.str()) : QString());
-}
-
-int Inventory::TakeAccepted(QWidget *control)
-{
-    if (control == w_.special) {
-        if (browse().UpdateViewRecord()) {
-            Brw::InventorySpecialItems components;
-            components.Run();
-        }
-        browse().ResetFromFile(true);
-        w_.list->view()->setFocus();
-        return dict::Benign;
+    if (browse().UpdateViewRecord()) {
+        Brw::InventorySpecialItems components;
+        components.Run();
     }
-    return BrowseProcedure::TakeAccepted(control);
+    browse().ResetFromFile(true);
+    w_.list->view()->setFocus();
 }
 
 } // namespace Brw

@@ -6,33 +6,23 @@
 
 #include "framework/browseprocedure.h"
 
-class QLabel;
-
 namespace Brw {
 
 class Inventory : public fw::BrowseProcedure
 {
 public:
-    struct Widgets : fw::BrowseWidgets {
-        QLabel *cost, *price1, *price2, *price3, *unit, *weight;
-        QLabel *price1Label, *price2Label, *price3Label;
-        QLabel *onHand, *totalCost, *total1, *total2, *total3;
-        QLabel *total1Header, *total2Header, *total3Header;
-        QPushButton *special;
-    };
+    // The list's own button and values, by number.
+    enum Extra { Special = 1, Cost, Price1, Price2, Price3, Unit, Weight, OnHand, TotalCost, Total1, Total2, Total3 };
     static const fw::BrowseSpec &Spec();
 
     Inventory();
-    int TakeAccepted(QWidget *control) override;
-    const Widgets &widgets() const { return w_; }
+    const fw::BrowseWidgets &widgets() const { return w_; }
 
-protected:
-    QWidget *SidePanel(QWidget *parent) override;
-    void AddButtons(QHBoxLayout *row) override;
-    void Highlighted(bool any) override;
+    // The highlighted special item's components.
+    void showComponents();
 
 private:
-    Widgets w_{};
+    fw::BrowseWidgets w_{};
 };
 
 } // namespace Brw

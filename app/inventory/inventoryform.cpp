@@ -54,9 +54,7 @@ fw::FormDeclaration Inventory::Declare()
     static const char *const taxable[] = {"PST Taxable", "VAT Taxable", "Taxable Item", "GST Taxable"};
     const std::string quantity = fw::quantityPicture("@n-13.2");
     const std::string money = fw::numberPicture(GLO.CURRENCYNAME.view(), "@n-13.2");
-    const auto price = [](const dict::String<10> &name, const char *fallback) {
-        return name.blank() ? QString(fallback) : QString::fromStdString(name.str() + ":");
-    };
+    const auto price = [](int level) { return QString::fromStdString(dict::priceName(level) + ":"); };
     const fw::FormItem item = column({
         field("&Vendor", STO.VENDOR).readOnly().named(Vendor).pickedBy("Select Vendor from Vendor List...", [] {
             REPORTS::Errors().ThrowMessage(app::MaintMsg::ProcedureNotDefined, "Brw:GetVendor");
@@ -103,9 +101,9 @@ fw::FormDeclaration Inventory::Declare()
             .notNegative(),
         field("Date Back Ordered:", STO.BACKORDERDATE, fw::datePicture()),
         field("Cost:", STO.COST, "@n13.3").notNegative(),
-        field(price(GLO.PRICE1, "Price 1:"), STO.RETAIL, money).notNegative(),
-        field(price(GLO.PRICE2, "Price 2:"), STO.RETAIL2, money).notNegative(),
-        field(price(GLO.PRICE3, "Price 3:"), STO.RETAIL3, money).notNegative(),
+        field(price(1), STO.RETAIL, money).notNegative(),
+        field(price(2), STO.RETAIL2, money).notNegative(),
+        field(price(3), STO.RETAIL3, money).notNegative(),
     });
     return {.primary = &Relate::STOCK,
             .caption = Request == fw::InsertRecord ? "Add an Inventory Item" : "Change an Inventory Item:",

@@ -9,8 +9,6 @@
 #include "framework/picture.h"
 #include "framework/reportslib.h"
 
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 
 namespace {
@@ -34,6 +32,11 @@ const fw::BrowseSpec componentList{
               .range = dict::field(STO.STOCKNO)}},
     .queue = {fw::Plain(SPE.STOCKNO1), fw::Plain(SPE.DESCRIPTION), fw::Plain(SPE.AMOUNT), fw::Plain(SPE.COST)},
     .buttons = {.close = "Close Special Item List..."},
+    .panels = {{nullptr,
+                {{InventorySpecialItems::TotalCost, "Total Cost:",
+                  [](fw::BrowseProcedure &b) { return static_cast<InventorySpecialItems &>(b).sumCosts(); }, true}},
+                1,
+                fw::BrowsePanel::BelowRight}},
     .form = fw::runForm<Upd::InventorySpecialItem>,
     .allow = app::RequestGate,
     .width = 620,
@@ -59,26 +62,13 @@ QString InventorySpecialItems::WindowTitle() const
     return QString::fromStdString("Special Item List - " + owner_.str());
 }
 
-QWidget *InventorySpecialItems::InfoPanel(QWidget *parent)
-{
-    auto *panel = new QWidget(parent);
-    auto *total = new QHBoxLayout(panel);
-    total->setContentsMargins(0, 0, 0, 0);
-    total->addStretch();
-    total->addWidget(new QLabel("Total Cost:", panel));
-    total->addWidget(w_.totalCost = new QLabel(panel));
-    w_.totalCost->setMinimumWidth(90);
-    w_.totalCost->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return panel;
-}
-
 // The total over every component of the item, read apart from the list's own reading.
-void InventorySpecialItems::sumCosts()
+QString InventorySpecialItems::sumCosts()
 {
     total_ = 0;
     for (const auto &component : dict::range(SPE.StockNo_Key, owner_))
         total_ += component.COST;
-    w_.totalCost->setText(QString::fromStdString(fw::formatValue(total_, moneyPicture())).trimmed());
+    return QString::fromStdString(fw::formatValue(total_, moneyPicture())).trimmed();
 }
 
 // A special item costs what its components cost.
@@ -98,6 +88,7 @@ int InventorySpecialItems::Run(int number, int request)
 {
     const int response = BrowseProcedure::Run(number, request);
     STO.STOCKNO = owner_.view(); // the list stays on its own item
+    showFigures();
     return response;
 }
 

@@ -7,37 +7,32 @@
 #include "framework/browseprocedure.h"
 #include "framework/formprocedure.h"
 
-class QLabel;
 
 namespace Brw {
 
 class InventorySpecialItems : public fw::BrowseProcedure
 {
 public:
-    struct Widgets : fw::BrowseWidgets {
-        QLabel *totalCost;
-    };
+    enum Extra { TotalCost = 1 };
     static const fw::BrowseSpec &Spec();
 
     InventorySpecialItems();
     using fw::BrowseProcedure::Run;
     int Run(int number, int request) override;
-    const Widgets &widgets() const { return w_; }
-    // The sum of the component costs of the item, over the whole list.
+    const fw::BrowseWidgets &widgets() const { return w_; }
+    // The sum of the component costs of the item, over the whole list, as the list shows it.
     double totalCost() const { return total_; }
+    QString sumCosts();
 
 protected:
     bool Admit() override;
     QString WindowTitle() const override;
-    QWidget *InfoPanel(QWidget *parent) override;
-    void Highlighted(bool) override { sumCosts(); }
     void Closing() override { rollUpCost(); }
 
 private:
-    void sumCosts();
     void rollUpCost();
 
-    Widgets w_{};
+    fw::BrowseWidgets w_{};
     dict::String<20> owner_;
     double total_ = 0;
 };

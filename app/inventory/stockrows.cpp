@@ -5,17 +5,13 @@
 #include "dictionary/money.h"
 #include "framework/picture.h"
 
-#include <QGridLayout>
-#include <QLabel>
-
 namespace app {
 
 namespace {
 
-QString shown(double number, const std::string &picture)
-{
-    return QString::fromStdString(fw::formatValue(number, picture)).trimmed();
-}
+QString amount(double value) { return QString::fromStdString(fw::formatValue(value, fw::moneyPicture("@n-13.2"))).trimmed(); }
+QString quantity(double value) { return QString::fromStdString(fw::formatValue(value, "@n-13.2")).trimmed(); }
+double held() { return STO.AMOUNTINSTOCK > 0 ? double(STO.AMOUNTINSTOCK) : 0.0; }
 
 } // namespace
 
@@ -25,40 +21,19 @@ bool stockBelowReorder()
            && (STO.AMOUNTINSTOCK < STO.MINAMOUNT || dict::sameQuantity(STO.AMOUNTINSTOCK, STO.MINAMOUNT));
 }
 
-QLabel *valueRow(QGridLayout *grid, int r, const char *prompt, QLabel **promptLabel)
-{
-    auto *label = new QLabel(QString::fromUtf8(prompt));
-    if (promptLabel)
-        *promptLabel = label;
-    auto *value = new QLabel;
-    value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    value->setMinimumWidth(80);
-    grid->addWidget(label, r, 0);
-    grid->addWidget(value, r, 1);
-    return value;
-}
-
-void namePrices(std::initializer_list<QLabel *> labels, const char *suffix)
-{
-    if (GLO.PRICE1.blank())
-        return;
-    const std::string names[] = {GLO.PRICE1.str(), GLO.PRICE2.str(), GLO.PRICE3.str()};
-    int i = 0;
-    for (QLabel *label : labels)
-        label->setText(QString::fromStdString(names[i++] + suffix));
-}
-
-void showAmounts(bool any, std::initializer_list<std::pair<QLabel *, double>> amounts)
-{
-    const std::string money = fw::moneyPicture("@n-13.2");
-    for (const auto &[label, amount] : amounts)
-        label->setText(any ? shown(amount, money) : QString());
-}
-
-void showQuantities(bool any, std::initializer_list<std::pair<QLabel *, double>> quantities)
-{
-    for (const auto &[label, quantity] : quantities)
-        label->setText(any ? shown(quantity, "@n-13.2") : QString());
-}
+namespace stockvalue {
+QString location(fw::BrowseProcedure &) { return QString::fromStdString(STO.LOCATION.str()); }
+QString unit(fw::BrowseProcedure &) { return QString::fromStdString(STO.PACKAGESIZE.str()); }
+QString weight(fw::BrowseProcedure &) { return quantity(STO.WEIGHT); }
+QString onHand(fw::BrowseProcedure &) { return quantity(STO.AMOUNTINSTOCK); }
+QString cost(fw::BrowseProcedure &) { return amount(STO.COST); }
+QString price1(fw::BrowseProcedure &) { return amount(STO.RETAIL); }
+QString price2(fw::BrowseProcedure &) { return amount(STO.RETAIL2); }
+QString price3(fw::BrowseProcedure &) { return amount(STO.RETAIL3); }
+QString costHeld(fw::BrowseProcedure &) { return amount(STO.COST * held()); }
+QString price1Held(fw::BrowseProcedure &) { return amount(STO.RETAIL * held()); }
+QString price2Held(fw::BrowseProcedure &) { return amount(STO.RETAIL2 * held()); }
+QString price3Held(fw::BrowseProcedure &) { return amount(STO.RETAIL3 * held()); }
+} // namespace stockvalue
 
 } // namespace app

@@ -6,9 +6,6 @@
 #include "dictionary/files.h"
 #include "framework/browseclass.h"
 
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QLabel>
 
 namespace Brw {
 
@@ -40,6 +37,14 @@ const fw::BrowseSpec vendorsItems{
     .settingsSection = "Brw:VendorInventory",
     .buttons = {.select = "Select Highlighted Item...", .close = "Cancel and return to previous screen...",
                 .closeText = "Cancel"},
+    .panels = {{"Item",
+                {{VendorsInventory::Unit, "Unit:", app::stockvalue::unit},
+                 {VendorsInventory::OnHand, "On Hand:", app::stockvalue::onHand},
+                 {VendorsInventory::Cost, "Cost:", app::stockvalue::cost},
+                 {VendorsInventory::Price1, "Price 1:", app::stockvalue::price1},
+                 {VendorsInventory::Price2, "Price 2:", app::stockvalue::price2},
+                 {VendorsInventory::Price3, "Price 3:", app::stockvalue::price3}},
+                6, fw::BrowsePanel::Beside}},
     .form = fw::runForm<Upd::Inventory>,
     .allow = app::RequestGate,
     .red = app::stockBelowReorder,
@@ -54,31 +59,9 @@ VendorsInventory::VendorsInventory()
     : fw::BrowseProcedure(vendorsItems, w_)
 {}
 
-QWidget *VendorsInventory::SidePanel(QWidget *parent)
-{
-    auto *item = new QGroupBox(QStringLiteral("Item"), parent);
-    auto *grid = new QGridLayout(item);
-    w_.unit = app::valueRow(grid, 0, "Unit:");
-    w_.onHand = app::valueRow(grid, 1, "On Hand:");
-    w_.cost = app::valueRow(grid, 2, "Cost:");
-    w_.price1 = app::valueRow(grid, 3, "Price 1:");
-    w_.price2 = app::valueRow(grid, 4, "Price 2:");
-    w_.price3 = app::valueRow(grid, 5, "Price 3:");
-    grid->setRowStretch(6, 1);
-    return item;
-}
-
 void VendorsInventory::Prepare()
 {
     browse().Bindings().bindRecord("VEN", dict::fileDef(dict::FileId::VENDOR), &VEN);
-}
-
-void VendorsInventory::Highlighted(bool any)
-{
-    w_.unit->setText(any ? QString::fromStdString(STO.PACKAGESIZE.str()) : QString());
-    app::showQuantities(any, {{w_.onHand, STO.AMOUNTINSTOCK}});
-    app::showAmounts(any, {{w_.cost, STO.COST}, {w_.price1, STO.RETAIL}, {w_.price2, STO.RETAIL2},
-                           {w_.price3, STO.RETAIL3}});
 }
 
 } // namespace Brw

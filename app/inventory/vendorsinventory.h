@@ -5,28 +5,23 @@
 
 #include "framework/browseprocedure.h"
 
-class QLabel;
-
 namespace Brw {
 
 class VendorsInventory : public fw::BrowseProcedure
 {
 public:
-    struct Widgets : fw::BrowseWidgets {
-        QLabel *unit, *onHand, *cost, *price1, *price2, *price3;
-    };
+    // The values the list shows of the highlighted item, by number.
+    enum Extra { Unit = 1, OnHand, Cost, Price1, Price2, Price3 };
     static const fw::BrowseSpec &Spec();
 
     VendorsInventory();
-    const Widgets &widgets() const { return w_; }
+    const fw::BrowseWidgets &widgets() const { return w_; }
 
 protected:
-    QWidget *SidePanel(QWidget *parent) override;
     void Prepare() override;
-    void Highlighted(bool any) override;
 
 private:
-    Widgets w_{};
+    fw::BrowseWidgets w_{};
 };
 
 } // namespace Brw

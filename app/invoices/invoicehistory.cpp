@@ -17,8 +17,6 @@
 #include "framework/reportslib.h"
 
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QTableView>
 
 namespace Brw {
@@ -26,6 +24,15 @@ namespace Brw {
 namespace {
 
 namespace pay = app::payments;
+
+// What the invoice's FINANCE records leave owing.
+QString stillOwed()
+{
+    double due = 0;
+    for (const auto &record : dict::range(FIN.InvoiceNo_Key, INV.INVOICENO))
+        due += record.AMOUNTDUE;
+    return QString::fromStdString(fw::formatValue(due, fw::moneyPicture())).trimmed();
+}
 
 const fw::BrowseSpec invoiceHistory{
     .procedure = {.name = "Brw:InvoicesHistory", .title = "Invoice History...",
@@ -44,12 +51,15 @@ const fw::BrowseSpec invoiceHistory{
               fw::Plain(FIN.AMOUNTPAID), fw::Plain(FIN.AMOUNTDUE)},
     .buttons = {.insert = "Add a Payment...", .change = "Change Highlighted Payment...",
                 .remove = "Delete Highlighted Payment...", .close = "Close and Return..."},
+    .panels = {{nullptr,
+                {{InvoicesHistory::Due, "Still Owed:", [](fw::BrowseProcedure &) { return stillOwed(); }, true}},
+                1,
+                fw::BrowsePanel::BelowRight}},
     .form = fw::runForm<Upd::CustomerFinanceHistory>,
     .allow = app::RequestGate,
     .width = 600,
     .height = 360,
 };
-
 
 } // namespace
 
@@ -59,39 +69,18 @@ InvoicesHistory::InvoicesHistory()
     : fw::BrowseProcedure(invoiceHistory, w_)
 {}
 
-QWidget *InvoicesHistory::InfoPanel(QWidget *parent)
-{
-    auto *panel = new QWidget(parent);
-    auto *row = new QHBoxLayout(panel);
-    row->addStretch();
-    row->addWidget(new QLabel("Still Owed:", panel));
-    row->addWidget(w_.due = new QLabel(panel));
-    w_.due->setMinimumWidth(90);
-    w_.due->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return panel;
-}
-
 void InvoicesHistory::Prepare()
 {
     if (auto *box = qobject_cast<QGroupBox *>(w_.list->parentWidget()))
         box->setTitle("Browsing Invoice History, Invoice #: "
                       + QString::fromStdString(fw::formatValue(INV.INVOICENO, "@n06")));
-    showDue();
 }
 
-// The sum of the invoice's records: what it still owes.
-void InvoicesHistory::showDue()
-{
-    double due = 0;
-    for (const auto &record : dict::range(FIN.InvoiceNo_Key, INV.INVOICENO))
-        due += record.AMOUNTDUE;
-    w_.due->setText(QString::fromStdString(fw::formatValue(due, fw::moneyPicture())).trimmed());
-}
-
+// What the form saved changes what is still owed.
 int InvoicesHistory::Run(int number, int request)
 {
     const int response = BrowseProcedure::Run(number, request);
-    showDue();
+    showFigures();
     return response;
 }
 
@@ -109,7 +98,7 @@ bool InvoicesHistory::AllowRequest(int request)
 void InvoicesHistory::removePayment()
 {
     pay::deleteHighlightedPayment(browse(), app::InvMsg::OriginalNotDeletable);
-    showDue();
+    showFigures();
     browse().ResetFromFile(true);
 }
 

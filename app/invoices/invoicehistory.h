@@ -7,33 +7,27 @@
 
 #include "framework/browseprocedure.h"
 
-class QLabel;
-
 namespace Brw {
 
 class InvoicesHistory : public fw::BrowseProcedure
 {
 public:
-    struct Widgets : fw::BrowseWidgets {
-        QLabel *due;
-    };
+    enum Extra { Due = 1 };
     static const fw::BrowseSpec &Spec();
 
     InvoicesHistory();
     using fw::BrowseProcedure::Run;
     int Run(int number, int request) override;
-    const Widgets &widgets() const { return w_; }
+    const fw::BrowseWidgets &widgets() const { return w_; }
 
 protected:
-    QWidget *InfoPanel(QWidget *parent) override;
     void Prepare() override;
     bool AllowRequest(int request) override;
 
 private:
     void removePayment();
-    void showDue();
 
-    Widgets w_{};
+    fw::BrowseWidgets w_{};
 };
 
 } // namespace Brw

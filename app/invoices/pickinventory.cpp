@@ -11,9 +11,6 @@
 #include "framework/picture.h"
 #include "framework/reportslib.h"
 
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
 
 namespace Brw {
 
@@ -41,20 +38,24 @@ const fw::BrowseSpec stockPick{
     .queue = {fw::Plain(STO.SPECIALITEM), fw::Plain(STO.CATAGORY), fw::Plain(STO.STOCKNO), fw::Plain(STO.DESCRIPTION),
               fw::Plain(STO.PARTNO), fw::Plain(STO.MANUFACTUR)},
     .buttons = {.select = "Select Highlighted Item...", .close = "Cancel and Return...", .closeText = "Cancel"},
+    .panels = {{nullptr,
+                {{GetInventory::Location, "Location:", app::stockvalue::location},
+                 {GetInventory::Unit, "Unit:", app::stockvalue::unit},
+                 {GetInventory::OnHand, "On Hand:", app::stockvalue::onHand},
+                 {GetInventory::Cost, "Cost:",
+                  [](fw::BrowseProcedure &) { return QString::fromStdString(fw::formatValue(STO.COST, "@n13.3")).trimmed(); }}},
+                4},
+               {nullptr,
+                {{GetInventory::Price1, "{PRICE1}:", app::stockvalue::price1},
+                 {GetInventory::Price2, "{PRICE2}:", app::stockvalue::price2},
+                 {GetInventory::Price3, "{PRICE3}:", app::stockvalue::price3}},
+                4}},
     .selectOnly = true,
     .form = fw::runForm<Upd::Inventory>,
     .allow = app::RequestGate,
     .width = 760,
     .height = 480,
 };
-
-// Texts (location, unit) read from the left; valueRow aligns for numbers.
-QLabel *textRow(QGridLayout *grid, int r, const char *prompt)
-{
-    QLabel *value = app::valueRow(grid, r, prompt);
-    value->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    return value;
-}
 
 } // namespace
 
@@ -63,38 +64,6 @@ const fw::BrowseSpec &GetInventory::Spec() { return stockPick; }
 GetInventory::GetInventory()
     : fw::BrowseProcedure(stockPick, w_)
 {}
-
-QWidget *GetInventory::InfoPanel(QWidget *parent)
-{
-    auto *panel = new QWidget(parent);
-    auto *row = new QHBoxLayout(panel);
-    row->setContentsMargins(0, 0, 0, 0);
-    auto *item = new QGridLayout;
-    w_.location = textRow(item, 0, "Location:");
-    w_.unit = textRow(item, 1, "Unit:");
-    w_.onHand = app::valueRow(item, 2, "On Hand:");
-    w_.cost = app::valueRow(item, 3, "Cost:");
-    auto *prices = new QGridLayout;
-    w_.price1 = app::valueRow(prices, 0, "Price 1:", &w_.price1Label);
-    w_.price2 = app::valueRow(prices, 1, "Price 2:", &w_.price2Label);
-    w_.price3 = app::valueRow(prices, 2, "Price 3:", &w_.price3Label);
-    prices->setRowStretch(3, 1);
-    row->addLayout(item);
-    row->addSpacing(24);
-    row->addLayout(prices);
-    row->addStretch();
-    app::namePrices({w_.price1Label, w_.price2Label, w_.price3Label}, ":");
-    return panel;
-}
-
-void GetInventory::Highlighted(bool any)
-{
-    w_.location->setText(any ? QString::fromStdString(STO.LOCATION.str()) : QString());
-    w_.unit->setText(any ? QString::fromStdString(STO.PACKAGESIZE.str()) : QString());
-    app::showQuantities(any, {{w_.onHand, STO.AMOUNTINSTOCK}});
-    w_.cost->setText(any ? QString::fromStdString(fw::formatValue(STO.COST, "@n13.3")).trimmed() : QString());
-    app::showAmounts(any, {{w_.price1, STO.RETAIL}, {w_.price2, STO.RETAIL2}, {w_.price3, STO.RETAIL3}});
-}
 
 // With selling prohibited, only an item with exactly nothing on hand is refused: stock already
 // below zero (sold ahead of a delivery) may still be sold.

@@ -8,29 +8,23 @@
 
 #include "framework/browseprocedure.h"
 
-class QLabel;
-
 namespace Brw {
 
 class GetInventory : public fw::BrowseProcedure
 {
 public:
-    struct Widgets : fw::BrowseWidgets {
-        QLabel *location, *unit, *onHand, *cost, *price1, *price2, *price3;
-        QLabel *price1Label, *price2Label, *price3Label;
-    };
+    // The values the list shows of the highlighted item, by number.
+    enum Extra { Location = 1, Unit, OnHand, Cost, Price1, Price2, Price3 };
     static const fw::BrowseSpec &Spec();
 
     GetInventory();
-    const Widgets &widgets() const { return w_; }
+    const fw::BrowseWidgets &widgets() const { return w_; }
 
 protected:
-    QWidget *InfoPanel(QWidget *parent) override;
-    void Highlighted(bool any) override;
     int Chosen() override;
 
 private:
-    Widgets w_{};
+    fw::BrowseWidgets w_{};
 };
 
 } // namespace Brw

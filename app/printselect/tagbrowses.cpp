@@ -50,15 +50,20 @@ TagBrowse::TagBrowse(const fw::BrowseSpec &spec)
     : fw::BrowseProcedure(spec, w_)
 {}
 
-void TagBrowse::AddButtons(QHBoxLayout *row)
+// The four tag buttons act on the list while it has rows; OK prints what is tagged.
+std::vector<fw::BrowseButton> TagBrowse::Buttons()
 {
-    w_.tag = addButton(row, "&Tag", nullptr);
-    w_.untag = addButton(row, "&Untag", nullptr);
-    w_.tagAll = addButton(row, "Tag &All", nullptr);
-    w_.untagAll = addButton(row, "Unta&g All", nullptr);
+    const auto rows = [](fw::BrowseProcedure &b, bool) { return b.browse().Records() > 0; };
+    return {
+        {Tag, "&Tag", nullptr, [](fw::BrowseProcedure &b) { static_cast<TagBrowse &>(b).tagHighlighted(true); }, rows},
+        {Untag, "&Untag", nullptr, [](fw::BrowseProcedure &b) { static_cast<TagBrowse &>(b).tagHighlighted(false); },
+         rows},
+        {TagAll, "Tag &All", nullptr, [](fw::BrowseProcedure &b) { static_cast<TagBrowse &>(b).tagAllRows(true); }, rows},
+        {UntagAll, "Unta&g All", nullptr,
+         [](fw::BrowseProcedure &b) { static_cast<TagBrowse &>(b).tagAllRows(false); }, rows},
+        {Ok, "&OK", nullptr, [](fw::BrowseProcedure &b) { static_cast<TagBrowse &>(b).closeWithOk(); }, nullptr, true},
+    };
 }
-
-void TagBrowse::AddEndButtons(QHBoxLayout *row) { w_.ok = addButton(row, "&OK", nullptr); }
 
 void TagBrowse::Prepare()
 {
@@ -82,11 +87,11 @@ void TagBrowse::addMenu()
     QObject::connect(view, &QWidget::customContextMenuRequested, this, [this, view](const QPoint &at) {
         QMenu menu;
         menu.addSeparator();
-        menu.addAction(QStringLiteral("TagOne"), w_.tag, &QPushButton::click)->setEnabled(w_.tag->isEnabled());
-        menu.addAction(QStringLiteral("UntagOne"), w_.untag, &QPushButton::click)->setEnabled(w_.untag->isEnabled());
-        menu.addAction(QStringLiteral("TagAll"), w_.tagAll, &QPushButton::click)->setEnabled(w_.tagAll->isEnabled());
-        menu.addAction(QStringLiteral("UntagAll"), w_.untagAll, &QPushButton::click)
-            ->setEnabled(w_.untagAll->isEnabled());
+        for (const auto &[text, id] : {std::pair{"TagOne", Tag}, std::pair{"UntagOne", Untag},
+                                       std::pair{"TagAll", TagAll}, std::pair{"UntagAll", UntagAll}}) {
+            QPushButton *same = button(id);
+            menu.addAction(QString::fromLatin1(text), same, &QPushButton::click)->setEnabled(same->isEnabled());
+        }
         menu.addSeparator();
         menu.exec(view->viewport()->mapToGlobal(at));
     });
@@ -94,32 +99,23 @@ void TagBrowse::addMenu()
 
 void TagBrowse::refresh() { browse().ResetFromFile(true); }
 
-void TagBrowse::Highlighted(bool)
+void TagBrowse::tagHighlighted(bool on)
 {
-    const bool any = browse().Records() > 0;
-    for (QPushButton *b : {w_.tag, w_.untag, w_.tagAll, w_.untagAll})
-        b->setEnabled(any);
+    browse().UpdateBuffer();
+    tagRow(on);
+    refresh();
 }
 
-int TagBrowse::TakeAccepted(QWidget *control)
+void TagBrowse::tagAllRows(bool on)
 {
-    if (control == w_.tag || control == w_.untag) {
-        browse().UpdateBuffer();
-        tagRow(control == w_.tag);
-        refresh();
-        return dict::Benign;
-    }
-    if (control == w_.tagAll || control == w_.untagAll) {
-        control == w_.tagAll ? tagEverything() : untagEverything();
-        refresh();
-        return dict::Benign;
-    }
-    if (control == w_.ok) {
-        closedByOk_ = true;
-        SetResponse(fw::RequestCompleted);
-        return dict::Benign;
-    }
-    return BrowseProcedure::TakeAccepted(control);
+    on ? tagEverything() : untagEverything();
+    refresh();
+}
+
+void TagBrowse::closeWithOk()
+{
+    closedByOk_ = true;
+    SetResponse(fw::RequestCompleted);
 }
 
 int TagBrowse::TakeCloseEvent()
@@ -161,6 +157,7 @@ const fw::BrowseSpec customerTags{
     .settingsSection = "Brw:CustomerLabels",
     .tabKey = "UserList",
     .buttons = {.close = "Cancel and Return...", .closeText = "Cancel"},
+    .extraButtons = app::TagBrowse::Buttons(),
     .updates = false,
     .width = 620,
     .height = 420,
@@ -254,6 +251,7 @@ const fw::BrowseSpec invoiceTags{
               fw::Plain(INV.CUSTOMERNO), fw::Plain(INV.DATE), fw::Computed(customerName), fw::Plain(INV.PONUMBER)},
     .settingsSection = "Brw:InvoicesPrintMultiple",
     .buttons = {.close = "Cancel and Return...", .closeText = "Cancel"},
+    .extraButtons = app::TagBrowse::Buttons(),
     .updates = false,
     .width = 620,
     .height = 420,

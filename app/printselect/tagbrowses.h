@@ -8,7 +8,7 @@
 
 #include "framework/browseprocedure.h"
 
-class QPushButton;
+#include <vector>
 
 namespace app {
 
@@ -20,20 +20,21 @@ inline constexpr int InvoiceTable = 3;  // invoices, by invoice number
 class TagBrowse : public fw::BrowseProcedure
 {
 public:
-    struct Widgets : fw::BrowseWidgets {
-        QPushButton *tag, *untag, *tagAll, *untagAll, *ok;
-    };
+    // The buttons both lists have, by number.
+    enum Extra { Tag = 1, Untag, TagAll, UntagAll, Ok };
+    // Their rows, for a list's declaration.
+    static std::vector<fw::BrowseButton> Buttons();
 
     explicit TagBrowse(const fw::BrowseSpec &spec);
-    int TakeAccepted(QWidget *control) override;
     int TakeCloseEvent() override;
-    const Widgets &widgets() const { return w_; }
+    const fw::BrowseWidgets &widgets() const { return w_; }
+
+    void tagHighlighted(bool on);
+    void tagAllRows(bool on);
+    void closeWithOk();
 
 protected:
-    void AddButtons(QHBoxLayout *row) override;
-    void AddEndButtons(QHBoxLayout *row) override;
     void Prepare() override;
-    void Highlighted(bool any) override;
 
     virtual void tagRow(bool on) = 0; // the highlighted row
     virtual void tagEverything() = 0;
@@ -46,7 +47,7 @@ private:
     void refresh();
     void addMenu();
 
-    Widgets w_{};
+    fw::BrowseWidgets w_{};
     bool closedByOk_ = false;
 };
 

@@ -193,7 +193,7 @@ TEST_F(InventoryTest, ClosingTheComponentListWritesTheirCostsIntoTheItem)
     ASSERT_EQ(Access::STOCK.TryFetch(STO.StockNo_Key), Benign);
     Brw::InventorySpecialItems list;
     QTimer::singleShot(0, [&] {
-        EXPECT_EQ(list.widgets().totalCost->text(), "6.75");
+        EXPECT_EQ(list.info(Brw::InventorySpecialItems::TotalCost)->text(), "6.75");
         setuptest::screenshot(list.window(), "special-items");
         testsupport::expectTidy(list.window());
         press(list.widgets().close);
@@ -264,11 +264,11 @@ TEST_F(InventoryTest, RowsAtOrBelowTheReorderLevelAreRedAndTotalsNeedStockOnHand
     };
     EXPECT_EQ(foreground(0).value<QColor>(), QColor(0xFF, 0, 0)) << "0 on hand at re-order point 0";
     EXPECT_FALSE(foreground(1).isValid());
-    EXPECT_EQ(b->widgets().totalCost->text(), "0.00") << "nothing on hand: no stock value";
-    EXPECT_EQ(b->widgets().total1->text(), "0.00");
+    EXPECT_EQ(b->info(Brw::Inventory::TotalCost)->text(), "0.00") << "nothing on hand: no stock value";
+    EXPECT_EQ(b->info(Brw::Inventory::Total1)->text(), "0.00");
     QTest::keyClick(b->widgets().list->view(), Qt::Key_Down);
-    EXPECT_EQ(b->widgets().totalCost->text(), "15.00");
-    EXPECT_EQ(b->widgets().total1->text(), "30.00");
+    EXPECT_EQ(b->info(Brw::Inventory::TotalCost)->text(), "15.00");
+    EXPECT_EQ(b->info(Brw::Inventory::Total1)->text(), "30.00");
     setuptest::screenshot(b->window(), "inventory-browse");
     testsupport::expectTidy(b->window());
     close(b);
@@ -278,8 +278,8 @@ TEST_F(InventoryTest, StockBelowZeroShowsAsItIsButCountsNoValue)
 {
     addItem("N1", -4, 5);
     Brw::Inventory *b = start();
-    EXPECT_EQ(b->widgets().onHand->text(), "-4.00") << "a shortage is shown, never hidden as 0";
-    EXPECT_EQ(b->widgets().totalCost->text(), "0.00");
+    EXPECT_EQ(b->info(Brw::Inventory::OnHand)->text(), "-4.00") << "a shortage is shown, never hidden as 0";
+    EXPECT_EQ(b->info(Brw::Inventory::TotalCost)->text(), "0.00");
     close(b);
 }
 

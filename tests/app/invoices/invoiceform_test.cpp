@@ -383,7 +383,7 @@ TEST_F(InvoiceFormTest, APaymentTakenFromTheFormComesBackIntoItAndTheBooksAgree)
         auto history = WhenShown("Invoice History...", [&](QWidget *window) {
             auto *list = procedureOf<Brw::InvoicesHistory>(window);
             press(list->widgets().insert);
-            EXPECT_EQ(list->widgets().due->text(), "14.00");
+            EXPECT_EQ(list->info(Brw::InvoicesHistory::Due)->text(), "14.00");
             press(list->widgets().close);
         });
         press(w.button(Upd::Invoice::Payment));

@@ -255,17 +255,18 @@ TEST_F(PickListTest, ThePanelShowsTheItemWithThePriceNamesOfTheSetup)
     GLO.PRICE3 = "Bulk";
     Brw::GetInventory named;
     pick(named, [&] {
-        const Brw::GetInventory::Widgets &w = named.widgets();
-        EXPECT_EQ(w.price1Label->text(), "Retail:");
-        EXPECT_EQ(w.price2Label->text(), "Dealer:");
-        EXPECT_EQ(w.price3Label->text(), "Bulk:");
-        EXPECT_EQ(w.location->text(), "Shelf 4");
-        EXPECT_EQ(w.unit->text(), "Box");
-        EXPECT_EQ(w.onHand->text(), "7.00");
-        EXPECT_EQ(w.cost->text(), "12.346") << "the cost shows three decimals";
-        EXPECT_EQ(w.price1->text(), "20.00");
-        EXPECT_EQ(w.price2->text(), "18.50");
-        EXPECT_EQ(w.price3->text(), "15.25");
+        const fw::BrowseWidgets &w = named.widgets();
+        const Brw::GetInventory &g = named;
+        EXPECT_EQ(g.infoPrompt(Brw::GetInventory::Price1)->text(), "Retail:");
+        EXPECT_EQ(g.infoPrompt(Brw::GetInventory::Price2)->text(), "Dealer:");
+        EXPECT_EQ(g.infoPrompt(Brw::GetInventory::Price3)->text(), "Bulk:");
+        EXPECT_EQ(g.info(Brw::GetInventory::Location)->text(), "Shelf 4");
+        EXPECT_EQ(g.info(Brw::GetInventory::Unit)->text(), "Box");
+        EXPECT_EQ(g.info(Brw::GetInventory::OnHand)->text(), "7.00");
+        EXPECT_EQ(g.info(Brw::GetInventory::Cost)->text(), "12.346") << "the cost shows three decimals";
+        EXPECT_EQ(g.info(Brw::GetInventory::Price1)->text(), "20.00");
+        EXPECT_EQ(g.info(Brw::GetInventory::Price2)->text(), "18.50");
+        EXPECT_EQ(g.info(Brw::GetInventory::Price3)->text(), "15.25");
         setuptest::screenshot(named.window(), "pick-inventory");
         testsupport::expectTidy(named.window());
         press(w.close);
@@ -274,10 +275,11 @@ TEST_F(PickListTest, ThePanelShowsTheItemWithThePriceNamesOfTheSetup)
     GLO.PRICE1 = ""; // without a first name the other two are not used either
     Brw::GetInventory plain;
     pick(plain, [&] {
-        const Brw::GetInventory::Widgets &w = plain.widgets();
-        EXPECT_EQ(w.price1Label->text(), "Price 1:");
-        EXPECT_EQ(w.price2Label->text(), "Price 2:");
-        EXPECT_EQ(w.price3Label->text(), "Price 3:");
+        const fw::BrowseWidgets &w = plain.widgets();
+        const Brw::GetInventory &g = plain;
+        EXPECT_EQ(g.infoPrompt(Brw::GetInventory::Price1)->text(), "Price 1:");
+        EXPECT_EQ(g.infoPrompt(Brw::GetInventory::Price2)->text(), "Price 2:");
+        EXPECT_EQ(g.infoPrompt(Brw::GetInventory::Price3)->text(), "Price 3:");
         press(w.close);
     });
 }

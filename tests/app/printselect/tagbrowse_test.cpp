@@ -104,7 +104,7 @@ TEST_F(TagBrowseTest, CustomerTagsFollowTheButtonsTheTagColumnAndTagAll)
     GLO.STARTUP = 4;
     auto *b = start<Brw::CustomersPrint_Billing_Labels_Inventory_Envelopes>();
     EXPECT_EQ(b->window()->windowTitle(), "Select Customer(s) for Billing...");
-    b->widgets().tag->click();
+    b->button(app::TagBrowse::Tag)->click();
     EXPECT_EQ(customersTagged(), 1);
     EXPECT_FALSE(b->browse().model()->data(b->browse().model()->index(0, 0), Qt::DecorationRole).isNull());
 
@@ -116,21 +116,21 @@ TEST_F(TagBrowseTest, CustomerTagsFollowTheButtonsTheTagColumnAndTagAll)
     if (const char *folder = std::getenv("TQ_SCREENSHOTS"))
         b->window()->grab().save(QString::fromUtf8(folder) + QStringLiteral("/customer-tagging.png"));
 
-    b->widgets().tagAll->click();
+    b->button(app::TagBrowse::TagAll)->click();
     EXPECT_EQ(customersTagged(), 5);
-    b->widgets().untagAll->click();
+    b->button(app::TagBrowse::UntagAll)->click();
     EXPECT_EQ(customersTagged(), 0);
 
     // OK starts the billing statements, which ask for their dates first.
     testsupport::DesktopStandIn desktop;
     app::registerReportProcedures();
-    b->widgets().tag->click();
+    b->button(app::TagBrowse::Tag)->click();
     setuptest::WhenShown dates("Select Dates...", [](QWidget *w) {
         for (QPushButton *button : w->findChildren<QPushButton *>())
             if (button->text() == QStringLiteral("Ok"))
                 button->click();
     });
-    b->widgets().ok->click();
+    b->button(app::TagBrowse::Ok)->click();
     settle();
     EXPECT_EQ(dates.seen(), 1);
     EXPECT_EQ(desktop.output.titles, std::vector<std::string>{"Billing Statement"});
@@ -141,14 +141,14 @@ TEST_F(TagBrowseTest, CancelEmptiesTheCustomerTableAndAnEmptyListOffersNoTagging
 {
     auto *b = start<Brw::CustomersPrint_Billing_Labels_Inventory_Envelopes>();
     EXPECT_EQ(b->window()->windowTitle(), "Select Customer(s) for Printing Labels...");
-    b->widgets().tagAll->click();
+    b->button(app::TagBrowse::TagAll)->click();
     b->widgets().close->click();
     settle();
     EXPECT_EQ(customersTagged(), 0);
 
     ASSERT_EQ(Access::CUSTOMER.TryEmpty(), Benign);
     b = start<Brw::CustomersPrint_Billing_Labels_Inventory_Envelopes>();
-    for (QPushButton *button : {b->widgets().tag, b->widgets().untag, b->widgets().tagAll, b->widgets().untagAll})
+    for (QPushButton *button : {b->button(app::TagBrowse::Tag), b->button(app::TagBrowse::Untag), b->button(app::TagBrowse::TagAll), b->button(app::TagBrowse::UntagAll)})
         EXPECT_FALSE(button->isEnabled()) << button->text().toStdString();
     b->widgets().close->click();
 }
@@ -157,9 +157,9 @@ TEST_F(TagBrowseTest, TwoWindowsSeeOneAnothersTags)
 {
     auto *first = start<Brw::CustomersPrint_Billing_Labels_Inventory_Envelopes>();
     auto *second = start<Brw::CustomersPrint_Billing_Labels_Inventory_Envelopes>();
-    first->widgets().tag->click();
+    first->button(app::TagBrowse::Tag)->click();
     QTest::keyClick(second->widgets().list->view(), Qt::Key_Down);
-    second->widgets().tag->click();
+    second->button(app::TagBrowse::Tag)->click();
     EXPECT_EQ(customersTagged(), 2);
     second->context()->makeCurrent();
     EXPECT_EQ(ST::CntTagPos_(1), 2);
@@ -167,8 +167,8 @@ TEST_F(TagBrowseTest, TwoWindowsSeeOneAnothersTags)
     EXPECT_EQ(customersTagged(), 1);
     second->context()->makeCurrent();
     EXPECT_EQ(ST::CntTagPos_(1), 1);
-    first->widgets().ok->click();
-    second->widgets().ok->click();
+    first->button(app::TagBrowse::Ok)->click();
+    second->button(app::TagBrowse::Ok)->click();
 }
 
 TEST_F(TagBrowseTest, InvoiceTagsTagTheirCustomersAndOkAsksAboutLabelsThenPrints)
@@ -177,16 +177,16 @@ TEST_F(TagBrowseTest, InvoiceTagsTagTheirCustomersAndOkAsksAboutLabelsThenPrints
     app::registerReportProcedures();
     auto *b = start<Brw::InvoicesPrintMulitple>();
     EXPECT_EQ(b->window()->windowTitle(), "Print Multiple Invoices...");
-    b->widgets().tag->click();
+    b->button(app::TagBrowse::Tag)->click();
     QTest::keyClick(b->widgets().list->view(), Qt::Key_Down);
-    b->widgets().tag->click();
+    b->button(app::TagBrowse::Tag)->click();
     fw::ThreadContext::mainContext().makeCurrent();
     EXPECT_EQ(ST::CntTag_(3), 2);
     EXPECT_EQ(ST::CntTagPos_(1), 2);
     EXPECT_EQ(b->browse().model()->text(0, 5).toStdString(), "Adams") << "the customer's name";
 
     screen.answer(ButtonNo);
-    b->widgets().ok->click();
+    b->button(app::TagBrowse::Ok)->click();
     settle();
     const auto boxes = screen.shown();
     ASSERT_GE(boxes.size(), 1u);
