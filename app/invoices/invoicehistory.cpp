@@ -66,7 +66,7 @@ const fw::BrowseSpec invoiceHistory{
 const fw::BrowseSpec &InvoicesHistory::Spec() { return invoiceHistory; }
 
 InvoicesHistory::InvoicesHistory()
-    : fw::BrowseProcedure(invoiceHistory, w_)
+    : app::payments::PaymentList(invoiceHistory, w_, app::InvMsg::OriginalNotDeletable)
 {}
 
 void InvoicesHistory::Prepare()
@@ -74,32 +74,6 @@ void InvoicesHistory::Prepare()
     if (auto *box = qobject_cast<QGroupBox *>(w_.list->parentWidget()))
         box->setTitle("Browsing Invoice History, Invoice #: "
                       + QString::fromStdString(fw::formatValue(INV.INVOICENO, "@n06")));
-}
-
-// What the form saved changes what is still owed.
-int InvoicesHistory::Run(int number, int request)
-{
-    const int response = BrowseProcedure::Run(number, request);
-    showFigures();
-    return response;
-}
-
-// Delete passes the gate, then the user confirms, and only then is the payment reversed.
-bool InvoicesHistory::AllowRequest(int request)
-{
-    if (!BrowseProcedure::AllowRequest(request))
-        return false;
-    if (request != fw::DeleteRecord)
-        return true;
-    removePayment();
-    return false; // deleted here, in one unit with its reversal
-}
-
-void InvoicesHistory::removePayment()
-{
-    pay::deleteHighlightedPayment(browse(), app::InvMsg::OriginalNotDeletable);
-    showFigures();
-    browse().ResetFromFile(true);
 }
 
 } // namespace Brw

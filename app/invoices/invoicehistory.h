@@ -5,28 +5,23 @@
 // invoice is in the CUS buffer.
 #pragma once
 
-#include "framework/browseprocedure.h"
+#include "app/payments/paymentdelete.h"
 
 namespace Brw {
 
-class InvoicesHistory : public fw::BrowseProcedure
+class InvoicesHistory : public app::payments::PaymentList
 {
 public:
     enum Extra { Due = 1 };
     static const fw::BrowseSpec &Spec();
 
     InvoicesHistory();
-    using fw::BrowseProcedure::Run;
-    int Run(int number, int request) override;
     const fw::BrowseWidgets &widgets() const { return w_; }
 
 protected:
     void Prepare() override;
-    bool AllowRequest(int request) override;
 
 private:
-    void removePayment();
-
     fw::BrowseWidgets w_{};
 };
 

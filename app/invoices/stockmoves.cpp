@@ -63,14 +63,20 @@ bool movesStock(const dict::DESCRIPTIONRecord &line)
     return line.LABORBUTTON == 0 && !line.STOCKNO.blank();
 }
 
-int takeStock(dict::DESCRIPTIONRecord &line)
+namespace {
+// The line's back order is cleared; true when the line moves stock of an item now in STO.
+bool itemOfLine(dict::DESCRIPTIONRecord &line)
 {
     line.BACKORDER = 0;
     line.AMOUNTBACKORDERED = 0;
-    if (!movesStock(line))
-        return dict::Benign;
+    return movesStock(line) && fetchItem(line);
+}
+} // namespace
+
+int takeStock(dict::DESCRIPTIONRecord &line)
+{
     KeptBuffers kept{&Access::STOCK};
-    if (!fetchItem(line))
+    if (!itemOfLine(line))
         return dict::Benign;
     const double shortBy = line.QUANTITY - std::max<double>(STO.AMOUNTINSTOCK, 0.0);
     if (shortBy > 0 && !dict::sameQuantity(shortBy, 0)) {
@@ -85,12 +91,8 @@ int takeStock(dict::DESCRIPTIONRecord &line)
 int returnStock(dict::DESCRIPTIONRecord &line)
 {
     const double backOrdered = line.BACKORDER != 0 ? double(line.AMOUNTBACKORDERED) : 0.0;
-    line.BACKORDER = 0;
-    line.AMOUNTBACKORDERED = 0;
-    if (!movesStock(line))
-        return dict::Benign;
     KeptBuffers kept{&Access::STOCK};
-    if (!fetchItem(line))
+    if (!itemOfLine(line))
         return dict::Benign;
     if (backOrdered > 0) {
         STO.AMOUNTBACKORDERED = std::max(STO.AMOUNTBACKORDERED - backOrdered, 0.0);

@@ -77,7 +77,7 @@ QString customerName()
 const fw::BrowseSpec &CustomersFinanceHistory::Spec() { return financeHistory; }
 
 CustomersFinanceHistory::CustomersFinanceHistory()
-    : fw::BrowseProcedure(financeHistory, w_)
+    : app::payments::PaymentList(financeHistory, w_, app::PayMsg::NotDeletable)
 {}
 
 // The customer named by the customer list's highlight, read before the list takes its range.
@@ -109,31 +109,6 @@ void CustomersFinanceHistory::refresh()
 {
     showBalance();
     browse().ResetFromFile(true);
-}
-
-// The list reads itself again around what the form saved; the balance follows.
-int CustomersFinanceHistory::Run(int number, int request)
-{
-    const int response = BrowseProcedure::Run(number, request);
-    showBalance();
-    return response;
-}
-
-// Delete passes the gate, then the user confirms, and only then is the payment reversed.
-bool CustomersFinanceHistory::AllowRequest(int request)
-{
-    if (!BrowseProcedure::AllowRequest(request))
-        return false;
-    if (request != fw::DeleteRecord)
-        return true;
-    removePayment();
-    return false; // deleted here, in one unit with its reversal
-}
-
-void CustomersFinanceHistory::removePayment()
-{
-    pay::deleteHighlightedPayment(browse(), app::PayMsg::NotDeletable);
-    refresh();
 }
 
 void CustomersFinanceHistory::openCreditMemo()

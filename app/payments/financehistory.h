@@ -6,11 +6,11 @@
 // the customer list), else the one in the CUS buffer.
 #pragma once
 
-#include "framework/browseprocedure.h"
+#include "app/payments/paymentdelete.h"
 
 namespace Brw {
 
-class CustomersFinanceHistory : public fw::BrowseProcedure
+class CustomersFinanceHistory : public app::payments::PaymentList
 {
 public:
     // The list's own buttons and values, by number.
@@ -18,8 +18,6 @@ public:
     static const fw::BrowseSpec &Spec();
 
     CustomersFinanceHistory();
-    using fw::BrowseProcedure::Run;
-    int Run(int number, int request) override;
 
     const fw::BrowseWidgets &widgets() const { return w_; }
 
@@ -30,11 +28,11 @@ public:
 protected:
     int Build() override;
     void Prepare() override;
-    bool AllowRequest(int request) override;
     void Closing() override;
+    // The balance recomputed from the stored records (and stored).
+    void PaymentsChanged() override { showBalance(); }
 
 private:
-    void removePayment();
     // Shows the balance recomputed from the stored records (and stores it).
     void showBalance();
     // The same, and the list read again.

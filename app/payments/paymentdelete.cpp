@@ -22,4 +22,28 @@ bool deleteHighlightedPayment(fw::BrowseClass &list, int refusal)
     return deletePayment() == dict::Benign;
 }
 
+PaymentList::PaymentList(const fw::BrowseSpec &spec, fw::BrowseWidgets &widgets, int refusal)
+    : fw::BrowseProcedure(spec, widgets)
+    , refusal_(refusal)
+{}
+
+int PaymentList::Run(int number, int request)
+{
+    const int response = BrowseProcedure::Run(number, request);
+    PaymentsChanged();
+    return response;
+}
+
+bool PaymentList::AllowRequest(int request)
+{
+    if (!BrowseProcedure::AllowRequest(request))
+        return false;
+    if (request != fw::DeleteRecord)
+        return true;
+    deleteHighlightedPayment(browse(), refusal_);
+    PaymentsChanged();
+    browse().ResetFromFile(true);
+    return false; // deleted here, in one unit with its reversal
+}
+
 } // namespace app::payments

@@ -50,6 +50,16 @@ TagBrowse::TagBrowse(const fw::BrowseSpec &spec)
     : fw::BrowseProcedure(spec, w_)
 {}
 
+fw::BrowseSpec TagBrowse::Declared(fw::BrowseSpec spec)
+{
+    spec.buttons = {.close = "Cancel and Return...", .closeText = "Cancel"};
+    spec.extraButtons = Buttons();
+    spec.updates = false;
+    spec.width = 620;
+    spec.height = 420;
+    return spec;
+}
+
 // The four tag buttons act on the list while it has rows; OK prints what is tagged.
 std::vector<fw::BrowseButton> TagBrowse::Buttons()
 {
@@ -141,7 +151,7 @@ namespace {
 #define TAGC_COMPANY "110L(2)|~Company~@s40@#5#"
 #define TAGC_NO "45L(2)|~Cust #~@s10@#6#"
 
-const fw::BrowseSpec customerTags{
+const fw::BrowseSpec customerTags = app::TagBrowse::Declared({
     .procedure = {.name = "Brw:CustomersPrint_Billing_Labels_Inventory_Envelopes", .files = {Relate::CUSTOMER}},
     .primary = &Relate::CUSTOMER,
     .tabs = {
@@ -156,12 +166,7 @@ const fw::BrowseSpec customerTags{
               fw::Plain(CUS.COMPANY), fw::Plain(CUS.CUSTOMERNO)},
     .settingsSection = "Brw:CustomerLabels",
     .tabKey = "UserList",
-    .buttons = {.close = "Cancel and Return...", .closeText = "Cancel"},
-    .extraButtons = app::TagBrowse::Buttons(),
-    .updates = false,
-    .width = 620,
-    .height = 420,
-};
+});
 
 } // namespace
 
@@ -235,7 +240,7 @@ fw::StepValue customerName()
     TAG_COLUMN "12C|~P~@s1@#3#40R(2)|~Inv #~@n_7@#4#45L(2)|~Cust #~@s10@#5#45R(2)|~Date~@d2@#6#"               \
                "110L(2)|~Customer Name~@s35@#7#60L(2)|~PO #~@s15@#8#"
 
-const fw::BrowseSpec invoiceTags{
+const fw::BrowseSpec invoiceTags = app::TagBrowse::Declared({
     .procedure = {.name = "Brw:InvoicesPrintMulitple", .title = "Print Multiple Invoices...",
                   .files = {Relate::INVOICE, Relate::CUSTOMER}},
     .primary = &Relate::INVOICE,
@@ -250,12 +255,7 @@ const fw::BrowseSpec invoiceTags{
     .queue = {app::tagText(), app::tagIcon(app::invoiceTagged), fw::Plain(INV.PRINTED), fw::Plain(INV.INVOICENO),
               fw::Plain(INV.CUSTOMERNO), fw::Plain(INV.DATE), fw::Computed(customerName), fw::Plain(INV.PONUMBER)},
     .settingsSection = "Brw:InvoicesPrintMultiple",
-    .buttons = {.close = "Cancel and Return...", .closeText = "Cancel"},
-    .extraButtons = app::TagBrowse::Buttons(),
-    .updates = false,
-    .width = 620,
-    .height = 420,
-};
+});
 
 } // namespace
 

@@ -22,8 +22,9 @@ class TagBrowse : public fw::BrowseProcedure
 public:
     // The buttons both lists have, by number.
     enum Extra { Tag = 1, Untag, TagAll, UntagAll, Ok };
-    // Their rows, for a list's declaration.
-    static std::vector<fw::BrowseButton> Buttons();
+    // A tag list's declaration: its own tabs and queue, with what both lists share (the tag
+    // buttons and OK, Cancel, no update buttons, the window's size).
+    static fw::BrowseSpec Declared(fw::BrowseSpec spec);
 
     explicit TagBrowse(const fw::BrowseSpec &spec);
     int TakeCloseEvent() override;
@@ -44,6 +45,7 @@ protected:
     virtual void cancelled() = 0;
 
 private:
+    static std::vector<fw::BrowseButton> Buttons();
     void refresh();
     void addMenu();
 
