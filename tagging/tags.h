@@ -29,6 +29,11 @@ class ViewManager;
 
 namespace ST {
 
+// The tag tables the program's windows and reports share, each with what its values are.
+inline constexpr int CustomerTable = 1;   // file position tags: customer numbers
+inline constexpr int InvoiceTable = 3;    // file pointer tags: invoice numbers
+inline constexpr int CreditMemoTable = 4; // memory pointer tags: credit memo numbers
+
 using dict::LONG;
 
 // --- file pointer tags -----------------------------------------------------------------------

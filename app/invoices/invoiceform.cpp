@@ -517,11 +517,11 @@ void Invoice::Closing()
 {
     if (Response == fw::RequestCompleted && (OriginalRequest == fw::InsertRecord || OriginalRequest == fw::ChangeRecord)) {
         GLO.INVOICENO = INV.INVOICENO;
-        ST::SetTagPos_(1, INV.CUSTOMERNO.view());
+        ST::SetTagPos_(ST::CustomerTable, INV.CUSTOMERNO.view());
         if (GLO.PRINTINVOICE != 0)
             app::runProcedure("PRN:INVOICES");
         else
-            ST::SetTag_(3, INV.INVOICENO);
+            ST::SetTag_(ST::InvoiceTable, INV.INVOICENO);
     }
     GLO.NEWINVOICE = 0;
     GLO.CUSTOMERNO.clear();

@@ -34,8 +34,8 @@ QIcon blankIcon()
 }
 
 std::string customerNo() { return std::string(CUS.CUSTOMERNO.view()); }
-bool customerTagged() { return ST::GetTagPos_(CustomerTable, customerNo()) == 1; }
-bool invoiceTagged() { return ST::GetTag_(InvoiceTable, INV.INVOICENO) == 1; }
+bool customerTagged() { return ST::GetTagPos_(ST::CustomerTable, customerNo()) == 1; }
+bool invoiceTagged() { return ST::GetTag_(ST::InvoiceTable, INV.INVOICENO) == 1; }
 
 // The first queue fields of both lists: the tag column's text (none) and its icon.
 fw::QueueEntry tagText() { return fw::Computed([] { return fw::StepValue(std::string()); }); }
@@ -138,7 +138,7 @@ int TagBrowse::TakeCloseEvent()
 
 namespace Brw {
 
-using app::CustomerTable;
+using ST::CustomerTable;
 using app::customerNo;
 
 // --- customers ----------------------------------------------------------------------------------
@@ -271,22 +271,22 @@ void InvoicesPrintMulitple::tagRow(bool on)
 {
     const std::string customer(INV.CUSTOMERNO.view());
     if (on) {
-        ST::SetTag_(app::InvoiceTable, INV.INVOICENO);
+        ST::SetTag_(ST::InvoiceTable, INV.INVOICENO);
         ST::SetTagPos_(CustomerTable, customer);
     } else {
-        ST::ClrTag_(app::InvoiceTable, INV.INVOICENO);
+        ST::ClrTag_(ST::InvoiceTable, INV.INVOICENO);
         ST::ClrTagPos_(CustomerTable, customer);
     }
 }
 
 void InvoicesPrintMulitple::tagEverything()
 {
-    ST::TagAll_(app::InvoiceTable, browse(), [] { return dict::LONG{INV.INVOICENO}; });
+    ST::TagAll_(ST::InvoiceTable, browse(), [] { return dict::LONG{INV.INVOICENO}; });
 }
 
 void InvoicesPrintMulitple::untagEverything()
 {
-    ST::NewTag_(app::InvoiceTable);
+    ST::NewTag_(ST::InvoiceTable);
     ST::NewTagPos_(CustomerTable);
 }
 

@@ -12,10 +12,6 @@
 
 namespace app {
 
-// Tag tables shared with the reports that print what was tagged.
-inline constexpr int CustomerTable = 1; // customers, by position (customer number)
-inline constexpr int InvoiceTable = 3;  // invoices, by invoice number
-
 // What the two have in common: the tag buttons and menu, OK and Cancel.
 class TagBrowse : public fw::BrowseProcedure
 {

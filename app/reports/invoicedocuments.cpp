@@ -15,6 +15,7 @@
 #include "framework/reportslib.h"
 #include "reports/winroutines.h"
 #include "tagging/filetagtable.h"
+#include "tagging/tags.h"
 #include "tagging/taguser.h"
 
 #include <algorithm>
@@ -28,7 +29,7 @@ namespace {
 bool fetchTag(dict::LONG invoiceNo)
 {
     TF_.USR = ST::GetTagUsr();
-    TF_.TBL = app::InvoiceTable;
+    TF_.TBL = ST::InvoiceTable;
     TF_.PTR = invoiceNo;
     return Access::TAGFILE_.TryFetch(TF_.PtrKey) == dict::Benign;
 }
@@ -80,7 +81,7 @@ void InvoiceDocuments::SetView(fw::ViewManager &view)
         view.Init(&Relate::TAGFILE_);
         view.AddSortOrder(TF_.PtrKey);
         tagRange_.USR = ST::GetTagUsr();
-        tagRange_.TBL = app::InvoiceTable;
+        tagRange_.TBL = ST::InvoiceTable;
         view.AddRange(dict::fieldOf(tagRange_, tagRange_.USR));
         view.AddRange(dict::fieldOf(tagRange_, tagRange_.TBL));
         return;

@@ -3,6 +3,7 @@
 #include "app/printselect/tagbrowses.h"
 #include "dictionary/files.h"
 #include "framework/viewmanager.h"
+#include "tagging/tags.h"
 #include "tagging/taguser.h"
 
 namespace PRN {
@@ -12,7 +13,7 @@ void viewTaggedCustomers(fw::ViewManager &view, dict::TAGFILEPOS_Buffer &range)
     view.Init(&Relate::TAGFILEPOS_);
     view.AddSortOrder(TP_.PosKey);
     range.USR = ST::GetTagUsr();
-    range.TBL = app::CustomerTable;
+    range.TBL = ST::CustomerTable;
     view.AddRange(dict::fieldOf(range, range.USR));
     view.AddRange(dict::fieldOf(range, range.TBL));
 }

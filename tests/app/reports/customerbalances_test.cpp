@@ -150,7 +150,7 @@ TEST_F(CustomerBalancesTest, PaymentHistoryTotalsEachInvoiceAndTheReport)
 TEST_F(CustomerBalancesTest, BillingStatementsBringTheBalanceForwardAndCloseWithWhatIsDue)
 {
     for (const char *customer : {"C3", "C1"})
-        ST::SetTagPos_(app::CustomerTable, customer);
+        ST::SetTagPos_(ST::CustomerTable, customer);
     GLO.STARTDATE = fw::today(); // the payments were made before: they are brought forward
     GLO.ENDDATE = fw::today();
     Dated<PRN::CUSTOMERBILLING> billing;
@@ -172,7 +172,7 @@ TEST_F(CustomerBalancesTest, BillingStatementsBringTheBalanceForwardAndCloseWith
     EXPECT_TRUE(has(c3, "Page 1 of 1"));
 
     // Nobody tagged: the statement's form still prints.
-    ST::NewTagPos_(app::CustomerTable);
+    ST::NewTagPos_(ST::CustomerTable);
     Dated<PRN::CUSTOMERBILLING> empty;
     EXPECT_EQ(empty.Run(&output), 1);
     EXPECT_TRUE(has(output.dumps.back(), "Billing Statement"));

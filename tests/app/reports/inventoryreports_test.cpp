@@ -234,7 +234,7 @@ TEST_F(StockReportsTest, SoldReportsCountNetAmountsOfInvoicesInTheRange)
     ASSERT_EQ(best.Run(&output), 1);
     EXPECT_TRUE(has(output.dumps.back(), "Dock Works")) << "a customer with only a company";
 
-    ST::SetTagPos_(app::CustomerTable, "C9");
+    ST::SetTagPos_(ST::CustomerTable, "C9");
     Dated<PRN::INVENTORYCONSOLIDATIONCUSTOMER> byCustomer;
     ASSERT_EQ(byCustomer.Run(&output), 1);
     dump = output.dumps.back();

@@ -407,7 +407,7 @@ TEST_F(InvoiceDocumentsTest, TaggedRunMarksWhatPrintedAndDropsTheTagOfAnInvoiceD
     for (dict::LONG n : {21, 22, 23, 24})
         putInvoice(n, n == 22 || n == 24);
     for (dict::LONG n : {23, 21, 24, 22})
-        ST::SetTag_(app::InvoiceTable, n);
+        ST::SetTag_(ST::InvoiceTable, n);
     // Deleted at another station after it was tagged.
     INV.INVOICENO = 22;
     ASSERT_EQ(Access::INVOICE.TryFetch(INV.InvoiceNo_Key), dict::Benign);
@@ -417,7 +417,7 @@ TEST_F(InvoiceDocumentsTest, TaggedRunMarksWhatPrintedAndDropsTheTagOfAnInvoiceD
     output.printFromPreview = false;
     run("PRN:INVOICESTAGGED");
     EXPECT_EQ(printedMark(21), "");
-    EXPECT_EQ(ST::CntTag_(app::InvoiceTable), 3);
+    EXPECT_EQ(ST::CntTag_(ST::InvoiceTable), 3);
 
     output.printFromPreview = true;
     GLO.PICKLIST = 1;
@@ -435,7 +435,7 @@ TEST_F(InvoiceDocumentsTest, TaggedRunMarksWhatPrintedAndDropsTheTagOfAnInvoiceD
     EXPECT_EQ(printedMark(21), "P");
     EXPECT_EQ(printedMark(23), "P");
     EXPECT_EQ(printedMark(24), "P") << "a quote is marked printed like an invoice";
-    EXPECT_EQ(ST::CntTag_(app::InvoiceTable), 0);
+    EXPECT_EQ(ST::CntTag_(ST::InvoiceTable), 0);
 
     // Nothing tagged: nothing to print.
     screen.clear();
@@ -464,7 +464,7 @@ TEST_F(InvoiceDocumentsTest, CancelledTaggedRunLeavesWhatDidNotPrintTagged)
 {
     for (dict::LONG n = 101; n <= 130; ++n) {
         putInvoice(n);
-        ST::SetTag_(app::InvoiceTable, n);
+        ST::SetTag_(ST::InvoiceTable, n);
     }
     auto printedCount = [] { return query("SELECT COUNT(*) FROM INVOICE WHERE PRINTED = 'P'"); };
 
@@ -477,7 +477,7 @@ TEST_F(InvoiceDocumentsTest, CancelledTaggedRunLeavesWhatDidNotPrintTagged)
     }
     EXPECT_TRUE(output.dumps.empty());
     EXPECT_EQ(printedCount(), 0);
-    EXPECT_EQ(ST::CntTag_(app::InvoiceTable), 30);
+    EXPECT_EQ(ST::CntTag_(ST::InvoiceTable), 30);
 
     screen.answer(dict::ButtonYes);
     screen.answer(dict::ButtonYes); // preview what there is, and print it
@@ -488,15 +488,15 @@ TEST_F(InvoiceDocumentsTest, CancelledTaggedRunLeavesWhatDidNotPrintTagged)
     ASSERT_GT(laid, 0);
     ASSERT_LT(laid, 30);
     EXPECT_EQ(printedCount(), laid);
-    EXPECT_EQ(ST::CntTag_(app::InvoiceTable), 30 - laid);
-    EXPECT_EQ(ST::GetTag_(app::InvoiceTable, 130), 1) << "the last one was never printed";
+    EXPECT_EQ(ST::CntTag_(ST::InvoiceTable), 30 - laid);
+    EXPECT_EQ(ST::GetTag_(ST::InvoiceTable, 130), 1) << "the last one was never printed";
 }
 
 TEST_F(InvoiceDocumentsTest, LabelsAfterTheInvoiceAskForBlankLabelsFirst)
 {
     testsupport::DesktopStandIn desktop; // the labels run as the desktop starts them
     putInvoice(41);
-    ST::SetTagPos_(app::CustomerTable, "C100"); // as the invoice form tags its customer
+    ST::SetTagPos_(ST::CustomerTable, "C100"); // as the invoice form tags its customer
     GLO.INVOICENO = 41;
     GLO.STARTUP = dict::StartUp::AddressLabels;
     GLO.LABELTYPE = 8160;
@@ -521,7 +521,7 @@ TEST_F(InvoiceDocumentsTest, LabelSheetsByStockAndKind)
         ASSERT_EQ(Access::CUSTOMER.Insert(), dict::Benign);
     }
     for (const char *customer : {"C400", "C100", "C300", "C200"})
-        ST::SetTagPos_(app::CustomerTable, customer);
+        ST::SetTagPos_(ST::CustomerTable, customer);
     GLO.STARTUP = dict::StartUp::AddressLabels;
     GLO.LABELTYPE = 8160;
     ASSERT_EQ(run("PRN:CUSTOMERLABELS"), 1);
@@ -566,7 +566,7 @@ TEST_F(InvoiceDocumentsTest, EnvelopesLieLongSideAcrossWithTheReturnAddressWhenA
         ASSERT_EQ(Access::SETUP.Update(), dict::Benign);
         Access::SETUP.Close();
     };
-    ST::SetTagPos_(app::CustomerTable, "C100");
+    ST::SetTagPos_(ST::CustomerTable, "C100");
     GLO.ENVELOPESIZE = "PAPER:ENV_10";
     returnAddress(false);
     ASSERT_EQ(run("PRN:ENVELOPES"), 1);
