@@ -1,5 +1,7 @@
 #include "framework/form.h"
 
+#include "framework/browseclass.h"
+#include "framework/browselist.h"
 #include "framework/optionbox.h"
 #include "framework/picture.h"
 #include "framework/windowmanager.h"
@@ -151,6 +153,7 @@ private:
             return grid->addLayout(inner, row, 0, 1, -1);
         }
         case Kind::Columns: return grid->addLayout(placeColumns(item, parent), row, 0, 1, -1);
+        case Kind::Lines: return placeLines(item, grid, parent, row);
         case Kind::Custom: {
             QWidget *control = item.make(parent);
             form_.named_.emplace_back(item.id, control);
@@ -198,6 +201,37 @@ private:
         if (!item.field.def)
             return unbound(item, edit);
         bind(item, edit, prompt);
+    }
+
+    // The list on a row that stretches, its buttons on the row below.
+    void placeLines(const FormItem &item, QGridLayout *grid, QWidget *parent, int &row)
+    {
+        const FormLines &declared = *item.lines;
+        auto *list = new BrowseList(parent);
+        list->setMinimumWidth(declared.minimumWidth);
+        grid->addWidget(list, row, 0, 1, -1);
+        grid->setRowStretch(row, 1);
+        auto *browse = new BrowseClass;
+        form_.lines_.emplace_back(item.id, std::unique_ptr<BrowseClass>(browse));
+        browse->Init(list, declared.file, &binder_);
+        browse->AddSortOrder(declared.key, {}, declared.format());
+        browse->AddRange(declared.range);
+        for (const QueueEntry &value : declared.values)
+            value.field ? browse->AddField(*value.field) : browse->AddField(value.value);
+        QPushButton *made[3];
+        int i = 0;
+        auto *buttons = new QHBoxLayout;
+        for (const FormLines::Button *b : {&declared.add, &declared.change, &declared.remove}) {
+            made[i] = new QPushButton(b->text, parent);
+            made[i]->setToolTip(b->tip);
+            if (b->id != 0)
+                form_.named_.emplace_back(b->id, made[i]);
+            buttons->addWidget(made[i++]);
+        }
+        buttons->addStretch();
+        grid->addLayout(buttons, ++row, 0, 1, -1);
+        browse->SetUpdateButtons(made[0], made[1], made[2]);
+        binder_.AddItem(browse);
     }
 
     QPushButton *pickButton(const FormItem &item, QWidget *parent)
@@ -380,6 +414,15 @@ QPlainTextEdit *Form::memo(const dict::Memo &memo) const
 }
 
 QAbstractButton *Form::button(int id) const { return qobject_cast<QAbstractButton *>(custom(id)); }
+Form::Form() = default;
+Form::~Form() = default;
+
+BrowseClass &Form::lines(int id) const
+{
+    const auto it = std::ranges::find_if(lines_, [id](const auto &l) { return l.first == id; });
+    return *it->second;
+}
+
 QLabel *Form::text(int id) const { return qobject_cast<QLabel *>(custom(id)); }
 QCheckBox *Form::flag(int id) const { return qobject_cast<QCheckBox *>(custom(id)); }
 

@@ -20,12 +20,15 @@ class QTabWidget;
 
 namespace fw {
 
+class BrowseClass;
 class OptionBox;
 class WindowManager;
 
 class Form
 {
 public:
+    Form();
+    ~Form();
     // Makes the declared controls in window, each field bound through binder.
     static std::unique_ptr<Form> make(const FormDeclaration &declaration, QWidget *window, WindowManager &binder);
 
@@ -71,6 +74,8 @@ public:
     void makeReadOnly() const;
 
     QAbstractButton *button(int id) const;
+    // A declared list of lines.
+    BrowseClass &lines(int id) const;
     QLabel *text(int id) const;
     QCheckBox *flag(int id) const;
     QWidget *custom(int id) const;
@@ -105,6 +110,7 @@ private:
     std::vector<std::pair<int, QWidget *>> named_;
     std::vector<std::pair<QAbstractButton *, std::function<void()>>> actions_;
     std::vector<QWidget *> inputs_;
+    std::vector<std::pair<int, std::unique_ptr<BrowseClass>>> lines_;
     QLabel *caption_ = nullptr;
     QTabWidget *tabs_ = nullptr;
     QPushButton *ok_ = nullptr, *cancel_ = nullptr, *help_ = nullptr;

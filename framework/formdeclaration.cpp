@@ -111,4 +111,12 @@ FormItem custom(int id, std::function<QWidget *(QWidget *)> make)
     return made;
 }
 
+FormItem lines(int id, FormLines lines)
+{
+    FormItem made = item(FormItem::Kind::Lines, {});
+    made.id = id;
+    made.lines = std::make_shared<const FormLines>(std::move(lines));
+    return made;
+}
+
 } // namespace fw::form

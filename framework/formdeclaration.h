@@ -16,10 +16,12 @@
 
 #include "dictionary/fieldpairs.h"
 #include "dictionary/fieldtypes.h"
+#include "framework/browsedeclaration.h"
 
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -35,7 +37,7 @@ class RelationManager;
 namespace fw {
 
 struct FormItem {
-    enum class Kind { Field, Check, Options, Memo, Button, Buttons, Text, Note, Group, Columns, Column, Custom };
+    enum class Kind { Field, Check, Options, Memo, Button, Buttons, Text, Note, Group, Columns, Column, Custom, Lines };
     Kind kind = Kind::Field;
     QString text; // prompt, check or button text, group title, options title
     dict::FieldRef field;
@@ -63,6 +65,7 @@ struct FormItem {
     std::function<void()> action;              // a button's, or the prompt button's of a field
     QString actionTip;
     std::function<QWidget *(QWidget *)> make; // a custom item's control, made on its parent
+    std::shared_ptr<const struct FormLines> lines;
 
     // Modifiers, in declaration: field(...).beside().width(5)
     FormItem &&beside() && { return set(&FormItem::besideLast, true); }
@@ -111,6 +114,24 @@ private:
         this->*member = std::forward<V>(value);
         return std::move(*this);
     }
+};
+
+// The lines of a document listed on its form (an invoice's items): the file and key they are
+// read in, the field of the form's record that holds them together, the list's format and the
+// values its "#n#" numbers name, and the buttons that add, change and delete a line through the
+// form's Run(number, request).
+struct FormLines {
+    dict::RelationManager *file = nullptr;
+    dict::KeyRef key;
+    dict::FieldRef range;
+    std::function<std::string()> format; // read when the form opens, with the pictures in force
+    std::vector<QueueEntry> values; // fw::Plain(DES.ITEMNO), fw::Computed(...)
+    struct Button {
+        QString text, tip;
+        int id = 0; // how the form finds it again (Form::button)
+    };
+    Button add, change, remove;
+    int minimumWidth = 0;
 };
 
 struct FormPage {
@@ -180,6 +201,9 @@ FormItem columns(std::vector<FormItem> columns);
 FormItem column(std::vector<FormItem> items);
 // A control the form makes itself, on a row of its own.
 FormItem custom(int id, std::function<QWidget *(QWidget *)> make);
+// A document's lines with their buttons, on rows of their own (Form::lines(id) is the list).
+FormItem lines(int id, FormLines lines);
+
 
 } // namespace form
 

@@ -1,6 +1,7 @@
 #include "app/invoices/invoiceform.h"
 
 #include "app/common/maintenancemessages.h"
+#include "app/invoices/customerterms.h"
 #include "app/invoices/invoicebook.h"
 #include "app/invoices/invoicemessages.h"
 #include "app/invoices/lineform.h"
@@ -106,16 +107,21 @@ fw::FormDeclaration Invoice::Declare()
         button("&Re-Invoice", "Setup Reoccuring Invoice Dates...", [this] { notDefinedYet("Win:ReOccuringCycle"); })
             .named(ReInvoice).beside(),
     });
-    const fw::FormItem lines = custom(Items, [](QWidget *parent) {
-        auto *list = new fw::BrowseList(parent);
-        list->setMinimumWidth(720); // every column of a line in view
-        return list;
-    }).stretchBy(1);
-    const fw::FormItem lineButtons = buttons({button("&Add", "Add item to invoice...", nullptr).named(AddLine),
-                                              button("&Change", "Change highlighted item on invoice...", nullptr)
-                                                  .named(ChangeLine),
-                                              button("&Delete", "Delete Highlighted item from invoice...", nullptr)
-                                                  .named(DeleteLine)});
+    // A line with its own discount shows the price it is sold at; the stored price stays.
+    const fw::FormItem lines = fw::form::lines(Items, {
+        .file = &Relate::DESCRIPTION,
+        .key = DES.InvoiceNo_Key,
+        .range = dict::field(INV.INVOICENO),
+        .format = itemFormat,
+        .values = {fw::Plain(DES.ITEMNO), fw::Plain(DES.STOCKNO), fw::Plain(DES.DESCRIPTION), fw::Plain(DES.QUANTITY),
+                   fw::Plain(DES.AMOUNTBACKORDERED),
+                   fw::Computed([] { return fw::StepValue(DES.PRICE - DES.PRICE * DES.LINEITEMDISCOUNT / 100); }),
+                   fw::Plain(DES.AMOUNT)},
+        .add = {"&Add", "Add item to invoice...", AddLine},
+        .change = {"&Change", "Change highlighted item on invoice...", ChangeLine},
+        .remove = {"&Delete", "Delete Highlighted item from invoice...", DeleteLine},
+        .minimumWidth = 720, // every column of a line in view
+    });
     const bool gst = GLO.CANADIAN == dict::TaxRegime::ProvincialAndGst;
     const fw::FormItem totals = group("", {
         field("SubTotal", INV.RETAIL, money).readOnly(),
@@ -132,7 +138,7 @@ fw::FormDeclaration Invoice::Declare()
     });
     return {.primary = &Relate::INVOICE,
             .caption = inserting() ? "Add an Invoice" : "Change the Invoice",
-            .items = {header, lines, lineButtons, totals},
+            .items = {header, lines, totals},
             .foot = {button("Sh&ipping", "Enter Shipping Info - Date, Cost, etc...", [this] { showShipping(); })
                          .named(Shipping),
                      button("&Payment", "Apply Payment Information to Invoice...", [this] { takePayment(); })
@@ -148,25 +154,10 @@ int Invoice::Built()
 {
     if (inserting() && !Access::INVOICE.Primed() && Access::INVOICE.PrimeRecord() != dict::Benign)
         return dict::Notify;
-    buildItemList();
     form().flag(Memo)->setEnabled(false); // it only shows whether the invoice has a memo
     return dict::Benign;
 }
 
-void Invoice::buildItemList()
-{
-    items_.Init(qobject_cast<fw::BrowseList *>(form().custom(Items)), &Relate::DESCRIPTION, this);
-    items_.AddSortOrder(DES.InvoiceNo_Key, {}, itemFormat());
-    items_.AddRange(dict::field(INV.INVOICENO));
-    for (dict::FieldRef f : {dict::field(DES.ITEMNO), dict::field(DES.STOCKNO), dict::field(DES.DESCRIPTION),
-                             dict::field(DES.QUANTITY), dict::field(DES.AMOUNTBACKORDERED)})
-        items_.AddField(f);
-    // A line with its own discount shows the price it is sold at; the stored price stays.
-    items_.AddField([] { return fw::StepValue(DES.PRICE - DES.PRICE * DES.LINEITEMDISCOUNT / 100); });
-    items_.AddField(dict::field(DES.AMOUNT));
-    items_.SetUpdateButtons(form().button(AddLine), form().button(ChangeLine), form().button(DeleteLine));
-    AddItem(&items_);
-}
 
 void Invoice::PrimeFields()
 {
@@ -335,53 +326,15 @@ void Invoice::takeCustomer()
     }
     if (another)
         INV.TAXINFO.clear(); // built again for the new customer
-    applyCustomerTerms();
+    inv::applyCustomerTerms(INV, CUS, openingTaxRate_);
     customerShown_ = INV.CUSTOMERNO;
     if (another || INV.CUSTOMERDISCOUNT != discountShown_) {
         discountShown_ = INV.CUSTOMERDISCOUNT;
         if (inv::refigureLines(INV, CUS.LONGDISTANCE != 0) == dict::Benign)
-            items_.ResetFromFile(true);
+            items().ResetFromFile(true);
         sumLines();
     }
     Display();
-}
-
-// The rates of the invoice by its customer: a customer with a tax number is exempt outside the
-// first regime; otherwise the customer's own rate, else the customers' rate, else the setup's.
-void Invoice::applyCustomerTerms()
-{
-    double rate = openingTaxRate_;
-    const bool exempt = GLO.CANADIAN != dict::TaxRegime::ProvincialAndGst && !CUS.TAXNUMBER.blank();
-    if (exempt)
-        rate = 0;
-    else if (CUS.TAXAMOUNT != 0)
-        rate = CUS.TAXAMOUNT;
-    else if (GLO.CUSTOMERTAXRATE != 0)
-        rate = GLO.CUSTOMERTAXRATE;
-    INV.TAXRATE = rate;
-    INV.GSTTAXRATE = GLO.GST;
-    INV.LABORRATE = GLO.LABORRATE;
-    if (INV.TAXINFO.blank())
-        INV.TAXINFO = taxInfo();
-}
-
-// The tax-registration line printed on the invoice.
-std::string Invoice::taxInfo() const
-{
-    const std::string number = CUS.TAXNUMBER.str();
-    const std::string gst = GLO.GSTNUMBER.str();
-    switch (GLO.CANADIAN) {
-    case dict::TaxRegime::ProvincialAndGst:
-        if (!number.empty() && !gst.empty())
-            return "PST#: " + number + "  GST#: " + gst;
-        if (!gst.empty())
-            return "GST#: " + gst;
-        return number.empty() ? "" : "PST#: " + number;
-    case dict::TaxRegime::Vat: return number.empty() ? "" : "VAT#: " + number;
-    case dict::TaxRegime::SalesTax: return number.empty() ? "" : "Tax#: " + number;
-    case dict::TaxRegime::GstOnly: return number.empty() ? "" : "GST#: " + number;
-    default: return "";
-    }
 }
 
 // The invoice discount refigures every line; it cannot change once something has been paid.
@@ -401,7 +354,7 @@ void Invoice::changeDiscount()
         return;
     }
     discountShown_ = INV.CUSTOMERDISCOUNT;
-    items_.ResetFromFile(true);
+    items().ResetFromFile(true);
     sumLines();
 }
 
@@ -449,7 +402,7 @@ void Invoice::followState()
     f.button(Shipping)->setEnabled(customer && !paid);
     f.button(AddLine)->setEnabled(customer && !paid);
     f.button(Payment)->setEnabled(customer && INV.QUOTES == 0);
-    const bool anyLine = items_.Records() > 0;
+    const bool anyLine = items().Records() > 0;
     f.button(ChangeLine)->setEnabled(anyLine && !paid);
     f.button(DeleteLine)->setEnabled(anyLine && !paid);
     const std::string memo = INV.MEMOS.str().substr(0, 500);

@@ -30,7 +30,7 @@ public:
     int TakeCompleted() override;
     int TakeCloseEvent() override;
 
-    fw::BrowseClass &items() { return items_; }
+    fw::BrowseClass &items() const { return form().lines(Items); }
 
 protected:
     bool Admit() override;
@@ -40,7 +40,6 @@ protected:
     QString WindowTitle() const override;
 
 private:
-    void buildItemList();
     // A new invoice until it is first saved (a payment saves it).
     bool inserting() const { return OriginalRequest == fw::InsertRecord && !booked_; }
 
@@ -49,8 +48,6 @@ private:
     void pickCustomer();
     void customerNumberTyped();
     void takeCustomer();
-    void applyCustomerTerms();
-    std::string taxInfo() const;
     void changeDiscount();
 
     // The figures.
@@ -63,7 +60,6 @@ private:
     void notDefinedYet(const char *procedure);
     bool cancelBooking();
 
-    fw::BrowseClass items_;
     app::invoices::LineSums sums_;
     double openingTaxRate_ = 0; // the setup's rate, before any customer's
     bool openedOnQuote_ = false;

@@ -1,0 +1,43 @@
+#include "app/invoices/customerterms.h"
+
+#include "dictionary/globals.h"
+
+namespace app::invoices {
+
+double customerTaxRate(const dict::CUSTOMERRecord &customer, double setupRate)
+{
+    if (GLO.CANADIAN != dict::TaxRegime::ProvincialAndGst && !customer.TAXNUMBER.blank())
+        return 0;
+    if (customer.TAXAMOUNT != 0)
+        return customer.TAXAMOUNT;
+    return GLO.CUSTOMERTAXRATE != 0 ? double(GLO.CUSTOMERTAXRATE) : setupRate;
+}
+
+std::string taxRegistration(const dict::CUSTOMERRecord &customer)
+{
+    const std::string number = customer.TAXNUMBER.str();
+    const std::string gst = GLO.GSTNUMBER.str();
+    switch (GLO.CANADIAN) {
+    case dict::TaxRegime::ProvincialAndGst:
+        if (!number.empty() && !gst.empty())
+            return "PST#: " + number + "  GST#: " + gst;
+        if (!gst.empty())
+            return "GST#: " + gst;
+        return number.empty() ? "" : "PST#: " + number;
+    case dict::TaxRegime::Vat: return number.empty() ? "" : "VAT#: " + number;
+    case dict::TaxRegime::SalesTax: return number.empty() ? "" : "Tax#: " + number;
+    case dict::TaxRegime::GstOnly: return number.empty() ? "" : "GST#: " + number;
+    default: return "";
+    }
+}
+
+void applyCustomerTerms(dict::INVOICERecord &invoice, const dict::CUSTOMERRecord &customer, double setupRate)
+{
+    invoice.TAXRATE = customerTaxRate(customer, setupRate);
+    invoice.GSTTAXRATE = GLO.GST;
+    invoice.LABORRATE = GLO.LABORRATE;
+    if (invoice.TAXINFO.blank())
+        invoice.TAXINFO = taxRegistration(customer);
+}
+
+} // namespace app::invoices

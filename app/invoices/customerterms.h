@@ -1,0 +1,19 @@
+// What a customer brings to the documents written for it: the tax rate it pays (none where its
+// tax number exempts it) and the tax-registration line printed on the document.
+#pragma once
+
+#include "dictionary/records.h"
+
+#include <string>
+
+namespace app::invoices {
+
+// Outside the first regime a customer with a tax number is exempt; otherwise its own rate, else
+// the customers' rate, else setupRate (the setup's rate when the document was opened).
+double customerTaxRate(const dict::CUSTOMERRecord &customer, double setupRate);
+// "VAT#: ..." and the like, by the regime in force; empty when there is nothing to print.
+std::string taxRegistration(const dict::CUSTOMERRecord &customer);
+// The invoice's tax, GST and labour rates by its customer; its registration line when it has none.
+void applyCustomerTerms(dict::INVOICERecord &invoice, const dict::CUSTOMERRecord &customer, double setupRate);
+
+} // namespace app::invoices
