@@ -66,7 +66,9 @@ const fw::BrowseSpec customerList{
     .panels = {{"Miscellaneous Customer Information",
                 {{Customers::Memo, "Memo:", [](fw::BrowseProcedure &) { return QString::fromUtf8(CUS.COMMENTS.str()); }},
                  {Customers::Balance, "Total Customer Balance:",
-                  [](fw::BrowseProcedure &) { return QString::fromUtf8(fw::formatValue(CUS.BALANCE, fw::moneyPicture())).trimmed(); }}}}},
+                  [](fw::BrowseProcedure &) {
+                      return QString::fromUtf8(fw::formatValue(CUS.BALANCE, fw::moneyPicture())).trimmed();
+                  }}}}},
     .form = fw::runForm<Upd::Customer>,
     .allow = app::RequestGate,
     .red = [] { return GLO.REDLINECUSTOMER == 1 && dict::roundCents(CUS.BALANCE) > 0; },

@@ -88,7 +88,8 @@ void runInvoiceHistory()
         Brw::InvoicesHistory history;
         history.Run();
     }
-    const dict::INVOICERecord stored = dict::lookup(INV.InvoiceNo_Key, invoiceNo).value_or(dict::Found<dict::INVOICERecord>{INV});
+    const dict::INVOICERecord stored =
+        dict::lookup(INV.InvoiceNo_Key, invoiceNo).value_or(dict::Found<dict::INVOICERecord>{INV});
     INV.AMOUNTPAID = stored.AMOUNTPAID;
     INV.AMOUNTOWED = stored.AMOUNTOWED;
     INV.DATEPAID = stored.DATEPAID;

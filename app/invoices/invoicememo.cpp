@@ -16,7 +16,8 @@ InvoiceMemos::InvoiceMemos(bool readOnly)
 fw::FormDeclaration InvoiceMemos::Declare()
 {
     using namespace fw::form;
-    return {.items = {memo(INV.MEMOS).readOnly(readOnly_), field("Tax Information:", INV.TAXINFO).width(40).readOnly(readOnly_)},
+    return {.items = {memo(INV.MEMOS).readOnly(readOnly_),
+                      field("Tax Information:", INV.TAXINFO).width(40).readOnly(readOnly_)},
             .foot = {button("&Select", "Select Highlighted Memo...", [this] { selectMemo(); }).named(Select)},
             .okText = "&Save",
             .okTip = "Save Memo and Return to Invoice...",

@@ -48,8 +48,14 @@ dict::INVOICEBuffer &rebilled()
 
 QString money(double value) { return QString::fromStdString(fw::formatValue(value, fw::moneyPicture())).trimmed(); }
 
-// The running totals as they stand (TOTALINV record 1).
-dict::TOTALINVRecord totals() { return dict::lookup(TOT.RecordNo_Key, 1).value_or(dict::Found<dict::TOTALINVRecord>{}); }
+// A running total as it stands (TOTALINV record 1).
+QString total(dict::Unaligned<dict::REAL> dict::TOTALINVRecord::*figure)
+{
+    const dict::TOTALINVRecord totals = dict::lookup(TOT.RecordNo_Key, 1).value_or(dict::Found<dict::TOTALINVRecord>{});
+    return money(totals.*figure);
+}
+
+QString discount() { return QString::fromStdString(fw::formatValue(INV.CUSTOMERDISCOUNT, "@n6.2")).trimmed(); }
 
 QString customerName()
 {
@@ -95,19 +101,25 @@ const fw::BrowseSpec invoiceList{
                       [](fw::BrowseProcedure &b) { static_cast<Invoices &>(b).showMemo(); }, anyRow}},
     .panels = {{"Invoice Customer Information",
                 {{Invoices::CustomerName, "Name:", [](fw::BrowseProcedure &) { return customerName(); }},
-                 {Invoices::CustomerDiscount, "Customer Discount:",
-                  [](fw::BrowseProcedure &) { return QString::fromStdString(fw::formatValue(INV.CUSTOMERDISCOUNT, "@n6.2")).trimmed(); }},
-                 {Invoices::Salesman, "Salesman:", [](fw::BrowseProcedure &) { return QString::fromUtf8(INV.SALESMAN.str()); }}},
+                 {Invoices::CustomerDiscount, "Customer Discount:", [](fw::BrowseProcedure &) { return discount(); }},
+                 {Invoices::Salesman, "Salesman:",
+                  [](fw::BrowseProcedure &) { return QString::fromUtf8(INV.SALESMAN.str()); }}},
                 3},
                {"Invoice Totals",
-                {{Invoices::TotalPrice, "Price", [](fw::BrowseProcedure &) { return money(totals().RETAIL); }, true},
-                 {Invoices::TotalSubTotal, "SubTotal", [](fw::BrowseProcedure &) { return money(totals().DISCOUNT); }, true},
-                 {Invoices::TotalShipping, "Shipping", [](fw::BrowseProcedure &) { return money(totals().SHIPPING); }, true},
-                 {Invoices::TotalLabor, "Labor", [](fw::BrowseProcedure &) { return money(totals().LABOR); }, true},
-                 {Invoices::TotalTax, "{TAX}", [](fw::BrowseProcedure &) { return money(totals().TAX); }, true},
-                 {Invoices::TotalGst, "GST", [](fw::BrowseProcedure &) { return money(totals().GST); }, true,
-                  [] { return GLO.CANADIAN == dict::TaxRegime::ProvincialAndGst; }},
-                 {Invoices::Total, "Total", [](fw::BrowseProcedure &) { return money(totals().TOTALDUE); }, true}},
+                {{Invoices::TotalPrice, "Price", [](fw::BrowseProcedure &) { return total(&dict::TOTALINVRecord::RETAIL); },
+                  true},
+                 {Invoices::TotalSubTotal, "SubTotal",
+                  [](fw::BrowseProcedure &) { return total(&dict::TOTALINVRecord::DISCOUNT); }, true},
+                 {Invoices::TotalShipping, "Shipping",
+                  [](fw::BrowseProcedure &) { return total(&dict::TOTALINVRecord::SHIPPING); }, true},
+                 {Invoices::TotalLabor, "Labor", [](fw::BrowseProcedure &) { return total(&dict::TOTALINVRecord::LABOR); },
+                  true},
+                 {Invoices::TotalTax, "{TAX}", [](fw::BrowseProcedure &) { return total(&dict::TOTALINVRecord::TAX); },
+                  true},
+                 {Invoices::TotalGst, "GST", [](fw::BrowseProcedure &) { return total(&dict::TOTALINVRecord::GST); },
+                  true, [] { return GLO.CANADIAN == dict::TaxRegime::ProvincialAndGst; }},
+                 {Invoices::Total, "Total", [](fw::BrowseProcedure &) { return total(&dict::TOTALINVRecord::TOTALDUE); },
+                  true}},
                 4}},
     .form = fw::runForm<Upd::Invoice>,
     .allow = app::RequestGate,

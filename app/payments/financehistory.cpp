@@ -58,7 +58,9 @@ const fw::BrowseSpec financeHistory{
                       [](fw::BrowseProcedure &, bool any) { return any && FIN.CREDITMEMONO != 0; }}},
     .panels = {{nullptr,
                 {{CustomersFinanceHistory::Balance, "Customer Balance:",
-                  [](fw::BrowseProcedure &) { return QString::fromUtf8(fw::formatValue(CUS.BALANCE, fw::moneyPicture())).trimmed(); },
+                  [](fw::BrowseProcedure &) {
+                      return QString::fromUtf8(fw::formatValue(CUS.BALANCE, fw::moneyPicture())).trimmed();
+                  },
                   true}}}},
     .form = fw::runForm<Upd::CustomerFinanceHistory>,
     .allow = app::RequestGate,

@@ -148,8 +148,8 @@ TEST_F(TagBrowseTest, CancelEmptiesTheCustomerTableAndAnEmptyListOffersNoTagging
 
     ASSERT_EQ(Access::CUSTOMER.TryEmpty(), Benign);
     b = start<Brw::CustomersPrint_Billing_Labels_Inventory_Envelopes>();
-    for (QPushButton *button : {b->button(app::TagBrowse::Tag), b->button(app::TagBrowse::Untag), b->button(app::TagBrowse::TagAll), b->button(app::TagBrowse::UntagAll)})
-        EXPECT_FALSE(button->isEnabled()) << button->text().toStdString();
+    for (const int id : {app::TagBrowse::Tag, app::TagBrowse::Untag, app::TagBrowse::TagAll, app::TagBrowse::UntagAll})
+        EXPECT_FALSE(b->button(id)->isEnabled()) << b->button(id)->text().toStdString();
     b->widgets().close->click();
 }
 
