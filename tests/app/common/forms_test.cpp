@@ -12,6 +12,7 @@
 #include "app/setup/password.h"
 #include "app/setup/setup.h"
 #include "tests/support/invoicefolder.h"
+#include "reports/winroutines.h"
 #include "tests/support/tidy.h"
 
 #include <QLineEdit>
@@ -53,20 +54,20 @@ protected:
         form.Run();
         screen.clear();
     }
-};
 
-TEST_F(FormsTest, EveryFormFitsWhatItShowsUnderEveryTaxSystem)
-{
-    addCustomer("C1", "T-55", 5);
-    const dict::LONG item = addStock("A", 1234567.25, 9999.99);
-    const dict::LONG invoiceNo = startInvoice("C1");
-    ASSERT_EQ(Access::INVOICE.Insert(), dict::Benign);
-    addLine("A", item, 123.5, 9999.99); // figures as wide as their pictures take
-    Access::INVOICE.Close(); // the forms open the files they use themselves
-    Access::INVOICE.Open();
-    for (const dict::BYTE regime : {dict::TaxRegime::ProvincialAndGst, dict::TaxRegime::Vat,
-                                    dict::TaxRegime::SalesTax, dict::TaxRegime::GstOnly}) {
-        GLO.CANADIAN = regime;
+    // Records whose figures are as wide as their pictures take.
+    void addRecords()
+    {
+        addCustomer("C1", "T-55", 5);
+        item_ = addStock("A", 1234567.25, 9999.99);
+        invoiceNo_ = startInvoice("C1");
+        ASSERT_EQ(Access::INVOICE.Insert(), dict::Benign);
+        addLine("A", item_, 123.5, 9999.99);
+    }
+
+    // Every form, each on a record of its file.
+    void lookAtEveryForm()
+    {
         CUS.CUSTOMERNO = "C1";
         ASSERT_EQ(Access::CUSTOMER.Fetch(CUS.CustomerNo_Key), dict::Benign);
         look<Upd::Customer>("customer", fw::ChangeRecord);
@@ -76,12 +77,12 @@ TEST_F(FormsTest, EveryFormFitsWhatItShowsUnderEveryTaxSystem)
         look<Upd::Inventory>("stock-item", fw::ChangeRecord);
         look<Upd::InventorySpecialItem>("special-item", fw::InsertRecord);
         look<Upd::Memos>("memo", fw::InsertRecord);
-        INV.INVOICENO = invoiceNo;
+        INV.INVOICENO = invoiceNo_;
         ASSERT_EQ(Access::INVOICE.Fetch(INV.InvoiceNo_Key), dict::Benign);
         look<Upd::Invoice>("invoice", fw::ChangeRecord);
         look<Win::ShippingMethod>("shipping", fw::ChangeRecord);
         look<Win::InvoiceMemos>("invoice-memo", fw::ChangeRecord, false);
-        DES.INVOICENO = invoiceNo;
+        DES.INVOICENO = invoiceNo_;
         DES.ITEMNO = 1;
         ASSERT_EQ(Access::DESCRIPTION.Fetch(DES.InvoiceNo_Key), dict::Benign);
         look<Upd::InvoiceDescription>("line", fw::ChangeRecord, true);
@@ -89,6 +90,31 @@ TEST_F(FormsTest, EveryFormFitsWhatItShowsUnderEveryTaxSystem)
         look<Win::Password>("password", fw::ChangeRecord);
         look<Win::EnterPassword>("enter-password", fw::NoRequest);
     }
+
+    dict::LONG item_ = 0;
+    dict::LONG invoiceNo_ = 0;
+};
+
+TEST_F(FormsTest, EveryFormFitsWhatItShowsUnderEveryTaxSystem)
+{
+    addRecords();
+    for (const dict::BYTE regime : {dict::TaxRegime::ProvincialAndGst, dict::TaxRegime::Vat,
+                                    dict::TaxRegime::SalesTax, dict::TaxRegime::GstOnly}) {
+        GLO.CANADIAN = regime;
+        lookAtEveryForm();
+    }
+}
+
+// A shop in a VAT country: euro with a decimal comma and blank-free grouping, dates day first.
+TEST_F(FormsTest, EveryFormFitsWhatItShowsWithEuroAndDayFirstDates)
+{
+    addRecords();
+    GLO.CANADIAN = dict::TaxRegime::Vat;
+    SET.CURRENCYTYPE = 12;
+    GLO.WINROUTINE = WIN::MoneyPictures;
+    WIN::ROUTINES();
+    GLO.DATENAME = "@d6b";
+    lookAtEveryForm();
 }
 
 } // namespace
