@@ -296,7 +296,8 @@ void BrowseProcedure::showValues(bool wholeList, bool any)
         if (value->wholeList == wholeList) {
             const QString text = any ? value->value(*this) : QString();
             // Figures line up on the right, words read from the left.
-            const bool figure = text.contains(QRegularExpression("[0-9]")) && !text.contains(QRegularExpression("[A-Za-z]"));
+            static const QRegularExpression digit("[0-9]"), letter("[A-Za-z]");
+            const bool figure = text.contains(digit) && !text.contains(letter);
             shown->setAlignment((figure ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
             shown->setText(text);
         }
