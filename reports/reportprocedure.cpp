@@ -164,7 +164,27 @@ int ReportProcedure::Run(ReportOutput *output)
     return respond(fw::RequestCompleted);
 }
 
-int ReportProcedure::RunToPdf(const std::string &fileName)
+namespace {
+
+// The pages written to a PDF file, as print() hands them.
+class PdfFile : public ReportOutput
+{
+public:
+    explicit PdfFile(std::string fileName) : fileName_(std::move(fileName)) {}
+    bool preview(const PageQueue &queue, const std::string &title) override { return print(queue, title).empty(); }
+    std::string print(const PageQueue &queue, const std::string &title) override
+    {
+        return writePdf(queue, fileName_, title);
+    }
+    bool printed() const override { return true; }
+
+private:
+    std::string fileName_;
+};
+
+} // namespace
+
+int ReportProcedure::RunUnattended(ReportOutput &output)
 {
     output_ = nullptr;
     const fw::ContextScope own(&context_);
@@ -179,13 +199,19 @@ int ReportProcedure::RunToPdf(const std::string &fileName)
         REPORTS::Errors().Throw(ReportMsg::NothingToPrint);
         return respond(fw::RequestCancelled);
     }
-    const std::string error = writePdf(*queue_, fileName, std::string(declaration_.title));
+    const std::string error = output.print(*queue_, std::string(declaration_.title));
     if (!error.empty()) {
         REPORTS::Errors().ThrowMessage(ReportMsg::PdfNotWritten, error);
         return respond(fw::RequestCancelled);
     }
-    printed_ = true;
+    printed_ = output.printed();
     return respond(fw::RequestCompleted);
+}
+
+int ReportProcedure::RunToPdf(const std::string &fileName)
+{
+    PdfFile pdf(fileName);
+    return RunUnattended(pdf);
 }
 
 } // namespace rpt

@@ -46,8 +46,11 @@ public:
     // Preview or print by GLO.PRINTPREVIEW, through output (the desktop's unless given). Returns
     // the response it leaves in GlobalResponse: 1 pages were produced, 2 nothing printed.
     int Run(ReportOutput *output = nullptr);
-    // Writes the report to a PDF with no window and no question; failures go through the error
-    // manager. Returns the response as Run does; 1 only when the file was written.
+    // The same pass with no window and no question, its pages handed to output.print() (a test's
+    // stand-in, a PDF file); failures go through the error manager. Returns the response as Run
+    // does; 1 only when the pages were delivered.
+    int RunUnattended(ReportOutput &output);
+    // RunUnattended into a PDF file.
     int RunToPdf(const std::string &fileName);
 
     const ReportDeclaration &declaration() const { return declaration_; }
