@@ -97,21 +97,20 @@ const rpt::Layout &listing()
 {
     using namespace rpt;
     static const Layout layout{
-        .name = "Lines by Invoice",
         .pageHeader = {400,
-                       {text({500, 0, 7500, 250}, "Invoice Lines", Title, Align::Center),
-                        text({500, 300, 1500, 180}, "Stock #", Bold), text({2100, 300, 4000, 180}, "Description", Bold),
-                        text({6200, 300, 800, 180}, "Quantity", Bold, Align::Right),
-                        text({7100, 300, 900, 180}, "Amount", Bold, Align::Right)}},
-        .groupHeader = {220, {computed({500, 20, 3000, 180}, [] { return "Invoice " + std::to_string(DES.INVOICENO); }, Bold)}},
+                       {text({0, 0, 7500, 250}, "Invoice Lines", Title, Align::Center),
+                        text({0, 300, 1500, 180}, "Stock #", Bold), text({1600, 300, 4000, 180}, "Description", Bold),
+                        text({5700, 300, 800, 180}, "Quantity", Bold, Align::Right),
+                        text({6600, 300, 900, 180}, "Amount", Bold, Align::Right)}},
+        .groupHeader = {220, {computed({0, 20, 3000, 180}, [] { return "Invoice " + std::to_string(DES.INVOICENO); }, Bold)}},
         .detail = {190,
-                   {computed({500, 0, 1500, 180}, [] { return DES.STOCKNO.str(); }),
-                    computed({2100, 0, 4000, 180}, [] { return DES.DESCRIPTION.str(); }),
-                    field({6200, 0, 800, 180}, dict::field(DES.QUANTITY), "@n-10.2", Body, Align::Right),
-                    field({7100, 0, 900, 180}, dict::field(DES.AMOUNT), "@n-13.2", Body, Align::Right)}},
-        .groupFooter = {230, {computed({7100, 20, 900, 180}, [] { return fw::formatValue(invoiceTotal, "@n-13.2"); }, Bold,
+                   {computed({0, 0, 1500, 180}, [] { return DES.STOCKNO.str(); }),
+                    computed({1600, 0, 4000, 180}, [] { return DES.DESCRIPTION.str(); }),
+                    field({5700, 0, 800, 180}, dict::field(DES.QUANTITY), "@n-10.2", Body, Align::Right),
+                    field({6600, 0, 900, 180}, dict::field(DES.AMOUNT), "@n-13.2", Body, Align::Right)}},
+        .groupFooter = {230, {computed({6600, 20, 900, 180}, [] { return fw::formatValue(invoiceTotal, "@n-13.2"); }, Bold,
                                        Align::Right)}},
-        .pageFooter = {250, {pageNofM({500, 0, 7500, 180}, Small)}},
+        .pageFooter = {250, {pageNofM({0, 0, 7500, 180}, Small)}},
         .groupKey = [] { return std::to_string(DES.INVOICENO); },
     };
     return layout;

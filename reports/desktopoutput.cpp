@@ -24,6 +24,10 @@ public:
         return {};
     }
     bool printed() const override { return printed_; }
+    Margins unprintable(const QPageSize &size, bool landscape) const override
+    {
+        return defaultPrinterEdges(size, landscape);
+    }
 
 private:
     bool printed_ = false;

@@ -122,4 +122,17 @@ std::vector<std::string> wrapText(const Font &font, int width, const std::string
 
 int lineHeight(const Font &font) { return int(std::ceil(QFontMetricsF(qtFont(font)).lineSpacing())); }
 
+const QFontMetricsF &TextMeasure::metrics(const Font &font)
+{
+    for (const auto &[kept, metrics] : metrics_)
+        if (kept == font)
+            return metrics;
+    return metrics_.emplace_back(font, QFontMetricsF(qtFont(font))).second;
+}
+
+double TextMeasure::width(const Font &font, std::string_view text)
+{
+    return metrics(font).horizontalAdvance(QString::fromUtf8(text.data(), qsizetype(text.size())));
+}
+
 } // namespace rpt

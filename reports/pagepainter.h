@@ -4,7 +4,11 @@
 
 #include "reports/pagequeue.h"
 
+#include <QFontMetricsF>
+
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 class QPainter;
@@ -20,5 +24,16 @@ void paintPage(const PageQueue &queue, int page, QPainter &painter, double dotsP
 std::vector<std::string> wrapText(const Font &font, int width, const std::string &text);
 // The distance from one line of the font to the next, in report units.
 int lineHeight(const Font &font);
+
+// Widths of texts as painted, in report units; keeps the metrics of each font it met.
+class TextMeasure
+{
+public:
+    double width(const Font &font, std::string_view text);
+
+private:
+    const QFontMetricsF &metrics(const Font &font);
+    std::vector<std::pair<Font, QFontMetricsF>> metrics_;
+};
 
 } // namespace rpt

@@ -1,5 +1,7 @@
 #include "reports/pagequeue.h"
 
+#include "reports/papersize.h"
+
 #include <QSizeF>
 
 #include <algorithm>
@@ -7,16 +9,22 @@
 
 namespace rpt {
 
+namespace {
+// The paper in report units, from the units it is defined in (A4 in millimetres, Letter in
+// inches), which Qt does not round.
+QSizeF reportSize(const QPageSize &size) { return size.definitionSize() * reportUnitsPer(size.definitionUnits()); }
+} // namespace
+
 int PageQueue::pageWidth() const
 {
-    const QSizeF inches = size_.size(QPageSize::Inch);
-    return int(std::lround((landscape_ ? inches.height() : inches.width()) * 1000));
+    const QSizeF size = reportSize(size_);
+    return int(std::lround(landscape_ ? size.height() : size.width()));
 }
 
 int PageQueue::pageHeight() const
 {
-    const QSizeF inches = size_.size(QPageSize::Inch);
-    return int(std::lround((landscape_ ? inches.width() : inches.height()) * 1000));
+    const QSizeF size = reportSize(size_);
+    return int(std::lround(landscape_ ? size.width() : size.height()));
 }
 
 Page &PageQueue::newPage()
@@ -41,11 +49,11 @@ std::uint16_t PageQueue::fontIndex(const Font &font)
     return lastFont_;
 }
 
-void PageQueue::addText(Box at, const Font &font, Align align, std::string_view text, bool pageCount)
+void PageQueue::addText(Box at, const Font &font, Align align, std::string_view text, bool pageCount, PageOp::Fit fit)
 {
     Page &page = pages_.back();
     page.ops.push_back({PageOp::Text, align, pageCount, fontIndex(font), std::uint32_t(page.texts.size()),
-                        std::uint32_t(text.size()), at});
+                        std::uint32_t(text.size()), at, fit});
     page.texts += text;
 }
 

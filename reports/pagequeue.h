@@ -17,6 +17,8 @@ namespace rpt {
 
 struct PageOp {
     enum Kind : std::uint8_t { Text, Line, Rect, Image };
+    // A text too wide for its box is made smaller, and cut if it still does not fit.
+    enum Fit : std::uint8_t { AsDeclared, Shrunk, Cut };
     Kind kind = Text;
     Align align = Align::Left;
     bool pageCount = false;   // a text whose "%n" and "%m" are filled when the run ends
@@ -24,6 +26,7 @@ struct PageOp {
     std::uint32_t index = 0;  // Text: where it starts in the page's texts; Image: index into the queue's images
     std::uint32_t length = 0; // Text: its length in bytes
     Box at;
+    Fit fit = AsDeclared;
 };
 
 struct Page {
@@ -34,20 +37,24 @@ struct Page {
 class PageQueue
 {
 public:
-    // landscape: the paper turned, its long side across (envelopes).
-    explicit PageQueue(QPageSize size = QPageSize(QPageSize::Letter), bool landscape = false)
-        : size_(std::move(size)), landscape_(landscape)
+    // landscape: the paper turned, its long side across (envelopes). unprintable: the edges of
+    // the paper the printer in force cannot print on.
+    explicit PageQueue(QPageSize size = QPageSize(QPageSize::Letter), bool landscape = false,
+                       Margins unprintable = Margins::all(0))
+        : size_(std::move(size)), landscape_(landscape), unprintable_(unprintable)
     {
     }
 
     const QPageSize &pageSize() const { return size_; }
     bool landscape() const { return landscape_; }
+    const Margins &unprintable() const { return unprintable_; }
     // The paper in report units.
     int pageWidth() const;
     int pageHeight() const;
 
     Page &newPage();
-    void addText(Box at, const Font &font, Align align, std::string_view text, bool pageCount = false);
+    void addText(Box at, const Font &font, Align align, std::string_view text, bool pageCount = false,
+                 PageOp::Fit fit = PageOp::AsDeclared);
     void addLine(Box at, int thickness);
     void addRect(Box at, int thickness);
     void addImage(Box at, QImage image);
@@ -72,6 +79,7 @@ private:
 
     QPageSize size_;
     bool landscape_ = false;
+    Margins unprintable_;
     std::vector<Font> fonts_;
     std::vector<QImage> images_;
     std::vector<Page> pages_;

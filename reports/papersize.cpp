@@ -23,4 +23,23 @@ QPageSize pageSizeOf(std::string_view setting)
     return QPageSize(QPageSize::Letter);
 }
 
+double reportUnitsPer(QPageSize::Unit unit)
+{
+    switch (unit) {
+    case QPageSize::Millimeter:
+        return 1000 / 25.4;
+    case QPageSize::Inch:
+        return 1000;
+    case QPageSize::Pica:
+        return 1000 / 6.0;
+    case QPageSize::Didot:
+        return 1000 / 67.55;
+    case QPageSize::Cicero:
+        return 1000 / 5.63;
+    case QPageSize::Point:
+        break;
+    }
+    return 1000 / 72.0;
+}
+
 } // namespace rpt

@@ -10,4 +10,7 @@ namespace rpt {
 // Letter for a setting that names no paper we know, the first-run default.
 QPageSize pageSizeOf(std::string_view setting);
 
+// Report units (thousandths of an inch) in one of a page size's units.
+double reportUnitsPer(QPageSize::Unit unit);
+
 } // namespace rpt

@@ -5,15 +5,33 @@
 #include "framework/reportslib.h"
 #include "reports/displaystrings.h"
 #include "reports/pageoutput.h"
+#include "reports/papersize.h"
 #include "reports/reportmessages.h"
 
+#include <QPageLayout>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include <cmath>
+
 namespace rpt {
 
 bool printerAvailable() { return !QPrinterInfo::defaultPrinter().isNull() || !QPrinterInfo::availablePrinters().isEmpty(); }
+
+Margins defaultPrinterEdges(const QPageSize &size, bool landscape)
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        return Margins::all(0);
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setPageSize(size);
+    printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    const QPageLayout layout = printer.pageLayout();
+    const QMarginsF edges = layout.minimumMargins() * reportUnitsPer(QPageSize::Unit(layout.units()));
+    auto units = [](double edge) { return int(std::ceil(edge)); };
+    return {units(edges.left()), units(edges.top()), units(edges.right()), units(edges.bottom())};
+}
 
 bool printWithDialog(const PageQueue &queue, const std::string &title, QWidget *parent)
 {

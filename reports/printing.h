@@ -18,4 +18,8 @@ bool printWithDialog(const PageQueue &queue, const std::string &title, QWidget *
 // Whether the desktop has a printer to print on.
 bool printerAvailable();
 
+// The edges of the paper the default printer cannot print on, in report units; none when the
+// desktop has no printer.
+Margins defaultPrinterEdges(const QPageSize &size, bool landscape);
+
 } // namespace rpt

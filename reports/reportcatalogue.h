@@ -1,7 +1,8 @@
-// The catalogue of the report procedures: every PRN procedure by name with what it prints, its
-// file and order, and whether it asks for dates; and the registry of those whose layout is built.
+// The catalogue of the report procedures: every PRN procedure by name with its title, its file and
+// order, and how it runs; and the registry of those whose layout is built.
 #pragma once
 
+#include "reports/reportentry.h"
 #include "reports/reportprocedure.h"
 
 #include <functional>
@@ -10,15 +11,6 @@
 #include <string_view>
 
 namespace rpt {
-
-struct CatalogueEntry {
-    std::string_view name;   // "PRN:INVOICES"
-    std::string_view family; // the group it is listed under
-    std::string_view prints; // its title, or what it prints
-    std::string_view file;   // primary file and key
-    bool dates = false;
-    bool document = false;
-};
 
 std::span<const CatalogueEntry> reportCatalogue();
 const CatalogueEntry *catalogueEntry(std::string_view name); // names compare without regard to case

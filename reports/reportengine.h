@@ -1,8 +1,11 @@
 // Lays a layout's bands onto pages of a page queue: the page header at the top of each page, the
 // page footer at its foot, group headers and footers where the group key changes, and a new page
-// whenever the next band would run into the footer.
+// whenever the next band would run into the footer. Everything lands inside the layout's frame on
+// the paper (scaled down when the layout is wider), and a value too wide for its box is made
+// smaller, down to a limit, then cut at a character, as a label printer does.
 #pragma once
 
+#include "reports/pagepainter.h"
 #include "reports/pagequeue.h"
 #include "reports/reportlayout.h"
 
@@ -18,7 +21,8 @@ namespace rpt {
 class ReportEngine
 {
 public:
-    ReportEngine(const Layout &layout, PageQueue &queue) : layout_(layout), queue_(queue) {}
+    // title: what the layout's title items print.
+    ReportEngine(const Layout &layout, PageQueue &queue, std::string title = {});
 
     // Closes the group and opens the next when the record in the buffers has another group key;
     // true when it did. A family with group totals calls it before it adds the record to them,
@@ -40,6 +44,18 @@ public:
     // Picture files that could not be read, each named once, for the report to tell the user.
     const std::vector<std::string> &missingPictures() const { return missing_; }
 
+    // Where the layout's frame lies on the paper, and the scale from layout to paper.
+    struct Frame {
+        int left = 0;
+        int top = 0;
+        int width = 0;
+        int height = 0;
+        double scale = 1;
+    };
+    const Frame &frame() const { return frame_; }
+    // The smallest a value is made before it is cut, as a share of its type's size.
+    static constexpr double SmallestFit = 0.7;
+
 private:
     // A band as it prints this time: its height with the lines of its wrapped texts.
     struct Laid {
@@ -54,12 +70,19 @@ private:
     void place(const Band &band, const Laid &laid, int top, int left = 0);
     void placeItem(const Item &item, int top, int left = 0);
     void placeLines(const Item &item, const std::vector<std::string> &lines, int top, int left);
+    void placeText(const Item &item, Box at, std::string text, bool fits);
+    Box onPaper(Box at) const;
+    Font onPaper(const Font &font) const;
+    int pageBottom() const;
     void printAcross(const Band &band);
     void endRow();
     const QImage *pictureOf(const std::string &fileName);
 
     const Layout &layout_;
     PageQueue &queue_;
+    std::string title_;
+    Frame frame_;
+    TextMeasure measure_;
     bool pageOpen_ = false;
     int y_ = 0;
     int documentStart_ = 0; // the first page of the document being printed

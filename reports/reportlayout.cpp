@@ -76,6 +76,13 @@ Item pageNofM(Box at, Font font, Align align, std::string form)
     return item;
 }
 
+Item title(Box at, Font font, Align align, TextSource after)
+{
+    Item item = make(ItemKind::Title, at, std::move(font), align);
+    item.value = std::move(after);
+    return item;
+}
+
 std::string formatField(dict::FieldRef source, const std::string &picture)
 {
     const dict::FieldDef &def = *source.def;

@@ -1,17 +1,23 @@
 // A report layout as data: bands of items at positions, declared once per report as a table, and
 // laid onto pages by the ReportEngine. Positions and sizes are report units, thousandths of an
-// inch from the top-left corner of the paper (band items: from the top of their band).
+// inch, from one origin: the top-left corner of the layout's frame, which is the printable part
+// of the paper in force less the layout's margins. An item's x is from the frame's left edge, its
+// y from the top of its band. A layout wider than the frame of some paper (a Letter layout on A4)
+// is scaled down to fit it whole, type and all.
 //
 //   const rpt::Layout Listing{
-//       .pageHeader = {400, {rpt::text({500, 0, 4000, 250}, "Customer Listing", rpt::Title)}},
-//       .detail = {200, {rpt::field({500, 0, 1200, 180}, CUS.CUSTOMERNO), ...}},
-//       .pageFooter = {250, {rpt::pageNofM({6000, 0, 2000, 180})}},
+//       .pageHeader = {400, {rpt::title({0, 0, 7500, 250})}},
+//       .detail = {200, {rpt::field({0, 0, 1200, 180}, CUS.CUSTOMERNO), ...}},
+//       .pageFooter = {250, {rpt::pageNofM({5500, 0, 2000, 180})}},
 //   };
 #pragma once
 
 #include "dictionary/fieldpairs.h"
 
+#include <QPageSize>
+
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,7 +33,7 @@ struct Box {
 
 struct Font {
     std::string family = "DejaVu Sans";
-    int points = 9;
+    double points = 9;
     bool bold = false;
     bool italic = false;
     bool operator==(const Font &) const = default;
@@ -40,7 +46,7 @@ inline const Font Small{.points = 7};
 
 enum class Align : unsigned char { Left, Right, Center };
 
-enum class ItemKind : unsigned char { Text, Field, Box, Line, Picture, PageNofM };
+enum class ItemKind : unsigned char { Text, Field, Box, Line, Picture, PageNofM, Title };
 
 // Everything an item reads at run time is a function, so the same table prints every record.
 using TextSource = std::function<std::string()>;
@@ -50,6 +56,7 @@ struct Item {
     ItemKind kind = ItemKind::Text;
     Box at;
     std::string text; // Text: the caption; PageNofM: the form, "%n" and "%m" filled in at the end
+                      // Title: what follows the report's title
     TextSource value; // Field: the formatted value; Picture: the file name
     Font font;
     Align align = Align::Left;
@@ -65,9 +72,19 @@ struct Band {
     bool empty() const { return items.empty() && height == 0; }
 };
 
+// The paper left blank around a layout's frame, on each side.
+struct Margins {
+    int left = 500;
+    int top = 500;
+    int right = 500;
+    int bottom = 500;
+    static constexpr Margins all(int margin) { return {margin, margin, margin, margin}; }
+};
+
 struct Layout {
-    std::string name{};
-    int margin = 500; // on every side
+    Margins margins{};
+    // A layout made for a sheet of its own (labels) prints on it, whatever the paper setting.
+    std::optional<QPageSize::PageSizeId> paper{};
     Band pageHeader{};
     Band groupHeader{};
     Band detail{};
@@ -91,6 +108,8 @@ Item box(Box at, int thickness = 10);
 Item line(Box at, int thickness = 10); // from the top-left corner to the bottom-right one
 Item picture(Box at, TextSource fileName);
 Item pageNofM(Box at, Font font = Body, Align align = Align::Right, std::string form = "Page %n of %m");
+// The title of the report that prints the layout, and any words after it (" - March 2026").
+Item title(Box at, Font font = Title, Align align = Align::Center, TextSource after = {});
 
 // The value of a field of a record buffer through a picture; no picture: the plain value.
 std::string formatField(dict::FieldRef source, const std::string &picture);

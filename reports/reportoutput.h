@@ -19,6 +19,14 @@ public:
     virtual std::string print(const PageQueue &queue, const std::string &title) = 0;
     // Whether the last print() really printed.
     virtual bool printed() const = 0;
+    // The edges of the paper that the printer in force cannot print on (report units): the
+    // pages are laid out inside them. A file has none.
+    virtual Margins unprintable(const QPageSize &size, bool landscape) const
+    {
+        (void)size;
+        (void)landscape;
+        return Margins::all(0);
+    }
 };
 
 // The desktop's: the preview window and the print dialog, unless a stand-in took its place.

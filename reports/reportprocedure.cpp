@@ -9,12 +9,25 @@
 #include "reports/pageoutput.h"
 #include "reports/papersize.h"
 #include "reports/progresswindow.h"
+#include "reports/reportcatalogue.h"
 #include "reports/reportmessages.h"
 #include "reports/reportoutput.h"
 
 #include <algorithm>
 
 namespace rpt {
+
+namespace {
+const CatalogueEntry &listed(std::string_view name)
+{
+    const CatalogueEntry *entry = catalogueEntry(name);
+    Q_ASSERT_X(entry, "ReportProcedure", "a report the catalogue does not list");
+    static const CatalogueEntry unlisted{};
+    return entry ? *entry : unlisted;
+}
+} // namespace
+
+ReportProcedure::ReportProcedure(std::string_view name) : entry_(listed(name)) {}
 
 ReportProcedure::~ReportProcedure() { closeRun(); }
 
@@ -41,11 +54,11 @@ void ReportProcedure::CloseFiles()
 }
 
 // Steps before the pass: texts, dates, globals, files, paper and view.
-bool ReportProcedure::prepare(bool unattended)
+bool ReportProcedure::prepare(bool unattended, const ReportOutput &output)
 {
     strings_ = DisplayStrings::load(REPORTS::Settings());
     printed_ = false;
-    if (declaration_.dates && !unattended && !AskDates())
+    if (entry_.options.dates && !unattended && !AskDates())
         return false;
     Resume(); // the date prompt let other windows handle events
     savedRequest_ = GlobalRequest;
@@ -54,10 +67,13 @@ bool ReportProcedure::prepare(bool unattended)
     if (OpenFiles() != dict::Benign)
         return false;
     filesOpen_ = true;
-    const auto &paper = declaration_.envelope ? GLO.ENVELOPESIZE : GLO.PAPERSIZE;
+    const Layout &layout = ReportLayout();
+    const auto &setting = entry_.options.envelope ? GLO.ENVELOPESIZE : GLO.PAPERSIZE;
+    const QPageSize paper = layout.paper ? QPageSize(*layout.paper) : pageSizeOf(setting.view());
     // Envelopes lie long side across, and so do the reports of many columns.
-    queue_ = std::make_unique<PageQueue>(pageSizeOf(paper.view()), declaration_.envelope || declaration_.landscape);
-    engine_ = std::make_unique<ReportEngine>(ReportLayout(), *queue_);
+    const bool turned = entry_.options.envelope || entry_.options.turned;
+    queue_ = std::make_unique<PageQueue>(paper, turned, output.unprintable(paper, turned));
+    engine_ = std::make_unique<ReportEngine>(layout, *queue_, std::string(entry_.title));
     SetView(view_);
     toDo_ = view_.File().Records();
     done_ = 0;
@@ -98,7 +114,7 @@ void ReportProcedure::finishPages(Outcome outcome)
         engine_->closeGroup();
         Finishing(*engine_); // a partial preview shows no total of what it left out
     }
-    if (declaration_.document && !engine_->started())
+    if (entry_.options.document && !engine_->started())
         engine_->printBand(Band{1, {}, {}});
     engine_->finish();
 }
@@ -137,7 +153,7 @@ int ReportProcedure::Run(ReportOutput *output)
     const fw::ContextScope own(&context_);
     RunMessages messages(REPORTS::Errors(), strings_ = DisplayStrings::load(REPORTS::Settings()));
     const bool preview = Previewing();
-    if (!prepare(false))
+    if (!prepare(false, *output))
         return respond(fw::RequestCancelled);
     const ProgressWindow::Result result = ProgressWindow(*this, strings_, preview).run();
     context_.makeCurrent(); // other windows had events meanwhile
@@ -152,7 +168,7 @@ int ReportProcedure::Run(ReportOutput *output)
         REPORTS::Errors().Throw(preview ? ReportMsg::NothingToPreview : ReportMsg::NothingToPrint);
         return respond(fw::RequestCancelled);
     }
-    const std::string title(declaration_.title);
+    const std::string title(entry_.title);
     if (preview) {
         printed_ = output->preview(*queue_, title);
     } else {
@@ -189,7 +205,7 @@ int ReportProcedure::RunUnattended(ReportOutput &output)
     output_ = nullptr;
     const fw::ContextScope own(&context_);
     RunMessages messages(REPORTS::Errors(), DisplayStrings::load(REPORTS::Settings()));
-    if (!prepare(true))
+    if (!prepare(true, output))
         return respond(fw::RequestCancelled);
     while (Slice()) {
     }
@@ -199,7 +215,7 @@ int ReportProcedure::RunUnattended(ReportOutput &output)
         REPORTS::Errors().Throw(ReportMsg::NothingToPrint);
         return respond(fw::RequestCancelled);
     }
-    const std::string error = output.print(*queue_, std::string(declaration_.title));
+    const std::string error = output.print(*queue_, std::string(entry_.title));
     if (!error.empty()) {
         REPORTS::Errors().ThrowMessage(ReportMsg::PdfNotWritten, error);
         return respond(fw::RequestCancelled);

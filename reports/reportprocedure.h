@@ -1,6 +1,7 @@
-// The skeleton every PRN procedure runs on. A report declares itself (name, title, whether it asks
-// for dates, whether it is a document that always prints its form) and supplies its files, its
-// view, its layout and what it does per record; the skeleton does the rest: display strings, the
+// The skeleton every PRN procedure runs on. A report names itself; its catalogue row gives its
+// title and how it runs (whether it asks for dates, whether it is a document that always prints
+// its form). It supplies its files, its view, its layout and what it does per record; the
+// skeleton does the rest: display strings, the
 // date prompt, the progress window with its percentage and Cancel, the page queue, the preview or
 // the printer, the "nothing to print" notes and GlobalResponse.
 //
@@ -14,6 +15,7 @@
 #include "reports/displaystrings.h"
 #include "reports/pagequeue.h"
 #include "reports/reportengine.h"
+#include "reports/reportentry.h"
 #include "reports/reportlayout.h"
 
 #include <initializer_list>
@@ -22,23 +24,27 @@
 #include <string>
 #include <string_view>
 
+// A report of a family under its own name (PRN::SALESDAILY of InvoiceSummary); its constructor,
+// written beside the family's, hands the family its name and its kind.
+#define TQ_REPORT_OF(FAMILY, NAME)                                                                                      \
+    class NAME : public FAMILY                                                                                          \
+    {                                                                                                                   \
+    public:                                                                                                             \
+        static constexpr std::string_view Name = "PRN:" #NAME;                                                          \
+        NAME();                                                                                                         \
+    };
+
 namespace rpt {
 
 class ReportOutput;
 
-struct ReportDeclaration {
-    std::string_view name;  // "PRN:CUSTOMERNAMELISTING"
-    std::string_view title; // what it prints, for the window and the PDF
-    bool dates = false;     // asks for a date range first
-    bool document = false;  // prints its form even when no record was read
-    bool envelope = false;  // on the envelope size instead of the paper size
-    bool landscape = false; // the paper turned, for a report of many columns
-};
-
 class ReportProcedure
 {
 public:
-    explicit ReportProcedure(ReportDeclaration declaration) : declaration_(declaration) {}
+    // A report of the catalogue, by its name ("PRN:VENDORNAME").
+    explicit ReportProcedure(std::string_view name);
+    // A report the catalogue does not list.
+    explicit ReportProcedure(const CatalogueEntry &entry) : entry_(entry) {}
     virtual ~ReportProcedure();
     ReportProcedure(const ReportProcedure &) = delete;
     ReportProcedure &operator=(const ReportProcedure &) = delete;
@@ -53,7 +59,7 @@ public:
     // RunUnattended into a PDF file.
     int RunToPdf(const std::string &fileName);
 
-    const ReportDeclaration &declaration() const { return declaration_; }
+    const CatalogueEntry &entry() const { return entry_; }
     // Whether the pages were really printed or saved (what a document's printed marker needs).
     bool printed() const { return printed_; }
 
@@ -74,12 +80,18 @@ protected:
     void ReadsFiles(std::initializer_list<dict::FileManager *> files) { files_.assign(files); }
     // Initialises the view over the primary file: its order, filter and the names the filter uses.
     virtual void SetView(fw::ViewManager &view) = 0;
-    virtual const Layout &ReportLayout() const = 0;
+    // The report's layout: layout_, unless the report picks one as it runs (a label stock).
+    virtual const Layout &ReportLayout() const { return layout_; }
     // The detail of the record in the buffers (running totals, then the band).
     virtual void TakeRecord(ReportEngine &engine) { engine.printDetail(); }
     // At the end of a pass that read every record and printed something, or holds something
-    // back (Pending): the report's closing bands (the last summed line, grand totals).
-    virtual void Finishing(ReportEngine &engine) { (void)engine; }
+    // back (Pending): the report's closing bands (the last summed line, grand totals); as it
+    // stands, closing_.
+    virtual void Finishing(ReportEngine &engine)
+    {
+        if (!closing_.empty())
+            engine.printBand(closing_);
+    }
     virtual bool Pending() const { return false; }
     // After the run, whether or not it printed.
     virtual void Closing() {}
@@ -99,16 +111,19 @@ protected:
     // already reported).
     void StopReading() { stop_ = true; }
 
+    Layout layout_;
+    Band closing_; // the totals that close a run
+
 private:
     enum class Outcome { Completed, PartialPreview, Cancelled };
-    bool prepare(bool unattended);
+    bool prepare(bool unattended, const ReportOutput &output);
     Outcome pass();
     void closeRun();
     void finishPages(Outcome outcome);
     void reportMissingPictures();
     int respond(int response);
 
-    ReportDeclaration declaration_;
+    CatalogueEntry entry_;
     std::vector<dict::FileManager *> files_;
     // The report's own records: a window that saves while the report runs never changes the
     // buffers it prints from, and the report never changes the window's.

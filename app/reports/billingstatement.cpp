@@ -9,6 +9,8 @@
 #include "dictionary/lookup.h"
 #include "dictionary/money.h"
 #include "framework/picture.h"
+#include "reports/pagechrome.h"
+#include "reports/reportcolumns.h"
 #include "reports/winroutines.h"
 
 #include <algorithm>
@@ -21,62 +23,48 @@ namespace {
 
 std::string numberOrBlank(dict::LONG number) { return number == 0 ? std::string() : fw::formatValue(number, "@n06"); }
 
-struct Column {
-    const char *caption;
-    int x;
-    int width;
-    bool right;
-};
-constexpr Column Columns[] = {{"Date", 500, 850, false},          {"Invoice #", 1400, 750, false},
-                              {"Payment", 2200, 850, false},      {"Invoice Total", 3050, 1000, true},
-                              {"Paid", 4100, 850, true},          {"Due", 5000, 800, true},
-                              {"Credit Memo #", 6000, 950, false}, {"Balance", 7000, 1000, true}};
-
-Item at(int column, TextSource value)
-{
-    const Column &c = Columns[column];
-    return computed({c.x, 10, c.width, 180}, std::move(value), Body, c.right ? Align::Right : Align::Left);
-}
-
 } // namespace
 
-CUSTOMERBILLING::CUSTOMERBILLING() : ReportProcedure({"PRN:CUSTOMERBILLING", "Billing Statement", true, true})
+CUSTOMERBILLING::CUSTOMERBILLING() : ReportProcedure(Name)
 {
+    const Columns columns{{{"Date", 0, 850, Align::Left, [] { return dateText(FIN.DATE); }},
+                           {"Invoice #", 900, 750, Align::Left, [] { return numberOrBlank(FIN.INVOICENO); }},
+                           {"Payment", 1700, 850, Align::Left, [] { return FIN.TERMS.str(); }},
+                           {"Invoice Total", 2550, 1000, Align::Right, [] { return money(FIN.INVOICETOTAL); }},
+                           {"Paid", 3600, 850, Align::Right, [] { return money(FIN.AMOUNTPAID); }},
+                           {"Due", 4500, 800, Align::Right, [] { return money(FIN.AMOUNTDUE); }},
+                           {"Credit Memo #", 5350, 1100, Align::Left, [] { return numberOrBlank(FIN.CREDITMEMONO); }},
+                           {"Balance", 6500, 1000, Align::Right, [this] { return totals(balance_); }}},
+                          Body,
+                          Bold};
     ReadsFiles({&Access::CUSTOMER, &Access::FINANCE, &Access::SETUP, &Access::TAGFILEPOS_});
-    std::vector<Item> header{text({500, 0, 7500, 300}, "Billing Statement", Title, Align::Center),
-                             text({2500, 360, 1400, 180}, "Billing Cycle:", Bold, Align::Right),
-                             computed({4000, 360, 3000, 180}, [] { return dateText(GLO.STARTDATE) + " - " + dateText(GLO.ENDDATE); }),
-                             text({500, 660, 800, 180}, "FROM:", Bold), text({4400, 660, 600, 180}, "TO:", Bold)};
+    std::vector<Item> header{titleLine(),
+                             text({2000, 360, 1400, 180}, "Billing Cycle:", Bold, Align::Right),
+                             computed({3500, 360, 3000, 180}, [] { return dateText(GLO.STARTDATE) + " - " + dateText(GLO.ENDDATE); }),
+                             text({0, 660, 800, 180}, "FROM:", Bold), text({3900, 660, 600, 180}, "TO:", Bold)};
     for (int i = 0; i < 6; ++i) {
-        header.push_back(computed({1300, 660 + i * 170, 2900, 170}, [this, i] {
+        header.push_back(computed({800, 660 + i * 170, 2900, 170}, [this, i] {
             return std::size_t(i) < from_.size() ? from_[std::size_t(i)] : std::string();
         }));
-        header.push_back(computed({5000, 660 + i * 170, 3000, 170}, [i] { return blockLine(BillTo, i); }));
+        header.push_back(computed({4500, 660 + i * 170, 3000, 170}, [i] { return blockLine(BillTo, i); }));
     }
-    header.push_back(text({500, 1760, 1100, 180}, "Customer #:", Bold));
-    header.push_back(field({1600, 1760, 1500, 180}, dict::field(CUS.CUSTOMERNO)));
-    header.push_back(text({3600, 1760, 2100, 180}, "Make Checks payable to:", Bold, Align::Right));
-    header.push_back(computed({5800, 1760, 2200, 180}, [this] { return from_.empty() ? std::string() : from_.front(); }));
-    for (const Column &c : Columns)
-        header.push_back(text({c.x, 2060, c.width, 180}, c.caption, Bold, c.right ? Align::Right : Align::Left));
-    header.push_back(line({500, 2280, 7500, 0}));
-    layout_ = Layout{.name = "Billing Statement",
-                     .pageHeader = {2340, std::move(header)},
-                     .pageFooter = {250, {line({500, 0, 7500, 0}), pageNofM({500, 40, 7500, 180}, Small, Align::Right)}}};
+    header.push_back(text({0, 1760, 1100, 180}, "Customer #:", Bold));
+    header.push_back(field({1100, 1760, 1500, 180}, dict::field(CUS.CUSTOMERNO)));
+    header.push_back(text({3100, 1760, 2100, 180}, "Make Checks payable to:", Bold, Align::Right));
+    header.push_back(computed({5300, 1760, 2200, 180}, [this] { return from_.empty() ? std::string() : from_.front(); }));
+    header.push_back(ruleAcross(2280));
+    layout_ = Layout{.pageHeader = {2340, joined(std::move(header), columns.captions(2060))},
+                     .pageFooter = pageFooter()};
 
-    previousLine_ = Band{220, {text({4100, 20, 1750, 180}, "Previous Balance:", Bold, Align::Right),
-                               computed({7000, 20, 1000, 180}, [this] { return totals(previous_); }, Bold, Align::Right)}};
-    line_ = Band{200,
-                 {at(0, [] { return dateText(FIN.DATE); }), at(1, [] { return numberOrBlank(FIN.INVOICENO); }),
-                  at(2, [] { return FIN.TERMS.str(); }), at(3, [] { return money(FIN.INVOICETOTAL); }),
-                  at(4, [] { return money(FIN.AMOUNTPAID); }), at(5, [] { return money(FIN.AMOUNTDUE); }),
-                  at(6, [] { return numberOrBlank(FIN.CREDITMEMONO); }), at(7, [this] { return totals(balance_); })}};
-    closing_ = Band{320, {line({7000, 30, 1000, 0}),
-                          computed({4100, 80, 2800, 200}, [this] { return balance_ < 0 ? "Credit:" : "Balance Due:"; }, Bold,
+    previousLine_ = Band{220, {text({3600, 20, 1750, 180}, "Previous Balance:", Bold, Align::Right),
+                               columns.cell(7, 20, [this] { return totals(previous_); })}};
+    line_ = Band{200, columns.cells(10)};
+    const Item balance = columns.cell(7, 80, [this] { return totals(balance_); });
+    balanceDue_ = Band{320, {columns.ruleOver(7, 7, 30, 10),
+                          computed({3600, 80, 2800, 200}, [this] { return balance_ < 0 ? "Credit:" : "Balance Due:"; }, Bold,
                                    Align::Right),
-                          computed({7000, 80, 1000, 200}, [this] { return totals(balance_); }, Bold, Align::Right)}};
+                          balance}};
 }
-
 int CUSTOMERBILLING::OpenFiles()
 {
     if (const int level = ReportProcedure::OpenFiles(); level != dict::Benign)
@@ -133,7 +121,7 @@ void CUSTOMERBILLING::TakeRecord(ReportEngine &engine)
         balance_ = dict::roundCents(balance_ + record.AMOUNTDUE);
         engine.printBand(line_);
     }
-    engine.printBand(closing_);
+    engine.printBand(balanceDue_);
 }
 
 } // namespace PRN

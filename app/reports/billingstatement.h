@@ -4,6 +4,8 @@
 // customer's statement starts a document of its own.
 #pragma once
 
+#include <string_view>
+
 #include "dictionary/records.h"
 #include "reports/reportprocedure.h"
 
@@ -15,12 +17,12 @@ namespace PRN {
 class CUSTOMERBILLING : public rpt::ReportProcedure
 {
 public:
+    static constexpr std::string_view Name = "PRN:CUSTOMERBILLING";
     CUSTOMERBILLING();
 
 protected:
     int OpenFiles() override;
     void SetView(fw::ViewManager &view) override;
-    const rpt::Layout &ReportLayout() const override { return layout_; }
     void TakeRecord(rpt::ReportEngine &engine) override;
 
 private:
@@ -30,10 +32,9 @@ private:
     std::vector<std::string> from_;
     double previous_ = 0;
     double balance_ = 0;
-    rpt::Layout layout_;
     rpt::Band previousLine_;
     rpt::Band line_;
-    rpt::Band closing_;
+    rpt::Band balanceDue_;
 };
 
 } // namespace PRN

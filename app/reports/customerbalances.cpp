@@ -7,6 +7,8 @@
 #include "dictionary/lookup.h"
 #include "dictionary/money.h"
 #include "framework/picture.h"
+#include "reports/pagechrome.h"
+#include "reports/reportcolumns.h"
 
 #include <string>
 #include <vector>
@@ -17,22 +19,16 @@ using namespace rpt;
 
 namespace {
 
-Band pageFooter() { return {250, {line({500, 0, 7500, 0}), pageNofM({500, 40, 7500, 180}, Small, Align::Right)}}; }
-
-std::vector<Item> pageHeader(const char *title, std::vector<Item> captions)
+std::vector<Item> pageHeader(const Columns &columns)
 {
-    std::vector<Item> items{text({500, 0, 7500, 280}, title, Title, Align::Center),
-                            computed({500, 320, 3000, 180}, runDate, Small), line({500, 720, 7500, 0})};
-    for (Item &caption : captions)
-        items.push_back(std::move(caption));
-    return items;
+    return joined({titleLine(), runDateLine(), ruleAcross(720)}, columns.captions(520));
 }
 
 // The running total's band, closing the listing.
 Band totalBand(const double &total)
 {
-    return {300, {line({6500, 20, 1500, 0}), text({4800, 60, 1600, 180}, "Running Total:", Bold, Align::Right),
-                  computed({6500, 60, 1500, 180}, [&total] { return totals(total); }, Bold, Align::Right)}};
+    return {300, {line({6000, 20, 1500, 0}), text({4300, 60, 1600, 180}, "Running Total:", Bold, Align::Right),
+                  computed({6000, 60, 1500, 180}, [&total] { return totals(total); }, Bold, Align::Right)}};
 }
 
 // Every finance amount of the customer, added up to the cent record by record.
@@ -48,23 +44,18 @@ double balanceOf(const dict::String<10> &customer)
 
 // --- Outstanding balances -------------------------------------------------------------------
 
-CUSTOMEROUTSTANDINGBALANCES::CUSTOMEROUTSTANDINGBALANCES()
-    : ReportProcedure({"PRN:CUSTOMEROUTSTANDINGBALANCES", "Customer OutStanding Balance Listing"})
+CUSTOMEROUTSTANDINGBALANCES::CUSTOMEROUTSTANDINGBALANCES() : ReportProcedure(Name)
 {
     ReadsFiles({&Access::CUSTOMER, &Access::FINANCE});
-    layout_ = Layout{
-        .name = "Customer OutStanding Balance Listing",
-        .pageHeader = {780, pageHeader("Customer OutStanding Balance Listing",
-                                       {text({500, 520, 1000, 180}, "Customer #", Bold), text({1550, 520, 2000, 180}, "Customer", Bold),
-                                        text({3600, 520, 2300, 180}, "Company", Bold), text({5950, 520, 1000, 180}, "Phone #", Bold),
-                                        text({6950, 520, 1050, 180}, "Balance Due", Bold, Align::Right)})},
-        .detail = {210,
-                   {field({500, 10, 1000, 180}, dict::field(CUS.CUSTOMERNO)), computed({1550, 10, 2000, 180}, customerName),
-                    computed({3600, 10, 2300, 180}, companyName), field({5950, 10, 1000, 180}, dict::field(CUS.PHONENO)),
-                    computed({6950, 10, 1050, 180}, [this] { return money(balance_); }, Body, Align::Right)}},
-        .pageFooter = pageFooter(),
-    };
-    total_ = totalBand(runningTotal_);
+    const Columns columns{{{"Customer #", 0, 1000, Align::Left, [] { return CUS.CUSTOMERNO.str(); }},
+                           {"Customer", 1050, 2000, Align::Left, customerName},
+                           {"Company", 3100, 2300, Align::Left, companyName},
+                           {"Phone #", 5450, 1000, Align::Left, [] { return CUS.PHONENO.str(); }},
+                           {"Balance Due", 6450, 1050, Align::Right, [this] { return money(balance_); }}},
+                          Body,
+                          Bold};
+    layout_ = Layout{.pageHeader = {780, pageHeader(columns)}, .detail = {210, columns.cells(10)}, .pageFooter = pageFooter()};
+    closing_ = totalBand(runningTotal_);
 }
 
 int CUSTOMEROUTSTANDINGBALANCES::OpenFiles()
@@ -89,36 +80,26 @@ void CUSTOMEROUTSTANDINGBALANCES::TakeRecord(ReportEngine &engine)
     engine.printDetail();
 }
 
-void CUSTOMEROUTSTANDINGBALANCES::Finishing(ReportEngine &engine) { engine.printBand(total_); }
-
 // --- Outstanding invoices -------------------------------------------------------------------
 
-CUSTOMEROUTSTANDINGINVOICES::CUSTOMEROUTSTANDINGINVOICES()
-    : ReportProcedure({"PRN:CUSTOMEROUTSTANDINGINVOICES", "Customer OutStanding Invoice Listing"})
+CUSTOMEROUTSTANDINGINVOICES::CUSTOMEROUTSTANDINGINVOICES() : ReportProcedure(Name)
 {
     ReadsFiles({&Access::CUSTOMER, &Access::INVOICE});
-    layout_ = Layout{
-        .name = "Customer OutStanding Invoice Listing",
-        .pageHeader = {780, pageHeader("Customer OutStanding Invoice Listing",
-                                       {text({900, 520, 1000, 180}, "Invoice #", Bold), text({2000, 520, 1200, 180}, "Date", Bold),
-                                        text({3300, 520, 1500, 180}, "Invoice Total", Bold, Align::Right),
-                                        text({4900, 520, 1500, 180}, "Amount Paid", Bold, Align::Right),
-                                        text({6500, 520, 1500, 180}, "Amount Due", Bold, Align::Right)})},
-        .pageFooter = pageFooter(),
-    };
+    const Columns columns{{{"Invoice #", 400, 1000, Align::Left, [] { return fw::formatValue(INV.INVOICENO, "@n06"); }},
+                           {"Date", 1500, 1200, Align::Left, [] { return dateText(INV.DATE); }},
+                           {"Invoice Total", 2800, 1500, Align::Right, [] { return money(INV.TOTALDUE); }},
+                           {"Amount Paid", 4400, 1500, Align::Right, [] { return money(INV.AMOUNTPAID); }},
+                           {"Amount Due", 6000, 1500, Align::Right, [] { return money(INV.AMOUNTOWED); }}},
+                          Body,
+                          Bold};
+    layout_ = Layout{.pageHeader = {780, pageHeader(columns)}, .pageFooter = pageFooter()};
     customer_ = Band{420,
-                     {text({500, 60, 1100, 180}, "Customer #:", Bold), field({1600, 60, 1100, 180}, dict::field(CUS.CUSTOMERNO)),
-                      computed({2800, 60, 2200, 180}, customerName), computed({5100, 60, 2900, 180}, companyName),
-                      text({1600, 240, 800, 180}, "Phone #:", Bold), field({2400, 240, 1400, 180}, dict::field(CUS.PHONENO)),
-                      text({3900, 240, 600, 180}, "Fax #:", Bold), field({4500, 240, 1400, 180}, dict::field(CUS.FAXNO))}};
-    auto date = [] { return dateText(INV.DATE); };
-    invoice_ = Band{200,
-                    {computed({900, 10, 1000, 180}, [] { return fw::formatValue(INV.INVOICENO, "@n06"); }),
-                     computed({2000, 10, 1200, 180}, date),
-                     computed({3300, 10, 1500, 180}, [] { return money(INV.TOTALDUE); }, Body, Align::Right),
-                     computed({4900, 10, 1500, 180}, [] { return money(INV.AMOUNTPAID); }, Body, Align::Right),
-                     computed({6500, 10, 1500, 180}, [] { return money(INV.AMOUNTOWED); }, Body, Align::Right)}};
-    total_ = totalBand(runningTotal_);
+                     {text({0, 60, 1100, 180}, "Customer #:", Bold), field({1100, 60, 1100, 180}, dict::field(CUS.CUSTOMERNO)),
+                      computed({2300, 60, 2200, 180}, customerName), computed({4600, 60, 2900, 180}, companyName),
+                      text({1100, 240, 800, 180}, "Phone #:", Bold), field({1900, 240, 1400, 180}, dict::field(CUS.PHONENO)),
+                      text({3400, 240, 600, 180}, "Fax #:", Bold), field({4000, 240, 1400, 180}, dict::field(CUS.FAXNO))}};
+    invoice_ = Band{200, columns.cells(10)};
+    closing_ = totalBand(runningTotal_);
 }
 
 int CUSTOMEROUTSTANDINGINVOICES::OpenFiles()
@@ -150,7 +131,5 @@ void CUSTOMEROUTSTANDINGINVOICES::TakeRecord(ReportEngine &engine)
         engine.printBand(invoice_);
     }
 }
-
-void CUSTOMEROUTSTANDINGINVOICES::Finishing(ReportEngine &engine) { engine.printBand(total_); }
 
 } // namespace PRN

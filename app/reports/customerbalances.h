@@ -3,6 +3,8 @@
 // customer's invoices that still owe something).
 #pragma once
 
+#include <string_view>
+
 #include "reports/reportprocedure.h"
 
 namespace PRN {
@@ -10,40 +12,34 @@ namespace PRN {
 class CUSTOMEROUTSTANDINGBALANCES : public rpt::ReportProcedure
 {
 public:
+    static constexpr std::string_view Name = "PRN:CUSTOMEROUTSTANDINGBALANCES";
     CUSTOMEROUTSTANDINGBALANCES();
 
 protected:
     int OpenFiles() override;
     void SetView(fw::ViewManager &view) override;
-    const rpt::Layout &ReportLayout() const override { return layout_; }
     void TakeRecord(rpt::ReportEngine &engine) override;
-    void Finishing(rpt::ReportEngine &engine) override;
 
 private:
     double balance_ = 0;
     double runningTotal_ = 0;
-    rpt::Layout layout_;
-    rpt::Band total_;
 };
 
 class CUSTOMEROUTSTANDINGINVOICES : public rpt::ReportProcedure
 {
 public:
+    static constexpr std::string_view Name = "PRN:CUSTOMEROUTSTANDINGINVOICES";
     CUSTOMEROUTSTANDINGINVOICES();
 
 protected:
     int OpenFiles() override;
     void SetView(fw::ViewManager &view) override;
-    const rpt::Layout &ReportLayout() const override { return layout_; }
     void TakeRecord(rpt::ReportEngine &engine) override;
-    void Finishing(rpt::ReportEngine &engine) override;
 
 private:
     double runningTotal_ = 0;
-    rpt::Layout layout_;
     rpt::Band customer_;
     rpt::Band invoice_;
-    rpt::Band total_;
 };
 
 } // namespace PRN

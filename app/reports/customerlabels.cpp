@@ -21,7 +21,7 @@ const Font FromFont{.points = 7};
 const Font ToFont{.points = 11, .bold = true};
 
 // A label stock: labels across, their pitch and size, the left edge of the first column
-// (report units; every stock starts half an inch from the top of a letter sheet).
+// (report units; every stock is a letter sheet, its labels starting half an inch from the top).
 struct Stock {
     int columns;
     int pitch;
@@ -38,7 +38,8 @@ std::string shipToLine(int n)
 
 Layout sheet(const Stock &stock, std::vector<Item> items)
 {
-    return Layout{.name = "Customer Labels",
+    return Layout{.margins = {.left = stock.left, .top = 500, .right = stock.left, .bottom = 500},
+                  .paper = QPageSize::Letter,
                   .detail = {stock.height, std::move(items)},
                   .columns = stock.columns,
                   .columnPitch = stock.pitch};
@@ -59,7 +60,7 @@ Layout addressSheet(const Stock &stock, std::string (*lineOf)(int))
     const int lineHeight = 145;
     const int top = (stock.height - 6 * lineHeight) / 2;
     for (int i = 0; i < 6; ++i)
-        items.push_back(computed({stock.left + 150, top + i * lineHeight, stock.width - 250, 140},
+        items.push_back(computed({150, top + i * lineHeight, stock.width - 250, 140},
                                  [lineOf, i] { return lineOf(i); }, LabelFont));
     return sheet(stock, std::move(items));
 }
@@ -71,7 +72,7 @@ const Stock Stock8161{2, 4188, 4000, 1000, 156};
 Layout shippingSheet(const Stock &stock)
 {
     std::vector<Item> items;
-    const int x = stock.left + 150;
+    const int x = 150;
     const int fromStep = 110;
     items.push_back(text({x, 100, 800, 110}, "FROM:", Bold));
     for (int i = 0; i < 6; ++i)
@@ -106,7 +107,7 @@ const Layout *CUSTOMERLABELS::sheetFor(bool address, int stock)
     return found == sheets.end() ? nullptr : &found->second;
 }
 
-CUSTOMERLABELS::CUSTOMERLABELS() : ReportProcedure({"PRN:CUSTOMERLABELS", "Customer Labels"})
+CUSTOMERLABELS::CUSTOMERLABELS() : ReportProcedure(Name)
 {
     ReadsFiles({&Access::CUSTOMER, &Access::SETUP, &Access::TAGFILEPOS_});
 }
@@ -132,7 +133,7 @@ void CUSTOMERLABELS::SetView(fw::ViewManager &view)
 
 const Layout &CUSTOMERLABELS::ReportLayout() const
 {
-    static const Layout nothing{.name = "Customer Labels"};
+    static const Layout nothing{};
     return sheet_ ? *sheet_ : nothing;
 }
 
@@ -149,7 +150,7 @@ void CUSTOMERLABELS::TakeRecord(ReportEngine &engine)
 
 // --- The shop's own address labels ---------------------------------------------------------
 
-USERLABELS::USERLABELS() : ReportProcedure({"PRN:USERLABELS", "Address Labels"}) { ReadsFiles({&Access::SETUP}); }
+USERLABELS::USERLABELS() : ReportProcedure(Name) { ReadsFiles({&Access::SETUP}); }
 
 int USERLABELS::OpenFiles()
 {
@@ -173,7 +174,7 @@ void USERLABELS::SetView(fw::ViewManager &view)
 
 const Layout &USERLABELS::ReportLayout() const
 {
-    static const Layout nothing{.name = "Address Labels"};
+    static const Layout nothing{};
     return sheet_ ? *sheet_ : nothing;
 }
 
@@ -183,7 +184,8 @@ void USERLABELS::TakeRecord(ReportEngine &engine)
     if (!sheet_ || SET.RECORDNO != 1)
         return;
     labelReturnAddress() = returnAddress(SET, GLO.CANADIAN);
-    const int rows = (11000 - 2 * sheet_->margin) / sheet_->detail.height;
+    const Margins &edge = sheet_->margins;
+    const int rows = (11000 - edge.top - edge.bottom) / sheet_->detail.height;
     for (int label = 0; label < rows * sheet_->columns; ++label)
         engine.printDetail();
 }

@@ -4,6 +4,8 @@
 // choice prints nothing.
 #pragma once
 
+#include <string_view>
+
 #include "dictionary/records.h"
 #include "reports/reportprocedure.h"
 
@@ -15,6 +17,7 @@ namespace PRN {
 class CUSTOMERLABELS : public rpt::ReportProcedure
 {
 public:
+    static constexpr std::string_view Name = "PRN:CUSTOMERLABELS";
     CUSTOMERLABELS();
 
     // The layout of a label stock: its name, for address (true) or shipping labels; nullptr for
@@ -36,6 +39,7 @@ private:
 class USERLABELS : public rpt::ReportProcedure
 {
 public:
+    static constexpr std::string_view Name = "PRN:USERLABELS";
     USERLABELS();
 
 protected:

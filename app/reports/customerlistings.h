@@ -14,11 +14,11 @@ namespace PRN {
 class CUSTOMEREMAILLISTING : public rpt::ReportProcedure
 {
 public:
+    static constexpr std::string_view Name = "PRN:CUSTOMEREMAILLISTING";
     CUSTOMEREMAILLISTING();
 
 protected:
     void SetView(fw::ViewManager &view) override;
-    const rpt::Layout &ReportLayout() const override;
 };
 
 // The listings of one block per customer: bill-to and ship-to addresses, number, phone, e-mail
@@ -27,46 +27,23 @@ class CustomerBlockListing : public rpt::ReportProcedure
 {
 public:
     struct Kind {
-        std::string_view name;
-        std::string_view title;
         dict::KeyRef key;
-        std::string_view orderCaption; // "State", "Postal Code"; empty: none
-        std::string (*orderValue)();
+        std::string_view orderCaption{}; // "State", "Postal Code"; empty: none
+        std::string (*orderValue)() = nullptr;
     };
-    explicit CustomerBlockListing(const Kind &kind);
+    CustomerBlockListing(std::string_view name, const Kind &kind);
 
 protected:
     void SetView(fw::ViewManager &view) override;
-    const rpt::Layout &ReportLayout() const override { return layout_; }
     void TakeRecord(rpt::ReportEngine &engine) override;
 
 private:
     const Kind &kind_;
-    rpt::Layout layout_;
 };
 
-class CUSTOMERNAMELISTING : public CustomerBlockListing
-{
-public:
-    CUSTOMERNAMELISTING();
-};
-
-class CUSTOMERSTATE : public CustomerBlockListing
-{
-public:
-    CUSTOMERSTATE();
-};
-
-class CUSTOMERTELEPHONELISTING : public CustomerBlockListing
-{
-public:
-    CUSTOMERTELEPHONELISTING();
-};
-
-class CUSTOMERZIPCODELISTING : public CustomerBlockListing
-{
-public:
-    CUSTOMERZIPCODELISTING();
-};
+TQ_REPORT_OF(CustomerBlockListing, CUSTOMERNAMELISTING)
+TQ_REPORT_OF(CustomerBlockListing, CUSTOMERSTATE)
+TQ_REPORT_OF(CustomerBlockListing, CUSTOMERTELEPHONELISTING)
+TQ_REPORT_OF(CustomerBlockListing, CUSTOMERZIPCODELISTING)
 
 } // namespace PRN

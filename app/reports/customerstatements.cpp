@@ -7,6 +7,8 @@
 #include "dictionary/lookup.h"
 #include "dictionary/money.h"
 #include "framework/picture.h"
+#include "reports/pagechrome.h"
+#include "reports/reportcolumns.h"
 #include "reports/winroutines.h"
 
 #include <string>
@@ -18,8 +20,6 @@ using namespace rpt;
 
 namespace {
 
-Band pageFooter() { return {250, {line({500, 0, 7500, 0}), pageNofM({500, 40, 7500, 180}, Small, Align::Right)}}; }
-
 std::string period() { return dateText(GLO.STARTDATE) + " - " + dateText(GLO.ENDDATE); }
 
 bool inPeriod(dict::LONG day) { return day >= GLO.STARTDATE && day <= GLO.ENDDATE; }
@@ -30,37 +30,33 @@ std::string invoiceNumber(dict::LONG number) { return number == 0 ? std::string(
 
 // --- One customer's statement ---------------------------------------------------------------
 
-CUSTOMERFINANCESTATEMENT::CUSTOMERFINANCESTATEMENT()
-    : ReportProcedure({"PRN:CUSTOMERFINANCESTATEMENT", "Customer Finance Statement", true})
+CUSTOMERFINANCESTATEMENT::CUSTOMERFINANCESTATEMENT() : ReportProcedure(Name)
 {
     ReadsFiles({&Access::CUSTOMER, &Access::FINANCE});
-    std::vector<Item> header{text({500, 0, 7500, 280}, "Customer Finance Statement", Title, Align::Center),
-                             computed({500, 320, 7500, 180}, period, Body, Align::Center),
-                             text({500, 560, 1100, 180}, "Date:", Bold), computed({1600, 560, 1500, 180}, [] { return dateText(fw::today()); }),
-                             text({500, 740, 1100, 180}, "Customer #:", Bold), field({1600, 740, 1500, 180}, dict::field(CUS.CUSTOMERNO)),
-                             text({500, 920, 1100, 180}, "Customer:", Bold),
-                             text({4600, 560, 900, 180}, "Phone #:", Bold), field({5500, 560, 2500, 180}, dict::field(CUS.PHONENO)),
-                             text({4600, 740, 900, 180}, "Memo:", Bold),
-                             wrapped(field({5500, 740, 2500, 180}, dict::field(CUS.COMMENTS)))};
+    std::vector<Item> header{titleLine(),
+                             computed({0, 320, PageWidth, 180}, period, Body, Align::Center),
+                             text({0, 560, 1100, 180}, "Date:", Bold), computed({1100, 560, 1500, 180}, [] { return dateText(fw::today()); }),
+                             text({0, 740, 1100, 180}, "Customer #:", Bold), field({1100, 740, 1500, 180}, dict::field(CUS.CUSTOMERNO)),
+                             text({0, 920, 1100, 180}, "Customer:", Bold),
+                             text({4100, 560, 900, 180}, "Phone #:", Bold), field({5000, 560, 2500, 180}, dict::field(CUS.PHONENO)),
+                             text({4100, 740, 900, 180}, "Memo:", Bold),
+                             wrapped(field({5000, 740, 2500, 180}, dict::field(CUS.COMMENTS)))};
     for (int i = 0; i < 6; ++i)
-        header.push_back(computed({1600, 920 + i * 170, 2900, 170}, [i] { return blockLine(BillTo, i); }));
-    const int columns = 2040;
-    const std::pair<const char *, std::pair<int, int>> captions[] = {
-        {"Date", {500, 900}},          {"Invoice #", {1450, 800}}, {"Payment", {2300, 1000}}, {"Invoice Total", {3350, 1150}},
-        {"Paid", {4550, 1100}},        {"Due", {5700, 1100}},      {"Balance", {6850, 1150}}};
-    for (const auto &[caption, at] : captions)
-        header.push_back(text({at.first, columns, at.second, 180}, caption, Bold,
-                              at.first >= 3350 ? Align::Right : Align::Left));
-    header.push_back(line({500, columns + 220, 7500, 0}));
-    layout_ = Layout{.name = "Customer Finance Statement", .pageHeader = {columns + 280, std::move(header)}, .pageFooter = pageFooter()};
-    line_ = Band{200,
-                 {computed({500, 10, 900, 180}, [] { return dateText(FIN.DATE); }),
-                  computed({1450, 10, 800, 180}, [] { return invoiceNumber(FIN.INVOICENO); }),
-                  field({2300, 10, 1000, 180}, dict::field(FIN.TERMS)),
-                  computed({3350, 10, 1150, 180}, [] { return money(FIN.INVOICETOTAL); }, Body, Align::Right),
-                  computed({4550, 10, 1100, 180}, [] { return money(FIN.AMOUNTPAID); }, Body, Align::Right),
-                  computed({5700, 10, 1100, 180}, [] { return money(FIN.AMOUNTDUE); }, Body, Align::Right),
-                  computed({6850, 10, 1150, 180}, [this] { return totals(balance_); }, Body, Align::Right)}};
+        header.push_back(computed({1100, 920 + i * 170, 2900, 170}, [i] { return blockLine(BillTo, i); }));
+    const int captions = 2040;
+    const Columns columns{{{"Date", 0, 900, Align::Left, [] { return dateText(FIN.DATE); }},
+                           {"Invoice #", 950, 800, Align::Left, [] { return invoiceNumber(FIN.INVOICENO); }},
+                           {"Payment", 1800, 1000, Align::Left, [] { return FIN.TERMS.str(); }},
+                           {"Invoice Total", 2850, 1150, Align::Right, [] { return money(FIN.INVOICETOTAL); }},
+                           {"Paid", 4050, 1100, Align::Right, [] { return money(FIN.AMOUNTPAID); }},
+                           {"Due", 5200, 1100, Align::Right, [] { return money(FIN.AMOUNTDUE); }},
+                           {"Balance", 6350, 1150, Align::Right, [this] { return totals(balance_); }}},
+                          Body,
+                          Bold};
+    header.push_back(ruleAcross(captions + 220));
+    layout_ = Layout{.pageHeader = {captions + 280, joined(std::move(header), columns.captions(captions))},
+                     .pageFooter = pageFooter()};
+    line_ = Band{200, columns.cells(10)};
 }
 
 void CUSTOMERFINANCESTATEMENT::SetView(fw::ViewManager &view)
@@ -96,44 +92,33 @@ void INVOICEPAYMENTHISTORY::Sums::add(double p, double d)
     due = dict::roundCents(due + d);
 }
 
-INVOICEPAYMENTHISTORY::INVOICEPAYMENTHISTORY()
-    : ReportProcedure({"PRN:INVOICEPAYMENTHISTORY", "Invoice Finance History", true})
+INVOICEPAYMENTHISTORY::INVOICEPAYMENTHISTORY() : ReportProcedure(Name)
 {
     ReadsFiles({&Access::FINANCE});
-    const int columns = 560;
-    std::vector<Item> header{text({500, 0, 7500, 280}, "Invoice Finance History", Title, Align::Center),
-                             computed({500, 320, 7500, 180}, period, Body, Align::Center)};
-    const std::pair<const char *, std::pair<int, int>> captions[] = {{"Date", {900, 1000}},
-                                                                     {"Customer #", {2000, 1200}},
-                                                                     {"Invoice Total", {3300, 1500}},
-                                                                     {"Amount Paid", {4900, 1500}},
-                                                                     {"Amount Due", {6500, 1500}}};
-    for (const auto &[caption, at] : captions)
-        header.push_back(text({at.first, columns, at.second, 180}, caption, Bold, at.first >= 3300 ? Align::Right : Align::Left));
-    header.push_back(line({500, columns + 220, 7500, 0}));
-    auto sums = [](const char *caption, const Sums &s, int top) {
-        return std::vector<Item>{text({3300, top, 1500, 180}, caption, Bold, Align::Right),
-                                 computed({4900, top, 1500, 180}, [&s] { return totals(s.paid); }, Bold, Align::Right),
-                                 computed({6500, top, 1500, 180}, [&s] { return totals(s.due); }, Bold, Align::Right)};
+    const Columns columns{{{"Date", 400, 1000, Align::Left, [] { return dateText(FIN.DATE); }},
+                           {"Customer #", 1500, 1200, Align::Left, [] { return FIN.CUSTOMERNO.str(); }},
+                           {"Invoice Total", 2800, 1500, Align::Right, [] { return money(FIN.INVOICETOTAL); }},
+                           {"Amount Paid", 4400, 1500, Align::Right, [] { return money(FIN.AMOUNTPAID); }},
+                           {"Amount Due", 6000, 1500, Align::Right, [] { return money(FIN.AMOUNTDUE); }}},
+                          Body,
+                          Bold};
+    const std::vector<Item> header{titleLine(), computed({0, 320, PageWidth, 180}, period, Body, Align::Center),
+                                   ruleAcross(780)};
+    auto sums = [&columns](const char *caption, const Sums &s, int top) {
+        return std::vector<Item>{text({2800, top, 1500, 180}, caption, Bold, Align::Right),
+                                 columns.cell(3, top, [&s] { return totals(s.paid); }),
+                                 columns.cell(4, top, [&s] { return totals(s.due); })};
     };
-    std::vector<Item> footer = sums("Invoice Total:", invoice_, 40);
-    footer.insert(footer.begin(), line({4900, 20, 3100, 0}));
     layout_ = Layout{
-        .name = "Invoice Finance History",
-        .pageHeader = {columns + 280, std::move(header)},
-        .groupHeader = {220, {text({500, 20, 1000, 180}, "Invoice #:", Bold),
-                              computed({1500, 20, 2000, 180}, [] { return invoiceNumber(FIN.INVOICENO); }, Bold)}},
-        .detail = {200,
-                   {computed({900, 10, 1000, 180}, [] { return dateText(FIN.DATE); }),
-                    field({2000, 10, 1200, 180}, dict::field(FIN.CUSTOMERNO)),
-                    computed({3300, 10, 1500, 180}, [] { return money(FIN.INVOICETOTAL); }, Body, Align::Right),
-                    computed({4900, 10, 1500, 180}, [] { return money(FIN.AMOUNTPAID); }, Body, Align::Right),
-                    computed({6500, 10, 1500, 180}, [] { return money(FIN.AMOUNTDUE); }, Body, Align::Right)}},
-        .groupFooter = {300, std::move(footer)},
+        .pageHeader = {840, joined(header, columns.captions(560))},
+        .groupHeader = {220, {text({0, 20, 1000, 180}, "Invoice #:", Bold),
+                              computed({1000, 20, 2000, 180}, [] { return invoiceNumber(FIN.INVOICENO); }, Bold)}},
+        .detail = {200, columns.cells(10)},
+        .groupFooter = {300, joined({columns.ruleOver(3, 4, 20, 10)}, sums("Invoice Total:", invoice_, 40))},
         .pageFooter = pageFooter(),
         .groupKey = [] { return std::to_string(FIN.INVOICENO); },
     };
-    total_ = Band{300, sums("Running Total:", report_, 60)};
+    closing_ = Band{300, sums("Running Total:", report_, 60)};
 }
 
 int INVOICEPAYMENTHISTORY::OpenFiles()
@@ -160,7 +145,5 @@ void INVOICEPAYMENTHISTORY::TakeRecord(ReportEngine &engine)
     report_.add(FIN.AMOUNTPAID, FIN.AMOUNTDUE);
     engine.printDetail();
 }
-
-void INVOICEPAYMENTHISTORY::Finishing(ReportEngine &engine) { engine.printBand(total_); }
 
 } // namespace PRN

@@ -4,6 +4,8 @@
 // invoice and over the report).
 #pragma once
 
+#include <string_view>
+
 #include "dictionary/records.h"
 #include "reports/reportprocedure.h"
 
@@ -12,31 +14,29 @@ namespace PRN {
 class CUSTOMERFINANCESTATEMENT : public rpt::ReportProcedure
 {
 public:
+    static constexpr std::string_view Name = "PRN:CUSTOMERFINANCESTATEMENT";
     CUSTOMERFINANCESTATEMENT();
 
 protected:
     void SetView(fw::ViewManager &view) override;
-    const rpt::Layout &ReportLayout() const override { return layout_; }
     void TakeRecord(rpt::ReportEngine &engine) override;
 
 private:
     dict::CUSTOMERBuffer range_{};
     double balance_ = 0;
-    rpt::Layout layout_;
     rpt::Band line_;
 };
 
 class INVOICEPAYMENTHISTORY : public rpt::ReportProcedure
 {
 public:
+    static constexpr std::string_view Name = "PRN:INVOICEPAYMENTHISTORY";
     INVOICEPAYMENTHISTORY();
 
 protected:
     int OpenFiles() override;
     void SetView(fw::ViewManager &view) override;
-    const rpt::Layout &ReportLayout() const override { return layout_; }
     void TakeRecord(rpt::ReportEngine &engine) override;
-    void Finishing(rpt::ReportEngine &engine) override;
 
 private:
     struct Sums {
@@ -46,8 +46,6 @@ private:
     };
     Sums invoice_;
     Sums report_;
-    rpt::Layout layout_;
-    rpt::Band total_;
 };
 
 } // namespace PRN

@@ -25,18 +25,18 @@ std::vector<std::string> envelopeReturnAddress(const dict::SETUPRecord &s, dict:
     return lines;
 }
 
-ENVELOPES::ENVELOPES() : ReportProcedure({"PRN:ENVELOPES", "Envelopes", false, false, true})
+ENVELOPES::ENVELOPES() : ReportProcedure(Name)
 {
     ReadsFiles({&Access::CUSTOMER, &Access::SETUP, &Access::TAGFILEPOS_});
     std::vector<Item> items;
     for (int i = 0; i < 5; ++i)
-        items.push_back(computed({300, i * 140, 3300, 140}, [this, i] {
+        items.push_back(computed({0, i * 140, 3300, 140}, [this, i] {
             return std::size_t(i) < returnAddress_.size() ? returnAddress_[std::size_t(i)] : std::string();
         }, ReturnFont));
     for (int i = 0; i < 6; ++i)
-        items.push_back(computed({3600, 1100 + i * 210, 4500, 210}, [i] { return blockLine(BillTo, i); }, AddresseeFont));
+        items.push_back(computed({3300, 1100 + i * 210, 4500, 210}, [i] { return blockLine(BillTo, i); }, AddresseeFont));
     // One envelope a page: the band fills what the margins leave of the smallest envelope.
-    layout_ = Layout{.name = "Envelopes", .margin = 300, .detail = {2800, std::move(items)}};
+    layout_ = Layout{.margins = Margins::all(300), .detail = {2800, std::move(items)}};
 }
 
 int ENVELOPES::OpenFiles()

@@ -2,6 +2,8 @@
 // position-tag table 1, with the shop's return address when the setup asks for it.
 #pragma once
 
+#include <string_view>
+
 #include "dictionary/records.h"
 #include "reports/reportprocedure.h"
 
@@ -13,18 +15,17 @@ namespace PRN {
 class ENVELOPES : public rpt::ReportProcedure
 {
 public:
+    static constexpr std::string_view Name = "PRN:ENVELOPES";
     ENVELOPES();
 
 protected:
     int OpenFiles() override;
     void SetView(fw::ViewManager &view) override;
-    const rpt::Layout &ReportLayout() const override { return layout_; }
     void TakeRecord(rpt::ReportEngine &engine) override;
 
 private:
     dict::TAGFILEPOS_Buffer tagRange_{};
     std::vector<std::string> returnAddress_;
-    rpt::Layout layout_;
 };
 
 // The return address an envelope prints: name, the address lines there are and the city line.

@@ -1,11 +1,12 @@
 #include "app/reports/inventoryreports.h"
 
-#include "app/reports/reportcolumns.h"
 #include "app/reports/reportformats.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
 #include "dictionary/money.h"
 #include "framework/picture.h"
+#include "reports/pagechrome.h"
+#include "reports/reportcolumns.h"
 
 #include <utility>
 #include <vector>
@@ -18,28 +19,38 @@ namespace {
 
 std::string quantity(double value) { return fw::plainNumber(value); }
 
-// The columns of each kind of line, left to right.
-const std::vector<Column> OnHandColumns{{"Stock #/Location", 500, 1200, false}, {"Description", 1750, 2100, false},
-                                        {"OH", 3900, 500, true},                {"Min/Max", 4450, 600, true},
-                                        {"Single", 5100, 600, true},            {"Total", 5750, 800, true},
-                                        {"Single", 6600, 550, true},            {"Total", 7200, 800, true}};
-const std::vector<Column> ThinColumns{{"Category", 500, 2000, false}, {"OH", 2600, 1200, true},
-                                      {"Cost Total", 3900, 1900, true}, {"Price Total", 5900, 2100, true}};
-const std::vector<Column> ReOrderColumns{{"Stock #", 500, 1300, false}, {"Description", 1850, 2800, false},
-                                         {"OH", 4700, 600, true},       {"Min", 5350, 600, true},
-                                         {"Cost", 6000, 900, true},     {"Price", 6950, 1050, true}};
-
-const std::vector<Column> &columnsOf(StockListing::Lines lines)
-{
-    switch (lines) {
-    case StockListing::Lines::Thin: return ThinColumns;
-    case StockListing::Lines::ReOrder: return ReOrderColumns;
-    case StockListing::Lines::OnHand: break;
-    }
-    return OnHandColumns;
-}
-
 std::string leading(bool partNumber) { return partNumber ? STO.PARTNO.str() : STO.STOCKNO.str(); }
+
+// The columns of each kind of line, left to right; a part-number listing leads with the part.
+Columns columnsOf(const StockListing::Kind &kind)
+{
+    const bool part = kind.partNumber;
+    const std::string leader = part ? "Part #" : "Stock #";
+    auto leadingNumber = [part] { return leading(part); };
+    auto onHand = [] { return quantity(STO.AMOUNTINSTOCK); };
+    switch (kind.lines) {
+    case StockListing::Lines::Thin:
+        return Columns{{{"Category", 0, 2000}, {"OH", 2100, 1200, Align::Right}, {"Cost Total", 3400, 1900, Align::Right},
+                        {"Price Total", 5400, 2100, Align::Right}}};
+    case StockListing::Lines::ReOrder:
+        return Columns{{{leader, 0, 1300, Align::Left, leadingNumber},
+                        {"Description", 1350, 2800, Align::Left, [] { return STO.DESCRIPTION.str(); }},
+                        {"OH", 4200, 600, Align::Right, onHand},
+                        {"Min", 4850, 600, Align::Right, [] { return quantity(STO.MINAMOUNT); }},
+                        {"Cost", 5500, 900, Align::Right, [] { return money(STO.COST); }},
+                        {"Price", 6450, 1050, Align::Right, [] { return money(STO.RETAIL); }}}};
+    case StockListing::Lines::OnHand:
+        break;
+    }
+    return Columns{{{leader + "/Location", 0, 1200, Align::Left, leadingNumber},
+                    {"Description", 1250, 2100},
+                    {"OH", 3400, 500, Align::Right, onHand},
+                    {"Min/Max", 3950, 600, Align::Right, [] { return quantity(STO.MINAMOUNT); }},
+                    {"Single", 4600, 600, Align::Right, [] { return money(STO.COST); }},
+                    {"Total", 5250, 800, Align::Right, [] { return money(dict::roundCents(STO.COST * STO.AMOUNTINSTOCK)); }},
+                    {"Single", 6100, 550, Align::Right, [] { return money(STO.RETAIL); }},
+                    {"Total", 6700, 800, Align::Right, [] { return money(dict::roundCents(STO.RETAIL * STO.AMOUNTINSTOCK)); }}}};
+}
 
 } // namespace
 
@@ -47,86 +58,65 @@ std::string leading(bool partNumber) { return partNumber ? STO.PARTNO.str() : ST
 struct StockLayouts {
     static std::vector<Item> header(const StockListing::Kind &kind)
     {
-        std::vector<Item> items{text({500, 0, 7500, 280}, std::string(kind.title), Title, Align::Center),
-                                computed({500, 320, 3000, 180}, runDate, Small)};
-        const std::vector<Column> &columns = columnsOf(kind.lines);
-        for (const Column &c : columns) {
-            std::string caption = c.caption;
-            if (kind.partNumber && caption.rfind("Stock #", 0) == 0)
-                caption.replace(0, 7, "Part #");
-            items.push_back(text({c.x, 560, c.width, 160}, caption, LineBoldFont, c.right ? Align::Right : Align::Left));
-        }
+        std::vector<Item> items = joined({titleLine(), runDateLine(), ruleAcross(750)}, columnsOf(kind).captions(560));
         if (kind.lines == StockListing::Lines::OnHand) {
-            items.push_back(text({5100, 400, 1450, 160}, "Cost", LineBoldFont, Align::Center));
-            items.push_back(text({6600, 400, 1400, 160}, "Price", LineBoldFont, Align::Center));
+            items.push_back(text({4600, 400, 1450, 160}, "Cost", LineBold, Align::Center));
+            items.push_back(text({6100, 400, 1400, 160}, "Price", LineBold, Align::Center));
         }
-        items.push_back(line({500, 750, 7500, 0}));
         return items;
     }
 
     static Band detail(const StockListing::Kind &kind)
     {
-        const std::vector<Column> &c = columnsOf(kind.lines);
-        const bool part = kind.partNumber;
-        auto leadingNumber = [part] { return leading(part); };
+        const Columns c = columnsOf(kind);
         if (kind.lines == StockListing::Lines::Thin)
             return {};
         if (kind.lines == StockListing::Lines::ReOrder)
-            return {190,
-                    {cell(c[0], 10, leadingNumber), cell(c[1], 10, [] { return STO.DESCRIPTION.str(); }),
-                     cell(c[2], 10, [] { return quantity(STO.AMOUNTINSTOCK); }),
-                     cell(c[3], 10, [] { return quantity(STO.MINAMOUNT); }), cell(c[4], 10, [] { return money(STO.COST); }),
-                     cell(c[5], 10, [] { return money(STO.RETAIL); })}};
-        return {350,
-                {cell(c[0], 10, leadingNumber), cell(c[0], 170, [] { return STO.LOCATION.str(); }),
-                 wrapped(cell(c[1], 10, [] { return STO.DESCRIPTION.str(); })),
-                 cell(c[2], 10, [] { return quantity(STO.AMOUNTINSTOCK); }),
-                 cell(c[3], 10, [] { return quantity(STO.MINAMOUNT); }),
-                 // No maximum set: nothing to show, for this item only.
-                 cell(c[3], 170, [] { return STO.MAXAMOUNT == 0 ? std::string() : quantity(STO.MAXAMOUNT); }),
-                 cell(c[4], 10, [] { return money(STO.COST); }),
-                 cell(c[5], 10, [] { return money(dict::roundCents(STO.COST * STO.AMOUNTINSTOCK)); }),
-                 cell(c[6], 10, [] { return money(STO.RETAIL); }),
-                 cell(c[7], 10, [] { return money(dict::roundCents(STO.RETAIL * STO.AMOUNTINSTOCK)); })}};
+            return {190, c.cells(10)};
+        return {350, joined(c.cells(10), {c.cell(0, 170, [] { return STO.LOCATION.str(); }, c.font()),
+                                          wrapped(c.cell(1, 10, [] { return STO.DESCRIPTION.str(); }, c.font())),
+                                          // No maximum set: nothing to show, for this item only.
+                                          c.cell(3, 170, [] { return STO.MAXAMOUNT == 0 ? std::string() : quantity(STO.MAXAMOUNT); },
+                                                 c.font())})};
     }
 
     // The sums of a group or of the report under a caption.
     static Band sums(const StockListing::Kind &kind, std::string caption, const StockListing::Sums &s)
     {
-        const std::vector<Column> &c = columnsOf(kind.lines);
+        const Columns c = columnsOf(kind);
         if (kind.lines == StockListing::Lines::Thin) // the group's own line: its category and sums
             return {200,
-                    {cell(c[0], 10, [caption, &s] { return caption.empty() ? s.name : caption; }),
-                     cell(c[1], 10, [&s] { return quantity(s.onHand); }), cell(c[2], 10, [&s] { return totals(s.cost); }),
-                     cell(c[3], 10, [&s] { return totals(s.price); })}};
+                    {c.cell(0, 10, [caption, &s] { return caption.empty() ? s.name : caption; }, c.font()),
+                     c.cell(1, 10, [&s] { return quantity(s.onHand); }, c.font()),
+                     c.cell(2, 10, [&s] { return totals(s.cost); }, c.font()),
+                     c.cell(3, 10, [&s] { return totals(s.price); }, c.font())}};
         if (kind.lines == StockListing::Lines::ReOrder)
             return {};
         return {300,
-                {line({5100, 20, 2900, 0}, 5), text({1750, 60, 3300, 160}, caption, LineBoldFont, Align::Right),
-                 cell(c[5], 60, [&s] { return totals(s.cost); }, LineBoldFont), cell(c[7], 60, [&s] { return totals(s.price); }, LineBoldFont)}};
+                {c.ruleOver(4, 7, 20), text({1250, 60, 3300, 160}, caption, LineBold, Align::Right),
+                 c.cell(5, 60, [&s] { return totals(s.cost); }), c.cell(7, 60, [&s] { return totals(s.price); })}};
     }
 
     static Band groupHeader(const StockListing::Kind &kind)
     {
         if (!kind.group || kind.lines == StockListing::Lines::Thin)
             return {};
-        return {230, {text({500, 40, 1200, 170}, std::string(kind.groupCaption), Bold), computed({1750, 40, 4000, 170}, kind.group, Bold)}};
+        return {230, {text({0, 40, 1200, 170}, std::string(kind.groupCaption), Bold), computed({1250, 40, 4000, 170}, kind.group, Bold)}};
     }
 
     static Band footer(bool overage)
     {
         const std::string legend = std::string("OH (OnHand)     Single (Single Cost or Price)     Min (Minimum Before ReOrder)     ") +
                                    (overage ? "Max (Maxium Allowed in Stock)" : "Total (Total Cost or Price)");
-        return {430, {line({500, 0, 7500, 0}), text({500, 40, 7500, 150}, legend, Small, Align::Center),
-                      pageNofM({500, 220, 7500, 160}, Small, Align::Right)}};
+        return {430, {ruleAcross(0), text({0, 40, PageWidth, 150}, legend, Small, Align::Center),
+                      pageNofM({0, 220, PageWidth, 160}, Small, Align::Right)}};
     }
 };
 
-StockListing::StockListing(const Kind &kind) : ReportProcedure({kind.name, kind.title}), kind_(kind)
+StockListing::StockListing(std::string_view name, const Kind &kind) : ReportProcedure(name), kind_(kind)
 {
     ReadsFiles({&Access::STOCK});
-    layout_ = Layout{.name = std::string(kind.title),
-                     .pageHeader = {800, StockLayouts::header(kind)},
+    layout_ = Layout{.pageHeader = {800, StockLayouts::header(kind)},
                      .groupHeader = StockLayouts::groupHeader(kind),
                      .detail = StockLayouts::detail(kind),
                      .groupFooter = kind.group ? StockLayouts::sums(kind, kind.lines == Lines::Thin ? std::string()
@@ -137,13 +127,15 @@ StockListing::StockListing(const Kind &kind) : ReportProcedure({kind.name, kind.
     if (kind.group)
         layout_.groupKey = kind.group;
     const bool groupsTotalled = kind.group != nullptr;
-    total_ = StockLayouts::sums(kind, groupsTotalled || kind.lines == Lines::Thin ? "Totals:" : std::string(kind.groupTotal), report_);
-    if (kind.lines == Lines::OnHand && groupsTotalled) // grand totals under their own captions
-        total_ = Band{300,
-                      {line({5100, 20, 2900, 0}, 5), text({4000, 60, 1700, 160}, "Total Cost:", LineBoldFont, Align::Right),
-                       computed({5750, 60, 800, 160}, [this] { return totals(report_.cost); }, LineBoldFont, Align::Right),
-                       text({6600, 60, 550, 160}, "Price:", LineBoldFont, Align::Right),
-                       computed({7200, 60, 800, 160}, [this] { return totals(report_.price); }, LineBoldFont, Align::Right)}};
+    closing_ = StockLayouts::sums(kind, groupsTotalled || kind.lines == Lines::Thin ? "Totals:" : std::string(kind.groupTotal), report_);
+    if (kind.lines == Lines::OnHand && groupsTotalled) { // grand totals under their own captions
+        const Columns c = columnsOf(kind);
+        closing_ = Band{300,
+                        {c.ruleOver(4, 7, 20), text({3500, 60, 1700, 160}, "Total Cost:", LineBold, Align::Right),
+                         c.cell(5, 60, [this] { return totals(report_.cost); }),
+                         text({6100, 60, 550, 160}, "Price:", LineBold, Align::Right),
+                         c.cell(7, 60, [this] { return totals(report_.price); })}};
+    }
 }
 
 int StockListing::OpenFiles()
@@ -175,8 +167,6 @@ void StockListing::TakeRecord(ReportEngine &engine)
     engine.printDetail();
 }
 
-void StockListing::Finishing(ReportEngine &engine) { engine.printBand(total_); }
-
 namespace {
 
 std::string category() { return STO.CATAGORY.str(); }
@@ -184,44 +174,39 @@ std::string manufacturer() { return STO.MANUFACTUR.str(); }
 std::string vendor() { return STO.VENDOR.str(); }
 
 using L = StockListing::Lines;
-const StockListing::Kind OnHandCategory{"PRN:INVENTORYONHANDCATEGORY", "Inventory On Hand - Category", STO.Catagory_Key,
-                                        L::OnHand, category, "Category:", "Totals for Catagory:"};
-const StockListing::Kind OnHandCategoryThin{"PRN:INVENTORYONHANDCATEGORYTHIN", "Inventory On Hand - Category", STO.Catagory_Key,
-                                            L::Thin, category};
-const StockListing::Kind OnHandDescription{"PRN:INVENTORYONHANDDESCRIPTION", "Inventory On Hand - Description",
-                                           STO.Description_Key, L::OnHand, nullptr, {}, "Totals for Description:"};
-const StockListing::Kind OnHandManufacturer{"PRN:INVENTORYONHANDMANUFACTURER", "Inventory On Hand - Manufacture",
-                                            STO.Manufactur_Key, L::OnHand, manufacturer, "Manufacturer:", "Total:", true};
-const StockListing::Kind OnHandPartNo{"PRN:INVENTORYONHANDPARTNO", "Inventory On Hand - Part #", STO.PartNo_Key, L::OnHand,
-                                      nullptr, {}, "Total:", true};
-const StockListing::Kind OnHandStockNo{"PRN:INVENTORYONHANDSTOCKNO", "Inventory On Hand - Stock #", STO.StockNo_Key,
-                                       L::OnHand, nullptr, {}, "Totals:"};
-const StockListing::Kind OnHandVendor{"PRN:INVENTORYONHANDVENDOR", "Inventory On Hand - Vendor", STO.Vendor_Key, L::OnHand,
-                                      vendor, "Vendor:", "Total:", true};
-const StockListing::Kind ReOrderCategory{"PRN:INVENTORYREORDERCATEGORY", "Inventory ReOrder - Category", STO.Catagory_Key,
-                                         L::ReOrder, category, "Category:"};
-const StockListing::Kind ReOrderDescription{"PRN:INVENTORYREORDERDESCRIPTION", "Inventory ReOrder - Description",
-                                            STO.Description_Key, L::ReOrder};
-const StockListing::Kind ReOrderManufacturer{"PRN:INVENTORYREORDERMANUFACTURER", "Inventory ReOrder - Manufacture",
-                                             STO.Manufactur_Key, L::ReOrder, manufacturer, "Manufacturer:", {}, true};
-const StockListing::Kind ReOrderStockNo{"PRN:INVENTORYREORDERSTOCKNO", "Inventory ReOrder - Stock #", STO.StockNo_Key,
-                                        L::ReOrder};
-const StockListing::Kind ReOrderVendor{"PRN:INVENTORYREORDERVENDOR", "Inventory ReOrder - Vendor", STO.Vendor_Key,
-                                       L::ReOrder, vendor, "Vendor:"};
+const StockListing::Kind OnHandCategory{
+    .key = STO.Catagory_Key, .group = category, .groupCaption = "Category:", .groupTotal = "Totals for Catagory:"};
+const StockListing::Kind OnHandCategoryThin{.key = STO.Catagory_Key, .lines = L::Thin, .group = category};
+const StockListing::Kind OnHandDescription{.key = STO.Description_Key, .groupTotal = "Totals for Description:"};
+const StockListing::Kind OnHandManufacturer{.key = STO.Manufactur_Key,
+                                            .group = manufacturer,
+                                            .groupCaption = "Manufacturer:",
+                                            .groupTotal = "Total:",
+                                            .partNumber = true};
+const StockListing::Kind OnHandPartNo{.key = STO.PartNo_Key, .groupTotal = "Total:", .partNumber = true};
+const StockListing::Kind OnHandStockNo{.key = STO.StockNo_Key, .groupTotal = "Totals:"};
+const StockListing::Kind OnHandVendor{
+    .key = STO.Vendor_Key, .group = vendor, .groupCaption = "Vendor:", .groupTotal = "Total:", .partNumber = true};
+const StockListing::Kind ReOrderCategory{.key = STO.Catagory_Key, .lines = L::ReOrder, .group = category, .groupCaption = "Category:"};
+const StockListing::Kind ReOrderDescription{.key = STO.Description_Key, .lines = L::ReOrder};
+const StockListing::Kind ReOrderManufacturer{
+    .key = STO.Manufactur_Key, .lines = L::ReOrder, .group = manufacturer, .groupCaption = "Manufacturer:", .partNumber = true};
+const StockListing::Kind ReOrderStockNo{.key = STO.StockNo_Key, .lines = L::ReOrder};
+const StockListing::Kind ReOrderVendor{.key = STO.Vendor_Key, .lines = L::ReOrder, .group = vendor, .groupCaption = "Vendor:"};
 
 } // namespace
 
-INVENTORYONHANDCATEGORY::INVENTORYONHANDCATEGORY() : StockListing(OnHandCategory) {}
-INVENTORYONHANDCATEGORYTHIN::INVENTORYONHANDCATEGORYTHIN() : StockListing(OnHandCategoryThin) {}
-INVENTORYONHANDDESCRIPTION::INVENTORYONHANDDESCRIPTION() : StockListing(OnHandDescription) {}
-INVENTORYONHANDMANUFACTURER::INVENTORYONHANDMANUFACTURER() : StockListing(OnHandManufacturer) {}
-INVENTORYONHANDPARTNO::INVENTORYONHANDPARTNO() : StockListing(OnHandPartNo) {}
-INVENTORYONHANDSTOCKNO::INVENTORYONHANDSTOCKNO() : StockListing(OnHandStockNo) {}
-INVENTORYONHANDVENDOR::INVENTORYONHANDVENDOR() : StockListing(OnHandVendor) {}
-INVENTORYREORDERCATEGORY::INVENTORYREORDERCATEGORY() : StockListing(ReOrderCategory) {}
-INVENTORYREORDERDESCRIPTION::INVENTORYREORDERDESCRIPTION() : StockListing(ReOrderDescription) {}
-INVENTORYREORDERMANUFACTURER::INVENTORYREORDERMANUFACTURER() : StockListing(ReOrderManufacturer) {}
-INVENTORYREORDERSTOCKNO::INVENTORYREORDERSTOCKNO() : StockListing(ReOrderStockNo) {}
-INVENTORYREORDERVENDOR::INVENTORYREORDERVENDOR() : StockListing(ReOrderVendor) {}
+INVENTORYONHANDCATEGORY::INVENTORYONHANDCATEGORY() : StockListing(Name, OnHandCategory) {}
+INVENTORYONHANDCATEGORYTHIN::INVENTORYONHANDCATEGORYTHIN() : StockListing(Name, OnHandCategoryThin) {}
+INVENTORYONHANDDESCRIPTION::INVENTORYONHANDDESCRIPTION() : StockListing(Name, OnHandDescription) {}
+INVENTORYONHANDMANUFACTURER::INVENTORYONHANDMANUFACTURER() : StockListing(Name, OnHandManufacturer) {}
+INVENTORYONHANDPARTNO::INVENTORYONHANDPARTNO() : StockListing(Name, OnHandPartNo) {}
+INVENTORYONHANDSTOCKNO::INVENTORYONHANDSTOCKNO() : StockListing(Name, OnHandStockNo) {}
+INVENTORYONHANDVENDOR::INVENTORYONHANDVENDOR() : StockListing(Name, OnHandVendor) {}
+INVENTORYREORDERCATEGORY::INVENTORYREORDERCATEGORY() : StockListing(Name, ReOrderCategory) {}
+INVENTORYREORDERDESCRIPTION::INVENTORYREORDERDESCRIPTION() : StockListing(Name, ReOrderDescription) {}
+INVENTORYREORDERMANUFACTURER::INVENTORYREORDERMANUFACTURER() : StockListing(Name, ReOrderManufacturer) {}
+INVENTORYREORDERSTOCKNO::INVENTORYREORDERSTOCKNO() : StockListing(Name, ReOrderStockNo) {}
+INVENTORYREORDERVENDOR::INVENTORYREORDERVENDOR() : StockListing(Name, ReOrderVendor) {}
 
 } // namespace PRN

@@ -16,23 +16,19 @@ class StockListing : public rpt::ReportProcedure
 public:
     enum class Lines { OnHand, Thin, ReOrder };
     struct Kind {
-        std::string_view name;
-        std::string_view title;
         dict::KeyRef key;
-        Lines lines;
+        Lines lines = Lines::OnHand;
         std::string (*group)() = nullptr; // the value grouped by; none: one group, the report
         std::string_view groupCaption{};   // "Category:"
         std::string_view groupTotal{};     // "Totals for Catagory:"
         bool partNumber = false;           // the part number leads the line instead of the stock number
     };
-    explicit StockListing(const Kind &kind);
+    StockListing(std::string_view name, const Kind &kind);
 
 protected:
     int OpenFiles() override;
     void SetView(fw::ViewManager &view) override;
-    const rpt::Layout &ReportLayout() const override { return layout_; }
     void TakeRecord(rpt::ReportEngine &engine) override;
-    void Finishing(rpt::ReportEngine &engine) override;
 
 private:
     struct Sums {
@@ -44,29 +40,20 @@ private:
     const Kind &kind_;
     Sums group_;
     Sums report_;
-    rpt::Layout layout_;
-    rpt::Band total_;
     friend struct StockLayouts;
 };
 
-#define TQ_STOCK_LISTING(NAME)                                                                                          \
-    class NAME : public StockListing                                                                                    \
-    {                                                                                                                   \
-    public:                                                                                                             \
-        NAME();                                                                                                         \
-    };
-TQ_STOCK_LISTING(INVENTORYONHANDCATEGORY)
-TQ_STOCK_LISTING(INVENTORYONHANDCATEGORYTHIN)
-TQ_STOCK_LISTING(INVENTORYONHANDDESCRIPTION)
-TQ_STOCK_LISTING(INVENTORYONHANDMANUFACTURER)
-TQ_STOCK_LISTING(INVENTORYONHANDPARTNO)
-TQ_STOCK_LISTING(INVENTORYONHANDSTOCKNO)
-TQ_STOCK_LISTING(INVENTORYONHANDVENDOR)
-TQ_STOCK_LISTING(INVENTORYREORDERCATEGORY)
-TQ_STOCK_LISTING(INVENTORYREORDERDESCRIPTION)
-TQ_STOCK_LISTING(INVENTORYREORDERMANUFACTURER)
-TQ_STOCK_LISTING(INVENTORYREORDERSTOCKNO)
-TQ_STOCK_LISTING(INVENTORYREORDERVENDOR)
-#undef TQ_STOCK_LISTING
+TQ_REPORT_OF(StockListing, INVENTORYONHANDCATEGORY)
+TQ_REPORT_OF(StockListing, INVENTORYONHANDCATEGORYTHIN)
+TQ_REPORT_OF(StockListing, INVENTORYONHANDDESCRIPTION)
+TQ_REPORT_OF(StockListing, INVENTORYONHANDMANUFACTURER)
+TQ_REPORT_OF(StockListing, INVENTORYONHANDPARTNO)
+TQ_REPORT_OF(StockListing, INVENTORYONHANDSTOCKNO)
+TQ_REPORT_OF(StockListing, INVENTORYONHANDVENDOR)
+TQ_REPORT_OF(StockListing, INVENTORYREORDERCATEGORY)
+TQ_REPORT_OF(StockListing, INVENTORYREORDERDESCRIPTION)
+TQ_REPORT_OF(StockListing, INVENTORYREORDERMANUFACTURER)
+TQ_REPORT_OF(StockListing, INVENTORYREORDERSTOCKNO)
+TQ_REPORT_OF(StockListing, INVENTORYREORDERVENDOR)
 
 } // namespace PRN

@@ -38,8 +38,8 @@ std::string invoiceName(dict::LONG invoiceNo) { return "Invoice " + std::to_stri
 
 } // namespace
 
-InvoiceDocuments::InvoiceDocuments(rpt::ReportDeclaration declaration, Form form, bool tagged)
-    : ReportProcedure(declaration), form_(form), tagged_(tagged), invoice_(invoiceLayout(print_)),
+InvoiceDocuments::InvoiceDocuments(std::string_view name, Form form, bool tagged)
+    : ReportProcedure(name), form_(form), tagged_(tagged), invoice_(invoiceLayout(print_)),
       packageList_(packageListLayout(print_))
 {
     if (tagged)
@@ -275,18 +275,9 @@ void InvoiceDocuments::followUp()
     }
 }
 
-INVOICES::INVOICES() : InvoiceDocuments({"PRN:INVOICES", "Invoice", false, true}, Form::Invoice, false) {}
-
-INVOICESTAGGED::INVOICESTAGGED() : InvoiceDocuments({"PRN:INVOICESTAGGED", "Invoices"}, Form::Invoice, true) {}
-
-INVOICESPICKLIST::INVOICESPICKLIST()
-    : InvoiceDocuments({"PRN:INVOICESPICKLIST", "Package List", false, true}, Form::PackageList, false)
-{
-}
-
-INVOICESPICKLISTTAGGED::INVOICESPICKLISTTAGGED()
-    : InvoiceDocuments({"PRN:INVOICESPICKLISTTAGGED", "Package Lists"}, Form::PackageList, true)
-{
-}
+INVOICES::INVOICES() : InvoiceDocuments(Name, Form::Invoice, false) {}
+INVOICESTAGGED::INVOICESTAGGED() : InvoiceDocuments(Name, Form::Invoice, true) {}
+INVOICESPICKLIST::INVOICESPICKLIST() : InvoiceDocuments(Name, Form::PackageList, false) {}
+INVOICESPICKLISTTAGGED::INVOICESPICKLISTTAGGED() : InvoiceDocuments(Name, Form::PackageList, true) {}
 
 } // namespace PRN

@@ -8,6 +8,8 @@
 // were deleted meanwhile.
 #pragma once
 
+#include <string_view>
+
 #include "app/reports/invoicelayouts.h"
 #include "reports/reportprocedure.h"
 
@@ -20,7 +22,7 @@ class InvoiceDocuments : public rpt::ReportProcedure
 {
 public:
     enum class Form { Invoice, PackageList };
-    InvoiceDocuments(rpt::ReportDeclaration declaration, Form form, bool tagged);
+    InvoiceDocuments(std::string_view name, Form form, bool tagged);
 
     // The invoice numbers whose documents were laid out, in print order.
     const std::vector<dict::LONG> &Laid() const { return laid_; }
@@ -61,28 +63,9 @@ private:
     bool packable_ = false;        // an invoice, not only quotes, was laid out
 };
 
-class INVOICES : public InvoiceDocuments
-{
-public:
-    INVOICES();
-};
-
-class INVOICESTAGGED : public InvoiceDocuments
-{
-public:
-    INVOICESTAGGED();
-};
-
-class INVOICESPICKLIST : public InvoiceDocuments
-{
-public:
-    INVOICESPICKLIST();
-};
-
-class INVOICESPICKLISTTAGGED : public InvoiceDocuments
-{
-public:
-    INVOICESPICKLISTTAGGED();
-};
+TQ_REPORT_OF(InvoiceDocuments, INVOICES)
+TQ_REPORT_OF(InvoiceDocuments, INVOICESTAGGED)
+TQ_REPORT_OF(InvoiceDocuments, INVOICESPICKLIST)
+TQ_REPORT_OF(InvoiceDocuments, INVOICESPICKLISTTAGGED)
 
 } // namespace PRN

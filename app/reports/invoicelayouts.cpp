@@ -5,6 +5,8 @@
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
 #include "framework/picture.h"
+#include "reports/pagechrome.h"
+#include "reports/reportcolumns.h"
 
 #include <string>
 #include <utility>
@@ -18,9 +20,8 @@ namespace {
 const Font Company{.points = 13, .bold = true};
 const Font Heading{.points = 20, .bold = true};
 
-// Report units: thousandths of an inch from the margin's top-left corner.
-constexpr int Left = 500;
-constexpr int Width = 7500;
+constexpr int Left = 0;
+constexpr int Width = PageWidth;
 constexpr int Row = 170;       // one line of body text
 constexpr int BoxTop = 1950;   // the SOLD TO and SHIP TO boxes
 constexpr int BoxHeight = 1180;
@@ -28,7 +29,7 @@ constexpr int ColumnsTop = 3230;
 constexpr int HeaderHeight = 3480;
 
 // The three logo frames, small to large, at the top right where the title would print.
-constexpr Box LogoFrames[3] = {{6700, 0, 1300, 650}, {6000, 0, 2000, 800}, {5000, 0, 3000, 950}};
+constexpr Box LogoFrames[3] = {{6200, 0, 1300, 650}, {5500, 0, 2000, 800}, {4500, 0, 3000, 950}};
 
 std::string quantityText(double quantity, const std::string &picture)
 {
@@ -48,6 +49,13 @@ public:
         return hiddenWhen(rpt::text(at, std::move(text), font, align), [&p = p_] { return p.formHidden(); });
     }
     Item rule(Box at) const { return hiddenWhen(line(at), [&p = p_] { return p.formHidden(); }); }
+    // The captions of the lines' columns, which stationery has too.
+    void captions(const Columns &columns, std::vector<Item> &items) const
+    {
+        for (Item &item : columns.captions(ColumnsTop))
+            items.push_back(hiddenWhen(std::move(item), [&p = p_] { return p.formHidden(); }));
+        items.push_back(rule({Left, ColumnsTop + 200, Width, 0}));
+    }
     Item frame(Box at) const { return hiddenWhen(box(at), [&p = p_] { return p.formHidden(); }); }
     // A value of the document: a blank form prints none.
     Item data(Box at, TextSource value, Font font = Body, Align align = Align::Left) const
@@ -67,12 +75,12 @@ public:
     {
         const InvoicePrint &p = p_;
         auto row = [&](int n, std::string text, TextSource value, Condition hide = {}) {
-            const Box at{5300, 1000 + n * Row, 1250, 160};
+            const Box at{4800, 1000 + n * Row, 1250, 160};
             Item label = caption(at, std::move(text));
             if (hide)
                 label.hidden = [&p, hide] { return p.formHidden() || hide(); };
             items.push_back(std::move(label));
-            items.push_back(data({6600, 1000 + n * Row, 1400, 160}, std::move(value)));
+            items.push_back(data({6100, 1000 + n * Row, 1400, 160}, std::move(value)));
         };
         row(0, "Date:", [&p] { return fw::formatValue(INV.DATE, p.run.datePicture); });
         row(1, "Invoice #:", [] { return fw::formatValue(INV.INVOICENO, "@n06"); });
@@ -89,7 +97,7 @@ public:
         for (int i = 0; i < 6; ++i)
             items.push_back(data({Left + 100, BoxTop + 230 + i * 150, 3400, 150}, [i] { return blockLine(BillTo, i); }));
 
-        const int shipLeft = 4400;
+        const int shipLeft = 3900;
         items.push_back(hiddenWhen(box({shipLeft, BoxTop, 3600, BoxHeight}), [&p] { return p.formHidden() || !p.run.shipTo; }));
         items.push_back(hiddenWhen(text({shipLeft + 100, BoxTop + 30, 1500, 160}, "SHIP TO", Bold),
                                    [&p] { return p.formHidden() || !p.run.shipTo; }));
@@ -111,26 +119,6 @@ public:
                             [&p] { return !p.formHidden() || p.dataHidden(); })}};
     }
 
-    // Stock #, It #, Quantity and Description from the left; the rest by the form's kind.
-    void columnsLeft(std::vector<Item> &items) const
-    {
-        items.push_back(caption({Left, ColumnsTop, 1150, 160}, "Stock #"));
-        items.push_back(caption({1700, ColumnsTop, 350, 160}, "It #", Bold, Align::Right));
-        items.push_back(caption({2100, ColumnsTop, 750, 160}, "Quantity", Bold, Align::Right));
-        items.push_back(caption({2950, ColumnsTop, 2500, 160}, "Description"));
-        items.push_back(rule({Left, ColumnsTop + 200, Width, 0}));
-    }
-
-    void detailLeft(std::vector<Item> &items) const
-    {
-        const InvoicePrint &p = p_;
-        items.push_back(computed({Left, 10, 1150, 160}, [] { return DES.STOCKNO.str(); }));
-        items.push_back(computed({1700, 10, 350, 160}, [] { return std::to_string(DES.ITEMNO); }, Body, Align::Right));
-        items.push_back(computed({2100, 10, 750, 160}, [&p] { return quantityText(DES.QUANTITY, p.run.quantity); }, Body,
-                                 Align::Right));
-        items.push_back(wrapped(computed({2950, 10, 2500, 160}, [] { return printedDescription(DES); })));
-    }
-
     // The totals rows stack from the top of the block whichever of them print.
     void totalsRows(std::vector<Item> &items) const
     {
@@ -144,8 +132,8 @@ public:
             auto valueOf = [&p, i] { return p.totals[std::size_t(i)].value; };
             for (const bool bold : {false, true}) {
                 const Font font = bold ? Bold : Body;
-                items.push_back(hiddenWhen(computed({5300, y, 1300, 160}, captionOf, font), [has, bold] { return !has(bold); }));
-                items.push_back(hiddenWhen(computed({6600, y, 1400, 160}, valueOf, font, Align::Right),
+                items.push_back(hiddenWhen(computed({4800, y, 1300, 160}, captionOf, font), [has, bold] { return !has(bold); }));
+                items.push_back(hiddenWhen(computed({6100, y, 1400, 160}, valueOf, font, Align::Right),
                                            [has, bold] { return !has(bold); }));
             }
         }
@@ -155,6 +143,24 @@ private:
     const InvoicePrint &p_;
 };
 
+// Stock #, It #, Quantity and Description from the left, then the form's own columns; the
+// description wraps, its band growing with it.
+Columns lineColumns(const InvoicePrint &p, std::vector<Column> own)
+{
+    std::vector<Column> columns{
+        {"Stock #", Left, 1150, Align::Left, [] { return DES.STOCKNO.str(); }},
+        {"It #", 1200, 350, Align::Right, [] { return std::to_string(DES.ITEMNO); }},
+        {"Quantity", 1600, 750, Align::Right, [&p] { return quantityText(DES.QUANTITY, p.run.quantity); }},
+        {"Description", 2450, 2500}};
+    columns.insert(columns.end(), own.begin(), own.end());
+    return Columns{std::move(columns), Body, Bold};
+}
+
+std::vector<Item> lineCells(const Columns &columns)
+{
+    return joined(columns.cells(10), {wrapped(columns.cell(3, 10, [] { return printedDescription(DES); }, Body))});
+}
+
 } // namespace
 
 InvoiceLayouts invoiceLayout(const InvoicePrint &print)
@@ -163,7 +169,7 @@ InvoiceLayouts invoiceLayout(const InvoicePrint &print)
     const InvoicePrint &p = print;
     std::vector<Item> header;
     b.companyBlock(header);
-    header.push_back(hiddenWhen(computed({5000, 0, 3000, 420}, [&p] { return p.quote ? "QUOTE" : "INVOICE"; }, Heading,
+    header.push_back(hiddenWhen(computed({4500, 0, 3000, 420}, [&p] { return p.quote ? "QUOTE" : "INVOICE"; }, Heading,
                                          Align::Right),
                                 [&p] { return !p.logo.empty() && !p.quote; }));
     for (int frame = 1; frame <= 3; ++frame)
@@ -171,16 +177,11 @@ InvoiceLayouts invoiceLayout(const InvoicePrint &print)
                                     [&p, frame] { return p.logo.empty() || p.quote || p.logoFrame != frame; }));
     b.numbers(header);
     b.addressBoxes(header);
-    b.columnsLeft(header);
-    header.push_back(b.caption({5500, ColumnsTop, 850, 160}, "Price", Bold, Align::Right));
-    header.push_back(b.caption({6450, ColumnsTop, 850, 160}, "Amount", Bold, Align::Right));
-    header.push_back(b.caption({7400, ColumnsTop, 600, 160}, "Unit"));
-
-    std::vector<Item> detail;
-    b.detailLeft(detail);
-    detail.push_back(computed({5500, 10, 850, 160}, [&p] { return shown(printedPrice(DES), p.run.money); }, Body, Align::Right));
-    detail.push_back(computed({6450, 10, 850, 160}, [&p] { return shown(DES.AMOUNT, p.run.money); }, Body, Align::Right));
-    detail.push_back(computed({7400, 10, 600, 160}, [] { return DES.PACKAGESIZE.str(); }));
+    const Columns columns =
+        lineColumns(p, {{"Price", 5000, 850, Align::Right, [&p] { return shown(printedPrice(DES), p.run.money); }},
+                        {"Amount", 5950, 850, Align::Right, [&p] { return shown(DES.AMOUNT, p.run.money); }},
+                        {"Unit", 6900, 600, Align::Left, [] { return DES.PACKAGESIZE.str(); }}});
+    b.captions(columns, header);
 
     std::vector<Item> totals{b.rule({Left, 40, Width, 0}),
                              computed({Left, 120, 4500, 160}, [] { return INV.TAXINFO.str(); }),
@@ -188,9 +189,8 @@ InvoiceLayouts invoiceLayout(const InvoicePrint &print)
     b.totalsRows(totals);
 
     InvoiceLayouts layouts;
-    layouts.form = Layout{.name = "Invoice",
-                          .pageHeader = {HeaderHeight, std::move(header)},
-                          .detail = {200, std::move(detail)},
+    layouts.form = Layout{.pageHeader = {HeaderHeight, std::move(header)},
+                          .detail = {200, lineCells(columns)},
                           .pageFooter = b.footer(true)};
     layouts.totals = Band{120 + InvoicePrint::TotalsSlots * 190 + 60, std::move(totals)};
     return layouts;
@@ -201,21 +201,15 @@ Layout packageListLayout(const InvoicePrint &print)
     const Builder b(print);
     std::vector<Item> header;
     b.companyBlock(header);
-    header.push_back(text({4500, 0, 3500, 420}, "PACKAGE LIST", Heading, Align::Right));
+    header.push_back(text({4000, 0, 3500, 420}, "PACKAGE LIST", Heading, Align::Right));
     b.numbers(header);
     b.addressBoxes(header);
-    b.columnsLeft(header);
-    header.push_back(b.caption({5600, ColumnsTop, 900, 160}, "Unit"));
-    header.push_back(b.caption({6600, ColumnsTop, 1400, 160}, "Location"));
+    const Columns columns = lineColumns(print, {{"Unit", 5100, 900, Align::Left, [] { return DES.PACKAGESIZE.str(); }},
+                                                {"Location", 6100, 1400, Align::Left, [] { return DES.LOCATION.str(); }}});
+    b.captions(columns, header);
 
-    std::vector<Item> detail;
-    b.detailLeft(detail);
-    detail.push_back(computed({5600, 10, 900, 160}, [] { return DES.PACKAGESIZE.str(); }));
-    detail.push_back(computed({6600, 10, 1400, 160}, [] { return DES.LOCATION.str(); }));
-
-    return Layout{.name = "Package List",
-                  .pageHeader = {HeaderHeight, std::move(header)},
-                  .detail = {200, std::move(detail)},
+    return Layout{.pageHeader = {HeaderHeight, std::move(header)},
+                  .detail = {200, lineCells(columns)},
                   .pageFooter = b.footer(false)};
 }
 

@@ -7,6 +7,8 @@
 #include "dictionary/globals.h"
 #include "dictionary/money.h"
 #include "framework/picture.h"
+#include "reports/pagechrome.h"
+#include "reports/reportcolumns.h"
 
 #include <cmath>
 #include <utility>
@@ -20,67 +22,46 @@ namespace {
 
 const Font Cell{.points = 7};
 const Font CellBold{.points = 7, .bold = true};
-constexpr int Left = 500;
-constexpr int Right = 10500; // letter paper turned
+constexpr int Width = TurnedPageWidth;
 
 std::string numberOrBlank(dict::LONG number) { return number == 0 ? std::string() : fw::formatValue(number, "@n06"); }
 
 std::string period() { return dateText(GLO.STARTDATE) + " - " + dateText(GLO.ENDDATE); }
 
-std::vector<Item> heading(const char *title)
+std::vector<Item> heading()
 {
-    return {text({Left, 0, Right - Left, 280}, title, Title, Align::Center),
-            computed({Left, 320, Right - Left, 180}, period, Body, Align::Center)};
+    return {titleLine(Width), computed({0, 320, Width, 180}, period, Body, Align::Center)};
 }
 
 bool inRange(dict::LONG day) { return day >= GLO.STARTDATE && day <= GLO.ENDDATE; }
 
-Band footer(const char *note)
-{
-    return {250, {line({Left, 0, Right - Left, 0}), text({Left, 40, 5000, 160}, note, Small),
-                  pageNofM({Left, 40, Right - Left, 160}, Small, Align::Right)}};
-}
 
 } // namespace
 
 // --- Daily receipts -------------------------------------------------------------------------
 
-DAILYRECEIPTS::DAILYRECEIPTS() : ReportProcedure({"PRN:DAILYRECEIPTS", "Daily Receipts", true, false, false, true})
+DAILYRECEIPTS::DAILYRECEIPTS() : ReportProcedure(Name)
 {
     ReadsFiles({&Access::FINANCE, &Access::CUSTOMER});
-    struct Column {
-        const char *caption;
-        int x, width;
-        bool right;
-        TextSource value;
-    };
-    const std::vector<Column> columns{
-        {"Date", 500, 750, false, [] { return dateText(FIN.DATE); }},
-        {"Invoice #", 1300, 700, false, [] { return numberOrBlank(FIN.INVOICENO); }},
-        {"Customer Name", 2050, 1900, false, [this] { return name_; }},
-        {"Payment Type", 4000, 1000, false, [] { return FIN.TERMS.str(); }},
-        {"Total", 5050, 850, true, [] { return money(FIN.INVOICETOTAL); }},
-        {"Cash", 5950, 850, true, [this] { return money(line_[0]); }},
-        {"Checks", 6850, 850, true, [this] { return money(line_[1]); }},
-        {"Credit Card/OnAccount", 7750, 1100, true, [this] { return money(line_[2]); }},
-        {"*Cash Out", 8900, 750, true, [this] { return money(line_[3]); }},
-        {"Credit Memo #", 9700, 800, false, [] { return numberOrBlank(FIN.CREDITMEMONO); }},
-    };
-    std::vector<Item> header = heading("Daily Receipts");
-    std::vector<Item> cells;
-    for (const Column &c : columns) {
-        header.push_back(text({c.x, 560, c.width, 160}, c.caption, CellBold, c.right ? Align::Right : Align::Left));
-        cells.push_back(computed({c.x, 10, c.width, 150}, c.value, Cell, c.right ? Align::Right : Align::Left));
-    }
-    header.push_back(line({Left, 760, Right - Left, 0}));
-    layout_ = Layout{.name = "Daily Receipts", .pageHeader = {820, std::move(header)}, .detail = {170, std::move(cells)},
-                     .pageFooter = footer("* Monies paid out on Credit Memos.")};
+    const Columns columns{{{"Date", 0, 750, Align::Left, [] { return dateText(FIN.DATE); }},
+                           {"Invoice #", 800, 700, Align::Left, [] { return numberOrBlank(FIN.INVOICENO); }},
+                           {"Customer Name", 1550, 1700, Align::Left, [this] { return name_; }},
+                           {"Payment Type", 3300, 1000, Align::Left, [] { return FIN.TERMS.str(); }},
+                           {"Total", 4350, 850, Align::Right, [] { return money(FIN.INVOICETOTAL); }},
+                           {"Cash", 5250, 850, Align::Right, [this] { return money(line_[0]); }},
+                           {"Checks", 6150, 850, Align::Right, [this] { return money(line_[1]); }},
+                           {"Credit Card/OnAccount", 7050, 1250, Align::Right, [this] { return money(line_[2]); }},
+                           {"*Cash Out", 8350, 750, Align::Right, [this] { return money(line_[3]); }},
+                           {"Credit Memo #", 9150, 850, Align::Left, [] { return numberOrBlank(FIN.CREDITMEMONO); }}},
+                          Cell,
+                          CellBold};
+    layout_ = Layout{.pageHeader = {820, joined(joined(heading(), columns.captions(560)), {ruleAcross(760, Width)})},
+                     .detail = {170, columns.cells(10)},
+                     .pageFooter = pageFooter(Width, "* Monies paid out on Credit Memos.")};
     auto sums = [&columns](const char *caption, const Amounts &a) {
-        std::vector<Item> items{line({5950, 20, 3700, 0}, 5), text({Left, 60, 5400, 150}, caption, CellBold, Align::Right)};
-        for (std::size_t i = 0; i < 4; ++i) {
-            const auto &c = columns[5 + i];
-            items.push_back(computed({c.x, 60, c.width, 150}, [&a, i] { return totals(a[i]); }, CellBold, Align::Right));
-        }
+        std::vector<Item> items{columns.ruleOver(5, 8, 20), text({0, 60, 5200, 150}, caption, CellBold, Align::Right)};
+        for (std::size_t i = 0; i < 4; ++i)
+            items.push_back(columns.cell(5 + i, 60, [&a, i] { return totals(a[i]); }));
         return Band{260, std::move(items)};
     };
     dayTotal_ = sums("Daily Totals:", day_);
@@ -155,36 +136,33 @@ int bucketOf(const std::string &terms)
 // Three sections side by side under a heading: the date's, or the whole range's.
 Band block(TextSource heading, const CONSOLIDATION::Sums &s, const Font &headingFont)
 {
-    std::vector<Item> items{computed({Left, 20, 4000, 200}, std::move(heading), headingFont),
-                            text({Left, 260, 2500, 170}, "Sales (Invoices)", Bold), text({4000, 260, 2500, 170}, "Receipts", Bold),
-                            text({7500, 260, 2500, 170}, "Credits", Bold)};
+    std::vector<Item> items{computed({0, 20, 4000, 200}, std::move(heading), headingFont),
+                            text({0, 260, 2500, 170}, "Sales (Invoices)", Bold), text({3500, 260, 2500, 170}, "Receipts", Bold),
+                            text({7000, 260, 2500, 170}, "Credits", Bold)};
     for (std::size_t i = 0; i < 8; ++i) {
         const int y = 450 + int(i) * 170;
         const bool tax = i == 3 || i == 4;
-        items.push_back(text({Left + 200, y, 1200, 160}, SalesCaptions[i], Cell));
-        items.push_back(computed({1900, y, 1400, 160}, [&s, i, tax] { return tax ? shown(s.sales[i], "@n-15.5") : totals(s.sales[i]); },
+        items.push_back(text({200, y, 1200, 160}, SalesCaptions[i], Cell));
+        items.push_back(computed({1400, y, 1400, 160}, [&s, i, tax] { return tax ? shown(s.sales[i], "@n-15.5") : totals(s.sales[i]); },
                                  Cell, Align::Right));
     }
     for (std::size_t i = 0; i < 7; ++i) {
         const int y = 450 + int(i) * 170;
-        items.push_back(text({4200, y, 1200, 160}, ReceiptCaptions[i], Cell));
-        items.push_back(computed({5400, y, 1400, 160}, [&s, i] { return totals(s.receipts[i]); }, Cell, Align::Right));
+        items.push_back(text({3700, y, 1200, 160}, ReceiptCaptions[i], Cell));
+        items.push_back(computed({4900, y, 1400, 160}, [&s, i] { return totals(s.receipts[i]); }, Cell, Align::Right));
     }
-    items.push_back(text({7700, 450, 1200, 160}, "Credit Memos:", Cell));
-    items.push_back(computed({8900, 450, 1400, 160}, [&s] { return totals(s.credits); }, Cell, Align::Right));
-    items.push_back(line({Left, 1860, Right - Left, 0}, 5));
+    items.push_back(text({7200, 450, 1200, 160}, "Credit Memos:", Cell));
+    items.push_back(computed({8400, 450, 1400, 160}, [&s] { return totals(s.credits); }, Cell, Align::Right));
+    items.push_back(ruleAcross(1860, Width, 5));
     return Band{1920, std::move(items)};
 }
 
 } // namespace
 
-CONSOLIDATION::CONSOLIDATION() : ReportProcedure({"PRN:CONSOLIDATION", "Consolidation Report", true, false, false, true})
+CONSOLIDATION::CONSOLIDATION() : ReportProcedure(Name)
 {
     ReadsFiles({&Access::FINANCE, &Access::INVOICE, &Access::CREDIT});
-    std::vector<Item> header = heading("Consolidation Report");
-    header.push_back(line({Left, 560, Right - Left, 0}));
-    layout_ = Layout{.name = "Consolidation Report", .pageHeader = {620, std::move(header)},
-                     .pageFooter = footer("")};
+    layout_ = Layout{.pageHeader = {620, joined(heading(), {ruleAcross(560, Width)})}, .pageFooter = pageFooter(Width)};
     dayBlock_ = block([this] { return "Date: " + dateText(date_); }, day_, Bold);
     totalBlock_ = block([] { return std::string("RUNNING TOTALS"); }, report_, Title);
 }

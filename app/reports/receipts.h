@@ -3,6 +3,8 @@
 // PRN::CONSOLIDATION (per date the sales, the receipts by kind and the credits).
 #pragma once
 
+#include <string_view>
+
 #include "reports/reportprocedure.h"
 
 #include <array>
@@ -13,12 +15,12 @@ namespace PRN {
 class DAILYRECEIPTS : public rpt::ReportProcedure
 {
 public:
+    static constexpr std::string_view Name = "PRN:DAILYRECEIPTS";
     DAILYRECEIPTS();
 
 protected:
     int OpenFiles() override;
     void SetView(fw::ViewManager &view) override;
-    const rpt::Layout &ReportLayout() const override { return layout_; }
     void TakeRecord(rpt::ReportEngine &engine) override;
     void Finishing(rpt::ReportEngine &engine) override;
 
@@ -27,13 +29,13 @@ private:
     Amounts line_{}, day_{}, report_{};
     std::string name_;
     dict::LONG date_ = 0;
-    rpt::Layout layout_;
     rpt::Band dayTotal_, total_;
 };
 
 class CONSOLIDATION : public rpt::ReportProcedure
 {
 public:
+    static constexpr std::string_view Name = "PRN:CONSOLIDATION";
     CONSOLIDATION();
 
     // Sales, receipts and credits over a date or the whole range.
@@ -47,7 +49,6 @@ public:
 protected:
     int OpenFiles() override;
     void SetView(fw::ViewManager &view) override;
-    const rpt::Layout &ReportLayout() const override { return layout_; }
     void TakeRecord(rpt::ReportEngine &engine) override;
     void Finishing(rpt::ReportEngine &engine) override;
     bool Pending() const override { return day_.any; }
@@ -57,7 +58,6 @@ private:
 
     Sums day_, report_;
     dict::LONG date_ = 0;
-    rpt::Layout layout_;
     rpt::Band dayBlock_, totalBlock_;
 };
 

@@ -22,6 +22,8 @@ std::string dateText(dict::LONG day) { return fw::formatValue(day, fw::datePictu
 
 std::string runDate() { return "Run Date: " + dateText(fw::today()); }
 
+rpt::Item runDateLine() { return rpt::computed({0, 320, 3000, 180}, runDate, rpt::Small); }
+
 std::string customerName()
 {
     std::string name = CUS.FNAME.str();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "dictionary/fieldtypes.h"
+#include "reports/reportlayout.h"
 
 #include <string>
 
@@ -12,6 +13,7 @@ std::string money(double value);  // GLO.CURRENCYNAME
 std::string totals(double value); // GLO.CURRENCYNAME1, the totals' picture with its currency sign
 std::string dateText(dict::LONG day); // GLO.DATENAME
 std::string runDate();               // "Run Date: " and today
+rpt::Item runDateLine();             // the run date under a listing's title
 
 // The customer in the CUS buffer: first and last name (25 characters), company (35).
 std::string customerName();

@@ -7,6 +7,8 @@
 #include "dictionary/lookup.h"
 #include "dictionary/money.h"
 #include "framework/picture.h"
+#include "reports/pagechrome.h"
+#include "reports/reportcolumns.h"
 
 #include <algorithm>
 #include <utility>
@@ -19,8 +21,7 @@ namespace {
 
 const Font Cell{.points = 7};
 const Font CellBold{.points = 7, .bold = true};
-constexpr int Left = 500;
-constexpr int Right = 10500; // letter paper turned
+constexpr int Width = TurnedPageWidth;
 
 fw::CivilDate partsOf(dict::LONG day) { return fw::civilDate(day).value_or(fw::CivilDate{}); }
 
@@ -72,90 +73,93 @@ void InvoiceFigures::add(const InvoiceFigures &o)
     shippingTax += o.shippingTax;
 }
 
-InvoiceSummary::InvoiceSummary(const Kind &kind)
-    : ReportProcedure({kind.name, kind.title, true, false, false, true}), kind_(kind)
+InvoiceSummary::InvoiceSummary(std::string_view name, const Kind &kind) : ReportProcedure(name), kind_(kind)
 {
     ReadsFiles({&Access::INVOICE, &Access::CREDIT});
 }
 
-// The lines' columns by the regime, their day, salesman and report sums, and the page around them.
+namespace {
+
+// The columns that name a line before its figures, with their widths.
+std::vector<std::pair<std::string, int>> labelsOf(const InvoiceSummary::Kind &kind)
+{
+    using Rows = InvoiceSummary::Rows;
+    using Labels = InvoiceSummary::Labels;
+    if (kind.rows == Rows::Invoices && kind.labels == Labels::Customer)
+        return {{"Date", 750}, {"Invoice #", 650}, {"Cust #", 800}, {"Purchase Order #", 1200}};
+    if (kind.rows == Rows::Invoices && kind.labels == Labels::Order)
+        return {{"Date", 750}, {"Invoice #", 650}, {"PO #", 1200}};
+    if (kind.rows == Rows::Invoices)
+        return {{"Date", 750}, {"Inv #", 600}, {"Payment", 800}};
+    return {{kind.rows == Rows::Days ? "Date" : kind.rows == Rows::Months ? "Month" : "Salesman", 1500}};
+}
+
+std::string figureText(const InvoiceFigures &f, const InvoiceSummary::Figure &figure, bool sum)
+{
+    const double v = f.*(figure.value);
+    if (figure.shows != InvoiceSummary::Shows::Money)
+        return shown(v, sum ? "@n-15.5" : "@n-13.5");
+    return sum ? totals(v) : money(v);
+}
+
+} // namespace
+
+// The label columns, then the figures the regime shows sharing what is left of the width; the
+// lines, the day's, salesman's and report's sums all print under those columns.
 void InvoiceSummary::buildLayout()
 {
-    // The lines' label columns, then the money columns sharing what is left of the width.
-    std::vector<std::pair<std::string, int>> labels;
-    if (kind_.rows == Rows::Invoices && kind_.labels == Labels::Customer)
-        labels = {{"Date", 750}, {"Invoice #", 650}, {"Cust #", 800}, {"Purchase Order #", 1200}};
-    else if (kind_.rows == Rows::Invoices && kind_.labels == Labels::Order)
-        labels = {{"Date", 750}, {"Invoice #", 650}, {"PO #", 1200}};
-    else if (kind_.rows == Rows::Invoices)
-        labels = {{"Date", 750}, {"Inv #", 600}, {"Payment", 800}};
-    else
-        labels = {{kind_.rows == Rows::Days ? "Date" : kind_.rows == Rows::Months ? "Month" : "Salesman", 1500}};
-    std::vector<Item> header{text({Left, 0, Right - Left, 280}, std::string(kind_.title) + (kind_.monthInTitle ? " " + monthLabel(GLO.STARTDATE) : ""),
-                                  Title, Align::Center),
-                             computed({Left, 320, Right - Left, 180},
-                                      [] { return "Starting Date: " + dateText(GLO.STARTDATE) + "    Ending Date: " + dateText(GLO.ENDDATE); },
-                                      Body, Align::Center)};
-    std::vector<Item> line, dayTotal, total;
-    int x = Left;
+    const auto labels = labelsOf(kind_);
     const TextSource labelValues[] = {[this] { return rowLabel_; }, [this] { return invoiceNo_; }, [this] { return third_; },
-                                      [] { return INV.PONUMBER.str(); }};
+                                      [this] { return order_; }};
+    std::vector<rpt::Column> columns;
+    int x = 0;
     for (std::size_t i = 0; i < labels.size(); ++i) {
-        header.push_back(text({x, 560, labels[i].second, 160}, labels[i].first, CellBold));
-        line.push_back(computed({x, 10, labels[i].second, 150}, labelValues[i], Cell));
+        columns.push_back({labels[i].first, x, labels[i].second, Align::Left, labelValues[i]});
         x += labels[i].second + 40;
     }
-    const int width = (Right - x) / int(std::max<std::size_t>(1, shown_.size()));
-    for (const Column &c : shown_) {
-        const std::string caption = c.tax ? taxCaption() : c.caption;
-        header.push_back(text({x, 560, width - 40, 160}, caption, CellBold, Align::Right));
-        auto value = [](const InvoiceFigures &f, const Column &column, bool sum) {
-            const double v = f.*(column.value);
-            if (column.tax || column.gst || column.fine)
-                return shown(v, sum ? "@n-15.5" : "@n-13.5");
-            return sum ? totals(v) : money(v);
-        };
-        line.push_back(computed({x, 10, width - 40, 150}, [this, c, value] { return value(row_, c, false); }, Cell, Align::Right));
-        dayTotal.push_back(computed({x, 60, width - 40, 150}, [this, c, value] { return value(day_, c, true); }, CellBold, Align::Right));
-        total.push_back(computed({x, 60, width - 40, 150}, [this, c, value] { return value(report_, c, true); }, CellBold, Align::Right));
+    const std::size_t first = columns.size();
+    const int width = (Width - x) / int(std::max<std::size_t>(1, shown_.size()));
+    for (const Figure &f : shown_) {
+        const std::string caption = f.shows == Shows::Tax ? taxCaption() : f.caption;
+        columns.push_back({caption, x, width - 40, Align::Right, [this, f] { return figureText(row_, f, false); }});
         x += width;
     }
-    header.push_back(rpt::line({Left, 760, Right - Left, 0}));
-    const int captionEnd = Right - width * int(shown_.size()) - 80;
-    if (kind_.dayTotal) {
-        dayTotal.push_back(text({Left, 60, captionEnd - Left, 150}, kind_.dayTotal, CellBold, Align::Right));
-        dayTotal.push_back(rpt::line({captionEnd + 40, 20, Right - captionEnd - 40, 0}, 5));
-    }
-    total.push_back(text({Left, 60, captionEnd - Left, 150}, kind_.total, CellBold, Align::Right));
-    total.push_back(rpt::line({captionEnd + 40, 20, Right - captionEnd - 40, 0}, 8));
-    const bool starred = std::any_of(shown_.begin(), shown_.end(), [](const Column &c) { return c.caption[0] == '*'; });
-    std::vector<Item> footer{rpt::line({Left, 0, Right - Left, 0}), pageNofM({Left, 40, Right - Left, 160}, Small, Align::Right)};
-    if (starred)
-        footer.push_back(text({Left, 40, 7000, 160}, kind_.footnote, Small));
-    if (kind_.salesmanTotal) {
-        salesmanTotal_ = Band{260, {}};
-        int at = Right - width * int(shown_.size());
-        for (const Column &c : shown_) {
-            salesmanTotal_.items.push_back(computed({at, 60, width - 40, 150}, [this, c] { return totals(salesmanSums_.*(c.value)); },
-                                                    CellBold, Align::Right));
-            at += width;
+    const Columns table{std::move(columns), Cell, CellBold};
+    const int captionEnd = table[first].x - 80;
+    // A band of sums under the figures, closed by its caption and a rule over them.
+    auto sums = [&](const InvoiceFigures &figures, const char *caption, int rule) {
+        std::vector<Item> items;
+        for (std::size_t i = 0; i < shown_.size(); ++i)
+            items.push_back(table.cell(first + i, 60, [&figures, f = shown_[i]] { return figureText(figures, f, true); }));
+        if (caption) {
+            items.push_back(text({0, 60, captionEnd, 150}, caption, CellBold, Align::Right));
+            items.push_back(table.ruleOver(first, table.size() - 1, 20, rule));
         }
-        salesmanTotal_.items.push_back(text({Left, 60, captionEnd - Left, 150}, kind_.salesmanTotal, CellBold, Align::Right));
-        salesmanTotal_.items.push_back(rpt::line({captionEnd + 40, 20, Right - captionEnd - 40, 0}, 5));
-    }
-    salesmanHeader_ = Band{230, {text({Left, 40, 1000, 170}, "Salesman:", Bold), computed({Left + 1000, 40, 3000, 170}, [this] { return salesman_; }, Bold)}};
-    layout_ = Layout{.name = std::string(kind_.title), .pageHeader = {820, std::move(header)}, .pageFooter = {250, std::move(footer)}};
-    line_ = Band{170, std::move(line)};
-    dayTotal_ = Band{260, std::move(dayTotal)};
-    total_ = Band{280, std::move(total)};
+        return items;
+    };
+    const std::string after = kind_.monthInTitle ? " " + monthLabel(GLO.STARTDATE) : "";
+    std::vector<Item> header{titleLine(Width, [after] { return after; }),
+                             computed({0, 320, Width, 180},
+                                      [] { return "Starting Date: " + dateText(GLO.STARTDATE) + "    Ending Date: " + dateText(GLO.ENDDATE); },
+                                      Body, Align::Center),
+                             ruleAcross(760, Width)};
+    const bool starred = std::any_of(shown_.begin(), shown_.end(), [](const Figure &f) { return f.caption[0] == '*'; });
+    layout_ = Layout{.pageHeader = {820, joined(std::move(header), table.captions(560))},
+                     .pageFooter = pageFooter(Width, starred ? kind_.footnote : "")};
+    line_ = Band{170, table.cells(10)};
+    dayTotal_ = Band{260, sums(day_, kind_.dayTotal, 5)};
+    total_ = Band{280, sums(report_, kind_.total, 8)};
+    if (kind_.salesmanTotal)
+        salesmanTotal_ = Band{260, sums(salesmanSums_, kind_.salesmanTotal, 5)};
+    salesmanHeader_ = Band{230, {text({0, 40, 1000, 170}, "Salesman:", Bold), computed({1000, 40, 3000, 170}, [this] { return salesman_; }, Bold)}};
 }
 
 int InvoiceSummary::OpenFiles()
 {
     shown_.clear();
-    for (const Column &c : kind_.columns)
-        if (!c.gst || GLO.CANADIAN == dict::TaxRegime::ProvincialAndGst)
-            shown_.push_back(c);
+    for (const Figure &f : kind_.figures)
+        if (f.shows != Shows::Gst || GLO.CANADIAN == dict::TaxRegime::ProvincialAndGst)
+            shown_.push_back(f);
     row_ = day_ = report_ = salesmanSums_ = {};
     pending_ = inSalesman_ = false;
     rowKey_.clear();
@@ -245,6 +249,7 @@ void InvoiceSummary::TakeRecord(ReportEngine &engine)
         third_ = kind_.labels == Labels::Customer ? INV.CUSTOMERNO.str()
                  : kind_.labels == Labels::Order  ? INV.PONUMBER.str()
                                                   : INV.TERMS.str();
+        order_ = INV.PONUMBER.str(); // read now: the line prints when the next invoice is in the buffer
         pending_ = true;
     }
     dayKey_ = day;
@@ -278,66 +283,94 @@ void InvoiceSummary::Finishing(ReportEngine &engine)
 namespace {
 
 using F = InvoiceFigures;
-using C = InvoiceSummary::Column;
-const std::vector<C> SalesColumns{{"Price", &F::retail},       {"*SubTotal", &F::subTotal}, {"Cost", &F::cost},
-                                  {"*Profit", &F::profit},     {"Tax", &F::tax, true},      {"GST", &F::gst, false, true},
-                                  {"Labor", &F::labor},        {"Shipping", &F::shipping},  {"COD", &F::cod},
-                                  {"Total", &F::total}};
-const std::vector<C> TaxColumns{{"Tax", &F::tax, true}, {"GST", &F::gst, false, true}};
-const std::vector<C> WithTaxes{{"Price", &F::retail},   {"Tot Disc", &F::totalDiscount}, {"Cost", &F::cost},
-                               {"Labor", &F::labor},    {"Tax", &F::tax, true},          {"GST", &F::gst, false, true},
-                               {"Shipping Tax", &F::shippingTax, false, false, true}, {"Total", &F::total}};
-const std::vector<C> WithoutTaxes{{"Price", &F::retail}, {"Tot Disc", &F::totalDiscount}, {"Cost", &F::cost},
-                                  {"Labor", &F::labor},  {"Total", &F::total}};
+using Fig = InvoiceSummary::Figure;
+using S = InvoiceSummary::Shows;
+const std::vector<Fig> SalesColumns{{"Price", &F::retail},       {"*SubTotal", &F::subTotal}, {"Cost", &F::cost},
+                                    {"*Profit", &F::profit},     {"Tax", &F::tax, S::Tax},    {"GST", &F::gst, S::Gst},
+                                    {"Labor", &F::labor},        {"Shipping", &F::shipping},  {"COD", &F::cod},
+                                    {"Total", &F::total}};
+const std::vector<Fig> TaxColumns{{"Tax", &F::tax, S::Tax}, {"GST", &F::gst, S::Gst}};
+const std::vector<Fig> WithTaxes{{"Price", &F::retail},   {"Tot Disc", &F::totalDiscount}, {"Cost", &F::cost},
+                                 {"Labor", &F::labor},    {"Tax", &F::tax, S::Tax},        {"GST", &F::gst, S::Gst},
+                                 {"Shipping Tax", &F::shippingTax, S::FineTax}, {"Total", &F::total}};
+const std::vector<Fig> WithoutTaxes{{"Price", &F::retail}, {"Tot Disc", &F::totalDiscount}, {"Cost", &F::cost},
+                                    {"Labor", &F::labor},  {"Total", &F::total}};
 
 bool taxed(const dict::INVOICERecord &inv) { return inv.TAX > 0 || (GLO.CANADIAN == 1 && inv.GST > 0); }
 bool untaxed(const dict::INVOICERecord &inv) { return inv.TAX == 0 || (GLO.CANADIAN == 1 && inv.GST == 0); }
 
 using P = InvoiceSummary::Period;
 using R = InvoiceSummary::Rows;
-const InvoiceSummary::Kind Daily{"PRN:SALESDAILY", "Daily Sales Report", P::Days, R::Invoices, SalesColumns, "Daily Totals:", "Totals:"};
-const InvoiceSummary::Kind Monthly{"PRN:SALESMONTHLY", "Monthly Sales Report -", P::Month, R::Days, SalesColumns, nullptr,
-                                   "Totals:", false, nullptr, true};
-const InvoiceSummary::Kind Annual{"PRN:SALESANNUAL", "Annual Sales Report", P::Years, R::Months, SalesColumns, nullptr, "Total:"};
-const InvoiceSummary::Kind TaxDaily{"PRN:TAXDAILYTOTALSALES", "Daily/Weekly Tax Consolidation Report", P::Days, R::Days,
-                                    TaxColumns, nullptr, "Totals:", true};
-const InvoiceSummary::Kind TaxMonthly{"PRN:TAXMONTHLYTOTALSALES", "Monthly Tax Consolidation Report", P::Month, R::Days,
-                                      TaxColumns, nullptr, "Monthly Totals:", true, nullptr, true};
-const InvoiceSummary::Kind TaxAnnual{"PRN:TAXANNUALTOTALSALES", "Tax Annual Consolidation Report (Total Sales)", P::Years,
-                                     R::Months, TaxColumns, nullptr, "Totals for", true};
-const InvoiceSummary::Kind ListingTaxed{"PRN:INVOICELISTINGWITHTAXES", "Invoice Listing with Taxes", P::Days, R::Invoices,
-                                        WithTaxes, "Daily Totals:", "Running Totals:", false, taxed, false, InvoiceSummary::Labels::Customer};
-const InvoiceSummary::Kind ListingUntaxed{"PRN:INVOICELISTINGWITHOUTTAXES", "Invoice Listing with out Taxes", P::Days,
-                                          R::Invoices, WithoutTaxes, "Daily Totals:", "Running Totals:", false, untaxed,
-                                          false, InvoiceSummary::Labels::Customer};
-
-const std::vector<C> SalesmanColumns{{"*Invoice Retail", &F::retail}, {"*Invoice Amount", &F::totalDiscount},
-                                     {"Invoice Cost", &F::cost}};
-const char *const SalesmanNote = "* Does not include Tax, Labor, or Shipping.  Invoice Amount is after any Discounts.";
 using Lb = InvoiceSummary::Labels;
-const InvoiceSummary::Kind SalesmanDaily{"PRN:SALESPERSONTOTALSDAILYWEEKLY", "Salesman Sales Daily/Weekly Report", P::Days,
-                                         R::Invoices, SalesmanColumns, nullptr, "Total Sales:", false, nullptr, false,
-                                         Lb::Order, true, "Total Sales:", SalesmanNote};
+const InvoiceSummary::Kind Daily{
+    .period = P::Days, .rows = R::Invoices, .figures = SalesColumns, .dayTotal = "Daily Totals:", .total = "Totals:"};
+const InvoiceSummary::Kind Monthly{
+    .period = P::Month, .rows = R::Days, .figures = SalesColumns, .total = "Totals:", .monthInTitle = true};
+const InvoiceSummary::Kind Annual{.period = P::Years, .rows = R::Months, .figures = SalesColumns, .total = "Total:"};
+const InvoiceSummary::Kind TaxDaily{
+    .period = P::Days, .rows = R::Days, .figures = TaxColumns, .total = "Totals:", .lessCredits = true};
+const InvoiceSummary::Kind TaxMonthly{.period = P::Month,
+                                      .rows = R::Days,
+                                      .figures = TaxColumns,
+                                      .total = "Monthly Totals:",
+                                      .lessCredits = true,
+                                      .monthInTitle = true};
+const InvoiceSummary::Kind TaxAnnual{
+    .period = P::Years, .rows = R::Months, .figures = TaxColumns, .total = "Totals for", .lessCredits = true};
+const InvoiceSummary::Kind ListingTaxed{.period = P::Days,
+                                        .rows = R::Invoices,
+                                        .figures = WithTaxes,
+                                        .dayTotal = "Daily Totals:",
+                                        .total = "Running Totals:",
+                                        .keeps = taxed,
+                                        .labels = Lb::Customer};
+const InvoiceSummary::Kind ListingUntaxed{.period = P::Days,
+                                          .rows = R::Invoices,
+                                          .figures = WithoutTaxes,
+                                          .dayTotal = "Daily Totals:",
+                                          .total = "Running Totals:",
+                                          .keeps = untaxed,
+                                          .labels = Lb::Customer};
+
+const std::vector<Fig> SalesmanColumns{{"*Invoice Retail", &F::retail}, {"*Invoice Amount", &F::totalDiscount},
+                                       {"Invoice Cost", &F::cost}};
+const char *const SalesmanNote = "* Does not include Tax, Labor, or Shipping.  Invoice Amount is after any Discounts.";
+const InvoiceSummary::Kind SalesmanDaily{.period = P::Days,
+                                         .rows = R::Invoices,
+                                         .figures = SalesmanColumns,
+                                         .total = "Total Sales:",
+                                         .labels = Lb::Order,
+                                         .bySalesman = true,
+                                         .salesmanTotal = "Total Sales:",
+                                         .footnote = SalesmanNote};
 // The month of the starting date, as the title names it.
-const InvoiceSummary::Kind SalesmanMonthly{"PRN:SALESPERSONTOTALSMONTHLY", "Salesman Sales Report-", P::Month, R::Salesmen,
-                                           SalesmanColumns, nullptr, "Total Sales:", false, nullptr, true, Lb::Payment, true,
-                                           nullptr, SalesmanNote};
-const InvoiceSummary::Kind SalesmanAnnual{"PRN:SALESPERSONTOTALSANNUAL", "Salesman Sales Report", P::Years, R::Months,
-                                          SalesmanColumns, nullptr, "Total Sales:", false, nullptr, false, Lb::Payment, true,
-                                          "Annual Sales:", SalesmanNote};
+const InvoiceSummary::Kind SalesmanMonthly{.period = P::Month,
+                                           .rows = R::Salesmen,
+                                           .figures = SalesmanColumns,
+                                           .total = "Total Sales:",
+                                           .monthInTitle = true,
+                                           .bySalesman = true,
+                                           .footnote = SalesmanNote};
+const InvoiceSummary::Kind SalesmanAnnual{.period = P::Years,
+                                          .rows = R::Months,
+                                          .figures = SalesmanColumns,
+                                          .total = "Total Sales:",
+                                          .bySalesman = true,
+                                          .salesmanTotal = "Annual Sales:",
+                                          .footnote = SalesmanNote};
 
 } // namespace
 
-SALESDAILY::SALESDAILY() : InvoiceSummary(Daily) {}
-SALESMONTHLY::SALESMONTHLY() : InvoiceSummary(Monthly) {}
-SALESANNUAL::SALESANNUAL() : InvoiceSummary(Annual) {}
-TAXDAILYTOTALSALES::TAXDAILYTOTALSALES() : InvoiceSummary(TaxDaily) {}
-TAXMONTHLYTOTALSALES::TAXMONTHLYTOTALSALES() : InvoiceSummary(TaxMonthly) {}
-TAXANNUALTOTALSALES::TAXANNUALTOTALSALES() : InvoiceSummary(TaxAnnual) {}
-INVOICELISTINGWITHTAXES::INVOICELISTINGWITHTAXES() : InvoiceSummary(ListingTaxed) {}
-INVOICELISTINGWITHOUTTAXES::INVOICELISTINGWITHOUTTAXES() : InvoiceSummary(ListingUntaxed) {}
-SALESPERSONTOTALSDAILYWEEKLY::SALESPERSONTOTALSDAILYWEEKLY() : InvoiceSummary(SalesmanDaily) {}
-SALESPERSONTOTALSMONTHLY::SALESPERSONTOTALSMONTHLY() : InvoiceSummary(SalesmanMonthly) {}
-SALESPERSONTOTALSANNUAL::SALESPERSONTOTALSANNUAL() : InvoiceSummary(SalesmanAnnual) {}
+SALESDAILY::SALESDAILY() : InvoiceSummary(Name, Daily) {}
+SALESMONTHLY::SALESMONTHLY() : InvoiceSummary(Name, Monthly) {}
+SALESANNUAL::SALESANNUAL() : InvoiceSummary(Name, Annual) {}
+TAXDAILYTOTALSALES::TAXDAILYTOTALSALES() : InvoiceSummary(Name, TaxDaily) {}
+TAXMONTHLYTOTALSALES::TAXMONTHLYTOTALSALES() : InvoiceSummary(Name, TaxMonthly) {}
+TAXANNUALTOTALSALES::TAXANNUALTOTALSALES() : InvoiceSummary(Name, TaxAnnual) {}
+INVOICELISTINGWITHTAXES::INVOICELISTINGWITHTAXES() : InvoiceSummary(Name, ListingTaxed) {}
+INVOICELISTINGWITHOUTTAXES::INVOICELISTINGWITHOUTTAXES() : InvoiceSummary(Name, ListingUntaxed) {}
+SALESPERSONTOTALSDAILYWEEKLY::SALESPERSONTOTALSDAILYWEEKLY() : InvoiceSummary(Name, SalesmanDaily) {}
+SALESPERSONTOTALSMONTHLY::SALESPERSONTOTALSMONTHLY() : InvoiceSummary(Name, SalesmanMonthly) {}
+SALESPERSONTOTALSANNUAL::SALESPERSONTOTALSANNUAL() : InvoiceSummary(Name, SalesmanAnnual) {}
 
 } // namespace PRN

@@ -28,21 +28,20 @@ public:
     enum class Period { Days, Month, Years };
     enum class Rows { Invoices, Days, Months, Salesmen };
     enum class Labels { Payment, Customer, Order }; // what follows date and number on an invoice's line
-    struct Column {
+    // Money to the cent; the tax, named by the regime; GST, shown only beside PST; a tax amount of
+    // its own name. Taxes show five decimals.
+    enum class Shows { Money, Tax, Gst, FineTax };
+    struct Figure {
         const char *caption;
         double InvoiceFigures::*value;
-        bool tax = false; // the tax column, named by the regime; the GST column shows only beside PST
-        bool gst = false;
-        bool fine = false; // a tax amount of its own name: like the taxes, to five decimals
+        Shows shows = Shows::Money;
     };
     struct Kind {
-        std::string_view name;
-        std::string_view title;
         Period period;
         Rows rows;
-        std::vector<Column> columns;
-        const char *dayTotal;   // per day when the rows are invoices; nullptr: none
-        const char *total;      // over the report
+        std::vector<Figure> figures;
+        const char *dayTotal = nullptr; // per day when the rows are invoices; nullptr: none
+        const char *total = nullptr;    // over the report
         bool lessCredits = false;      // taxes less those of the invoice's credit memos
         bool (*keeps)(const dict::INVOICERecord &) = nullptr;
         bool monthInTitle = false;     // the title names the month of the starting date
@@ -52,12 +51,11 @@ public:
         const char *salesmanTotal = nullptr;
         const char *footnote = "*After Discount if Applicable.";
     };
-    explicit InvoiceSummary(const Kind &kind);
+    InvoiceSummary(std::string_view name, const Kind &kind);
 
 protected:
     int OpenFiles() override;
     void SetView(fw::ViewManager &view) override;
-    const rpt::Layout &ReportLayout() const override { return layout_; }
     void TakeRecord(rpt::ReportEngine &engine) override;
     void Finishing(rpt::ReportEngine &engine) override;
     bool Pending() const override { return pending_; }
@@ -70,14 +68,13 @@ private:
     std::string rowKey() const;
 
     const Kind &kind_;
-    std::vector<Column> shown_; // the kind's columns the regime prints
-    std::string rowLabel_, invoiceNo_, third_;
+    std::vector<Figure> shown_; // the kind's figures the regime prints
+    std::string rowLabel_, invoiceNo_, third_, order_;
     InvoiceFigures row_, day_, report_;
     std::string rowKey_, dayKey_, salesman_;
     InvoiceFigures salesmanSums_;
     bool inSalesman_ = false;
     bool pending_ = false;
-    rpt::Layout layout_;
     rpt::Band line_, dayTotal_, total_, salesmanHeader_, salesmanTotal_;
     void closeSalesman(rpt::ReportEngine &engine);
 };
@@ -89,23 +86,16 @@ void subtractCredits(InvoiceFigures &figures, dict::LONG invoiceNo);
 // "March 2026": the month of the day and its year.
 std::string monthLabelOf(dict::LONG day);
 
-#define TQ_SUMMARY(NAME)                                                                                                \
-    class NAME : public InvoiceSummary                                                                                  \
-    {                                                                                                                   \
-    public:                                                                                                             \
-        NAME();                                                                                                         \
-    };
-TQ_SUMMARY(SALESDAILY)
-TQ_SUMMARY(SALESMONTHLY)
-TQ_SUMMARY(SALESANNUAL)
-TQ_SUMMARY(TAXDAILYTOTALSALES)
-TQ_SUMMARY(TAXMONTHLYTOTALSALES)
-TQ_SUMMARY(TAXANNUALTOTALSALES)
-TQ_SUMMARY(INVOICELISTINGWITHTAXES)
-TQ_SUMMARY(INVOICELISTINGWITHOUTTAXES)
-TQ_SUMMARY(SALESPERSONTOTALSDAILYWEEKLY)
-TQ_SUMMARY(SALESPERSONTOTALSMONTHLY)
-TQ_SUMMARY(SALESPERSONTOTALSANNUAL)
-#undef TQ_SUMMARY
+TQ_REPORT_OF(InvoiceSummary, SALESDAILY)
+TQ_REPORT_OF(InvoiceSummary, SALESMONTHLY)
+TQ_REPORT_OF(InvoiceSummary, SALESANNUAL)
+TQ_REPORT_OF(InvoiceSummary, TAXDAILYTOTALSALES)
+TQ_REPORT_OF(InvoiceSummary, TAXMONTHLYTOTALSALES)
+TQ_REPORT_OF(InvoiceSummary, TAXANNUALTOTALSALES)
+TQ_REPORT_OF(InvoiceSummary, INVOICELISTINGWITHTAXES)
+TQ_REPORT_OF(InvoiceSummary, INVOICELISTINGWITHOUTTAXES)
+TQ_REPORT_OF(InvoiceSummary, SALESPERSONTOTALSDAILYWEEKLY)
+TQ_REPORT_OF(InvoiceSummary, SALESPERSONTOTALSMONTHLY)
+TQ_REPORT_OF(InvoiceSummary, SALESPERSONTOTALSANNUAL)
 
 } // namespace PRN

@@ -7,6 +7,8 @@
 #include "dictionary/lookup.h"
 #include "dictionary/money.h"
 #include "framework/picture.h"
+#include "reports/pagechrome.h"
+#include "reports/reportcolumns.h"
 
 #include <array>
 #include <vector>
@@ -16,9 +18,6 @@ namespace PRN {
 using namespace rpt;
 
 namespace {
-
-const Font LineFont{.points = 8};
-const Font LineBoldFont{.points = 8, .bold = true};
 
 std::string quantity(double value) { return fw::plainNumber(value); }
 
@@ -48,44 +47,38 @@ void SoldConsolidation::Sums::add(const Line &line)
     amount = dict::roundCents(amount + line.amount);
 }
 
-SoldConsolidation::SoldConsolidation(const Kind &kind) : ReportProcedure({kind.name, kind.title, true}), kind_(kind)
+SoldConsolidation::SoldConsolidation(std::string_view name, const Kind &kind) : ReportProcedure(name), kind_(kind)
 {
     ReadsFiles({&Access::DESCRIPTION, &Access::INVOICE, &Access::CUSTOMER});
-    std::vector<Item> header{text({500, 0, 7500, 280}, std::string(kind.title), Title, Align::Center),
-                             computed({500, 320, 7500, 180}, [] { return dateText(GLO.STARTDATE) + " - " + dateText(GLO.ENDDATE); },
-                                      Body, Align::Center)};
-    std::vector<Item> cells;
-    auto column = [&](const char *caption, int x, int width, bool right, auto value) {
-        header.push_back(text({x, 560, width, 160}, caption, LineBoldFont, right ? Align::Right : Align::Left));
-        cells.push_back(computed({x, 10, width, 150}, value, LineFont, right ? Align::Right : Align::Left));
-    };
-    if (kind.bestSellers) {
-        column("Date", 500, 850, false, [this] { return line_.date; });
-        column("Stock #", 1400, 1100, false, [this] { return line_.stockNo; });
-        column("Description of Item", 2550, 2300, false, [this] { return line_.description; });
-        column("Customer #", 4900, 900, false, [this] { return line_.customerNo; });
-        column("Name", 5850, 1500, false, [this] { return line_.name; });
-        column("Quantity", 7400, 600, true, [this] { return quantity(line_.quantity); });
-    } else {
-        column("Stock #", 700, 1500, false, [this] { return line_.stockNo; });
-        column("Description of Item", 2250, 3200, false, [this] { return line_.description; });
-        column("Quantity", 5500, 1000, true, [this] { return quantity(line_.quantity); });
-        column("Amount", 6550, 1450, true, [this] { return money(line_.amount); });
-    }
-    header.push_back(line({500, 750, 7500, 0}));
-    layout_ = Layout{.name = std::string(kind.title),
-                     .pageHeader = {800, std::move(header)},
-                     .pageFooter = {250, {rpt::line({500, 0, 7500, 0}), pageNofM({500, 40, 7500, 180}, Small, Align::Right)}}};
-    detail_ = Band{180, std::move(cells)};
-    groupHeader_ = Band{230, {text({500, 40, 1200, 170}, std::string(kind.groupCaption), Bold),
-                              computed({1750, 40, 4000, 170}, [this] { return groupValue_; }, Bold)}};
-    auto sums = [](std::string caption, const Sums &s) {
-        return Band{280, {rpt::line({5500, 20, 2500, 0}, 5), text({2250, 50, 3200, 160}, std::move(caption), LineBoldFont, Align::Right),
-                          computed({5500, 50, 1000, 160}, [&s] { return quantity(s.quantity); }, LineBoldFont, Align::Right),
-                          computed({6550, 50, 1450, 160}, [&s] { return totals(s.amount); }, LineBoldFont, Align::Right)}};
+    const std::vector<Column> bestSellers{
+        {"Date", 0, 850, Align::Left, [this] { return line_.date; }},
+        {"Stock #", 900, 1100, Align::Left, [this] { return line_.stockNo; }},
+        {"Description of Item", 2050, 2300, Align::Left, [this] { return line_.description; }},
+        {"Customer #", 4400, 900, Align::Left, [this] { return line_.customerNo; }},
+        {"Name", 5350, 1500, Align::Left, [this] { return line_.name; }},
+        {"Quantity", 6900, 600, Align::Right, [this] { return quantity(line_.quantity); }}};
+    const std::vector<Column> sold{
+        {"Stock #", 200, 1500, Align::Left, [this] { return line_.stockNo; }},
+        {"Description of Item", 1750, 3200, Align::Left, [this] { return line_.description; }},
+        {"Quantity", 5000, 1000, Align::Right, [this] { return quantity(line_.quantity); }},
+        {"Amount", 6050, 1450, Align::Right, [this] { return money(line_.amount); }}};
+    const Columns columns{kind.bestSellers ? bestSellers : sold};
+    std::vector<Item> header{titleLine(),
+                             computed({0, 320, PageWidth, 180}, [] { return dateText(GLO.STARTDATE) + " - " + dateText(GLO.ENDDATE); },
+                                      Body, Align::Center),
+                             ruleAcross(750)};
+    layout_ = Layout{.pageHeader = {800, joined(std::move(header), columns.captions(560))}, .pageFooter = pageFooter()};
+    detail_ = Band{180, columns.cells(10)};
+    groupHeader_ = Band{230, {text({0, 40, 1200, 170}, std::string(kind.groupCaption), Bold),
+                              computed({1250, 40, 4000, 170}, [this] { return groupValue_; }, Bold)}};
+    // Sums under the quantity and amount of the lines summed.
+    auto sums = [&columns](std::string caption, const Sums &s) {
+        return Band{280, {columns.ruleOver(2, 3, 20), text({1750, 50, 3200, 160}, std::move(caption), LineBold, Align::Right),
+                          columns.cell(2, 50, [&s] { return quantity(s.quantity); }),
+                          columns.cell(3, 50, [&s] { return totals(s.amount); })}};
     };
     groupFooter_ = sums(std::string(kind.groupTotal), group_);
-    total_ = kind.bestSellers ? Band{} : sums("Running Total:", report_);
+    closing_ = kind.bestSellers ? Band{} : sums("Running Total:", report_);
 }
 
 int SoldConsolidation::OpenFiles()
@@ -169,24 +162,19 @@ void SoldConsolidation::takeSale(ReportEngine &engine)
 void SoldConsolidation::Finishing(ReportEngine &engine)
 {
     closeGroup(engine);
-    engine.printBand(total_);
+    ReportProcedure::Finishing(engine);
 }
 
 namespace {
 
-const SoldConsolidation::Kind ByDate{"PRN:INVENTORYCONSOLIDATIONINDIVIDUALDATES", "Inventory Sold Consolidation List",
-                                     DES.Date_Key, false, saleDate, "Date:", "Item Totals"};
-const SoldConsolidation::Kind ByStockNo{"PRN:INVENTORYCONSOLIDATIONSTOCKNO", "Inventory Sold Consolidation List",
-                                        DES.StockNo_Key, true, nullptr, {}, {}};
-const SoldConsolidation::Kind Annually{"PRN:INVENTORYCONSOLIDATIONANNUALLY", "Inventory Sold Consolidation List - Annual",
-                                       DES.Month_Key, true, saleMonth, "Month:", "Monthly Total:"};
-const SoldConsolidation::Kind BestSellers{"PRN:INVENTORYCONSOLIDATIONQUANTITY",
-                                          "Inventory Sold Consolidation List (Best Sellers List)]", DES.Quanity_Key, false,
-                                          nullptr, {}, {}, true};
-
-const SoldConsolidation::Kind ByCustomer{"PRN:INVENTORYCONSOLIDATIONCUSTOMER",
-                                         "Inventory Sold Consolidation List - Customer Name", DES.CustomerNo_Key, true,
-                                         nullptr, "Customer:", "Item Totals"};
+const SoldConsolidation::Kind ByDate{
+    .key = DES.Date_Key, .group = saleDate, .groupCaption = "Date:", .groupTotal = "Item Totals"};
+const SoldConsolidation::Kind ByStockNo{.key = DES.StockNo_Key, .summed = true};
+const SoldConsolidation::Kind Annually{
+    .key = DES.Month_Key, .summed = true, .group = saleMonth, .groupCaption = "Month:", .groupTotal = "Monthly Total:"};
+const SoldConsolidation::Kind BestSellers{.key = DES.Quanity_Key, .bestSellers = true};
+const SoldConsolidation::Kind ByCustomer{
+    .key = DES.CustomerNo_Key, .summed = true, .groupCaption = "Customer:", .groupTotal = "Item Totals"};
 
 // The customer as the consolidation names it: first and last name, or the company without a
 // last name.
@@ -199,7 +187,7 @@ std::string customerHeading()
 
 } // namespace
 
-INVENTORYCONSOLIDATIONCUSTOMER::INVENTORYCONSOLIDATIONCUSTOMER() : SoldConsolidation(ByCustomer)
+INVENTORYCONSOLIDATIONCUSTOMER::INVENTORYCONSOLIDATIONCUSTOMER() : SoldConsolidation(Name, ByCustomer)
 {
     ReadsFiles({&Access::DESCRIPTION, &Access::INVOICE, &Access::CUSTOMER, &Access::TAGFILEPOS_});
 }
@@ -223,40 +211,25 @@ void INVENTORYCONSOLIDATIONCUSTOMER::TakeRecord(ReportEngine &engine)
 
 // --- Received ---------------------------------------------------------------------------------
 
-INVENTORYRECEIVEDLISTING::INVENTORYRECEIVEDLISTING()
-    : ReportProcedure({"PRN:INVENTORYRECEIVEDLISTING", "Inventory Received Listing", true})
+INVENTORYRECEIVEDLISTING::INVENTORYRECEIVEDLISTING() : ReportProcedure(Name)
 {
     ReadsFiles({&Access::STSTREND, &Access::STOCK});
-    struct Column {
-        const char *caption;
-        int x, width;
-        bool right;
-        TextSource value;
-    };
-    const Column columns[] = {
-        {"Stock #", 500, 1200, false, [] { return STS.STOCKNO.str(); }},
-        {"Description", 1750, 2100, false, [] { return STO.DESCRIPTION.str(); }},
-        {"Location", 3900, 800, false, [] { return STO.LOCATION.str(); }},
-        {"Date Added", 4750, 850, false, [] { return dateText(STS.DATERECEIVED); }},
-        {"Amount Added", 5650, 850, true, [] { return quantity(STS.AMOUNTRECEIVED); }},
-        {"Single", 6550, 650, true, [] { return money(STO.COST); }},
-        {"Total", 7250, 750, true, [] { return money(dict::roundCents(STO.COST * STS.AMOUNTRECEIVED)); }},
-    };
-    std::vector<Item> header{text({500, 0, 7500, 280}, "Inventory Received Listing", Title, Align::Center),
-                             computed({500, 320, 7500, 180}, [] { return dateText(GLO.STARTDATE) + " - " + dateText(GLO.ENDDATE); },
-                                      Body, Align::Center)};
-    std::vector<Item> cells;
-    for (const Column &c : columns) {
-        header.push_back(text({c.x, 560, c.width, 160}, c.caption, LineBoldFont, c.right ? Align::Right : Align::Left));
-        cells.push_back(computed({c.x, 10, c.width, 150}, c.value, LineFont, c.right ? Align::Right : Align::Left));
-    }
-    header.push_back(line({500, 750, 7500, 0}));
-    layout_ = Layout{.name = "Inventory Received Listing",
-                     .pageHeader = {800, std::move(header)},
-                     .detail = {180, std::move(cells)},
-                     .pageFooter = {250, {line({500, 0, 7500, 0}), pageNofM({500, 40, 7500, 180}, Small, Align::Right)}}};
-    total_ = Band{280, {line({6550, 20, 1450, 0}, 5), text({4750, 50, 1750, 160}, "Total Cost:", LineBoldFont, Align::Right),
-                        computed({6550, 50, 1450, 160}, [this] { return totals(totalCost_); }, LineBoldFont, Align::Right)}};
+    const Columns columns{{{"Stock #", 0, 1200, Align::Left, [] { return STS.STOCKNO.str(); }},
+                           {"Description", 1250, 2100, Align::Left, [] { return STO.DESCRIPTION.str(); }},
+                           {"Location", 3400, 700, Align::Left, [] { return STO.LOCATION.str(); }},
+                           {"Date Added", 4150, 850, Align::Left, [] { return dateText(STS.DATERECEIVED); }},
+                           {"Amount Added", 5050, 950, Align::Right, [] { return quantity(STS.AMOUNTRECEIVED); }},
+                           {"Single", 6050, 650, Align::Right, [] { return money(STO.COST); }},
+                           {"Total", 6750, 750, Align::Right, [] { return money(dict::roundCents(STO.COST * STS.AMOUNTRECEIVED)); }}}};
+    std::vector<Item> header{titleLine(),
+                             computed({0, 320, PageWidth, 180}, [] { return dateText(GLO.STARTDATE) + " - " + dateText(GLO.ENDDATE); },
+                                      Body, Align::Center),
+                             ruleAcross(750)};
+    layout_ = Layout{.pageHeader = {800, joined(std::move(header), columns.captions(560))},
+                     .detail = {180, columns.cells(10)},
+                     .pageFooter = pageFooter()};
+    closing_ = Band{280, {columns.ruleOver(5, 6, 20), text({4250, 50, 1750, 160}, "Total Cost:", LineBold, Align::Right),
+                          columns.cell(6, 50, [this] { return totals(totalCost_); })}};
 }
 
 int INVENTORYRECEIVEDLISTING::OpenFiles()
@@ -282,11 +255,9 @@ void INVENTORYRECEIVEDLISTING::TakeRecord(ReportEngine &engine)
     engine.printDetail();
 }
 
-void INVENTORYRECEIVEDLISTING::Finishing(ReportEngine &engine) { engine.printBand(total_); }
-
-INVENTORYCONSOLIDATIONINDIVIDUALDATES::INVENTORYCONSOLIDATIONINDIVIDUALDATES() : SoldConsolidation(ByDate) {}
-INVENTORYCONSOLIDATIONSTOCKNO::INVENTORYCONSOLIDATIONSTOCKNO() : SoldConsolidation(ByStockNo) {}
-INVENTORYCONSOLIDATIONANNUALLY::INVENTORYCONSOLIDATIONANNUALLY() : SoldConsolidation(Annually) {}
-INVENTORYCONSOLIDATIONQUANTITY::INVENTORYCONSOLIDATIONQUANTITY() : SoldConsolidation(BestSellers) {}
+INVENTORYCONSOLIDATIONINDIVIDUALDATES::INVENTORYCONSOLIDATIONINDIVIDUALDATES() : SoldConsolidation(Name, ByDate) {}
+INVENTORYCONSOLIDATIONSTOCKNO::INVENTORYCONSOLIDATIONSTOCKNO() : SoldConsolidation(Name, ByStockNo) {}
+INVENTORYCONSOLIDATIONANNUALLY::INVENTORYCONSOLIDATIONANNUALLY() : SoldConsolidation(Name, Annually) {}
+INVENTORYCONSOLIDATIONQUANTITY::INVENTORYCONSOLIDATIONQUANTITY() : SoldConsolidation(Name, BestSellers) {}
 
 } // namespace PRN

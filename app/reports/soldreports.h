@@ -16,21 +16,18 @@ class SoldConsolidation : public rpt::ReportProcedure
 {
 public:
     struct Kind {
-        std::string_view name;
-        std::string_view title;
         dict::KeyRef key;
-        bool summed;                  // one line per stock number within the group, else per sale
-        std::string (*group)();       // the value grouped by; nullptr: none
-        std::string_view groupCaption; // before the group's value
-        std::string_view groupTotal;   // the group's closing caption
-        bool bestSellers = false;      // the sale's customer on its line
+        bool summed = false;             // one line per stock number within the group, else per sale
+        std::string (*group)() = nullptr; // the value grouped by; nullptr: none
+        std::string_view groupCaption{};  // before the group's value
+        std::string_view groupTotal{};    // the group's closing caption
+        bool bestSellers = false;         // the sale's customer on its line
     };
-    explicit SoldConsolidation(const Kind &kind);
+    SoldConsolidation(std::string_view name, const Kind &kind);
 
 protected:
     int OpenFiles() override;
     void SetView(fw::ViewManager &view) override;
-    const rpt::Layout &ReportLayout() const override { return layout_; }
     void TakeRecord(rpt::ReportEngine &engine) override;
     void Finishing(rpt::ReportEngine &engine) override;
     bool Pending() const override { return pending_; }
@@ -62,26 +59,19 @@ private:
     Line line_;
     Sums group_;
     Sums report_;
-    rpt::Layout layout_;
-    rpt::Band groupHeader_, detail_, groupFooter_, total_;
+    rpt::Band groupHeader_, detail_, groupFooter_;
 };
 
-#define TQ_SOLD_REPORT(NAME)                                                                                            \
-    class NAME : public SoldConsolidation                                                                               \
-    {                                                                                                                   \
-    public:                                                                                                             \
-        NAME();                                                                                                         \
-    };
-TQ_SOLD_REPORT(INVENTORYCONSOLIDATIONINDIVIDUALDATES)
-TQ_SOLD_REPORT(INVENTORYCONSOLIDATIONSTOCKNO)
-TQ_SOLD_REPORT(INVENTORYCONSOLIDATIONANNUALLY)
-TQ_SOLD_REPORT(INVENTORYCONSOLIDATIONQUANTITY)
-#undef TQ_SOLD_REPORT
+TQ_REPORT_OF(SoldConsolidation, INVENTORYCONSOLIDATIONINDIVIDUALDATES)
+TQ_REPORT_OF(SoldConsolidation, INVENTORYCONSOLIDATIONSTOCKNO)
+TQ_REPORT_OF(SoldConsolidation, INVENTORYCONSOLIDATIONANNUALLY)
+TQ_REPORT_OF(SoldConsolidation, INVENTORYCONSOLIDATIONQUANTITY)
 
 // What the customers tagged in position-tag table 1 bought, per stock number.
 class INVENTORYCONSOLIDATIONCUSTOMER : public SoldConsolidation
 {
 public:
+    static constexpr std::string_view Name = "PRN:INVENTORYCONSOLIDATIONCUSTOMER";
     INVENTORYCONSOLIDATIONCUSTOMER();
 
 protected:
@@ -98,19 +88,16 @@ private:
 class INVENTORYRECEIVEDLISTING : public rpt::ReportProcedure
 {
 public:
+    static constexpr std::string_view Name = "PRN:INVENTORYRECEIVEDLISTING";
     INVENTORYRECEIVEDLISTING();
 
 protected:
     int OpenFiles() override;
     void SetView(fw::ViewManager &view) override;
-    const rpt::Layout &ReportLayout() const override { return layout_; }
     void TakeRecord(rpt::ReportEngine &engine) override;
-    void Finishing(rpt::ReportEngine &engine) override;
 
 private:
     double totalCost_ = 0;
-    rpt::Layout layout_;
-    rpt::Band total_;
 };
 
 } // namespace PRN

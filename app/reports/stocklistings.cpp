@@ -1,13 +1,14 @@
 #include "app/reports/stocklistings.h"
 
 #include "app/inventory/picturefiles.h"
-#include "app/reports/reportcolumns.h"
 #include "app/reports/reportformats.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
 #include "dictionary/lookup.h"
 #include "dictionary/money.h"
 #include "framework/picture.h"
+#include "reports/pagechrome.h"
+#include "reports/reportcolumns.h"
 
 #include <string>
 #include <utility>
@@ -21,99 +22,80 @@ namespace {
 
 std::string quantity(double value) { return fw::plainNumber(value); }
 
-std::vector<Item> header(std::string_view title, const std::vector<Column> &columns)
+std::vector<Item> header(const Columns &columns)
 {
-    std::vector<Item> items{text({500, 0, 7500, 280}, std::string(title), Title, Align::Center),
-                            computed({500, 320, 3000, 180}, runDate, Small)};
-    for (const Column &c : columns)
-        items.push_back(text({c.x, 560, c.width, 160}, c.caption, LineBoldFont, c.right ? Align::Right : Align::Left));
-    items.push_back(line({500, 750, 7500, 0}));
-    return items;
+    return joined({titleLine(), runDateLine(), ruleAcross(750)}, columns.captions(560));
 }
 
 Band legend(const char *last)
 {
     const std::string text = std::string("OH (OnHand)     Single (Single Cost or Price)     Min (Minimum Before ReOrder)     ") + last;
-    return {430, {line({500, 0, 7500, 0}), rpt::text({500, 40, 7500, 150}, text, Small, Align::Center),
-                  pageNofM({500, 220, 7500, 160}, Small, Align::Right)}};
+    return {430, {ruleAcross(0), rpt::text({0, 40, PageWidth, 150}, text, Small, Align::Center),
+                  pageNofM({0, 220, PageWidth, 160}, Small, Align::Right)}};
 }
 
-Band plainFooter() { return {250, {line({500, 0, 7500, 0}), pageNofM({500, 40, 7500, 180}, Small, Align::Right)}}; }
+std::string stockNo() { return STO.STOCKNO.str(); }
+std::string description() { return STO.DESCRIPTION.str(); }
 
 // --- Overage ---
-const std::vector<Column> Overage{{"Stock #", 500, 1200, false}, {"Description", 1750, 2400, false},
-                                  {"Location", 4200, 900, false}, {"OH", 5150, 550, true},
-                                  {"Min", 5750, 550, true},      {"Max", 6350, 550, true},
-                                  {"Over Max", 6950, 1050, true}};
-
 Layout overageLayout(StockItemListing &)
 {
-    const auto &c = Overage;
-    return Layout{.name = "Inventory Overage Listing",
-                  .pageHeader = {800, header("Inventory Overage Listing", c)},
-                  .detail = {190,
-                             {cell(c[0], 10, [] { return STO.STOCKNO.str(); }), cell(c[1], 10, [] { return STO.DESCRIPTION.str(); }),
-                              cell(c[2], 10, [] { return STO.LOCATION.str(); }), cell(c[3], 10, [] { return quantity(STO.AMOUNTINSTOCK); }),
-                              cell(c[4], 10, [] { return quantity(STO.MINAMOUNT); }), cell(c[5], 10, [] { return quantity(STO.MAXAMOUNT); }),
-                              cell(c[6], 10, [] { return quantity(STO.AMOUNTINSTOCK - STO.MAXAMOUNT); })}},
-                  .pageFooter = legend("Max (Maxium Allowed in Stock)")};
+    const Columns c{{{"Stock #", 0, 1200, Align::Left, stockNo},
+                     {"Description", 1250, 2400, Align::Left, description},
+                     {"Location", 3700, 900, Align::Left, [] { return STO.LOCATION.str(); }},
+                     {"OH", 4650, 550, Align::Right, [] { return quantity(STO.AMOUNTINSTOCK); }},
+                     {"Min", 5250, 550, Align::Right, [] { return quantity(STO.MINAMOUNT); }},
+                     {"Max", 5850, 550, Align::Right, [] { return quantity(STO.MAXAMOUNT); }},
+                     {"Over Max", 6450, 1050, Align::Right, [] { return quantity(STO.AMOUNTINSTOCK - STO.MAXAMOUNT); }}}};
+    return Layout{.pageHeader = {800, header(c)}, .detail = {190, c.cells(10)}, .pageFooter = legend("Max (Maxium Allowed in Stock)")};
 }
 
 // --- Back orders ---
-const std::vector<Column> BackOrders{{"Stock #", 500, 1200, false},  {"Description", 1750, 2500, false},
-                                     {"Quantity BackOrdered", 4300, 1300, true}, {"Date", 5700, 900, false},
-                                     {"Single", 6650, 600, true},   {"Total", 7300, 700, true}};
-
-Layout backOrderLayout(StockItemListing &)
+Layout backOrderLayout(StockItemListing &listing)
 {
-    const auto &c = BackOrders;
-    return Layout{.name = "Inventory BackOrder Listing - Stock #",
-                  .pageHeader = {800, header("Inventory BackOrder Listing - Stock #", c)},
-                  .detail = {190,
-                             {cell(c[0], 10, [] { return STO.STOCKNO.str(); }), cell(c[1], 10, [] { return STO.DESCRIPTION.str(); }),
-                              cell(c[2], 10, [] { return quantity(STO.AMOUNTBACKORDERED); }),
-                              cell(c[3], 10, [] { return dateText(STO.BACKORDERDATE); }), cell(c[4], 10, [] { return money(STO.COST); }),
-                              cell(c[5], 10, [] { return money(dict::roundCents(STO.COST * STO.AMOUNTBACKORDERED)); })}},
-                  .pageFooter = legend("Total (Total Cost or Price)")};
+    const Columns c{{{"Stock #", 0, 1200, Align::Left, stockNo},
+                     {"Description", 1250, 2400, Align::Left, description},
+                     {"Quantity BackOrdered", 3700, 1400, Align::Right, [] { return quantity(STO.AMOUNTBACKORDERED); }},
+                     {"Date", 5200, 900, Align::Left, [] { return dateText(STO.BACKORDERDATE); }},
+                     {"Single", 6150, 600, Align::Right, [] { return money(STO.COST); }},
+                     {"Total", 6800, 700, Align::Right, [] { return money(dict::roundCents(STO.COST * STO.AMOUNTBACKORDERED)); }}}};
+    listing.closeWith(Band{300, {c.ruleOver(4, 5, 20), text({3800, 60, 2300, 160}, "Total Cost:", LineBold, Align::Right),
+                                   computed({6150, 60, 1350, 160}, [&listing] { return totals(listing.totalCost); }, LineBold,
+                                            Align::Right)}});
+    return Layout{.pageHeader = {800, header(c)}, .detail = {190, c.cells(10)}, .pageFooter = legend("Total (Total Cost or Price)")};
 }
 
 // --- Price sheet ---
-const std::vector<Column> Prices{{"Stock #/Category", 500, 1400, false}, {"Description", 1950, 3000, false},
-                                 {"Picture", 5000, 1400, false},        {"Price(s)", 6500, 1500, true}};
-
 Layout priceSheetLayout(StockItemListing &)
 {
-    const auto &c = Prices;
     auto picturePath = [] { return STO.ITEMPICTURE.blank() ? std::string() : app::picturePath(STO.ITEMPICTURE.str()).toStdString(); };
-    return Layout{.name = "Inventory Listing",
-                  .pageHeader = {800, header("Inventory Listing", c)},
-                  .detail = {1000,
-                             {cell(c[0], 20, [] { return STO.STOCKNO.str(); }), cell(c[0], 190, [] { return STO.CATAGORY.str(); }),
-                              wrapped(cell(c[1], 20, [] { return STO.DESCRIPTION.str(); })),
-                              picture({5000, 20, 1400, 900}, picturePath),
-                              cell(c[3], 20, [] { return money(STO.RETAIL); }), cell(c[3], 190, [] { return money(STO.RETAIL2); }),
-                              cell(c[3], 360, [] { return money(STO.RETAIL3); }), line({500, 980, 7500, 0}, 3)}},
-                  .pageFooter = plainFooter()};
+    const Columns c{{{"Stock #/Category", 0, 1400, Align::Left, stockNo},
+                     {"Description", 1450, 3000, Align::Left},
+                     {"Picture", 4500, 1400, Align::Left},
+                     {"Price(s)", 6000, 1500, Align::Right, [] { return money(STO.RETAIL); }}}};
+    return Layout{.pageHeader = {800, header(c)},
+                  .detail = {1000, joined(c.cells(20), {c.cell(0, 190, [] { return STO.CATAGORY.str(); }, c.font()),
+                                                        wrapped(c.cell(1, 20, description, c.font())),
+                                                        picture({4500, 20, 1400, 900}, picturePath),
+                                                        c.cell(3, 190, [] { return money(STO.RETAIL2); }, c.font()),
+                                                        c.cell(3, 360, [] { return money(STO.RETAIL3); }, c.font()),
+                                                        ruleAcross(980, PageWidth, 3)})},
+                  .pageFooter = pageFooter()};
 }
 
 // --- Special items ---
-const std::vector<Column> Specials{{"Stock #", 500, 1200, false}, {"Description", 1750, 2300, false},
-                                   {"Catagory", 4100, 900, false}, {"Unit", 5050, 600, false},
-                                   {"On Hand", 5700, 700, true},  {"Cost", 6450, 700, true},
-                                   {"Retail", 7200, 800, true}};
-
 Layout specialsLayout(StockItemListing &)
 {
-    const auto &c = Specials;
-    return Layout{.name = "Special Items Listing",
-                  .pageHeader = {800, header("Special Items Listing", c)},
-                  .detail = {210,
-                             {cell(c[0], 20, [] { return STO.STOCKNO.str(); }, LineBoldFont),
-                              cell(c[1], 20, [] { return STO.DESCRIPTION.str(); }, LineBoldFont),
-                              cell(c[2], 20, [] { return STO.CATAGORY.str(); }), cell(c[3], 20, [] { return STO.PACKAGESIZE.str(); }),
-                              cell(c[4], 20, [] { return quantity(STO.AMOUNTINSTOCK); }), cell(c[5], 20, [] { return money(STO.COST); }),
-                              cell(c[6], 20, [] { return money(STO.RETAIL); })}},
-                  .pageFooter = plainFooter()};
+    Columns c{{{"Stock #", 0, 1200, Align::Left},
+               {"Description", 1250, 2300, Align::Left},
+               {"Catagory", 3600, 900, Align::Left, [] { return STO.CATAGORY.str(); }},
+               {"Unit", 4550, 600, Align::Left, [] { return STO.PACKAGESIZE.str(); }},
+               {"On Hand", 5200, 700, Align::Right, [] { return quantity(STO.AMOUNTINSTOCK); }},
+               {"Cost", 5950, 700, Align::Right, [] { return money(STO.COST); }},
+               {"Retail", 6700, 800, Align::Right, [] { return money(STO.RETAIL); }}}};
+    return Layout{.pageHeader = {800, header(c)},
+                  .detail = {210, joined({c.cell(0, 20, stockNo), c.cell(1, 20, description)}, c.cells(20))},
+                  .pageFooter = pageFooter()};
 }
 
 bool overStocked() { return STO.AMOUNTINSTOCK > STO.MAXAMOUNT; }
@@ -121,18 +103,14 @@ bool backOrdered() { return STO.AMOUNTBACKORDERED > 0; }
 bool everyItem() { return true; }
 bool special() { return STO.SPECIALITEM == "S"; }
 
-const StockItemListing::Kind OverageKind{"PRN:INVENTORYOVERAGELISTING", "Inventory Overage Listing", STO.StockNo_Key,
-                                         overStocked, overageLayout};
-const StockItemListing::Kind BackOrderKind{"PRN:INVENTORYBACKORDERSTOCKNO", "Inventory BackOrder Listing - Stock #",
-                                           STO.StockNo_Key, backOrdered, backOrderLayout};
-const StockItemListing::Kind PriceSheetKind{"PRN:INVENTORYPRICESHEET", "Inventory Listing", STO.StockNo_Key, everyItem,
-                                            priceSheetLayout};
-const StockItemListing::Kind SpecialsKind{"PRN:SPECIALITEMSLISTING", "Special Items Listing", STO.SpecialItem_Key, special,
-                                          specialsLayout};
+const StockItemListing::Kind OverageKind{STO.StockNo_Key, overStocked, overageLayout};
+const StockItemListing::Kind BackOrderKind{STO.StockNo_Key, backOrdered, backOrderLayout};
+const StockItemListing::Kind PriceSheetKind{STO.StockNo_Key, everyItem, priceSheetLayout};
+const StockItemListing::Kind SpecialsKind{STO.SpecialItem_Key, special, specialsLayout};
 
 } // namespace
 
-StockItemListing::StockItemListing(const Kind &kind) : ReportProcedure({kind.name, kind.title}), kind_(kind)
+StockItemListing::StockItemListing(std::string_view name, const Kind &kind) : ReportProcedure(name), kind_(kind)
 {
     ReadsFiles({&Access::STOCK, &Access::SPECIAL});
     layout_ = kind.layout(*this);
@@ -158,15 +136,9 @@ void StockItemListing::TakeRecord(ReportEngine &engine)
 
 void StockItemListing::printItem(ReportEngine &engine) { engine.printDetail(); }
 
-void StockItemListing::Finishing(ReportEngine &engine) { engine.printBand(total_); }
+INVENTORYOVERAGELISTING::INVENTORYOVERAGELISTING() : StockItemListing(Name, OverageKind) {}
 
-INVENTORYOVERAGELISTING::INVENTORYOVERAGELISTING() : StockItemListing(OverageKind) {}
-
-INVENTORYBACKORDERSTOCKNO::INVENTORYBACKORDERSTOCKNO() : StockItemListing(BackOrderKind)
-{
-    total_ = Band{300, {line({6650, 20, 1350, 0}, 5), text({4300, 60, 2300, 160}, "Total Cost:", LineBoldFont, Align::Right),
-                        computed({6650, 60, 1350, 160}, [this] { return totals(totalCost); }, LineBoldFont, Align::Right)}};
-}
+INVENTORYBACKORDERSTOCKNO::INVENTORYBACKORDERSTOCKNO() : StockItemListing(Name, BackOrderKind) {}
 
 void INVENTORYBACKORDERSTOCKNO::printItem(ReportEngine &engine)
 {
@@ -174,16 +146,16 @@ void INVENTORYBACKORDERSTOCKNO::printItem(ReportEngine &engine)
     engine.printDetail();
 }
 
-INVENTORYPRICESHEET::INVENTORYPRICESHEET() : StockItemListing(PriceSheetKind) {}
+INVENTORYPRICESHEET::INVENTORYPRICESHEET() : StockItemListing(Name, PriceSheetKind) {}
 
-SPECIALITEMSLISTING::SPECIALITEMSLISTING() : StockItemListing(SpecialsKind)
+SPECIALITEMSLISTING::SPECIALITEMSLISTING() : StockItemListing(Name, SpecialsKind)
 {
-    consistsOf_ = Band{190, {text({1750, 10, 3000, 150}, "Consists of the following items:", LineFont)}};
-    component_ = Band{180, {computed({1950, 10, 1200, 150}, [] { return SPE.STOCKNO1.str(); }, LineFont),
-                            computed({3200, 10, 2300, 150}, [] { return SPE.DESCRIPTION.str(); }, LineFont),
-                            computed({5550, 10, 700, 150}, [] { return quantity(SPE.AMOUNT); }, LineFont, Align::Right),
-                            computed({6300, 10, 750, 150}, [] { return money(SPE.SINGLECOST); }, LineFont, Align::Right),
-                            computed({7100, 10, 900, 150}, [] { return money(SPE.COST); }, LineFont, Align::Right)}};
+    consistsOf_ = Band{190, {text({1250, 10, 3000, 150}, "Consists of the following items:", rpt::LineFont)}};
+    component_ = Band{180, {computed({1450, 10, 1200, 150}, [] { return SPE.STOCKNO1.str(); }, rpt::LineFont),
+                            computed({2700, 10, 2300, 150}, [] { return SPE.DESCRIPTION.str(); }, rpt::LineFont),
+                            computed({5050, 10, 700, 150}, [] { return quantity(SPE.AMOUNT); }, rpt::LineFont, Align::Right),
+                            computed({5800, 10, 750, 150}, [] { return money(SPE.SINGLECOST); }, rpt::LineFont, Align::Right),
+                            computed({6600, 10, 900, 150}, [] { return money(SPE.COST); }, rpt::LineFont, Align::Right)}};
 }
 
 // The special item, then each component it is made of.

@@ -2,6 +2,9 @@
 // price sheet with each item's picture, and the special items with the items they are made of.
 #pragma once
 
+#include <string_view>
+#include <utility>
+
 #include "reports/reportprocedure.h"
 
 namespace PRN {
@@ -11,52 +14,41 @@ class StockItemListing : public rpt::ReportProcedure
 {
 public:
     struct Kind {
-        std::string_view name;
-        std::string_view title;
         dict::KeyRef key;
         bool (*keeps)();                         // the items the listing prints
         rpt::Layout (*layout)(StockItemListing &); // its form
     };
-    explicit StockItemListing(const Kind &kind);
+    StockItemListing(std::string_view name, const Kind &kind);
 
     double totalCost = 0; // of the items printed, for the listings that total
+    void closeWith(rpt::Band totals) { closing_ = std::move(totals); }
     // Prints the record in the buffers; a special item's components follow it.
     virtual void printItem(rpt::ReportEngine &engine);
 
 protected:
     int OpenFiles() override;
     void SetView(fw::ViewManager &view) override;
-    const rpt::Layout &ReportLayout() const override { return layout_; }
     void TakeRecord(rpt::ReportEngine &engine) override;
-    void Finishing(rpt::ReportEngine &engine) override;
 
     const Kind &kind_;
-    rpt::Layout layout_;
-    rpt::Band total_;
 };
 
-class INVENTORYOVERAGELISTING : public StockItemListing
-{
-public:
-    INVENTORYOVERAGELISTING();
-};
+TQ_REPORT_OF(StockItemListing, INVENTORYOVERAGELISTING)
 
 class INVENTORYBACKORDERSTOCKNO : public StockItemListing
 {
 public:
+    static constexpr std::string_view Name = "PRN:INVENTORYBACKORDERSTOCKNO";
     INVENTORYBACKORDERSTOCKNO();
     void printItem(rpt::ReportEngine &engine) override;
 };
 
-class INVENTORYPRICESHEET : public StockItemListing
-{
-public:
-    INVENTORYPRICESHEET();
-};
+TQ_REPORT_OF(StockItemListing, INVENTORYPRICESHEET)
 
 class SPECIALITEMSLISTING : public StockItemListing
 {
 public:
+    static constexpr std::string_view Name = "PRN:SPECIALITEMSLISTING";
     SPECIALITEMSLISTING();
     void printItem(rpt::ReportEngine &engine) override;
 

@@ -6,6 +6,8 @@
 #include "dictionary/globals.h"
 #include "dictionary/lookup.h"
 #include "framework/picture.h"
+#include "reports/pagechrome.h"
+#include "reports/reportcolumns.h"
 
 #include <vector>
 
@@ -33,32 +35,35 @@ dict::LONG monthOf(dict::LONG day)
 
 } // namespace
 
-TaxByRegion::TaxByRegion(const Kind &kind) : ReportProcedure({kind.name, kind.title, true}), kind_(kind)
+TaxByRegion::TaxByRegion(std::string_view name, const Kind &kind) : ReportProcedure(name), kind_(kind)
 {
     ReadsFiles({&Access::CUSTOMER, &Access::INVOICE, &Access::CREDIT});
     const char *region = kind.byState ? "State" : "Country";
     const char *label = kind.rows == Rows::Days ? "Date" : kind.rows == Rows::Months ? "Month" : region;
-    std::vector<Item> header{computed({500, 0, 7500, 280}, [&kind] {
-                                 return std::string(kind.title) + (kind.monthInTitle ? " " + monthLabelOf(GLO.STARTDATE) : "");
-                             }, Title, Align::Center),
-                             computed({500, 320, 7500, 180}, [] { return dateText(GLO.STARTDATE) + " - " + dateText(GLO.ENDDATE); },
+    const Columns columns{{{label, 0, 2500, Align::Left},
+                           {"", 3500, 1900, Align::Right, [this] { return tax(line_.tax); }},
+                           {"GST", 5600, 1900, Align::Right, [this] { return tax(line_.gst); }}},
+                          Body,
+                          Bold};
+    auto withoutGst = [](Item item) { return hiddenWhen(std::move(item), [] { return !withGst(); }); };
+    std::vector<Item> captions = columns.captions(560);
+    captions[1] = columns.cell(1, 560, taxName); // named by the regime as the report runs
+    captions[2] = withoutGst(captions[2]);
+    const std::string month = kind.monthInTitle ? " " + monthLabelOf(GLO.STARTDATE) : "";
+    std::vector<Item> header{titleLine(PageWidth, [month] { return month; }),
+                             computed({0, 320, PageWidth, 180}, [] { return dateText(GLO.STARTDATE) + " - " + dateText(GLO.ENDDATE); },
                                       Body, Align::Center),
-                             text({500, 560, 2500, 170}, label, Bold),
-                             computed({4000, 560, 1900, 170}, taxName, Bold, Align::Right),
-                             hiddenWhen(text({6100, 560, 1900, 170}, "GST", Bold, Align::Right), [] { return !withGst(); }),
-                             line({500, 760, 7500, 0})};
-    layout_ = Layout{.name = std::string(kind.title), .pageHeader = {820, std::move(header)},
-                     .pageFooter = {250, {line({500, 0, 7500, 0}), pageNofM({500, 40, 7500, 180}, Small, Align::Right)}}};
-    regionHeader_ = Band{240, {text({500, 40, 1000, 170}, std::string(region) + ":", Bold),
-                               computed({1500, 40, 3000, 170}, [this] { return region_; }, Bold)}};
-    lineBand_ = Band{190, {computed({700, 10, 2300, 170}, [this] { return label_; }),
-                           computed({4000, 10, 1900, 170}, [this] { return tax(line_.tax); }, Body, Align::Right),
-                           hiddenWhen(computed({6100, 10, 1900, 170}, [this] { return tax(line_.gst); }, Body, Align::Right),
-                                      [] { return !withGst(); })}};
-    total_ = Band{300, {line({4000, 20, 4000, 0}, 8), text({500, 60, 3400, 170}, kind.total, Bold, Align::Right),
-                        computed({4000, 60, 1900, 170}, [this] { return tax(report_.tax); }, Bold, Align::Right),
-                        hiddenWhen(computed({6100, 60, 1900, 170}, [this] { return tax(report_.gst); }, Bold, Align::Right),
-                                   [] { return !withGst(); })}};
+                             ruleAcross(760)};
+    layout_ = Layout{.pageHeader = {820, joined(std::move(header), std::move(captions))}, .pageFooter = pageFooter()};
+    regionHeader_ = Band{240, {text({0, 40, 1000, 170}, std::string(region) + ":", Bold),
+                               computed({1000, 40, 3000, 170}, [this] { return region_; }, Bold)}};
+    std::vector<Item> cells = columns.cells(10);
+    cells[1] = withoutGst(cells[1]);
+    cells.push_back(computed({200, 10, 2300, 180}, [this] { return label_; })); // indented under its region
+    lineBand_ = Band{190, std::move(cells)};
+    closing_ = Band{300, {columns.ruleOver(1, 2, 20, 8), text({0, 60, 3400, 180}, kind.total, Bold, Align::Right),
+                          columns.cell(1, 60, [this] { return tax(report_.tax); }),
+                          withoutGst(columns.cell(2, 60, [this] { return tax(report_.gst); }))}};
 }
 
 int TaxByRegion::OpenFiles()
@@ -124,31 +129,27 @@ void TaxByRegion::TakeRecord(ReportEngine &engine)
 void TaxByRegion::Finishing(ReportEngine &engine)
 {
     flushRegion(engine);
-    engine.printBand(total_);
+    ReportProcedure::Finishing(engine);
 }
 
 namespace {
 using P = InvoiceSummary::Period;
 using R = TaxByRegion::Rows;
-const TaxByRegion::Kind DailyState{"PRN:TAXDAILYSTATE", "Daily/Weekly Tax Consolidation Report (By State)", CUS.State_Key, true,
-                                   P::Days, R::Days, "Totals:"};
-const TaxByRegion::Kind DailyCountry{"PRN:TAXDAILYCOUNTRY", "Daily/Weekly Tax Consolidation Report (By Country)",
-                                     CUS.Country_Key, false, P::Days, R::Days, "Totals:"};
-const TaxByRegion::Kind MonthlyState{"PRN:TAXMONTHLYSTATE", "Monthly Tax Consolidation Report  (By State)", CUS.State_Key, true,
-                                     P::Month, R::Regions, "Monthly Totals:", true};
-const TaxByRegion::Kind MonthlyCountry{"PRN:TAXMONTHLYCOUNTRY", "Monthly Tax Consolidation Report  (By Country)",
-                                       CUS.Country_Key, false, P::Month, R::Regions, "Monthly Totals:", true};
-const TaxByRegion::Kind AnnualState{"PRN:TAXANNUALSTATE", "Tax Annual Consolidation Report (By State)", CUS.State_Key, true,
-                                    P::Years, R::Months, "Totals:"};
-const TaxByRegion::Kind AnnualCountry{"PRN:TAXANNUALCOUNTRY", "Tax Annual Consolidation Report (By Country)", CUS.Country_Key,
-                                      false, P::Years, R::Months, "Totals:"};
+const TaxByRegion::Kind DailyState{.key = CUS.State_Key, .byState = true};
+const TaxByRegion::Kind DailyCountry{.key = CUS.Country_Key};
+const TaxByRegion::Kind MonthlyState{
+    .key = CUS.State_Key, .byState = true, .period = P::Month, .rows = R::Regions, .total = "Monthly Totals:", .monthInTitle = true};
+const TaxByRegion::Kind MonthlyCountry{
+    .key = CUS.Country_Key, .period = P::Month, .rows = R::Regions, .total = "Monthly Totals:", .monthInTitle = true};
+const TaxByRegion::Kind AnnualState{.key = CUS.State_Key, .byState = true, .period = P::Years, .rows = R::Months};
+const TaxByRegion::Kind AnnualCountry{.key = CUS.Country_Key, .period = P::Years, .rows = R::Months};
 } // namespace
 
-TAXDAILYSTATE::TAXDAILYSTATE() : TaxByRegion(DailyState) {}
-TAXDAILYCOUNTRY::TAXDAILYCOUNTRY() : TaxByRegion(DailyCountry) {}
-TAXMONTHLYSTATE::TAXMONTHLYSTATE() : TaxByRegion(MonthlyState) {}
-TAXMONTHLYCOUNTRY::TAXMONTHLYCOUNTRY() : TaxByRegion(MonthlyCountry) {}
-TAXANNUALSTATE::TAXANNUALSTATE() : TaxByRegion(AnnualState) {}
-TAXANNUALCOUNTRY::TAXANNUALCOUNTRY() : TaxByRegion(AnnualCountry) {}
+TAXDAILYSTATE::TAXDAILYSTATE() : TaxByRegion(Name, DailyState) {}
+TAXDAILYCOUNTRY::TAXDAILYCOUNTRY() : TaxByRegion(Name, DailyCountry) {}
+TAXMONTHLYSTATE::TAXMONTHLYSTATE() : TaxByRegion(Name, MonthlyState) {}
+TAXMONTHLYCOUNTRY::TAXMONTHLYCOUNTRY() : TaxByRegion(Name, MonthlyCountry) {}
+TAXANNUALSTATE::TAXANNUALSTATE() : TaxByRegion(Name, AnnualState) {}
+TAXANNUALCOUNTRY::TAXANNUALCOUNTRY() : TaxByRegion(Name, AnnualCountry) {}
 
 } // namespace PRN

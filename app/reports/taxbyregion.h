@@ -15,21 +15,18 @@ class TaxByRegion : public rpt::ReportProcedure
 public:
     enum class Rows { Days, Months, Regions };
     struct Kind {
-        std::string_view name;
-        std::string_view title;
         dict::KeyRef key;
-        bool byState;
-        InvoiceSummary::Period period;
-        Rows rows;
-        const char *total;
+        bool byState = false; // else by country
+        InvoiceSummary::Period period = InvoiceSummary::Period::Days;
+        Rows rows = Rows::Days;
+        const char *total = "Totals:";
         bool monthInTitle = false;
     };
-    explicit TaxByRegion(const Kind &kind);
+    TaxByRegion(std::string_view name, const Kind &kind);
 
 protected:
     int OpenFiles() override;
     void SetView(fw::ViewManager &view) override;
-    const rpt::Layout &ReportLayout() const override { return layout_; }
     void TakeRecord(rpt::ReportEngine &engine) override;
     void Finishing(rpt::ReportEngine &engine) override;
     bool Pending() const override { return !rows_.empty(); }
@@ -46,22 +43,14 @@ private:
     std::map<dict::LONG, Taxes> rows_; // by date, or by the month's first day
     std::string label_;
     Taxes line_, report_;
-    rpt::Layout layout_;
-    rpt::Band regionHeader_, lineBand_, total_;
+    rpt::Band regionHeader_, lineBand_;
 };
 
-#define TQ_TAX_REGION(NAME)                                                                                             \
-    class NAME : public TaxByRegion                                                                                     \
-    {                                                                                                                   \
-    public:                                                                                                             \
-        NAME();                                                                                                         \
-    };
-TQ_TAX_REGION(TAXDAILYSTATE)
-TQ_TAX_REGION(TAXDAILYCOUNTRY)
-TQ_TAX_REGION(TAXMONTHLYSTATE)
-TQ_TAX_REGION(TAXMONTHLYCOUNTRY)
-TQ_TAX_REGION(TAXANNUALSTATE)
-TQ_TAX_REGION(TAXANNUALCOUNTRY)
-#undef TQ_TAX_REGION
+TQ_REPORT_OF(TaxByRegion, TAXDAILYSTATE)
+TQ_REPORT_OF(TaxByRegion, TAXDAILYCOUNTRY)
+TQ_REPORT_OF(TaxByRegion, TAXMONTHLYSTATE)
+TQ_REPORT_OF(TaxByRegion, TAXMONTHLYCOUNTRY)
+TQ_REPORT_OF(TaxByRegion, TAXANNUALSTATE)
+TQ_REPORT_OF(TaxByRegion, TAXANNUALCOUNTRY)
 
 } // namespace PRN

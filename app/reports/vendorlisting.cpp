@@ -3,6 +3,7 @@
 #include "app/reports/reportformats.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
+#include "reports/pagechrome.h"
 
 #include <string>
 #include <vector>
@@ -41,24 +42,22 @@ std::string phoneAndFax()
 
 } // namespace
 
-VENDORNAME::VENDORNAME() : ReportProcedure({"PRN:VENDORNAME", "Vendor Listing"})
+VENDORNAME::VENDORNAME() : ReportProcedure(Name)
 {
     ReadsFiles({&Access::VENDOR});
-    std::vector<Item> block{text({500, 40, 1000, 170}, "Account #", Bold), field({1500, 40, 1500, 170}, dict::field(VEN.ACCOUNTNO)),
-                            text({3100, 40, 600, 170}, "POC", Bold), computed({3700, 40, 2000, 170}, contact),
-                            text({5800, 40, 900, 170}, "Phone/Fax", Bold), computed({6700, 40, 1300, 170}, phoneAndFax),
-                            text({500, 230, 1000, 170}, "Vendor", Bold), text({5800, 230, 900, 170}, "EMAIL:", Bold),
-                            field({6700, 230, 1300, 170}, dict::field(VEN.EMAILADDRESS))};
+    std::vector<Item> block{text({0, 40, 1000, 170}, "Account #", Bold), field({1000, 40, 1500, 170}, dict::field(VEN.ACCOUNTNO)),
+                            text({2600, 40, 600, 170}, "POC", Bold), computed({3200, 40, 2000, 170}, contact),
+                            text({5300, 40, 900, 170}, "Phone/Fax", Bold), computed({6200, 40, 1300, 170}, phoneAndFax),
+                            text({0, 230, 1000, 170}, "Vendor", Bold), text({5300, 230, 900, 170}, "EMAIL:", Bold),
+                            field({6200, 230, 1300, 170}, dict::field(VEN.EMAILADDRESS))};
     for (int i = 0; i < 5; ++i)
-        block.push_back(computed({1500, 230 + i * 165, 4200, 165}, [i] { return vendorLine(i); }));
-    block.push_back(text({500, 1110, 1000, 170}, "Memo:", Bold));
-    block.push_back(wrapped(field({1500, 1110, 6500, 170}, dict::field(VEN.COMMENTS))));
-    block.push_back(line({500, 1330, 7500, 0}, 5));
-    layout_ = Layout{.name = "Vendor Listing",
-                     .pageHeader = {620, {text({500, 0, 7500, 280}, "Vendor Listing", Title, Align::Center),
-                                          computed({500, 320, 3000, 180}, runDate, Small), line({500, 560, 7500, 0})}},
+        block.push_back(computed({1000, 230 + i * 165, 4200, 165}, [i] { return vendorLine(i); }));
+    block.push_back(text({0, 1110, 1000, 170}, "Memo:", Bold));
+    block.push_back(wrapped(field({1000, 1110, 6500, 170}, dict::field(VEN.COMMENTS))));
+    block.push_back(ruleAcross(1330, PageWidth, 5));
+    layout_ = Layout{.pageHeader = {620, {titleLine(), runDateLine(), ruleAcross(560)}},
                      .detail = {1360, std::move(block)},
-                     .pageFooter = {250, {line({500, 0, 7500, 0}), pageNofM({500, 40, 7500, 180}, Small, Align::Right)}}};
+                     .pageFooter = pageFooter()};
 }
 
 void VENDORNAME::SetView(fw::ViewManager &view)

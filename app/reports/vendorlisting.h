@@ -2,6 +2,8 @@
 // phone and fax, e-mail and memo.
 #pragma once
 
+#include <string_view>
+
 #include "reports/reportprocedure.h"
 
 namespace PRN {
@@ -9,14 +11,13 @@ namespace PRN {
 class VENDORNAME : public rpt::ReportProcedure
 {
 public:
+    static constexpr std::string_view Name = "PRN:VENDORNAME";
     VENDORNAME();
 
 protected:
     void SetView(fw::ViewManager &view) override;
-    const rpt::Layout &ReportLayout() const override { return layout_; }
 
 private:
-    rpt::Layout layout_;
 };
 
 } // namespace PRN

@@ -132,7 +132,7 @@ namespace {
 void listReports(std::ostream &out)
 {
     for (const rpt::CatalogueEntry &entry : rpt::reportCatalogue())
-        out << std::left << std::setw(42) << entry.name << (entry.dates ? "dates  " : "       ") << entry.prints << '\n';
+        out << std::left << std::setw(42) << entry.name << (entry.options.dates ? "dates  " : "       ") << entry.title << '\n';
 }
 
 // The hand-over globals a report reads, from the command's values.
@@ -166,7 +166,7 @@ int RunReportCommand(const ReportCommand &command, std::ostream &out, std::ostre
         err << "invoice: no report is called " << command.report << "; invoice --list-reports names them\n";
         return 2;
     }
-    if (entry->dates && !command.from) {
+    if (entry->options.dates && !command.from) {
         err << "invoice: " << entry->name << " needs --from and --to\n";
         return 2;
     }

@@ -26,8 +26,8 @@ protected:
             engine.printBand(page);
         engine.finish();
     }
-    const Layout layout{.pageFooter = {200, {pageNofM({500, 0, 7500, 180})}}};
-    const Band page{10000, {text({500, 0, 3000, 200}, "A whole page")}};
+    const Layout layout{.pageFooter = {200, {pageNofM({0, 0, 7500, 180})}}};
+    const Band page{10000, {text({0, 0, 3000, 200}, "A whole page")}};
     PageQueue queue;
 };
 

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <algorithm>
 #include <sstream>
 
@@ -37,18 +39,17 @@ protected:
         auto amount = [this] { return fw::formatValue(row->amount, "@n-13.2"); };
         auto total = [this] { return fw::formatValue(cityTotal, "@n$-15.2"); };
         return Layout{
-            .name = "Test Listing",
             .pageHeader = {500,
-                           {text({500, 0, 7500, 250}, "City Listing", Title, Align::Center),
-                            text({500, 300, 2000, 180}, "Name", Bold), text({6000, 300, 2000, 180}, "Amount", Bold, Align::Right),
-                            line({500, 480, 7500, 0})}},
-            .groupHeader = {250, {computed({500, 20, 4000, 180}, [this] { return row->city; }, Bold)}},
+                           {text({0, 0, 7500, 250}, "City Listing", Title, Align::Center),
+                            text({0, 300, 2000, 180}, "Name", Bold), text({5300, 300, 2000, 180}, "Amount", Bold, Align::Right),
+                            line({0, 480, 7500, 0})}},
+            .groupHeader = {250, {computed({0, 20, 4000, 180}, [this] { return row->city; }, Bold)}},
             .detail = {200,
-                       {computed({700, 0, 3000, 180}, [this] { return row->name; }),
-                        computed({6000, 0, 2000, 180}, amount, Body, Align::Right),
-                        hiddenWhen(text({8100, 0, 300, 180}, "*"), [this] { return row->amount >= 0; })}},
-            .groupFooter = {300, {line({6000, 10, 2000, 0}), computed({6000, 40, 2000, 180}, total, Bold, Align::Right)}},
-            .pageFooter = {250, {pageNofM({500, 0, 7500, 180}, Small, Align::Center)}},
+                       {computed({200, 0, 3000, 180}, [this] { return row->name; }),
+                        computed({5300, 0, 2000, 180}, amount, Body, Align::Right),
+                        hiddenWhen(text({7350, 0, 150, 180}, "*"), [this] { return row->amount >= 0; })}},
+            .groupFooter = {300, {line({5300, 10, 2000, 0}), computed({5300, 40, 2000, 180}, total, Bold, Align::Right)}},
+            .pageFooter = {250, {pageNofM({0, 0, 7500, 180}, Small, Align::Center)}},
             .groupKey = [this] { return row->city; },
         };
     }
@@ -133,8 +134,8 @@ TEST(ReportPictures, ReadOnceAndMissingOnesNamedWithTheirFrameLeftEmpty)
     ASSERT_TRUE(image.save(logo));
     const std::string missing = dir.filePath(QStringLiteral("gone.png")).toStdString();
     const Layout layout{.detail = {1000,
-                                   {picture({500, 0, 1000, 500}, [&] { return logo.toStdString(); }),
-                                    picture({2000, 0, 1000, 500}, [&] { return missing; })}}};
+                                   {picture({0, 0, 1000, 500}, [&] { return logo.toStdString(); }),
+                                    picture({1500, 0, 1000, 500}, [&] { return missing; })}}};
     PageQueue queue;
     ReportEngine engine(layout, queue);
     engine.printDetail();
@@ -151,6 +152,69 @@ TEST(PaperSettings, NamePageSizesAndUnknownOnesFallBackToLetter)
     EXPECT_EQ(pageSizeOf("PAPER:ENV_DL").id(), QPageSize::EnvelopeDL);
     EXPECT_EQ(pageSizeOf("").id(), QPageSize::Letter);
     EXPECT_EQ(pageSizeOf("PAPER:FOOLSCAP").id(), QPageSize::Letter);
+}
+
+// A layout lands inside the printable part of the paper less its margins, from one origin, and
+// is scaled down whole when that is narrower than the layout.
+TEST(PaperFrames, PlaceTheLayoutInsideThePrintableAreaScaledToFit)
+{
+    struct Case {
+        const char *paper;
+        bool turned;
+        int edge;      // the printer's unprintable edge
+        int itemWidth; // the layout's widest item
+        ReportEngine::Frame frame;
+    };
+    const Case cases[] = {
+        {"PAPER:LETTER", false, 0, 7500, {500, 500, 7500, 10000, 1}},
+        {"PAPER:LETTER", true, 0, 10000, {500, 500, 10000, 7500, 1}},
+        {"PAPER:A4", false, 0, 7500, {500, 500, 7268, 10693, 7268 / 7500.0}},
+        {"PAPER:A4", true, 0, 10000, {500, 500, 10693, 7268, 1}},
+        {"PAPER:LETTER", false, 700, 7500, {700, 700, 7100, 9600, 7100 / 7500.0}}, // a printer with wide edges
+        {"PAPER:LETTER", false, 0, 5000, {500, 500, 7500, 10000, 1}},               // narrower: never enlarged
+    };
+    for (const Case &c : cases) {
+        PageQueue queue(pageSizeOf(c.paper), c.turned, Margins::all(c.edge));
+        const Layout layout{.detail = {200, {text({0, 0, c.itemWidth, 180}, "x")}}};
+        ReportEngine engine(layout, queue);
+        const ReportEngine::Frame &f = engine.frame();
+        EXPECT_EQ(std::tie(f.left, f.top, f.width, f.height), std::tie(c.frame.left, c.frame.top, c.frame.width, c.frame.height))
+            << c.paper << " edge " << c.edge;
+        EXPECT_DOUBLE_EQ(f.scale, c.frame.scale) << c.paper << " edge " << c.edge;
+        engine.printDetail();
+        engine.finish();
+        const PageOp &op = queue.page(0).ops.front();
+        EXPECT_LE(op.at.x + op.at.width, f.left + f.width) << c.paper;
+    }
+}
+
+// A value too wide for its box is drawn smaller, then cut at a character; a caption never is.
+TEST(ValueFitting, ShrinksThenCutsValuesButLeavesCaptions)
+{
+    const std::string wide(60, 'W');
+    PageQueue queue;
+    const Layout layout{.detail = {200,
+                                   {computed({0, 0, 1000, 180}, [] { return std::string("fits"); }),
+                                    computed({0, 0, 300, 180}, [] { return std::string("WWW"); }),
+                                    computed({0, 0, 1000, 180}, [&wide] { return wide + "\xc3\xa9"; }),
+                                    text({0, 0, 300, 180}, "A caption too long for its box")}}};
+    ReportEngine engine(layout, queue);
+    engine.printDetail();
+    engine.finish();
+    const Page &page = queue.page(0);
+    TextMeasure measure;
+    const PageOp::Fit expected[] = {PageOp::AsDeclared, PageOp::Shrunk, PageOp::Cut, PageOp::AsDeclared};
+    for (std::size_t i = 0; i < 4; ++i) {
+        const PageOp &op = page.ops[i];
+        EXPECT_EQ(op.fit, expected[i]) << i;
+        const Font &font = queue.fonts()[op.font];
+        if (op.fit != PageOp::AsDeclared) {
+            EXPECT_LE(measure.width(font, PageQueue::text(page, op)), op.at.width) << i;
+            EXPECT_GE(font.points, 9 * ReportEngine::SmallestFit - 0.01) << i;
+        }
+    }
+    EXPECT_EQ(PageQueue::text(page, page.ops[2]).find('\xc3'), std::string_view::npos) << "cut before the accent, whole";
+    EXPECT_EQ(PageQueue::text(page, page.ops[3]), "A caption too long for its box");
 }
 
 namespace {
@@ -177,8 +241,8 @@ TEST(WrappedTexts, GrowTheirBandSoTheNextBandStartsBelowTheLastLine)
 {
     std::string description;
     const Layout layout{.detail = {200,
-                                   {wrapped(computed({500, 0, 1500, 180}, [&] { return description; })),
-                                    text({2100, 0, 500, 180}, "x")}}};
+                                   {wrapped(computed({0, 0, 1500, 180}, [&] { return description; })),
+                                    text({1600, 0, 500, 180}, "x")}}};
     PageQueue queue;
     ReportEngine engine(layout, queue);
     description = "one two three four five six seven eight nine ten eleven twelve";
@@ -209,8 +273,8 @@ TEST(WrappedTexts, GrowTheirBandSoTheNextBandStartsBelowTheLastLine)
 TEST(Documents, EachDocumentIsNumberedAmongItsOwnPages)
 {
     int lines = 0;
-    const Layout layout{.detail = {3000, {computed({500, 0, 1500, 180}, [&] { return std::to_string(lines); })}},
-                        .pageFooter = {200, {pageNofM({500, 0, 7500, 180})}}};
+    const Layout layout{.detail = {3000, {computed({0, 0, 1500, 180}, [&] { return std::to_string(lines); })}},
+                        .pageFooter = {200, {pageNofM({0, 0, 7500, 180})}}};
     PageQueue queue(pageSizeOf("PAPER:LETTER"));
     ReportEngine engine(layout, queue);
     for (const int size : {1, 4, 2}) { // one page, two pages, one page

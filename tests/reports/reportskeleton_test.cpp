@@ -49,7 +49,10 @@ public:
 class CustomerList : public ReportProcedure
 {
 public:
-    explicit CustomerList(ReportDeclaration d = {"PRN:TESTLIST", "Customer Test Listing"}) : ReportProcedure(d) {}
+    explicit CustomerList(const CatalogueEntry &entry = {.name = "PRN:TESTLIST", .title = "Customer Test Listing"})
+        : ReportProcedure(entry)
+    {
+    }
 
     int cancelAfter = -1; // records, then Cancel is pressed
     bool datesAnswer = true;
@@ -80,9 +83,9 @@ protected:
 private:
     int taken_ = 0;
     const Layout layout_{
-        .pageHeader = {300, {text({500, 0, 4000, 200}, "Customer Test Listing", Bold)}},
-        .detail = {200, {field({500, 0, 1500, 180}, dict::field(CUS.CUSTOMERNO)), field({2000, 0, 3000, 180}, dict::field(CUS.LNAME))}},
-        .pageFooter = {200, {pageNofM({500, 0, 7500, 180})}},
+        .pageHeader = {300, {text({0, 0, 4000, 200}, "Customer Test Listing", Bold)}},
+        .detail = {200, {field({0, 0, 1500, 180}, dict::field(CUS.CUSTOMERNO)), field({1500, 0, 3000, 180}, dict::field(CUS.LNAME))}},
+        .pageFooter = {200, {pageNofM({0, 0, 7500, 180})}},
     };
 };
 
@@ -158,7 +161,7 @@ TEST_F(ReportSkeletonTest, EmptyResultSaysNothingToPreviewOrPrint)
 
 TEST_F(ReportSkeletonTest, DocumentPrintsItsFormEvenWithNoRecord)
 {
-    CustomerList report({"PRN:TESTDOC", "Test Document", false, true});
+    CustomerList report({.name = "PRN:TESTDOC", .title = "Test Document", .options = {.document = true}});
     report.filter = "CUS:CustomerNo = 'NONE'";
     EXPECT_EQ(report.Run(&output), fw::RequestCompleted);
     EXPECT_EQ(output.dump, "page 1\n  text 500,500 4000x200 left 9b \"Customer Test Listing\"\n"
@@ -167,7 +170,7 @@ TEST_F(ReportSkeletonTest, DocumentPrintsItsFormEvenWithNoRecord)
 
 TEST_F(ReportSkeletonTest, CancelledDatePromptPrintsNothing)
 {
-    CustomerList report({"PRN:TESTDATES", "Dated", true});
+    CustomerList report({.name = "PRN:TESTDATES", .title = "Dated", .options = {.dates = true}});
     report.datesAnswer = false;
     EXPECT_EQ(report.Run(&output), fw::RequestCancelled);
     EXPECT_EQ(GlobalResponse, fw::RequestCancelled);

@@ -83,8 +83,8 @@ TEST(ReportCatalogue, HasAllSixtyOneReportsOnceEachAndTheBuiltOnesAreProcedures)
     EXPECT_EQ(names.size(), 61u);
     EXPECT_EQ(rpt::reportCatalogue().size(), 61u);
     EXPECT_TRUE(rpt::catalogueEntry("prn:vendorname"));
-    EXPECT_TRUE(rpt::catalogueEntry("PRN:INVOICELISTINGWITHTAXES")->dates);
-    EXPECT_TRUE(rpt::catalogueEntry("PRN:INVOICES")->document);
+    EXPECT_TRUE(rpt::catalogueEntry("PRN:INVOICELISTINGWITHTAXES")->options.dates);
+    EXPECT_TRUE(rpt::catalogueEntry("PRN:INVOICES")->options.document);
 }
 
 class ReportProceduresTest : public DataFolderTest

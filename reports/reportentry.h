@@ -1,0 +1,24 @@
+// What the catalogue says of a report: its name, where it is listed, its title, what it reads,
+// and how it runs. A report states these once, in its catalogue row.
+#pragma once
+
+#include <string_view>
+
+namespace rpt {
+
+struct ReportOptions {
+    bool dates = false;    // asks for a date range first
+    bool document = false; // prints its form even when no record was read
+    bool envelope = false; // on the envelope size instead of the paper size
+    bool turned = false;   // the paper turned, for a report of many columns
+};
+
+struct CatalogueEntry {
+    std::string_view name;   // "PRN:INVOICES"
+    std::string_view family; // the group it is listed under
+    std::string_view title;  // what it prints at its head, in its window and in its PDF
+    std::string_view file;   // primary file and key
+    ReportOptions options{};
+};
+
+} // namespace rpt
