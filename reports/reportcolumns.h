@@ -19,6 +19,9 @@ namespace rpt {
 
 inline const Font LineFont{.points = 8};
 inline const Font LineBold{.points = 8, .bold = true};
+// The lines of the turned listings of many columns.
+inline const Font SmallLine{.points = 7};
+inline const Font SmallLineBold{.points = 7, .bold = true};
 
 struct Column {
     std::string caption;

@@ -25,7 +25,7 @@ std::string numberOrBlank(dict::LONG number) { return number == 0 ? std::string(
 
 } // namespace
 
-CUSTOMERBILLING::CUSTOMERBILLING() : ReportProcedure(Name)
+CUSTOMERBILLING::CUSTOMERBILLING() : OverTaggedCustomers(Name)
 {
     const Columns columns{{{"Date", 0, 850, Align::Left, [] { return dateText(FIN.DATE); }},
                            {"Invoice #", 900, 750, Align::Left, [] { return numberOrBlank(FIN.INVOICENO); }},
@@ -76,11 +76,6 @@ int CUSTOMERBILLING::OpenFiles()
     return dict::Benign;
 }
 
-void CUSTOMERBILLING::SetView(fw::ViewManager &view)
-{
-    viewTaggedCustomers(view, tagRange_);
-}
-
 // The customer's finance records by invoice number, then date.
 std::vector<dict::FINANCERecord> CUSTOMERBILLING::recordsOf(const dict::String<10> &customer)
 {
@@ -95,10 +90,8 @@ std::vector<dict::FINANCERecord> CUSTOMERBILLING::recordsOf(const dict::String<1
 
 // One customer's statement. Records after the period are left for the next statement: they are
 // neither printed nor counted in what is due now.
-void CUSTOMERBILLING::TakeRecord(ReportEngine &engine)
+void CUSTOMERBILLING::TakeCustomer(ReportEngine &engine)
 {
-    if (!fetchTaggedCustomer())
-        return; // deleted since it was tagged
     const std::vector<dict::FINANCERecord> records = recordsOf(CUS.CUSTOMERNO);
     if (records.empty())
         return;

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "dictionary/records.h"
+#include "app/reports/taggedcustomers.h"
 #include "reports/reportprocedure.h"
 
 #include <string>
@@ -14,7 +15,7 @@
 
 namespace PRN {
 
-class CUSTOMERBILLING : public rpt::ReportProcedure
+class CUSTOMERBILLING : public OverTaggedCustomers<rpt::ReportProcedure>
 {
 public:
     static constexpr std::string_view Name = "PRN:CUSTOMERBILLING";
@@ -22,8 +23,7 @@ public:
 
 protected:
     int OpenFiles() override;
-    void SetView(fw::ViewManager &view) override;
-    void TakeRecord(rpt::ReportEngine &engine) override;
+    void TakeCustomer(rpt::ReportEngine &engine) override;
 
 private:
     std::vector<dict::FINANCERecord> recordsOf(const dict::String<10> &customer);

@@ -68,6 +68,8 @@ Layout addressSheet(const Stock &stock, std::string (*lineOf)(int))
 const Stock Stock4144{3, 2750, 2500, 1000, 250};
 const Stock Stock8160{3, 2750, 2625, 1000, 188};
 const Stock Stock8161{2, 4188, 4000, 1000, 156};
+const Stock Stock8163{2, 4188, 4000, 2000, 156};
+const Stock Stock8164{2, 4188, 4000, 3333, 156};
 
 Layout shippingSheet(const Stock &stock)
 {
@@ -99,15 +101,21 @@ const Layout *CUSTOMERLABELS::sheetFor(bool address, int stock)
         all.emplace(std::pair{true, 4144}, addressSheet(Stock4144, customerLine));
         all.emplace(std::pair{true, 8160}, addressSheet(Stock8160, customerLine));
         all.emplace(std::pair{true, 8161}, addressSheet(Stock8161, customerLine));
-        all.emplace(std::pair{false, 8163}, shippingSheet({2, 4188, 4000, 2000, 156}));
-        all.emplace(std::pair{false, 8164}, shippingSheet({2, 4188, 4000, 3333, 156}));
+        all.emplace(std::pair{false, 8163}, shippingSheet(Stock8163));
+        all.emplace(std::pair{false, 8164}, shippingSheet(Stock8164));
         return all;
     }();
     const auto found = sheets.find({address, stock});
     return found == sheets.end() ? nullptr : &found->second;
 }
 
-CUSTOMERLABELS::CUSTOMERLABELS() : ReportProcedure(Name)
+const Layout &LabelSheetReport::ReportLayout() const
+{
+    static const Layout nothing{};
+    return sheet_ ? *sheet_ : nothing;
+}
+
+CUSTOMERLABELS::CUSTOMERLABELS() : OverTaggedCustomers(Name)
 {
     ReadsFiles({&Access::CUSTOMER, &Access::SETUP, &Access::TAGFILEPOS_});
 }
@@ -117,7 +125,7 @@ int CUSTOMERLABELS::OpenFiles()
     const bool address = GLO.STARTUP == dict::StartUp::AddressLabels;
     const bool shipping = GLO.STARTUP == dict::StartUp::ShippingLabels;
     sheet_ = address ? sheetFor(true, GLO.LABELTYPE) : shipping ? sheetFor(false, GLO.LABEL1TYPE) : nullptr;
-    if (const int level = ReportProcedure::OpenFiles(); level != dict::Benign)
+    if (const int level = LabelSheetReport::OpenFiles(); level != dict::Benign)
         return level;
     labelReturnAddress().clear();
     SET.RECORDNO = 1;
@@ -126,23 +134,10 @@ int CUSTOMERLABELS::OpenFiles()
     return dict::Benign;
 }
 
-void CUSTOMERLABELS::SetView(fw::ViewManager &view)
-{
-    viewTaggedCustomers(view, tagRange_);
-}
-
-const Layout &CUSTOMERLABELS::ReportLayout() const
-{
-    static const Layout nothing{};
-    return sheet_ ? *sheet_ : nothing;
-}
-
-void CUSTOMERLABELS::TakeRecord(ReportEngine &engine)
+void CUSTOMERLABELS::TakeCustomer(ReportEngine &engine)
 {
     if (!sheet_)
         return; // this stock is not for these labels
-    if (!fetchTaggedCustomer())
-        return; // deleted since it was tagged
     GLO.WINROUTINE = WIN::CustomerAddress;
     WIN::ROUTINES();
     engine.printDetail();
@@ -150,7 +145,7 @@ void CUSTOMERLABELS::TakeRecord(ReportEngine &engine)
 
 // --- The shop's own address labels ---------------------------------------------------------
 
-USERLABELS::USERLABELS() : ReportProcedure(Name) { ReadsFiles({&Access::SETUP}); }
+USERLABELS::USERLABELS() : LabelSheetReport(Name) { ReadsFiles({&Access::SETUP}); }
 
 int USERLABELS::OpenFiles()
 {
@@ -163,19 +158,13 @@ int USERLABELS::OpenFiles()
     }();
     const auto found = sheets.find(GLO.LABELTYPE);
     sheet_ = found == sheets.end() ? nullptr : &found->second;
-    return ReportProcedure::OpenFiles();
+    return LabelSheetReport::OpenFiles();
 }
 
 void USERLABELS::SetView(fw::ViewManager &view)
 {
     view.Init(&Relate::SETUP);
     view.AddSortOrder(SET.RecordNo_Key);
-}
-
-const Layout &USERLABELS::ReportLayout() const
-{
-    static const Layout nothing{};
-    return sheet_ ? *sheet_ : nothing;
 }
 
 // A whole sheet of the one address.

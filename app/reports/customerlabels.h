@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "dictionary/records.h"
+#include "app/reports/taggedcustomers.h"
 #include "reports/reportprocedure.h"
 
 #include <string>
@@ -14,7 +15,19 @@
 
 namespace PRN {
 
-class CUSTOMERLABELS : public rpt::ReportProcedure
+// A report printed on a label stock chosen as it starts; a stock it is not printed on prints
+// nothing.
+class LabelSheetReport : public rpt::ReportProcedure
+{
+public:
+    using ReportProcedure::ReportProcedure;
+
+protected:
+    const rpt::Layout &ReportLayout() const override;
+    const rpt::Layout *sheet_ = nullptr;
+};
+
+class CUSTOMERLABELS : public OverTaggedCustomers<LabelSheetReport>
 {
 public:
     static constexpr std::string_view Name = "PRN:CUSTOMERLABELS";
@@ -26,17 +39,14 @@ public:
 
 protected:
     int OpenFiles() override;
-    void SetView(fw::ViewManager &view) override;
-    const rpt::Layout &ReportLayout() const override;
-    void TakeRecord(rpt::ReportEngine &engine) override;
+    void TakeCustomer(rpt::ReportEngine &engine) override;
 
 private:
-    const rpt::Layout *sheet_ = nullptr;
     dict::TAGFILEPOS_Buffer tagRange_{};
 };
 
 // PRN::USERLABELS: a sheet of the shop's own address labels on the stock GLO.LABELTYPE.
-class USERLABELS : public rpt::ReportProcedure
+class USERLABELS : public LabelSheetReport
 {
 public:
     static constexpr std::string_view Name = "PRN:USERLABELS";
@@ -45,11 +55,7 @@ public:
 protected:
     int OpenFiles() override;
     void SetView(fw::ViewManager &view) override;
-    const rpt::Layout &ReportLayout() const override;
     void TakeRecord(rpt::ReportEngine &engine) override;
-
-private:
-    const rpt::Layout *sheet_ = nullptr;
 };
 
 // The shop's address as the shipping labels and its own labels print it, one line each.

@@ -25,7 +25,7 @@ std::vector<std::string> envelopeReturnAddress(const dict::SETUPRecord &s, dict:
     return lines;
 }
 
-ENVELOPES::ENVELOPES() : ReportProcedure(Name)
+ENVELOPES::ENVELOPES() : OverTaggedCustomers(Name)
 {
     ReadsFiles({&Access::CUSTOMER, &Access::SETUP, &Access::TAGFILEPOS_});
     std::vector<Item> items;
@@ -50,15 +50,8 @@ int ENVELOPES::OpenFiles()
     return dict::Benign;
 }
 
-void ENVELOPES::SetView(fw::ViewManager &view)
+void ENVELOPES::TakeCustomer(ReportEngine &engine)
 {
-    viewTaggedCustomers(view, tagRange_);
-}
-
-void ENVELOPES::TakeRecord(ReportEngine &engine)
-{
-    if (!fetchTaggedCustomer())
-        return; // deleted since it was tagged
     GLO.WINROUTINE = WIN::CustomerAddress;
     WIN::ROUTINES();
     engine.printDetail();

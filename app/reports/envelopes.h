@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "dictionary/records.h"
+#include "app/reports/taggedcustomers.h"
 #include "reports/reportprocedure.h"
 
 #include <string>
@@ -12,7 +13,7 @@
 
 namespace PRN {
 
-class ENVELOPES : public rpt::ReportProcedure
+class ENVELOPES : public OverTaggedCustomers<rpt::ReportProcedure>
 {
 public:
     static constexpr std::string_view Name = "PRN:ENVELOPES";
@@ -20,8 +21,7 @@ public:
 
 protected:
     int OpenFiles() override;
-    void SetView(fw::ViewManager &view) override;
-    void TakeRecord(rpt::ReportEngine &engine) override;
+    void TakeCustomer(rpt::ReportEngine &engine) override;
 
 private:
     dict::TAGFILEPOS_Buffer tagRange_{};

@@ -20,8 +20,6 @@ using namespace rpt;
 
 namespace {
 
-const Font Cell{.points = 7};
-const Font CellBold{.points = 7, .bold = true};
 constexpr int Width = TurnedPageWidth;
 
 std::string numberOrBlank(dict::LONG number) { return number == 0 ? std::string() : fw::formatValue(number, "@n06"); }
@@ -53,13 +51,13 @@ DAILYRECEIPTS::DAILYRECEIPTS() : ReportProcedure(Name)
                            {"Credit Card/OnAccount", 7050, 1250, Align::Right, [this] { return money(line_[2]); }},
                            {"*Cash Out", 8350, 750, Align::Right, [this] { return money(line_[3]); }},
                            {"Credit Memo #", 9150, 850, Align::Left, [] { return numberOrBlank(FIN.CREDITMEMONO); }}},
-                          Cell,
-                          CellBold};
+                          SmallLine,
+                          SmallLineBold};
     layout_ = Layout{.pageHeader = {820, joined(joined(heading(), columns.captions(560)), {ruleAcross(760, Width)})},
                      .detail = {170, columns.cells(10)},
                      .pageFooter = pageFooter(Width, "* Monies paid out on Credit Memos.")};
     auto sums = [&columns](const char *caption, const Amounts &a) {
-        std::vector<Item> items{columns.ruleOver(5, 8, 20), text({0, 60, 5200, 150}, caption, CellBold, Align::Right)};
+        std::vector<Item> items{columns.ruleOver(5, 8, 20), text({0, 60, 5200, 150}, caption, SmallLineBold, Align::Right)};
         for (std::size_t i = 0; i < 4; ++i)
             items.push_back(columns.cell(5 + i, 60, [&a, i] { return totals(a[i]); }));
         return Band{260, std::move(items)};
@@ -142,17 +140,17 @@ Band block(TextSource heading, const CONSOLIDATION::Sums &s, const Font &heading
     for (std::size_t i = 0; i < 8; ++i) {
         const int y = 450 + int(i) * 170;
         const bool tax = i == 3 || i == 4;
-        items.push_back(text({200, y, 1200, 160}, SalesCaptions[i], Cell));
+        items.push_back(text({200, y, 1200, 160}, SalesCaptions[i], SmallLine));
         items.push_back(computed({1400, y, 1400, 160}, [&s, i, tax] { return tax ? shown(s.sales[i], "@n-15.5") : totals(s.sales[i]); },
-                                 Cell, Align::Right));
+                                 SmallLine, Align::Right));
     }
     for (std::size_t i = 0; i < 7; ++i) {
         const int y = 450 + int(i) * 170;
-        items.push_back(text({3700, y, 1200, 160}, ReceiptCaptions[i], Cell));
-        items.push_back(computed({4900, y, 1400, 160}, [&s, i] { return totals(s.receipts[i]); }, Cell, Align::Right));
+        items.push_back(text({3700, y, 1200, 160}, ReceiptCaptions[i], SmallLine));
+        items.push_back(computed({4900, y, 1400, 160}, [&s, i] { return totals(s.receipts[i]); }, SmallLine, Align::Right));
     }
-    items.push_back(text({7200, 450, 1200, 160}, "Credit Memos:", Cell));
-    items.push_back(computed({8400, 450, 1400, 160}, [&s] { return totals(s.credits); }, Cell, Align::Right));
+    items.push_back(text({7200, 450, 1200, 160}, "Credit Memos:", SmallLine));
+    items.push_back(computed({8400, 450, 1400, 160}, [&s] { return totals(s.credits); }, SmallLine, Align::Right));
     items.push_back(ruleAcross(1860, Width, 5));
     return Band{1920, std::move(items)};
 }

@@ -19,8 +19,6 @@ using namespace rpt;
 
 namespace {
 
-const Font Cell{.points = 7};
-const Font CellBold{.points = 7, .bold = true};
 constexpr int Width = TurnedPageWidth;
 
 fw::CivilDate partsOf(dict::LONG day) { return fw::civilDate(day).value_or(fw::CivilDate{}); }
@@ -124,7 +122,7 @@ void InvoiceSummary::buildLayout()
         columns.push_back({caption, x, width - 40, Align::Right, [this, f] { return figureText(row_, f, false); }});
         x += width;
     }
-    const Columns table{std::move(columns), Cell, CellBold};
+    const Columns table{std::move(columns), SmallLine, SmallLineBold};
     const int captionEnd = table[first].x - 80;
     // A band of sums under the figures, closed by its caption and a rule over them.
     auto sums = [&](const InvoiceFigures &figures, const char *caption, int rule) {
@@ -132,7 +130,7 @@ void InvoiceSummary::buildLayout()
         for (std::size_t i = 0; i < shown_.size(); ++i)
             items.push_back(table.cell(first + i, 60, [&figures, f = shown_[i]] { return figureText(figures, f, true); }));
         if (caption) {
-            items.push_back(text({0, 60, captionEnd, 150}, caption, CellBold, Align::Right));
+            items.push_back(text({0, 60, captionEnd, 150}, caption, SmallLineBold, Align::Right));
             items.push_back(table.ruleOver(first, table.size() - 1, 20, rule));
         }
         return items;

@@ -187,21 +187,14 @@ std::string customerHeading()
 
 } // namespace
 
-INVENTORYCONSOLIDATIONCUSTOMER::INVENTORYCONSOLIDATIONCUSTOMER() : SoldConsolidation(Name, ByCustomer)
+INVENTORYCONSOLIDATIONCUSTOMER::INVENTORYCONSOLIDATIONCUSTOMER() : OverTaggedCustomers(Name, ByCustomer)
 {
     ReadsFiles({&Access::DESCRIPTION, &Access::INVOICE, &Access::CUSTOMER, &Access::TAGFILEPOS_});
 }
 
-void INVENTORYCONSOLIDATIONCUSTOMER::SetView(fw::ViewManager &view)
-{
-    viewTaggedCustomers(view, tagRange_);
-}
-
 // The tagged customer's lines, by stock number.
-void INVENTORYCONSOLIDATIONCUSTOMER::TakeRecord(ReportEngine &engine)
+void INVENTORYCONSOLIDATIONCUSTOMER::TakeCustomer(ReportEngine &engine)
 {
-    if (!fetchTaggedCustomer())
-        return;
     buyer_ = CUS.CUSTOMERNO.str() + "  " + customerHeading();
     for (const dict::DESCRIPTIONRecord &line : dict::range(DES.CustomerNo_Key, CUS.CUSTOMERNO)) {
         static_cast<dict::DESCRIPTIONRecord &>(DES) = line;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "dictionary/records.h"
+#include "app/reports/taggedcustomers.h"
 #include "reports/reportprocedure.h"
 
 #include <map>
@@ -68,15 +69,14 @@ TQ_REPORT_OF(SoldConsolidation, INVENTORYCONSOLIDATIONANNUALLY)
 TQ_REPORT_OF(SoldConsolidation, INVENTORYCONSOLIDATIONQUANTITY)
 
 // What the customers tagged in position-tag table 1 bought, per stock number.
-class INVENTORYCONSOLIDATIONCUSTOMER : public SoldConsolidation
+class INVENTORYCONSOLIDATIONCUSTOMER : public OverTaggedCustomers<SoldConsolidation>
 {
 public:
     static constexpr std::string_view Name = "PRN:INVENTORYCONSOLIDATIONCUSTOMER";
     INVENTORYCONSOLIDATIONCUSTOMER();
 
 protected:
-    void SetView(fw::ViewManager &view) override;
-    void TakeRecord(rpt::ReportEngine &engine) override;
+    void TakeCustomer(rpt::ReportEngine &engine) override;
     std::string groupOf() override { return buyer_; }
 
 private:

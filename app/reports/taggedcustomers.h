@@ -3,10 +3,7 @@
 #pragma once
 
 #include "dictionary/records.h"
-
-namespace fw {
-class ViewManager;
-}
+#include "reports/reportprocedure.h"
 
 namespace PRN {
 
@@ -15,5 +12,26 @@ void viewTaggedCustomers(fw::ViewManager &view, dict::TAGFILEPOS_Buffer &range);
 
 // The customer of the tag in TP_ into CUS; false when it was deleted since it was tagged.
 bool fetchTaggedCustomer();
+
+// A report over the tagged customers: its view walks the tags, and each customer still on file
+// is handed to TakeCustomer in CUS (one deleted since it was tagged is passed over).
+template <class Report>
+class OverTaggedCustomers : public Report
+{
+public:
+    using Report::Report;
+
+protected:
+    void SetView(fw::ViewManager &view) override { viewTaggedCustomers(view, tagRange_); }
+    void TakeRecord(rpt::ReportEngine &engine) override
+    {
+        if (fetchTaggedCustomer())
+            TakeCustomer(engine);
+    }
+    virtual void TakeCustomer(rpt::ReportEngine &engine) = 0;
+
+private:
+    dict::TAGFILEPOS_Buffer tagRange_{};
+};
 
 } // namespace PRN
