@@ -66,10 +66,9 @@ private:
     BrowseProcedure &owner_;
 };
 
-BrowseProcedure::BrowseProcedure(const BrowseSpec &spec, BrowseWidgets &widgets)
+BrowseProcedure::BrowseProcedure(const BrowseSpec &spec)
     : Procedure(spec.procedure)
     , browseSpec_(spec)
-    , w_(widgets)
     , list_(std::make_unique<List>(*this))
 {}
 

@@ -46,12 +46,13 @@ int runForm()
 class BrowseProcedure : public Procedure
 {
 public:
-    // widgets: the browse's own widget set, whose BrowseWidgets part the skeleton fills.
-    BrowseProcedure(const BrowseSpec &spec, BrowseWidgets &widgets);
+    explicit BrowseProcedure(const BrowseSpec &spec);
     ~BrowseProcedure() override;
 
     BrowseClass &browse();
     const BrowseSpec &browseSpec() const { return browseSpec_; }
+    // The controls the skeleton made (for a browse's own set-up and for tests).
+    const BrowseWidgets &widgets() const { return w_; }
     using Procedure::Run;
     int Run(int number, int request) override;
     int Kill() override;
@@ -97,7 +98,7 @@ private:
     void followHighlight();
 
     const BrowseSpec &browseSpec_;
-    BrowseWidgets &w_;
+    BrowseWidgets w_{};
     std::unique_ptr<List> list_;
     bool red_ = false;
     bool notified_ = false;

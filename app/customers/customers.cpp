@@ -81,14 +81,14 @@ const fw::BrowseSpec customerList{
 const fw::BrowseSpec &Customers::Spec() { return customerList; }
 
 Customers::Customers()
-    : fw::BrowseProcedure(customerList, w_)
+    : fw::BrowseProcedure(customerList)
     , openUrl([](const QUrl &url) { return QDesktopServices::openUrl(url); })
 {}
 
 void Customers::Prepare()
 {
     if (GLO.CANADIAN == dict::TaxRegime::ProvincialAndGst)
-        w_.tabs->setTabText(3, "&City and Prov");
+        widgets().tabs->setTabText(3, "&City and Prov");
 }
 
 // The highlighted customer's number for other procedures.

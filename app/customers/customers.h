@@ -23,7 +23,6 @@ public:
 
     // Hands a mailto: address to the desktop; replaceable so that tests can see it.
     std::function<bool(const QUrl &)> openUrl;
-    const fw::BrowseWidgets &widgets() const { return w_; }
 
     void openFinance();
     void sendEmail();
@@ -32,9 +31,6 @@ protected:
     void Prepare() override;
     void Highlighted(bool any) override;
     int Kill() override;
-
-private:
-    fw::BrowseWidgets w_{};
 };
 
 } // namespace Brw

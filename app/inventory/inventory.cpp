@@ -81,7 +81,7 @@ const fw::BrowseSpec stockList{
 const fw::BrowseSpec &Inventory::Spec() { return stockList; }
 
 Inventory::Inventory()
-    : fw::BrowseProcedure(stockList, w_)
+    : fw::BrowseProcedure(stockList)
 {}
 
 void Inventory::showComponents()
@@ -91,7 +91,7 @@ void Inventory::showComponents()
         components.Run();
     }
     browse().ResetFromFile(true);
-    w_.list->view()->setFocus();
+    widgets().list->view()->setFocus();
 }
 
 } // namespace Brw

@@ -16,13 +16,9 @@ public:
     static const fw::BrowseSpec &Spec();
 
     Inventory();
-    const fw::BrowseWidgets &widgets() const { return w_; }
 
     // The highlighted special item's components.
     void showComponents();
-
-private:
-    fw::BrowseWidgets w_{};
 };
 
 } // namespace Brw

@@ -48,7 +48,7 @@ const fw::BrowseSpec componentList{
 const fw::BrowseSpec &InventorySpecialItems::Spec() { return componentList; }
 
 InventorySpecialItems::InventorySpecialItems()
-    : fw::BrowseProcedure(componentList, w_)
+    : fw::BrowseProcedure(componentList)
 {}
 
 bool InventorySpecialItems::Admit()

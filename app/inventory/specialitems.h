@@ -19,7 +19,6 @@ public:
     InventorySpecialItems();
     using fw::BrowseProcedure::Run;
     int Run(int number, int request) override;
-    const fw::BrowseWidgets &widgets() const { return w_; }
     // The sum of the component costs of the item, over the whole list, as the list shows it.
     double totalCost() const { return total_; }
     QString sumCosts();
@@ -32,7 +31,6 @@ protected:
 private:
     void rollUpCost();
 
-    fw::BrowseWidgets w_{};
     dict::String<20> owner_;
     double total_ = 0;
 };

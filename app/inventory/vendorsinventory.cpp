@@ -56,7 +56,7 @@ const fw::BrowseSpec vendorsItems{
 const fw::BrowseSpec &VendorsInventory::Spec() { return vendorsItems; }
 
 VendorsInventory::VendorsInventory()
-    : fw::BrowseProcedure(vendorsItems, w_)
+    : fw::BrowseProcedure(vendorsItems)
 {}
 
 void VendorsInventory::Prepare()

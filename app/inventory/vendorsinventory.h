@@ -15,13 +15,9 @@ public:
     static const fw::BrowseSpec &Spec();
 
     VendorsInventory();
-    const fw::BrowseWidgets &widgets() const { return w_; }
 
 protected:
     void Prepare() override;
-
-private:
-    fw::BrowseWidgets w_{};
 };
 
 } // namespace Brw

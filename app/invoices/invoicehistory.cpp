@@ -66,12 +66,12 @@ const fw::BrowseSpec invoiceHistory{
 const fw::BrowseSpec &InvoicesHistory::Spec() { return invoiceHistory; }
 
 InvoicesHistory::InvoicesHistory()
-    : app::payments::PaymentList(invoiceHistory, w_, app::InvMsg::OriginalNotDeletable)
+    : app::payments::PaymentList(invoiceHistory, app::InvMsg::OriginalNotDeletable)
 {}
 
 void InvoicesHistory::Prepare()
 {
-    if (auto *box = qobject_cast<QGroupBox *>(w_.list->parentWidget()))
+    if (auto *box = qobject_cast<QGroupBox *>(widgets().list->parentWidget()))
         box->setTitle("Browsing Invoice History, Invoice #: "
                       + QString::fromStdString(fw::formatValue(INV.INVOICENO, "@n06")));
 }

@@ -16,13 +16,9 @@ public:
     static const fw::BrowseSpec &Spec();
 
     InvoicesHistory();
-    const fw::BrowseWidgets &widgets() const { return w_; }
 
 protected:
     void Prepare() override;
-
-private:
-    fw::BrowseWidgets w_{};
 };
 
 } // namespace Brw

@@ -136,7 +136,7 @@ const fw::BrowseSpec invoiceList{
 const fw::BrowseSpec &Invoices::Spec() { return invoiceList; }
 
 Invoices::Invoices()
-    : fw::BrowseProcedure(invoiceList, w_)
+    : fw::BrowseProcedure(invoiceList)
 {}
 
 // The highlighted invoice is what the frame's "In&voice - Single" prints; the running totals follow

@@ -18,16 +18,12 @@ public:
     static const fw::BrowseSpec &Spec();
 
     Invoices();
-    const fw::BrowseWidgets &widgets() const { return w_; }
 
     void showMemo();
     void showHistory();
 
 protected:
     void Highlighted(bool any) override;
-
-private:
-    fw::BrowseWidgets w_{};
 };
 
 } // namespace Brw

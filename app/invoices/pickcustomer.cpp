@@ -39,7 +39,7 @@ const fw::BrowseSpec customerPick{
 const fw::BrowseSpec &GetCustomer::Spec() { return customerPick; }
 
 GetCustomer::GetCustomer()
-    : fw::BrowseProcedure(customerPick, w_)
+    : fw::BrowseProcedure(customerPick)
 {}
 
 } // namespace Brw

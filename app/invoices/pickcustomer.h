@@ -18,10 +18,6 @@ public:
     static const fw::BrowseSpec &Spec();
 
     GetCustomer();
-    const fw::BrowseWidgets &widgets() const { return w_; }
-
-private:
-    fw::BrowseWidgets w_{};
 };
 
 } // namespace Brw

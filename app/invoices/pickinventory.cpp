@@ -62,7 +62,7 @@ const fw::BrowseSpec stockPick{
 const fw::BrowseSpec &GetInventory::Spec() { return stockPick; }
 
 GetInventory::GetInventory()
-    : fw::BrowseProcedure(stockPick, w_)
+    : fw::BrowseProcedure(stockPick)
 {}
 
 // With selling prohibited, only an item with exactly nothing on hand is refused: stock already

@@ -18,13 +18,9 @@ public:
     static const fw::BrowseSpec &Spec();
 
     GetInventory();
-    const fw::BrowseWidgets &widgets() const { return w_; }
 
 protected:
     int Chosen() override;
-
-private:
-    fw::BrowseWidgets w_{};
 };
 
 } // namespace Brw

@@ -35,7 +35,7 @@ const fw::BrowseSpec memoList{
 const fw::BrowseSpec &GetStandardMemos::Spec() { return memoList; }
 
 GetStandardMemos::GetStandardMemos()
-    : fw::BrowseProcedure(memoList, w_)
+    : fw::BrowseProcedure(memoList)
 {}
 
 } // namespace Brw

@@ -15,10 +15,6 @@ public:
     static const fw::BrowseSpec &Spec();
 
     GetStandardMemos();
-    const fw::BrowseWidgets &widgets() const { return w_; }
-
-private:
-    fw::BrowseWidgets w_{};
 };
 
 } // namespace Brw

@@ -79,7 +79,7 @@ QString customerName()
 const fw::BrowseSpec &CustomersFinanceHistory::Spec() { return financeHistory; }
 
 CustomersFinanceHistory::CustomersFinanceHistory()
-    : app::payments::PaymentList(financeHistory, w_, app::PayMsg::NotDeletable)
+    : app::payments::PaymentList(financeHistory, app::PayMsg::NotDeletable)
 {}
 
 // The customer named by the customer list's highlight, read before the list takes its range.
@@ -94,7 +94,7 @@ int CustomersFinanceHistory::Build()
 
 void CustomersFinanceHistory::Prepare()
 {
-    if (auto *box = qobject_cast<QGroupBox *>(w_.list->parentWidget()))
+    if (auto *box = qobject_cast<QGroupBox *>(widgets().list->parentWidget()))
         box->setTitle("Browsing Finance History of " + customerName());
     showBalance();
 }
@@ -117,13 +117,13 @@ void CustomersFinanceHistory::openCreditMemo()
 {
     browse().UpdateViewRecord();
     REPORTS::Errors().ThrowMessage(app::MaintMsg::ProcedureNotDefined, "Upd:CreditMemo");
-    w_.list->view()->setFocus();
+    widgets().list->view()->setFocus();
 }
 
 // The invoice form on the highlighted record's invoice, as it is on file now.
 void CustomersFinanceHistory::openInvoice()
 {
-    const QScopeGuard backToList([this] { w_.list->view()->setFocus(); });
+    const QScopeGuard backToList([this] { widgets().list->view()->setFocus(); });
     if (!app::PasswordGate(app::Guarded::Change) || !browse().UpdateViewRecord() || FIN.INVOICENO == 0)
         return;
     {

@@ -19,7 +19,6 @@ public:
 
     CustomersFinanceHistory();
 
-    const fw::BrowseWidgets &widgets() const { return w_; }
 
     // "&Invoice": the invoice form on the highlighted record's invoice, behind the password gate.
     void openInvoice();
@@ -38,7 +37,6 @@ private:
     // The same, and the list read again.
     void refresh();
 
-    fw::BrowseWidgets w_{};
 };
 
 } // namespace Brw

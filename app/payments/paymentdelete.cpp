@@ -22,8 +22,8 @@ bool deleteHighlightedPayment(fw::BrowseClass &list, int refusal)
     return deletePayment() == dict::Benign;
 }
 
-PaymentList::PaymentList(const fw::BrowseSpec &spec, fw::BrowseWidgets &widgets, int refusal)
-    : fw::BrowseProcedure(spec, widgets)
+PaymentList::PaymentList(const fw::BrowseSpec &spec, int refusal)
+    : fw::BrowseProcedure(spec)
     , refusal_(refusal)
 {}
 

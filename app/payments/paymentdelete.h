@@ -20,7 +20,7 @@ class PaymentList : public fw::BrowseProcedure
 {
 public:
     // refusal: the message for a record that is not a payment.
-    PaymentList(const fw::BrowseSpec &spec, fw::BrowseWidgets &widgets, int refusal);
+    PaymentList(const fw::BrowseSpec &spec, int refusal);
     using fw::BrowseProcedure::Run;
     int Run(int number, int request) override;
 

@@ -47,7 +47,7 @@ fw::QueueEntry tagIcon(bool (*tagged)())
 } // namespace
 
 TagBrowse::TagBrowse(const fw::BrowseSpec &spec)
-    : fw::BrowseProcedure(spec, w_)
+    : fw::BrowseProcedure(spec)
 {}
 
 fw::BrowseSpec TagBrowse::Declared(fw::BrowseSpec spec)
@@ -92,7 +92,7 @@ void TagBrowse::Prepare()
 
 void TagBrowse::addMenu()
 {
-    QTableView *view = w_.list->view();
+    QTableView *view = widgets().list->view();
     view->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(view, &QWidget::customContextMenuRequested, this, [this, view](const QPoint &at) {
         QMenu menu;

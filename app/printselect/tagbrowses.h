@@ -24,7 +24,6 @@ public:
 
     explicit TagBrowse(const fw::BrowseSpec &spec);
     int TakeCloseEvent() override;
-    const fw::BrowseWidgets &widgets() const { return w_; }
 
     void tagHighlighted(bool on);
     void tagAllRows(bool on);
@@ -45,7 +44,6 @@ private:
     void refresh();
     void addMenu();
 
-    fw::BrowseWidgets w_{};
     bool closedByOk_ = false;
 };
 

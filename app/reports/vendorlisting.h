@@ -16,8 +16,6 @@ public:
 
 protected:
     void SetView(fw::ViewManager &view) override;
-
-private:
 };
 
 } // namespace PRN

@@ -455,9 +455,8 @@ class CustomerPick : public fw::BrowseProcedure
 {
 public:
     CustomerPick()
-        : fw::BrowseProcedure(declaration(), w)
+        : fw::BrowseProcedure(declaration())
     {}
-    fw::BrowseWidgets w{};
     int refusals = 0;
 
 protected:
@@ -504,21 +503,21 @@ TEST_F(BrowseTest, APickListSelectsWhateverItWasRunWithAndItsChoiceMayRefuse)
     addNamed("C003", "Gone");
     CustomerPick pick;
     QTimer::singleShot(0, &pick, [&] {
-        EXPECT_TRUE(pick.w.select->isVisible()) << "a pick list has its Select button without a select request";
-        EXPECT_EQ(pick.w.select->text(), "&Select");
-        QTest::keyClick(pick.w.list->view(), Qt::Key_Down);
-        pick.w.select->click();
+        EXPECT_TRUE(pick.widgets().select->isVisible()) << "a pick list has its Select button without a select request";
+        EXPECT_EQ(pick.widgets().select->text(), "&Select");
+        QTest::keyClick(pick.widgets().list->view(), Qt::Key_Down);
+        pick.widgets().select->click();
         EXPECT_EQ(pick.refusals, 1);
         EXPECT_TRUE(pick.window()->isVisible()) << "refused with no response: the list stays open";
-        QTest::keyClick(pick.w.list->view(), Qt::Key_Down);
-        QTest::keyClick(pick.w.list->view(), Qt::Key_Return);
+        QTest::keyClick(pick.widgets().list->view(), Qt::Key_Down);
+        QTest::keyClick(pick.widgets().list->view(), Qt::Key_Return);
     });
     GlobalRequest = 0;
     EXPECT_EQ(pick.Run(), fw::RequestCancelled) << "the refusal ends the pick as cancelled";
     EXPECT_EQ(GlobalResponse, fw::RequestCancelled);
 
     CustomerPick again;
-    QTimer::singleShot(0, &again, [&] { again.w.select->click(); });
+    QTimer::singleShot(0, &again, [&] { again.widgets().select->click(); });
     GlobalRequest = 0;
     EXPECT_EQ(again.Run(), fw::RequestCompleted);
     EXPECT_EQ(CUS.CUSTOMERNO.view(), "C001") << "the chosen record stays in the buffer";
