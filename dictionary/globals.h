@@ -11,6 +11,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "dictionary/fieldtypes.h"
 
@@ -39,6 +40,14 @@ const Row &byTaxRegime(const Row (&rows)[4], int regime)
 const char *taxName(int regime);
 // The name of price level 1, 2 or 3: the setup's heading, else "Price n".
 std::string priceName(int level);
+
+// Words that follow the tax system, as the shop's country writes them: "PROV:" or "ST:" before
+// a state, "County:" (a single sales tax) or "Country:", "Check" (a single sales tax) or "Cheque".
+const char *stateCaption(int regime);
+const char *countryCaption(int regime);
+const char *chequeWord(int regime);
+// Whether a payment type is a cheque, however it is spelt or cased ("Check", "CHEQUE").
+bool isCheque(std::string_view type);
 
 // GLO.STARTUP: the mode the next procedure runs in.
 namespace StartUp {

@@ -21,39 +21,28 @@ using Address = std::array<dict::FieldRef, 7>; // three lines, city, state, coun
 
 const Address &billing()
 {
-    static const Address fields =
-        dict::fields(CUS.ADDRESS, CUS.ADDRESS2, CUS.ADDRESS3, CUS.CITY, CUS.STATE, CUS.COUNTRY, CUS.ZIPCODE);
-    return fields;
+    static const Address a = dict::fields(CUS.ADDRESS, CUS.ADDRESS2, CUS.ADDRESS3, CUS.CITY, CUS.STATE, CUS.COUNTRY, CUS.ZIPCODE);
+    return a;
 }
 
 const Address &shipping()
 {
-    static const Address fields =
-        dict::fields(CUS.SADDRESS, CUS.SADDRESS2, CUS.SADDRESS3, CUS.SCITY, CUS.SSTATE, CUS.SCOUNTRY, CUS.SZIPCODE);
-    return fields;
+    static const Address a = dict::fields(CUS.SADDRESS, CUS.SADDRESS2, CUS.SADDRESS3, CUS.SCITY, CUS.SSTATE, CUS.SCOUNTRY, CUS.SZIPCODE);
+    return a;
 }
 
-// The tax fields, the cheque and the state and county are worded by the tax system in force.
-struct Labels {
-    const char *taxRate, *taxNumber, *check, *state, *country;
-    bool longDistance;
-};
-const Labels &labels()
+// The customer's tax rate under each tax system; its number is the tax's "#".
+const char *taxRateCaption()
 {
-    static const Labels byTaxSystem[] = {
-        {"Customer PST Tax:", "Customer PST #:", "Cheque", "PROV:", "Country:", true},    // 1
-        {"Customer VAT Rate:", "Customer VAT #:", "Cheque", "ST:", "Country:", false},    // 2
-        {"Customer Tax Rate:", "Customer Tax #:", "Check", "ST:", "County:", false},      // 3
-        {"Customer GST Rate:", "Customer GST #:", "Cheque", "ST:", "Country:", false},    // 4
-    };
-    return dict::byTaxRegime(byTaxSystem, GLO.CANADIAN);
+    static const char *const captions[4] = {"Customer PST Tax:", "Customer VAT Rate:", "Customer Tax Rate:", "Customer GST Rate:"};
+    return dict::byTaxRegime(captions, GLO.CANADIAN);
 }
 
 fw::FormItem addressBox(const QString &title, const Address &a)
 {
     return group(title, {field("Addr 1:", a[0]).span(3), field("Addr 2:", a[1]).span(3), field("Addr 3:", a[2]).span(3),
-                         field("City:", a[3]).width(14), field(labels().state, a[4]).beside(),
-                         field(labels().country, a[5]).width(12), field("Postal Code:", a[6])});
+                         field("City:", a[3]).width(14), field(dict::stateCaption(GLO.CANADIAN), a[4]).beside(),
+                         field(dict::countryCaption(GLO.CANADIAN), a[5]).width(12), field("Postal Code:", a[6])});
 }
 
 // S0005 from a last name, AC012 from a company, with the record number reserved when the form opened.
@@ -92,10 +81,10 @@ fw::FormDeclaration Customer::Declare()
     }).stretchBy(1);
     // Rates and percentages keep their decimals whatever the currency (the yen's pictures have none).
     const fw::FormItem terms = column({
-        field(labels().taxRate, CUS.TAXAMOUNT, fw::ratePicture())
+        field(taxRateCaption(), CUS.TAXAMOUNT, fw::ratePicture())
             .width(9).notNegative().hinted("0.0625").tipped("A rate as a fraction: 0.0625 = 6.25 %"),
-        field(labels().taxNumber, CUS.TAXNUMBER).width(16),
-        check("Figure PST on GST?", CUS.LONGDISTANCE).shownIf(labels().longDistance),
+        field("Customer " + QString(dict::taxName(GLO.CANADIAN)) + " #:", CUS.TAXNUMBER).width(16),
+        check("Figure PST on GST?", CUS.LONGDISTANCE).shownIf(GLO.CANADIAN == dict::TaxRegime::ProvincialAndGst),
         field("Customer Discount:", CUS.CUSTOMERDISCOUNT, fw::percentPicture())
             .width(8).within(0, 100).then("%"),
         field("Bank:", CUS.BANK).width(24),
@@ -104,7 +93,7 @@ fw::FormDeclaration Customer::Declare()
         field("Expires:", CUS.CREDITCARDDATE, "@p##/##pb"),
     });
     const fw::FormItem paymentTypes = options("Select Payment Type", CUS.TERMS,
-        {{"Cash", "Cash"}, {labels().check, "Check"}, {"OnAccount", "OnAccount"}, {"AMEX", "AMEX"},
+        {{"Cash", "Cash"}, {dict::chequeWord(GLO.CANADIAN), "Check"}, {"OnAccount", "OnAccount"}, {"AMEX", "AMEX"},
          {"Discover", "Discover"}, {"MasterCard", "MasterCard"}, {"Visa", "Visa"}});
     return {.primary = &Relate::CUSTOMER,
             .caption = Request == fw::InsertRecord ? "Add a New Customer" : "Change Customers Information",

@@ -26,9 +26,9 @@ namespace {
 namespace pay = app::payments;
 
 // "Check" reads and stores "Check" under the single sales tax, "Cheque" elsewhere.
-const char *chequeWord() { return GLO.CANADIAN == dict::TaxRegime::SalesTax ? "Check" : "Cheque"; }
+const char *chequeWord() { return dict::chequeWord(GLO.CANADIAN); }
 
-bool isCheque(std::string_view type) { return type == "Check" || type == "Cheque"; }
+using dict::isCheque;
 
 std::string money(double amount) { return fw::formatValue(amount, "@n-12.2"); }
 

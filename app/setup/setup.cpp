@@ -216,22 +216,14 @@ void Setup::followSettings()
 
 void Setup::relabel()
 {
-    struct Labels {
-        const char *customerTax, *taxNumber, *state, *country;
-        bool gst;
-    };
-    static const Labels byTaxSystem[] = {
-        {"Global Customer PST Rate:", "GST #:", "PROV:", "Country:", true}, // 1 Canadian
-        {"Global Customer VAT Rate:", "VAT #:", "ST:", "Country:", false},  // 2 European
-        {"Global Customer Tax Rate:", "Tax #:", "ST:", "County:", false},   // 3 United States
-        {"Global Customer GST Rate:", "GST #:", "ST:", "Country:", false},  // 4 International
-    };
-    const Labels &labels = dict::byTaxRegime(byTaxSystem, SET.CANADIAN);
-    form().prompt(SET.CUSTOMERTAXRATE)->setText(labels.customerTax);
-    form().prompt(SET.GSTNUMBER)->setText(labels.taxNumber);
-    form().prompt(SET.STATE)->setText(labels.state);
-    form().prompt(SET.COUNTRY)->setText(labels.country);
-    form().show(SET.GST, labels.gst);
+    // The shop's own number is the GST's beside a provincial tax, else its one tax's.
+    const bool provincial = SET.CANADIAN == dict::TaxRegime::ProvincialAndGst;
+    const QString tax = dict::taxName(SET.CANADIAN);
+    form().prompt(SET.CUSTOMERTAXRATE)->setText("Global Customer " + tax + " Rate:");
+    form().prompt(SET.GSTNUMBER)->setText(provincial ? "GST #:" : tax + " #:");
+    form().prompt(SET.STATE)->setText(dict::stateCaption(SET.CANADIAN));
+    form().prompt(SET.COUNTRY)->setText(dict::countryCaption(SET.CANADIAN));
+    form().show(SET.GST, provincial);
 }
 
 void Setup::applyPictures()
