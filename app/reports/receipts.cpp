@@ -93,7 +93,7 @@ void DAILYRECEIPTS::TakeRecord(ReportEngine &engine)
     line_ = {};
     const std::string terms = FIN.TERMS.str();
     if (FIN.CREDITMEMONO < 1)
-        line_[terms == "Cash" ? 0 : terms == "Check" ? 1 : 2] = FIN.AMOUNTPAID;
+        line_[terms == "Cash" ? 0 : dict::isCheque(terms) ? 1 : 2] = FIN.AMOUNTPAID;
     else
         line_[3] = FIN.AMOUNTDUE;
     for (Amounts *sums : {&day_, &report_})
@@ -117,12 +117,13 @@ void DAILYRECEIPTS::Finishing(ReportEngine &engine)
 namespace {
 
 const char *const SalesCaptions[8] = {"Cost:", "Price:", "SubTotal:", "Tax:", "GST:", "Labor:", "Shipping:", "COD:"};
+constexpr std::size_t TaxRow = 3, GstRow = 4;
 const char *const ReceiptCaptions[7] = {"Cash:", "Checks:", "OnAccount:", "AMEX:", "Discover:", "MasterCard:", "Visa:"};
 
 // The receipt bucket of a payment's terms; -1 for terms of none of them.
 int bucketOf(const std::string &terms)
 {
-    if (terms == "Check" || terms == "Cheque")
+    if (dict::isCheque(terms))
         return 1;
     const char *const names[] = {"Cash", nullptr, "OnAccount", "AMEX", "Discover", "MasterCard", "Visa"};
     for (int i = 0; i < 7; ++i)
@@ -131,16 +132,22 @@ int bucketOf(const std::string &terms)
     return -1;
 }
 
-// Three sections side by side under a heading: the date's, or the whole range's.
+// Three sections side by side under a heading: the date's, or the whole range's. The tax is
+// captioned by the tax system in force; GST has a line only beside a provincial tax.
 Band block(TextSource heading, const CONSOLIDATION::Sums &s, const Font &headingFont)
 {
+    const int regime = GLO.CANADIAN;
     std::vector<Item> items{computed({0, 20, 4000, 200}, std::move(heading), headingFont),
                             text({0, 260, 2500, 170}, "Sales (Invoices)", Bold), text({3500, 260, 2500, 170}, "Receipts", Bold),
                             text({7000, 260, 2500, 170}, "Credits", Bold)};
+    int row = 0;
     for (std::size_t i = 0; i < 8; ++i) {
-        const int y = 450 + int(i) * 170;
-        const bool tax = i == 3 || i == 4;
-        items.push_back(text({200, y, 1200, 160}, SalesCaptions[i], SmallLine));
+        if (i == GstRow && regime != dict::TaxRegime::ProvincialAndGst)
+            continue;
+        const int y = 450 + row++ * 170;
+        const bool tax = i == TaxRow || i == GstRow;
+        const std::string caption = i == TaxRow ? std::string(dict::taxName(regime)) + ":" : SalesCaptions[i];
+        items.push_back(text({200, y, 1200, 160}, caption, SmallLine));
         items.push_back(computed({1400, y, 1400, 160}, [&s, i, tax] { return tax ? shown(s.sales[i], "@n-15.5") : totals(s.sales[i]); },
                                  SmallLine, Align::Right));
     }
@@ -161,14 +168,14 @@ CONSOLIDATION::CONSOLIDATION() : ReportProcedure(Name)
 {
     ReadsFiles({&Access::FINANCE, &Access::INVOICE, &Access::CREDIT});
     layout_ = Layout{.pageHeader = {620, joined(heading(), {ruleAcross(560, Width)})}, .pageFooter = pageFooter(Width)};
-    dayBlock_ = block([this] { return "Date: " + dateText(date_); }, day_, Bold);
-    totalBlock_ = block([] { return std::string("RUNNING TOTALS"); }, report_, Title);
 }
 
 int CONSOLIDATION::OpenFiles()
 {
     day_ = report_ = {};
     date_ = 0;
+    dayBlock_ = block([this] { return "Date: " + dateText(date_); }, day_, Bold);
+    totalBlock_ = block([] { return std::string("RUNNING TOTALS"); }, report_, Title);
     return ReportProcedure::OpenFiles();
 }
 

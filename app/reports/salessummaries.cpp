@@ -294,8 +294,9 @@ const std::vector<Fig> WithTaxes{{"Price", &F::retail},   {"Tot Disc", &F::total
 const std::vector<Fig> WithoutTaxes{{"Price", &F::retail}, {"Tot Disc", &F::totalDiscount}, {"Cost", &F::cost},
                                     {"Labor", &F::labor},  {"Total", &F::total}};
 
-bool taxed(const dict::INVOICERecord &inv) { return inv.TAX > 0 || (GLO.CANADIAN == 1 && inv.GST > 0); }
-bool untaxed(const dict::INVOICERecord &inv) { return inv.TAX == 0 || (GLO.CANADIAN == 1 && inv.GST == 0); }
+// Taxed: any tax or GST to the cent, whatever the tax system; the two listings are complements.
+bool taxed(const dict::INVOICERecord &inv) { return dict::roundCents(inv.TAX) != 0 || dict::roundCents(inv.GST) != 0; }
+bool untaxed(const dict::INVOICERecord &inv) { return !taxed(inv); }
 
 using P = InvoiceSummary::Period;
 using R = InvoiceSummary::Rows;

@@ -1,6 +1,7 @@
 #include "app/reports/soldreports.h"
 
 #include "app/reports/reportformats.h"
+#include "app/reports/salessummaries.h"
 #include "app/reports/taggedcustomers.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
@@ -10,6 +11,7 @@
 #include "reports/pagechrome.h"
 #include "reports/reportcolumns.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -21,13 +23,6 @@ namespace {
 
 std::string quantity(double value) { return fw::plainNumber(value); }
 
-std::string monthName(int month)
-{
-    static const std::array<const char *, 12> names{"January", "February", "March",     "April",   "May",      "June",
-                                                    "July",    "August",   "September", "October", "November", "December"};
-    return month >= 1 && month <= 12 ? names[std::size_t(month - 1)] : std::string();
-}
-
 // "Last, First", or the company when there is no last name.
 std::string buyerName()
 {
@@ -37,14 +32,15 @@ std::string buyerName()
 }
 
 std::string saleDate() { return dateText(DES.DATE); }
-std::string saleMonth() { return monthName(DES.MONTH); }
+// The month and year, so that the months of different years stay apart.
+std::string saleMonth() { return monthLabelOf(DES.DATE); }
 
 } // namespace
 
-void SoldConsolidation::Sums::add(const Line &line)
+void SoldConsolidation::Sums::add(const Sums &line)
 {
     quantity += line.quantity;
-    amount = dict::roundCents(amount + line.amount);
+    amount += line.amount;
 }
 
 SoldConsolidation::SoldConsolidation(std::string_view name, const Kind &kind) : ReportProcedure(name), kind_(kind)
@@ -56,12 +52,12 @@ SoldConsolidation::SoldConsolidation(std::string_view name, const Kind &kind) : 
         {"Description of Item", 2050, 2300, Align::Left, [this] { return line_.description; }},
         {"Customer #", 4400, 900, Align::Left, [this] { return line_.customerNo; }},
         {"Name", 5350, 1500, Align::Left, [this] { return line_.name; }},
-        {"Quantity", 6900, 600, Align::Right, [this] { return quantity(line_.quantity); }}};
+        {"Quantity", 6900, 600, Align::Right, [this] { return quantity(line_.quantity.toDouble()); }}};
     const std::vector<Column> sold{
         {"Stock #", 200, 1500, Align::Left, [this] { return line_.stockNo; }},
         {"Description of Item", 1750, 3200, Align::Left, [this] { return line_.description; }},
-        {"Quantity", 5000, 1000, Align::Right, [this] { return quantity(line_.quantity); }},
-        {"Amount", 6050, 1450, Align::Right, [this] { return money(line_.amount); }}};
+        {"Quantity", 5000, 1000, Align::Right, [this] { return quantity(line_.quantity.toDouble()); }},
+        {"Amount", 6050, 1450, Align::Right, [this] { return money(line_.amount.toDouble()); }}};
     const Columns columns{kind.bestSellers ? bestSellers : sold};
     std::vector<Item> header{titleLine(),
                              computed({0, 320, PageWidth, 180}, [] { return dateText(GLO.STARTDATE) + " - " + dateText(GLO.ENDDATE); },
@@ -74,8 +70,8 @@ SoldConsolidation::SoldConsolidation(std::string_view name, const Kind &kind) : 
     // Sums under the quantity and amount of the lines summed.
     auto sums = [&columns](std::string caption, const Sums &s) {
         return Band{280, {columns.ruleOver(2, 3, 20), text({1750, 50, 3200, 160}, std::move(caption), LineBold, Align::Right),
-                          columns.cell(2, 50, [&s] { return quantity(s.quantity); }),
-                          columns.cell(3, 50, [&s] { return totals(s.amount); })}};
+                          columns.cell(2, 50, [&s] { return quantity(s.quantity.toDouble()); }),
+                          columns.cell(3, 50, [&s] { return totals(s.amount.toDouble()); })}};
     };
     groupFooter_ = sums(std::string(kind.groupTotal), group_);
     closing_ = kind.bestSellers ? Band{} : sums("Running Total:", report_);
@@ -83,8 +79,9 @@ SoldConsolidation::SoldConsolidation(std::string_view name, const Kind &kind) : 
 
 int SoldConsolidation::OpenFiles()
 {
-    quotes_.clear();
-    pending_ = inGroup_ = false;
+    invoices_.clear();
+    summed_.clear();
+    inGroup_ = false;
     group_ = report_ = {};
     return ReportProcedure::OpenFiles();
 }
@@ -97,28 +94,31 @@ void SoldConsolidation::SetView(fw::ViewManager &view)
 
 bool SoldConsolidation::sold()
 {
-    if (DES.DATE < GLO.STARTDATE || DES.DATE > GLO.ENDDATE)
+    if (DES.LABORBUTTON != 0 || DES.DATE < GLO.STARTDATE || DES.DATE > GLO.ENDDATE)
         return false;
-    auto found = quotes_.find(DES.INVOICENO);
-    if (found == quotes_.end()) {
+    auto found = invoices_.find(DES.INVOICENO);
+    if (found == invoices_.end()) {
+        Invoice invoice;
         INV.INVOICENO = DES.INVOICENO;
-        const bool quote = Access::INVOICE.TryFetch(INV.InvoiceNo_Key) == dict::Benign && INV.QUOTES != 0;
-        found = quotes_.emplace(DES.INVOICENO, quote).first;
+        if (Access::INVOICE.TryFetch(INV.InvoiceNo_Key) == dict::Benign)
+            invoice = {INV.QUOTES != 0, INV.CUSTOMERDISCOUNT != 0};
+        found = invoices_.emplace(DES.INVOICENO, invoice).first;
     }
-    return !found->second;
+    return !found->second.quote;
 }
 
-void SoldConsolidation::flush(ReportEngine &engine)
+void SoldConsolidation::printLine(ReportEngine &engine, const Line &line)
 {
-    if (!pending_)
-        return;
+    line_ = line;
     engine.printBand(detail_);
-    pending_ = false;
 }
 
+// A summed group's lines print when it closes, one per stock number.
 void SoldConsolidation::closeGroup(ReportEngine &engine)
 {
-    flush(engine);
+    for (const auto &[stockNo, line] : summed_)
+        printLine(engine, line);
+    summed_.clear();
     if (inGroup_ && !kind_.groupTotal.empty())
         engine.printBand(groupFooter_);
     inGroup_ = false;
@@ -132,8 +132,15 @@ void SoldConsolidation::takeSale(ReportEngine &engine)
 {
     if (!sold())
         return;
-    Line sale{DES.STOCKNO.str(), DES.DESCRIPTION.str(), saleDate(), DES.CUSTOMERNO.str(), {}, DES.QUANTITY,
-              dict::roundCents(DES.AMOUNT - DES.DISCOUNTAMOUNT)};
+    // Under the customer's discount a line is stored gross; with a line discount it is net already.
+    const bool gross = invoices_[DES.INVOICENO].customerDiscount;
+    Line sale;
+    sale.quantity = dict::Decimal(DES.QUANTITY);
+    sale.amount = (dict::Decimal(DES.AMOUNT) - (gross ? dict::Decimal(DES.DISCOUNTAMOUNT) : dict::Decimal())).roundedToCents();
+    sale.stockNo = DES.STOCKNO.str();
+    sale.description = DES.DESCRIPTION.str();
+    sale.date = saleDate();
+    sale.customerNo = DES.CUSTOMERNO.str();
     const std::string group = groupOf();
     if (!inGroup_ || group != groupValue_) {
         closeGroup(engine);
@@ -145,18 +152,17 @@ void SoldConsolidation::takeSale(ReportEngine &engine)
     }
     group_.add(sale);
     report_.add(sale);
-    if (kind_.summed && pending_ && line_.stockNo == sale.stockNo) {
-        line_.quantity += sale.quantity;
-        line_.amount = dict::roundCents(line_.amount + sale.amount);
+    if (kind_.summed) {
+        const auto [kept, first] = summed_.try_emplace(sale.stockNo, sale);
+        if (!first)
+            kept->second.add(sale);
         return;
     }
-    flush(engine);
     if (kind_.bestSellers) {
         CUS.CUSTOMERNO = DES.CUSTOMERNO.view();
         sale.name = Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key) == dict::Benign ? buyerName() : std::string();
     }
-    line_ = std::move(sale);
-    pending_ = true;
+    printLine(engine, sale);
 }
 
 void SoldConsolidation::Finishing(ReportEngine &engine)
@@ -171,7 +177,7 @@ const SoldConsolidation::Kind ByDate{
     .key = DES.Date_Key, .group = saleDate, .groupCaption = "Date:", .groupTotal = "Item Totals"};
 const SoldConsolidation::Kind ByStockNo{.key = DES.StockNo_Key, .summed = true};
 const SoldConsolidation::Kind Annually{
-    .key = DES.Month_Key, .summed = true, .group = saleMonth, .groupCaption = "Month:", .groupTotal = "Monthly Total:"};
+    .key = DES.Date_Key, .summed = true, .group = saleMonth, .groupCaption = "Month:", .groupTotal = "Monthly Total:"};
 const SoldConsolidation::Kind BestSellers{.key = DES.Quanity_Key, .bestSellers = true};
 const SoldConsolidation::Kind ByCustomer{
     .key = DES.CustomerNo_Key, .summed = true, .groupCaption = "Customer:", .groupTotal = "Item Totals"};
@@ -237,13 +243,25 @@ void INVENTORYRECEIVEDLISTING::SetView(fw::ViewManager &view)
     view.AddSortOrder(STS.StockNo_Key);
 }
 
+// The item the receipt was of: of those with its stock number, the one with its part number
+// (two items may share a stock number); an item deleted since leaves its receipt blank beside.
+void INVENTORYRECEIVEDLISTING::fetchReceivedItem()
+{
+    const auto items = dict::range(STO.StockNo_Key, STS.STOCKNO);
+    const auto same = std::find_if(items.begin(), items.end(), [](const auto &item) { return item.PARTNO == STS.PARTNO; });
+    if (same != items.end())
+        static_cast<dict::STOCKRecord &>(STO) = *same;
+    else if (!items.empty())
+        static_cast<dict::STOCKRecord &>(STO) = items.front();
+    else
+        dict::clearRecord(Access::STOCK.Def(), &STO);
+}
+
 void INVENTORYRECEIVEDLISTING::TakeRecord(ReportEngine &engine)
 {
     if (STS.DATERECEIVED < GLO.STARTDATE || STS.DATERECEIVED > GLO.ENDDATE)
         return;
-    STO.STOCKNO = STS.STOCKNO.view();
-    if (Access::STOCK.TryFetch(STO.StockNo_Key) != dict::Benign)
-        dict::clearRecord(Access::STOCK.Def(), &STO); // an item deleted since: its receipt still shows
+    fetchReceivedItem();
     totalCost_ = dict::roundCents(totalCost_ + dict::roundCents(STO.COST * STS.AMOUNTRECEIVED));
     engine.printDetail();
 }

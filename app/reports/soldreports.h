@@ -3,6 +3,7 @@
 // stock number; the received listing reads the stock receipts with their item's cost.
 #pragma once
 
+#include "dictionary/decimal.h"
 #include "dictionary/records.h"
 #include "app/reports/taggedcustomers.h"
 #include "reports/reportprocedure.h"
@@ -31,30 +32,35 @@ protected:
     void SetView(fw::ViewManager &view) override;
     void TakeRecord(rpt::ReportEngine &engine) override;
     void Finishing(rpt::ReportEngine &engine) override;
-    bool Pending() const override { return pending_; }
+    bool Pending() const override { return !summed_.empty(); }
     // The line in DES, counted when it was sold in the range.
     void takeSale(rpt::ReportEngine &engine);
     // The group of the line in DES; by default the kind's.
     virtual std::string groupOf();
 
 private:
-    struct Line {
-        std::string stockNo, description, date, customerNo, name;
-        double quantity = 0;
-        double amount = 0;
-    };
+    // Quantities and amounts are summed exactly; an amount is its line's net, to the cent.
     struct Sums {
-        double quantity = 0;
-        double amount = 0;
-        void add(const Line &line);
+        dict::Decimal quantity;
+        dict::Decimal amount;
+        void add(const Sums &line);
     };
-    bool sold(); // the line in DES counts: dated in the range, on an invoice that is no quote
-    void flush(rpt::ReportEngine &engine);
+    struct Line : Sums {
+        std::string stockNo, description, date, customerNo, name;
+    };
+    struct Invoice {
+        bool quote = false;
+        bool customerDiscount = false; // its lines' amounts are gross, their discounts apart
+    };
+    // The line in DES counts: a stock line (no labour), dated in the range, on an invoice that is
+    // no quote.
+    bool sold();
+    void printLine(rpt::ReportEngine &engine, const Line &line);
     void closeGroup(rpt::ReportEngine &engine);
 
     const Kind &kind_;
-    std::map<dict::LONG, bool> quotes_; // invoice number: is a quote
-    bool pending_ = false;
+    std::map<dict::LONG, Invoice> invoices_; // by number, read once
+    std::map<std::string, Line> summed_;     // the group's lines by stock number, when summed
     bool inGroup_ = false;
     std::string groupValue_;
     Line line_;
@@ -97,6 +103,7 @@ protected:
     void TakeRecord(rpt::ReportEngine &engine) override;
 
 private:
+    void fetchReceivedItem();
     double totalCost_ = 0;
 };
 

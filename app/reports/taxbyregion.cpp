@@ -9,6 +9,7 @@
 #include "reports/pagechrome.h"
 #include "reports/reportcolumns.h"
 
+#include <map>
 #include <vector>
 
 namespace PRN {
@@ -71,7 +72,50 @@ int TaxByRegion::OpenFiles()
     rows_.clear();
     region_.clear();
     report_ = {};
-    return ReportProcedure::OpenFiles();
+    const int level = ReportProcedure::OpenFiles();
+    if (level == dict::Benign)
+        findUnplaced();
+    return level;
+}
+
+// The invoices of the period of no region: those of customers with a blank state (or country),
+// whom the region's key leaves out, and those whose customer is no longer on file. They count
+// under a blank region, so that the regions add up to the whole shop's tax.
+void TaxByRegion::findUnplaced()
+{
+    unplaced_.clear();
+    std::map<std::string, bool> placed; // by customer number: on file with a region
+    for (const auto &invoice : dict::range(INV.InvoiceNo_Key)) {
+        if (invoice.QUOTES != 0 || !invoiceInPeriod(kind_.period, invoice.DATE))
+            continue;
+        auto known = placed.find(invoice.CUSTOMERNO.str());
+        if (known == placed.end()) {
+            const auto customer = dict::lookup(CUS.CustomerNo_Key, invoice.CUSTOMERNO);
+            const bool region = customer && !(kind_.byState ? customer->STATE.blank() : customer->COUNTRY.blank());
+            known = placed.emplace(invoice.CUSTOMERNO.str(), region).first;
+        }
+        if (!known->second)
+            unplaced_.push_back(invoice);
+    }
+}
+
+void TaxByRegion::addInvoice(const dict::INVOICERecord &invoice)
+{
+    InvoiceFigures figures = InvoiceFigures::of(invoice);
+    subtractCredits(figures, invoice.INVOICENO);
+    Taxes &row = rows_[kind_.rows == Rows::Days ? dict::LONG(invoice.DATE) : monthOf(invoice.DATE)];
+    row.tax += figures.tax;
+    row.gst += figures.gst;
+    report_.tax += figures.tax;
+    report_.gst += figures.gst;
+}
+
+// The blank region sorts first: it prints before the first region with a name.
+void TaxByRegion::addUnplaced()
+{
+    for (const dict::INVOICERecord &invoice : unplaced_)
+        addInvoice(invoice);
+    unplaced_.clear();
 }
 
 void TaxByRegion::SetView(fw::ViewManager &view)
@@ -108,6 +152,7 @@ void TaxByRegion::TakeRecord(ReportEngine &engine)
 {
     const std::string region = kind_.byState ? CUS.STATE.str() : CUS.COUNTRY.str();
     if (region != region_) {
+        addUnplaced();
         flushRegion(engine);
         region_ = region;
     }
@@ -115,19 +160,13 @@ void TaxByRegion::TakeRecord(ReportEngine &engine)
     for (const auto &invoice : dict::range(INV.Customer_Key, CUS.CUSTOMERNO))
         if (invoice.QUOTES == 0 && invoiceInPeriod(kind_.period, invoice.DATE))
             invoices.push_back(invoice);
-    for (const dict::INVOICERecord &invoice : invoices) {
-        InvoiceFigures figures = InvoiceFigures::of(invoice);
-        subtractCredits(figures, invoice.INVOICENO);
-        Taxes &row = rows_[kind_.rows == Rows::Days ? dict::LONG(invoice.DATE) : monthOf(invoice.DATE)];
-        row.tax += figures.tax;
-        row.gst += figures.gst;
-        report_.tax += figures.tax;
-        report_.gst += figures.gst;
-    }
+    for (const dict::INVOICERecord &invoice : invoices)
+        addInvoice(invoice);
 }
 
 void TaxByRegion::Finishing(ReportEngine &engine)
 {
+    addUnplaced(); // when no customer has a region
     flushRegion(engine);
     ReportProcedure::Finishing(engine);
 }

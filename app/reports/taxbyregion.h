@@ -1,12 +1,14 @@
 // The tax consolidations by state and by country: the customers in that order, each one's
 // invoices of the period (quotes left out, taxes less their credit memos'), summed per region
-// by date, by month, or one line per region.
+// by date, by month, or one line per region. Invoices of no region (a customer without one, or
+// one no longer on file) come first, under a blank region.
 #pragma once
 
 #include "app/reports/salessummaries.h"
 
 #include <map>
 #include <string>
+#include <vector>
 
 namespace PRN {
 
@@ -29,7 +31,7 @@ protected:
     void SetView(fw::ViewManager &view) override;
     void TakeRecord(rpt::ReportEngine &engine) override;
     void Finishing(rpt::ReportEngine &engine) override;
-    bool Pending() const override { return !rows_.empty(); }
+    bool Pending() const override { return !rows_.empty() || !unplaced_.empty(); }
 
 private:
     struct Taxes {
@@ -37,10 +39,14 @@ private:
         double gst = 0;
     };
     void flushRegion(rpt::ReportEngine &engine);
+    void findUnplaced();
+    void addInvoice(const dict::INVOICERecord &invoice);
+    void addUnplaced();
 
     const Kind &kind_;
     std::string region_;
     std::map<dict::LONG, Taxes> rows_; // by date, or by the month's first day
+    std::vector<dict::INVOICERecord> unplaced_; // invoices of no region, not yet counted
     std::string label_;
     Taxes line_, report_;
     rpt::Band regionHeader_, lineBand_;

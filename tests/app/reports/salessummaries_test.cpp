@@ -139,7 +139,7 @@ TEST_F(SalesSummariesTest, ListingsSplitTaxedFromUntaxedInvoices)
     EXPECT_FALSE(has(taxed, "000002"));
     const std::string untaxed = run<PRN::INVOICELISTINGWITHOUTTAXES>();
     EXPECT_TRUE(has(untaxed, "000002"));
-    EXPECT_TRUE(has(untaxed, "000003")) << "no GST on it, under GST and PST";
+    EXPECT_FALSE(has(untaxed, "000003")) << "taxed though it has no GST: the listings are complements";
     EXPECT_FALSE(has(untaxed, "000001"));
 }
 
