@@ -2,6 +2,9 @@
 
 #include "dictionary/globals.h"
 
+#include <initializer_list>
+#include <utility>
+
 namespace PRN {
 
 namespace {
@@ -16,36 +19,56 @@ std::string fullState(const dict::String<3> &state)
 
 } // namespace
 
+namespace {
+
+// The parts that are filled in, each after its separator unless it comes first.
+std::string joined(std::initializer_list<std::pair<const char *, std::string>> parts)
+{
+    std::string line;
+    for (const auto &[separator, text] : parts)
+        if (text.find_first_not_of(' ') != std::string::npos)
+            line += (line.empty() ? "" : separator) + text;
+    return line;
+}
+
+} // namespace
+
 std::string companyCityLine(const dict::SETUPRecord &s, dict::BYTE regime)
 {
     // The city is clipped in both orders: padded to its field it would print as a gap before
     // the comma in a proportional font.
+    const std::string state = s.STATE.blank() ? std::string() : fullState(s.STATE);
     if (regime == dict::TaxRegime::Vat)
-        return s.ZIPCODE.str() + ' ' + s.CITY.str() + ", " + fullState(s.STATE) + "  " + s.COUNTRY.str();
-    return s.CITY.str() + ", " + fullState(s.STATE) + "  " + s.ZIPCODE.str() + ' ' + s.COUNTRY.str();
+        return joined({{"", s.ZIPCODE.str()}, {" ", s.CITY.str()}, {", ", state}, {"  ", s.COUNTRY.str()}});
+    return joined({{"", s.CITY.str()}, {", ", state}, {"  ", s.ZIPCODE.str()}, {" ", s.COUNTRY.str()}});
 }
 
 std::string companyPhoneLine(const dict::SETUPRecord &s)
 {
-    std::string phone = "Phone: " + s.PHONENO.str();
-    if (!s.FAXNO.blank())
-        phone += " / Fax: " + s.FAXNO.str();
-    return phone;
+    return joined({{"", s.PHONENO.blank() ? "" : "Phone: " + s.PHONENO.str()},
+                   {" / ", s.FAXNO.blank() ? "" : "Fax: " + s.FAXNO.str()}});
 }
 
+// The lines in the order the form gives them; a setup not filled in yet leaves no empty line,
+// bare comma or "Phone:" behind.
 std::array<std::string, 7> companyLines(const dict::SETUPRecord &s, dict::BYTE regime)
 {
-    std::string email = s.EMAILADDRESS.str();
-    if (!s.TAXNUMBER.blank())
-        email += " Tax: " + s.TAXNUMBER.str();
+    const std::string email = joined({{"", s.EMAILADDRESS.str()}, {" ", s.TAXNUMBER.blank() ? "" : "Tax: " + s.TAXNUMBER.str()}});
     const std::string city = companyCityLine(s, regime);
     const std::string phone = companyPhoneLine(s);
-    const std::string name = s.COMPANYNAME.str();
+    std::vector<std::string> order;
     if (!s.ADDRESS2.blank() && !s.ADDRESS3.blank())
-        return {name, s.ADDRESS.str(), s.ADDRESS2.str(), s.ADDRESS3.str(), city, phone, email};
-    if (!s.ADDRESS2.blank())
-        return {name, s.ADDRESS.str(), s.ADDRESS2.str(), city, email, phone, ""};
-    return {name, s.ADDRESS.str(), city, email, phone, "", ""};
+        order = {s.ADDRESS.str(), s.ADDRESS2.str(), s.ADDRESS3.str(), city, phone, email};
+    else if (!s.ADDRESS2.blank())
+        order = {s.ADDRESS.str(), s.ADDRESS2.str(), city, email, phone};
+    else
+        order = {s.ADDRESS.str(), city, email, phone};
+    std::array<std::string, 7> lines{s.COMPANYNAME.str()};
+    std::size_t next = 1;
+    for (std::string &line : order)
+        if (!line.empty())
+            lines[next++] = std::move(line);
+    return lines;
 }
 
 std::vector<std::string> returnAddress(const dict::SETUPRecord &s, dict::BYTE regime)

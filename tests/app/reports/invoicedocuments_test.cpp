@@ -161,6 +161,14 @@ TEST(InvoiceDocumentText, CompanyBlockAndLineTexts)
     EXPECT_EQ(PRN::companyLines(s, 2), (Lines{"Quill & Co", "1 Main St", "Unit 4", "Back door",
                                               "62701 Springfield, IL   USA", "Phone: 555-0100 / Fax: 555-0101",
                                               "shop@quill.example Tax: TX-99"}));
+    // A setup not filled in yet: no bare comma, no "Phone:", no empty line between the others.
+    dict::SETUPRecord bare{};
+    bare.COMPANYNAME = "Quill & Co";
+    EXPECT_EQ(PRN::companyLines(bare, 3), (Lines{"Quill & Co", "", "", "", "", "", ""}));
+    bare.STATE = "IL";
+    bare.ZIPCODE = "62701";
+    bare.FAXNO = "555-0101";
+    EXPECT_EQ(PRN::companyLines(bare, 3), (Lines{"Quill & Co", "IL   62701", "Fax: 555-0101", "", "", "", ""}));
 
     dict::DESCRIPTIONRecord line{};
     line.DESCRIPTION = "Oak shelf";
