@@ -11,16 +11,21 @@ namespace {
 
 constexpr std::string_view Documents = "Documents", Sales = "Sales and tax", Customers = "Customers",
                            Inventory = "Inventory and vendors";
-constexpr ReportOptions Dated{.dates = true}, Document{.document = true}, DatedDocument{.dates = true, .document = true},
-                        Envelope{.envelope = true}, DatedTurned{.dates = true, .turned = true};
+constexpr ReportOptions Dated{.dates = true}, DatedDocument{.dates = true, .document = true}, Envelope{.envelope = true},
+                        DatedTurned{.dates = true, .turned = true};
+constexpr ReportOptions InvoiceForm{.document = true, .asks = Asks::Invoice, .blankForm = true},
+                        PackageListForm{.document = true, .asks = Asks::Invoice},
+                        CreditMemoForm{.document = true, .asks = Asks::CreditMemo, .blankForm = true},
+                        PurchaseOrderForm{.document = true, .asks = Asks::PurchaseOrder, .blankForm = true},
+                        OneCustomer{.dates = true, .asks = Asks::Customer}, Labels{.asks = Asks::LabelKind};
 
 constexpr CatalogueEntry Catalogue[] = {
-    {"PRN:INVOICES", Documents, "Invoice", "INVOICE / INV:InvoiceNo_Key", Document},
+    {"PRN:INVOICES", Documents, "Invoice", "INVOICE / INV:InvoiceNo_Key", InvoiceForm},
     {"PRN:INVOICESTAGGED", Documents, "Invoices", "TagFile_ / TF_:PtrKey"},
-    {"PRN:INVOICESPICKLIST", Documents, "Package List", "INVOICE / INV:InvoiceNo_Key", Document},
+    {"PRN:INVOICESPICKLIST", Documents, "Package List", "INVOICE / INV:InvoiceNo_Key", PackageListForm},
     {"PRN:INVOICESPICKLISTTAGGED", Documents, "Package Lists", "TagFile_ / TF_:PtrKey"},
-    {"PRN:CREDITMEMO", Documents, "Credit Memo", "CREDIT / CRE:CreditMemoNo_Key", Document},
-    {"PRN:PURCHASEORDERS", Documents, "Purchase Order", "PURORDER / PUR:POrderNo_Key", Document},
+    {"PRN:CREDITMEMO", Documents, "Credit Memo", "CREDIT / CRE:CreditMemoNo_Key", CreditMemoForm},
+    {"PRN:PURCHASEORDERS", Documents, "Purchase Order", "PURORDER / PUR:POrderNo_Key", PurchaseOrderForm},
     {"PRN:SALESDAILY", Sales, "Daily Sales Report", "INVOICE / INV:Date_Key", DatedTurned},
     {"PRN:SALESMONTHLY", Sales, "Monthly Sales Report -", "INVOICE / INV:Date_Key", DatedTurned},
     {"PRN:SALESANNUAL", Sales, "Annual Sales Report", "INVOICE / INV:Date_Key", DatedTurned},
@@ -41,7 +46,7 @@ constexpr CatalogueEntry Catalogue[] = {
     {"PRN:INVOICELISTINGWITHTAXES", Sales, "Invoice Listing with Taxes", "INVOICE / INV:Date_Key", DatedTurned},
     {"PRN:INVOICELISTINGWITHOUTTAXES", Sales, "Invoice Listing with out Taxes", "INVOICE / INV:Date_Key", DatedTurned},
     {"PRN:CUSTOMERBILLING", Customers, "Billing Statement", "TagFilePos_ / TP_:PosKey", DatedDocument},
-    {"PRN:CUSTOMERFINANCESTATEMENT", Customers, "Customer Finance Statement", "CUSTOMER / CUS:CustomerNo_Key", Dated},
+    {"PRN:CUSTOMERFINANCESTATEMENT", Customers, "Customer Finance Statement", "CUSTOMER / CUS:CustomerNo_Key", OneCustomer},
     {"PRN:CUSTOMEROUTSTANDINGBALANCES", Customers, "Customer OutStanding Balance Listing", "CUSTOMER / CUS:CustomerNo_Key"},
     {"PRN:CUSTOMEROUTSTANDINGINVOICES", Customers, "Customer OutStanding Invoice Listing", "CUSTOMER / CUS:CustomerNo_Key"},
     {"PRN:INVOICEPAYMENTHISTORY", Customers, "Invoice Finance History", "FINANCE / FIN:InvoiceNo_Key", Dated},
@@ -50,7 +55,7 @@ constexpr CatalogueEntry Catalogue[] = {
     {"PRN:CUSTOMERTELEPHONELISTING", Customers, "Customer Listing - Telephone #", "CUSTOMER / CUS:Phone_Key"},
     {"PRN:CUSTOMERZIPCODELISTING", Customers, "Customer Listing - Postal Code", "CUSTOMER / CUS:ZipCode_Key"},
     {"PRN:CUSTOMEREMAILLISTING", Customers, "Customer Listing - Email Address", "CUSTOMER / CUS:EmailAddress_Key"},
-    {"PRN:CUSTOMERLABELS", Customers, "Customer Labels", "TagFilePos_ / TP_:PosKey"},
+    {"PRN:CUSTOMERLABELS", Customers, "Customer Labels", "TagFilePos_ / TP_:PosKey", Labels},
     {"PRN:ENVELOPES", Customers, "Envelopes", "TagFilePos_ / TP_:PosKey", Envelope},
     {"PRN:USERLABELS", Customers, "Address Labels", "SETUP / SET:RecordNo_Key"},
     {"PRN:INVENTORYONHANDCATEGORY", Inventory, "Inventory On Hand - Category", "STOCK / STO:Catagory_Key"},

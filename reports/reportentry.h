@@ -6,11 +6,16 @@
 
 namespace rpt {
 
+// What a report's window asks for besides dates: the one record it prints, or the kind of labels.
+enum class Asks : unsigned char { Nothing, Invoice, CreditMemo, PurchaseOrder, Customer, LabelKind };
+
 struct ReportOptions {
-    bool dates = false;    // asks for a date range first
-    bool document = false; // prints its form even when no record was read
-    bool envelope = false; // on the envelope size instead of the paper size
-    bool turned = false;   // the paper turned, for a report of many columns
+    bool dates = false;     // asks for a date range first
+    bool document = false;  // prints its form even when no record was read
+    bool envelope = false;  // on the envelope size instead of the paper size
+    bool turned = false;    // the paper turned, for a report of many columns
+    Asks asks = Asks::Nothing;
+    bool blankForm = false; // also prints as a blank form, with no record
 };
 
 struct CatalogueEntry {

@@ -11,6 +11,8 @@ void installDocumentMessages(fw::ErrorClass &errors)
     static const fw::MessageDef defs[] = {
         {DocMsg::InsertLabels, dict::Notify, "Excuse me...",
          "Please insert blank labels at this time!  Then click on Ok to print."},
+        {DocMsg::InvoiceNotFound, dict::Notify, "Invoice Not Found",
+         "There is no invoice %Message on file: nothing was printed."},
     };
     static const std::vector<std::uint8_t> block = fw::buildErrorBlock(defs);
     errors.InstallErrors(block);

@@ -8,7 +8,8 @@ class ErrorClass;
 namespace app {
 
 namespace DocMsg {
-inline constexpr int InsertLabels = 3500; // before the labels printed after documents
+inline constexpr int InsertLabels = 3500;    // before the labels printed after documents
+inline constexpr int InvoiceNotFound = 3501; // %Message: the number asked for
 } // namespace DocMsg
 
 void installDocumentMessages(fw::ErrorClass &errors);

@@ -58,6 +58,12 @@ int InvoiceDocuments::OpenFiles()
     packable_ = false;
     if (const int level = ReportProcedure::OpenFiles(); level != dict::Benign)
         return level;
+    // The one invoice asked for must be there: its blank form is a run of its own.
+    if (!tagged_ && !print_.run.blank && !dict::lookup(INV.InvoiceNo_Key, print_.run.invoiceNo)) {
+        REPORTS::Errors().ThrowMessage(app::DocMsg::InvoiceNotFound, fw::formatValue(print_.run.invoiceNo, "@n06"));
+        CloseFiles();
+        return dict::Notify;
+    }
     readCompany();
     return dict::Benign;
 }

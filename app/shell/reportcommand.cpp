@@ -10,6 +10,7 @@
 #include "framework/picture.h"
 #include "framework/reportslib.h"
 #include "reports/reportcatalogue.h"
+#include "tagging/taguser.h"
 
 #include <QGuiApplication>
 
@@ -63,10 +64,24 @@ std::optional<int> parseNumber(const std::string &text)
 
 } // namespace
 
+const char *const ReportCommandUsage =
+    "usage: invoice                          the program, on the data folder of the working folder\n"
+    "       invoice --print PRN:NAME --pdf FILE [options]\n"
+    "                                        one report straight into a PDF, with no window\n"
+    "       invoice --list-reports           every report, with what it needs\n"
+    "       invoice --help                   this text\n"
+    "options (what a report's window would ask for):\n"
+    "  --from yyyy-mm-dd --to yyyy-mm-dd     the dates of a dated report\n"
+    "  --invoice N                           the invoice of an invoice or package list\n"
+    "  --credit-memo N, --purchase-order N   the memo or order of its document\n"
+    "  --blank                               the blank form of a document instead\n"
+    "  --customer NO                         the customer of a finance statement\n"
+    "  --labels address|shipping             the kind of customer labels\n";
+
 bool WantsReportCommand(int argc, char **argv)
 {
     for (int i = 1; i < argc; ++i)
-        if (!std::strcmp(argv[i], "--print") || !std::strcmp(argv[i], "--list-reports"))
+        if (!std::strcmp(argv[i], "--print") || !std::strcmp(argv[i], "--list-reports") || !std::strcmp(argv[i], "--help"))
             return true;
     return false;
 }
@@ -76,8 +91,8 @@ std::optional<ReportCommand> ParseReportCommand(const std::vector<std::string> &
     ReportCommand command;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string &option = args[i];
-        if (option == "--list-reports") {
-            command.list = true;
+        if (option == "--list-reports" || option == "--help" || option == "--blank") {
+            (option == "--help" ? command.help : option == "--blank" ? command.blank : command.list) = true;
             continue;
         }
         if (i + 1 >= args.size()) {
@@ -111,12 +126,16 @@ std::optional<ReportCommand> ParseReportCommand(const std::vector<std::string> &
             number(command.purchaseOrder);
         else if (option == "--customer")
             command.customer = value;
+        else if (option == "--labels" && (value == "address" || value == "shipping"))
+            command.labels = value == "address" ? ReportCommand::Labels::Address : ReportCommand::Labels::Shipping;
+        else if (option == "--labels")
+            error = "--labels needs address or shipping, not \"" + value + "\"";
         else
             error = "unknown option " + option;
         if (!error.empty())
             return std::nullopt;
     }
-    if (command.list)
+    if (command.list || command.help)
         return command;
     if (command.report.empty() || command.pdf.empty())
         error = "--print needs the report's name and --pdf the file to write";
@@ -129,10 +148,45 @@ std::optional<ReportCommand> ParseReportCommand(const std::vector<std::string> &
 
 namespace {
 
+// The options a report needs besides its dates, as --list-reports names them.
+std::string needs(const rpt::ReportOptions &options)
+{
+    const char *record = nullptr;
+    switch (options.asks) {
+    case rpt::Asks::Invoice: record = "--invoice N"; break;
+    case rpt::Asks::CreditMemo: record = "--credit-memo N"; break;
+    case rpt::Asks::PurchaseOrder: record = "--purchase-order N"; break;
+    case rpt::Asks::Customer: return "--customer NO";
+    case rpt::Asks::LabelKind: return "--labels address|shipping";
+    case rpt::Asks::Nothing: return {};
+    }
+    return std::string(record) + (options.blankForm ? " or --blank" : "");
+}
+
 void listReports(std::ostream &out)
 {
-    for (const rpt::CatalogueEntry &entry : rpt::reportCatalogue())
-        out << std::left << std::setw(42) << entry.name << (entry.options.dates ? "dates  " : "       ") << entry.title << '\n';
+    for (const rpt::CatalogueEntry &entry : rpt::reportCatalogue()) {
+        const std::string more = needs(entry.options);
+        out << std::left << std::setw(42) << entry.name << (entry.options.dates ? "dates  " : "       ")
+            << std::setw(more.empty() ? 0 : 56) << entry.title << (more.empty() ? "" : "needs " + more) << '\n';
+    }
+}
+
+// Why the command cannot run the report, or nothing: what its window would ask must be given.
+std::string missing(const ReportCommand &command, const rpt::CatalogueEntry &entry)
+{
+    const rpt::ReportOptions &o = entry.options;
+    const std::string name(entry.name);
+    if (o.dates && !command.from)
+        return name + " needs --from and --to";
+    if (command.blank && !o.blankForm)
+        return name + " has no blank form";
+    const bool given = command.blank || (o.asks == rpt::Asks::Invoice && command.invoice) ||
+                       (o.asks == rpt::Asks::CreditMemo && command.creditMemo) ||
+                       (o.asks == rpt::Asks::PurchaseOrder && command.purchaseOrder) ||
+                       (o.asks == rpt::Asks::Customer && command.customer) ||
+                       (o.asks == rpt::Asks::LabelKind && command.labels != ReportCommand::Labels::Unset);
+    return o.asks == rpt::Asks::Nothing || given ? std::string() : name + " needs " + needs(o);
 }
 
 // The hand-over globals a report reads, from the command's values.
@@ -150,6 +204,11 @@ void handOver(const ReportCommand &command)
         GLO.PURCHASEORDERNO = *command.purchaseOrder;
     if (command.customer)
         GLO.CUSTOMERNO = *command.customer;
+    if (command.labels != ReportCommand::Labels::Unset)
+        GLO.STARTUP = command.labels == ReportCommand::Labels::Address ? dict::StartUp::AddressLabels
+                                                                      : dict::StartUp::ShippingLabels;
+    if (command.blank)
+        GLO.STARTUP = dict::StartUp::BlankForm;
 }
 
 } // namespace
@@ -166,14 +225,14 @@ int RunReportCommand(const ReportCommand &command, std::ostream &out, std::ostre
         err << "invoice: no report is called " << command.report << "; invoice --list-reports names them\n";
         return 2;
     }
-    if (entry->options.dates && !command.from) {
-        err << "invoice: " << entry->name << " needs --from and --to\n";
-        return 2;
-    }
     auto report = rpt::makeReport(entry->name);
     if (!report) {
         err << "invoice: " << entry->name << ": Procedure not defined\n";
         return 3;
+    }
+    if (const std::string why = missing(command, *entry); !why.empty()) {
+        err << "invoice: " << why << '\n';
+        return 2;
     }
     fw::ErrorClass errors;
     errors.Init();
@@ -182,6 +241,7 @@ int RunReportCommand(const ReportCommand &command, std::ostream &out, std::ostre
     fw::INIClass settings;
     settings.Init("Invoice.ini");
     REPORTS::INIT(&errors, &settings);
+    ST::RegisterStationTagUsr(); // the tags this station set at its windows
     int status = 1;
     if (StartUp() != StartResult::Failed) {
         handOver(command);
@@ -200,12 +260,17 @@ namespace app {
 
 int ReportCommandMain(int argc, char **argv)
 {
+    for (int i = 1; i < argc; ++i)
+        if (!std::strcmp(argv[i], "--help")) { // no display needed, nor a data folder
+            std::fputs(ReportCommandUsage, stdout);
+            return 0;
+        }
     setenv("QT_QPA_PLATFORM", "offscreen", 0); // no window is ever shown
     QGuiApplication application(argc, argv);
     std::string error;
     const auto command = ParseReportCommand(std::vector<std::string>(argv + 1, argv + argc), error);
     if (!command) {
-        std::fprintf(stderr, "invoice: %s\n", error.c_str());
+        std::fprintf(stderr, "invoice: %s\n%s", error.c_str(), ReportCommandUsage);
         return 2;
     }
     return RunReportCommand(*command, std::cout, std::cerr);

@@ -1,7 +1,9 @@
 // The report command line: "invoice --print PRN:NAME --pdf FILE [--from DATE --to DATE]
-// [--invoice N] [--customer NO] [--credit-memo N] [--purchase-order N]" runs one report on the data
-// folder of the working folder straight into a PDF, with no window and no question;
-// "invoice --list-reports" prints the catalogue. Dates are written yyyy-mm-dd.
+// [--invoice N | --credit-memo N | --purchase-order N | --blank] [--customer NO]
+// [--labels address|shipping]" runs one report on the data folder of the working folder straight
+// into a PDF, with no window and no question; whatever a report's window would ask for is an
+// option. "invoice --list-reports" prints the catalogue with what each report needs; "invoice
+// --help" the usage. Dates are written yyyy-mm-dd.
 #pragma once
 
 #include <iosfwd>
@@ -12,13 +14,20 @@
 namespace app {
 
 struct ReportCommand {
+    enum class Labels { Unset, Address, Shipping };
     bool list = false;
+    bool help = false;
+    bool blank = false; // the blank form of a document
     std::string report;
     std::string pdf;
     std::optional<int> from, to; // day numbers
     std::optional<int> invoice, creditMemo, purchaseOrder;
     std::optional<std::string> customer;
+    Labels labels = Labels::Unset;
 };
+
+// How the command line is used, for --help and for a command it cannot read.
+extern const char *const ReportCommandUsage;
 
 // Whether the arguments ask for a report command at all.
 bool WantsReportCommand(int argc, char **argv);

@@ -401,12 +401,14 @@ TEST_F(InvoiceDocumentsTest, MarkedPrintedOnlyWhenPagesWereReallyPrinted)
     ASSERT_EQ(run("PRN:INVOICES"), 1);
     EXPECT_EQ(printedMark(11), "");
 
-    // A missing invoice still prints its form and marks nothing.
+    // A missing invoice says so and prints nothing: a blank form is a run of its own.
     GLO.INVOICENO = 999;
     output.printFromPreview = true;
-    ASSERT_EQ(run("PRN:INVOICES"), 1);
-    EXPECT_TRUE(has(output.dumps.back(), "SOLD TO"));
-    EXPECT_FALSE(has(output.dumps.back(), "000999"));
+    const std::size_t runs = output.dumps.size();
+    ASSERT_EQ(run("PRN:INVOICES"), 2);
+    EXPECT_EQ(output.dumps.size(), runs);
+    ASSERT_FALSE(texts().empty());
+    EXPECT_EQ(texts().back(), "There is no invoice 000999 on file: nothing was printed.");
     EXPECT_EQ(printedMark(11), "");
 }
 

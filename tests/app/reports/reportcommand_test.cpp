@@ -10,6 +10,7 @@
 #include "reports/pageoutput.h"
 #include "reports/reportcatalogue.h"
 #include "reports/reportoutput.h"
+#include "tagging/tags.h"
 #include "tests/support/datafolder.h"
 #include "tests/support/pagecheck.h"
 
@@ -52,9 +53,24 @@ TEST(ReportCommandLine, ReadsEveryOption)
     EXPECT_EQ(c->purchaseOrder, 4);
 }
 
+TEST(ReportCommandLine, ReadsWhatAReportsWindowWouldAsk)
+{
+    std::string error;
+    auto c = parse({"--print", "PRN:CUSTOMERLABELS", "--pdf", "l.pdf", "--labels", "shipping"}, error);
+    ASSERT_TRUE(c) << error;
+    EXPECT_EQ(c->labels, app::ReportCommand::Labels::Shipping);
+    c = parse({"--print", "PRN:INVOICES", "--pdf", "b.pdf", "--blank"}, error);
+    ASSERT_TRUE(c) << error;
+    EXPECT_TRUE(c->blank);
+    c = parse({"--help"}, error);
+    ASSERT_TRUE(c) << error;
+    EXPECT_TRUE(c->help);
+}
+
 TEST(ReportCommandLine, RefusesWhatItCannotRunWithAReason)
 {
     const std::vector<std::vector<std::string>> bad = {
+        {"--print", "PRN:CUSTOMERLABELS", "--pdf", "a.pdf", "--labels", "round"},
         {"--print", "PRN:VENDORNAME"},                                              // no --pdf
         {"--print", "PRN:SALESDAILY", "--pdf", "a.pdf", "--from", "2024-02-30", "--to", "2024-03-01"}, // no such day
         {"--print", "PRN:SALESDAILY", "--pdf", "a.pdf", "--from", "03/01/2024", "--to", "2024-03-01"}, // wrong form
@@ -184,6 +200,46 @@ TEST_F(ReportCommandProgram, FailuresExitNonZeroWithTheMessageOnStandardError)
     EXPECT_NE(errors.find("/nonexistent-folder/a.pdf"), std::string::npos) << errors;
     EXPECT_NE(invoice("--print PRN:SALESDAILY --pdf a.pdf", errors), 0);
     EXPECT_NE(errors.find("--from"), std::string::npos) << errors;
+    // What a window would ask for is needed on the command line, and the record must exist.
+    const std::pair<const char *, const char *> refused[] = {
+        {"--print PRN:CUSTOMERLABELS --pdf a.pdf", "needs --labels address|shipping"},
+        {"--print PRN:INVOICES --pdf a.pdf", "needs --invoice N or --blank"},
+        {"--print PRN:INVOICESPICKLIST --pdf a.pdf --blank", "has no blank form"},
+        {"--print PRN:CUSTOMERFINANCESTATEMENT --pdf a.pdf --from 2026-01-01 --to 2026-12-31", "needs --customer NO"},
+        {"--print PRN:INVOICES --pdf a.pdf --invoice 77", "There is no invoice 000077 on file"},
+    };
+    for (const auto &[args, why] : refused) {
+        EXPECT_NE(invoice(args, errors), 0) << args;
+        EXPECT_NE(errors.find(why), std::string::npos) << args << ": " << errors;
+        EXPECT_FALSE(std::filesystem::exists(folder / "a.pdf")) << args;
+    }
+}
+
+TEST_F(ReportCommandProgram, LabelsAndBlankFormsRunFromTheCommandLine)
+{
+    std::string errors;
+    ASSERT_EQ(invoice("--print PRN:INVOICES --blank --pdf blank.pdf", errors), 0) << errors;
+    EXPECT_NE(testsupport::pdfText(folder / "blank.pdf").find("SOLD TO"), std::string::npos);
+    // The customers this station tagged at its windows, on the setup's label stock.
+    ASSERT_EQ(invoice("--print PRN:CUSTOMERLABELS --labels address --pdf labels.pdf", errors), 1) << "nothing tagged yet";
+    EXPECT_NE(errors.find("Nothing to Print"), std::string::npos) << errors;
+    ST::SetTagPos_(ST::CustomerTable, "C001");
+    ASSERT_EQ(invoice("--print PRN:CUSTOMERLABELS --labels address --pdf labels.pdf", errors), 0) << errors;
+    const std::string labels = testsupport::pdfText(folder / "labels.pdf");
+    EXPECT_NE(labels.find("Baker Trading Ltd"), std::string::npos) << labels;
+    EXPECT_EQ(labels.find("Young & Sons"), std::string::npos) << "not tagged";
+}
+
+TEST_F(ReportCommandProgram, HelpNeedsNoDisplayAndNoDataFolder)
+{
+    std::filesystem::create_directory(folder / "empty");
+    const std::string command = "cd empty && env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY " + std::string(TQ_INVOICE) +
+                                " --help > ../help.txt 2>&1";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const std::string help = testsupport::readText(folder / "help.txt");
+    for (const char *option : {"--print", "--list-reports", "--labels address|shipping", "--blank", "--customer"})
+        EXPECT_NE(help.find(option), std::string::npos) << option << "\n" << help;
+    EXPECT_TRUE(std::filesystem::is_empty(folder / "empty")) << "no data folder made";
 }
 
 TEST_F(ReportCommandProgram, ListReportsPrintsTheCatalogue)
@@ -192,5 +248,6 @@ TEST_F(ReportCommandProgram, ListReportsPrintsTheCatalogue)
     ASSERT_EQ(invoice("--list-reports > list.txt", errors), 0) << errors;
     const std::string list = testsupport::readText(folder / "list.txt");
     EXPECT_NE(list.find("PRN:INVENTORYCONSOLIDATIONQUANTITY"), std::string::npos);
+    EXPECT_NE(list.find("needs --labels address|shipping"), std::string::npos);
     EXPECT_EQ(std::count(list.begin(), list.end(), '\n'), 61);
 }
