@@ -116,15 +116,32 @@ struct InvoiceRow {
     Cents tax, gst;
     bool quote;
     const char *po;
+    Cents retail, cost;
+    int discountPercent;
 };
 
 // Two invoices whose customers are gone, one GST only, one PST only, one untaxed, a quote.
 const InvoiceRow Invoices[] = {
-    {1, "C1", 2024, 12, 15, 1000, 500, false, "PO-ONE"}, {2, "C2", 2025, 12, 10, 0, 700, false, "PO-TWO"},
-    {3, "C3", 2026, 1, 5, 301, 0, false, "PO-THREE"},    {4, "GONE", 2026, 2, 20, 250, 125, false, "PO-FOUR"},
-    {5, "C1", 2026, 2, 21, 0, 0, false, "PO-FIVE"},      {6, "C2", 2026, 2, 22, 9999, 9999, true, "PO-QUOTE"},
-    {7, "GONE", 2026, 3, 1, 1, 0, false, "PO-SEVEN"},
+    {1, "C1", 2024, 12, 15, 1000, 500, false, "PO-ONE", 2245, 1100, 10},
+    {2, "C2", 2025, 12, 10, 0, 700, false, "PO-TWO", 777, 300, 0},
+    {3, "C3", 2026, 1, 5, 301, 0, false, "PO-THREE", 3121, 2000, 0},
+    {4, "GONE", 2026, 2, 20, 250, 125, false, "PO-FOUR", 1005, 1, 5},
+    {5, "C1", 2026, 2, 21, 0, 0, false, "PO-FIVE", 0, 0, 0},
+    {6, "C2", 2026, 2, 22, 9999, 9999, true, "PO-QUOTE", 99000, 100, 0},
+    {7, "GONE", 2026, 3, 1, 1, 0, false, "PO-SEVEN", 99, 50, 0},
 };
+
+// The figures the sales reports derive: the discount off the price (to the cent, half away
+// from zero), the subtotal after it, the profit over cost, and the total due.
+struct Derived {
+    Cents subTotal, profit, total;
+};
+Derived derived(const InvoiceRow &r)
+{
+    const long long discountThousandths = r.retail * r.discountPercent * 10 / 100; // cents × % / 100, in thousandths
+    const Cents subTotal = r.retail - centsOf(discountThousandths);
+    return {subTotal, subTotal - r.cost, subTotal + r.tax + r.gst};
+}
 
 struct LineRow {
     dict::LONG invoice;
@@ -183,7 +200,10 @@ protected:
             INV.QUOTES = r.quote ? 1 : 0;
             INV.PONUMBER = r.po;
             INV.TERMS = "Cash";
-            INV.CUSTOMERDISCOUNT = r.number == 1 ? 10 : 0;
+            INV.CUSTOMERDISCOUNT = r.discountPercent;
+            INV.RETAIL = double(r.retail) / 100;
+            INV.COST = double(r.cost) / 100;
+            INV.TOTALDUE = double(derived(r).total) / 100;
             ASSERT_EQ(Access::INVOICE.Insert(), dict::Benign);
         }
     }
@@ -283,6 +303,37 @@ TEST_P(ReportFiguresTest, TaxByRegionCountsEveryInvoiceAndAddsUpToTheTotalSalesR
     const auto annual = run("PRN:TAXANNUALSTATE");
     EXPECT_EQ(cellAt(annual, "February 2026", columnOf(annual, taxCaption)), tax(250));
     EXPECT_EQ(cellAt(annual, "January 2026", columnOf(annual, taxCaption)), tax(301));
+}
+
+TEST_P(ReportFiguresTest, DailySalesShowEachInvoicesFiguresAndTheirSums)
+{
+    const auto rows = run("PRN:SALESDAILY");
+    const int price = columnOf(rows, "Price"), subTotal = columnOf(rows, "*SubTotal"), cost = columnOf(rows, "Cost"),
+              profit = columnOf(rows, "*Profit"), taxAt = columnOf(rows, provincial() ? "PST" : "Tax"),
+              total = columnOf(rows, "Total");
+    Cents sums[5] = {};
+    for (const InvoiceRow &r : Invoices) {
+        const std::string number = fw::formatValue(r.number, "@n06");
+        if (r.quote) {
+            EXPECT_EQ(cellAt(rows, number, price), "(no row " + number + ")") << "a quote sells nothing";
+            continue;
+        }
+        const Derived d = derived(r);
+        EXPECT_EQ(cellAt(rows, number, price), amount(r.retail)) << number;
+        EXPECT_EQ(cellAt(rows, number, subTotal), amount(d.subTotal)) << number;
+        EXPECT_EQ(cellAt(rows, number, cost), amount(r.cost)) << number;
+        EXPECT_EQ(cellAt(rows, number, profit), amount(d.profit)) << number;
+        EXPECT_EQ(cellAt(rows, number, taxAt), amount(r.tax, 5)) << number;
+        EXPECT_EQ(cellAt(rows, number, total), amount(d.total)) << number;
+        const Cents figures[5] = {r.retail, d.subTotal, r.cost, d.profit, d.total};
+        for (int i = 0; i < 5; ++i)
+            sums[i] += figures[i];
+    }
+    const int columns[5] = {price, subTotal, cost, profit, total};
+    for (int i = 0; i < 5; ++i) {
+        const std::string sum = cellAt(rows, "Totals:", columns[i]);
+        EXPECT_EQ(sum.substr(sum.find_first_of("-0123456789")), amount(sums[i])) << "column " << i;
+    }
 }
 
 TEST_P(ReportFiguresTest, DailyReceiptsCountEveryCheque)
