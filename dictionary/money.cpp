@@ -1,5 +1,7 @@
 #include "dictionary/money.h"
 
+#include "dictionary/decimal.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -81,6 +83,11 @@ double roundTo(double value, int decimals)
 double roundCents(double value)
 {
     return roundTo(value, 2);
+}
+
+double extendedCents(double quantity, double price)
+{
+    return (Decimal(quantity) * Decimal(price)).roundedToCents().toDouble();
 }
 
 bool isZeroMoney(double value)

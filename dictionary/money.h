@@ -14,6 +14,10 @@ double roundTo(double value, int decimals);
 // Rounds to the cent: roundCents(1.005) == 1.01, roundCents(-2.675) == -2.68.
 double roundCents(double value);
 
+// quantity × price to the cent, worked exactly: extendedCents(3, 1.005) == 3.02, where rounding
+// the binary product 3.0149999... would give 3.01.
+double extendedCents(double quantity, double price);
+
 // A money sum is "exactly zero" when it rounds to zero cents (a balance of 1e-13 left over by
 // adding and subtracting amounts is settled).
 bool isZeroMoney(double value);

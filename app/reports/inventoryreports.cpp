@@ -47,9 +47,9 @@ Columns columnsOf(const StockListing::Kind &kind)
                     {"OH", 3400, 500, Align::Right, onHand},
                     {"Min/Max", 3950, 600, Align::Right, [] { return quantity(STO.MINAMOUNT); }},
                     {"Single", 4600, 600, Align::Right, [] { return money(STO.COST); }},
-                    {"Total", 5250, 800, Align::Right, [] { return money(dict::roundCents(STO.COST * STO.AMOUNTINSTOCK)); }},
+                    {"Total", 5250, 800, Align::Right, [] { return money(dict::extendedCents(STO.AMOUNTINSTOCK, STO.COST)); }},
                     {"Single", 6100, 550, Align::Right, [] { return money(STO.RETAIL); }},
-                    {"Total", 6700, 800, Align::Right, [] { return money(dict::roundCents(STO.RETAIL * STO.AMOUNTINSTOCK)); }}}};
+                    {"Total", 6700, 800, Align::Right, [] { return money(dict::extendedCents(STO.AMOUNTINSTOCK, STO.RETAIL)); }}}};
 }
 
 } // namespace
@@ -157,8 +157,8 @@ void StockListing::TakeRecord(ReportEngine &engine)
         return; // still above its minimum
     if (engine.breakGroup()) // the footer has shown the group it closed
         group_ = {kind_.group ? kind_.group() : std::string()};
-    const Sums item{{}, STO.AMOUNTINSTOCK, dict::roundCents(STO.COST * STO.AMOUNTINSTOCK),
-                    dict::roundCents(STO.RETAIL * STO.AMOUNTINSTOCK)};
+    const Sums item{{}, STO.AMOUNTINSTOCK, dict::extendedCents(STO.AMOUNTINSTOCK, STO.COST),
+                    dict::extendedCents(STO.AMOUNTINSTOCK, STO.RETAIL)};
     for (Sums *sums : {&group_, &report_}) {
         sums->onHand += item.onHand;
         sums->cost = dict::roundCents(sums->cost + item.cost);

@@ -219,7 +219,7 @@ INVENTORYRECEIVEDLISTING::INVENTORYRECEIVEDLISTING() : ReportProcedure(Name)
                            {"Date Added", 4150, 850, Align::Left, [] { return dateText(STS.DATERECEIVED); }},
                            {"Amount Added", 5050, 950, Align::Right, [] { return quantity(STS.AMOUNTRECEIVED); }},
                            {"Single", 6050, 650, Align::Right, [] { return money(STO.COST); }},
-                           {"Total", 6750, 750, Align::Right, [] { return money(dict::roundCents(STO.COST * STS.AMOUNTRECEIVED)); }}}};
+                           {"Total", 6750, 750, Align::Right, [] { return money(dict::extendedCents(STS.AMOUNTRECEIVED, STO.COST)); }}}};
     std::vector<Item> header{titleLine(),
                              computed({0, 320, PageWidth, 180}, [] { return dateText(GLO.STARTDATE) + " - " + dateText(GLO.ENDDATE); },
                                       Body, Align::Center),
@@ -262,7 +262,7 @@ void INVENTORYRECEIVEDLISTING::TakeRecord(ReportEngine &engine)
     if (STS.DATERECEIVED < GLO.STARTDATE || STS.DATERECEIVED > GLO.ENDDATE)
         return;
     fetchReceivedItem();
-    totalCost_ = dict::roundCents(totalCost_ + dict::roundCents(STO.COST * STS.AMOUNTRECEIVED));
+    totalCost_ = dict::roundCents(totalCost_ + dict::extendedCents(STS.AMOUNTRECEIVED, STO.COST));
     engine.printDetail();
 }
 

@@ -58,7 +58,7 @@ Layout backOrderLayout(StockItemListing &listing)
                      {"Quantity BackOrdered", 3700, 1400, Align::Right, [] { return quantity(STO.AMOUNTBACKORDERED); }},
                      {"Date", 5200, 900, Align::Left, [] { return dateText(STO.BACKORDERDATE); }},
                      {"Single", 6150, 600, Align::Right, [] { return money(STO.COST); }},
-                     {"Total", 6800, 700, Align::Right, [] { return money(dict::roundCents(STO.COST * STO.AMOUNTBACKORDERED)); }}}};
+                     {"Total", 6800, 700, Align::Right, [] { return money(dict::extendedCents(STO.AMOUNTBACKORDERED, STO.COST)); }}}};
     listing.closeWith(Band{300, {c.ruleOver(4, 5, 20), text({3800, 60, 2300, 160}, "Total Cost:", LineBold, Align::Right),
                                    computed({6150, 60, 1350, 160}, [&listing] { return totals(listing.totalCost); }, LineBold,
                                             Align::Right)}});
@@ -142,7 +142,7 @@ INVENTORYBACKORDERSTOCKNO::INVENTORYBACKORDERSTOCKNO() : StockItemListing(Name, 
 
 void INVENTORYBACKORDERSTOCKNO::printItem(ReportEngine &engine)
 {
-    totalCost = dict::roundCents(totalCost + dict::roundCents(STO.COST * STO.AMOUNTBACKORDERED));
+    totalCost = dict::roundCents(totalCost + dict::extendedCents(STO.AMOUNTBACKORDERED, STO.COST));
     engine.printDetail();
 }
 

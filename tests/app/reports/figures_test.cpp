@@ -336,6 +336,30 @@ TEST_P(ReportFiguresTest, DailySalesShowEachInvoicesFiguresAndTheirSums)
     }
 }
 
+TEST_P(ReportFiguresTest, StockIsValuedItemByItemInExactDecimals)
+{
+    struct Item {
+        const char *stockNo;
+        long long onHandThousandths, costThousandths, priceThousandths;
+    };
+    const Item items[] = {{"AAA", 3000, 1005, 2675}, {"BBB", 2500, 3333, 4999}, {"CCC", -1000, 1500, 2000}};
+    testsupport::sqlOn(dict::DatabasePath, "DELETE FROM STOCK");
+    Cents cost = 0, price = 0;
+    for (const Item &i : items) {
+        addStock(i.stockNo, double(i.onHandThousandths) / 1000, double(i.priceThousandths) / 1000);
+        ASSERT_EQ(Access::STOCK.TryFetch(STO.StockNo_Key), dict::Benign);
+        STO.COST = double(i.costThousandths) / 1000;
+        ASSERT_EQ(Access::STOCK.Update(), dict::Benign);
+        // on hand × cost in millionths, to the cent
+        cost += (i.onHandThousandths * i.costThousandths + (i.onHandThousandths * i.costThousandths < 0 ? -5000 : 5000)) / 10000;
+        price += (i.onHandThousandths * i.priceThousandths + (i.onHandThousandths * i.priceThousandths < 0 ? -5000 : 5000)) / 10000;
+    }
+    EXPECT_EQ(cost, 302 + 833 - 150) << "3 × 1.005 is 3.015: 3.02";
+    const auto rows = run("PRN:INVENTORYONHANDSTOCKNO");
+    const std::string totalCost = cellAt(rows, "Totals:", columnOf(rows, "Total"));
+    EXPECT_EQ(totalCost.substr(totalCost.find_first_of("-0123456789")), amount(cost));
+}
+
 TEST_P(ReportFiguresTest, DailyReceiptsCountEveryCheque)
 {
     const auto rows = run("PRN:DAILYRECEIPTS");
