@@ -90,6 +90,11 @@ double extendedCents(double quantity, double price)
     return (Decimal(quantity) * Decimal(price)).roundedToCents().toDouble();
 }
 
+double percentCents(double amount, double percent)
+{
+    return (Decimal(amount) * Decimal(percent).percent()).roundedToCents().toDouble();
+}
+
 bool isZeroMoney(double value)
 {
     return roundCents(value) == 0;

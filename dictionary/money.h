@@ -17,6 +17,8 @@ double roundCents(double value);
 // quantity × price to the cent, worked exactly: extendedCents(3, 1.005) == 3.02, where rounding
 // the binary product 3.0149999... would give 3.01.
 double extendedCents(double quantity, double price);
+// percent % of amount to the cent, worked exactly: percentCents(1.15, 50) == 0.58.
+double percentCents(double amount, double percent);
 
 // A money sum is "exactly zero" when it rounds to zero cents (a balance of 1e-13 left over by
 // adding and subtracting amounts is settled).

@@ -148,7 +148,7 @@ void Inventory::Update()
 void Inventory::markUp()
 {
     if (GLO.INVENTORYMARKUP > 0 && STO.INVENTORYMARKUP == 1 && STO.COST > 0)
-        STO.RETAIL = STO.COST + dict::roundCents(STO.COST * GLO.INVENTORYMARKUP / 100);
+        STO.RETAIL = STO.COST + dict::percentCents(STO.COST, GLO.INVENTORYMARKUP);
 }
 
 void Inventory::clearBackOrder()

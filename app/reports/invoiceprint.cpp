@@ -96,7 +96,7 @@ std::vector<TotalsRow> totalsRows(const dict::INVOICERecord &inv, double subTota
     std::vector<TotalsRow> rows;
     rows.push_back({"SubTotal:", shown(subTotal, totals)});
     if (inv.CUSTOMERDISCOUNT != 0) {
-        const double discount = dict::roundCents(inv.RETAIL * inv.CUSTOMERDISCOUNT / 100);
+        const double discount = dict::percentCents(inv.RETAIL, inv.CUSTOMERDISCOUNT);
         rows.push_back({"Disc: " + shown(inv.CUSTOMERDISCOUNT, run.percent) + "%", shown(discount, money)});
         rows.push_back({"Disc Total:", shown(inv.TOTALDISCOUNT, totals)});
     }

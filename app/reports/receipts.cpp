@@ -194,7 +194,7 @@ void CONSOLIDATION::addRecord(Sums &s)
         INV.INVOICENO = FIN.INVOICENO;
         if (Access::INVOICE.TryFetch(INV.InvoiceNo_Key) != dict::Benign || INV.QUOTES != 0)
             return;
-        const double discount = dict::roundCents(INV.RETAIL * INV.CUSTOMERDISCOUNT / 100);
+        const double discount = dict::percentCents(INV.RETAIL, INV.CUSTOMERDISCOUNT);
         const double values[8] = {INV.COST, INV.RETAIL, dict::roundCents(INV.RETAIL - discount), INV.TAX,
                                   INV.GST,  INV.LABOR,  INV.SHIPPING,                           INV.COD};
         for (std::size_t i = 0; i < 8; ++i)

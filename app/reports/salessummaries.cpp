@@ -43,7 +43,7 @@ InvoiceFigures InvoiceFigures::of(const dict::INVOICERecord &inv)
 {
     InvoiceFigures f;
     f.retail = inv.RETAIL;
-    f.discount = dict::roundCents(inv.RETAIL * inv.CUSTOMERDISCOUNT / 100);
+    f.discount = dict::percentCents(inv.RETAIL, inv.CUSTOMERDISCOUNT);
     f.subTotal = dict::roundCents(inv.RETAIL - f.discount);
     f.cost = inv.COST;
     f.profit = dict::roundCents(f.subTotal - inv.COST);

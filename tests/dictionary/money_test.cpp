@@ -20,6 +20,18 @@ TEST(RoundCents, HalfCentsRoundAwayFromZeroAsWritten)
     EXPECT_EQ(roundCents(-0.125), -0.13);
 }
 
+TEST(ExtendedAndPercentCents, WorkTheProductAsWrittenBeforeRounding)
+{
+    // The binary products fall just below the half cent: 3.0149999..., 0.57499999...
+    const struct {
+        double a, b, extended, percent;
+    } cases[] = {{3, 1.005, 3.02, 0.03}, {1.15, 50, 57.5, 0.58}, {-1, 2.675, -2.68, -0.03}, {2.5, 3.333, 8.33, 0.08}};
+    for (const auto &c : cases) {
+        EXPECT_EQ(dict::extendedCents(c.a, c.b), c.extended) << c.a << " x " << c.b;
+        EXPECT_EQ(dict::percentCents(c.a, c.b), c.percent) << c.b << " % of " << c.a;
+    }
+}
+
 TEST(RoundCents, ResultsAreTheNearestDoubleOfTheDecimal)
 {
     EXPECT_EQ(roundCents(0.1 + 0.2), 0.3);
