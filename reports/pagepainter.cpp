@@ -122,17 +122,33 @@ std::vector<std::string> wrapText(const Font &font, int width, const std::string
 
 int lineHeight(const Font &font) { return int(std::ceil(QFontMetricsF(qtFont(font)).lineSpacing())); }
 
-const QFontMetricsF &TextMeasure::metrics(const Font &font)
+TextMeasure::Metrics &TextMeasure::metrics(const Font &font)
 {
-    for (const auto &[kept, metrics] : metrics_)
-        if (kept == font)
-            return metrics;
-    return metrics_.emplace_back(font, QFontMetricsF(qtFont(font))).second;
+    for (Metrics &kept : metrics_)
+        if (kept.font == font)
+            return kept;
+    Metrics &made = metrics_.emplace_back(Metrics{font, QFontMetricsF(qtFont(font))});
+    for (int c = 32; c < 128; ++c)
+        made.ascii[std::size_t(c)] = made.metrics.horizontalAdvance(QChar(c));
+    return made;
 }
 
 double TextMeasure::width(const Font &font, std::string_view text)
 {
-    return metrics(font).horizontalAdvance(QString::fromUtf8(text.data(), qsizetype(text.size())));
+    return metrics(font).metrics.horizontalAdvance(QString::fromUtf8(text.data(), qsizetype(text.size())));
+}
+
+double TextMeasure::atMost(const Font &font, std::string_view text)
+{
+    const Metrics &m = metrics(font);
+    double sum = 0;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 128 || byte < 32)
+            return width(font, text);
+        sum += m.ascii[byte];
+    }
+    return sum;
 }
 
 } // namespace rpt

@@ -6,6 +6,8 @@
 
 #include <QFontMetricsF>
 
+#include <array>
+
 #include <string>
 #include <string_view>
 #include <utility>
@@ -30,10 +32,18 @@ class TextMeasure
 {
 public:
     double width(const Font &font, std::string_view text);
+    // At least the width as painted, cheaply: the sum of the characters' own advances (kerning
+    // only narrows a text). A text that is not plain ASCII is measured.
+    double atMost(const Font &font, std::string_view text);
 
 private:
-    const QFontMetricsF &metrics(const Font &font);
-    std::vector<std::pair<Font, QFontMetricsF>> metrics_;
+    struct Metrics {
+        Font font;
+        QFontMetricsF metrics;
+        std::array<double, 128> ascii{}; // advances of the ASCII characters
+    };
+    Metrics &metrics(const Font &font);
+    std::vector<Metrics> metrics_;
 };
 
 } // namespace rpt

@@ -227,9 +227,10 @@ void ReportEngine::placeText(const Item &item, Box at, std::string text, bool fi
     const Box box = onPaper(at);
     Font font = onPaper(item.font);
     PageOp::Fit fit = PageOp::AsDeclared;
-    // Within the box even at a full em per byte: no need to measure.
+    // Within the box even at a full em per byte, or by its characters' own advances: no need to
+    // shape it.
     const double em = font.points * 1000.0 / 72.0;
-    if (fits && double(text.size()) * em > box.width) {
+    if (fits && double(text.size()) * em > box.width && measure_.atMost(font, text) > box.width) {
         const double width = measure_.width(font, text);
         if (width > box.width) {
             const double smallest = font.points * SmallestFit;
