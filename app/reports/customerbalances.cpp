@@ -24,11 +24,12 @@ std::vector<Item> pageHeader(const Columns &columns)
     return joined({titleLine(), runDateLine(), ruleAcross(720)}, columns.captions(520));
 }
 
-// The running total's band, closing the listing.
-Band totalBand(const double &total)
+// The running total's band, closing the listing under its last column.
+Band totalBand(const Columns &columns, const double &total)
 {
-    return {300, {line({6000, 20, 1500, 0}), text({4300, 60, 1600, 180}, "Running Total:", Bold, Align::Right),
-                  computed({6000, 60, 1500, 180}, [&total] { return totals(total); }, Bold, Align::Right)}};
+    const std::size_t last = columns.size() - 1;
+    return {300, {columns.ruleOver(last, last, 20, 10), text({4300, 60, 1600, 180}, "Running Total:", Bold, Align::Right),
+                  columns.cell(last, 60, [&total] { return totals(total); })}};
 }
 
 // Every finance amount of the customer, added up to the cent record by record.
@@ -55,7 +56,7 @@ CUSTOMEROUTSTANDINGBALANCES::CUSTOMEROUTSTANDINGBALANCES() : ReportProcedure(Nam
                           Body,
                           Bold};
     layout_ = Layout{.pageHeader = {780, pageHeader(columns)}, .detail = {210, columns.cells(10)}, .pageFooter = pageFooter()};
-    closing_ = totalBand(runningTotal_);
+    closing_ = totalBand(columns, runningTotal_);
 }
 
 int CUSTOMEROUTSTANDINGBALANCES::OpenFiles()
@@ -99,7 +100,7 @@ CUSTOMEROUTSTANDINGINVOICES::CUSTOMEROUTSTANDINGINVOICES() : ReportProcedure(Nam
                       text({1100, 240, 800, 180}, "Phone #:", Bold), field({1900, 240, 1400, 180}, dict::field(CUS.PHONENO)),
                       text({3400, 240, 600, 180}, "Fax #:", Bold), field({4000, 240, 1400, 180}, dict::field(CUS.FAXNO))}};
     invoice_ = Band{200, columns.cells(10)};
-    closing_ = totalBand(runningTotal_);
+    closing_ = totalBand(columns, runningTotal_);
 }
 
 int CUSTOMEROUTSTANDINGINVOICES::OpenFiles()

@@ -230,8 +230,20 @@ protected:
         }
     }
 
+    // Each invoice's own finance record, owing its total, then the payments, each lowering what
+    // its customer owes.
     static void payments()
     {
+        for (const InvoiceRow &r : Invoices) {
+            if (r.quote)
+                continue;
+            Access::FINANCE.PrimeRecord();
+            FIN.CUSTOMERNO = r.customer;
+            FIN.INVOICENO = r.number;
+            FIN.DATE = *fw::dayNumber(r.year, r.month, r.day);
+            FIN.INVOICETOTAL = FIN.AMOUNTDUE = double(derived(r).total) / 100;
+            ASSERT_EQ(Access::FINANCE.Insert(), dict::Benign);
+        }
         const std::pair<const char *, Cents> rows[] = {{"Check", 1000}, {"cheque", 2000}, {"CHEQUE", 400}, {"Cash", 700},
                                                        {"Visa", 300}};
         for (const auto &[terms, cents] : rows) {
@@ -241,6 +253,7 @@ protected:
             FIN.DATE = *fw::dayNumber(2026, 3, 2);
             FIN.TERMS = terms;
             FIN.AMOUNTPAID = double(cents) / 100;
+            FIN.AMOUNTDUE = -double(cents) / 100;
             ASSERT_EQ(Access::FINANCE.Insert(), dict::Benign);
         }
     }
@@ -360,6 +373,27 @@ TEST_P(ReportFiguresTest, StockIsValuedItemByItemInExactDecimals)
     const auto rows = run("PRN:INVENTORYONHANDSTOCKNO");
     const std::string totalCost = cellAt(rows, "Totals:", columnOf(rows, "Total"));
     EXPECT_EQ(totalCost.substr(totalCost.find_first_of("-0123456789")), amount(cost));
+}
+
+TEST_P(ReportFiguresTest, OutstandingBalancesAreEachCustomersDuesAndTheirRunningTotal)
+{
+    std::map<std::string, Cents> owed{{"C1", -4400}}; // the payments, all C1's
+    for (const InvoiceRow &r : Invoices)
+        if (!r.quote)
+            owed[r.customer] += derived(r).total;
+    const auto rows = run("PRN:CUSTOMEROUTSTANDINGBALANCES");
+    const int due = columnOf(rows, "Balance Due");
+    Cents running = 0;
+    for (const char *customer : {"C1", "C2", "C3"}) {
+        if (owed[customer] <= 0) {
+            EXPECT_EQ(cellAt(rows, customer, due), std::string("(no row ") + customer + ")") << "a credit owes nothing";
+            continue;
+        }
+        EXPECT_EQ(cellAt(rows, customer, due), amount(owed[customer])) << customer;
+        running += owed[customer];
+    }
+    const std::string total = cellAt(rows, "Running Total:", due);
+    EXPECT_EQ(total.substr(total.find_first_of("-0123456789")), amount(running));
 }
 
 TEST_P(ReportFiguresTest, DailyReceiptsCountEveryCheque)
