@@ -56,6 +56,9 @@ void paintPage(const PageQueue &queue, int page, QPainter &painter, double dotsP
                 painter.setFont(qtFont(queue.fonts()[op.font]));
                 currentFont = op.font;
             }
+            // Black on the page whatever the device: a widget's painter starts with its palette's
+            // text colour, which is pale over a dark scroll area.
+            painter.setPen(Qt::black);
             painter.drawText(rect(op.at), alignment(op.align) | Qt::TextDontClip,
                              QString::fromUtf8(queue.text(p, op)));
             break;

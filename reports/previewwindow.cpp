@@ -10,12 +10,14 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QStandardPaths>
@@ -61,24 +63,31 @@ QPushButton *button(QHBoxLayout *bar, const QString &text, QWidget *parent)
     return b;
 }
 
+// A paging arrow as narrow as its sign, so the bar fits a small screen.
+QPushButton *arrow(QHBoxLayout *bar, const QString &text, QWidget *parent)
+{
+    QPushButton *b = button(bar, text, parent);
+    b->setFixedWidth(b->fontMetrics().horizontalAdvance(text) + 24);
+    return b;
+}
+
 } // namespace
 
 PreviewWindow::PreviewWindow(const PageQueue &queue, std::string title, QWidget *parent)
     : QDialog(parent), queue_(queue), title_(std::move(title))
 {
     setWindowTitle(QString::fromStdString(title_));
-    resize(900, 1000);
     auto *column = new QVBoxLayout(this);
     auto *bar = new QHBoxLayout;
-    QPushButton *first = button(bar, tr("|<"), this);
-    QPushButton *previous = button(bar, tr("<"), this);
+    QPushButton *first = arrow(bar, tr("|<"), this);
+    QPushButton *previous = arrow(bar, tr("<"), this);
     pageBox_ = new QSpinBox(this);
     pageBox_->setRange(1, std::max(1, queue.count()));
     bar->addWidget(pageBox_);
     ofPages_ = new QLabel(tr("of %1").arg(queue.count()), this);
     bar->addWidget(ofPages_);
-    QPushButton *next = button(bar, tr(">"), this);
-    QPushButton *last = button(bar, tr(">|"), this);
+    QPushButton *next = arrow(bar, tr(">"), this);
+    QPushButton *last = arrow(bar, tr(">|"), this);
     zoomBox_ = new QComboBox(this);
     zoomBox_->addItem(tr("Fit width"), 0.0);
     for (int percent : {50, 75, 100, 150, 200})
@@ -95,6 +104,7 @@ PreviewWindow::PreviewWindow(const PageQueue &queue, std::string title, QWidget 
     scroll_->setWidget(view_);
     scroll_->setAlignment(Qt::AlignHCenter);
     scroll_->setBackgroundRole(QPalette::Dark);
+    scroll_->viewport()->installEventFilter(this); // fit width follows the area the page shows in
     column->addWidget(scroll_);
 
     connect(first, &QPushButton::clicked, this, [this] { showPage(0); });
@@ -142,11 +152,24 @@ void PreviewWindow::applyZoom()
     view_->show(page_, std::max(10.0, dpi));
 }
 
-void PreviewWindow::resizeEvent(QResizeEvent *event)
+// A page's height at most, within the screen the window opens on: the preview never runs off it.
+void PreviewWindow::showEvent(QShowEvent *event)
 {
-    QDialog::resizeEvent(event);
-    if (zoom_ <= 0)
+    if (!sized_) {
+        sized_ = true;
+        const QRect room = (screen() ? screen() : QGuiApplication::primaryScreen())->availableGeometry();
+        resize(std::min(900, room.width() * 9 / 10), std::min(1000, room.height() * 9 / 10));
+        move(room.center() - rect().center());
+    }
+    QDialog::showEvent(event);
+    applyZoom();
+}
+
+bool PreviewWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == scroll_->viewport() && event->type() == QEvent::Resize && zoom_ <= 0)
         applyZoom();
+    return QDialog::eventFilter(watched, event);
 }
 
 void PreviewWindow::print()

@@ -35,7 +35,8 @@ public:
     void email();
 
 protected:
-    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void applyZoom();
@@ -45,6 +46,7 @@ private:
     int page_ = 0;
     double zoom_ = 0;
     bool delivered_ = false;
+    bool sized_ = false;
     PageView *view_ = nullptr;
     QScrollArea *scroll_ = nullptr;
     QSpinBox *pageBox_ = nullptr;
