@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <chrono>
 #include <cmath>
@@ -1072,6 +1073,30 @@ std::string withDecimals(std::string_view picture, std::string_view fallback)
 
 std::string ratePicture() { return withDecimals(GLO.CURRENCYNAME7.view(), "@n6.5"); }
 std::string percentPicture() { return withDecimals(GLO.CURRENCYNAME6.view(), "@n6.2"); }
+
+namespace {
+std::string trimmed(std::string text)
+{
+    const std::size_t first = text.find_first_not_of(' ');
+    return first == std::string::npos ? std::string() : text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+} // namespace
+
+std::string rateHint()
+{
+    std::string rate = trimmed(formatValue(0.0625, ratePicture()));
+    // The rate picture's five places, down to the four the example needs.
+    if (rate.size() > 1 && rate.back() == '0')
+        rate.pop_back();
+    if (!rate.empty() && !std::isdigit(static_cast<unsigned char>(rate.front())))
+        rate.insert(0, "0"); // "0,0625" reads as a fraction where ",0625" may not
+    return rate;
+}
+
+std::string rateTip()
+{
+    return "A rate as a fraction: " + rateHint() + " = " + trimmed(formatValue(6.25, percentPicture())) + " %";
+}
 std::string quantityPicture(std::string_view fallback) { return numberPicture(GLO.CURRENCYNAME2.view(), fallback); }
 
 std::string numberPicture(std::string_view picture, std::string_view fallback)

@@ -181,6 +181,10 @@ std::string datePicture(std::string_view fallback = "@d2b");
 // the currency: the yen's pictures have none, and could not take a rate of 0.08.
 std::string ratePicture();
 std::string percentPicture();
+// How a rate is written, in the shop's own pictures: the hint "0,0625" and the tip "A rate as a
+// fraction: 0,0625 = 6,25 %" (decimal points as the pictures write them).
+std::string rateHint();
+std::string rateTip();
 // Quantities show through the quantity picture (GLO.CURRENCYNAME2) when it is a number picture.
 std::string quantityPicture(std::string_view fallback = "@n-10.2");
 // picture when it is a number picture, else fallback.

@@ -607,8 +607,11 @@ int WindowManager::TakeRejected(QWidget *control)
         errors().ThrowMessage(field->refusal().message, field->refusal().text);
         field->display();
     } else {
-        errors().ThrowMessage(FrameMsg::InvalidEntry,
-                              lastRejection_.empty() ? "This value cannot be used here." : lastRejection_);
+        // A field's tip says what it wants ("A rate as a fraction: ..."): the refusal repeats it.
+        std::string why = lastRejection_.empty() ? "This value cannot be used here." : lastRejection_;
+        if (control && !control->toolTip().isEmpty())
+            why += " " + control->toolTip().toStdString();
+        errors().ThrowMessage(FrameMsg::InvalidEntry, why);
     }
     if (control) {
         control->setFocus();

@@ -82,7 +82,7 @@ fw::FormDeclaration Customer::Declare()
     // Rates and percentages keep their decimals whatever the currency (the yen's pictures have none).
     const fw::FormItem terms = column({
         field(taxRateCaption(), CUS.TAXAMOUNT, fw::ratePicture())
-            .width(9).notNegative().hinted("0.0625").tipped("A rate as a fraction: 0.0625 = 6.25 %"),
+            .width(9).notNegative().hinted(QString::fromStdString(fw::rateHint())).tipped(QString::fromStdString(fw::rateTip())),
         field("Customer " + QString(dict::taxName(GLO.CANADIAN)) + " #:", CUS.TAXNUMBER).width(16),
         check("Figure PST on GST?", CUS.LONGDISTANCE).shownIf(GLO.CANADIAN == dict::TaxRegime::ProvincialAndGst),
         field("Customer Discount:", CUS.CUSTOMERDISCOUNT, fw::percentPicture())

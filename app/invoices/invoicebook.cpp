@@ -275,6 +275,8 @@ Step bookInvoice(bool insert, bool &linesHoldStock)
         return customers;
     if ((invoice.QUOTES == 0 || stored.QUOTES == 0) && bookOwnFinance(invoice) != dict::Benign)
         return dict::Notify;
+    if (stored.QUOTES != 0 && invoice.QUOTES == 0)
+        invoice.PRINTED.clear(); // the quote was printed; the invoice it becomes has not been
     static_cast<dict::INVOICERecord &>(INV) = invoice;
     return insert ? Access::INVOICE.TryInsert() : Access::INVOICE.TryUpdate();
 }

@@ -115,9 +115,9 @@ fw::FormItem inventoryTab()
                 {{" Canadian System (GST/PST)", "1"}, {" European System (VAT)", "2"},
                  {" InterNational System (GST)", "4"}, {" United States System (TAX)", "3"}}),
         field("Global Customer Tax Rate:", SET.CUSTOMERTAXRATE, rate)
-            .width(8).within(0, 0.99999).hinted("0.0625").tipped("A rate as a fraction: 0.0625 = 6.25 %"),
+            .width(8).within(0, 0.99999).hinted(QString::fromStdString(fw::rateHint())).tipped(QString::fromStdString(fw::rateTip())),
         field("GST:", SET.GST, rate)
-            .width(8).within(0, 0.99999).hinted("0.0625").tipped("A rate as a fraction: 0.0625 = 6.25 %"),
+            .width(8).within(0, 0.99999).hinted(QString::fromStdString(fw::rateHint())).tipped(QString::fromStdString(fw::rateTip())),
         field("GST #:", SET.GSTNUMBER).width(16),
         check("Tax Labor?", SET.TAXABLE),
         check("Tax Shipping Charges?", SET.TAXSHIPPING),

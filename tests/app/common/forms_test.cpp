@@ -115,6 +115,7 @@ TEST_F(FormsTest, EveryFormFitsWhatItShowsWithEuroAndDayFirstDates)
     WIN::ROUTINES();
     GLO.DATENAME = "@d6b";
     lookAtEveryForm();
+    EXPECT_EQ(fw::rateTip(), "A rate as a fraction: 0,0625 = 6,25 %") << "rates are written as the shop writes money";
 }
 
 } // namespace

@@ -241,10 +241,15 @@ TEST_F(InvoiceBookTest, AQuoteTouchesNoOtherFileUntilItBecomesAnInvoice)
     openFiles();
 
     // Converted: the stock goes out once, the invoice is booked, and a second save moves nothing.
+    // The quote was printed; the invoice it becomes is not.
+    testsupport::sqlOn(dict::DatabasePath, ("UPDATE INVOICE SET PRINTED = 'P' WHERE INVOICENO = " + std::to_string(no)).c_str());
     reread(no);
+    ASSERT_EQ(INV.PRINTED.str(), "P");
     INV.QUOTES = 0;
     ASSERT_EQ(inv::saveInvoice(false, holds), Benign);
     EXPECT_TRUE(holds);
+    reread(no);
+    EXPECT_TRUE(INV.PRINTED.blank());
     EXPECT_EQ(onHand(a), 7);
     EXPECT_EQ(balanceOf("C1"), 32.4);
     reread(no);

@@ -378,8 +378,9 @@ TEST_F(SetupFormTest, BadlyTypedRatesAreRefusedFieldByField)
     });
     EXPECT_EQ(response, fw::RequestCancelled);
     ASSERT_EQ(titles(), (std::vector<std::string>{"Invalid Entry", "Invalid Entry", "Range Error", "Range Error"}));
-    EXPECT_EQ(texts()[0], "Not a valid number.");
-    EXPECT_EQ(texts()[1], "The number is too large for this field.");
+    // The rate's refusals say how a rate is written, as its tip does.
+    EXPECT_EQ(texts()[0], "Not a valid number. A rate as a fraction: 0.0625 = 6.25 %");
+    EXPECT_EQ(texts()[1], "The number is too large for this field. A rate as a fraction: 0.0625 = 6.25 %");
     EXPECT_EQ(texts()[2], "The value of Labor Rate (per hour) must be between 0 and 9999999.");
     EXPECT_EQ(texts()[3], "The value of Global Inventory Mark Up must be between 0 and 999.99.");
     EXPECT_EQ(rateShown, (std::vector<std::string>{"kept", "kept", ".07250"}));
