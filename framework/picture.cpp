@@ -337,7 +337,32 @@ private:
     bool bad_ = false;
 };
 
-std::optional<NumberForm> readNumberForm(Cursor &c)
+std::optional<NumberForm> readNumberForm(Cursor &c, bool shopStyle = true);
+
+// The decimal point and grouping the shop writes money with: its money picture's (GLO.CURRENCYNAME),
+// a point and commas when it has none. Read again only when the money picture changes.
+std::pair<char, char> shopSeparators()
+{
+    static std::string seen;
+    static std::pair<char, char> separators{'.', ','};
+    const std::string money = GLO.CURRENCYNAME.str();
+    if (money != seen) {
+        seen = money;
+        separators = {'.', ','};
+        const std::string_view s = trim(money);
+        if (s.size() > 2 && s[0] == '@' && lower(s[1]) == 'n') {
+            Cursor c(s.substr(2));
+            if (const auto n = readNumberForm(c, false))
+                separators = {n->decimalPoint, n->grouping != 0 ? n->grouping : n->decimalPoint == ',' ? '.' : ','};
+        }
+    }
+    return separators;
+}
+
+// shopStyle: a picture that writes its decimals with a point, in a shop that writes money with a
+// decimal comma, reads and shows the comma and the shop's grouping instead (one decimal separator
+// throughout the program); its digits and places stay as written.
+std::optional<NumberForm> readNumberForm(Cursor &c, bool shopStyle)
 {
     NumberForm n;
     if (auto text = c.currency())
@@ -359,6 +384,7 @@ std::optional<NumberForm> readNumberForm(Cursor &c)
         n.grouping = '.';
     else
         grouped = false;
+    const bool explicitComma = c.peek() == '`';
     if (c.peek() == '.' || c.peek() == '`') {
         n.decimalPoint = c.peek() == '.' ? '.' : ',';
         c.skip();
@@ -366,6 +392,14 @@ std::optional<NumberForm> readNumberForm(Cursor &c)
     }
     if (!grouped)
         n.grouping = fill ? 0 : n.decimalPoint == ',' ? '.' : ',';
+    if (shopStyle && !explicitComma) {
+        const auto [point, grouping] = shopSeparators();
+        if (point == ',') {
+            n.decimalPoint = ',';
+            if (!grouped && !fill)
+                n.grouping = grouping;
+        }
+    }
     if (n.sign == Sign::Parentheses && !c.take(')'))
         return std::nullopt;
     if (n.sign == Sign::None && c.take('-'))
@@ -1081,6 +1115,16 @@ std::string trimmed(std::string text)
     return first == std::string::npos ? std::string() : text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 } // namespace
+
+char shopDecimalPoint() { return shopSeparators().first; }
+
+std::string shopPlainNumber(double value)
+{
+    std::string text = plainNumber(value);
+    if (shopDecimalPoint() == ',')
+        std::replace(text.begin(), text.end(), '.', ',');
+    return text;
+}
 
 std::string rateHint()
 {

@@ -181,6 +181,10 @@ std::string datePicture(std::string_view fallback = "@d2b");
 // the currency: the yen's pictures have none, and could not take a rate of 0.08.
 std::string ratePicture();
 std::string percentPicture();
+// The decimal point the shop writes money with (its money picture's): '.' or ','.
+char shopDecimalPoint();
+// A number as plainNumber writes it, with the shop's decimal point: 1,5 in a decimal-comma shop.
+std::string shopPlainNumber(double value);
 // How a rate is written, in the shop's own pictures: the hint "0,0625" and the tip "A rate as a
 // fraction: 0,0625 = 6,25 %" (decimal points as the pictures write them).
 std::string rateHint();

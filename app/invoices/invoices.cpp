@@ -26,7 +26,7 @@ namespace {
 #define INV_P "12C|*~P~C(0)@s1@#1#"
 #define INV_NO "34R(2)|*~Inv #~C(0)@n06@#6#"
 #define INV_CUSTOMER "48L(2)|*~Customer No~C(0)@s10@#11#"
-#define INV_DATE "52R(2)|*~Date~C(0)@d2b@#16#"
+#define INV_DATE "52R(2)|*~Date~C(0){D}@#16#"
 #define INV_PO "60L(2)|*~PO number~C(0)@s15@#56#"
 #define INV_AMOUNTS                                                                                            \
     "52R(2)|*~SubTotal~C(0){C}@#21#44R(2)|*~COD~C(0){C}@#26#48R(2)|*~Shipping~C(0){C}@#31#"                    \

@@ -237,7 +237,7 @@ fw::StepValue customerName()
 }
 
 #define INVOICE_TAGS                                                                                           \
-    TAG_COLUMN "12C|~P~@s1@#3#40R(2)|~Inv #~@n_7@#4#45L(2)|~Cust #~@s10@#5#45R(2)|~Date~@d2@#6#"               \
+    TAG_COLUMN "12C|~P~@s1@#3#40R(2)|~Inv #~@n_7@#4#45L(2)|~Cust #~@s10@#5#45R(2)|~Date~{D}@#6#"               \
                "110L(2)|~Customer Name~@s35@#7#60L(2)|~PO #~@s15@#8#"
 
 const fw::BrowseSpec invoiceTags = app::TagBrowse::Declared({

@@ -17,8 +17,6 @@ using namespace rpt;
 
 namespace {
 
-std::string quantity(double value) { return fw::plainNumber(value); }
-
 std::string leading(bool partNumber) { return partNumber ? STO.PARTNO.str() : STO.STOCKNO.str(); }
 
 // The columns of each kind of line, left to right; a part-number listing leads with the part.

@@ -18,6 +18,8 @@ std::string money(double value) { return shown(value, picture(GLO.CURRENCYNAME, 
 
 std::string totals(double value) { return shown(value, picture(GLO.CURRENCYNAME1, "@n-15.2")); }
 
+std::string quantity(double value) { return fw::shopPlainNumber(value); }
+
 std::string dateText(dict::LONG day) { return fw::formatValue(day, fw::datePicture("@d2")); }
 
 std::string runDate() { return "Run Date: " + dateText(fw::today()); }

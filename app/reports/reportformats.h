@@ -11,6 +11,7 @@ namespace PRN {
 
 std::string money(double value);  // GLO.CURRENCYNAME
 std::string totals(double value); // GLO.CURRENCYNAME1, the totals' picture with its currency sign
+std::string quantity(double value); // as typed, with the shop's decimal point
 std::string dateText(dict::LONG day); // GLO.DATENAME
 std::string runDate();               // "Run Date: " and today
 rpt::Item runDateLine();             // the run date under a listing's title

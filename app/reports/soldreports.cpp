@@ -21,8 +21,6 @@ using namespace rpt;
 
 namespace {
 
-std::string quantity(double value) { return fw::plainNumber(value); }
-
 // "Last, First", or the company when there is no last name.
 std::string buyerName()
 {

@@ -20,8 +20,6 @@ using namespace rpt;
 
 namespace {
 
-std::string quantity(double value) { return fw::plainNumber(value); }
-
 std::vector<Item> header(const Columns &columns)
 {
     return joined({titleLine(), runDateLine(), ruleAcross(750)}, columns.captions(560));
