@@ -1,5 +1,6 @@
 #include "framework/picture.h"
 
+#include "dictionary/globals.h"
 #include "dictionary/money.h"
 
 #include <gtest/gtest.h>
@@ -301,6 +302,33 @@ TEST(PictureText, AcceptsOnlyWellFormedPictures)
     EXPECT_EQ(pic("@p##/##pb").kind(), Picture::Kind::Pattern);
     EXPECT_EQ(formatValue(7.000000000000001, "@nonsense"), "7");
     EXPECT_FALSE(deformatText("12", "@nonsense"));
+}
+
+} // namespace
+
+namespace {
+
+// In a shop that writes money with a decimal comma, the program's own pictures written with a
+// point follow it; pictures that chose their separators, and whole numbers without grouping, stay.
+TEST(ShopStyle, PicturesWithAPointFollowTheShopsDecimalComma)
+{
+    GLO.CURRENCYNAME = "@n-13`2";
+    const struct {
+        const char *picture;
+        double value;
+        const char *shown;
+    } cases[] = {{"@n-12.2", 1234.5, "1.234,50"}, {"@n12.4", 0.5, "0,5000"},  {"@n06", 42, "000042"},
+                 {"@n_7", 1234567, "1234567"},   {"@n6`5", 0.21, ",21000"}, {"@n-13", 1234, "1.234"}};
+    for (const auto &c : cases) {
+        std::string shown = fw::formatValue(c.value, c.picture);
+        shown.erase(0, shown.find_first_not_of(' '));
+        EXPECT_EQ(shown, c.shown) << c.picture;
+    }
+    EXPECT_EQ(fw::Picture::parse("@n-10.2")->deformat("3,10").number, 3.1);
+    EXPECT_EQ(fw::shopPlainNumber(1.5), "1,5");
+    GLO.CURRENCYNAME = "@n-13.2";
+    EXPECT_EQ(fw::formatValue(1234.5, "@n-12.2"), "    1,234.50") << "a shop writing a point keeps it";
+    GLO.CURRENCYNAME.clear();
 }
 
 } // namespace
