@@ -24,10 +24,9 @@ std::string taxRegistration(const dict::CUSTOMERRecord &customer)
         if (!gst.empty())
             return "GST#: " + gst;
         return number.empty() ? "" : "PST#: " + number;
-    case dict::TaxRegime::Vat: return number.empty() ? "" : "VAT#: " + number;
-    case dict::TaxRegime::SalesTax: return number.empty() ? "" : "Tax#: " + number;
-    case dict::TaxRegime::GstOnly: return number.empty() ? "" : "GST#: " + number;
-    default: return "";
+    default:
+        // A customer with a tax number pays none (customerTaxRate): the invoice says why.
+        return number.empty() ? "" : std::string("Tax exempt \u2014 ") + dict::taxName(GLO.CANADIAN) + "#: " + number;
     }
 }
 

@@ -11,7 +11,9 @@ namespace app::invoices {
 // Outside the first regime a customer with a tax number is exempt; otherwise its own rate, else
 // the customers' rate, else setupRate (the setup's rate when the document was opened).
 double customerTaxRate(const dict::CUSTOMERRecord &customer, double setupRate);
-// "VAT#: ..." and the like, by the regime in force; empty when there is nothing to print.
+// The registration line of the invoice by the regime in force: "PST#: ...  GST#: ..." beside a
+// provincial tax, "Tax exempt — VAT#: ..." for a customer whose tax number exempts it; empty when
+// there is nothing to print.
 std::string taxRegistration(const dict::CUSTOMERRecord &customer);
 // The invoice's tax, GST and labour rates by its customer; its registration line when it has none.
 void applyCustomerTerms(dict::INVOICERecord &invoice, const dict::CUSTOMERRecord &customer, double setupRate);

@@ -135,6 +135,8 @@ fw::FormDeclaration Invoice::Declare()
         field("GST", INV.GST, money).readOnly().shownIf(gst),
         field("Owed", INV.AMOUNTOWED, "@n-12.2").readOnly().beside(),
         field("Labor", INV.LABOR, money).readOnly(),
+        // Why the tax is what it is: the registrations, or the customer's exemption.
+        field("Tax Info", INV.TAXINFO).readOnly().span(3),
     });
     return {.primary = &Relate::INVOICE,
             .caption = inserting() ? "Add an Invoice" : "Change the Invoice",

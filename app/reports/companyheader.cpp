@@ -53,7 +53,10 @@ std::string companyPhoneLine(const dict::SETUPRecord &s)
 // bare comma or "Phone:" behind.
 std::array<std::string, 7> companyLines(const dict::SETUPRecord &s, dict::BYTE regime)
 {
-    const std::string email = joined({{"", s.EMAILADDRESS.str()}, {" ", s.TAXNUMBER.blank() ? "" : "Tax: " + s.TAXNUMBER.str()}});
+    // A VAT invoice carries the shop's own VAT number.
+    const std::string vat = regime == dict::TaxRegime::Vat && !s.GSTNUMBER.blank() ? "VAT#: " + s.GSTNUMBER.str() : "";
+    const std::string email = joined(
+        {{"", s.EMAILADDRESS.str()}, {" ", s.TAXNUMBER.blank() ? "" : "Tax: " + s.TAXNUMBER.str()}, {" ", vat}});
     const std::string city = companyCityLine(s, regime);
     const std::string phone = companyPhoneLine(s);
     std::vector<std::string> order;

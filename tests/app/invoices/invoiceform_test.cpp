@@ -192,6 +192,7 @@ TEST_F(InvoiceFormTest, TwoFormsKeepTheirOwnNumbersAndTaxes)
     addLine(first->form(), "A", "1");
     addLine(second->form(), "A", "1");
     EXPECT_EQ(shown(first->form().entry(INV.TAX)), "0.00") << "a customer with a tax number pays none";
+    EXPECT_EQ(shown(first->form().entry(INV.TAXINFO)), "Tax exempt \u2014 Tax#: R-1234") << "and the form says why";
     EXPECT_EQ(shown(second->form().entry(INV.TAX)), "0.80") << "the other form keeps the rate in force";
     EXPECT_EQ(GLO.TAXRATE, 0.08) << "no form changes the rate for the next invoice";
 
@@ -201,7 +202,7 @@ TEST_F(InvoiceFormTest, TwoFormsKeepTheirOwnNumbersAndTaxes)
     waitClosed(a);
     waitClosed(b);
     EXPECT_EQ(query("SELECT TAXRATE FROM INVOICE WHERE CUSTOMERNO = 'EXEMPT'"), 0);
-    EXPECT_EQ(query("SELECT COUNT(*) FROM INVOICE WHERE CUSTOMERNO = 'EXEMPT' AND TAXINFO = 'Tax#: R-1234'"), 1);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM INVOICE WHERE CUSTOMERNO = 'EXEMPT' AND TAXINFO = 'Tax exempt \u2014 Tax#: R-1234'"), 1);
     EXPECT_EQ(query("SELECT TAXRATE FROM INVOICE WHERE CUSTOMERNO = 'C1'"), 0.08);
     expectBooksAgree();
 }

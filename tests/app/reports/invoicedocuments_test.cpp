@@ -158,9 +158,11 @@ TEST(InvoiceDocumentText, CompanyBlockAndLineTexts)
     s.FAXNO = "555-0101";
     EXPECT_EQ(PRN::companyLines(s, 3)[5], "Phone: 555-0100 / Fax: 555-0101");
     s.ADDRESS3 = "Back door";
+    s.GSTNUMBER = "IE6388047V"; // a VAT invoice carries the shop's VAT number
     EXPECT_EQ(PRN::companyLines(s, 2), (Lines{"Quill & Co", "1 Main St", "Unit 4", "Back door",
                                               "62701 Springfield, IL   USA", "Phone: 555-0100 / Fax: 555-0101",
-                                              "shop@quill.example Tax: TX-99"}));
+                                              "shop@quill.example Tax: TX-99 VAT#: IE6388047V"}));
+    EXPECT_EQ(PRN::companyLines(s, 3)[6], "shop@quill.example Tax: TX-99") << "only under VAT";
     // A setup not filled in yet: no bare comma, no "Phone:", no empty line between the others.
     dict::SETUPRecord bare{};
     bare.COMPANYNAME = "Quill & Co";
