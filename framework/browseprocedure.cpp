@@ -2,10 +2,12 @@
 
 #include "framework/browseclass.h"
 #include "framework/browselist.h"
+#include "framework/browsenotices.h"
 #include "framework/errorclass.h"
 #include "framework/framemessages.h"
 #include "framework/reportslib.h"
 #include "framework/singlewindow.h"
+#include "framework/threadcontext.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -121,6 +123,10 @@ int BrowseProcedure::Build()
     FirstField = w_.list;
     Prepare();
     showFigures();
+    QObject::connect(&list_->notices(), &BrowseNotices::refreshed, &list_->notices(), [this] {
+        const ContextScope own(context());
+        Refreshed();
+    });
     if (browseSpec_.notification) {
         notifyFrame(browseSpec_.notification);
         notified_ = true;

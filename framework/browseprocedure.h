@@ -82,6 +82,9 @@ protected:
     virtual int Chosen() { return RequestCompleted; }
     // Set-up after the skeleton and before the window opens (filters, bindings, icons).
     virtual void Prepare() {}
+    // After the list was read again because its file changed (here or at another station): the
+    // figures it shows follow, as its rows did.
+    virtual void Refreshed() { showFigures(); }
 
 
 private:

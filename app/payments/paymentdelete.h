@@ -28,6 +28,7 @@ protected:
     bool AllowRequest(int request) override;
     // After a payment was added, changed or deleted.
     virtual void PaymentsChanged() { showFigures(); }
+    void Refreshed() override { PaymentsChanged(); }
 
 private:
     int refusal_;

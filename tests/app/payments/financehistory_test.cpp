@@ -101,6 +101,23 @@ TEST_F(FinanceHistoryTest, TheFinanceButtonOpensTheHighlightedCustomersHistoryAn
     closeStarted(customers, customers->widgets().close);
 }
 
+// A payment taken elsewhere (the invoice's Payment button, another station) moves the balance an
+// open history shows, as it adds the row.
+TEST_F(FinanceHistoryTest, AnOpenHistoryFollowsAPaymentTakenElsewhere)
+{
+    addCustomer("C1");
+    const dict::LONG invoice = bookInvoice("C1", 313.01);
+    History *h = open("C1");
+    EXPECT_EQ(h->info(History::Balance)->text(), "313.01");
+    // Written at another station: only the file's change notices tell this one.
+    testsupport::sqlOn(dict::DatabasePath, ("INSERT INTO FINANCE (RECORDNO, CUSTOMERNO, INVOICENO, DATE, TERMS, AMOUNTPAID, "
+                                            "AMOUNTDUE) VALUES (99, 'C1', " + std::to_string(invoice) + ", 80000, 'Cash', 65.43, -65.43)")
+                                               .c_str());
+    QTRY_COMPARE_WITH_TIMEOUT(h->info(History::Balance)->text(), QStringLiteral("247.58"), 5000);
+    EXPECT_EQ(h->browse().Records(), 2u);
+    close(h);
+}
+
 TEST_F(FinanceHistoryTest, APaymentAddedChangedAndDeletedThroughTheWindowsMovesTheBooks)
 {
     addCustomer("C1");
