@@ -313,8 +313,12 @@ private:
                 prompt->hide();
         }
         form_.bound_.push_back({item.field, item.memo, control, prompt});
-        if (!form_.firstField_ && !item.shownOnly)
+        // The focus starts where the user types: the first entry, before any box or option.
+        const bool typed = qobject_cast<QLineEdit *>(control) || qobject_cast<QPlainTextEdit *>(control);
+        if (!item.shownOnly && (!form_.firstField_ || (typed && !form_.firstTyped_))) {
             form_.firstField_ = control;
+            form_.firstTyped_ = typed;
+        }
     }
 
     Form &form_;

@@ -115,6 +115,7 @@ private:
     QTabWidget *tabs_ = nullptr;
     QPushButton *ok_ = nullptr, *cancel_ = nullptr, *help_ = nullptr;
     QWidget *firstField_ = nullptr;
+    bool firstTyped_ = false; // the first field is an entry
 };
 
 } // namespace fw

@@ -107,6 +107,7 @@ TEST_F(InvoiceFormTest, ANewInvoiceIsWrittenLineByLineAndSavedIntoTheBooks)
     {
         auto line = onLine([&](const fw::Form &l) {
             EXPECT_EQ(l.caption()->text(), "Add Items to the Invoice");
+            EXPECT_EQ(l.ok()->window()->focusWidget(), l.entry(DES.STOCKNO)) << "the focus starts on the first entry";
             type(l.entry(DES.STOCKNO), "A");
             EXPECT_FALSE(l.options(DES.PRICEOPTION)->isHidden()) << "a found item offers its three prices";
             EXPECT_EQ(l.options(DES.PRICEOPTION)->option("1")->text(), "12.50");
