@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -48,6 +49,10 @@ public:
         browser_->setSearchPaths({QStringLiteral(":/help")});
         layout->addWidget(browser_);
         connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
+        // Escape closes help, as it closes every dialog of the program.
+        auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+        escape->setContext(Qt::WindowShortcut);
+        connect(escape, &QShortcut::activated, this, &QWidget::close);
         connect(find_, &QLineEdit::returnPressed, this, [this] {
             if (!browser_->find(find_->text())) {
                 browser_->moveCursor(QTextCursor::Start);

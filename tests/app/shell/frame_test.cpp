@@ -450,7 +450,10 @@ TEST_F(FrameTest, TheToolbarsHelpOpensTheActiveWindowsPageCentredOnTheFrame)
     testsupport::expectTidy(window);
     if (const char *folder = std::getenv("TQ_SCREENSHOTS"))
         window->grab().save(QString::fromUtf8(folder) + QStringLiteral("/help.png"));
-    window->close();
+    QPointer<QWidget> shown(window);
+    QTest::keyClick(window->findChild<QTextBrowser *>(), Qt::Key_Escape);
+    settle();
+    EXPECT_TRUE(!shown || !shown->isVisible()) << "Escape closes help";
 
     auto *other = new HelpedWindow("Brw:NoHelpHere");
     other->Start();
