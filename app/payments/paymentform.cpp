@@ -66,13 +66,14 @@ fw::FormDeclaration CustomerFinanceHistory::Declare()
                       field("Invoice #:", FIN.INVOICENO, "@n06b").width(8).notNegative(),
                       field("Date:", FIN.DATE, fw::datePicture("@d2")).needed(),
                       options("Payment Type", FIN.TERMS, types, 2),
+                      // Above the details each type shows, so that choosing a type never moves it.
+                      field("Amount Paid:", FIN.AMOUNTPAID, fw::moneyPicture()),
                       field("Bank Name:", FIN.BANK).width(24),
                       field("Credit Card #:", FIN.CREDITCARDNO),
                       field("Expiration Date:", FIN.CREDITCARDDATE, "@p##/##pb"),
                       field("Authorization #:", FIN.CREDITCARDAUTHORIZENO, "@n08b").notNegative(),
                       field("MO #:", FIN.MONEYORDERNO),
-                      field(QString(chequeWord()) + " #:", FIN.CHECKNO, "@n010b").notNegative(),
-                      field("Amount Paid:", FIN.AMOUNTPAID, fw::moneyPicture())}};
+                      field(QString(chequeWord()) + " #:", FIN.CHECKNO, "@n010b").notNegative()}};
 }
 
 // A new payment is dated today and takes the customer's payment details; a changed one keeps

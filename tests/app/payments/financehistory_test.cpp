@@ -8,6 +8,7 @@
 #include "framework/optionbox.h"
 #include "tests/support/paymentfolder.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -126,7 +127,11 @@ TEST_F(FinanceHistoryTest, APaymentAddedChangedAndDeletedThroughTheWindowsMovesT
     {
         auto form = onForm("Add Finance Information", [&](Upd::CustomerFinanceHistory &, const fw::Form &w) {
             type(w.entry(FIN.INVOICENO), QString::number(no));
+            const QPoint amountAt = w.entry(FIN.AMOUNTPAID)->mapTo(w.ok()->window(), QPoint());
             setuptest::pick(w.options(FIN.TERMS), "Check");
+            QApplication::processEvents();
+            EXPECT_EQ(w.entry(FIN.AMOUNTPAID)->mapTo(w.ok()->window(), QPoint()), amountAt)
+                << "choosing a type does not move the amount";
             EXPECT_FALSE(w.entry(FIN.CHECKNO)->isHidden());
             EXPECT_FALSE(w.entry(FIN.BANK)->isHidden());
             EXPECT_TRUE(w.entry(FIN.CREDITCARDNO)->isHidden());
