@@ -6,6 +6,7 @@
 #include "framework/browsenotices.h"
 #include "framework/globalcodes.h"
 #include "framework/iniclass.h"
+#include "framework/picture.h"
 #include "framework/reportslib.h"
 #include "framework/windowmanager.h"
 
@@ -228,9 +229,12 @@ void BrowseClass::SetFormat(std::string_view text)
     format_ = std::move(*parsed);
     model_->setFormat(format_);
     std::vector<std::optional<int>> widths;
-    for (const ListColumn &column : format_.columns())
+    std::vector<std::string> widest;
+    for (const ListColumn &column : format_.columns()) {
         widths.push_back(column.width);
-    list_->setColumnWidths(widths);
+        widest.push_back(column.picture ? widestValue(*column.picture) : std::string());
+    }
+    list_->setColumnWidths(widths, widest);
 }
 
 // --- open and close -----------------------------------------------------------------------------

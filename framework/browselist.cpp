@@ -1,6 +1,7 @@
 #include "framework/browselist.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QScrollBar>
@@ -76,15 +77,19 @@ int BrowseList::cellMargin() const
     return 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view_) + 1);
 }
 
-void BrowseList::setColumnWidths(const std::vector<std::optional<int>> &dialogUnits)
+void BrowseList::setColumnWidths(const std::vector<std::optional<int>> &dialogUnits, const std::vector<std::string> &widest)
 {
     QHeaderView *header = view_->horizontalHeader();
     const DialogUnits dlu = units();
+    const QFontMetrics metrics(view_->font());
     for (int column = 0; column < header->count() && column < static_cast<int>(dialogUnits.size()); ++column) {
         const std::optional<int> width = dialogUnits[static_cast<std::size_t>(column)];
         if (!width)
             continue;
-        const int pixels = dlu.toPixelsX(*width) + cellMargin();
+        int pixels = dlu.toPixelsX(*width) + cellMargin();
+        if (static_cast<std::size_t>(column) < widest.size() && !widest[std::size_t(column)].empty())
+            pixels = std::max(pixels, metrics.horizontalAdvance(QString::fromStdString(widest[std::size_t(column)])) +
+                                          2 * cellMargin());
         header->resizeSection(column, std::max(pixels, header->sectionSizeHint(column)));
     }
 }

@@ -30,7 +30,8 @@ public:
 
     // Column widths in dialog units of the list's font (none: the view's default width). A
     // column is never narrower than its header text; the last one takes the spare room.
-    void setColumnWidths(const std::vector<std::optional<int>> &dialogUnits);
+    // Each column as wide as declared, and never narrower than its widest value (widest[column]).
+    void setColumnWidths(const std::vector<std::optional<int>> &dialogUnits, const std::vector<std::string> &widest = {});
     // A column's width (by its number in the model) in dialog units, as setColumnWidths takes it.
     int columnWidth(int column) const;
 

@@ -1116,6 +1116,34 @@ std::string trimmed(std::string text)
 }
 } // namespace
 
+std::string widestValue(std::string_view picture)
+{
+    const std::optional<Picture> p = Picture::parse(picture);
+    if (!p)
+        return {};
+    if (p->kind() == Picture::Kind::Date)
+        return trimmed(formatValue(double(dayNumber(2026, 12, 28).value_or(0)), picture)); // two-digit day and month
+    if (p->kind() != Picture::Kind::Number)
+        return {};
+    // The most nines that still fit the picture, in its decimals, and negative where it shows a sign.
+    const bool decimals = formatValue(0.5, picture).find_first_of(".,") != std::string::npos;
+    const bool signed_ = formatValue(-1, picture).find_first_of("-(") != std::string::npos;
+    std::string widest;
+    for (const double sign : {1.0, -1.0}) {
+        if (sign < 0 && !signed_)
+            break;
+        for (int digits = 1; digits <= 15; ++digits) {
+            const double value = sign * (std::pow(10.0, digits) - (decimals ? 0.01 : 1));
+            const std::string shown = trimmed(formatValue(value, picture));
+            if (shown.empty() || shown.find('#') != std::string::npos)
+                break;
+            if (shown.size() > widest.size() || (sign > 0 && shown.size() == widest.size()))
+                widest = shown; // of one width, the most nines
+        }
+    }
+    return widest;
+}
+
 char shopDecimalPoint() { return shopSeparators().first; }
 
 std::string shopPlainNumber(double value)

@@ -185,6 +185,10 @@ std::string percentPicture();
 char shopDecimalPoint();
 // A number as plainNumber writes it, with the shop's decimal point: 1,5 in a decimal-comma shop.
 std::string shopPlainNumber(double value);
+// The widest value a number or date picture shows ("-999,999.99", "28/12/2026"); empty for a
+// text picture, whose values are as long as their data.
+std::string widestValue(std::string_view picture);
+
 // How a rate is written, in the shop's own pictures: the hint "0,0625" and the tip "A rate as a
 // fraction: 0,0625 = 6,25 %" (decimal points as the pictures write them).
 std::string rateHint();

@@ -325,6 +325,10 @@ TEST(ShopStyle, PicturesWithAPointFollowTheShopsDecimalComma)
         EXPECT_EQ(shown, c.shown) << c.picture;
     }
     EXPECT_EQ(fw::Picture::parse("@n-10.2")->deformat("3,10").number, 3.1);
+    EXPECT_EQ(fw::widestValue("@n06b"), "999999");
+    EXPECT_EQ(fw::widestValue("@n-12.2"), "9.999.999,99");
+    EXPECT_EQ(fw::widestValue("@d6"), "28/12/2026");
+    EXPECT_EQ(fw::widestValue("@s20"), "") << "a text is as long as its data";
     EXPECT_EQ(fw::shopPlainNumber(1.5), "1,5");
     GLO.CURRENCYNAME = "@n-13.2";
     EXPECT_EQ(fw::formatValue(1234.5, "@n-12.2"), "    1,234.50") << "a shop writing a point keeps it";
