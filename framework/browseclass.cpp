@@ -698,8 +698,9 @@ bool BrowseClass::TakeKey(QKeyEvent *event)
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        // Ctrl+Enter changes; plain Enter chooses in select mode and otherwise goes to the locator.
-        if (ctrl) {
+        // One rule on every list: Ctrl+Enter changes the row; plain Enter chooses in select mode,
+        // goes to a typed locator's record, and otherwise changes the row too.
+        if (ctrl || (!selecting_ && !entryLocator())) {
             if (change_ && change_->isEnabled())
                 Ask(ChangeRecord);
         } else if (selecting_) {

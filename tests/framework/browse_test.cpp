@@ -444,6 +444,10 @@ TEST_F(BrowseTest, TheEntryLocatorFollowsEachKeyAndKeysTypedOnTheListGoIntoIt)
     QTest::keyClick(b->list->view(), Qt::Key_T);
     b->context()->makeCurrent();
     EXPECT_EQ(CUS.LNAME.view(), "Turner") << "an order without an entry keeps its step locator";
+    const std::string turner = b->highlighted();
+    QTest::keyClick(b->list->view(), Qt::Key_Return);
+    ASSERT_FALSE(b->formsOn.empty());
+    EXPECT_EQ(b->formsOn.back(), turner) << "with no entry to locate by, plain Enter changes the row";
     closeWindow(b);
 }
 
