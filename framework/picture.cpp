@@ -1108,12 +1108,10 @@ std::string withDecimals(std::string_view picture, std::string_view fallback)
 std::string ratePicture() { return withDecimals(GLO.CURRENCYNAME7.view(), "@n6.5"); }
 std::string percentPicture() { return withDecimals(GLO.CURRENCYNAME6.view(), "@n6.2"); }
 
+
 namespace {
-std::string trimmed(std::string text)
-{
-    const std::size_t first = text.find_first_not_of(' ');
-    return first == std::string::npos ? std::string() : text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
+// The shown value without its padding.
+std::string unpadded(const std::string &shown) { return std::string(trim(shown)); }
 } // namespace
 
 std::string widestValue(std::string_view picture)
@@ -1122,7 +1120,7 @@ std::string widestValue(std::string_view picture)
     if (!p)
         return {};
     if (p->kind() == Picture::Kind::Date)
-        return trimmed(formatValue(double(dayNumber(2026, 12, 28).value_or(0)), picture)); // two-digit day and month
+        return unpadded(formatValue(double(dayNumber(2026, 12, 28).value_or(0)), picture)); // two-digit day and month
     if (p->kind() != Picture::Kind::Number)
         return {};
     // The most nines that still fit the picture, in its decimals, and negative where it shows a sign.
@@ -1134,7 +1132,7 @@ std::string widestValue(std::string_view picture)
             break;
         for (int digits = 1; digits <= 15; ++digits) {
             const double value = sign * (std::pow(10.0, digits) - (decimals ? 0.01 : 1));
-            const std::string shown = trimmed(formatValue(value, picture));
+            const std::string shown = unpadded(formatValue(value, picture));
             if (shown.empty() || shown.find('#') != std::string::npos)
                 break;
             if (shown.size() > widest.size() || (sign > 0 && shown.size() == widest.size()))
@@ -1156,7 +1154,7 @@ std::string shopPlainNumber(double value)
 
 std::string rateHint()
 {
-    std::string rate = trimmed(formatValue(0.0625, ratePicture()));
+    std::string rate = unpadded(formatValue(0.0625, ratePicture()));
     // The rate picture's five places, down to the four the example needs.
     if (rate.size() > 1 && rate.back() == '0')
         rate.pop_back();
@@ -1167,7 +1165,7 @@ std::string rateHint()
 
 std::string rateTip()
 {
-    return "A rate as a fraction: " + rateHint() + " = " + trimmed(formatValue(6.25, percentPicture())) + " %";
+    return "A rate as a fraction: " + rateHint() + " = " + unpadded(formatValue(6.25, percentPicture())) + " %";
 }
 std::string quantityPicture(std::string_view fallback) { return numberPicture(GLO.CURRENCYNAME2.view(), fallback); }
 
