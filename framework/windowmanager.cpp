@@ -259,8 +259,6 @@ void WindowManager::RestoreWindow()
         top->showMaximized();
 }
 
-// The rectangle moved, when it must be, so that all of it (and a window's title bar) is on the
-// available screen, or inside the window area for a window of the frame.
 QRect WindowManager::onScreen(const QWidget *top, QRect wanted)
 {
     QRect room;

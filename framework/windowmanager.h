@@ -132,6 +132,9 @@ public:
     static QMdiArea *mdiArea();
     // The window manager of the active procedure window, if any.
     static WindowManager *active();
+    // The rectangle moved, when it must be, so that all of it (and a window's title bar) is on
+    // the available screen, or inside the window area for a window of the frame.
+    static QRect onScreen(const QWidget *top, QRect wanted);
 
     // Called by the procedure window.
     void handleOpened();
@@ -153,7 +156,6 @@ protected:
     void connectField(FormField &field);
     void RestoreWindow();
     void SaveWindow();
-    static QRect onScreen(const QWidget *top, QRect wanted);
     bool recordChanged();
 
 private:

@@ -152,7 +152,7 @@ bool AMain::Init()
     connect(qApp, &QApplication::focusChanged, this, &AMain::updateNavigation);
     updatePrintBlank();
     relabel();
-    resize(1000, 700);
+    restorePlacement();
     return true;
 }
 
@@ -200,7 +200,34 @@ void AMain::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
+    keepPlacement();
     QMainWindow::closeEvent(event);
+}
+
+// --- placement ----------------------------------------------------------------------------------
+
+// The frame opens where it was closed, maximised if it was; the first time at a usual size.
+void AMain::restorePlacement()
+{
+    fw::WindowPlacement placement{.x = 0, .y = 0, .width = 1000, .height = 700, .resizable = true};
+    if (fw::INIClass *ini = REPORTS::Settings(); !ini || !ini->FetchWindow(objectName().toStdString(), placement)) {
+        resize(placement.width, placement.height);
+        return;
+    }
+    setGeometry(fw::WindowManager::onScreen(this, QRect(placement.x, placement.y, placement.width, placement.height)));
+    if (placement.maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void AMain::keepPlacement() const
+{
+    fw::INIClass *ini = REPORTS::Settings();
+    if (!ini)
+        return;
+    const QRect normal = isMaximized() || isMinimized() ? normalGeometry() : geometry();
+    ini->UpdateWindow(objectName().toStdString(), {.maximized = isMaximized(), .minimized = isMinimized(),
+                                                   .x = normal.x(), .y = normal.y(), .width = normal.width(),
+                                                   .height = normal.height(), .resizable = true});
 }
 
 // --- menus, toolbar, status bar -----------------------------------------------------------------

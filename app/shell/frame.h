@@ -63,6 +63,8 @@ private:
     void buildMenus();
     void buildToolbar();
     void buildStatusBar();
+    void restorePlacement();
+    void keepPlacement() const;
     QMenu *menuAt(const QString &path);
     void takeNotification(int number);
     void updatePrintBlank();

@@ -546,3 +546,41 @@ TEST_F(FrameTest, NewInvoiceOpensAnEmptyInvoiceWithItsNumberTaken)
     settle();
     EXPECT_EQ(openProcedure("Upd:Invoice"), nullptr);
 }
+
+TEST_F(FrameTest, WindowsReopenAsTheyWereLeftMaximisedIncluded)
+{
+    openFrame();
+    frame->splash()->PostClose();
+    settle();
+    auto reopen = [&](const std::function<void(QMdiSubWindow *)> &act) {
+        auto *window = new NamedWindow("Brw:Placed");
+        window->Start();
+        settle();
+        auto *sub = qobject_cast<QMdiSubWindow *>(window->window()->parentWidget());
+        const bool wasMaximised = sub->isMaximized();
+        if (act)
+            act(sub);
+        sub->close();
+        settle();
+        return wasMaximised;
+    };
+    reopen([](QMdiSubWindow *sub) { sub->showMaximized(); });
+    EXPECT_TRUE(reopen([](QMdiSubWindow *sub) { sub->showNormal(); })) << "a window closed maximised";
+    EXPECT_FALSE(reopen({})) << "a window closed normal";
+
+    frame->setGeometry(40, 50, 700, 500);
+    settle();
+    const QRect normal = frame->geometry();
+
+    closeFrame();
+    openFrame();
+    EXPECT_EQ(frame->geometry(), normal);
+    frame->showMaximized();
+    settle();
+    closeFrame();
+    openFrame();
+    EXPECT_TRUE(frame->isMaximized()) << "the frame closed maximised";
+    frame->showNormal();
+    settle();
+    EXPECT_EQ(frame->geometry(), normal) << "and its normal place kept";
+}
