@@ -6,6 +6,7 @@
 #include "framework/framemessages.h"
 #include "framework/helphook.h"
 #include "framework/iniclass.h"
+#include "framework/mnemonics.h"
 #include "framework/optionbox.h"
 #include "framework/reportslib.h"
 #include "framework/threadcontext.h"
@@ -33,6 +34,12 @@ QPointer<QMdiArea> &area()
 {
     static QPointer<QMdiArea> mdi;
     return mdi;
+}
+
+QString &menuLetters()
+{
+    static QString letters;
+    return letters;
 }
 
 // Makes a procedure's thread context current before any of its window's objects takes an event.
@@ -85,7 +92,11 @@ WindowManager::~WindowManager()
     }
 }
 
-void WindowManager::setMdiArea(QMdiArea *mdi) { area() = mdi; }
+void WindowManager::setMdiArea(QMdiArea *mdi, const QString &letters)
+{
+    area() = mdi;
+    menuLetters() = letters;
+}
 QMdiArea *WindowManager::mdiArea() { return area(); }
 
 WindowManager *WindowManager::active()
@@ -141,6 +152,7 @@ int WindowManager::Open()
     for (BrowseClass *browse : browses_)
         browse->Open();
     if (started_ && area()) {
+        moveMnemonicsOff(window_, menuLetters());
         QMdiSubWindow *sub = area()->addSubWindow(window_);
         sub->setAttribute(Qt::WA_DeleteOnClose);
         RestoreWindow();

@@ -126,9 +126,11 @@ public:
     bool closing() const { return closing_; }
     bool dead() const { return dead_; }
     ThreadContext *context() const { return context_; }
+    const std::vector<BrowseClass *> &browses() const { return browses_; }
 
-    // Where started procedures open; without one they open as windows of their own.
-    static void setMdiArea(QMdiArea *area);
+    // Where started procedures open; without one they open as windows of their own. The frame's
+    // menu letters stay the menus': a window opened there marks other letters of its controls.
+    static void setMdiArea(QMdiArea *area, const QString &menuLetters = {});
     static QMdiArea *mdiArea();
     // The window manager of the active procedure window, if any.
     static WindowManager *active();

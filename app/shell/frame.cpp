@@ -18,6 +18,7 @@
 #include "framework/formtoolbar.h"
 #include "framework/framemessages.h"
 #include "framework/iniclass.h"
+#include "framework/mnemonics.h"
 #include "framework/procedurewindow.h"
 #include "framework/reportslib.h"
 #include "framework/windowmanager.h"
@@ -144,8 +145,8 @@ bool AMain::Init()
     area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(area_);
-    fw::WindowManager::setMdiArea(area_);
     buildMenus();
+    fw::WindowManager::setMdiArea(area_, menuLetters());
     buildToolbar();
     buildStatusBar();
     connect(area_, &QMdiArea::subWindowActivated, this, &AMain::updateNavigation);
@@ -240,6 +241,15 @@ QMenu *AMain::menuAt(const QString &path)
     QMenu *menu = split < 0 ? menuBar()->addMenu(path) : menuAt(path.left(split))->addMenu(path.mid(split + 3));
     menus_[path] = menu;
     return menu;
+}
+
+QString AMain::menuLetters() const
+{
+    QString letters;
+    for (const QAction *menu : menuBar()->actions())
+        if (const QChar letter = fw::mnemonicOf(menu->text()); !letter.isNull())
+            letters += letter;
+    return letters;
 }
 
 void AMain::buildMenus()

@@ -45,6 +45,8 @@ public:
     QMdiArea *area() const { return area_; }
     QAction *action(MenuItem item) const;
     QAction *actionOf(const QString &text) const; // the first item with that text, "&" included
+    // The Alt-key letters of the menu bar (upper case).
+    QString menuLetters() const;
     const std::vector<QAction *> &navigationActions() const { return navigation_; }
     QString dateZone() const;
     QString timeZone() const;

@@ -38,6 +38,14 @@ void registerProcedure(std::string name, ProcedureRunner runner) { registry()[st
 
 bool procedureDefined(std::string_view name) { return registry().find(name) != registry().end(); }
 
+std::vector<std::string> procedureNames()
+{
+    std::vector<std::string> names;
+    for (const auto &entry : registry())
+        names.push_back(entry.first);
+    return names;
+}
+
 void runProcedure(std::string_view name)
 {
     const auto found = registry().find(name);

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace app {
 
@@ -16,6 +17,9 @@ void registerProcedure(std::string name, ProcedureRunner runner);
 bool procedureDefined(std::string_view name);
 // Runs the named procedure, or shows "Procedure not defined" naming it.
 void runProcedure(std::string_view name);
+
+// The names of the procedures registered, in order.
+std::vector<std::string> procedureNames();
 
 // Registers every procedure this program has.
 void registerProgramProcedures();

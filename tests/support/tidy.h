@@ -1,8 +1,16 @@
-// Whether a window looks tidy: every visible control lies inside its window, and no label or
-// button is squeezed below the width its text needs. Returns one line per fault, empty when tidy.
+// Whether a window looks tidy: every visible control lies inside its window, no label or button
+// is squeezed below the width its text needs, and no list column is narrower than its values.
 #pragma once
 
+#include "framework/browseclass.h"
+#include "framework/browselist.h"
+#include "framework/listformat.h"
+#include "framework/picture.h"
+#include "framework/windowmanager.h"
+
 #include <QAbstractButton>
+#include <QHeaderView>
+#include <QTableView>
 #include <QAbstractScrollArea>
 #include <QLabel>
 #include <QString>
@@ -68,6 +76,23 @@ inline void expectTidy(const QWidget *window)
     for (const std::string &fault : untidy(window))
         report += "\n  " + fault;
     EXPECT_TRUE(report.empty()) << window->windowTitle().toStdString() << ":" << report;
+}
+
+// Fails the test for every list column narrower than the widest value its picture shows.
+inline void expectColumnsFit(const fw::WindowManager &window)
+{
+    for (const fw::BrowseClass *browse : window.browses()) {
+        const QTableView *view = browse->list()->view();
+        const auto &columns = browse->format().columns();
+        for (int c = 0; c < int(columns.size()) && c < view->horizontalHeader()->count(); ++c) {
+            if (!columns[std::size_t(c)].picture || view->isColumnHidden(c))
+                continue;
+            const QString widest = QString::fromStdString(fw::widestValue(*columns[std::size_t(c)].picture));
+            EXPECT_GE(view->horizontalHeader()->sectionSize(c), view->fontMetrics().horizontalAdvance(widest))
+                << window.procedureName << ": column " << c << " (" << *columns[std::size_t(c)].picture
+                << ") cannot show " << widest.toStdString();
+        }
+    }
 }
 
 } // namespace testsupport

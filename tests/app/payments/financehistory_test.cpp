@@ -8,6 +8,7 @@
 #include "framework/optionbox.h"
 #include "framework/picture.h"
 #include "tests/support/paymentfolder.h"
+#include "tests/support/tidy.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -98,16 +99,7 @@ TEST_F(FinanceHistoryTest, TheFinanceButtonOpensTheHighlightedCustomersHistoryAn
     EXPECT_EQ(history->info(Brw::CustomersFinanceHistory::Balance)->text(), "100.00");
     EXPECT_EQ(balanceOf("C1"), 100) << "the stored balance is the sum of the records";
     EXPECT_EQ(history->browse().Records(), 1u);
-    // No column is narrower than the widest value its picture shows: no "0000..." for a number.
-    QTableView *view = history->widgets().list->view();
-    const auto &columns = history->browse().format().columns();
-    for (int c = 0; c < int(columns.size()) && c < view->horizontalHeader()->count(); ++c) {
-        if (!columns[std::size_t(c)].picture)
-            continue;
-        const QString widest = QString::fromStdString(fw::widestValue(*columns[std::size_t(c)].picture));
-        EXPECT_GE(view->horizontalHeader()->sectionSize(c), view->fontMetrics().horizontalAdvance(widest))
-            << "column " << c << " cannot show " << widest.toStdString();
-    }
+    testsupport::expectColumnsFit(*history); // no "0000..." for a number
     EXPECT_TRUE(history->button(Brw::CustomersFinanceHistory::Invoice)->isEnabled());
     EXPECT_FALSE(history->button(Brw::CustomersFinanceHistory::Credit)->isEnabled());
     close(history);

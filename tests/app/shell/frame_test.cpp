@@ -12,6 +12,7 @@
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
 #include "framework/iniclass.h"
+#include "framework/mnemonics.h"
 #include "framework/procedurewindow.h"
 #include "framework/reportslib.h"
 #include "framework/threadcontext.h"
@@ -32,6 +33,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QLabel>
+#include <QTabBar>
 #include <QTest>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -583,4 +585,42 @@ TEST_F(FrameTest, WindowsReopenAsTheyWereLeftMaximisedIncluded)
     frame->showNormal();
     settle();
     EXPECT_EQ(frame->geometry(), normal) << "and its normal place kept";
+}
+
+// Alt+letter of a frame menu opens that menu whichever window is active, and every list shows
+// its values whole.
+TEST_F(FrameTest, EveryWindowLeavesTheMenuLettersToTheMenusAndShowsItsColumnsWhole)
+{
+    openFrame();
+    frame->splash()->PostClose();
+    settle();
+    const QString menus = frame->menuLetters();
+    EXPECT_EQ(menus, "FTRH");
+    for (const std::string &name : app::procedureNames()) {
+        if (name.starts_with("PRN:") || name == "Win:About")
+            continue;
+        app::runProcedure(name);
+        settle();
+        fw::WindowManager *window = openProcedure(name.c_str());
+        ASSERT_NE(window, nullptr) << name;
+        QWidget *w = window->window();
+        QStringList texts;
+        for (const QAbstractButton *b : w->findChildren<QAbstractButton *>())
+            texts << b->text();
+        for (const QTabBar *bar : w->findChildren<QTabBar *>())
+            for (int i = 0; i < bar->count(); ++i)
+                texts << bar->tabText(i);
+        for (const QLabel *label : w->findChildren<QLabel *>())
+            if (label->buddy())
+                texts << label->text();
+        for (const QString &text : texts)
+            EXPECT_FALSE(menus.contains(fw::mnemonicOf(text))) << name << ": \"" << text.toStdString() << "\"";
+        if (name == "Brw:Invoices")
+            EXPECT_TRUE(texts.contains("Re-I&nvoices")) << "the tab keeps its text with a letter of its own";
+        testsupport::expectColumnsFit(*window);
+        window->Response = fw::RequestCancelled;
+        screen.answer(dict::ButtonNo);
+        w->parentWidget()->close();
+        settle();
+    }
 }
