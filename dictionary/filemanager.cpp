@@ -330,6 +330,15 @@ int FileManager::TryInsert()
     return Benign;
 }
 
+int FileManager::ResumeReserved()
+{
+    if (!state_->opened || state_->current.position == 0)
+        return fail(Err::NoCurrentRecord, true, 0);
+    state_->reserved = state_->current;
+    state_->primed = true;
+    return Benign;
+}
+
 int FileManager::CancelAutoInc(RelationManager *relation)
 {
     if (!state_->primed)

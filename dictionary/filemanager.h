@@ -86,6 +86,9 @@ public:
     virtual int TryOpen();
     virtual int TryPrevious();
     virtual int TryPrimeAutoInc();
+    // Takes the record last read as the one PrimeAutoInc reserved: an entry left unfinished is
+    // taken up again, to be completed by Insert or given up by CancelAutoInc.
+    int ResumeReserved();
     virtual int TryUpdate();
     virtual int Update();
     virtual int ValidateField(int fieldNo);

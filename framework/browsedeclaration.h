@@ -123,6 +123,7 @@ struct BrowseSpec {
     dict::RelationManager *primary = nullptr; // the file listed (also among the procedure's files)
     const char *listTitle = nullptr; // the frame around the list; none without
     std::vector<BrowseTab> tabs;
+    const char *filter = nullptr; // kept on every tab besides its own
     std::vector<QueueEntry> queue;
     const char *settingsSection = nullptr; // default: the procedure's name
     const char *tabKey = "TabChoice";

@@ -185,6 +185,8 @@ int BrowseProcedure::addOrder(const BrowseTab &tab, dict::KeyRef key)
         list_->AddRange(*tab.range);
     if (tab.filter)
         list_->SetFilter(tab.filter);
+    if (browseSpec_.filter)
+        list_->SetFilter(browseSpec_.filter);
     if (tab.locator && tab.locatorPrompt)
         list_->AddLocator(std::make_unique<EntryLocatorClass>(*tab.locator, w_.locator));
     else if (tab.locator)

@@ -4,6 +4,7 @@
 #include "app/invoices/customerterms.h"
 #include "app/invoices/invoicebook.h"
 #include "app/invoices/invoicemessages.h"
+#include "app/invoices/unfinished.h"
 #include "app/invoices/lineform.h"
 #include "app/invoices/invoicehistory.h"
 #include "app/invoices/invoicememo.h"
@@ -59,20 +60,21 @@ std::string itemFormat()
 
 } // namespace
 
-Invoice::Invoice()
+Invoice::Invoice(dict::LONG unfinished)
     : fw::FormProcedure({.name = "Upd:Invoice",
                          .title = "Update the Invoice File",
                          .files = {Relate::INVOICE, Relate::DESCRIPTION, Access::TOTALINV, Access::FINANCE,
                                    Access::CUSTOMER, Access::STOCK, Access::SPECIAL, Access::CREDIT,
                                    Access::CRSCRIPTION},
                          .messages = {app::installInvoiceMessages, app::installMaintenanceMessages},
-                         .serves = fw::ServesAll})
+                         .serves = fw::ServesAll}),
+      unfinished_(unfinished)
 {}
 
 // The frame's new invoice is always an Insert, whatever request was left over.
 bool Invoice::Admit()
 {
-    if (GLO.NEWINVOICE == 1)
+    if (GLO.NEWINVOICE == 1 || unfinished_ != 0)
         Request = OriginalRequest = fw::InsertRecord;
     openingTaxRate_ = GLO.TAXRATE;
     return true;
@@ -151,11 +153,14 @@ fw::FormDeclaration Invoice::Declare()
             .fixedSize = false};
 }
 
-// A new invoice takes its number now; Cancel gives it back.
+// A new invoice takes its number now, or an unfinished one is taken up again; Cancel gives it
+// back. The invoice is claimed while it is entered here.
 int Invoice::Built()
 {
-    if (inserting() && !Access::INVOICE.Primed() && Access::INVOICE.PrimeRecord() != dict::Benign)
+    if (inserting() && !Access::INVOICE.Primed() && (unfinished_ ? resumeUnfinished() : Access::INVOICE.PrimeRecord()) != dict::Benign)
         return dict::Notify;
+    if (inserting() && inv::claimEntry(INV.INVOICENO))
+        claimed_ = INV.INVOICENO;
     form().flag(Memo)->setEnabled(false); // it only shows whether the invoice has a memo
     return dict::Benign;
 }
@@ -466,6 +471,14 @@ bool Invoice::cancelBooking()
     return inv::cancelNewInvoice(INV.INVOICENO, linesHoldStock_) == dict::Benign;
 }
 
+int Invoice::resumeUnfinished()
+{
+    INV.INVOICENO = unfinished_;
+    if (Access::INVOICE.Fetch(INV.InvoiceNo_Key) != dict::Benign)
+        return dict::Notify;
+    return Access::INVOICE.ResumeReserved();
+}
+
 // A saved invoice is printed now or tagged for printing with the others later; its customer is
 // tagged for the labels.
 void Invoice::Closing()
@@ -478,6 +491,8 @@ void Invoice::Closing()
         else
             ST::SetTag_(ST::InvoiceTable, INV.INVOICENO);
     }
+    if (claimed_ != 0)
+        inv::releaseEntry(claimed_); // saved or removed: no longer being entered
     GLO.NEWINVOICE = 0;
     GLO.CUSTOMERNO.clear();
     GLO.TESTDATA = 0;

@@ -20,7 +20,8 @@ public:
     enum Item { PickCustomer = 1, Memo, ReInvoice, Items, AddLine, ChangeLine, DeleteLine, DiscountSum, Shipping, Payment,
                 MemoButton };
 
-    Invoice();
+    // With a number, the form takes up that unfinished invoice as a new one.
+    explicit Invoice(dict::LONG unfinished = 0);
 
     void PrimeFields() override;
     int PrimeUpdate() override;
@@ -59,6 +60,7 @@ private:
     void showMemo();
     void notDefinedYet(const char *procedure);
     bool cancelBooking();
+    int resumeUnfinished();
 
     app::invoices::LineSums sums_;
     double openingTaxRate_ = 0; // the setup's rate, before any customer's
@@ -68,6 +70,8 @@ private:
     bool booked_ = false;
     dict::String<10> customerShown_; // the customer the header holds
     double discountShown_ = 0;
+    dict::LONG unfinished_ = 0; // the unfinished invoice taken up
+    dict::LONG claimed_ = 0;    // the invoice claimed while it is entered
 };
 
 } // namespace Upd

@@ -29,6 +29,9 @@ const std::vector<std::uint8_t> &invoiceMessages()
         {InvMsg::OriginalNotDeletable, dict::Notify, "Whoops!...", "You cannot delete the orginal Invoice Information."},
         {InvMsg::SaveBeforePayment, dict::User, "Save the Invoice?",
          "A payment is booked against a saved invoice. Save this invoice now and go on to the payment?"},
+        {InvMsg::UnfinishedInvoice, dict::User, "Unfinished Invoice",
+         "Invoice %Field was being entered here when the program stopped, and its items are still taken from "
+         "stock. Finish it now, or remove it and return its items to stock?"},
     };
     static const std::vector<std::uint8_t> block = fw::buildErrorBlock(defs);
     return block;

@@ -22,6 +22,7 @@ inline constexpr int NegativeQuantity = 3208;
 inline constexpr int ReturnItems = 3210;       // deleting an invoice
 inline constexpr int OriginalNotDeletable = 3211; // the invoice's own record in its history
 inline constexpr int SaveBeforePayment = 3212;
+inline constexpr int UnfinishedInvoice = 3213;  // at start-up: left by a program that stopped
 } // namespace InvMsg
 
 const std::vector<std::uint8_t> &invoiceMessages();

@@ -1,5 +1,7 @@
 #include "app/invoices/invoices.h"
 
+#include "app/invoices/unfinished.h"
+
 #include "app/common/framenotify.h"
 #include "app/common/maintenancemessages.h"
 #include "app/common/passwordgate.h"
@@ -7,6 +9,7 @@
 #include "app/invoices/invoicehistory.h"
 #include "app/invoices/invoicememo.h"
 #include "app/invoices/invoicemessages.h"
+#include "app/invoices/unfinished.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
 #include "dictionary/keptbuffers.h"
@@ -84,6 +87,7 @@ const fw::BrowseSpec invoiceList{
         {"&Re-Invoices", "Sort ReOccuring Invoices...", INV.InvoiceRebill_Key, nullptr, std::nullopt, INV_BY_NUMBER,
          nullptr, dict::fieldOf(rebilled(), rebilled().REBILL)},
     },
+    .filter = app::invoices::EnteredInvoices,
     .queue = {fw::Coloured(INV.PRINTED), fw::Coloured(INV.INVOICENO), fw::Coloured(INV.CUSTOMERNO),
               fw::Coloured(INV.DATE), fw::Coloured(INV.TOTALDISCOUNT), fw::Coloured(INV.COD),
               fw::Coloured(INV.SHIPPING), fw::Coloured(INV.TAX), fw::Coloured(INV.LABOR),

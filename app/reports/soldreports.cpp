@@ -1,5 +1,7 @@
 #include "app/reports/soldreports.h"
 
+#include "app/invoices/unfinished.h"
+
 #include "app/reports/reportformats.h"
 #include "app/reports/salessummaries.h"
 #include "app/reports/taggedcustomers.h"
@@ -99,10 +101,10 @@ bool SoldConsolidation::sold()
         Invoice invoice;
         INV.INVOICENO = DES.INVOICENO;
         if (Access::INVOICE.TryFetch(INV.InvoiceNo_Key) == dict::Benign)
-            invoice = {INV.QUOTES != 0, INV.CUSTOMERDISCOUNT != 0};
+            invoice = {INV.QUOTES == 0 && !app::invoices::beingEntered(INV), INV.CUSTOMERDISCOUNT != 0};
         found = invoices_.emplace(DES.INVOICENO, invoice).first;
     }
-    return !found->second.quote;
+    return found->second.sold;
 }
 
 void SoldConsolidation::printLine(ReportEngine &engine, const Line &line)

@@ -49,11 +49,11 @@ private:
         std::string stockNo, description, date, customerNo, name;
     };
     struct Invoice {
-        bool quote = false;
+        bool sold = true; // no quote, nor an invoice still being entered
         bool customerDiscount = false; // its lines' amounts are gross, their discounts apart
     };
     // The line in DES counts: a stock line (no labour), dated in the range, on an invoice that is
-    // no quote.
+    // no quote and is not being entered.
     bool sold();
     void printLine(rpt::ReportEngine &engine, const Line &line);
     void closeGroup(rpt::ReportEngine &engine);

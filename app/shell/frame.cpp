@@ -7,6 +7,7 @@
 #include "app/shell/mainmessages.h"
 #include "app/common/framenotify.h"
 #include "app/common/passwordgate.h"
+#include "app/invoices/unfinished.h"
 #include "app/shell/procedures.h"
 #include "app/shell/toolbaricons.h"
 #include "app/setup/setup.h"
@@ -179,8 +180,11 @@ void AMain::showEvent(QShowEvent *event)
     if (screen && screen->availableGeometry().width() < 800)
         REPORTS::Errors().Throw(MainMsg::SmallScreen);
     updatePrintBlank();
-    // The splash opens once the frame is on screen; the first choice of a menu closes it.
+    // Once the frame is on screen, invoices left unfinished here are offered first; then the
+    // splash opens, unless one is being finished. The first choice of a menu closes the splash.
     QTimer::singleShot(0, this, [this] {
+        if (procedureDefined("Upd:Invoice") && app::invoices::offerUnfinishedInvoices())
+            return;
         if (!procedureDefined("Win:About"))
             return;
         runProcedure("Win:About");

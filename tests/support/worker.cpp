@@ -11,6 +11,9 @@
 //   worker FOLDER set-setup-company TEXT   changes the company name in the program setup
 //   worker FOLDER book-invoices CUSTNO STOCKNO N  books N invoices of one line of the item each,
 //                                          as the invoice windows book them; prints each number
+//   worker FOLDER enter-invoice STOCKNO   starts an invoice as the invoice form does (claimed, one
+//                                          line of the item taking its stock), prints its number
+//                                          and waits to be killed
 //   worker FOLDER random-books SEED N      N random saves, changes and deletes of invoices and
 //                                          payments of customers C1-C3 and items A, B
 //   worker FOLDER random-books-forever SEED     the same without end, printing the count of steps
@@ -19,6 +22,7 @@
 //   worker FOLDER untag ptr|pos TABLE VALUE...  clears each value's tag, prints the count
 #include "app/invoices/invoicebook.h"
 #include "app/invoices/invoicemath.h"
+#include "app/invoices/unfinished.h"
 #include "app/payments/paymentbook.h"
 #include "app/setup/startup.h"
 #include "dictionary/files.h"
@@ -165,6 +169,30 @@ int bookInvoices(const char *customerNo, const char *stockNo, int count)
         std::fflush(stdout);
     }
     return 0;
+}
+
+[[noreturn]] void enterInvoice(const char *stockNo)
+{
+    if (openBooks() != 0 || Access::INVOICE.PrimeRecord() != dict::Benign || !app::invoices::claimEntry(INV.INVOICENO))
+        std::exit(2);
+    STO.STOCKNO = stockNo;
+    if (Access::STOCK.TryFetch(STO.StockNo_Key) != dict::Benign)
+        std::exit(4);
+    dict::clearRecord(Access::DESCRIPTION.Def(), &DES);
+    DES.INVOICENO = INV.INVOICENO;
+    Access::DESCRIPTION.PrimeRecord(true);
+    DES.STOCKNO = stockNo;
+    DES.RECORDNO = STO.RECORDNO;
+    DES.QUANTITY = 1;
+    DES.PRICE = 10;
+    DES.TAXABLE = 1;
+    app::invoices::computeLine(DES, app::invoices::lineTermsOf(INV, false));
+    if (app::invoices::bookLine(true, {}, true) != dict::Benign)
+        std::exit(5);
+    std::printf("%d\n", static_cast<int>(INV.INVOICENO));
+    std::fflush(stdout);
+    for (;;)
+        ::pause();
 }
 
 // One random action on the books, as the windows would take it.
@@ -343,6 +371,8 @@ int main(int argc, char **argv)
         return setSetupCompany(argv[3]);
     if (job == "book-invoices" && argc == 6)
         return bookInvoices(argv[3], argv[4], std::atoi(argv[5]));
+    if (job == "enter-invoice" && argc == 4)
+        enterInvoice(argv[3]);
     if (job == "random-books" && argc == 5)
         return randomBooks(static_cast<unsigned>(std::atoi(argv[3])), std::atoi(argv[4]));
     if (job == "random-books-forever" && argc == 4)

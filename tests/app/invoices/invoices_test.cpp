@@ -84,6 +84,7 @@ TEST_F(InvoicesTest, TabsAndColumnsFollowTheTaxSystemAndOneInvoiceNumberOrderSho
     saveInvoice("C1", a, 2, 10);
     saveInvoice("C1", a, 3, 10, true);
     testsupport::sqlOn(dict::DatabasePath, "UPDATE INVOICE SET REBILL = 1, REBILLCYCLE = 'M' WHERE INVOICENO = 2");
+    ASSERT_EQ(Access::INVOICE.PrimeRecord(), dict::Benign); // an invoice being entered: in no list
     GLO.INVOICENO = 0;
     Brw::Invoices *list = start();
     EXPECT_EQ(GLO.INVOICENO, 1) << "the highlighted invoice is the one the frame's single-invoice print takes";
