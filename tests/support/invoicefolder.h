@@ -146,7 +146,7 @@ protected:
         return value;
     }
 
-    // The books agree to the cent: balances, amounts owed and TOTALINV.
+    // The books agree to the cent: balances, amounts owed, credit memos and TOTALINV.
     static void expectBooksAgree()
     {
         EXPECT_EQ(query("SELECT COUNT(*) FROM CUSTOMER x WHERE abs(x.BALANCE - (SELECT TOTAL(AMOUNTDUE) FROM "
@@ -168,6 +168,15 @@ protected:
                         "FROM DESCRIPTION WHERE INVOICENO = x.INVOICENO)) >= 0.000001"),
                   0)
             << "saved invoices whose retail is not the sum of their stored lines";
+        EXPECT_EQ(query("SELECT COUNT(*) FROM CREDIT x WHERE CUSTOMERNO <> '' AND (SELECT COUNT(*) FROM FINANCE WHERE "
+                        "CREDITMEMONO = x.CREDITMEMONO AND CUSTOMERNO = x.CUSTOMERNO AND abs(AMOUNTPAID - x.TOTALDUE) < "
+                        "0.005 AND abs(AMOUNTDUE + x.TOTALDUE) < 0.005) <> 1"),
+                  0)
+            << "saved credit memos without their own FINANCE record for their total";
+        EXPECT_EQ(query("SELECT COUNT(*) FROM CREDIT x WHERE CUSTOMERNO <> '' AND abs(RETAIL - (SELECT TOTAL(AMOUNT) "
+                        "FROM CRSCRIPTION WHERE CREDITMEMONO = x.CREDITMEMONO)) >= 0.000001"),
+                  0)
+            << "saved credit memos whose retail is not the sum of their stored lines";
         // Each running total of TOTALINV is the sum of the invoices' own figure.
         const std::pair<const char *, const char *> totals[] = {
             {"TOTALDUE", "TOTALDUE"}, {"RETAIL", "RETAIL"}, {"TOTALDISCOUNT", "DISCOUNT"}, {"TAX", "TAX"},

@@ -2,6 +2,7 @@
 // would show one message's text in place of the other's, whichever was installed last.
 #include "app/common/booking.h"
 #include "app/common/maintenancemessages.h"
+#include "app/creditmemos/creditmessages.h"
 #include "app/invoices/invoicemessages.h"
 #include "app/payments/paymentmessages.h"
 #include "app/reports/documentmessages.h"
@@ -49,6 +50,7 @@ TEST(MessageNumbers, NoTwoTablesShareANumber)
         {"invoices", app::installInvoiceMessages},
         {"payments", app::installPaymentMessages},
         {"documents", app::installDocumentMessages},
+        {"credit memos", app::installCreditMemoMessages},
     };
     std::map<int, std::string> owner;
     for (const auto &[name, install] : tables) {
