@@ -12,7 +12,9 @@
 #include "dictionary/lookup.h"
 #include "dictionary/money.h"
 #include "dictionary/runtimeerror.h"
+#include "framework/errorclass.h"
 #include "framework/picture.h"
+#include "framework/reportslib.h"
 
 #include <algorithm>
 #include <cstring>
@@ -345,6 +347,33 @@ void totalUpMemo(dict::CREDITRecord &memo, std::span<const dict::CRSCRIPTIONReco
     memo.TAX = totals.TAX;
     memo.GST = totals.GST;
     memo.TOTALDUE = totals.TOTALDUE;
+}
+
+bool mayCredit(dict::CREDITRecord &memo)
+{
+    const Step checked = checkInvoice(memo);
+    if (const auto &refusal = checked.refusal())
+        REPORTS::Errors().ThrowMessage(refusal->message, refusal->text);
+    return static_cast<bool>(checked);
+}
+
+double creditedByOthers(dict::LONG invoiceNo, dict::LONG memoNo)
+{
+    double credited = 0;
+    for (const auto &memo : dict::range(CRE.Invoice_Key, invoiceNo))
+        if (memo.CREDITMEMONO != memoNo && !memo.CUSTOMERNO.blank())
+            credited += memo.TOTALDUE;
+    return dict::roundCents(credited);
+}
+
+void figureMemo(dict::CREDITRecord &memo, bool pstOnGst)
+{
+    std::vector<dict::CRSCRIPTIONRecord> lines;
+    for (StoredCreditLine &stored : linesOf(memo.CREDITMEMONO)) {
+        computeCreditLine(stored.line, memo, pstOnGst);
+        lines.push_back(stored.line);
+    }
+    totalUpMemo(memo, lines, pstOnGst, shippingTaxedOn(memo.INVOICENO));
 }
 
 int bookCreditLine(bool insert, const dict::CRSCRIPTIONRecord &before)

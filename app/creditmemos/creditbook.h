@@ -28,6 +28,17 @@ std::vector<StoredCreditLine> linesOf(dict::LONG memoNo);
 // A credit line's figures by the memo's terms, as an invoice line's by its invoice's.
 void computeCreditLine(dict::CRSCRIPTIONRecord &line, const dict::CREDITRecord &memo, bool pstOnGst);
 
+// Whether the memo may credit its invoice (none: it may): an invoice, not a quote, of the memo's
+// customer; a memo without a customer takes the invoice's. Otherwise the user is told why.
+bool mayCredit(dict::CREDITRecord &memo);
+
+// What the invoice's other credit memos credit it with.
+double creditedByOthers(dict::LONG invoiceNo, dict::LONG memoNo);
+
+// The memo's figures as its lines make them now, each line figured by the memo's terms (nothing
+// is written).
+void figureMemo(dict::CREDITRecord &memo, bool pstOnGst);
+
 // The memo takes the totals its lines make under its terms; its shipping is taxed when the
 // credited invoice's was.
 void totalUpMemo(dict::CREDITRecord &memo, std::span<const dict::CRSCRIPTIONRecord> lines, bool pstOnGst,

@@ -18,9 +18,11 @@ const std::vector<std::uint8_t> &creditMemoMessages()
         {CreMsg::OtherCustomer, dict::Notify, "Another Customer's Invoice",
          "Invoice %Message belongs to another customer. A credit memo credits an invoice of its own customer."},
         {CreMsg::MemoGone, dict::Notify, "Credit Memo Not Found",
-         "Credit memo %Message was deleted at another station meanwhile; nothing was saved."},
+         "Credit memo %Message is no longer on file: it was deleted at another station meanwhile."},
         {CreMsg::MoreThanInvoiced, dict::User, "More Than Invoiced",
          "%Message. Save the credit memo all the same?"},
+        {CreMsg::NegativeQuantity, dict::Notify, "Excuse me...",
+         "The quantity taken back cannot be negative. Change the line's quantity instead."},
     };
     static const std::vector<std::uint8_t> block = fw::buildErrorBlock(defs);
     return block;

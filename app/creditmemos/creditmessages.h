@@ -17,6 +17,7 @@ inline constexpr int QuoteNotCredited = 3602; // a quote takes no credit memo
 inline constexpr int OtherCustomer = 3603;    // the invoice is another customer's
 inline constexpr int MemoGone = 3604;         // deleted at another station meanwhile
 inline constexpr int MoreThanInvoiced = 3605; // the memo credits more than the invoice's total
+inline constexpr int NegativeQuantity = 3606; // a credit line takes back a positive quantity
 } // namespace CreMsg
 
 const std::vector<std::uint8_t> &creditMemoMessages();

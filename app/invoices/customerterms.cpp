@@ -30,13 +30,4 @@ std::string taxRegistration(const dict::CUSTOMERRecord &customer)
     }
 }
 
-void applyCustomerTerms(dict::INVOICERecord &invoice, const dict::CUSTOMERRecord &customer, double setupRate)
-{
-    invoice.TAXRATE = customerTaxRate(customer, setupRate);
-    invoice.GSTTAXRATE = GLO.GST;
-    invoice.LABORRATE = GLO.LABORRATE;
-    if (invoice.TAXINFO.blank())
-        invoice.TAXINFO = taxRegistration(customer);
-}
-
 } // namespace app::invoices

@@ -2,6 +2,7 @@
 // tax number exempts it) and the tax-registration line printed on the document.
 #pragma once
 
+#include "dictionary/globals.h"
 #include "dictionary/records.h"
 
 #include <string>
@@ -15,7 +16,16 @@ double customerTaxRate(const dict::CUSTOMERRecord &customer, double setupRate);
 // provincial tax, "Tax exempt — VAT#: ..." for a customer whose tax number exempts it; empty when
 // there is nothing to print.
 std::string taxRegistration(const dict::CUSTOMERRecord &customer);
-// The invoice's tax, GST and labour rates by its customer; its registration line when it has none.
-void applyCustomerTerms(dict::INVOICERecord &invoice, const dict::CUSTOMERRecord &customer, double setupRate);
+// A document's (an invoice's, a credit memo's) tax, GST and labour rates by its customer; its
+// registration line when it has none.
+template <typename Document>
+void applyCustomerTerms(Document &document, const dict::CUSTOMERRecord &customer, double setupRate)
+{
+    document.TAXRATE = customerTaxRate(customer, setupRate);
+    document.GSTTAXRATE = GLO.GST;
+    document.LABORRATE = GLO.LABORRATE;
+    if (document.TAXINFO.blank())
+        document.TAXINFO = taxRegistration(customer);
+}
 
 } // namespace app::invoices

@@ -7,7 +7,7 @@
 #include "app/invoices/unfinished.h"
 #include "app/invoices/lineform.h"
 #include "app/invoices/invoicehistory.h"
-#include "app/invoices/invoicememo.h"
+#include "app/memos/documentmemos.h"
 #include "app/invoices/pickcustomer.h"
 #include "app/invoices/shipping.h"
 #include "app/shell/procedures.h"
@@ -274,12 +274,8 @@ void Invoice::notDefinedYet(const char *procedure)
 void Invoice::pickCustomer()
 {
     Update();
-    dict::KeptBuffers kept{&Access::CUSTOMER};
-    GlobalRequest = fw::SelectRecord;
-    Brw::GetCustomer pick;
-    if (pick.Run() != fw::RequestCompleted || CUS.CUSTOMERNO.blank())
+    if (!app::pickCustomer())
         return;
-    kept.release();
     takeCustomer();
     form().entry(INV.CUSTOMERDISCOUNT)->setFocus();
 }
@@ -293,24 +289,12 @@ void Invoice::customerNumberTyped()
         return;
     picking_ = true;
     const QScopeGuard done([this] { picking_ = false; });
-    dict::KeptBuffers kept{&Access::CUSTOMER};
-    bool found = false;
-    if (!INV.CUSTOMERNO.blank()) {
-        CUS.CUSTOMERNO = INV.CUSTOMERNO;
-        found = Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key) == dict::Benign;
-        if (!found) {
-            GlobalRequest = fw::SelectRecord;
-            Brw::GetCustomer pick;
-            found = pick.Run() == fw::RequestCompleted && !CUS.CUSTOMERNO.blank();
-        }
-    }
-    if (!found) {
+    if (!app::findOrPickCustomer(INV.CUSTOMERNO)) {
         INV.CUSTOMERNO = customerShown_;
         Display();
         form().entry(INV.CUSTOMERNO)->setFocus();
         return;
     }
-    kept.release();
     takeCustomer();
 }
 

@@ -1,13 +1,12 @@
 #include "app/invoices/invoices.h"
 
-#include "app/invoices/unfinished.h"
 
 #include "app/common/framenotify.h"
 #include "app/common/maintenancemessages.h"
 #include "app/common/passwordgate.h"
 #include "app/invoices/invoiceform.h"
 #include "app/invoices/invoicehistory.h"
-#include "app/invoices/invoicememo.h"
+#include "app/memos/documentmemos.h"
 #include "app/invoices/invoicemessages.h"
 #include "app/invoices/unfinished.h"
 #include "dictionary/files.h"

@@ -3,6 +3,7 @@
 #include "app/common/passwordgate.h"
 #include "app/customers/customerform.h"
 #include "dictionary/files.h"
+#include "dictionary/keptbuffers.h"
 
 namespace Brw {
 
@@ -43,3 +44,34 @@ GetCustomer::GetCustomer()
 {}
 
 } // namespace Brw
+
+namespace app {
+
+bool pickCustomer()
+{
+    dict::KeptBuffers kept{&Access::CUSTOMER};
+    GlobalRequest = fw::SelectRecord;
+    Brw::GetCustomer pick;
+    if (pick.Run() != fw::RequestCompleted || CUS.CUSTOMERNO.blank())
+        return false;
+    kept.release();
+    return true;
+}
+
+bool findOrPickCustomer(const dict::String<10> &number)
+{
+    if (number.blank())
+        return false;
+    dict::KeptBuffers kept{&Access::CUSTOMER};
+    CUS.CUSTOMERNO = number;
+    if (Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key) != dict::Benign) {
+        GlobalRequest = fw::SelectRecord;
+        Brw::GetCustomer pick;
+        if (pick.Run() != fw::RequestCompleted || CUS.CUSTOMERNO.blank())
+            return false;
+    }
+    kept.release();
+    return true;
+}
+
+} // namespace app

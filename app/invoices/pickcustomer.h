@@ -8,6 +8,7 @@
 //       ... CUS holds the chosen customer
 #pragma once
 
+#include "dictionary/fieldtypes.h"
 #include "framework/browseprocedure.h"
 
 namespace Brw {
@@ -21,3 +22,13 @@ public:
 };
 
 } // namespace Brw
+
+namespace app {
+
+// The customer picked from the list, into CUS; false, CUS as it was, when the pick is cancelled.
+bool pickCustomer();
+// The customer of the typed number into CUS, or for a number not on file the one picked
+// instead; false, CUS as it was, for a blank number or a cancelled pick.
+bool findOrPickCustomer(const dict::String<10> &number);
+
+} // namespace app

@@ -3,6 +3,8 @@
 #include "app/common/booking.h"
 #include "app/common/maintenancemessages.h"
 #include "app/common/passwordgate.h"
+#include "app/creditmemos/creditmemoform.h"
+#include "app/creditmemos/creditmessages.h"
 #include "app/invoices/invoiceform.h"
 #include "app/payments/paymentbook.h"
 #include "app/payments/paymentdelete.h"
@@ -32,8 +34,9 @@ namespace pay = app::payments;
 
 const fw::BrowseSpec financeHistory{
     .procedure = {.name = "Brw:CustomersFinanceHistory", .title = "Customers Credit/Debits...",
-                  .files = {Relate::FINANCE, Access::CUSTOMER, Access::INVOICE},
-                  .messages = {app::installPaymentMessages, app::installMaintenanceMessages}},
+                  .files = {Relate::FINANCE, Access::CUSTOMER, Access::INVOICE, Access::CREDIT},
+                  .messages = {app::installPaymentMessages, app::installMaintenanceMessages,
+                               app::installCreditMemoMessages}},
     .primary = &Relate::FINANCE,
     .listTitle = "Browsing Finance History",
     .tabs = {
@@ -113,11 +116,25 @@ void CustomersFinanceHistory::refresh()
     browse().ResetFromFile(true);
 }
 
+// The credit memo form on the highlighted record's credit memo, as it is on file now.
 void CustomersFinanceHistory::openCreditMemo()
 {
-    browse().UpdateViewRecord();
-    REPORTS::Errors().ThrowMessage(app::MaintMsg::ProcedureNotDefined, "Upd:CreditMemo");
-    widgets().list->view()->setFocus();
+    const QScopeGuard backToList([this] { widgets().list->view()->setFocus(); });
+    if (!app::PasswordGate(app::Guarded::Change) || !browse().UpdateViewRecord() || FIN.CREDITMEMONO == 0)
+        return;
+    {
+        dict::KeptBuffers kept{&Access::CUSTOMER};
+        CRE.CREDITMEMONO = FIN.CREDITMEMONO;
+        if (Access::CREDIT.TryFetch(CRE.CreditMemoNo_Key) != dict::Benign) {
+            REPORTS::Errors().ThrowMessage(app::CreMsg::MemoGone, fw::formatValue(FIN.CREDITMEMONO, "@n06"));
+        } else {
+            GLO.NEWCREDITMEMO = 0;
+            GlobalRequest = fw::ChangeRecord;
+            Upd::CreditMemo form;
+            form.Run();
+        }
+    }
+    refresh();
 }
 
 // The invoice form on the highlighted record's invoice, as it is on file now.

@@ -1,6 +1,8 @@
 #include "app/shell/procedures.h"
 
 #include "app/shell/about.h"
+#include "app/creditmemos/creditmemoform.h"
+#include "app/creditmemos/creditmemos.h"
 #include "app/customers/customers.h"
 #include "app/inventory/inventory.h"
 #include "app/invoices/invoiceform.h"
@@ -69,6 +71,8 @@ void registerProgramProcedures()
     registerProcedure("Brw:Invoices", started<Brw::Invoices>());
     registerProcedure("Brw:GetStandardMemos", started<Brw::GetStandardMemos>());
     registerProcedure("Brw:CustomersFinanceHistory", started<Brw::CustomersFinanceHistory>());
+    registerProcedure("Upd:CreditMemo", started<Upd::CreditMemo>());
+    registerProcedure("Brw:CreditMemos", started<Brw::CreditMemos>());
     registerReportProcedures();
 }
 

@@ -4,7 +4,7 @@
 #include "app/inventory/inventoryform.h"
 #include "app/inventory/specialitems.h"
 #include "app/invoices/invoiceform.h"
-#include "app/invoices/invoicememo.h"
+#include "app/memos/documentmemos.h"
 #include "app/invoices/lineform.h"
 #include "app/invoices/shipping.h"
 #include "app/memos/memoform.h"

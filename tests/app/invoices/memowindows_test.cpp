@@ -1,6 +1,6 @@
 // The windows that edit an invoice's memo and shipping in the invoice form's buffer, and the
 // standard memos appended from the pick list.
-#include "app/invoices/invoicememo.h"
+#include "app/memos/documentmemos.h"
 #include "app/invoices/shipping.h"
 #include "app/memos/memoform.h"
 #include "app/memos/standardmemos.h"
