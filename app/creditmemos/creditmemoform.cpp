@@ -104,7 +104,7 @@ fw::FormDeclaration CreditMemo::Declare()
         .add = {"&Add", "Add item to Credit Memo...", AddLine},
         .change = {"&Change", "Change highlighted item on Credit Memo...", ChangeLine},
         .remove = {"&Delete", "Delete Highlighted item from Credit Memo...", DeleteLine},
-        .minimumWidth = 640,
+        .minimumWidth = 720, // every column of a line in view
     });
     const bool gst = GLO.CANADIAN == dict::TaxRegime::ProvincialAndGst;
     const fw::FormItem totals = group("", {

@@ -1,5 +1,8 @@
 // Every form of the program, opened as the user opens it under each tax system: every control
 // lies inside its window, no prompt or button is cut, and every entry shows its value in full.
+#include "app/creditmemos/creditbook.h"
+#include "app/creditmemos/creditlineform.h"
+#include "app/creditmemos/creditmemoform.h"
 #include "app/customers/customerform.h"
 #include "app/inventory/inventoryform.h"
 #include "app/inventory/specialitems.h"
@@ -67,6 +70,19 @@ protected:
         invoiceNo_ = startInvoice("C1");
         ASSERT_EQ(Access::INVOICE.Insert(), dict::Benign);
         addLine("A", item_, 123.5, 9999.99);
+        ASSERT_EQ(Access::CREDIT.PrimeRecord(), dict::Benign);
+        CRE.CUSTOMERNO = "C1";
+        CRE.DATE = fw::today();
+        memoNo_ = CRE.CREDITMEMONO;
+        CRS.CREDITMEMONO = memoNo_;
+        ASSERT_EQ(Access::CRSCRIPTION.PrimeRecord(true), dict::Benign);
+        CRS.STOCKNO = "A";
+        CRS.RECORDNO = item_;
+        CRS.QUANTITY = 123.5;
+        CRS.PRICE = 9999.99;
+        app::creditmemos::computeCreditLine(CRS, CRE, false);
+        ASSERT_EQ(app::creditmemos::bookCreditLine(true, {}), dict::Benign);
+        ASSERT_EQ(app::creditmemos::saveCreditMemo(true), dict::Benign);
     }
 
     // Every form, each on a record of its file.
@@ -90,6 +106,14 @@ protected:
         DES.ITEMNO = 1;
         ASSERT_EQ(Access::DESCRIPTION.Fetch(DES.InvoiceNo_Key), dict::Benign);
         look<Upd::InvoiceDescription>("line", fw::ChangeRecord, true);
+        CRE.CREDITMEMONO = memoNo_;
+        ASSERT_EQ(Access::CREDIT.Fetch(CRE.CreditMemoNo_Key), dict::Benign);
+        look<Upd::CreditMemo>("credit-memo", fw::ChangeRecord);
+        look<Win::CreditMemos>("credit-memo-text", fw::ChangeRecord, false);
+        CRS.CREDITMEMONO = memoNo_;
+        CRS.ITEMNO = 1;
+        ASSERT_EQ(Access::CRSCRIPTION.Fetch(CRS.CreditMemoNo_Key), dict::Benign);
+        look<Upd::CreditMemoDescription>("credit-line", fw::ChangeRecord);
         look<Upd::Setup>("setup", fw::ChangeRecord);
         look<Win::Password>("password", fw::ChangeRecord);
         look<Win::EnterPassword>("enter-password", fw::NoRequest);
@@ -97,6 +121,7 @@ protected:
 
     dict::LONG item_ = 0;
     dict::LONG invoiceNo_ = 0;
+    dict::LONG memoNo_ = 0;
     bool decimalComma_ = false;
 };
 
