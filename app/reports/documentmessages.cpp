@@ -13,6 +13,8 @@ void installDocumentMessages(fw::ErrorClass &errors)
          "Please insert blank labels at this time!  Then click on Ok to print."},
         {DocMsg::InvoiceNotFound, dict::Notify, "Invoice Not Found",
          "There is no invoice %Message on file: nothing was printed."},
+        {DocMsg::CreditMemoNotFound, dict::Notify, "Credit Memo Not Found",
+         "There is no credit memo %Message on file: nothing was printed."},
     };
     static const std::vector<std::uint8_t> block = fw::buildErrorBlock(defs);
     errors.InstallErrors(block);

@@ -33,7 +33,8 @@ std::string percentText(double fraction, const std::string &picture)
 }
 
 // The caption of the tax row by regime: its name and rate, or nothing while no rate applies.
-std::string taxCaption(const dict::INVOICERecord &invoice, const InvoiceRun &run)
+template <typename Document>
+std::string taxCaption(const Document &invoice, const InvoiceRun &run)
 {
     static const char *const names[4] = {"PST: ", "VAT: ", "Tax: ", "GST: "};
     const bool gstRegime = run.regime == dict::TaxRegime::ProvincialAndGst;
@@ -115,6 +116,32 @@ std::vector<TotalsRow> totalsRows(const dict::INVOICERecord &inv, double subTota
     rows.push_back({"Inv Total:", shown(inv.TOTALDUE, totals)});
     rows.push_back({"Paid:", shown(inv.AMOUNTPAID, money)});
     rows.push_back({"Total Due:", shown(inv.AMOUNTOWED, run.totals), true});
+    return rows;
+}
+
+std::vector<TotalsRow> creditTotalsRows(const dict::CREDITRecord &memo, double subTotal, const InvoiceRun &run)
+{
+    const std::string money = run.money + "b";
+    const std::string totals = run.totals + "b";
+    std::vector<TotalsRow> rows;
+    rows.push_back({"SubTotal:", shown(subTotal, totals)});
+    if (memo.CUSTOMERDISCOUNT != 0) {
+        const double discount = dict::percentCents(memo.RETAIL, memo.CUSTOMERDISCOUNT);
+        rows.push_back({"Disc: " + shown(memo.CUSTOMERDISCOUNT, run.percent) + "%", shown(discount, money)});
+        rows.push_back({"Disc Total:", shown(memo.TOTALDISCOUNT, totals)});
+    }
+    const std::string tax = taxCaption(memo, run);
+    const std::string taxValue = shown(memo.TAX, money);
+    if (!tax.empty() || !taxValue.empty())
+        rows.push_back({tax, taxValue});
+    if (run.regime == dict::TaxRegime::ProvincialAndGst && (memo.TAXRATE != 0 || memo.GSTTAXRATE != 0))
+        rows.push_back({"GST: " + percentText(memo.GSTTAXRATE, run.percent) + "%", shown(memo.GST, "@n-13.2b")});
+    if (memo.LABOR != 0)
+        rows.push_back({"Labor:", shown(memo.LABOR, money)});
+    if (memo.SHIPPING != 0)
+        rows.push_back({"Shipping:", shown(memo.SHIPPING, money)});
+    rows.push_back({"Credit Total:", shown(memo.TOTALDUE, totals)});
+    rows.push_back({"Total Credit:", shown(memo.TOTALDUE, run.totals), true});
     return rows;
 }
 

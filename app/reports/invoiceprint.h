@@ -42,6 +42,9 @@ struct TotalsRow {
 // The rows the invoice shows, top to bottom; subTotal is the sum of its printed line amounts.
 std::vector<TotalsRow> totalsRows(const dict::INVOICERecord &invoice, double subTotal, const InvoiceRun &run);
 
+// The rows a credit memo shows: its own figures and rates, the credit last.
+std::vector<TotalsRow> creditTotalsRows(const dict::CREDITRecord &memo, double subTotal, const InvoiceRun &run);
+
 // A number through a picture with the padding dropped, as the layout aligns it itself.
 std::string shown(double value, const std::string &picture);
 

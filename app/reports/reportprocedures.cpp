@@ -7,6 +7,7 @@
 #include "app/reports/customerstatements.h"
 #include "app/reports/envelopes.h"
 #include "app/reports/inventoryreports.h"
+#include "app/reports/creditmemodocument.h"
 #include "app/reports/invoicedocuments.h"
 #include "app/reports/receipts.h"
 #include "app/reports/salessummaries.h"
@@ -90,6 +91,7 @@ void registerReportProcedures()
     built<PRN::CUSTOMERTELEPHONELISTING>();
     built<PRN::CUSTOMERZIPCODELISTING>();
     built<PRN::INVOICES>();
+    built<PRN::CREDITMEMO>();
     built<PRN::INVOICESTAGGED>();
     built<PRN::INVOICESPICKLIST>();
     built<PRN::INVOICESPICKLISTTAGGED>();

@@ -23,6 +23,7 @@
 #include "framework/procedurewindow.h"
 #include "framework/reportslib.h"
 #include "framework/windowmanager.h"
+#include "tagging/tags.h"
 
 #include <QAction>
 #include <QApplication>
@@ -375,7 +376,10 @@ void AMain::trigger(const MenuEntry &entry)
         runProcedure(procedure);
         break;
     case MenuAction::PrintBlank: printBlank(entry); break;
-    case MenuAction::PrintCreditMemo: runProcedure(procedure); break;
+    case MenuAction::PrintCreditMemo: // the memo highlighted in the credit memo list
+        ST::SetTag_PtrM(ST::CreditMemoTable, GLO.CREDITMEMONO);
+        runProcedure(procedure);
+        break;
     case MenuAction::PrinterSetup: printerSetup(); break;
     case MenuAction::Calculator: startCalculator(); break;
     case MenuAction::SetPassword: SetPassword(); break;

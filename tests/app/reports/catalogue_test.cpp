@@ -3,6 +3,7 @@
 // receipt, tagged customers and invoices. On Letter and on A4 (each report upright, or turned if
 // it turns), nothing may land outside the printable area, no text may run past its box, and no
 // figure may be cut.
+#include "app/creditmemos/creditbook.h"
 #include "app/reports/reportprocedures.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
@@ -119,6 +120,12 @@ protected:
         addComponent("KIT", "ITEM", 2);
         const dict::LONG first = bookInvoice("C1", 98765.43);
         ASSERT_EQ(pay("C1", first, 12345.67, fw::today()), dict::Benign);
+        ASSERT_EQ(Access::CREDIT.PrimeRecord(), dict::Benign); // the whole first invoice credited
+        CRE.CUSTOMERNO = "C1";
+        CRE.DATE = fw::today();
+        CRE.SALESMAN = wide("Salesman").substr(0, 15);
+        ASSERT_EQ(app::creditmemos::copyInvoiceLines(CRE.CREDITMEMONO, first), dict::Benign);
+        ASSERT_EQ(app::creditmemos::saveCreditMemo(true), dict::Benign);
         bookInvoice("C2", 45678.90);
         bookInvoice("C2", 12.34, true);
         addCustomer("GONE"); // deleted, its invoice kept
@@ -144,6 +151,7 @@ protected:
         GLO.LABELTYPE = 8160;
         GLO.LABEL1TYPE = 8163;
         GLO.INVOICENO = 1;
+        GLO.CREDITMEMONO = 1;
         GLO.CUSTOMERNO = "C1";
     }
 

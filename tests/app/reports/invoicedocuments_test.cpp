@@ -697,3 +697,137 @@ TEST_F(InvoiceDocumentsTest, CommandLineWritesTheInvoiceAsAPdf)
     openFiles();
     EXPECT_EQ(printedMark(1042), "");
 }
+
+TEST(InvoiceDocumentText, CreditTotalsShowTheMemosOwnRatesUnderEveryRegime)
+{
+    dict::CREDITRecord memo{};
+    memo.RETAIL = 200;
+    memo.TOTALDISCOUNT = 200;
+    memo.TAXRATE = 0.07;
+    memo.GSTTAXRATE = 0.05;
+    memo.TAX = 14;
+    memo.GST = 10;
+    memo.TOTALDUE = 214;
+    struct Case {
+        dict::BYTE regime;
+        std::vector<std::string> captions;
+    } const cases[] = {
+        {1, {"SubTotal:", "PST: 7.00%", "GST: 5.00%", "Credit Total:", "Total Credit:"}},
+        {2, {"SubTotal:", "VAT: 7.00%", "Credit Total:", "Total Credit:"}},
+        {3, {"SubTotal:", "Tax: 7.00%", "Credit Total:", "Total Credit:"}},
+        {4, {"SubTotal:", "GST: 7.00%", "Credit Total:", "Total Credit:"}},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(captions(PRN::creditTotalsRows(memo, 200, runIn(c.regime))), c.captions) << "regime " << int(c.regime);
+
+    // 10 % off 200.00: a discount of 20.00 and 180.00 after it; labour and shipping when charged.
+    memo.CUSTOMERDISCOUNT = 10;
+    memo.TOTALDISCOUNT = 180;
+    memo.LABOR = 15;
+    const auto rows = PRN::creditTotalsRows(memo, 200, runIn(3));
+    ASSERT_EQ(captions(rows), (std::vector<std::string>{"SubTotal:", "Disc: 10.00%", "Disc Total:", "Tax: 7.00%", "Labor:",
+                                                         "Credit Total:", "Total Credit:"}));
+    EXPECT_EQ(rows[1].value, "20.00");
+    EXPECT_EQ(rows[2].value, "$180.00");
+    EXPECT_TRUE(rows.back().bold);
+}
+
+namespace {
+
+// A credit memo of customer C100 with two lines, as the credit memo form stores one.
+void putCreditMemo(dict::LONG number)
+{
+    Access::CREDIT.PrimeRecord();
+    CRE.CREDITMEMONO = number;
+    CRE.CUSTOMERNO = "C100";
+    CRE.DATE = *fw::dayNumber(2026, 12, 3);
+    CRE.SALESMAN = "Jo";
+    CRE.TAXRATE = 0.07;
+    CRE.GSTTAXRATE = 0.05;
+    CRE.RETAIL = 90;
+    CRE.TOTALDISCOUNT = 90;
+    CRE.TAX = 6.3;
+    CRE.GST = 4.5;
+    CRE.TOTALDUE = 96.3;
+    CRE.TAXINFO = "Returned unopened";
+    CRE.MEMOS = "Restocked on the day.";
+    ASSERT_EQ(Access::CREDIT.Insert(), dict::Benign);
+    for (const auto &[item, stock, text, quantity, price] :
+         {std::tuple{1, "OAK-1", "Oak shelf, oiled", 1.0, 40.0}, std::tuple{2, "PIN-7", "Pine board", 5.0, 10.0}}) {
+        Access::CRSCRIPTION.PrimeRecord();
+        CRS.CREDITMEMONO = number;
+        CRS.ITEMNO = item;
+        CRS.STOCKNO = stock;
+        CRS.DESCRIPTION = text;
+        CRS.QUANTITY = quantity;
+        CRS.PRICE = price;
+        CRS.AMOUNT = quantity * price;
+        CRS.PACKAGESIZE = "each";
+        ASSERT_EQ(Access::CRSCRIPTION.Insert(), dict::Benign);
+    }
+}
+
+std::string memoMark(dict::LONG number)
+{
+    CRE.CREDITMEMONO = number;
+    EXPECT_EQ(Access::CREDIT.TryFetch(CRE.CreditMemoNo_Key), dict::Benign);
+    return CRE.PRINTED.str();
+}
+
+} // namespace
+
+TEST_F(InvoiceDocumentsTest, CreditMemoPrintsItsOwnFiguresInEveryRegimeAndIsMarkedOnlyWhenPrinted)
+{
+    putCreditMemo(7);
+    putInvoice(1042); // another document's rates in the buffers must not reach the memo
+    INV.TAXRATE = 0.2;
+    const char *const taxCaptions[] = {"PST: 7.00%", "VAT: 7.00%", "Tax: 7.00%", "GST: 7.00%"};
+    for (const dict::BYTE regime : {dict::TaxRegime::ProvincialAndGst, dict::TaxRegime::Vat, dict::TaxRegime::SalesTax,
+                                    dict::TaxRegime::GstOnly}) {
+        SCOPED_TRACE(int(regime));
+        GLO.CANADIAN = regime;
+        GLO.CREDITMEMONO = 7;
+        output.printFromPreview = false; // the preview closed without printing
+        ASSERT_EQ(run("PRN:CREDITMEMO"), 1);
+        EXPECT_EQ(memoMark(7), "");
+        output.printFromPreview = true;
+        ASSERT_EQ(run("PRN:CREDITMEMO"), 1);
+        const std::string &dump = output.dumps.back();
+        for (const char *text : {"CREDIT MEMO", "CREDIT TO", "RETURNED FROM", "CreditMemo #:", "000007", "Moore Joinery",
+                                 "Oak shelf, oiled", "Returned unopened", "Restocked on the day.", "Total Credit:"})
+            EXPECT_TRUE(has(dump, text)) << text;
+        EXPECT_TRUE(has(dump, taxCaptions[regime - 1]));
+        EXPECT_EQ(has(dump, "GST: 5.00%"), regime == dict::TaxRegime::ProvincialAndGst);
+        EXPECT_EQ(memoMark(7), "P");
+        CRE.PRINTED.clear();
+        ASSERT_EQ(Access::CREDIT.Update(), dict::Benign);
+    }
+
+    // A memo not on file says so and prints nothing.
+    GLO.CREDITMEMONO = 99;
+    const std::size_t runs = output.dumps.size();
+    ASSERT_EQ(run("PRN:CREDITMEMO"), 2);
+    EXPECT_EQ(output.dumps.size(), runs);
+    EXPECT_EQ(texts().back(), "There is no credit memo 000099 on file: nothing was printed.");
+}
+
+TEST_F(InvoiceDocumentsTest, CommandLineWritesTheCreditMemoAndItsBlankFormAsPdfs)
+{
+    putCreditMemo(7);
+    closeFiles();
+    const std::string command = std::string(TQ_INVOICE) + " --print PRN:CREDITMEMO --credit-memo 7 --pdf cm.pdf 2>err.txt";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    ASSERT_EQ(WEXITSTATUS(status), 0) << testsupport::readText(folder / "err.txt");
+    const std::string text = testsupport::pdfText(folder / "cm.pdf");
+    for (const char *expected : {"CREDIT MEMO", "000007", "Moore Joinery", "Pine board", "Total Credit:", "96.30"})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+
+    const std::string blank = std::string(TQ_INVOICE) + " --print PRN:CREDITMEMO --blank --pdf blank.pdf 2>err.txt";
+    ASSERT_EQ(WEXITSTATUS(std::system(blank.c_str())), 0) << testsupport::readText(folder / "err.txt");
+    const std::string form = testsupport::pdfText(folder / "blank.pdf");
+    EXPECT_NE(form.find("RETURNED FROM"), std::string::npos);
+    EXPECT_EQ(form.find("Moore Joinery"), std::string::npos) << "a blank form carries no memo";
+    openFiles();
+    EXPECT_EQ(memoMark(7), "P") << "the memo printed into the PDF";
+}
