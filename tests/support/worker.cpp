@@ -20,6 +20,7 @@
 //                                          done, until it is killed
 //   worker FOLDER tag ptr|pos TABLE VALUE...    tags each value (tag user 0), prints the count
 //   worker FOLDER untag ptr|pos TABLE VALUE...  clears each value's tag, prints the count
+#include "app/creditmemos/creditbook.h"
 #include "app/invoices/invoicebook.h"
 #include "app/invoices/invoicemath.h"
 #include "app/invoices/unfinished.h"
@@ -203,13 +204,16 @@ public:
 
     int step()
     {
-        switch (pick(6)) {
+        switch (pick(9)) {
         case 0: return newInvoice();
         case 1: return changeInvoice();
         case 2: return fetchInvoice() ? app::invoices::deleteInvoice(INV.INVOICENO, true) : dict::Benign;
         case 3: return newPayment();
         case 4: return fetchPayment() ? changePayment() : dict::Benign;
-        default: return fetchPayment() ? app::payments::deletePayment() : dict::Benign;
+        case 5: return fetchPayment() ? app::payments::deletePayment() : dict::Benign;
+        case 6: return newCreditMemo();
+        case 7: return fetchCreditLine() ? changeCreditLine() : dict::Benign;
+        default: return fetchCreditMemo() ? app::creditmemos::deleteCreditMemo(CRE.CREDITMEMONO) : dict::Benign;
         }
     }
 
@@ -290,6 +294,47 @@ private:
         return saved;
     }
 
+    bool fetchCreditMemo()
+    {
+        CRE.CREDITMEMONO = 1 + pick(std::max(20, highestMemo_ + 3));
+        return Access::CREDIT.TryFetch(CRE.CreditMemoNo_Key) == dict::Benign && !CRE.CUSTOMERNO.blank();
+    }
+
+    bool fetchCreditLine()
+    {
+        if (!fetchCreditMemo())
+            return false;
+        CRS.CREDITMEMONO = CRE.CREDITMEMONO;
+        CRS.ITEMNO = 1 + pick(3);
+        return Access::CRSCRIPTION.TryFetch(CRS.CreditMemoNo_Key) == dict::Benign;
+    }
+
+    // A memo of an invoice, its lines copied, saved; some are of an invoice refused (a quote).
+    int newCreditMemo()
+    {
+        if (!fetchInvoice())
+            return dict::Benign;
+        const dict::LONG invoiceNo = INV.INVOICENO;
+        if (Access::CREDIT.PrimeRecord() != dict::Benign)
+            return dict::Notify;
+        CRE.INVOICENO = invoiceNo;
+        CRE.DATE = 80000;
+        const dict::LONG memoNo = CRE.CREDITMEMONO;
+        highestMemo_ = std::max(highestMemo_, static_cast<int>(memoNo));
+        if (app::creditmemos::copyInvoiceLines(memoNo, invoiceNo) != dict::Benign
+            || app::creditmemos::saveCreditMemo(true) != dict::Benign)
+            return app::creditmemos::cancelNewCreditMemo(memoNo);
+        return dict::Benign;
+    }
+
+    int changeCreditLine()
+    {
+        const dict::CRSCRIPTIONRecord before = CRS;
+        CRS.QUANTITY = 1 + pick(4);
+        app::creditmemos::computeCreditLine(CRS, CRE, false);
+        return app::creditmemos::bookCreditLine(false, before);
+    }
+
     int changePayment()
     {
         FIN.AMOUNTPAID = cents(10);
@@ -299,6 +344,7 @@ private:
     }
 
     std::mt19937 random_;
+    int highestMemo_ = 0;
     int highestInvoice_ = 0; // the numbers handed out so far, so that every record may be picked
     int highestPayment_ = 0;
 };
