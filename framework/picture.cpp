@@ -205,6 +205,12 @@ std::optional<DayNumber> dayNumber(int year, int month, int day)
     return DayNumber((chr::sys_days(date) - dayFour).count() + FirstDay);
 }
 
+int monthOf(DayNumber day)
+{
+    const auto civil = civilDate(day);
+    return civil ? civil->month : 0;
+}
+
 std::optional<CivilDate> civilDate(DayNumber day)
 {
     if (day < FirstDay || day > LastDay)

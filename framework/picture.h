@@ -76,6 +76,8 @@ struct CivilDate
 std::optional<DayNumber> dayNumber(int year, int month, int day);
 // The calendar date of a day number between FirstDay and LastDay; nullopt otherwise.
 std::optional<CivilDate> civilDate(DayNumber day);
+// The month (1-12) of a day number, as documents store it beside their date; 0 outside the calendar.
+int monthOf(DayNumber day);
 // 0 = Sunday ... 6 = Saturday, also for day numbers below zero.
 int weekday(DayNumber day);
 // English month name, "January" ... "December"; empty for any other number.

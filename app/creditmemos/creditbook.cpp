@@ -55,12 +55,6 @@ int returnLineStock(const dict::CRSCRIPTIONRecord &line, int direction)
     return inv::adjustStock(line.STOCKNO, line.RECORDNO, direction * double(line.QUANTITY));
 }
 
-int month(dict::LONG date)
-{
-    const auto civil = fw::civilDate(date);
-    return civil ? civil->month : 0;
-}
-
 // The memo's own FINANCE record: paid = its total, due = minus it.
 Step bookMemoFinance(const dict::CREDITRecord &memo)
 {
@@ -174,7 +168,7 @@ Step bookMemo(bool insert, dict::CREDITRecord memo)
     }
     if (Step customer = checkCustomer(memo); !customer)
         return customer;
-    memo.MONTH = static_cast<dict::SHORT>(month(memo.DATE));
+    memo.MONTH = static_cast<dict::SHORT>(fw::monthOf(memo.DATE));
     if (Step lines = alignLines(memo); !lines)
         return lines;
     if (Step figures = bookFigures(was, memo); !figures)
@@ -274,7 +268,7 @@ dict::CRSCRIPTIONRecord creditLineOf(const dict::DESCRIPTIONRecord &line, const 
     credit.GSTTAXABLE = line.GSTTAXABLE;
     credit.WEIGHT = line.WEIGHT;
     credit.DATE = memo.DATE;
-    credit.MONTH = static_cast<dict::SHORT>(month(memo.DATE));
+    credit.MONTH = static_cast<dict::SHORT>(fw::monthOf(memo.DATE));
     return credit;
 }
 

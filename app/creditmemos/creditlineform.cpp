@@ -20,12 +20,6 @@ namespace {
 
 namespace cre = app::creditmemos;
 
-int monthOf(dict::LONG date)
-{
-    const auto civil = fw::civilDate(date);
-    return civil ? civil->month : 0;
-}
-
 } // namespace
 
 CreditMemoDescription::CreditMemoDescription()
@@ -181,7 +175,7 @@ int CreditMemoDescription::TakeCompleted()
     }
     SaveHistory();
     CRS.DATE = CRE.DATE;
-    CRS.MONTH = static_cast<dict::SHORT>(monthOf(CRE.DATE));
+    CRS.MONTH = static_cast<dict::SHORT>(fw::monthOf(CRE.DATE));
     CRS.CUSTOMERNO = CRE.CUSTOMERNO;
     if (cre::bookCreditLine(Request == fw::InsertRecord, before_) != dict::Benign)
         return dict::Notify;

@@ -31,12 +31,6 @@ namespace cre = app::creditmemos;
 
 void clearCustomer() { dict::clearRecord(Access::CUSTOMER.Def(), Access::CUSTOMER.Buffer().bytes); }
 
-int monthOf(dict::LONG date)
-{
-    const auto civil = fw::civilDate(date);
-    return civil ? civil->month : 0;
-}
-
 // The line list: "#", "Stock No", "Description", "Quantity", "Price", "Amount".
 std::string lineFormat()
 {
@@ -139,7 +133,7 @@ void CreditMemo::PrimeFields()
 {
     if (inserting()) {
         CRE.DATE = fw::today();
-        CRE.MONTH = static_cast<dict::SHORT>(monthOf(CRE.DATE));
+        CRE.MONTH = static_cast<dict::SHORT>(fw::monthOf(CRE.DATE));
         if (!GLO.CUSTOMERNO.blank() && dict::lookup(CUS.CustomerNo_Key, GLO.CUSTOMERNO.view())) {
             CUS.CUSTOMERNO = GLO.CUSTOMERNO.view();
             Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key);
@@ -187,7 +181,7 @@ int CreditMemo::TakeAccepted(QWidget *control)
     else if (control == form().entry(CRE.INVOICENO))
         invoiceNumberTyped();
     else if (control == form().entry(CRE.DATE))
-        CRE.MONTH = static_cast<dict::SHORT>(monthOf(CRE.DATE));
+        CRE.MONTH = static_cast<dict::SHORT>(fw::monthOf(CRE.DATE));
     refigure();
     return dict::Benign;
 }

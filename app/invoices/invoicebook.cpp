@@ -183,12 +183,6 @@ bool customerChoosesPstOnGst(const dict::String<10> &customerNo)
     return Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key) == dict::Benign && CUS.LONGDISTANCE != 0;
 }
 
-int month(dict::LONG date)
-{
-    const auto civil = fw::civilDate(date);
-    return civil ? civil->month : 0;
-}
-
 // Books the customer side: the balance moves by the change of the total due, and a booked
 // invoice that changes customer takes its lines' customer and FINANCE record along.
 Step bookCustomers(const dict::INVOICERecord &stored, const Share &was, const dict::INVOICERecord &invoice,
@@ -259,7 +253,7 @@ Step bookInvoice(bool insert, bool &linesHoldStock)
     invoice.CREDITCHECK = stored.CREDITCHECK;
     if (insert)
         stored = {}; // a reserved number books nothing yet
-    invoice.MONTH = static_cast<dict::SHORT>(month(invoice.DATE));
+    invoice.MONTH = static_cast<dict::SHORT>(fw::monthOf(invoice.DATE));
 
     std::vector<StoredLine> lines = linesOf(invoice.INVOICENO);
     const bool pstOnGst = customerChoosesPstOnGst(invoice.CUSTOMERNO);

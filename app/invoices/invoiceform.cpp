@@ -38,12 +38,6 @@ namespace inv = app::invoices;
 // No customer: the header shows none (a cleared buffer; priming would number a new record).
 void clearCustomer() { dict::clearRecord(Access::CUSTOMER.Def(), Access::CUSTOMER.Buffer().bytes); }
 
-int monthOf(dict::LONG date)
-{
-    const auto civil = fw::civilDate(date);
-    return civil ? civil->month : 0;
-}
-
 // The item list: "#", "Stock #", "Description", "Quantity", "Back Order", "Price", "Total".
 std::string itemFormat()
 {
@@ -172,7 +166,7 @@ void Invoice::PrimeFields()
     linesHoldStock_ = INV.QUOTES == 0;
     if (inserting()) {
         INV.DATE = fw::today();
-        INV.MONTH = static_cast<dict::SHORT>(monthOf(INV.DATE));
+        INV.MONTH = static_cast<dict::SHORT>(fw::monthOf(INV.DATE));
         INV.REBILLCYCLE = "N";
         CUS.CUSTOMERNO = GLO.CUSTOMERNO.view();
         if (!CUS.CUSTOMERNO.blank() && Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key) == dict::Benign)
@@ -226,7 +220,7 @@ int Invoice::TakeAccepted(QWidget *control)
     else if (control == form().entry(INV.CUSTOMERDISCOUNT))
         changeDiscount();
     else if (control == form().entry(INV.DATE))
-        INV.MONTH = static_cast<dict::SHORT>(monthOf(INV.DATE));
+        INV.MONTH = static_cast<dict::SHORT>(fw::monthOf(INV.DATE));
     refigure();
     return dict::Benign;
 }

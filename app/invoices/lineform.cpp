@@ -25,12 +25,6 @@ namespace {
 
 namespace inv = app::invoices;
 
-int monthOf(dict::LONG date)
-{
-    const auto civil = fw::civilDate(date);
-    return civil ? civil->month : 0;
-}
-
 } // namespace
 
 InvoiceDescription::InvoiceDescription(bool linesHoldStock)
@@ -258,7 +252,7 @@ int InvoiceDescription::TakeCompleted()
     }
     SaveHistory();
     DES.DATE = INV.DATE;
-    DES.MONTH = static_cast<dict::SHORT>(monthOf(INV.DATE));
+    DES.MONTH = static_cast<dict::SHORT>(fw::monthOf(INV.DATE));
     DES.CUSTOMERNO = INV.CUSTOMERNO;
     if (inv::bookLine(Request == fw::InsertRecord, before_, linesHoldStock_) != dict::Benign)
         return dict::Notify;

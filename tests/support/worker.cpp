@@ -142,6 +142,25 @@ int openBooks()
     return 0;
 }
 
+// One of the item at 10.00 on the invoice in INV, booked as the line form books it; 0, or the
+// exit status that says what failed.
+int bookOneLine(const char *stockNo)
+{
+    STO.STOCKNO = stockNo;
+    if (Access::STOCK.TryFetch(STO.StockNo_Key) != dict::Benign)
+        return 4;
+    dict::clearRecord(Access::DESCRIPTION.Def(), &DES);
+    DES.INVOICENO = INV.INVOICENO;
+    Access::DESCRIPTION.PrimeRecord(true);
+    DES.STOCKNO = stockNo;
+    DES.RECORDNO = STO.RECORDNO;
+    DES.QUANTITY = 1;
+    DES.PRICE = 10;
+    DES.TAXABLE = 1;
+    app::invoices::computeLine(DES, app::invoices::lineTermsOf(INV, false));
+    return app::invoices::bookLine(true, {}, true) == dict::Benign ? 0 : 5;
+}
+
 int bookInvoices(const char *customerNo, const char *stockNo, int count)
 {
     if (openBooks() != 0)
@@ -151,20 +170,10 @@ int bookInvoices(const char *customerNo, const char *stockNo, int count)
             return 3;
         INV.CUSTOMERNO = customerNo;
         INV.TAXRATE = 0.08;
-        STO.STOCKNO = stockNo;
-        if (Access::STOCK.TryFetch(STO.StockNo_Key) != dict::Benign)
-            return 4;
-        dict::clearRecord(Access::DESCRIPTION.Def(), &DES);
-        DES.INVOICENO = INV.INVOICENO;
-        Access::DESCRIPTION.PrimeRecord(true);
-        DES.STOCKNO = stockNo;
-        DES.RECORDNO = STO.RECORDNO;
-        DES.QUANTITY = 1;
-        DES.PRICE = 10;
-        DES.TAXABLE = 1;
-        app::invoices::computeLine(DES, app::invoices::lineTermsOf(INV, false));
+        if (const int line = bookOneLine(stockNo); line != 0)
+            return line;
         bool holds = true;
-        if (app::invoices::bookLine(true, {}, holds) != dict::Benign || app::invoices::saveInvoice(true, holds) != dict::Benign)
+        if (app::invoices::saveInvoice(true, holds) != dict::Benign)
             return 5;
         std::printf("%d\n", static_cast<int>(INV.INVOICENO));
         std::fflush(stdout);
@@ -176,20 +185,8 @@ int bookInvoices(const char *customerNo, const char *stockNo, int count)
 {
     if (openBooks() != 0 || Access::INVOICE.PrimeRecord() != dict::Benign || !app::invoices::claimEntry(INV.INVOICENO))
         std::exit(2);
-    STO.STOCKNO = stockNo;
-    if (Access::STOCK.TryFetch(STO.StockNo_Key) != dict::Benign)
-        std::exit(4);
-    dict::clearRecord(Access::DESCRIPTION.Def(), &DES);
-    DES.INVOICENO = INV.INVOICENO;
-    Access::DESCRIPTION.PrimeRecord(true);
-    DES.STOCKNO = stockNo;
-    DES.RECORDNO = STO.RECORDNO;
-    DES.QUANTITY = 1;
-    DES.PRICE = 10;
-    DES.TAXABLE = 1;
-    app::invoices::computeLine(DES, app::invoices::lineTermsOf(INV, false));
-    if (app::invoices::bookLine(true, {}, true) != dict::Benign)
-        std::exit(5);
+    if (const int line = bookOneLine(stockNo); line != 0)
+        std::exit(line);
     std::printf("%d\n", static_cast<int>(INV.INVOICENO));
     std::fflush(stdout);
     for (;;)

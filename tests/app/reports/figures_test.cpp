@@ -420,7 +420,6 @@ TEST_P(ReportFiguresTest, SoldConsolidationCountsStockLinesOnceAtTheirNetToTheCe
     EXPECT_EQ(sold["ITEM"].second, 1121 + 900 + 1121) << "12.45 - 1.245 is 11.21 to the cent";
     const auto rows = run("PRN:INVENTORYCONSOLIDATIONSTOCKNO");
     const int quantity = columnOf(rows, "Quantity"), amountAt = columnOf(rows, "Amount");
-    const int stock = columnOf(rows, "Stock #");
     for (const auto &[stockNo, figures] : sold) {
         EXPECT_EQ(cellAt(rows, stockNo, quantity), fw::plainNumber(double(figures.first) / 1000)) << stockNo;
         EXPECT_EQ(cellAt(rows, stockNo, amountAt), amount(figures.second)) << stockNo;
