@@ -20,7 +20,11 @@
 //                                          done, until it is killed
 //   worker FOLDER tag ptr|pos TABLE VALUE...    tags each value (tag user 0), prints the count
 //   worker FOLDER untag ptr|pos TABLE VALUE...  clears each value's tag, prints the count
+#include "app/common/maintenancemessages.h"
 #include "app/creditmemos/creditbook.h"
+#include "app/creditmemos/creditmessages.h"
+#include "app/invoices/invoicemessages.h"
+#include "app/payments/paymentmessages.h"
 #include "app/invoices/invoicebook.h"
 #include "app/invoices/invoicemath.h"
 #include "app/invoices/unfinished.h"
@@ -197,7 +201,14 @@ int bookInvoices(const char *customerNo, const char *stockNo, int count)
 class RandomBooks
 {
 public:
-    explicit RandomBooks(unsigned seed) : random_(seed) {}
+    explicit RandomBooks(unsigned seed) : random_(seed)
+    {
+        // A refused action says why, as the windows would.
+        app::installInvoiceMessages(REPORTS::Errors());
+        app::installPaymentMessages(REPORTS::Errors());
+        app::installCreditMemoMessages(REPORTS::Errors());
+        app::installMaintenanceMessages(REPORTS::Errors());
+    }
 
     int step()
     {
