@@ -1,6 +1,7 @@
 #include "app/customers/customers.h"
 
 #include "app/common/framenotify.h"
+#include "app/common/mail.h"
 #include "app/common/maintenancemessages.h"
 #include "app/common/passwordgate.h"
 #include "app/customers/customerform.h"
@@ -14,9 +15,7 @@
 #include "framework/picture.h"
 #include "framework/reportslib.h"
 
-#include <QDesktopServices>
 #include <QTabBar>
-#include <QUrl>
 
 namespace Brw {
 
@@ -82,7 +81,7 @@ const fw::BrowseSpec &Customers::Spec() { return customerList; }
 
 Customers::Customers()
     : fw::BrowseProcedure(customerList)
-    , openUrl([](const QUrl &url) { return QDesktopServices::openUrl(url); })
+    , openUrl(app::desktopOpener())
 {}
 
 void Customers::Prepare()
@@ -110,14 +109,7 @@ void Customers::openFinance()
 void Customers::sendEmail()
 {
     browse().UpdateBuffer();
-    const QString address = QString::fromUtf8(CUS.EMAILADDRESS.str());
-    if (address.isEmpty())
-        return;
-    QUrl url;
-    url.setScheme("mailto");
-    url.setPath(address); // QUrl encodes what an address may not hold as it stands
-    if (!openUrl(url))
-        REPORTS::Errors().ThrowMessage(app::MaintMsg::NoMailProgram, address.toStdString());
+    app::sendMail(CUS.EMAILADDRESS.str(), openUrl);
 }
 
 } // namespace Brw

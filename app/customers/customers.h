@@ -4,11 +4,8 @@
 // and write an e-mail. Opens only once; the frame hears when it opens and closes.
 #pragma once
 
+#include "app/common/mail.h"
 #include "framework/browseprocedure.h"
-
-#include <functional>
-
-class QUrl;
 
 namespace Brw {
 
@@ -22,7 +19,7 @@ public:
     Customers();
 
     // Hands a mailto: address to the desktop; replaceable so that tests can see it.
-    std::function<bool(const QUrl &)> openUrl;
+    app::UrlOpener openUrl;
 
     void openFinance();
     void sendEmail();

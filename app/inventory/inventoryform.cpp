@@ -1,5 +1,7 @@
 #include "app/inventory/inventoryform.h"
 
+#include "app/vendors/pickvendor.h"
+
 #include "app/common/maintenancemessages.h"
 #include "app/inventory/picturefiles.h"
 #include "dictionary/fieldaccess.h"
@@ -56,8 +58,11 @@ fw::FormDeclaration Inventory::Declare()
     const std::string money = fw::numberPicture(GLO.CURRENCYNAME.view(), "@n-13.2");
     const auto price = [](int level) { return QString::fromStdString(dict::priceName(level) + ":"); };
     const fw::FormItem item = column({
-        field("&Vendor", STO.VENDOR).readOnly().named(Vendor).pickedBy("Select Vendor from Vendor List...", [] {
-            REPORTS::Errors().ThrowMessage(app::MaintMsg::ProcedureNotDefined, "Brw:GetVendor");
+        field("&Vendor", STO.VENDOR).readOnly().named(Vendor).pickedBy("Select Vendor from Vendor List...", [this] {
+            if (!app::pickVendor())
+                return;
+            STO.VENDOR = VEN.VENDOR.str();
+            Display();
         }),
         flag(Special, "Tag as Special Item"),
         field("Category:", STO.CATAGORY),

@@ -10,6 +10,7 @@
 #include "app/memos/standardmemos.h"
 #include "app/payments/financehistory.h"
 #include "app/setup/setup.h"
+#include "app/vendors/vendors.h"
 #include "app/printselect/tagbrowses.h"
 #include "app/reports/reportprocedures.h"
 #include "dictionary/errorreporter.h"
@@ -73,6 +74,7 @@ void registerProgramProcedures()
     registerProcedure("Brw:CustomersFinanceHistory", started<Brw::CustomersFinanceHistory>());
     registerProcedure("Upd:CreditMemo", started<Upd::CreditMemo>());
     registerProcedure("Brw:CreditMemos", started<Brw::CreditMemos>());
+    registerProcedure("Brw:Vendors", started<Brw::Vendors>());
     registerReportProcedures();
 }
 

@@ -14,6 +14,7 @@
 #include "app/payments/paymentform.h"
 #include "app/setup/password.h"
 #include "app/setup/setup.h"
+#include "app/vendors/vendorform.h"
 #include "tests/support/invoicefolder.h"
 #include "reports/winroutines.h"
 #include "tests/support/tidy.h"
@@ -114,6 +115,7 @@ protected:
         CRS.ITEMNO = 1;
         ASSERT_EQ(Access::CRSCRIPTION.Fetch(CRS.CreditMemoNo_Key), dict::Benign);
         look<Upd::CreditMemoDescription>("credit-line", fw::ChangeRecord);
+        look<Upd::Vendor>("vendor", fw::InsertRecord);
         look<Upd::Setup>("setup", fw::ChangeRecord);
         look<Win::Password>("password", fw::ChangeRecord);
         look<Win::EnterPassword>("enter-password", fw::NoRequest);

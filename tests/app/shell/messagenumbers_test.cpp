@@ -7,6 +7,7 @@
 #include "app/payments/paymentmessages.h"
 #include "app/reports/documentmessages.h"
 #include "app/setup/setupmessages.h"
+#include "app/vendors/vendormessages.h"
 #include "app/shell/mainmessages.h"
 #include "framework/errorclass.h"
 #include "framework/framemessages.h"
@@ -51,6 +52,7 @@ TEST(MessageNumbers, NoTwoTablesShareANumber)
         {"payments", app::installPaymentMessages},
         {"documents", app::installDocumentMessages},
         {"credit memos", app::installCreditMemoMessages},
+        {"vendors", app::installVendorMessages},
     };
     std::map<int, std::string> owner;
     for (const auto &[name, install] : tables) {
