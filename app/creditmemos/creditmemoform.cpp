@@ -1,5 +1,6 @@
 #include "app/creditmemos/creditmemoform.h"
 
+#include "app/common/entryclaims.h"
 #include "app/common/maintenancemessages.h"
 #include "app/creditmemos/creditbook.h"
 #include "app/creditmemos/creditlineform.h"
@@ -45,20 +46,21 @@ std::string lineFormat()
 
 } // namespace
 
-CreditMemo::CreditMemo()
+CreditMemo::CreditMemo(dict::LONG unfinished)
     : fw::FormProcedure({.name = "Upd:CreditMemo",
                          .title = "Update the Credit Memo File",
                          .files = {Relate::CREDIT, Relate::CRSCRIPTION, Access::FINANCE, Access::INVOICE,
                                    Access::DESCRIPTION, Access::CUSTOMER, Access::STOCK, Access::SPECIAL},
                          .messages = {app::installCreditMemoMessages, app::installInvoiceMessages,
                                       app::installMaintenanceMessages},
-                         .serves = fw::ServesAll})
+                         .serves = fw::ServesAll}),
+      unfinished_(unfinished)
 {}
 
 // The frame's new credit memo is always an Insert, whatever request was left over.
 bool CreditMemo::Admit()
 {
-    if (GLO.NEWCREDITMEMO == 1)
+    if (GLO.NEWCREDITMEMO == 1 || unfinished_ != 0)
         Request = OriginalRequest = fw::InsertRecord;
     openingTaxRate_ = GLO.TAXRATE;
     return true;
@@ -120,11 +122,15 @@ fw::FormDeclaration CreditMemo::Declare()
             .fixedSize = false};
 }
 
-// A new memo takes its number now; Cancel gives it back.
+// A new memo takes its number now, or an unfinished one is taken up again; Cancel gives it back.
+// The memo is claimed while it is entered here.
 int CreditMemo::Built()
 {
-    if (inserting() && !Access::CREDIT.Primed() && Access::CREDIT.PrimeRecord() != dict::Benign)
+    if (inserting() && !Access::CREDIT.Primed()
+        && (unfinished_ ? resumeUnfinished() : Access::CREDIT.PrimeRecord()) != dict::Benign)
         return dict::Notify;
+    if (inserting() && app::claimEntry(app::Entry::CreditMemo, CRE.CREDITMEMONO))
+        claimed_ = CRE.CREDITMEMONO;
     form().flag(Memo)->setEnabled(false); // it only shows whether the memo has a memo
     return dict::Benign;
 }
@@ -374,6 +380,14 @@ int CreditMemo::TakeCloseEvent()
     return Procedure::TakeCloseEvent();
 }
 
+int CreditMemo::resumeUnfinished()
+{
+    CRE.CREDITMEMONO = unfinished_;
+    if (Access::CREDIT.Fetch(CRE.CreditMemoNo_Key) != dict::Benign)
+        return dict::Notify;
+    return Access::CREDIT.ResumeReserved();
+}
+
 // A saved memo is printed now when the setup says so; the last one saved is what the credit memo
 // report prints.
 void CreditMemo::Closing()
@@ -383,6 +397,8 @@ void CreditMemo::Closing()
         if (GLO.PRINTINVOICE != 0 && app::procedureDefined("PRN:CREDITMEMO"))
             app::runProcedure("PRN:CREDITMEMO");
     }
+    if (claimed_ != 0)
+        app::releaseEntry(app::Entry::CreditMemo, claimed_); // saved or removed: no longer being entered
     GLO.NEWCREDITMEMO = 0;
     GLO.CUSTOMERNO.clear();
 }

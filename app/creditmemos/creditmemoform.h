@@ -15,7 +15,8 @@ public:
     // What the form finds again besides its fields.
     enum Item { PickCustomer = 1, Memo, Items, AddLine, ChangeLine, DeleteLine, DiscountSum, MemoButton };
 
-    CreditMemo();
+    // With a number, the form takes up that unfinished memo as a new one.
+    explicit CreditMemo(dict::LONG unfinished = 0);
 
     void PrimeFields() override;
     int PrimeUpdate() override;
@@ -47,11 +48,14 @@ private:
     void refigure();
     void followState();
     bool creditsNoMoreThanInvoiced();
+    int resumeUnfinished();
 
     double openingTaxRate_ = 0; // the setup's rate, before any customer's
     bool invoiceAsked_ = false; // the invoice's data is offered once per new memo
     bool picking_ = false;
     dict::String<10> customerShown_;
+    dict::LONG unfinished_ = 0; // the unfinished memo taken up
+    dict::LONG claimed_ = 0;    // the memo claimed while it is entered
 };
 
 } // namespace Upd

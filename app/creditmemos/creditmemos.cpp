@@ -1,5 +1,6 @@
 #include "app/creditmemos/creditmemos.h"
 
+#include "app/common/entryclaims.h"
 #include "app/common/framenotify.h"
 #include "app/common/maintenancemessages.h"
 #include "app/common/passwordgate.h"
@@ -68,7 +69,7 @@ const fw::BrowseSpec creditMemoList{
         {"C&redit Memo Date", "Sort Credit Memos by Date...", CRE.Date_Key, "Search Date:", fw::Locate(CRE.DATE),
          CRE_COLUMNS},
     },
-    .filter = "Cre:CustomerNo", // a memo being entered has no customer yet
+    .filter = app::EnteredCreditMemos,
     .queue = {fw::Plain(CRE.PRINTED), fw::Plain(CRE.CREDITMEMONO), fw::Plain(CRE.CUSTOMERNO), fw::Plain(CRE.DATE),
               fw::Computed(lastName), fw::Computed(firstName), fw::Plain(CRE.TOTALDUE), fw::Plain(CRE.SALESMAN)},
     .buttons = {.insert = "Add a New Credit Memo...", .change = "Change Highlighted Credit Memo...",

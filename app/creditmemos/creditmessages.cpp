@@ -23,6 +23,9 @@ const std::vector<std::uint8_t> &creditMemoMessages()
          "%Message. Save the credit memo all the same?"},
         {CreMsg::NegativeQuantity, dict::Notify, "Excuse me...",
          "The quantity taken back cannot be negative. Change the line's quantity instead."},
+        {CreMsg::UnfinishedCreditMemo, dict::User, "Unfinished Credit Memo",
+         "Credit memo %Field was being entered here when the program stopped, and its items are still counted "
+         "back in stock. Finish it now, or remove it and take its items out of stock again?"},
     };
     static const std::vector<std::uint8_t> block = fw::buildErrorBlock(defs);
     return block;

@@ -18,6 +18,7 @@ inline constexpr int OtherCustomer = 3603;    // the invoice is another customer
 inline constexpr int MemoGone = 3604;         // deleted at another station meanwhile
 inline constexpr int MoreThanInvoiced = 3605; // the memo credits more than the invoice's total
 inline constexpr int NegativeQuantity = 3606; // a credit line takes back a positive quantity
+inline constexpr int UnfinishedCreditMemo = 3607; // at start-up: left by a program that stopped
 } // namespace CreMsg
 
 const std::vector<std::uint8_t> &creditMemoMessages();

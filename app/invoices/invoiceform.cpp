@@ -4,7 +4,7 @@
 #include "app/invoices/customerterms.h"
 #include "app/invoices/invoicebook.h"
 #include "app/invoices/invoicemessages.h"
-#include "app/invoices/unfinished.h"
+#include "app/common/entryclaims.h"
 #include "app/invoices/lineform.h"
 #include "app/invoices/invoicehistory.h"
 #include "app/memos/documentmemos.h"
@@ -153,7 +153,7 @@ int Invoice::Built()
 {
     if (inserting() && !Access::INVOICE.Primed() && (unfinished_ ? resumeUnfinished() : Access::INVOICE.PrimeRecord()) != dict::Benign)
         return dict::Notify;
-    if (inserting() && inv::claimEntry(INV.INVOICENO))
+    if (inserting() && app::claimEntry(app::Entry::Invoice, INV.INVOICENO))
         claimed_ = INV.INVOICENO;
     form().flag(Memo)->setEnabled(false); // it only shows whether the invoice has a memo
     return dict::Benign;
@@ -470,7 +470,7 @@ void Invoice::Closing()
             ST::SetTag_(ST::InvoiceTable, INV.INVOICENO);
     }
     if (claimed_ != 0)
-        inv::releaseEntry(claimed_); // saved or removed: no longer being entered
+        app::releaseEntry(app::Entry::Invoice, claimed_); // saved or removed: no longer being entered
     GLO.NEWINVOICE = 0;
     GLO.CUSTOMERNO.clear();
     GLO.TESTDATA = 0;

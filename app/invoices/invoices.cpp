@@ -8,7 +8,7 @@
 #include "app/invoices/invoicehistory.h"
 #include "app/memos/documentmemos.h"
 #include "app/invoices/invoicemessages.h"
-#include "app/invoices/unfinished.h"
+#include "app/common/entryclaims.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
 #include "dictionary/keptbuffers.h"
@@ -86,7 +86,7 @@ const fw::BrowseSpec invoiceList{
         {"&Re-Invoices", "Sort ReOccuring Invoices...", INV.InvoiceRebill_Key, nullptr, std::nullopt, INV_BY_NUMBER,
          nullptr, dict::fieldOf(rebilled(), rebilled().REBILL)},
     },
-    .filter = app::invoices::EnteredInvoices,
+    .filter = app::EnteredInvoices,
     .queue = {fw::Coloured(INV.PRINTED), fw::Coloured(INV.INVOICENO), fw::Coloured(INV.CUSTOMERNO),
               fw::Coloured(INV.DATE), fw::Coloured(INV.TOTALDISCOUNT), fw::Coloured(INV.COD),
               fw::Coloured(INV.SHIPPING), fw::Coloured(INV.TAX), fw::Coloured(INV.LABOR),

@@ -1,6 +1,6 @@
 #include "app/printselect/tagbrowses.h"
 
-#include "app/invoices/unfinished.h"
+#include "app/common/entryclaims.h"
 #include "app/shell/mainmessages.h"
 #include "app/shell/procedures.h"
 #include "dictionary/fieldaccess.h"
@@ -253,7 +253,7 @@ const fw::BrowseSpec invoiceTags = app::TagBrowse::Declared({
         {.caption = "&Purchase Order #", .key = INV.POnumber_Key, .locator = fw::Locate(INV.PONUMBER),
          .format = INVOICE_TAGS},
     },
-    .filter = app::invoices::EnteredInvoices,
+    .filter = app::EnteredInvoices,
     .queue = {app::tagText(), app::tagIcon(app::invoiceTagged), fw::Plain(INV.PRINTED), fw::Plain(INV.INVOICENO),
               fw::Plain(INV.CUSTOMERNO), fw::Plain(INV.DATE), fw::Computed(customerName), fw::Plain(INV.PONUMBER)},
     .settingsSection = "Brw:InvoicesPrintMultiple",

@@ -1,6 +1,6 @@
 #include "app/reports/salessummaries.h"
 
-#include "app/invoices/unfinished.h"
+#include "app/common/entryclaims.h"
 
 #include "app/reports/invoiceprint.h"
 #include "app/reports/reportformats.h"
@@ -222,7 +222,7 @@ void InvoiceSummary::flushRow(ReportEngine &engine)
 
 void InvoiceSummary::TakeRecord(ReportEngine &engine)
 {
-    if (INV.QUOTES != 0 || app::invoices::beingEntered(INV) || !inPeriod() || (kind_.keeps && !kind_.keeps(INV)))
+    if (INV.QUOTES != 0 || app::beingEntered(INV) || !inPeriod() || (kind_.keeps && !kind_.keeps(INV)))
         return;
     InvoiceFigures figures = InvoiceFigures::of(INV);
     if (kind_.lessCredits)

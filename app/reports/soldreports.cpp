@@ -1,6 +1,6 @@
 #include "app/reports/soldreports.h"
 
-#include "app/invoices/unfinished.h"
+#include "app/common/entryclaims.h"
 
 #include "app/reports/reportformats.h"
 #include "app/reports/salessummaries.h"
@@ -101,7 +101,7 @@ bool SoldConsolidation::sold()
         Invoice invoice;
         INV.INVOICENO = DES.INVOICENO;
         if (Access::INVOICE.TryFetch(INV.InvoiceNo_Key) == dict::Benign)
-            invoice = {INV.QUOTES == 0 && !app::invoices::beingEntered(INV), INV.CUSTOMERDISCOUNT != 0};
+            invoice = {INV.QUOTES == 0 && !app::beingEntered(INV), INV.CUSTOMERDISCOUNT != 0};
         found = invoices_.emplace(DES.INVOICENO, invoice).first;
     }
     return found->second.sold;

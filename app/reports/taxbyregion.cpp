@@ -1,6 +1,6 @@
 #include "app/reports/taxbyregion.h"
 
-#include "app/invoices/unfinished.h"
+#include "app/common/entryclaims.h"
 
 #include "app/reports/invoiceprint.h"
 #include "app/reports/reportformats.h"
@@ -88,7 +88,7 @@ void TaxByRegion::findUnplaced()
     unplaced_.clear();
     std::map<std::string, bool> placed; // by customer number: on file with a region
     for (const auto &invoice : dict::range(INV.InvoiceNo_Key)) {
-        if (invoice.QUOTES != 0 || app::invoices::beingEntered(invoice) || !invoiceInPeriod(kind_.period, invoice.DATE))
+        if (invoice.QUOTES != 0 || app::beingEntered(invoice) || !invoiceInPeriod(kind_.period, invoice.DATE))
             continue;
         auto known = placed.find(invoice.CUSTOMERNO.str());
         if (known == placed.end()) {

@@ -7,7 +7,7 @@
 #include "app/shell/mainmessages.h"
 #include "app/common/framenotify.h"
 #include "app/common/passwordgate.h"
-#include "app/invoices/unfinished.h"
+#include "app/shell/unfinished.h"
 #include "app/shell/procedures.h"
 #include "app/shell/toolbaricons.h"
 #include "app/setup/setup.h"
@@ -181,10 +181,10 @@ void AMain::showEvent(QShowEvent *event)
     if (screen && screen->availableGeometry().width() < 800)
         REPORTS::Errors().Throw(MainMsg::SmallScreen);
     updatePrintBlank();
-    // Once the frame is on screen, invoices left unfinished here are offered first; then the
+    // Once the frame is on screen, documents left unfinished here are offered first; then the
     // splash opens, unless one is being finished. The first choice of a menu closes the splash.
     QTimer::singleShot(0, this, [this] {
-        if (procedureDefined("Upd:Invoice") && app::invoices::offerUnfinishedInvoices())
+        if (procedureDefined("Upd:Invoice") && offerUnfinishedEntries())
             return;
         if (!procedureDefined("Win:About"))
             return;

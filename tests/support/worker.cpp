@@ -14,6 +14,7 @@
 //   worker FOLDER enter-invoice STOCKNO   starts an invoice as the invoice form does (claimed, one
 //                                          line of the item taking its stock), prints its number
 //                                          and waits to be killed
+//   worker FOLDER enter-credit-memo STOCKNO   the same for a credit memo: its line gives one back
 //   worker FOLDER random-books SEED N      N random saves, changes and deletes of invoices and
 //                                          payments of customers C1-C3 and items A, B
 //   worker FOLDER random-books-forever SEED     the same without end, printing the count of steps
@@ -27,7 +28,7 @@
 #include "app/payments/paymentmessages.h"
 #include "app/invoices/invoicebook.h"
 #include "app/invoices/invoicemath.h"
-#include "app/invoices/unfinished.h"
+#include "app/common/entryclaims.h"
 #include "app/payments/paymentbook.h"
 #include "app/setup/startup.h"
 #include "dictionary/files.h"
@@ -187,11 +188,34 @@ int bookInvoices(const char *customerNo, const char *stockNo, int count)
 
 [[noreturn]] void enterInvoice(const char *stockNo)
 {
-    if (openBooks() != 0 || Access::INVOICE.PrimeRecord() != dict::Benign || !app::invoices::claimEntry(INV.INVOICENO))
+    if (openBooks() != 0 || Access::INVOICE.PrimeRecord() != dict::Benign || !app::claimEntry(app::Entry::Invoice, INV.INVOICENO))
         std::exit(2);
     if (const int line = bookOneLine(stockNo); line != 0)
         std::exit(line);
     std::printf("%d\n", static_cast<int>(INV.INVOICENO));
+    std::fflush(stdout);
+    for (;;)
+        ::pause();
+}
+
+[[noreturn]] void enterCreditMemo(const char *stockNo)
+{
+    if (openBooks() != 0 || Access::CREDIT.PrimeRecord() != dict::Benign
+        || !app::claimEntry(app::Entry::CreditMemo, CRE.CREDITMEMONO))
+        std::exit(2);
+    STO.STOCKNO = stockNo;
+    if (Access::STOCK.TryFetch(STO.StockNo_Key) != dict::Benign)
+        std::exit(4);
+    dict::clearRecord(Access::CRSCRIPTION.Def(), &CRS);
+    CRS.CREDITMEMONO = CRE.CREDITMEMONO;
+    Access::CRSCRIPTION.PrimeRecord(true);
+    CRS.STOCKNO = stockNo;
+    CRS.RECORDNO = STO.RECORDNO;
+    CRS.QUANTITY = 1;
+    CRS.PRICE = 10;
+    if (app::creditmemos::bookCreditLine(true, {}) != dict::Benign)
+        std::exit(5);
+    std::printf("%d\n", static_cast<int>(CRE.CREDITMEMONO));
     std::fflush(stdout);
     for (;;)
         ::pause();
@@ -427,6 +451,8 @@ int main(int argc, char **argv)
         return bookInvoices(argv[3], argv[4], std::atoi(argv[5]));
     if (job == "enter-invoice" && argc == 4)
         enterInvoice(argv[3]);
+    if (job == "enter-credit-memo" && argc == 4)
+        enterCreditMemo(argv[3]);
     if (job == "random-books" && argc == 5)
         return randomBooks(static_cast<unsigned>(std::atoi(argv[3])), std::atoi(argv[4]));
     if (job == "random-books-forever" && argc == 4)
