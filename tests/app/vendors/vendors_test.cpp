@@ -90,6 +90,7 @@ TEST_F(VendorTest, AVendorIsAddedWithItsNameAndAccountAndTheListFollowsTheHighli
     }
     EXPECT_EQ(count("ACCOUNTNO = 'ACC-2' AND VENDOR = 'Cedar Yard'"), 1);
     EXPECT_EQ(list->browse().Records(), 2u);
+    setuptest::screenshot(list->window(), "vendor-list");
     closeStarted(list, list->widgets().close);
     EXPECT_TRUE(GLO.VENDORACCOUNTNO.blank()) << "cleared when the list closes";
 }
