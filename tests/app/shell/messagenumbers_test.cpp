@@ -6,6 +6,7 @@
 #include "app/invoices/invoicemessages.h"
 #include "app/payments/paymentmessages.h"
 #include "app/reports/documentmessages.h"
+#include "app/purchasing/purchasemessages.h"
 #include "app/setup/setupmessages.h"
 #include "app/vendors/vendormessages.h"
 #include "app/shell/mainmessages.h"
@@ -53,6 +54,7 @@ TEST(MessageNumbers, NoTwoTablesShareANumber)
         {"documents", app::installDocumentMessages},
         {"credit memos", app::installCreditMemoMessages},
         {"vendors", app::installVendorMessages},
+        {"purchasing", app::installPurchaseMessages},
     };
     std::map<int, std::string> owner;
     for (const auto &[name, install] : tables) {

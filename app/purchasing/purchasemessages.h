@@ -1,0 +1,25 @@
+// Messages of the purchase-order windows and their booking.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace fw {
+class ErrorClass;
+}
+
+namespace app {
+
+namespace PurMsg {
+inline constexpr int NoSuchVendor = 3900;    // %Message: the account number not on file
+inline constexpr int CannotMoveOrder = 3901; // payments tie the order to its vendor
+inline constexpr int OrderGone = 3902;       // deleted at another station meanwhile
+inline constexpr int ReceivedFrozen = 3903;  // a received order's lines stay as received
+} // namespace PurMsg
+
+const std::vector<std::uint8_t> &purchaseMessages();
+
+// Adds the messages to an error manager once, however often it is called.
+void installPurchaseMessages(fw::ErrorClass &errors);
+
+} // namespace app

@@ -1,0 +1,207 @@
+// The booking behind the purchase-order windows, driven as the forms drive it, checked on the
+// files: back orders by exact quantities, the order's own VENFIN record, TOTALINV record 2 and
+// the vendor's balance moved by differences, and a deletion that reverses exactly.
+#include "app/purchasing/purchasebook.h"
+#include "app/purchasing/purchasemessages.h"
+#include "tests/support/invoicefolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace invoicetest;
+namespace pur = app::purchasing;
+using dict::Benign;
+
+class PurchaseBookTest : public InvoiceFolderTest
+{
+protected:
+    void SetUp() override
+    {
+        InvoiceFolderTest::SetUp();
+        app::installPurchaseMessages(errors);
+        for (dict::FileManager *file : {&Access::PURORDER, &Access::PURDESCRIPTION, &Access::VENFIN, &Access::VENDOR})
+            ASSERT_EQ(file->Open(), Benign);
+        addVendor("V1");
+        addVendor("V2");
+    }
+
+    static void addVendor(const char *account)
+    {
+        ASSERT_EQ(Access::VENDOR.PrimeRecord(), Benign);
+        VEN.ACCOUNTNO = account;
+        VEN.VENDOR = std::string("Vendor ") + account;
+        ASSERT_EQ(Access::VENDOR.Insert(), Benign);
+    }
+
+    // A new order, its number reserved as the form reserves it.
+    static dict::LONG startOrder(const char *account)
+    {
+        EXPECT_EQ(Access::PURORDER.PrimeRecord(), Benign);
+        PUR.ACCOUNTNO = account;
+        PUR.DATE = 82000;
+        return PUR.PORDERNO;
+    }
+
+    // A line of quantity × cost of the item, booked as the line form books it.
+    static dict::PURDESCRIPTIONRecord orderLine(const char *stockNo, dict::LONG recordNo, double quantity, double cost)
+    {
+        dict::clearRecord(Access::PURDESCRIPTION.Def(), &PUD);
+        PUD.PURORDERNO = PUR.PORDERNO;
+        EXPECT_EQ(Access::PURDESCRIPTION.PrimeRecord(true), Benign);
+        PUD.STOCKNO = stockNo;
+        PUD.RECORDNO = recordNo;
+        PUD.QUANTITY = quantity;
+        PUD.COST = cost;
+        PUD.AMOUNTCOST = quantity * cost;
+        PUD.DATE = PUR.DATE;
+        EXPECT_EQ(pur::bookOrderLine(true, {}), Benign);
+        return PUD;
+    }
+
+    static double backOrdered(dict::LONG recordNo)
+    {
+        return query("SELECT AMOUNTBACKORDERED FROM STOCK WHERE RECORDNO = " + std::to_string(recordNo));
+    }
+    static double vendorBalance(const char *account)
+    {
+        return query(std::string("SELECT BALANCE FROM VENDOR WHERE ACCOUNTNO = '") + account + "'");
+    }
+
+    // The vendor side of the books agrees to the cent.
+    static void expectVendorBooksAgree()
+    {
+        EXPECT_EQ(query("SELECT COUNT(*) FROM VENDOR x WHERE abs(BALANCE - (SELECT TOTAL(AMOUNTDUE) FROM VENFIN "
+                        "WHERE ACCOUNTNO = x.ACCOUNTNO)) >= 0.005"),
+                  0)
+            << "vendor balances that are not the sum of their VENFIN dues";
+        EXPECT_EQ(query("SELECT COUNT(*) FROM PURORDER x WHERE ACCOUNTNO <> '' AND (abs(AMOUNTPAID - (SELECT "
+                        "TOTAL(AMOUNTPAID) FROM VENFIN WHERE PORDERNO = x.PORDERNO)) >= 0.005 OR abs(AMOUNTOWED - "
+                        "(TOTALDUE - AMOUNTPAID)) >= 0.005)"),
+                  0)
+            << "orders whose paid or owed is not what their VENFIN records say";
+        EXPECT_LT(std::abs(query("SELECT TOTAL(TOTALDUE) FROM PURORDER WHERE ACCOUNTNO <> ''")
+                           - query("SELECT TOTAL(TOTALDUE) FROM TOTALINV WHERE RECORDNO = 2")),
+                  0.005)
+            << "TOTALINV record 2";
+    }
+};
+
+TEST_F(PurchaseBookTest, AnOrderBooksItsOwnRecordTheTotalsAndTheBalanceByDifference)
+{
+    const dict::LONG a = addStock("A", 0);
+    const dict::LONG b = addStock("B", 0);
+    const dict::LONG no = startOrder("V1");
+    orderLine("A", a, 3, 2.5);
+    orderLine("B", b, 1, 10);
+    EXPECT_EQ(backOrdered(a), 3);
+    EXPECT_EQ(vendorBalance("V1"), 0) << "a new order books nothing before it is saved";
+    ASSERT_EQ(pur::saveOrder(true, 0), Benign);
+    EXPECT_EQ(query("SELECT COST FROM PURORDER"), 17.5);
+    EXPECT_EQ(query("SELECT AMOUNTOWED FROM PURORDER"), 17.5);
+    EXPECT_EQ(query("SELECT DATEPAID FROM PURORDER"), 0) << "nothing paid: no date paid";
+    EXPECT_EQ(query("SELECT COUNT(*) FROM VENFIN"), 1);
+    EXPECT_EQ(query("SELECT AMOUNTDUE FROM VENFIN"), 17.5);
+    EXPECT_EQ(vendorBalance("V1"), 17.5);
+    EXPECT_EQ(query("SELECT FINANCEPRESENT FROM VENDOR WHERE ACCOUNTNO = 'V1'"), 1);
+    expectVendorBooksAgree();
+
+    // A line changed to 2 of B: the saved order moves by 2.50, its back orders by the difference.
+    PUD.PURORDERNO = no;
+    PUD.ITEMNO = 2;
+    ASSERT_EQ(Access::PURDESCRIPTION.Fetch(PUD.PurOrderItem_Key), Benign);
+    const dict::PURDESCRIPTIONRecord before = PUD;
+    PUD.QUANTITY = 1.25;
+    PUD.AMOUNTCOST = 12.5;
+    ASSERT_EQ(pur::bookOrderLine(false, before), Benign);
+    EXPECT_EQ(backOrdered(b), 1.25);
+    EXPECT_EQ(vendorBalance("V1"), 20);
+    EXPECT_EQ(query("SELECT TOTALDUE FROM TOTALINV WHERE RECORDNO = 2"), 20);
+    expectVendorBooksAgree();
+
+    // 120 ordered, 50 paid separately, re-saved: 70 still due.
+    const dict::LONG c = addStock("C", 0);
+    PUR.PORDERNO = no;
+    ASSERT_EQ(Access::PURORDER.Fetch(PUR.POrderNo_Key), Benign);
+    orderLine("C", c, 10, 10);
+    testsupport::sqlOn(dict::DatabasePath, ("INSERT INTO VENFIN (RECORDNO, ACCOUNTNO, PORDERNO, AMOUNTPAID, AMOUNTDUE) "
+                                            "VALUES (9, 'V1', " + std::to_string(no) + ", 50, -50)").c_str());
+    testsupport::sqlOn(dict::DatabasePath, "UPDATE VENDOR SET BALANCE = BALANCE - 50 WHERE ACCOUNTNO = 'V1'");
+    ASSERT_EQ(Access::PURORDER.Fetch(PUR.POrderNo_Key), Benign);
+    ASSERT_EQ(pur::saveOrder(false, 0), Benign);
+    EXPECT_EQ(query("SELECT TOTALDUE FROM PURORDER"), 120);
+    EXPECT_EQ(query("SELECT AMOUNTPAID FROM PURORDER"), 50);
+    EXPECT_EQ(vendorBalance("V1"), 70);
+    expectVendorBooksAgree();
+
+    // With a payment on it the order stays with its vendor.
+    PUR.ACCOUNTNO = "V2";
+    screen.clear();
+    EXPECT_NE(pur::saveOrder(false, 0), Benign);
+    EXPECT_EQ(titles(), std::vector<std::string>{"Vendor Not Changed"});
+
+    // Deleting it takes 70 off the balance, record 2 back to nothing and every back order back.
+    ASSERT_EQ(pur::deleteOrder(no), Benign);
+    EXPECT_EQ(vendorBalance("V1"), 0);
+    EXPECT_EQ(query("SELECT TOTALDUE FROM TOTALINV WHERE RECORDNO = 2"), 0);
+    for (const dict::LONG item : {a, b, c})
+        EXPECT_EQ(backOrdered(item), 0);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM VENFIN") + query("SELECT COUNT(*) FROM PURDESCRIPTION"), 0);
+    EXPECT_EQ(query("SELECT FINANCEPRESENT FROM VENDOR WHERE ACCOUNTNO = 'V1'"), 0);
+}
+
+TEST_F(PurchaseBookTest, BackOrdersFollowTheLinesItemByItemAndAReceivedOrderIsFrozen)
+{
+    const dict::LONG a = addStock("A", 0);
+    const dict::LONG twin1 = addStock("TWIN", 0);
+    const dict::LONG twin2 = addStock("TWIN", 0);
+    testsupport::sqlOn(dict::DatabasePath, ("UPDATE STOCK SET AMOUNTBACKORDERED = 4, BACKORDERED = 1 WHERE RECORDNO = " +
+                                            std::to_string(a)).c_str());
+    const dict::LONG no = startOrder("V1");
+    dict::PURDESCRIPTIONRecord line = orderLine("A", a, 6, 1);
+    EXPECT_EQ(backOrdered(a), 10) << "4 already on back order and 6 more";
+    static_cast<dict::PURDESCRIPTIONRecord &>(PUD) = line;
+    PUD.STOCKNO = "TWIN";
+    PUD.RECORDNO = twin2;
+    ASSERT_EQ(pur::bookOrderLine(false, line), Benign);
+    EXPECT_EQ(backOrdered(a), 4);
+    EXPECT_EQ(backOrdered(twin1), 0) << "items are found by stock number and record number";
+    EXPECT_EQ(backOrdered(twin2), 6);
+    ASSERT_EQ(pur::saveOrder(true, 0), Benign);
+
+    testsupport::sqlOn(dict::DatabasePath, "UPDATE PURORDER SET DATERECVEIVED = 82001");
+    screen.clear();
+    EXPECT_NE(pur::unbookOrderLine(), Benign);
+    EXPECT_EQ(titles(), std::vector<std::string>{"Order Received"});
+    testsupport::sqlOn(dict::DatabasePath, "UPDATE PURORDER SET DATERECVEIVED = 0");
+    ASSERT_EQ(pur::unbookOrderLine(), Benign);
+    EXPECT_EQ(backOrdered(twin2), 0);
+    EXPECT_EQ(query("SELECT BACKORDERED FROM STOCK WHERE RECORDNO = " + std::to_string(twin2)), 0);
+    EXPECT_EQ(query("SELECT COST FROM PURORDER WHERE PORDERNO = " + std::to_string(no)), 0);
+    expectVendorBooksAgree();
+}
+
+TEST_F(PurchaseBookTest, AnOrderWithoutPaymentsMovesToAnotherVendorAndCancelOfANewOneTakesBackItsBackOrders)
+{
+    const dict::LONG a = addStock("A", 0);
+    startOrder("V1");
+    orderLine("A", a, 2, 5);
+    ASSERT_EQ(pur::saveOrder(true, 4), Benign);
+    EXPECT_EQ(vendorBalance("V1"), 6) << "10 ordered, 4 paid on the order";
+    EXPECT_EQ(query("SELECT DATEPAID FROM PURORDER"), 82000);
+    PUR.ACCOUNTNO = "V2";
+    ASSERT_EQ(pur::saveOrder(false, 4), Benign);
+    EXPECT_EQ(vendorBalance("V1"), 0);
+    EXPECT_EQ(vendorBalance("V2"), 6);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM VENFIN WHERE ACCOUNTNO = 'V2'"), 1);
+    expectVendorBooksAgree();
+
+    const dict::LONG no = startOrder("V1");
+    orderLine("A", a, 3, 5);
+    ASSERT_EQ(pur::cancelNewOrder(no), Benign);
+    EXPECT_EQ(backOrdered(a), 2);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM PURORDER"), 1);
+    EXPECT_EQ(query("SELECT COUNT(*) FROM PURDESCRIPTION WHERE PURORDERNO = " + std::to_string(no)), 0);
+}
+
+} // namespace
