@@ -2,6 +2,7 @@
 
 #include "app/common/booking.h"
 #include "app/purchasing/purchasemessages.h"
+#include "app/purchasing/vendorledger.h"
 #include "dictionary/decimal.h"
 #include "dictionary/files.h"
 #include "dictionary/keptbuffers.h"
@@ -83,38 +84,6 @@ Step moveOrderTotals(const Share &was, const Share &now)
     move(TOT.SHIPPING, was.shipping, now.shipping);
     move(TOT.TOTALDUE, was.total, now.total);
     return found ? Access::TOTALINV.TryUpdate() : Access::TOTALINV.TryInsert();
-}
-
-// The vendor's balance moves by amount; a vendor with a VENFIN record is marked as having one.
-Step moveVendorBalance(const dict::String<20> &accountNo, double amount, bool financePresent)
-{
-    VEN.ACCOUNTNO = accountNo;
-    if (Access::VENDOR.TryFetch(VEN.VendorNo_Key) != dict::Benign)
-        return refuse(PurMsg::NoSuchVendor, accountNo.str());
-    const double balance = dict::roundCents(sum(VEN.BALANCE, amount));
-    if (balance == VEN.BALANCE && (!financePresent || VEN.FINANCEPRESENT != 0))
-        return dict::Benign;
-    VEN.BALANCE = balance;
-    if (financePresent)
-        VEN.FINANCEPRESENT = 1;
-    return Access::VENDOR.TryUpdate();
-}
-
-std::optional<dict::Found<dict::VENFINRecord>> ownFound(dict::LONG orderNo)
-{
-    std::optional<dict::Found<dict::VENFINRecord>> own;
-    for (const auto &record : dict::range(VEF.POrderNo_Key, orderNo))
-        if (!own || record.RECORDNO < own->RECORDNO)
-            own = record;
-    return own;
-}
-
-double paidOver(dict::LONG orderNo)
-{
-    Decimal paid;
-    for (const auto &record : dict::range(VEF.POrderNo_Key, orderNo))
-        paid += Decimal(record.AMOUNTPAID);
-    return paid.roundedToCents().toDouble();
 }
 
 bool hasPayments(dict::LONG orderNo) { return dict::range(VEF.POrderNo_Key, orderNo).size() > 1; }

@@ -18,6 +18,15 @@ const std::vector<std::uint8_t> &purchaseMessages()
          "Purchase order %Message is no longer on file: it was deleted at another station meanwhile."},
         {PurMsg::ReceivedFrozen, dict::Notify, "Order Received",
          "Purchase order %Message has been received into stock, so its lines stay as they were received."},
+        {PurMsg::OtherVendorsOrder, dict::Notify, "Another Vendor's Order",
+         "Purchase order %Message belongs to another vendor. A payment goes against an order of its own vendor."},
+        {PurMsg::PaymentGone, dict::Notify, "Payment Not Found",
+         "The payment is no longer on file: it was deleted at another station meanwhile. Nothing was saved."},
+        {PurMsg::OwedLessNow, dict::Notify, "Order Paid Meanwhile",
+         "Purchase order %Message owes less now than when the payment was entered: it was paid at another "
+         "station meanwhile. Nothing was saved."},
+        {PurMsg::OwnRecordNotDeletable, dict::Notify, "Whoops!...",
+         "This is purchase order %Message's own record, not a payment: it goes only with the order."},
     };
     static const std::vector<std::uint8_t> block = fw::buildErrorBlock(defs);
     return block;

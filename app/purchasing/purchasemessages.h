@@ -15,6 +15,10 @@ inline constexpr int NoSuchVendor = 3900;    // %Message: the account number not
 inline constexpr int CannotMoveOrder = 3901; // payments tie the order to its vendor
 inline constexpr int OrderGone = 3902;       // deleted at another station meanwhile
 inline constexpr int ReceivedFrozen = 3903;  // a received order's lines stay as received
+inline constexpr int OtherVendorsOrder = 3904; // a payment's order belongs to another vendor
+inline constexpr int PaymentGone = 3905;       // deleted at another station meanwhile
+inline constexpr int OwedLessNow = 3906;       // paid at another station since the payment was entered
+inline constexpr int OwnRecordNotDeletable = 3907; // the order's own record is no payment
 } // namespace PurMsg
 
 const std::vector<std::uint8_t> &purchaseMessages();

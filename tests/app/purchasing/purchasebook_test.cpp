@@ -3,6 +3,7 @@
 // the vendor's balance moved by differences, and a deletion that reverses exactly.
 #include "app/purchasing/purchasebook.h"
 #include "app/purchasing/purchasemessages.h"
+#include "app/purchasing/vendorpayments.h"
 #include "tests/support/invoicefolder.h"
 
 #include <gtest/gtest.h>
@@ -205,3 +206,78 @@ TEST_F(PurchaseBookTest, AnOrderWithoutPaymentsMovesToAnotherVendorAndCancelOfAN
 }
 
 } // namespace
+
+namespace {
+
+// A payment of the vendor, booked as the payment form books it (a refused one cancelled).
+int pay(const char *account, dict::LONG orderNo, double amount, double agreed = 0)
+{
+    EXPECT_EQ(Access::VENFIN.PrimeRecord(), Benign);
+    VEF.ACCOUNTNO = account;
+    VEF.PORDERNO = orderNo;
+    VEF.DATE = 82005;
+    VEF.AMOUNTPAID = amount;
+    const int saved = pur::saveVendorPayment(true, agreed);
+    if (saved != Benign)
+        Access::VENFIN.CancelAutoInc();
+    return saved;
+}
+
+} // namespace
+
+TEST_F(PurchaseBookTest, PaymentsMoveTheirOrderAndTheBalanceByWhatTheyPaid)
+{
+    const dict::LONG a = addStock("A", 0);
+    const dict::LONG no = startOrder("V1");
+    orderLine("A", a, 12, 10);
+    ASSERT_EQ(pur::saveOrder(true, 0), Benign);
+    struct Step {
+        const char *what;
+        std::function<int()> act;
+        double paid, balance;
+    } const steps[] = {
+        {"50 paid", [&] { return pay("V1", no, 50); }, 50, 70},
+        {"the order saved again", [&] {
+             PUR.PORDERNO = no;
+             EXPECT_EQ(Access::PURORDER.Fetch(PUR.POrderNo_Key), Benign);
+             return pur::saveOrder(false, 0);
+         }, 50, 70},
+        {"the payment changed to 60", [&] {
+             VEF.RECORDNO = static_cast<dict::LONG>(query("SELECT MAX(RECORDNO) FROM VENFIN"));
+             EXPECT_EQ(Access::VENFIN.Fetch(VEF.RecordNo_Key), Benign);
+             VEF.AMOUNTPAID = 60;
+             return pur::saveVendorPayment(false);
+         }, 60, 60},
+        {"the rest paid", [&] { return pay("V1", no, 60); }, 120, 0},
+        {"30 paid on account", [&] { return pay("V1", 0, 30); }, 120, -30},
+        {"that payment deleted", [&] { return pur::deleteVendorPayment(); }, 120, 0},
+    };
+    for (const Step &s : steps) {
+        SCOPED_TRACE(s.what);
+        ASSERT_EQ(s.act(), Benign);
+        EXPECT_EQ(query("SELECT AMOUNTPAID FROM PURORDER"), s.paid);
+        EXPECT_EQ(vendorBalance("V1"), s.balance);
+        expectVendorBooksAgree();
+    }
+
+    // The order's own record is no payment; another vendor's order takes none; more than owed is
+    // taken only when agreed to.
+    VEF.RECORDNO = static_cast<dict::LONG>(query("SELECT MIN(RECORDNO) FROM VENFIN"));
+    ASSERT_EQ(Access::VENFIN.Fetch(VEF.RecordNo_Key), Benign);
+    const std::string before = testsupport::tableRows("VENFIN") + testsupport::tableRows("VENDOR");
+    screen.clear();
+    EXPECT_NE(pur::deleteVendorPayment(), Benign);
+    EXPECT_NE(pay("V2", no, 5), Benign);
+    EXPECT_NE(pay("V1", no, 5), Benign) << "the order owes nothing";
+    EXPECT_EQ(titles(), (std::vector<std::string>{"Whoops!...", "Another Vendor's Order", "Order Paid Meanwhile"}));
+    EXPECT_EQ(testsupport::tableRows("VENFIN") + testsupport::tableRows("VENDOR"), before);
+    ASSERT_EQ(pay("V1", no, 5, 5), Benign) << "agreed to";
+    EXPECT_EQ(query("SELECT AMOUNTOWED FROM PURORDER"), -5);
+
+    // The balance recomputed from what is stored, whatever was written behind the books' back.
+    testsupport::sqlOn(dict::DatabasePath, "UPDATE VENDOR SET BALANCE = 999 WHERE ACCOUNTNO = 'V1'");
+    double balance = 0;
+    ASSERT_EQ(pur::recomputeVendorBalance(dict::String<20>("V1"), balance), Benign);
+    EXPECT_EQ(balance, -5);
+    expectVendorBooksAgree();
+}
