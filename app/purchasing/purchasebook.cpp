@@ -219,6 +219,35 @@ Step unbookOrder(dict::LONG orderNo)
     return Access::PURORDER.TryDeleteRecord();
 }
 
+// One line's quantity into stock, with its receipt; an item no longer on file is skipped.
+Step receiveLine(const dict::PURDESCRIPTIONRecord &line, dict::LONG date)
+{
+    if (line.STOCKNO.blank() || line.QUANTITY == 0)
+        return dict::Benign;
+    STO.STOCKNO = line.STOCKNO;
+    STO.RECORDNO = line.RECORDNO;
+    if (Access::STOCK.TryFetch(STO.StockNoRecordNo_Key) != dict::Benign)
+        return Access::STOCK.GetError() == dict::Err::RecordNotFound ? dict::Benign : dict::Notify;
+    const double quantity = line.QUANTITY;
+    const double filled = std::min(std::max(0.0, -double(STO.AMOUNTINSTOCK)), quantity); // customers waiting
+    STO.AMOUNTINSTOCK = sum(STO.AMOUNTINSTOCK, quantity);
+    STO.AMOUNTBACKORDERED = std::max(0.0, (Decimal(STO.AMOUNTBACKORDERED) - Decimal(quantity) - Decimal(filled)).toDouble());
+    if (STO.AMOUNTBACKORDERED == 0) {
+        STO.BACKORDERED = 0;
+        STO.BACKORDERDATE = 0;
+    }
+    if (Step item = Access::STOCK.TryUpdate(); !item)
+        return item;
+    if (Access::STSTREND.TryPrimeRecord() != dict::Benign)
+        return dict::Notify;
+    STS.STOCKNO = STO.STOCKNO;
+    STS.PARTNO = STO.PARTNO;
+    STS.DATERECEIVED = date;
+    STS.MONTH = static_cast<dict::SHORT>(fw::monthOf(date));
+    STS.AMOUNTRECEIVED = quantity;
+    return Access::STSTREND.TryInsert();
+}
+
 } // namespace
 
 std::vector<StoredOrderLine> linesOf(dict::LONG orderNo)
@@ -302,6 +331,25 @@ int cancelNewOrder(dict::LONG orderNo)
         if (Step lines = dropLines(orderNo, true); !lines)
             return lines;
         return Access::PURORDER.CancelAutoInc();
+    });
+}
+
+int receiveOrder(dict::LONG orderNo, dict::LONG date)
+{
+    KeptBuffers kept{&Access::PURORDER, &Access::STOCK, &Access::STSTREND};
+    return book({&Access::PURORDER, &Access::STOCK, &Access::STSTREND}, orderName(orderNo), [&]() -> Step {
+        PUR.PORDERNO = orderNo;
+        if (Access::PURORDER.TryFetch(PUR.POrderNo_Key) != dict::Benign)
+            return refuse(PurMsg::OrderGone, numberText(orderNo));
+        if (PUR.DATERECVEIVED != 0)
+            return refuse(PurMsg::AlreadyReceived, numberText(orderNo));
+        const dict::PURORDERRecord order = PUR;
+        for (const StoredOrderLine &stored : linesOf(orderNo))
+            if (Step line = receiveLine(stored.line, date); !line)
+                return line;
+        static_cast<dict::PURORDERRecord &>(PUR) = order;
+        PUR.DATERECVEIVED = date;
+        return Access::PURORDER.TryUpdate();
     });
 }
 

@@ -56,4 +56,9 @@ int cancelNewOrder(dict::LONG orderNo);
 // back orders.
 int deleteOrder(dict::LONG orderNo);
 
+// Receives the order into stock on `date`: each line's quantity goes on hand with a STSTREND
+// receipt of that date, and its item's back order goes down by what the line raised and by the
+// customers' shortfall that quantity fills. Only this order is received, and only once.
+int receiveOrder(dict::LONG orderNo, dict::LONG date);
+
 } // namespace app::purchasing

@@ -25,6 +25,8 @@ const std::vector<std::uint8_t> &purchaseMessages()
         {PurMsg::OwedLessNow, dict::Notify, "Order Paid Meanwhile",
          "Purchase order %Message owes less now than when the payment was entered: it was paid at another "
          "station meanwhile. Nothing was saved."},
+        {PurMsg::AlreadyReceived, dict::Notify, "Order Received",
+         "Purchase order %Message was received into stock already; it is not received twice."},
         {PurMsg::OwnRecordNotDeletable, dict::Notify, "Whoops!...",
          "This is purchase order %Message's own record, not a payment: it goes only with the order."},
     };

@@ -19,6 +19,7 @@ inline constexpr int OtherVendorsOrder = 3904; // a payment's order belongs to a
 inline constexpr int PaymentGone = 3905;       // deleted at another station meanwhile
 inline constexpr int OwedLessNow = 3906;       // paid at another station since the payment was entered
 inline constexpr int OwnRecordNotDeletable = 3907; // the order's own record is no payment
+inline constexpr int AlreadyReceived = 3908;   // an order is received once
 } // namespace PurMsg
 
 const std::vector<std::uint8_t> &purchaseMessages();

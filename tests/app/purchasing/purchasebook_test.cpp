@@ -281,3 +281,41 @@ TEST_F(PurchaseBookTest, PaymentsMoveTheirOrderAndTheBalanceByWhatTheyPaid)
     EXPECT_EQ(balance, -5);
     expectVendorBooksAgree();
 }
+
+TEST_F(PurchaseBookTest, ReceivingTakesOnlyItsOwnOrderIntoStockOnceAndADeletedReceivedOrderLeavesItThere)
+{
+    ASSERT_EQ(Access::STSTREND.Open(), Benign);
+    const dict::LONG a = addStock("A", 0);
+    const dict::LONG b = addStock("B", 0);
+    addCustomer("C1");
+    startInvoice("C1");
+    addLine("A", a, 2, 10); // a customer waits for 2 of A: on hand -2, 2 back-ordered
+    const dict::LONG first = startOrder("V1");
+    orderLine("A", a, 5, 1);
+    orderLine("B", b, 3, 1);
+    ASSERT_EQ(pur::saveOrder(true, 0), Benign);
+    const dict::LONG second = startOrder("V1"); // the same date
+    orderLine("B", b, 4, 1);
+    ASSERT_EQ(pur::saveOrder(true, 0), Benign);
+    EXPECT_EQ(backOrdered(a), 7);
+    EXPECT_EQ(backOrdered(b), 7);
+
+    ASSERT_EQ(pur::receiveOrder(first, 82010), Benign);
+    EXPECT_EQ(onHand(a), 3) << "5 in, 2 of them to the waiting customer";
+    EXPECT_EQ(backOrdered(a), 0);
+    EXPECT_EQ(onHand(b), 3);
+    EXPECT_EQ(backOrdered(b), 4) << "the other order of the same day is still to come";
+    EXPECT_EQ(query("SELECT COUNT(*) FROM STSTREND WHERE DATERECEIVED = 82010"), 2);
+    EXPECT_EQ(query("SELECT TOTAL(AMOUNTRECEIVED) FROM STSTREND"), 8);
+    screen.clear();
+    EXPECT_NE(pur::receiveOrder(first, 82011), Benign);
+    EXPECT_EQ(titles(), std::vector<std::string>{"Order Received"});
+    EXPECT_EQ(onHand(b), 3) << "never twice";
+
+    ASSERT_EQ(pur::deleteOrder(first), Benign);
+    EXPECT_EQ(onHand(a), 3) << "what was received stays";
+    EXPECT_EQ(query("SELECT COUNT(*) FROM STSTREND"), 2);
+    EXPECT_EQ(backOrdered(b), 4) << "and the other order's back order too";
+    EXPECT_EQ(query("SELECT COUNT(*) FROM PURORDER WHERE PORDERNO = " + std::to_string(second)), 1);
+    expectVendorBooksAgree();
+}
