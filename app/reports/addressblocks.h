@@ -15,6 +15,9 @@ inline AddressBlock BillTo = {&GLO.CUSTOMERCOMPANY,   &GLO.CUSTOMERNAME,     &GL
 inline AddressBlock ShipTo = {&GLO.CUSTOMERCOMPANY_2, &GLO.CUSTOMERNAME_2,    &GLO.SHIPPINGADDRESS,
                               &GLO.SHIPPINGADDRESS2,  &GLO.SHIPPINGADDRESS3, &GLO.SHIPPINGCITYSTATEANDZIP};
 
+inline AddressBlock VendorBlock = {&GLO.VENDORNAME,     &GLO.VENDORPOCNAME,    &GLO.VENDORADDRESS,
+                                   &GLO.VENDORADDRESS2, &GLO.VENDORADDRESS3, &GLO.VENDORCITYSTATEANDZIP};
+
 // The n-th line of the block that is not blank; empty past the last.
 inline std::string blockLine(AddressBlock &block, int n)
 {

@@ -11,6 +11,7 @@
 #include "reports/reportcolumns.h"
 #include "reports/reportlayout.h"
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -80,13 +81,13 @@ public:
             items.push_back(computed({Left, 260 + (i - 1) * Row, 4300, 160}, [&p = p_, i] { return p.company[i]; }));
     }
 
-    // Captions on the right, each value beside its caption.
-    void numbers(std::vector<Item> &items, std::vector<NumberRow> rows) const
+    // Captions on the right, each value beside its caption; a long caption starts further left.
+    void numbers(std::vector<Item> &items, std::vector<NumberRow> rows, int captionLeft = 4800) const
     {
         const InvoicePrint &p = p_;
         for (std::size_t n = 0; n < rows.size(); ++n) {
             const int y = 1000 + int(n) * Row;
-            Item label = caption({4800, y, 1250, 160}, rows[n].caption);
+            Item label = caption({captionLeft, y, 6050 - captionLeft, 160}, rows[n].caption);
             if (Condition hide = rows[n].hidden)
                 label.hidden = [&p, hide] { return p.formHidden() || hide(); };
             items.push_back(std::move(label));
@@ -94,22 +95,26 @@ public:
         }
     }
 
+    // An address block in a box with its caption; shown only while `shown` holds.
+    void addressBox(std::vector<Item> &items, int left, const char *title, AddressBlock &block,
+                    std::function<bool()> shown = [] { return true; }) const
+    {
+        const InvoicePrint &p = p_;
+        items.push_back(hiddenWhen(box({left, BoxTop, 3600, BoxHeight}), [&p, shown] { return p.formHidden() || !shown(); }));
+        items.push_back(hiddenWhen(text({left + 100, BoxTop + 30, 1700, 160}, title, Bold),
+                                   [&p, shown] { return p.formHidden() || !shown(); }));
+        for (int i = 0; i < 6; ++i)
+            items.push_back(hiddenWhen(computed({left + 100, BoxTop + 230 + i * 150, 3400, 150},
+                                                [&block, i] { return blockLine(block, i); }),
+                                       [&p, shown] { return p.dataHidden() || !shown(); }));
+    }
+
     // The bill-to block in the left box, the ship-to block in the right one (when the run prints it).
     void addressBoxes(std::vector<Item> &items, const char *billCaption, const char *shipCaption) const
     {
         const InvoicePrint &p = p_;
-        items.push_back(frame({Left, BoxTop, 3600, BoxHeight}));
-        items.push_back(caption({Left + 100, BoxTop + 30, 1700, 160}, billCaption));
-        for (int i = 0; i < 6; ++i)
-            items.push_back(data({Left + 100, BoxTop + 230 + i * 150, 3400, 150}, [i] { return blockLine(BillTo, i); }));
-
-        const int shipLeft = 3900;
-        items.push_back(hiddenWhen(box({shipLeft, BoxTop, 3600, BoxHeight}), [&p] { return p.formHidden() || !p.run.shipTo; }));
-        items.push_back(hiddenWhen(text({shipLeft + 100, BoxTop + 30, 1700, 160}, shipCaption, Bold),
-                                   [&p] { return p.formHidden() || !p.run.shipTo; }));
-        for (int i = 0; i < 6; ++i)
-            items.push_back(hiddenWhen(data({shipLeft + 100, BoxTop + 230 + i * 150, 3400, 150}, [i] { return blockLine(ShipTo, i); }),
-                                       [&p] { return p.dataHidden() || !p.run.shipTo; }));
+        addressBox(items, Left, billCaption, BillTo);
+        addressBox(items, 3900, shipCaption, ShipTo, [&p] { return p.run.shipTo; });
     }
 
     // The shop's footer line goes on invoices only: a quote is no bill, a package list stays in

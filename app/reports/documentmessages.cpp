@@ -15,6 +15,8 @@ void installDocumentMessages(fw::ErrorClass &errors)
          "There is no invoice %Message on file: nothing was printed."},
         {DocMsg::CreditMemoNotFound, dict::Notify, "Credit Memo Not Found",
          "There is no credit memo %Message on file: nothing was printed."},
+        {DocMsg::PurchaseOrderNotFound, dict::Notify, "Purchase Order Not Found",
+         "There is no purchase order %Message on file: nothing was printed."},
     };
     static const std::vector<std::uint8_t> block = fw::buildErrorBlock(defs);
     errors.InstallErrors(block);

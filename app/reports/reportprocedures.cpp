@@ -9,6 +9,7 @@
 #include "app/reports/inventoryreports.h"
 #include "app/reports/creditmemodocument.h"
 #include "app/reports/invoicedocuments.h"
+#include "app/reports/purchaseorderdocument.h"
 #include "app/reports/receipts.h"
 #include "app/reports/salessummaries.h"
 #include "app/reports/soldreports.h"
@@ -92,6 +93,7 @@ void registerReportProcedures()
     built<PRN::CUSTOMERZIPCODELISTING>();
     built<PRN::INVOICES>();
     built<PRN::CREDITMEMO>();
+    built<PRN::PURCHASEORDERS>();
     built<PRN::INVOICESTAGGED>();
     built<PRN::INVOICESPICKLIST>();
     built<PRN::INVOICESPICKLISTTAGGED>();

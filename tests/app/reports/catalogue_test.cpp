@@ -4,6 +4,7 @@
 // it turns), nothing may land outside the printable area, no text may run past its box, and no
 // figure may be cut.
 #include "app/creditmemos/creditbook.h"
+#include "app/purchasing/purchasebook.h"
 #include "app/reports/reportprocedures.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
@@ -152,6 +153,7 @@ protected:
         GLO.LABEL1TYPE = 8163;
         GLO.INVOICENO = 1;
         GLO.CREDITMEMONO = 1;
+        GLO.PURCHASEORDERNO = 1;
         GLO.CUSTOMERNO = "C1";
     }
 
@@ -187,8 +189,33 @@ protected:
         VEN.PHONENO = VEN.FAXNO = "(999) 999-9999";
         VEN.EMAILADDRESS = wide("sales@");
         VEN.BALANCE = 99999.99;
+        VEN.ACCOUNTNO = wide("Account").substr(0, 20);
         ASSERT_EQ(Access::VENDOR.Insert(), dict::Benign);
+        addOrder();
         Access::VENDOR.Close();
+    }
+
+    // A purchase order of the vendor in VEN, of one line as wide as it gets.
+    static void addOrder()
+    {
+        for (dict::FileManager *file : {&Access::PURORDER, &Access::PURDESCRIPTION, &Access::VENFIN})
+            ASSERT_EQ(file->Open(), dict::Benign);
+        ASSERT_EQ(Access::PURORDER.PrimeRecord(), dict::Benign);
+        PUR.ACCOUNTNO = VEN.ACCOUNTNO;
+        PUR.DATE = fw::today();
+        dict::clearRecord(Access::PURDESCRIPTION.Def(), &PUD);
+        PUD.PURORDERNO = PUR.PORDERNO;
+        ASSERT_EQ(Access::PURDESCRIPTION.PrimeRecord(true), dict::Benign);
+        PUD.PARTNO = wide("Part").substr(0, 20);
+        PUD.DESCRIPTION = wide("Description") + wide(" of the line");
+        PUD.PACKAGESIZE = "each";
+        PUD.QUANTITY = 999;
+        PUD.COST = 9999.99;
+        PUD.AMOUNTCOST = 999 * 9999.99;
+        ASSERT_EQ(app::purchasing::bookOrderLine(true, {}), dict::Benign);
+        ASSERT_EQ(app::purchasing::saveOrder(true, 12345.67), dict::Benign);
+        for (dict::FileManager *file : {&Access::PURORDER, &Access::PURDESCRIPTION, &Access::VENFIN})
+            file->Close();
     }
 
     // Runs the named report with no window and keeps its pages.

@@ -831,3 +831,58 @@ TEST_F(InvoiceDocumentsTest, CommandLineWritesTheCreditMemoAndItsBlankFormAsPdfs
     openFiles();
     EXPECT_EQ(memoMark(7), "P") << "the memo printed into the PDF";
 }
+
+TEST_F(InvoiceDocumentsTest, PurchaseOrderPrintsItsVendorLinesAndWhatIsOwedAndIsMarkedOnlyWhenPrinted)
+{
+    for (dict::FileManager *file : {&Access::PURORDER, &Access::PURDESCRIPTION, &Access::VENDOR})
+        ASSERT_EQ(file->Open(), dict::Benign);
+    Access::VENDOR.PrimeRecord();
+    VEN.ACCOUNTNO = "ACC-1";
+    VEN.VENDOR = "Birch Mill";
+    VEN.FNAME = "Sam";
+    VEN.LNAME = "Birch";
+    VEN.CITY = "Dover";
+    ASSERT_EQ(Access::VENDOR.Insert(), dict::Benign);
+    Access::PURORDER.PrimeRecord();
+    PUR.PORDERNO = 12;
+    PUR.ACCOUNTNO = "ACC-1";
+    PUR.DATE = *fw::dayNumber(2026, 12, 4);
+    PUR.COST = PUR.TOTALDUE = 17.5;
+    PUR.AMOUNTPAID = 5;
+    PUR.AMOUNTOWED = 12.5;
+    ASSERT_EQ(Access::PURORDER.Insert(), dict::Benign);
+    for (const auto &[item, part, quantity, cost] : {std::tuple{1, "P-25", 3.0, 2.5}, std::tuple{2, "P-10", 1.0, 10.0}}) {
+        Access::PURDESCRIPTION.PrimeRecord();
+        PUD.PURORDERNO = 12;
+        PUD.ITEMNO = item;
+        PUD.PARTNO = part;
+        PUD.DESCRIPTION = "Board";
+        PUD.QUANTITY = quantity;
+        PUD.COST = cost;
+        PUD.AMOUNTCOST = quantity * cost;
+        ASSERT_EQ(Access::PURDESCRIPTION.Insert(), dict::Benign);
+    }
+    GLO.PURCHASEORDERNO = 12;
+    output.printFromPreview = false;
+    ASSERT_EQ(run("PRN:PURCHASEORDERS"), 1);
+    PUR.PORDERNO = 12;
+    ASSERT_EQ(Access::PURORDER.TryFetch(PUR.POrderNo_Key), dict::Benign);
+    EXPECT_EQ(PUR.PRINTED.str(), "") << "the preview closed without printing";
+    output.printFromPreview = true;
+    ASSERT_EQ(run("PRN:PURCHASEORDERS"), 1);
+    const std::string &dump = output.dumps.back();
+    for (const char *text : {"PURCHASE ORDER", "VENDOR", "Birch Mill", "ATTN: Sam Birch", "000012", "ACC-1", "P-25",
+                             "Total Due:", "$17.50", "5.00", "$12.50"})
+        EXPECT_TRUE(has(dump, text)) << text;
+    ASSERT_EQ(Access::PURORDER.TryFetch(PUR.POrderNo_Key), dict::Benign);
+    EXPECT_EQ(PUR.PRINTED.str(), "P");
+
+    closeFiles();
+    for (dict::FileManager *file : {&Access::PURORDER, &Access::PURDESCRIPTION, &Access::VENDOR})
+        file->Close();
+    const std::string command = std::string(TQ_INVOICE) + " --print PRN:PURCHASEORDERS --purchase-order 12 --pdf po.pdf 2>err.txt";
+    ASSERT_EQ(WEXITSTATUS(std::system(command.c_str())), 0) << testsupport::readText(folder / "err.txt");
+    const std::string text = testsupport::pdfText(folder / "po.pdf");
+    for (const char *expected : {"PURCHASE ORDER", "Birch Mill", "P-10", "Total Due:"})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+}
