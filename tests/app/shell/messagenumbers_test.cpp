@@ -5,6 +5,7 @@
 #include "app/creditmemos/creditmessages.h"
 #include "app/invoices/invoicemessages.h"
 #include "app/payments/paymentmessages.h"
+#include "app/recurring/recurringmessages.h"
 #include "app/reports/documentmessages.h"
 #include "app/setup/setupmessages.h"
 #include "app/shell/mainmessages.h"
@@ -51,6 +52,7 @@ TEST(MessageNumbers, NoTwoTablesShareANumber)
         {"payments", app::installPaymentMessages},
         {"documents", app::installDocumentMessages},
         {"credit memos", app::installCreditMemoMessages},
+        {"recurring invoices", app::installRecurringMessages},
     };
     std::map<int, std::string> owner;
     for (const auto &[name, install] : tables) {
