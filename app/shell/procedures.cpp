@@ -9,6 +9,7 @@
 #include "app/payments/financehistory.h"
 #include "app/setup/setup.h"
 #include "app/printselect/tagbrowses.h"
+#include "app/recurring/recurringrun.h"
 #include "app/reports/reportprocedures.h"
 #include "dictionary/errorreporter.h"
 #include "framework/errorclass.h"
@@ -67,6 +68,7 @@ void registerProgramProcedures()
     registerProcedure("Brw:Inventory", started<Brw::Inventory>());
     registerProcedure("Upd:Invoice", started<Upd::Invoice>());
     registerProcedure("Brw:Invoices", started<Brw::Invoices>());
+    registerProcedure("Win:ReOccuringInvoices", started<Win::ReOccuringInvoices>());
     registerProcedure("Brw:GetStandardMemos", started<Brw::GetStandardMemos>());
     registerProcedure("Brw:CustomersFinanceHistory", started<Brw::CustomersFinanceHistory>());
     registerReportProcedures();

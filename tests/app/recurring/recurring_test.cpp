@@ -1,8 +1,12 @@
-// Recurring invoices: the billing cycle's dates and the cycle chosen on the invoice form.
+// Recurring invoices: the billing cycle's dates, the run over the invoice file in its progress
+// window (what is billed, the copies, their stock and books), a run cancelled and run again, a
+// series whose customer is gone, and the cycle chosen on the invoice form.
 #include "app/invoices/invoiceform.h"
 #include "app/recurring/billingcycle.h"
 #include "app/recurring/billingcyclewindow.h"
+#include "app/recurring/rebill.h"
 #include "app/recurring/recurringmessages.h"
+#include "app/recurring/recurringrun.h"
 #include "framework/optionbox.h"
 #include "tagging/tags.h"
 #include "tests/support/paymentfolder.h"
@@ -86,6 +90,36 @@ TEST(BillingCycle, DueFromTheNextBillDateOnlyForTheCurrentInvoiceOfASeries)
     }
 }
 
+// A run as the frame starts it, on a day of the test's choosing; can press its own Cancel after
+// its first copy, and keeps what table 3 held when it printed.
+class RecurringRun : public Win::ReOccuringInvoices
+{
+public:
+    explicit RecurringRun(fw::DayNumber today, bool cancelAfterFirstCopy = false)
+        : ReOccuringInvoices(today), cancelAfterFirstCopy_(cancelAfterFirstCopy)
+    {
+        printCopies = [this] {
+            ++prints;
+            tagged = ST::CntTag_(ST::InvoiceTable);
+        };
+    }
+    int TakeRecord() override
+    {
+        const int result = ReOccuringInvoices::TakeRecord();
+        if (cancelAfterFirstCopy_ && copies().size() == 1 && !pressed_) {
+            pressed_ = true;
+            cancelButton()->click();
+        }
+        return result;
+    }
+    int prints = 0;
+    long tagged = -1;
+
+private:
+    bool cancelAfterFirstCopy_;
+    bool pressed_ = false;
+};
+
 class RecurringTest : public paymenttest::PaymentFolderTest
 {
 protected:
@@ -126,6 +160,139 @@ protected:
 
     dict::LONG item = 0;
 };
+
+TEST_F(RecurringTest, RunBillsEachDueCycleOnceWithAFreshCopyBookedLikeASavedInvoice)
+{
+    addCustomer("C1");
+    addCustomer("C2");
+    const dict::LONG kit = addStock("KIT", 10, 50, 0, "S");
+    const dict::LONG part = addStock("P1", 20);
+    addComponent("KIT", "P1", 2);
+    const fw::DayNumber today = day(2029, 2, 28);
+
+    const dict::LONG monthEnd = recurring("C1", day(2029, 1, 31), "M");
+    addLine("KIT", kit, 1, 50); // the form's invoice is still in the buffer
+    bool holds = true;
+    INV.MEMOS = "Monthly service";
+    ASSERT_EQ(app::invoices::saveInvoice(false, holds), dict::Benign);
+    ASSERT_EQ(pay("C1", monthEnd, 20), dict::Benign);
+    INV.INVOICENO = monthEnd;
+    ASSERT_EQ(Access::INVOICE.TryFetch(INV.InvoiceNo_Key), dict::Benign);
+    INV.PRINTED = "P";
+    INV.CHECKNO = 77;
+    INV.CREDITCHECK = 1;
+    ASSERT_EQ(Access::INVOICE.TryUpdate(), dict::Benign);
+
+    const dict::LONG monthNotYet = recurring("C1", day(2029, 2, 1), "M");
+    const dict::LONG leapDay = recurring("C2", day(2028, 2, 29), "A", 2);
+    const dict::LONG quarter = recurring("C2", day(2028, 11, 30), "Q");
+    const dict::LONG quarterNotYet = recurring("C2", day(2028, 12, 1), "Q");
+    const dict::LONG half = recurring("C1", day(2028, 8, 31), "S");
+    const dict::LONG halfNotYet = recurring("C1", day(2028, 9, 1), "S");
+    const dict::LONG quote = recurring("C1", day(2028, 1, 1), "M", 1, true);
+    const dict::LONG noCycle = recurring("C1", day(2028, 1, 1), "N");
+    const double itemBefore = onHand(item), kitBefore = onHand(kit), partBefore = onHand(part);
+
+    RecurringRun run(today);
+    ASSERT_EQ(run.Run(), fw::RequestCompleted);
+    ASSERT_EQ(run.copies().size(), 4u);
+
+    const dict::LONG sources[] = {monthEnd, leapDay, quarter, half};
+    const char *cycles[] = {"M", "A", "Q", "S"};
+    for (std::size_t i = 0; i < 4; ++i) {
+        const dict::LONG source = sources[i];
+        const dict::LONG copy = run.copies()[i];
+        SCOPED_TRACE("copy of invoice " + std::to_string(source));
+        EXPECT_GT(copy, noCycle) << "numbered after every invoice on file";
+        EXPECT_EQ(value("REBILL * 10 + (REBILLCYCLE = 'N')", source), 1) << "the source leaves the series";
+        EXPECT_EQ(value(std::string("REBILL = 1 AND REBILLCYCLE = '") + cycles[i] + "' AND DATE = "
+                            + std::to_string(today) + " AND MONTH = 2",
+                        copy),
+                  1)
+            << "the copy carries the series on from today";
+        EXPECT_EQ(value("CUSTOMERNO", copy), value("CUSTOMERNO", source));
+        EXPECT_EQ(value("TOTALDUE", copy), value("TOTALDUE", source));
+        EXPECT_EQ(value("AMOUNTPAID = 0 AND AMOUNTOWED = TOTALDUE AND DATEPAID = 0 AND PRINTED = '' AND CHECKNO = 0 "
+                        "AND CREDITCHECK = 0",
+                        copy),
+                  1)
+            << "a fresh invoice: unpaid, unprinted, no payment details";
+        EXPECT_EQ(count("DESCRIPTION WHERE INVOICENO = " + std::to_string(copy) + " AND DATE = " + std::to_string(today)),
+                  count("DESCRIPTION WHERE INVOICENO = " + std::to_string(source)));
+        EXPECT_EQ(ST::GetTag_(ST::InvoiceTable, copy), 1) << "tagged for printing";
+    }
+    EXPECT_EQ(memoOf(run.copies()[0]), "Monthly service");
+    EXPECT_EQ(value("AMOUNTPAID", monthEnd), 20) << "the source keeps its payment";
+    for (dict::LONG untouched : {monthNotYet, quarterNotYet, halfNotYet, quote, noCycle})
+        EXPECT_EQ(value("REBILL", untouched), 1) << "invoice " << untouched << " is not billed";
+    EXPECT_EQ(onHand(item), itemBefore - 5) << "one, two, one and one of A";
+    EXPECT_EQ(onHand(kit), kitBefore - 1);
+    EXPECT_EQ(onHand(part), partBefore - 2) << "the special item's components go with it";
+    EXPECT_EQ(run.prints, 1);
+    EXPECT_EQ(run.tagged, 4) << "the copies, and nothing else, are printed";
+    expectBooksAgree();
+
+    RecurringRun again(today);
+    again.Run();
+    EXPECT_TRUE(again.copies().empty()) << "a cycle is billed once";
+    EXPECT_EQ(again.prints, 0);
+}
+
+TEST_F(RecurringTest, RunCancelledAfterItsFirstCopyAndRunAgainBillsEveryInvoiceOnce)
+{
+    addCustomer("C1");
+    constexpr int due = 12;
+    const dict::LONG first = recurring("C1", day(2029, 1, 15), "M");
+    recurring("C1", day(2029, 2, 15), "M");
+    for (int i = 1; i < due; ++i) {
+        recurring("C1", day(2029, 1, 15), "M");
+        recurring("C1", day(2029, 2, 15), "M"); // not due: the run passes over it
+    }
+    const fw::DayNumber today = day(2029, 2, 28);
+
+    RecurringRun cancelled(today, true);
+    EXPECT_EQ(cancelled.Run(), fw::RequestCancelled);
+    EXPECT_EQ(cancelled.copies().size(), 1u) << "Cancel stops before the next invoice";
+    EXPECT_EQ(cancelled.prints, 1) << "what was billed is printed";
+    expectBooksAgree();
+
+    RecurringRun rest(today);
+    EXPECT_EQ(rest.Run(), fw::RequestCompleted);
+    EXPECT_EQ(rest.copies().size(), std::size_t{due - 1});
+    EXPECT_EQ(count("INVOICE"), 3 * due);
+    EXPECT_EQ(count("INVOICE WHERE REBILL = 1"), 2 * due) << "one current invoice per series";
+    EXPECT_EQ(count("INVOICE WHERE REBILL = 1 AND DATE = " + std::to_string(today)), due);
+    EXPECT_EQ(app::recurring::billAgain(first, today).outcome, app::recurring::Bill::NotDue)
+        << "a station that read the invoice before it was billed bills it no more";
+    expectBooksAgree();
+}
+
+TEST_F(RecurringTest, InvoiceWhoseCustomerIsGoneIsSkippedWithNothingBookedAndNamed)
+{
+    addCustomer("C1");
+    addCustomer("GONE");
+    const dict::LONG kept = recurring("C1", day(2029, 1, 10), "M");
+    const dict::LONG orphan = recurring("GONE", day(2029, 1, 10), "M", 3);
+    CUS.CUSTOMERNO = "GONE";
+    ASSERT_EQ(Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key), dict::Benign);
+    ASSERT_EQ(Access::CUSTOMER.TryDeleteRecord(), dict::Benign);
+    const double totalBefore = query("SELECT TOTALDUE FROM TOTALINV WHERE RECORDNO = 1");
+    const double stockBefore = onHand(item);
+    screen.clear();
+
+    RecurringRun run(day(2029, 2, 10));
+    EXPECT_EQ(run.Run(), fw::RequestCompleted);
+    ASSERT_EQ(run.copies().size(), 1u) << "the other invoice is billed";
+    EXPECT_EQ(titles(), (std::vector<std::string>{"Invoices Not Billed"}));
+    ASSERT_FALSE(texts().empty());
+    EXPECT_NE(texts().back().find(std::to_string(orphan) + " (customer GONE)"), std::string::npos) << texts().back();
+    EXPECT_EQ(value("REBILL", orphan), 1) << "still in its series";
+    EXPECT_EQ(count("INVOICE WHERE CUSTOMERNO = 'GONE'"), 1);
+    EXPECT_EQ(count("FINANCE WHERE CUSTOMERNO = 'GONE'"), 1);
+    EXPECT_EQ(query("SELECT TOTALDUE FROM TOTALINV WHERE RECORDNO = 1"), totalBefore + value("TOTALDUE", kept));
+    EXPECT_EQ(onHand(item), stockBefore - 1) << "only the billed copy's item goes out";
+    expectBooksAgree();
+}
 
 // --- the billing cycle window -----------------------------------------------------------------
 
