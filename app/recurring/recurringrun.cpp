@@ -95,9 +95,11 @@ void ReOccuringInvoices::printTheCopies() const
 {
     if (copies_.empty())
         return;
+    ST::StreamTag_(); // one write of the tag file for all of them
     ST::NewTag_(ST::InvoiceTable);
     for (dict::LONG copy : copies_)
         ST::SetTag_(ST::InvoiceTable, copy);
+    ST::FlushTag_();
     if (printCopies)
         printCopies();
 }
