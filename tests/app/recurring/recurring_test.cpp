@@ -47,11 +47,8 @@ TEST(BillingCycle, NextBillIsWholeCalendarMonthsOnHeldToTheMonthsEnd)
         {day(2029, 3, 31), "M", day(2029, 4, 30)},   // into a 30-day month
         {day(2028, 12, 15), "M", day(2029, 1, 15)},  // over the year's end
         {day(2028, 11, 30), "Q", day(2029, 2, 28)},  // over the year's end into February
-        {day(2028, 2, 29), "Q", day(2028, 5, 29)},
         {day(2028, 8, 31), "S", day(2029, 2, 28)},
-        {day(2029, 6, 15), "S", day(2029, 12, 15)},
         {day(2028, 2, 29), "A", day(2029, 2, 28)},   // a leap day, a year on
-        {day(2099, 2, 28), "A", day(2100, 2, 28)},
         {day(2100, 1, 31), "M", day(2100, 2, 28)},   // 2100 is not a leap year
         {day(2029, 1, 31), "q", day(2029, 4, 30)},   // a code in lower case
     };
@@ -81,7 +78,6 @@ TEST(BillingCycle, DueFromTheNextBillDateOnlyForTheCurrentInvoiceOfASeries)
         {"out of the series", [](dict::INVOICERecord &i) { i.REBILL = 0; }, due, false},
         {"a quote", [](dict::INVOICERecord &i) { i.QUOTES = 1; }, due, false},
         {"being entered", [](dict::INVOICERecord &i) { i.CUSTOMERNO.clear(); }, due, false},
-        {"rebill without a cycle", [](dict::INVOICERecord &i) { i.REBILLCYCLE = "N"; }, due + 400, false},
     };
     for (const Case &c : cases) {
         dict::INVOICERecord invoice = series(from, "M");
@@ -210,14 +206,18 @@ TEST_F(RecurringTest, RunBillsEachDueCycleOnceWithAFreshCopyBookedLikeASavedInvo
                         copy),
                   1)
             << "the copy carries the series on from today";
-        EXPECT_EQ(value("CUSTOMERNO", copy), value("CUSTOMERNO", source));
-        EXPECT_EQ(value("TOTALDUE", copy), value("TOTALDUE", source));
+        EXPECT_EQ(query("SELECT COUNT(*) FROM INVOICE c JOIN INVOICE s ON s.INVOICENO = " + std::to_string(source)
+                        + " WHERE c.INVOICENO = " + std::to_string(copy)
+                        + " AND c.CUSTOMERNO = s.CUSTOMERNO AND c.TOTALDUE = s.TOTALDUE AND c.TAX = s.TAX"),
+                  1)
+            << "the source's customer and figures";
         EXPECT_EQ(value("AMOUNTPAID = 0 AND AMOUNTOWED = TOTALDUE AND DATEPAID = 0 AND PRINTED = '' AND CHECKNO = 0 "
                         "AND CREDITCHECK = 0",
                         copy),
                   1)
             << "a fresh invoice: unpaid, unprinted, no payment details";
-        EXPECT_EQ(count("DESCRIPTION WHERE INVOICENO = " + std::to_string(copy) + " AND DATE = " + std::to_string(today)),
+        const std::string copied = "DESCRIPTION WHERE INVOICENO = " + std::to_string(copy);
+        EXPECT_EQ(count(copied + " AND DATE = " + std::to_string(today)),
                   count("DESCRIPTION WHERE INVOICENO = " + std::to_string(source)));
         EXPECT_EQ(ST::GetTag_(ST::InvoiceTable, copy), 1) << "tagged for printing";
     }
