@@ -76,6 +76,8 @@ void ReportManager::timeSlice()
     const long long startCount = process_->RecordsProcessed();
     for (;;) {
         while (process_->RecordsProcessed() - startCount < RecordsPerCycle) {
+            if (Response != NoResponse) // Cancel pressed while the last record was taken
+                return timer_->stop();
             if (process_->Next() != dict::Benign)
                 return finish(process_->RecordsProcessed() > 0 ? RequestCompleted : RequestCancelled);
             if (TakeRecord() != dict::Benign)

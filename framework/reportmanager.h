@@ -1,5 +1,6 @@
 // The progress window of a batch pass: drives a ProcessClass from its timer in time slices, so
-// other windows stay responsive, and closes completed (records were read) or cancelled.
+// other windows stay responsive, and closes completed (records were read) or cancelled. Cancel
+// is honoured between records: a record's work is never cut in two, and none follows it.
 #pragma once
 
 #include "framework/processclass.h"

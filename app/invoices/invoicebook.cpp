@@ -4,6 +4,7 @@
 #include "app/common/ledger.h"
 #include "app/invoices/invoicemath.h"
 #include "app/invoices/invoicemessages.h"
+#include "app/invoices/invoiceshare.h"
 #include "app/invoices/stockmoves.h"
 #include "dictionary/files.h"
 #include "dictionary/decimal.h"
@@ -32,10 +33,7 @@ using app::Step;
 
 std::string invoiceName(dict::LONG number) { return "Invoice " + std::to_string(number); }
 
-// What an invoice adds to TOTALINV and to its customer's balance.
-struct Share {
-    double retail = 0, discount = 0, cod = 0, shipping = 0, tax = 0, gst = 0, labor = 0, totalDue = 0;
-};
+} // namespace
 
 Share shareOf(const dict::INVOICERecord &invoice)
 {
@@ -44,6 +42,8 @@ Share shareOf(const dict::INVOICERecord &invoice)
     return {invoice.RETAIL, invoice.TOTALDISCOUNT, invoice.COD, invoice.SHIPPING,
             invoice.TAX,    invoice.GST,           invoice.LABOR, invoice.TOTALDUE};
 }
+
+namespace {
 
 bool sameShare(const Share &a, const Share &b)
 {
@@ -58,7 +58,8 @@ void move(dict::Unaligned<dict::REAL> &total, double was, double now)
     total = (dict::Decimal(total) + dict::Decimal(now) - dict::Decimal(was)).toDouble();
 }
 
-// TOTALINV record 1 moves by the difference between two shares; it is added when missing.
+} // namespace
+
 int moveTotals(const Share &was, const Share &now)
 {
     if (sameShare(was, now))
@@ -81,6 +82,8 @@ int moveTotals(const Share &was, const Share &now)
     return found ? Access::TOTALINV.TryUpdate() : Access::TOTALINV.TryInsert();
 }
 
+namespace {
+
 std::optional<dict::storage::Position> ownFinanceOf(dict::LONG invoiceNo)
 {
     for (const auto &record : dict::range(FIN.InvoiceNo_Key, invoiceNo))
@@ -89,7 +92,8 @@ std::optional<dict::storage::Position> ownFinanceOf(dict::LONG invoiceNo)
     return std::nullopt;
 }
 
-// The invoice's own FINANCE record follows its total; a quote has none.
+} // namespace
+
 int bookOwnFinance(const dict::INVOICERecord &invoice)
 {
     const std::optional<dict::storage::Position> own = ownFinanceOf(invoice.INVOICENO);
@@ -108,6 +112,8 @@ int bookOwnFinance(const dict::INVOICERecord &invoice)
     FIN.AMOUNTDUE = invoice.TOTALDUE;
     return found ? Access::FINANCE.TryUpdate() : Access::FINANCE.TryInsert();
 }
+
+namespace {
 
 int storeLine(const StoredLine &stored)
 {

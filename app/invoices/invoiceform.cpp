@@ -10,6 +10,7 @@
 #include "app/memos/documentmemos.h"
 #include "app/invoices/pickcustomer.h"
 #include "app/invoices/shipping.h"
+#include "app/recurring/billingcyclewindow.h"
 #include "app/shell/procedures.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
@@ -100,7 +101,7 @@ fw::FormDeclaration Invoice::Declare()
         field("Discount:", INV.CUSTOMERDISCOUNT, "@n6.2").width(7).within(0, 100),
         check("Quote", INV.QUOTES).beside(),
         flag(Memo, "Memo"),
-        button("&Re-Invoice", "Setup Reoccuring Invoice Dates...", [this] { notDefinedYet("Win:ReOccuringCycle"); })
+        button("&Re-Invoice", "Setup Reoccuring Invoice Dates...", [this] { chooseCycle(); })
             .named(ReInvoice).beside(),
     });
     // A line with its own discount shows the price it is sold at; the stored price stays.
@@ -258,10 +259,13 @@ void Invoice::takePayment()
     app::runInvoiceHistory();
 }
 
-void Invoice::notDefinedYet(const char *procedure)
+// "&Re-Invoice": the billing cycle, chosen into the form's record and stored by its Save.
+void Invoice::chooseCycle()
 {
     Update();
-    REPORTS::Errors().ThrowMessage(app::MaintMsg::ProcedureNotDefined, procedure);
+    GlobalRequest = static_cast<dict::BYTE>(OriginalRequest);
+    Win::ReOccuringCycle cycle;
+    cycle.Run();
 }
 
 // "C&ustomer": the pick list; a cancelled pick changes nothing.

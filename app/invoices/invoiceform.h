@@ -58,7 +58,7 @@ private:
     void takePayment();
     void showShipping();
     void showMemo();
-    void notDefinedYet(const char *procedure);
+    void chooseCycle();
     bool cancelBooking();
     int resumeUnfinished();
 

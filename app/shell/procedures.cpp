@@ -12,6 +12,7 @@
 #include "app/setup/setup.h"
 #include "app/vendors/vendors.h"
 #include "app/printselect/tagbrowses.h"
+#include "app/recurring/recurringrun.h"
 #include "app/reports/reportprocedures.h"
 #include "dictionary/errorreporter.h"
 #include "framework/errorclass.h"
@@ -70,6 +71,7 @@ void registerProgramProcedures()
     registerProcedure("Brw:Inventory", started<Brw::Inventory>());
     registerProcedure("Upd:Invoice", started<Upd::Invoice>());
     registerProcedure("Brw:Invoices", started<Brw::Invoices>());
+    registerProcedure("Win:ReOccuringInvoices", started<Win::ReOccuringInvoices>());
     registerProcedure("Brw:GetStandardMemos", started<Brw::GetStandardMemos>());
     registerProcedure("Brw:CustomersFinanceHistory", started<Brw::CustomersFinanceHistory>());
     registerProcedure("Upd:CreditMemo", started<Upd::CreditMemo>());

@@ -89,6 +89,10 @@ int SqliteCursor::read(bool backwards, RecordBuffer buffer)
     if (!readAheadUsable(backwards)) {
         if (filled_ && rowsBackwards_ != backwards)
             batch_ = firstBatch_;
+        else if (filled_ && nextRow_ < rows_.count)
+            // Dropped with rows unread (a write came between reads): read about as far ahead as
+            // was used, so a pass that writes as it goes does not read a grown batch per write.
+            batch_ = std::clamp(2 * static_cast<int>(nextRow_), firstBatch_, LargestBatch);
         anchorOnLastRow();
     }
     if (nextRow_ == rows_.count) {

@@ -597,7 +597,8 @@ TEST_F(FrameTest, EveryWindowLeavesTheMenuLettersToTheMenusAndShowsItsColumnsWho
     const QString menus = frame->menuLetters();
     EXPECT_EQ(menus, "FTRH");
     for (const std::string &name : app::procedureNames()) {
-        if (name.starts_with("PRN:") || name == "Win:About")
+        // Reports print and close; a batch pass closes itself once its records are done.
+        if (name.starts_with("PRN:") || name == "Win:About" || name == "Win:ReOccuringInvoices")
             continue;
         app::runProcedure(name);
         settle();

@@ -5,6 +5,7 @@
 #include "app/creditmemos/creditmessages.h"
 #include "app/invoices/invoicemessages.h"
 #include "app/payments/paymentmessages.h"
+#include "app/recurring/recurringmessages.h"
 #include "app/reports/documentmessages.h"
 #include "app/purchasing/purchasemessages.h"
 #include "app/setup/setupmessages.h"
@@ -55,6 +56,7 @@ TEST(MessageNumbers, NoTwoTablesShareANumber)
         {"credit memos", app::installCreditMemoMessages},
         {"vendors", app::installVendorMessages},
         {"purchasing", app::installPurchaseMessages},
+        {"recurring invoices", app::installRecurringMessages},
     };
     std::map<int, std::string> owner;
     for (const auto &[name, install] : tables) {
