@@ -2,6 +2,7 @@
 // (N = 1, 2, 3 ... until the save goes through). After each failure the user was told once, every
 // data file passes SQLite's integrity check, and every file is byte for byte as before the press;
 // or, where the failure came after the commit, the whole action is on file.
+#include "app/creditmemos/creditbook.h"
 #include "app/invoices/invoicebook.h"
 #include "app/invoices/invoicemath.h"
 #include "app/payments/paymentbook.h"
@@ -139,6 +140,25 @@ protected:
         addLine("A", stockA, 1, 10); // the INV buffer keeps what the form holds
     }
 
+    // The credit memo form opened on the booked invoice, one line of A given back.
+    void startMemo()
+    {
+        ASSERT_EQ(Access::CREDIT.PrimeRecord(), Benign);
+        CRE.CUSTOMERNO = "C1";
+        CRE.INVOICENO = booked;
+        CRE.DATE = fw::today();
+        memo = CRE.CREDITMEMONO;
+        dict::clearRecord(Access::CRSCRIPTION.Def(), &CRS);
+        CRS.CREDITMEMONO = memo;
+        ASSERT_EQ(Access::CRSCRIPTION.PrimeRecord(true), Benign);
+        CRS.STOCKNO = "A";
+        CRS.RECORDNO = stockA;
+        CRS.QUANTITY = 1;
+        CRS.PRICE = 10;
+        app::creditmemos::computeCreditLine(CRS, CRE, false);
+        ASSERT_EQ(app::creditmemos::bookCreditLine(true, {}), Benign);
+    }
+
     static void readInvoice(dict::LONG invoiceNo)
     {
         INV.INVOICENO = invoiceNo;
@@ -194,6 +214,12 @@ protected:
                  FIN.AMOUNTPAID = 2.25;
                  FIN.DATE = fw::today();
              }},
+            {"a credit memo saved", [] { return app::creditmemos::saveCreditMemo(true); }, [this] { startMemo(); }},
+            {"a credit memo deleted", [this] { return app::creditmemos::deleteCreditMemo(memo); },
+             [this] {
+                 startMemo();
+                 ASSERT_EQ(app::creditmemos::saveCreditMemo(true), Benign);
+             }},
             {"a payment deleted", [] { return app::payments::deletePayment(); },
              [this] { ASSERT_EQ(Access::FINANCE.TryReget(paymentAt), Benign); }},
             {"a customer", [] { return Access::CUSTOMER.Insert(); }, // as the form inserts it
@@ -246,6 +272,7 @@ protected:
     dict::LONG stockA = 0;
     dict::LONG booked = 0;
     dict::LONG fresh = 0;
+    dict::LONG memo = 0;
     dict::storage::Position paymentAt = 0;
     dict::SHORT tagSet = 0;
     testsupport::KeptOutput printed;
@@ -317,14 +344,15 @@ TEST_P(FaultsTest, EveryFailureIsToldOnceAndLeavesTheFilesAsBeforeOrTheWholeActi
 std::string caseName(const testing::TestParamInfo<std::tuple<int, Fault>> &info)
 {
     static const char *const saves[] = {"NewLine",        "LineDeleted",    "NewInvoice", "InvoiceChanged",
-                                        "NewInvoiceCancelled", "InvoiceDeleted", "Payment", "PaymentDeleted",
+                                        "NewInvoiceCancelled", "InvoiceDeleted", "Payment", "CreditMemo",
+                                        "CreditMemoDeleted", "PaymentDeleted",
                                         "Customer",       "StockItem",      "PrintedMarks", "TagSet"};
     static const char *const faults[] = {"Write", "DiskFull", "Sync", "Lock", "Delete"};
     return std::string(saves[std::get<0>(info.param)]) + "_" + faults[static_cast<int>(std::get<1>(info.param))];
 }
 
 INSTANTIATE_TEST_SUITE_P(Saves, FaultsTest,
-                         testing::Combine(testing::Range(0, 12),
+                         testing::Combine(testing::Range(0, 14),
                                           testing::Values(Fault::Write, Fault::DiskFull, Fault::Sync, Fault::Lock,
                                                           Fault::Delete)),
                          caseName);
