@@ -20,6 +20,12 @@ inline constexpr int PaymentGone = 3905;       // deleted at another station mea
 inline constexpr int OwedLessNow = 3906;       // paid at another station since the payment was entered
 inline constexpr int OwnRecordNotDeletable = 3907; // the order's own record is no payment
 inline constexpr int AlreadyReceived = 3908;   // an order is received once
+// The order windows' own.
+inline constexpr int UnfinishedPurchaseOrder = 3920; // at start-up: left by a program that stopped
+inline constexpr int MoreThanOnOrder = 3921;         // receiving more than the item has on order
+inline constexpr int DeleteReceived = 3922;          // a received order's stock stays
+inline constexpr int EnterQuantity = 3923;           // a line orders something
+inline constexpr int NoVendorYet = 3924;             // an order is saved with its vendor
 } // namespace PurMsg
 
 const std::vector<std::uint8_t> &purchaseMessages();

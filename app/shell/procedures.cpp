@@ -9,6 +9,8 @@
 #include "app/invoices/invoices.h"
 #include "app/memos/standardmemos.h"
 #include "app/payments/financehistory.h"
+#include "app/purchasing/purchaseorderform.h"
+#include "app/purchasing/purchaseorders.h"
 #include "app/setup/setup.h"
 #include "app/vendors/vendors.h"
 #include "app/printselect/tagbrowses.h"
@@ -77,6 +79,8 @@ void registerProgramProcedures()
     registerProcedure("Upd:CreditMemo", started<Upd::CreditMemo>());
     registerProcedure("Brw:CreditMemos", started<Brw::CreditMemos>());
     registerProcedure("Brw:Vendors", started<Brw::Vendors>());
+    registerProcedure("Brw:PurchaseOrders", started<Brw::PurchaseOrders>());
+    registerProcedure("Upd:PurchaseOrder", started<Upd::PurchaseOrder>());
     registerReportProcedures();
 }
 
