@@ -95,7 +95,7 @@ fw::FormDeclaration PurchaseOrder::Declare()
         .add = {"&Add", "Add Item to Purchase Order...", AddLine},
         .change = {"&Change", "Change Item on Purchase Order...", ChangeLine},
         .remove = {"&Delete", "Delete Item from Purchase Order...", DeleteLine},
-        .minimumWidth = 480, // every column of a line in view
+        .minimumWidth = 720, // every column of a line in view
     });
     const fw::FormItem totals = group("", {
         field("Cost", PUR.COST, money).readOnly(),

@@ -1,10 +1,8 @@
 // The booking behind the purchase-order windows, driven as the forms drive it, checked on the
 // files: back orders by exact quantities, the order's own VENFIN record, TOTALINV record 2 and
 // the vendor's balance moved by differences, and a deletion that reverses exactly.
-#include "app/purchasing/purchasebook.h"
-#include "app/purchasing/purchasemessages.h"
 #include "app/purchasing/vendorpayments.h"
-#include "tests/support/invoicefolder.h"
+#include "tests/support/purchasefolder.h"
 
 #include <gtest/gtest.h>
 
@@ -14,79 +12,7 @@ using namespace invoicetest;
 namespace pur = app::purchasing;
 using dict::Benign;
 
-class PurchaseBookTest : public InvoiceFolderTest
-{
-protected:
-    void SetUp() override
-    {
-        InvoiceFolderTest::SetUp();
-        app::installPurchaseMessages(errors);
-        for (dict::FileManager *file : {&Access::PURORDER, &Access::PURDESCRIPTION, &Access::VENFIN, &Access::VENDOR})
-            ASSERT_EQ(file->Open(), Benign);
-        addVendor("V1");
-        addVendor("V2");
-    }
-
-    static void addVendor(const char *account)
-    {
-        ASSERT_EQ(Access::VENDOR.PrimeRecord(), Benign);
-        VEN.ACCOUNTNO = account;
-        VEN.VENDOR = std::string("Vendor ") + account;
-        ASSERT_EQ(Access::VENDOR.Insert(), Benign);
-    }
-
-    // A new order, its number reserved as the form reserves it.
-    static dict::LONG startOrder(const char *account)
-    {
-        EXPECT_EQ(Access::PURORDER.PrimeRecord(), Benign);
-        PUR.ACCOUNTNO = account;
-        PUR.DATE = 82000;
-        return PUR.PORDERNO;
-    }
-
-    // A line of quantity × cost of the item, booked as the line form books it.
-    static dict::PURDESCRIPTIONRecord orderLine(const char *stockNo, dict::LONG recordNo, double quantity, double cost)
-    {
-        dict::clearRecord(Access::PURDESCRIPTION.Def(), &PUD);
-        PUD.PURORDERNO = PUR.PORDERNO;
-        EXPECT_EQ(Access::PURDESCRIPTION.PrimeRecord(true), Benign);
-        PUD.STOCKNO = stockNo;
-        PUD.RECORDNO = recordNo;
-        PUD.QUANTITY = quantity;
-        PUD.COST = cost;
-        PUD.AMOUNTCOST = quantity * cost;
-        PUD.DATE = PUR.DATE;
-        EXPECT_EQ(pur::bookOrderLine(true, {}), Benign);
-        return PUD;
-    }
-
-    static double backOrdered(dict::LONG recordNo)
-    {
-        return query("SELECT AMOUNTBACKORDERED FROM STOCK WHERE RECORDNO = " + std::to_string(recordNo));
-    }
-    static double vendorBalance(const char *account)
-    {
-        return query(std::string("SELECT BALANCE FROM VENDOR WHERE ACCOUNTNO = '") + account + "'");
-    }
-
-    // The vendor side of the books agrees to the cent.
-    static void expectVendorBooksAgree()
-    {
-        EXPECT_EQ(query("SELECT COUNT(*) FROM VENDOR x WHERE abs(BALANCE - (SELECT TOTAL(AMOUNTDUE) FROM VENFIN "
-                        "WHERE ACCOUNTNO = x.ACCOUNTNO)) >= 0.005"),
-                  0)
-            << "vendor balances that are not the sum of their VENFIN dues";
-        EXPECT_EQ(query("SELECT COUNT(*) FROM PURORDER x WHERE ACCOUNTNO <> '' AND (abs(AMOUNTPAID - (SELECT "
-                        "TOTAL(AMOUNTPAID) FROM VENFIN WHERE PORDERNO = x.PORDERNO)) >= 0.005 OR abs(AMOUNTOWED - "
-                        "(TOTALDUE - AMOUNTPAID)) >= 0.005)"),
-                  0)
-            << "orders whose paid or owed is not what their VENFIN records say";
-        EXPECT_LT(std::abs(query("SELECT TOTAL(TOTALDUE) FROM PURORDER WHERE ACCOUNTNO <> ''")
-                           - query("SELECT TOTAL(TOTALDUE) FROM TOTALINV WHERE RECORDNO = 2")),
-                  0.005)
-            << "TOTALINV record 2";
-    }
-};
+using PurchaseBookTest = purchasetest::PurchaseFolderTest;
 
 TEST_F(PurchaseBookTest, AnOrderBooksItsOwnRecordTheTotalsAndTheBalanceByDifference)
 {

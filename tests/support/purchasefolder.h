@@ -1,0 +1,89 @@
+// A data folder for the purchasing side: the invoice folder's files and helpers, the vendor files
+// open, vendors V1 and V2, orders and lines booked as the forms book them, and the check that the
+// vendor side of the books agrees to the cent.
+#pragma once
+
+#include "app/purchasing/purchasebook.h"
+#include "app/purchasing/purchasemessages.h"
+#include "tests/support/invoicefolder.h"
+
+#include <gtest/gtest.h>
+
+namespace purchasetest {
+
+class PurchaseFolderTest : public invoicetest::InvoiceFolderTest
+{
+protected:
+    void SetUp() override
+    {
+        InvoiceFolderTest::SetUp();
+        app::installPurchaseMessages(errors);
+        for (dict::FileManager *file : {&Access::PURORDER, &Access::PURDESCRIPTION, &Access::VENFIN, &Access::VENDOR,
+                                        &Access::STSTREND})
+            ASSERT_EQ(file->Open(), dict::Benign);
+        addVendor("V1");
+        addVendor("V2");
+    }
+
+    static void addVendor(const char *account)
+    {
+        ASSERT_EQ(Access::VENDOR.PrimeRecord(), dict::Benign);
+        VEN.ACCOUNTNO = account;
+        VEN.VENDOR = std::string("Vendor ") + account;
+        ASSERT_EQ(Access::VENDOR.Insert(), dict::Benign);
+    }
+
+    // A new order, its number reserved as the form reserves it.
+    static dict::LONG startOrder(const char *account, dict::LONG date = 82000)
+    {
+        EXPECT_EQ(Access::PURORDER.PrimeRecord(), dict::Benign);
+        PUR.ACCOUNTNO = account;
+        PUR.DATE = date;
+        return PUR.PORDERNO;
+    }
+
+    // A line of quantity × cost of the item, booked as the line form books it.
+    static dict::PURDESCRIPTIONRecord orderLine(const char *stockNo, dict::LONG recordNo, double quantity, double cost)
+    {
+        dict::clearRecord(Access::PURDESCRIPTION.Def(), &PUD);
+        PUD.PURORDERNO = PUR.PORDERNO;
+        EXPECT_EQ(Access::PURDESCRIPTION.PrimeRecord(true), dict::Benign);
+        PUD.STOCKNO = stockNo;
+        PUD.RECORDNO = recordNo;
+        PUD.QUANTITY = quantity;
+        PUD.COST = cost;
+        PUD.AMOUNTCOST = quantity * cost;
+        PUD.DATE = PUR.DATE;
+        EXPECT_EQ(app::purchasing::bookOrderLine(true, {}), dict::Benign);
+        return PUD;
+    }
+
+    static double backOrdered(dict::LONG recordNo)
+    {
+        return query("SELECT AMOUNTBACKORDERED FROM STOCK WHERE RECORDNO = " + std::to_string(recordNo));
+    }
+    static double vendorBalance(const char *account)
+    {
+        return query(std::string("SELECT BALANCE FROM VENDOR WHERE ACCOUNTNO = '") + account + "'");
+    }
+
+    // The vendor side of the books agrees to the cent.
+    static void expectVendorBooksAgree()
+    {
+        EXPECT_EQ(query("SELECT COUNT(*) FROM VENDOR x WHERE abs(BALANCE - (SELECT TOTAL(AMOUNTDUE) FROM VENFIN "
+                        "WHERE ACCOUNTNO = x.ACCOUNTNO)) >= 0.005"),
+                  0)
+            << "vendor balances that are not the sum of their VENFIN dues";
+        EXPECT_EQ(query("SELECT COUNT(*) FROM PURORDER x WHERE ACCOUNTNO <> '' AND (abs(AMOUNTPAID - (SELECT "
+                        "TOTAL(AMOUNTPAID) FROM VENFIN WHERE PORDERNO = x.PORDERNO)) >= 0.005 OR abs(AMOUNTOWED - "
+                        "(TOTALDUE - AMOUNTPAID)) >= 0.005)"),
+                  0)
+            << "orders whose paid or owed is not what their VENFIN records say";
+        EXPECT_LT(std::abs(query("SELECT TOTAL(TOTALDUE) FROM PURORDER WHERE ACCOUNTNO <> ''")
+                           - query("SELECT TOTAL(TOTALDUE) FROM TOTALINV WHERE RECORDNO = 2")),
+                  0.005)
+            << "TOTALINV record 2";
+    }
+};
+
+} // namespace purchasetest
