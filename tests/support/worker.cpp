@@ -15,6 +15,8 @@
 //                                          line of the item taking its stock), prints its number
 //                                          and waits to be killed
 //   worker FOLDER enter-credit-memo STOCKNO   the same for a credit memo: its line gives one back
+//   worker FOLDER enter-purchase-order STOCKNO   the same for a purchase order: its line puts one on
+//                                          back order
 //   worker FOLDER random-books SEED N      N random saves, changes and deletes of invoices and
 //                                          payments of customers C1-C3 and items A, B
 //   worker FOLDER random-books-forever SEED     the same without end, printing the count of steps
@@ -30,6 +32,7 @@
 #include "app/invoices/invoicemath.h"
 #include "app/common/entryclaims.h"
 #include "app/payments/paymentbook.h"
+#include "app/purchasing/purchasebook.h"
 #include "app/setup/startup.h"
 #include "dictionary/files.h"
 #include "dictionary/schema.h"
@@ -216,6 +219,33 @@ int bookInvoices(const char *customerNo, const char *stockNo, int count)
     if (app::creditmemos::bookCreditLine(true, {}) != dict::Benign)
         std::exit(5);
     std::printf("%d\n", static_cast<int>(CRE.CREDITMEMONO));
+    std::fflush(stdout);
+    for (;;)
+        ::pause();
+}
+
+[[noreturn]] void enterPurchaseOrder(const char *stockNo)
+{
+    for (dict::FileManager *file : {&Access::PURORDER, &Access::PURDESCRIPTION, &Access::VENFIN, &Access::VENDOR})
+        if (file->Open() != dict::Benign)
+            std::exit(2);
+    if (openBooks() != 0 || Access::PURORDER.PrimeRecord() != dict::Benign
+        || !app::claimEntry(app::Entry::PurchaseOrder, PUR.PORDERNO))
+        std::exit(2);
+    STO.STOCKNO = stockNo;
+    if (Access::STOCK.TryFetch(STO.StockNo_Key) != dict::Benign)
+        std::exit(4);
+    dict::clearRecord(Access::PURDESCRIPTION.Def(), &PUD);
+    PUD.PURORDERNO = PUR.PORDERNO;
+    Access::PURDESCRIPTION.PrimeRecord(true);
+    PUD.STOCKNO = stockNo;
+    PUD.RECORDNO = STO.RECORDNO;
+    PUD.QUANTITY = 1;
+    PUD.COST = 5;
+    PUD.AMOUNTCOST = 5;
+    if (app::purchasing::bookOrderLine(true, {}) != dict::Benign)
+        std::exit(5);
+    std::printf("%d\n", static_cast<int>(PUR.PORDERNO));
     std::fflush(stdout);
     for (;;)
         ::pause();
@@ -453,6 +483,8 @@ int main(int argc, char **argv)
         enterInvoice(argv[3]);
     if (job == "enter-credit-memo" && argc == 4)
         enterCreditMemo(argv[3]);
+    if (job == "enter-purchase-order" && argc == 4)
+        enterPurchaseOrder(argv[3]);
     if (job == "random-books" && argc == 5)
         return randomBooks(static_cast<unsigned>(std::atoi(argv[3])), std::atoi(argv[4]));
     if (job == "random-books-forever" && argc == 4)

@@ -3,6 +3,9 @@
 // data file passes SQLite's integrity check, and every file is byte for byte as before the press;
 // or, where the failure came after the commit, the whole action is on file.
 #include "app/creditmemos/creditbook.h"
+#include "app/purchasing/purchasebook.h"
+#include "app/purchasing/purchasemessages.h"
+#include "app/purchasing/vendorpayments.h"
 #include "app/invoices/invoicebook.h"
 #include "app/invoices/invoicemath.h"
 #include "app/payments/paymentbook.h"
@@ -129,8 +132,59 @@ protected:
         FIN.DATE = fw::today();
         ASSERT_EQ(app::payments::savePayment(true), Benign);
         paymentAt = Access::FINANCE.Position();
+        setUpPurchasing();
         closeFiles();
         fs::copy("data", "before", fs::copy_options::recursive);
+    }
+
+    // The files the invoice windows use and those of the order windows.
+    static void openFiles()
+    {
+        InvoiceFolderTest::openFiles();
+        for (dict::FileManager *file : {&Access::PURORDER, &Access::PURDESCRIPTION, &Access::VENFIN, &Access::VENDOR,
+                                        &Access::STSTREND})
+            ASSERT_EQ(file->Open(), Benign);
+    }
+
+    // Vendor V1 with a saved order of 3 of A at 4.00, 5.00 of it paid separately.
+    void setUpPurchasing()
+    {
+        app::installPurchaseMessages(errors);
+        openFiles();
+        ASSERT_EQ(Access::VENDOR.PrimeRecord(), Benign);
+        VEN.ACCOUNTNO = "V1";
+        VEN.VENDOR = "Vendor V1";
+        ASSERT_EQ(Access::VENDOR.Insert(), Benign);
+        ordered = startOrder(3);
+        ASSERT_EQ(app::purchasing::saveOrder(true, 0), Benign);
+        ASSERT_EQ(Access::VENFIN.PrimeRecord(), Benign);
+        VEF.ACCOUNTNO = "V1";
+        VEF.PORDERNO = ordered;
+        VEF.AMOUNTPAID = 5;
+        ASSERT_EQ(app::purchasing::saveVendorPayment(true), Benign);
+    }
+
+    // The order form opened on a new order of V1 (its number reserved), one line of A added.
+    dict::LONG startOrder(double quantity)
+    {
+        EXPECT_EQ(Access::PURORDER.PrimeRecord(), Benign);
+        PUR.ACCOUNTNO = "V1";
+        PUR.DATE = fw::today();
+        const dict::LONG number = PUR.PORDERNO;
+        dict::clearRecord(Access::PURDESCRIPTION.Def(), &PUD);
+        PUD.PURORDERNO = number;
+        EXPECT_EQ(Access::PURDESCRIPTION.PrimeRecord(true), Benign);
+        PUD.STOCKNO = "A";
+        PUD.RECORDNO = stockA;
+        PUD.QUANTITY = quantity;
+        PUD.COST = 4;
+        PUD.AMOUNTCOST = quantity * 4;
+        PUD.DATE = PUR.DATE;
+        EXPECT_EQ(app::purchasing::bookOrderLine(true, {}), Benign);
+        PUR.PORDERNO = number;
+        EXPECT_EQ(Access::PURORDER.TryFetch(PUR.POrderNo_Key), Benign);
+        PUR.ACCOUNTNO = "V1";
+        return number;
     }
 
     // The invoice form opened on a new invoice (its number reserved) and one line added.
@@ -256,6 +310,10 @@ protected:
                  tagSet = ST::InsertTagSet("Brw:InvoicesPrintMultiple", "Tagged");
                  ASSERT_NE(tagSet, 0);
              }},
+            {"a purchase order saved", [] { return app::purchasing::saveOrder(true, 2.5); },
+             [this] { startOrder(2); }},
+            {"a purchase order received", [this] { return app::purchasing::receiveOrder(ordered, fw::today()); }},
+            {"a purchase order deleted", [this] { return app::purchasing::deleteOrder(ordered); }},
         };
     }
 
@@ -273,6 +331,7 @@ protected:
     dict::LONG booked = 0;
     dict::LONG fresh = 0;
     dict::LONG memo = 0;
+    dict::LONG ordered = 0;
     dict::storage::Position paymentAt = 0;
     dict::SHORT tagSet = 0;
     testsupport::KeptOutput printed;
@@ -346,13 +405,14 @@ std::string caseName(const testing::TestParamInfo<std::tuple<int, Fault>> &info)
     static const char *const saves[] = {"NewLine",        "LineDeleted",    "NewInvoice", "InvoiceChanged",
                                         "NewInvoiceCancelled", "InvoiceDeleted", "Payment", "CreditMemo",
                                         "CreditMemoDeleted", "PaymentDeleted",
-                                        "Customer",       "StockItem",      "PrintedMarks", "TagSet"};
+                                        "Customer",       "StockItem",      "PrintedMarks", "TagSet",
+                                        "PurchaseOrder",  "OrderReceived",  "OrderDeleted"};
     static const char *const faults[] = {"Write", "DiskFull", "Sync", "Lock", "Delete"};
     return std::string(saves[std::get<0>(info.param)]) + "_" + faults[static_cast<int>(std::get<1>(info.param))];
 }
 
 INSTANTIATE_TEST_SUITE_P(Saves, FaultsTest,
-                         testing::Combine(testing::Range(0, 14),
+                         testing::Combine(testing::Range(0, 17),
                                           testing::Values(Fault::Write, Fault::DiskFull, Fault::Sync, Fault::Lock,
                                                           Fault::Delete)),
                          caseName);
