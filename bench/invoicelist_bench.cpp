@@ -4,14 +4,9 @@
 // Run: build/bench/invoicelist_bench; the data folder is kept in
 // $TMPDIR/tallyquill-invoicelist-bench between runs (delete it to rebuild).
 #include "benchfolder.h"
+#include "listbench.h"
 #include "app/invoices/invoices.h"
 #include "dictionary/files.h"
-#include "framework/browseclass.h"
-#include "framework/reportslib.h"
-#include "framework/threadcontext.h"
-
-#include <QApplication>
-#include <QTabBar>
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -92,68 +87,22 @@ void RawInvoicePage(benchmark::State &state)
 }
 BENCHMARK(RawInvoicePage)->Unit(benchmark::kMillisecond);
 
-Brw::Invoices *openList()
-{
-    auto *list = new Brw::Invoices;
-    list->Start();
-    QCoreApplication::processEvents();
-    return list;
-}
-
-void closeList(Brw::Invoices *list)
-{
-    list->window()->parentWidget() ? list->window()->parentWidget()->close() : list->window()->close();
-    for (int i = 0; i < 3; ++i) {
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    fw::ThreadContext::mainContext().makeCurrent();
-}
-
-// Opening the window on its first order, and showing the first page of the order on tab `tab`.
 void OpenAndShowTab(benchmark::State &state)
 {
     prepare();
-    const int tab = static_cast<int>(state.range(0));
-    for (auto _ : state) {
-        Brw::Invoices *list = openList();
-        list->widgets().tabs->setCurrentIndex(tab);
-        QCoreApplication::processEvents();
-        benchmark::DoNotOptimize(list->browse().Records());
-        state.PauseTiming();
-        closeList(list);
-        state.ResumeTiming();
-    }
+    bench::openAndShowTab<Brw::Invoices>(state);
 }
-BENCHMARK(OpenAndShowTab)->DenseRange(0, 6)->Unit(benchmark::kMillisecond);
-
-// Page down (back to the top every 500 pages), or to either end, in the order on tab `tab`.
-void Move(benchmark::State &state, bool ends)
+void PageDown(benchmark::State &state)
 {
     prepare();
-    Brw::Invoices *list = openList();
-    list->widgets().tabs->setCurrentIndex(static_cast<int>(state.range(0)));
-    QCoreApplication::processEvents();
-    {
-        fw::ContextScope scope(list->context());
-        fw::BrowseClass &browse = list->browse();
-        long moves = 0;
-        int direction = 1;
-        for (auto _ : state) {
-            if (ends) {
-                browse.ScrollEnd(direction);
-                direction = -direction;
-            } else {
-                browse.ScrollPage(1);
-                if (++moves % 500 == 0)
-                    browse.ScrollEnd(-1);
-            }
-        }
-    }
-    closeList(list);
+    bench::move<Brw::Invoices>(state, false);
 }
-void PageDown(benchmark::State &state) { Move(state, false); }
-void JumpToEnd(benchmark::State &state) { Move(state, true); }
+void JumpToEnd(benchmark::State &state)
+{
+    prepare();
+    bench::move<Brw::Invoices>(state, true);
+}
+BENCHMARK(OpenAndShowTab)->DenseRange(0, 6)->Unit(benchmark::kMillisecond);
 BENCHMARK(PageDown)->DenseRange(0, 6)->Unit(benchmark::kMillisecond);
 BENCHMARK(JumpToEnd)->DenseRange(0, 6)->Unit(benchmark::kMillisecond);
 

@@ -1,0 +1,77 @@
+// The steps a list-window benchmark times, for any browse procedure: open the window on a tab and
+// show its first page, page down (back to the top every 500 pages) or jump between its ends.
+#pragma once
+
+#include "framework/browseclass.h"
+#include "framework/browseprocedure.h"
+#include "framework/threadcontext.h"
+
+#include <QApplication>
+#include <QTabBar>
+
+#include <benchmark/benchmark.h>
+
+namespace bench {
+
+template <typename List>
+List *openList()
+{
+    auto *list = new List;
+    list->Start();
+    QCoreApplication::processEvents();
+    return list;
+}
+
+inline void closeList(fw::BrowseProcedure *list)
+{
+    list->window()->parentWidget() ? list->window()->parentWidget()->close() : list->window()->close();
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    fw::ThreadContext::mainContext().makeCurrent();
+}
+
+// Opening the window on its first order and showing the first page of the order on tab range(0).
+template <typename List>
+void openAndShowTab(benchmark::State &state)
+{
+    const int tab = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        List *list = openList<List>();
+        list->widgets().tabs->setCurrentIndex(tab);
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(list->browse().Records());
+        state.PauseTiming();
+        closeList(list);
+        state.ResumeTiming();
+    }
+}
+
+// Page down, or to either end, in the order on tab range(0).
+template <typename List>
+void move(benchmark::State &state, bool ends)
+{
+    List *list = openList<List>();
+    list->widgets().tabs->setCurrentIndex(static_cast<int>(state.range(0)));
+    QCoreApplication::processEvents();
+    {
+        fw::ContextScope scope(list->context());
+        fw::BrowseClass &browse = list->browse();
+        long moves = 0;
+        int direction = 1;
+        for (auto _ : state) {
+            if (ends) {
+                browse.ScrollEnd(direction);
+                direction = -direction;
+            } else {
+                browse.ScrollPage(1);
+                if (++moves % 500 == 0)
+                    browse.ScrollEnd(-1);
+            }
+        }
+    }
+    closeList(list);
+}
+
+} // namespace bench
