@@ -31,7 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (!inCalendar(command->from) || !inCalendar(command->to) || !positive(command->invoice) ||
         !positive(command->creditMemo) || !positive(command->purchaseOrder))
         __builtin_trap();
-    if (command->from && command->to && *command->from > *command->to)
+    // --help and --list-reports run nothing, so what else the line says is not checked for them.
+    if (!command->help && !command->list && command->from && command->to && *command->from > *command->to)
         __builtin_trap();
     return 0;
 }
