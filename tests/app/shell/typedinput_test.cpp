@@ -394,22 +394,39 @@ TEST_F(TypedInputTest, OkAfterHostileTypingStoresValidValuesOrSaysWhy)
             const std::size_t shownBefore = screen.shown().size();
             const int listsBefore = listsClosed;
             const auto before = allTables();
-            bool keptOpen = false;
+            bool keptOpen = false, okOffered = true;
             EXPECT_TRUE(drive(form, [&](fw::FormProcedure &open) {
                 for (const QPointer<QWidget> &entry : boundEntries(open))
                     if (entry && !open.dead())
                         enter(entry, input);
+                // Tabbing round may have left the focus in an entry whose value is looked up on
+                // leaving it (a customer number): leave it first, as the user tabs to Ok.
                 QPointer<fw::FormProcedure> alive(&open);
                 if (!open.dead())
-                    QTest::mouseClick(open.form().ok(), Qt::LeftButton);
+                    open.form().ok()->setFocus();
                 settle();
+                // A form may hold Ok back until it has what it needs (a credit memo its customer).
+                okOffered = alive && !alive->dead() && alive->form().ok()->isEnabled();
+                if (okOffered)
+                    QTest::mouseClick(alive->form().ok(), Qt::LeftButton);
+                // Ok may finish in posted events: wait for the form to close, store or speak.
+                QElapsedTimer clock;
+                clock.start();
+                for (int i = 1; clock.elapsed() < 3000; ++i) {
+                    settle();
+                    if (!alive || alive->dead() || !alive->window()->isVisible() ||
+                        screen.shown().size() > shownBefore || listsClosed > listsBefore ||
+                        (i % 5 == 0 && allTables() != before))
+                        break;
+                    QTest::qWait(20);
+                }
                 // A form that said why stays open; one that stored may stay open for the next insert.
                 keptOpen = alive && !alive->dead() && alive->window()->isVisible();
                 if (keptOpen)
                     cancel(*alive);
             })) << "the form opened and closed again";
             const bool answered = allTables() != before || screen.shown().size() > shownBefore || listsClosed > listsBefore;
-            EXPECT_TRUE(answered || !form.writesFiles)
+            EXPECT_TRUE(answered || !okOffered || !form.writesFiles)
                 << "Ok neither stored nor said why; the form " << (keptOpen ? "stayed open" : "closed");
             EXPECT_EQ(invalidValues(), std::vector<std::string>{});
         }
