@@ -265,6 +265,13 @@ std::optional<ListFormat> ListFormat::parse(std::string_view text, ListFormatErr
     ListFormat format;
     format.columns_ = std::move(*columns);
     format.computeFields();
+    // Columns without "#n#" read the fields after the previous column's, and a column moved later
+    // writes the field it reads as a number: none may read past the last number a format can hold.
+    if (format.queueFieldCount() > MaxNumber) {
+        if (error)
+            *error = {text.size(), "a column reads a field beyond " + std::to_string(MaxNumber)};
+        return std::nullopt;
+    }
     return format;
 }
 

@@ -44,39 +44,7 @@ private:
     std::ostream &err_;
 };
 
-std::optional<int> parseDate(const std::string &text)
-{
-    int y = 0, m = 0, d = 0;
-    char rest = 0;
-    if (std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &y, &m, &d, &rest) != 3)
-        return std::nullopt;
-    return fw::dayNumber(y, m, d);
-}
-
-std::optional<int> parseNumber(const std::string &text)
-{
-    char *end = nullptr;
-    const long n = std::strtol(text.c_str(), &end, 10);
-    if (text.empty() || *end != '\0' || n <= 0 || n > 2147483647L)
-        return std::nullopt;
-    return int(n);
-}
-
 } // namespace
-
-const char *const ReportCommandUsage =
-    "usage: invoice                          the program, on the data folder of the working folder\n"
-    "       invoice --print PRN:NAME --pdf FILE [options]\n"
-    "                                        one report straight into a PDF, with no window\n"
-    "       invoice --list-reports           every report, with what it needs\n"
-    "       invoice --help                   this text\n"
-    "options (what a report's window would ask for):\n"
-    "  --from yyyy-mm-dd --to yyyy-mm-dd     the dates of a dated report\n"
-    "  --invoice N                           the invoice of an invoice or package list\n"
-    "  --credit-memo N, --purchase-order N   the memo or order of its document\n"
-    "  --blank                               the blank form of a document instead\n"
-    "  --customer NO                         the customer of a finance statement\n"
-    "  --labels address|shipping             the kind of customer labels\n";
 
 bool WantsReportCommand(int argc, char **argv)
 {
@@ -84,66 +52,6 @@ bool WantsReportCommand(int argc, char **argv)
         if (!std::strcmp(argv[i], "--print") || !std::strcmp(argv[i], "--list-reports") || !std::strcmp(argv[i], "--help"))
             return true;
     return false;
-}
-
-std::optional<ReportCommand> ParseReportCommand(const std::vector<std::string> &args, std::string &error)
-{
-    ReportCommand command;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string &option = args[i];
-        if (option == "--list-reports" || option == "--help" || option == "--blank") {
-            (option == "--help" ? command.help : option == "--blank" ? command.blank : command.list) = true;
-            continue;
-        }
-        if (i + 1 >= args.size()) {
-            error = option + " needs a value";
-            return std::nullopt;
-        }
-        const std::string &value = args[++i];
-        auto number = [&](std::optional<int> &into) {
-            into = parseNumber(value);
-            if (!into)
-                error = option + " needs a whole number, not \"" + value + "\"";
-        };
-        auto date = [&](std::optional<int> &into) {
-            into = parseDate(value);
-            if (!into)
-                error = option + " needs a date written yyyy-mm-dd, not \"" + value + "\"";
-        };
-        if (option == "--print")
-            command.report = value;
-        else if (option == "--pdf")
-            command.pdf = value;
-        else if (option == "--from")
-            date(command.from);
-        else if (option == "--to")
-            date(command.to);
-        else if (option == "--invoice")
-            number(command.invoice);
-        else if (option == "--credit-memo")
-            number(command.creditMemo);
-        else if (option == "--purchase-order")
-            number(command.purchaseOrder);
-        else if (option == "--customer")
-            command.customer = value;
-        else if (option == "--labels" && (value == "address" || value == "shipping"))
-            command.labels = value == "address" ? ReportCommand::Labels::Address : ReportCommand::Labels::Shipping;
-        else if (option == "--labels")
-            error = "--labels needs address or shipping, not \"" + value + "\"";
-        else
-            error = "unknown option " + option;
-        if (!error.empty())
-            return std::nullopt;
-    }
-    if (command.list || command.help)
-        return command;
-    if (command.report.empty() || command.pdf.empty())
-        error = "--print needs the report's name and --pdf the file to write";
-    else if (command.from.has_value() != command.to.has_value())
-        error = "--from and --to go together";
-    else if (command.from && *command.from > *command.to)
-        error = "--from is after --to";
-    return error.empty() ? std::optional(command) : std::nullopt;
 }
 
 namespace {

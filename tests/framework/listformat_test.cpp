@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 using namespace fw;
@@ -269,6 +270,30 @@ TEST(ListFormatMalformed, EveryCutOfARealLayoutIsRefusedOrRereads)
         if (format) {
             EXPECT_EQ(ListFormat::parse(format->toString()), format) << length;
         }
+    }
+}
+
+// Inputs that once broke the list format, found by fuzzing (fuzz/listformat_fuzzer.cpp): each is
+// refused, or every move of a column writes text that reads back as the same format.
+TEST(ListFormatMalformed, InputsThatOnceBrokeTheRoundTrip)
+{
+    using namespace std::string_view_literals;
+    const std::string_view inputs[] = {
+        // The second column reads field 32768, which a move wrote as "#32768#" and no parse took.
+        "~A~@s1@#32767#~B~@s1@"sv,
+        "10L|F~A~@s\0@10L|M#32767#~B~@(0)s5@10L|~C~@s5@"sv,
+    };
+    for (const std::string_view text : inputs) {
+        SCOPED_TRACE(text);
+        const auto format = ListFormat::parse(text);
+        if (!format)
+            continue;
+        for (std::size_t from = 0; from < format->columnCount(); ++from)
+            for (std::size_t to = 0; to < format->columnCount(); ++to) {
+                ListFormat moved = *format;
+                ASSERT_TRUE(moved.moveColumn(from, to));
+                EXPECT_EQ(ListFormat::parse(moved.toString()), moved) << from << " to " << to;
+            }
     }
 }
 

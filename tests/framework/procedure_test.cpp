@@ -225,6 +225,32 @@ TEST_F(ProcedureTest, TextLongerThanItsFieldIsRefusedNeverCut)
     Relate::CUSTOMER.Close();
 }
 
+// Inputs that once broke a stored text field, found by typing hostile text into every form
+// (tests/app/shell/typedinput_test.cpp): pasted control characters, a NUL among them, went into
+// the file as they were.
+TEST_F(ProcedureTest, PastedControlCharactersAreStoredAsBlanks)
+{
+    const std::pair<QString, const char *> cases[] = {
+        {QString::fromUtf8("a\0b", 3), "a b"},
+        {QString::fromUtf8("a\tb\x01\x1b[2J\x7f"), "a b  [2J"},
+        {QString::fromUtf8("\xc3\xa9\x0b\xc3\xa9"), "\xc3\xa9 \xc3\xa9"},
+    };
+    ASSERT_EQ(Relate::CUSTOMER.Open(), Benign);
+    for (const auto &[pasted, stored] : cases) {
+        SCOPED_TRACE(stored);
+        ASSERT_EQ(Access::CUSTOMER.PrimeRecord(), Benign);
+        RuleForm form;
+        run(form, fw::InsertRecord, [&] {
+            form.name->setText(pasted);
+            Q_EMIT form.name->editingFinished();
+            EXPECT_EQ(CUS.LNAME.view(), stored);
+            screen.answer(ButtonNo); // "Save Record"
+            form.cancel->click();
+        });
+    }
+    Relate::CUSTOMER.Close();
+}
+
 TEST_F(ProcedureTest, EveryBoundFieldIsKeptForTheDittoKey)
 {
     ASSERT_EQ(Relate::CUSTOMER.Open(), Benign);

@@ -1,0 +1,434 @@
+// Hostile typing into every update form: overlong text, bytes that are not UTF-8, control
+// characters, right-to-left marks, numbers at and past their pictures' limits, letters in numbers
+// and impossible dates, typed or pasted into every bound entry. Cancel must leave every data file
+// as it was; OK must store only what reads back as valid, or say why it cannot, and never crash.
+#include "app/creditmemos/creditlineform.h"
+#include "app/creditmemos/creditmemoform.h"
+#include "app/customers/customerform.h"
+#include "app/inventory/inventoryform.h"
+#include "app/inventory/specialitems.h"
+#include "app/invoices/invoiceform.h"
+#include "app/invoices/lineform.h"
+#include "app/invoices/shipping.h"
+#include "app/memos/documentmemos.h"
+#include "app/memos/memoform.h"
+#include "app/payments/paymentform.h"
+#include "app/recurring/billingcyclewindow.h"
+#include "app/setup/setup.h"
+#include "app/vendors/vendorform.h"
+#include "framework/browseprocedure.h"
+#include "framework/formprocedure.h"
+#include "framework/globalcodes.h"
+#include "tests/support/invoicefolder.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+#include <sqlite3.h>
+
+#include <cmath>
+#include <functional>
+#include <map>
+#include <memory>
+#include <regex>
+#include <string>
+#include <vector>
+
+using namespace dict;
+
+namespace {
+
+struct Hostile {
+    const char *what;
+    QString text;
+    bool pasted; // pasted text reaches the entry whole; typed text goes key by key
+    bool saved = false; // also typed into every entry of a form and saved with Ok
+};
+
+const std::vector<Hostile> &hostileInputs()
+{
+    static const std::vector<Hostile> inputs = {
+        {"overlong text", QString(4000, QLatin1Char('W')), true},
+        {"overlong two-byte text", QString(600, QChar(0x00E9)), true, true},
+        {"not UTF-8", QString::fromUtf8("\xff\xfe\xc3\x28 \xed\xa0\x80 \xf8\x88\x80\x80\x80"), true, true},
+        {"Latin-1 bytes", QString::fromLatin1("caf\xe9 \xff\xa0"), false},
+        {"control characters", QString::fromUtf8("a\tb\x01\x1b[2J\x7f\r\nc\0d", 16), true, true},
+        {"right-to-left marks", QString::fromUtf8("\u202e1234\u200f-\u202c\u061c5"), false, true},
+        {"characters outside the first plane", QString::fromUtf8("\U0001F600\U0001F4B0 12"), false},
+        {"widest number", QStringLiteral("-999999999999.99"), false},
+        {"past every width", QStringLiteral("99999999999999999999999999"), false, true},
+        {"exponent", QStringLiteral("1e308"), false},
+        {"letters in a number", QStringLiteral("12abc,3.4.5$"), false, true},
+        {"open parenthesis", QStringLiteral("(5"), false},
+        {"impossible date", QStringLiteral("02/30/2026"), false, true},
+        {"date past the calendar", QStringLiteral("12/31/99999"), false},
+        {"zero date", QStringLiteral("00/00/0000"), false},
+        {"impossible time", QStringLiteral("25:61"), false},
+    };
+    return inputs;
+}
+
+void settle()
+{
+    for (int i = 0; i < 5; ++i) {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+// Every table of the database, row by row, without each row's last column (its row version,
+// which a lock or a rewrite of the same values may change).
+std::map<std::string, std::string> allTables()
+{
+    std::vector<std::string> names;
+    sqlite3 *db = nullptr;
+    sqlite3_open_v2(DatabasePath, &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_stmt *stmt = nullptr;
+    sqlite3_prepare_v2(db, "SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name", -1, &stmt, nullptr);
+    while (stmt && sqlite3_step(stmt) == SQLITE_ROW)
+        names.emplace_back(reinterpret_cast<const char *>(sqlite3_column_text(stmt, 0)));
+    sqlite3_finalize(stmt);
+    sqlite3_close(db);
+    static const std::regex rowVersion("[^|\n]*\\|\n");
+    std::map<std::string, std::string> tables;
+    for (const std::string &name : names)
+        tables[name] = std::regex_replace(testsupport::tableRows(name.c_str()), rowVersion, "\n");
+    return tables;
+}
+
+bool validUtf8(std::string_view s)
+{
+    for (std::size_t i = 0; i < s.size();) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        const int n = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+        if (n == 0 || i + n > s.size())
+            return false;
+        for (int k = 1; k < n; ++k)
+            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80)
+                return false;
+        i += n;
+    }
+    return true;
+}
+
+// Values no form may store: text that is not UTF-8 or holds a NUL, numbers that are not finite.
+std::vector<std::string> invalidValues()
+{
+    std::vector<std::string> found;
+    sqlite3 *db = nullptr;
+    sqlite3_open_v2(DatabasePath, &db, SQLITE_OPEN_READONLY, nullptr);
+    for (const auto &[name, rows] : allTables()) {
+        sqlite3_stmt *stmt = nullptr;
+        const std::string sql = "SELECT * FROM \"" + name + "\"";
+        sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr);
+        while (stmt && sqlite3_step(stmt) == SQLITE_ROW)
+            for (int c = 0; c < sqlite3_column_count(stmt); ++c) {
+                const std::string where = name + "." + sqlite3_column_name(stmt, c);
+                if (sqlite3_column_type(stmt, c) == SQLITE_FLOAT && !std::isfinite(sqlite3_column_double(stmt, c)))
+                    found.push_back(where + " is not a number");
+                if (sqlite3_column_type(stmt, c) == SQLITE_TEXT) {
+                    const std::string_view text(reinterpret_cast<const char *>(sqlite3_column_text(stmt, c)),
+                                                std::size_t(sqlite3_column_bytes(stmt, c)));
+                    if (!validUtf8(text) || text.find('\0') != std::string_view::npos)
+                        found.push_back(where + " holds bytes that are not text");
+                }
+            }
+        sqlite3_finalize(stmt);
+    }
+    sqlite3_close(db);
+    return found;
+}
+
+// Typed: each character as the key that gives it; pasted: the whole text at once.
+void enter(QWidget *control, const Hostile &input)
+{
+    control->setFocus();
+    if (auto *edit = qobject_cast<QLineEdit *>(control))
+        edit->selectAll();
+    else if (auto *memo = qobject_cast<QPlainTextEdit *>(control))
+        memo->selectAll();
+    QTest::keyClick(control, Qt::Key_Delete);
+    if (input.pasted) {
+        QApplication::clipboard()->setText(input.text);
+        QTest::keyClick(control, Qt::Key_V, Qt::ControlModifier);
+    } else {
+        for (const QChar c : input.text)
+            QTest::sendKeyEvent(QTest::Click, control, Qt::Key(0), QString(c), Qt::NoModifier);
+    }
+    QTest::keyClick(control, Qt::Key_Tab);
+}
+
+// The entries a form binds to fields that the user may type into.
+std::vector<QPointer<QWidget>> boundEntries(fw::FormProcedure &form)
+{
+    std::vector<QPointer<QWidget>> entries;
+    for (QWidget *control : form.window()->findChildren<QWidget *>()) {
+        auto *edit = qobject_cast<QLineEdit *>(control);
+        auto *memo = qobject_cast<QPlainTextEdit *>(control);
+        if ((edit && !edit->isReadOnly()) || (memo && !memo->isReadOnly()))
+            if (form.fieldOf(control) && control->isEnabled())
+                entries.emplace_back(control);
+    }
+    return entries;
+}
+
+// The form a procedure opened, once it is open.
+fw::FormProcedure *openForm()
+{
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        QList<fw::ProcedureWindow *> windows = top->findChildren<fw::ProcedureWindow *>();
+        if (auto *w = qobject_cast<fw::ProcedureWindow *>(top))
+            windows.push_back(w);
+        for (fw::ProcedureWindow *w : windows)
+            if (auto *form = dynamic_cast<fw::FormProcedure *>(w->manager());
+                form && form->opened() && !form->dead() && form->formMade() && w->isVisible())
+                return form;
+    }
+    return nullptr;
+}
+
+int listsClosed = 0;
+
+// A list a field's look-up opened while the form was typed into (a customer number nobody has
+// opens the customer list to pick from): closed as the user closes it.
+void closeLists()
+{
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (auto *w = qobject_cast<fw::ProcedureWindow *>(top); w && w->isVisible())
+            if (auto *list = dynamic_cast<fw::BrowseProcedure *>(w->manager()); list && !list->dead()) {
+                list->Response = fw::RequestCancelled;
+                ++listsClosed;
+                if (QPushButton *close = list->widgets().close)
+                    close->click();
+                else
+                    w->close();
+            }
+}
+
+struct FormCase {
+    const char *name;
+    // Puts what the form opens on in its buffers (a customer, an invoice), then runs it: called
+    // forms return when they close, started ones return at once. (Win:ReOccuringCycle has only
+    // options to choose, nothing to type.)
+    std::function<void()> run;
+    bool writesFiles = true; // false: Ok only puts the values in the document's buffer
+};
+
+class TypedInputTest : public invoicetest::InvoiceFolderTest
+{
+protected:
+    void SetUp() override
+    {
+        InvoiceFolderTest::SetUp();
+        addCustomer("C1");
+        addStock("A", 10, 12.5);
+        invoiceNo = startInvoice("C1");
+        addLine("A", 1, 2, 12.5);
+        ASSERT_EQ(Access::INVOICE.Insert(), Benign);
+    }
+
+    // Runs the form; act is called once, inside its event loop, as soon as it is open. Returns
+    // false when the form did not open or did not close again.
+    static bool drive(const FormCase &form, const std::function<void(fw::FormProcedure &)> &act)
+    {
+        bool acted = false, acting = false;
+        int ticks = 0;
+        QPointer<fw::FormProcedure> driven;
+        QTimer poll;
+        poll.setInterval(10);
+        // A timer does not fire again inside its own handler: lists that act opens need another.
+        QTimer lists;
+        lists.setInterval(20);
+        QObject::connect(&lists, &QTimer::timeout, closeLists);
+        lists.start();
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (acting)
+                return;
+            if (acted) {
+                // A question that took another answer leaves the form open: cancel it again.
+                if (driven && !driven->dead() && ++ticks % 20 == 0)
+                    cancel(*driven);
+                return;
+            }
+            if (fw::FormProcedure *open = openForm()) {
+                acted = acting = true;
+                driven = open;
+                act(*open);
+                acting = false;
+            }
+        });
+        poll.start();
+        form.run();
+        QElapsedTimer clock;
+        clock.start();
+        while ((!acted || driven) && clock.elapsed() < 10000)
+            QTest::qWait(10);
+        poll.stop();
+        lists.stop();
+        settle();
+        fw::ThreadContext::mainContext().makeCurrent();
+        return acted && !driven;
+    }
+
+    // Presses a button of the form as the user does; answers a question about unsaved changes
+    // the way that throws them away.
+    static void cancel(fw::FormProcedure &form)
+    {
+        if (form.dead())
+            return;
+        if (form.CancelAction == 3)
+            presenter->answer(ButtonNo);
+        else if (form.CancelAction == 2)
+            presenter->answer(ButtonYes);
+        if (QPushButton *button = form.form().cancel())
+            QTest::mouseClick(button, Qt::LeftButton);
+        else
+            form.window()->close();
+    }
+
+    static inline fw::ScriptedPresenter *presenter = nullptr;
+    static inline LONG invoiceNo = 0;
+
+    static std::vector<FormCase> forms()
+    {
+        auto called = [](int request, auto make) {
+            return [request, make] {
+                GlobalRequest = BYTE(request);
+                auto form = make();
+                form->Run();
+            };
+        };
+        auto onInvoice = [] {
+            INV.INVOICENO = invoiceNo;
+            Access::INVOICE.TryFetch(INV.InvoiceNo_Key);
+        };
+        auto onCustomer = [] {
+            CUS.CUSTOMERNO = "C1";
+            Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key);
+        };
+        return {
+            {"Upd:Customer", called(fw::InsertRecord, [] { return std::make_unique<Upd::Customer>(); })},
+            {"Upd:Customer (change)", [=] {
+                 onCustomer();
+                 called(fw::ChangeRecord, [] { return std::make_unique<Upd::Customer>(); })();
+             }},
+            {"Upd:Vendor", called(fw::InsertRecord, [] { return std::make_unique<Upd::Vendor>(); })},
+            {"Upd:Inventory", called(fw::InsertRecord, [] { return std::make_unique<Upd::Inventory>(); })},
+            {"Upd:Memos", called(fw::InsertRecord, [] { return std::make_unique<Upd::Memos>(); })},
+            {"Upd:InventorySpecialItem", called(fw::InsertRecord, [] { return std::make_unique<Upd::InventorySpecialItem>(); })},
+            {"Upd:CustomerFinanceHistory", [=] {
+                 onCustomer();
+                 called(fw::InsertRecord, [] { return std::make_unique<Upd::CustomerFinanceHistory>(); })();
+             }},
+            {"Upd:Setup", called(fw::ChangeRecord, [] { return std::make_unique<Upd::Setup>(); })},
+            {"Upd:Invoice", [] {
+                 GLO.NEWINVOICE = 1;
+                 GLO.CUSTOMERNO = "C1";
+                 GLO.PRINTINVOICE = 0;
+                 (new Upd::Invoice)->Start();
+             }},
+            {"Upd:InvoiceDescription", [=] {
+                 onInvoice();
+                 called(fw::InsertRecord, [] { return std::make_unique<Upd::InvoiceDescription>(true); })();
+             }},
+            {"Win:ShippingMethod", [=] {
+                 onInvoice();
+                 called(fw::ChangeRecord, [] { return std::make_unique<Win::ShippingMethod>(); })();
+             }, false},
+            {"Win:InvoiceMemos", [=] {
+                 onInvoice();
+                 called(fw::ChangeRecord, [] { return std::make_unique<Win::InvoiceMemos>(false); })();
+             }, false},
+            {"Upd:CreditMemo", [] {
+                 GLO.CUSTOMERNO = "C1";
+                 (new Upd::CreditMemo)->Start();
+             }},
+        };
+    }
+};
+
+} // namespace
+
+TEST_F(TypedInputTest, CancelAfterHostileTypingLeavesEveryFileAsItWas)
+{
+    presenter = &screen;
+    int formsDriven = 0, entriesTyped = 0;
+    for (const FormCase &form : forms()) {
+        SCOPED_TRACE(form.name);
+        const auto before = allTables();
+        int typed = 0;
+        EXPECT_TRUE(drive(form, [&](fw::FormProcedure &open) {
+            for (const QPointer<QWidget> &entry : boundEntries(open)) {
+                for (const Hostile &input : hostileInputs())
+                    if (entry && !open.dead())
+                        enter(entry, input);
+                ++typed;
+            }
+            cancel(open);
+        })) << "the form opened and closed again";
+        EXPECT_GT(typed, 0) << "entries typed into";
+        ++formsDriven;
+        entriesTyped += typed;
+        const auto after = allTables();
+        for (const auto &[table, rows] : before)
+            EXPECT_EQ(after.at(table), rows) << table;
+    }
+    std::printf("typed into %d entries of %d forms\n", entriesTyped, formsDriven);
+}
+
+TEST_F(TypedInputTest, OkAfterHostileTypingStoresValidValuesOrSaysWhy)
+{
+    presenter = &screen;
+    for (const FormCase &form : forms()) {
+        SCOPED_TRACE(form.name);
+        for (const Hostile &input : hostileInputs()) {
+            if (!input.saved)
+                continue;
+            SCOPED_TRACE(input.what);
+            const std::size_t shownBefore = screen.shown().size();
+            const int listsBefore = listsClosed;
+            const auto before = allTables();
+            bool keptOpen = false, okOffered = true;
+            EXPECT_TRUE(drive(form, [&](fw::FormProcedure &open) {
+                for (const QPointer<QWidget> &entry : boundEntries(open))
+                    if (entry && !open.dead())
+                        enter(entry, input);
+                // Tabbing round may have left the focus in an entry whose value is looked up on
+                // leaving it (a customer number): leave it first, as the user tabs to Ok.
+                QPointer<fw::FormProcedure> alive(&open);
+                if (!open.dead())
+                    open.form().ok()->setFocus();
+                settle();
+                // A form may hold Ok back until it has what it needs (a credit memo its customer).
+                okOffered = alive && !alive->dead() && alive->form().ok()->isEnabled();
+                if (okOffered)
+                    QTest::mouseClick(alive->form().ok(), Qt::LeftButton);
+                // Ok may finish in posted events: wait for the form to close, store or speak.
+                QElapsedTimer clock;
+                clock.start();
+                for (int i = 1; clock.elapsed() < 3000; ++i) {
+                    settle();
+                    if (!alive || alive->dead() || !alive->window()->isVisible() ||
+                        screen.shown().size() > shownBefore || listsClosed > listsBefore ||
+                        (i % 5 == 0 && allTables() != before))
+                        break;
+                    QTest::qWait(20);
+                }
+                // A form that said why stays open; one that stored may stay open for the next insert.
+                keptOpen = alive && !alive->dead() && alive->window()->isVisible();
+                if (keptOpen)
+                    cancel(*alive);
+            })) << "the form opened and closed again";
+            const bool answered = allTables() != before || screen.shown().size() > shownBefore || listsClosed > listsBefore;
+            EXPECT_TRUE(answered || !okOffered || !form.writesFiles)
+                << "Ok neither stored nor said why; the form " << (keptOpen ? "stayed open" : "closed");
+            EXPECT_EQ(invalidValues(), std::vector<std::string>{});
+        }
+    }
+}
