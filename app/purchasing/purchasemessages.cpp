@@ -27,6 +27,10 @@ const std::vector<std::uint8_t> &purchaseMessages()
          "station meanwhile. Nothing was saved."},
         {PurMsg::AlreadyReceived, dict::Notify, "Order Received",
          "Purchase order %Message was received into stock already; it is not received twice."},
+        {PurMsg::NoAmount, dict::Notify, "Excuse me...", "Enter the amount paid; it must be more than 0."},
+        {PurMsg::ZeroedOut, dict::User, "Whoops!...",
+         "You are trying to update an Purchase Order already Zeroed out! Record this payment against it anyway?"},
+        {PurMsg::MoreThanOwed, dict::User, "Payment Larger Than Owed", "The payment of %Message. Record it anyway?"},
         {PurMsg::OwnRecordNotDeletable, dict::Notify, "Whoops!...",
          "This is purchase order %Message's own record, not a payment: it goes only with the order."},
     };

@@ -11,6 +11,8 @@
 #include "app/invoices/pickinventory.h"
 #include "app/payments/financehistory.h"
 #include "app/printselect/tagbrowses.h"
+#include "app/purchasing/purchaseordershistory.h"
+#include "app/purchasing/vendorsfinance.h"
 #include "framework/browsedeclaration.h"
 
 namespace app {
@@ -30,6 +32,8 @@ const std::vector<const fw::BrowseSpec *> &declaredBrowses()
         &Brw::Invoices::Spec(),
         &Brw::InvoicesHistory::Spec(),
         &Brw::CustomersFinanceHistory::Spec(),
+        &Brw::PurchaseOrdersHistory::Spec(),
+        &Brw::VendorsFinance::Spec(),
     };
     return browses;
 }

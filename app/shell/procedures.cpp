@@ -9,6 +9,8 @@
 #include "app/invoices/invoices.h"
 #include "app/memos/standardmemos.h"
 #include "app/payments/financehistory.h"
+#include "app/purchasing/purchaseordershistory.h"
+#include "app/purchasing/vendorsfinance.h"
 #include "app/setup/setup.h"
 #include "app/vendors/vendors.h"
 #include "app/printselect/tagbrowses.h"
@@ -77,6 +79,8 @@ void registerProgramProcedures()
     registerProcedure("Upd:CreditMemo", started<Upd::CreditMemo>());
     registerProcedure("Brw:CreditMemos", started<Brw::CreditMemos>());
     registerProcedure("Brw:Vendors", started<Brw::Vendors>());
+    registerProcedure("Brw:VendorsFinance", started<Brw::VendorsFinance>());
+    registerProcedure("Brw:PurchaseOrdersHistory", started<Brw::PurchaseOrdersHistory>());
     registerReportProcedures();
 }
 

@@ -4,7 +4,7 @@
 #include "app/purchasing/purchasebook.h"
 #include "app/purchasing/purchasemessages.h"
 #include "app/purchasing/vendorpayments.h"
-#include "tests/support/invoicefolder.h"
+#include "tests/support/purchasefolder.h"
 
 #include <gtest/gtest.h>
 
@@ -14,78 +14,8 @@ using namespace invoicetest;
 namespace pur = app::purchasing;
 using dict::Benign;
 
-class PurchaseBookTest : public InvoiceFolderTest
+class PurchaseBookTest : public purchasetest::PurchaseFolderTest
 {
-protected:
-    void SetUp() override
-    {
-        InvoiceFolderTest::SetUp();
-        app::installPurchaseMessages(errors);
-        for (dict::FileManager *file : {&Access::PURORDER, &Access::PURDESCRIPTION, &Access::VENFIN, &Access::VENDOR})
-            ASSERT_EQ(file->Open(), Benign);
-        addVendor("V1");
-        addVendor("V2");
-    }
-
-    static void addVendor(const char *account)
-    {
-        ASSERT_EQ(Access::VENDOR.PrimeRecord(), Benign);
-        VEN.ACCOUNTNO = account;
-        VEN.VENDOR = std::string("Vendor ") + account;
-        ASSERT_EQ(Access::VENDOR.Insert(), Benign);
-    }
-
-    // A new order, its number reserved as the form reserves it.
-    static dict::LONG startOrder(const char *account)
-    {
-        EXPECT_EQ(Access::PURORDER.PrimeRecord(), Benign);
-        PUR.ACCOUNTNO = account;
-        PUR.DATE = 82000;
-        return PUR.PORDERNO;
-    }
-
-    // A line of quantity × cost of the item, booked as the line form books it.
-    static dict::PURDESCRIPTIONRecord orderLine(const char *stockNo, dict::LONG recordNo, double quantity, double cost)
-    {
-        dict::clearRecord(Access::PURDESCRIPTION.Def(), &PUD);
-        PUD.PURORDERNO = PUR.PORDERNO;
-        EXPECT_EQ(Access::PURDESCRIPTION.PrimeRecord(true), Benign);
-        PUD.STOCKNO = stockNo;
-        PUD.RECORDNO = recordNo;
-        PUD.QUANTITY = quantity;
-        PUD.COST = cost;
-        PUD.AMOUNTCOST = quantity * cost;
-        PUD.DATE = PUR.DATE;
-        EXPECT_EQ(pur::bookOrderLine(true, {}), Benign);
-        return PUD;
-    }
-
-    static double backOrdered(dict::LONG recordNo)
-    {
-        return query("SELECT AMOUNTBACKORDERED FROM STOCK WHERE RECORDNO = " + std::to_string(recordNo));
-    }
-    static double vendorBalance(const char *account)
-    {
-        return query(std::string("SELECT BALANCE FROM VENDOR WHERE ACCOUNTNO = '") + account + "'");
-    }
-
-    // The vendor side of the books agrees to the cent.
-    static void expectVendorBooksAgree()
-    {
-        EXPECT_EQ(query("SELECT COUNT(*) FROM VENDOR x WHERE abs(BALANCE - (SELECT TOTAL(AMOUNTDUE) FROM VENFIN "
-                        "WHERE ACCOUNTNO = x.ACCOUNTNO)) >= 0.005"),
-                  0)
-            << "vendor balances that are not the sum of their VENFIN dues";
-        EXPECT_EQ(query("SELECT COUNT(*) FROM PURORDER x WHERE ACCOUNTNO <> '' AND (abs(AMOUNTPAID - (SELECT "
-                        "TOTAL(AMOUNTPAID) FROM VENFIN WHERE PORDERNO = x.PORDERNO)) >= 0.005 OR abs(AMOUNTOWED - "
-                        "(TOTALDUE - AMOUNTPAID)) >= 0.005)"),
-                  0)
-            << "orders whose paid or owed is not what their VENFIN records say";
-        EXPECT_LT(std::abs(query("SELECT TOTAL(TOTALDUE) FROM PURORDER WHERE ACCOUNTNO <> ''")
-                           - query("SELECT TOTAL(TOTALDUE) FROM TOTALINV WHERE RECORDNO = 2")),
-                  0.005)
-            << "TOTALINV record 2";
-    }
 };
 
 TEST_F(PurchaseBookTest, AnOrderBooksItsOwnRecordTheTotalsAndTheBalanceByDifference)
@@ -205,26 +135,6 @@ TEST_F(PurchaseBookTest, AnOrderWithoutPaymentsMovesToAnotherVendorAndCancelOfAN
     EXPECT_EQ(query("SELECT COUNT(*) FROM PURDESCRIPTION WHERE PURORDERNO = " + std::to_string(no)), 0);
 }
 
-} // namespace
-
-namespace {
-
-// A payment of the vendor, booked as the payment form books it (a refused one cancelled).
-int pay(const char *account, dict::LONG orderNo, double amount, double agreed = 0)
-{
-    EXPECT_EQ(Access::VENFIN.PrimeRecord(), Benign);
-    VEF.ACCOUNTNO = account;
-    VEF.PORDERNO = orderNo;
-    VEF.DATE = 82005;
-    VEF.AMOUNTPAID = amount;
-    const int saved = pur::saveVendorPayment(true, agreed);
-    if (saved != Benign)
-        Access::VENFIN.CancelAutoInc();
-    return saved;
-}
-
-} // namespace
-
 TEST_F(PurchaseBookTest, PaymentsMoveTheirOrderAndTheBalanceByWhatTheyPaid)
 {
     const dict::LONG a = addStock("A", 0);
@@ -319,3 +229,5 @@ TEST_F(PurchaseBookTest, ReceivingTakesOnlyItsOwnOrderIntoStockOnceAndADeletedRe
     EXPECT_EQ(query("SELECT COUNT(*) FROM PURORDER WHERE PORDERNO = " + std::to_string(second)), 1);
     expectVendorBooksAgree();
 }
+
+} // namespace
