@@ -1,6 +1,7 @@
 // The vendor list on 100,000 vendors, beside the read of one page of the same order in the same
 // run: open the window and show its first page, and open it and page down once; the baselines are
 // one page read through the VENDOR file manager (SetStart and Next) and by a prepared statement.
+// The files the main frame keeps open (SETUP, TOTALINV) are held open throughout, as in the program.
 // Run: build/bench/vendorlist_bench; the data folder is kept in
 // $TMPDIR/tallyquill-vendorlist-bench between runs (delete it to rebuild).
 #include "benchfolder.h"
@@ -77,6 +78,10 @@ void prepare()
     Access::VENDOR.Close();
     if (!filled)
         fill();
+    // Held for the whole run, as the main frame holds them while the program runs: a window opens
+    // on a database already connected.
+    Relate::SETUP.Open();
+    Relate::TOTALINV.Open();
 }
 
 // Baseline: one page of the account order read through the file manager.
@@ -102,7 +107,7 @@ void RawVendorPage(benchmark::State &state)
     sqlite3 *db = nullptr;
     sqlite3_open_v2(dict::DatabasePath, &db, SQLITE_OPEN_READONLY, nullptr);
     sqlite3_stmt *stmt = nullptr;
-    sqlite3_prepare_v2(db, "SELECT * FROM VENDOR ORDER BY ACCOUNTNO LIMIT 25", -1, &stmt, nullptr);
+    sqlite3_prepare_v2(db, "SELECT * FROM VENDOR WHERE ACCOUNTNO <> '' ORDER BY ACCOUNTNO LIMIT 25", -1, &stmt, nullptr);
     for (auto _ : state) {
         int rows = 0;
         while (sqlite3_step(stmt) == SQLITE_ROW)
