@@ -63,14 +63,26 @@ PurchaseOrdersHistory::PurchaseOrdersHistory()
     : app::purchasing::VendorPaymentList(orderHistory)
 {}
 
-// Started on its own, the list reads the order the purchase-order list highlights.
+// Started on its own, the list reads the order the purchase-order list highlights. The order
+// list's mode is taken now: it is cleared as soon as this list has opened.
 int PurchaseOrdersHistory::Build()
 {
+    fromOrderList_ = GLO.STARTUP == 1;
     if (PUR.PORDERNO == 0 && GLO.PURCHASEORDERNO != 0) {
         PUR.PORDERNO = GLO.PURCHASEORDERNO;
         Access::PURORDER.TryFetch(PUR.POrderNo_Key);
     }
     return BrowseProcedure::Build();
+}
+
+// The payment form reads the mode the list was opened in while it runs.
+int PurchaseOrdersHistory::Run(int number, int request)
+{
+    const dict::BYTE mode = GLO.STARTUP;
+    GLO.STARTUP = fromOrderList_ ? 1 : 0;
+    const int response = VendorPaymentList::Run(number, request);
+    GLO.STARTUP = mode;
+    return response;
 }
 
 void PurchaseOrdersHistory::Prepare()

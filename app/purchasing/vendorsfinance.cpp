@@ -9,6 +9,7 @@
 #include "app/shell/procedures.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
+#include "dictionary/keptbuffers.h"
 #include "framework/browseclass.h"
 #include "framework/browselist.h"
 #include "framework/errorclass.h"
@@ -100,29 +101,33 @@ void VendorsFinance::showBalance()
     showFigures();
 }
 
-// The order form is started on the order as it is on file now; the list follows what it saves
-// through the files' change notices.
+// The order form, called by name on the order as it is on file now, with a change request; the
+// list and the balance follow what it saved.
 void VendorsFinance::openOrder()
 {
     const QScopeGuard backToList([this] { widgets().list->view()->setFocus(); });
     if (!browse().UpdateViewRecord() || VEF.PORDERNO == 0)
         return;
-    if (!app::procedureDefined(OrderForm)) {
-        app::runProcedure(OrderForm); // says it is not there
+    if (!app::calledProcedureDefined(OrderForm)) {
+        app::callProcedure(OrderForm); // says it is not there
         return;
     }
     if (!app::PasswordGate(app::Guarded::Change))
         return;
-    PUR.PORDERNO = VEF.PORDERNO;
-    if (Access::PURORDER.TryFetch(PUR.POrderNo_Key) != dict::Benign) {
-        REPORTS::Errors().ThrowMessage(app::PurMsg::OrderGone, fw::formatValue(VEF.PORDERNO, "@n06"));
-        return;
+    {
+        dict::KeptBuffers kept{&Access::VENDOR};
+        PUR.PORDERNO = VEF.PORDERNO;
+        if (Access::PURORDER.TryFetch(PUR.POrderNo_Key) != dict::Benign) {
+            REPORTS::Errors().ThrowMessage(app::PurMsg::OrderGone, fw::formatValue(VEF.PORDERNO, "@n06"));
+            return;
+        }
+        GLO.PURCHASEORDERNO = PUR.PORDERNO;
+        GLO.NEWPURCHASEORDER = 0;
+        GlobalRequest = fw::ChangeRecord;
+        app::callProcedure(OrderForm);
     }
-    GLO.PURCHASEORDERNO = PUR.PORDERNO;
-    GLO.NEWPURCHASEORDER = 0;
-    GlobalRequest = fw::ChangeRecord;
-    app::runProcedure(OrderForm);
-    GlobalRequest = fw::NoRequest;
+    showBalance();
+    browse().ResetFromFile(true);
 }
 
 // The stored balance is the sum of the vendor's records as they stand when the list closes.

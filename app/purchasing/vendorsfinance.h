@@ -2,7 +2,7 @@
 // payments — with the vendor's balance recomputed from what is stored and stored each time the
 // list is read again and when it closes. Add and Change run Upd::VendorFinanceHistory (a new
 // payment is on account until an order is typed); Delete reverses a payment once confirmed;
-// "&PurOrd" opens the purchase-order form on the highlighted record's order. The vendor is the
+// "&PurOrd" calls the purchase-order form on the highlighted record's order. The vendor is the
 // one GLO:VENDORACCOUNTNO names when the list opens (the vendor list's highlight), else the one
 // in the VENDOR buffer.
 #pragma once
@@ -22,7 +22,7 @@ public:
     using VendorPaymentList::Run;
     int Run(int number, int request) override;
 
-    // "&PurOrd": Upd:PurchaseOrder, run by name, changing the highlighted record's order.
+    // "&PurOrd": Upd:PurchaseOrder, called by name, changing the highlighted record's order.
     void openOrder();
 
 protected:

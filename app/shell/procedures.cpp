@@ -18,6 +18,7 @@
 #include "app/reports/reportprocedures.h"
 #include "dictionary/errorreporter.h"
 #include "framework/errorclass.h"
+#include "framework/globalcodes.h"
 #include "framework/reportslib.h"
 
 #include <map>
@@ -29,6 +30,12 @@ namespace {
 std::map<std::string, ProcedureRunner, std::less<>> &registry()
 {
     static std::map<std::string, ProcedureRunner, std::less<>> procedures;
+    return procedures;
+}
+
+std::map<std::string, CalledProcedure, std::less<>> &calledRegistry()
+{
+    static std::map<std::string, CalledProcedure, std::less<>> procedures;
     return procedures;
 }
 
@@ -60,6 +67,24 @@ void runProcedure(std::string_view name)
         return;
     }
     found->second();
+}
+
+void registerCalledProcedure(std::string name, CalledProcedure runner)
+{
+    calledRegistry()[std::move(name)] = std::move(runner);
+}
+
+bool calledProcedureDefined(std::string_view name) { return calledRegistry().find(name) != calledRegistry().end(); }
+
+int callProcedure(std::string_view name)
+{
+    const auto found = calledRegistry().find(name);
+    if (found == calledRegistry().end()) {
+        GlobalRequest = fw::NoRequest;
+        REPORTS::Errors().ThrowMessage(dict::Msg::ProcedureNotDefined, name);
+        return fw::RequestCancelled;
+    }
+    return found->second();
 }
 
 void registerProgramProcedures()
