@@ -463,7 +463,8 @@
     K(POrderNo_Key,     Unique, Primary,   AutoWholeKey,      Asc(PORDERNO)) \
     K(Vendor_Key,       Unique, Secondary, NoAutoNumber,      Asc(ACCOUNTNO), Asc(PORDERNO)) \
     K(Date_Key,         Dups,   Secondary, NoAutoNumber,      Asc(DATE)) \
-    K(POrderRebill_Key, Dups,   Secondary, NoAutoNumber,      Asc(REBILL), Asc(PORDERNO))
+    K(POrderRebill_Key, Dups,   Secondary, NoAutoNumber,      Asc(REBILL), Asc(PORDERNO)) \
+    K(VendorName_Key,   Dups,   Secondary, NoAutoNumber,      Asc(VENDOR), Asc(PORDERNO))
 
 // PURDESCRIPTION
 #define PURDESCRIPTION_FILE(X) X(PURDESCRIPTION, PUD, 382)

@@ -18,7 +18,7 @@ QString claimsFolder() { return QFileInfo(QString::fromUtf8(dict::DatabasePath))
 
 QString claimPath(Entry kind, dict::LONG number)
 {
-    const char *file = kind == Entry::Invoice ? "INVOICE" : "CREDIT";
+    const char *file = kind == Entry::Invoice ? "INVOICE" : kind == Entry::CreditMemo ? "CREDIT" : "PURORDER";
     return QDir(claimsFolder()).filePath(QStringLiteral("%1-%2.lock").arg(QLatin1String(file)).arg(number));
 }
 
@@ -33,6 +33,7 @@ std::map<std::pair<Entry, dict::LONG>, std::unique_ptr<QLockFile>> &claims()
 
 bool beingEntered(const dict::INVOICERecord &invoice) { return invoice.CUSTOMERNO.blank(); }
 bool beingEntered(const dict::CREDITRecord &memo) { return memo.CUSTOMERNO.blank(); }
+bool beingEntered(const dict::PURORDERRecord &order) { return order.ACCOUNTNO.blank(); }
 
 bool claimEntry(Entry kind, dict::LONG number)
 {

@@ -81,4 +81,13 @@ CreditMemos::CreditMemos(bool readOnly)
                         readOnly)
 {}
 
+PurchaseOrderMemos::PurchaseOrderMemos(bool readOnly)
+    : app::DocumentMemo({.name = "Win:PurchaseOrderMemos",
+                         .title = "Purchase Order Memo",
+                         .okTip = "Save Memo and Return to Invoice...",
+                         .memo = PUR.MEMOS,
+                         .taxInfo = PUR.TAXINFO},
+                        readOnly)
+{}
+
 } // namespace Win

@@ -1,4 +1,4 @@
-// The memo window of a document (an invoice, a credit memo): its memo text and its tax
+// The memo window of a document (an invoice, a credit memo, a purchase order): its memo text and its tax
 // registration line, with standard memos appended from the pick list. Opened from a list it only
 // shows them. Cancel leaves the buffer as the window found it; nothing is written to a file here
 // (the document's form stores the memo when it saves).
@@ -58,6 +58,13 @@ class CreditMemos : public app::DocumentMemo
 {
 public:
     explicit CreditMemos(bool readOnly);
+};
+
+// The memo of the purchase order in the PUR buffer.
+class PurchaseOrderMemos : public app::DocumentMemo
+{
+public:
+    explicit PurchaseOrderMemos(bool readOnly);
 };
 
 } // namespace Win

@@ -359,4 +359,23 @@ int deleteOrder(dict::LONG orderNo)
     return book(OrderFiles, orderName(orderNo), [&] { return unbookOrder(orderNo); });
 }
 
+std::string beyondBackOrder(dict::LONG orderNo)
+{
+    auto shown = [](double quantity) {
+        const std::string text = fw::formatValue(quantity, fw::quantityPicture());
+        return text.substr(std::min(text.size(), text.find_first_not_of(' ')));
+    };
+    std::string told;
+    for (const StoredOrderLine &stored : linesOf(orderNo)) {
+        const dict::PURDESCRIPTIONRecord &line = stored.line;
+        const auto item = line.STOCKNO.blank() ? std::nullopt
+                                               : dict::lookup(STO.StockNoRecordNo_Key, line.STOCKNO, line.RECORDNO);
+        if (!item || (Decimal(line.QUANTITY) - Decimal(item->AMOUNTBACKORDERED)).toDouble() <= 0)
+            continue;
+        told += (told.empty() ? "" : "; ") + shown(line.QUANTITY) + " of " + line.STOCKNO.str() + " arrive, and "
+                + shown(item->AMOUNTBACKORDERED) + " are on order";
+    }
+    return told;
+}
+
 } // namespace app::purchasing

@@ -16,6 +16,7 @@
 #include "dictionary/storage/recordfile.h"
 
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace app::purchasing {
@@ -60,5 +61,9 @@ int deleteOrder(dict::LONG orderNo);
 // receipt of that date, and its item's back order goes down by what the line raised and by the
 // customers' shortfall that quantity fills. Only this order is received, and only once.
 int receiveOrder(dict::LONG orderNo, dict::LONG date);
+
+// The lines of the order that would bring more than their items have on order now, described for
+// the user; empty when none does.
+std::string beyondBackOrder(dict::LONG orderNo);
 
 } // namespace app::purchasing

@@ -33,6 +33,17 @@ const std::vector<std::uint8_t> &purchaseMessages()
         {PurMsg::MoreThanOwed, dict::User, "Payment Larger Than Owed", "The payment of %Message. Record it anyway?"},
         {PurMsg::OwnRecordNotDeletable, dict::Notify, "Whoops!...",
          "This is purchase order %Message's own record, not a payment: it goes only with the order."},
+        {PurMsg::UnfinishedPurchaseOrder, dict::User, "Unfinished Purchase Order",
+         "Purchase order %Field was being entered here when the program stopped, and its items are still counted "
+         "as on order. Finish it now, or remove it and take its items off order again?"},
+        {PurMsg::MoreThanOnOrder, dict::User, "More Than On Order",
+         "%Message. Receive the order all the same?"},
+        {PurMsg::DeleteReceived, dict::User, "Delete Received Order",
+         "Purchase order %Message was received: its goods stay in stock and their receipts stay on file. Delete "
+         "the order and its payments?"},
+        {PurMsg::EnterQuantity, dict::Notify, "Excuse me...", "Enter the quantity ordered, more than 0."},
+        {PurMsg::NoVendorYet, dict::Notify, "Vendor Needed",
+         "Enter the vendor's account # or choose the vendor from the list before saving the order."},
     };
     static const std::vector<std::uint8_t> block = fw::buildErrorBlock(defs);
     return block;

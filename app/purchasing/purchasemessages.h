@@ -23,6 +23,12 @@ inline constexpr int AlreadyReceived = 3908;   // an order is received once
 inline constexpr int NoAmount = 3909;          // a payment of 0 or less
 inline constexpr int ZeroedOut = 3910;         // a payment on an order that owes nothing: asked
 inline constexpr int MoreThanOwed = 3911;      // a payment larger than what is owed: asked
+// The order windows' own.
+inline constexpr int UnfinishedPurchaseOrder = 3920; // at start-up: left by a program that stopped
+inline constexpr int MoreThanOnOrder = 3921;         // receiving more than the item has on order
+inline constexpr int DeleteReceived = 3922;          // a received order's stock stays
+inline constexpr int EnterQuantity = 3923;           // a line orders something
+inline constexpr int NoVendorYet = 3924;             // an order is saved with its vendor
 } // namespace PurMsg
 
 const std::vector<std::uint8_t> &purchaseMessages();

@@ -1,5 +1,6 @@
 #include "app/shell/declarations.h"
 
+#include "app/creditmemos/creditmemos.h"
 #include "app/customers/customers.h"
 #include "app/inventory/inventory.h"
 #include "app/invoices/invoicehistory.h"
@@ -11,8 +12,11 @@
 #include "app/invoices/pickinventory.h"
 #include "app/payments/financehistory.h"
 #include "app/printselect/tagbrowses.h"
+#include "app/purchasing/purchaseorders.h"
 #include "app/purchasing/purchaseordershistory.h"
 #include "app/purchasing/vendorsfinance.h"
+#include "app/vendors/pickvendor.h"
+#include "app/vendors/vendors.h"
 #include "framework/browsedeclaration.h"
 
 namespace app {
@@ -34,6 +38,10 @@ const std::vector<const fw::BrowseSpec *> &declaredBrowses()
         &Brw::CustomersFinanceHistory::Spec(),
         &Brw::PurchaseOrdersHistory::Spec(),
         &Brw::VendorsFinance::Spec(),
+        &Brw::CreditMemos::Spec(),
+        &Brw::Vendors::Spec(),
+        &Brw::GetVendor::Spec(),
+        &Brw::PurchaseOrders::Spec(),
     };
     return browses;
 }

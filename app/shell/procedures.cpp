@@ -9,6 +9,8 @@
 #include "app/invoices/invoices.h"
 #include "app/memos/standardmemos.h"
 #include "app/payments/financehistory.h"
+#include "app/purchasing/purchaseorderform.h"
+#include "app/purchasing/purchaseorders.h"
 #include "app/purchasing/purchaseordershistory.h"
 #include "app/purchasing/vendorsfinance.h"
 #include "app/setup/setup.h"
@@ -43,6 +45,15 @@ template <typename Procedure>
 ProcedureRunner started()
 {
     return [] { (new Procedure)->Start(); };
+}
+
+template <typename Procedure>
+CalledProcedure called()
+{
+    return [] {
+        Procedure procedure;
+        return procedure.Run();
+    };
 }
 
 } // namespace
@@ -106,6 +117,9 @@ void registerProgramProcedures()
     registerProcedure("Brw:Vendors", started<Brw::Vendors>());
     registerProcedure("Brw:VendorsFinance", started<Brw::VendorsFinance>());
     registerProcedure("Brw:PurchaseOrdersHistory", started<Brw::PurchaseOrdersHistory>());
+    registerProcedure("Brw:PurchaseOrders", started<Brw::PurchaseOrders>());
+    registerProcedure("Upd:PurchaseOrder", started<Upd::PurchaseOrder>());
+    registerCalledProcedure("Upd:PurchaseOrder", called<Upd::PurchaseOrder>());
     registerReportProcedures();
 }
 

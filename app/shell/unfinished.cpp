@@ -6,6 +6,9 @@
 #include "app/invoices/invoicebook.h"
 #include "app/invoices/invoiceform.h"
 #include "app/invoices/invoicemessages.h"
+#include "app/purchasing/purchasebook.h"
+#include "app/purchasing/purchaseorderform.h"
+#include "app/purchasing/purchasemessages.h"
 #include "dictionary/errorreporter.h"
 #include "dictionary/files.h"
 #include "dictionary/keptbuffers.h"
@@ -37,8 +40,10 @@ public:
     bool ready() const { return opened_ == int(std::size(files_)); }
 
 private:
-    dict::FileManager *const files_[8] = {&Access::INVOICE,  &Access::DESCRIPTION, &Access::CREDIT, &Access::CRSCRIPTION,
-                                          &Access::FINANCE,  &Access::TOTALINV,    &Access::CUSTOMER, &Access::STOCK};
+    dict::FileManager *const files_[11] = {&Access::INVOICE,  &Access::DESCRIPTION, &Access::CREDIT,
+                                           &Access::CRSCRIPTION, &Access::FINANCE, &Access::TOTALINV,
+                                           &Access::CUSTOMER, &Access::STOCK,     &Access::PURORDER,
+                                           &Access::PURDESCRIPTION, &Access::VENFIN};
     int opened_ = 0;
 };
 
@@ -57,6 +62,11 @@ bool resumed(const Unfinished &entry)
         return Access::INVOICE.TryFetch(INV.InvoiceNo_Key) == dict::Benign && beingEntered(INV)
                && Access::INVOICE.ResumeReserved() == dict::Benign;
     }
+    if (entry.kind == Entry::PurchaseOrder) {
+        PUR.PORDERNO = entry.number;
+        return Access::PURORDER.TryFetch(PUR.POrderNo_Key) == dict::Benign && beingEntered(PUR)
+               && Access::PURORDER.ResumeReserved() == dict::Benign;
+    }
     CRE.CREDITMEMONO = entry.number;
     return Access::CREDIT.TryFetch(CRE.CreditMemoNo_Key) == dict::Benign && beingEntered(CRE)
            && Access::CREDIT.ResumeReserved() == dict::Benign;
@@ -73,19 +83,24 @@ std::vector<Unfinished> unfinishedEntries()
     for (const auto &memo : dict::range(CRE.Customer_Key, dict::String<10>{}))
         if (beingEntered(memo) && leftHere(Entry::CreditMemo, memo.CREDITMEMONO))
             found.push_back({Entry::CreditMemo, memo.CREDITMEMONO});
+    for (const auto &order : dict::range(PUR.Vendor_Key, dict::String<20>{}))
+        if (beingEntered(order) && leftHere(Entry::PurchaseOrder, order.PORDERNO))
+            found.push_back({Entry::PurchaseOrder, order.PORDERNO});
     return found;
 }
 
 int removeUnfinished(const Unfinished &entry)
 {
-    dict::KeptBuffers kept{&Access::INVOICE, &Access::CREDIT};
+    dict::KeptBuffers kept{&Access::INVOICE, &Access::CREDIT, &Access::PURORDER};
     if (!resumed(entry)) {
         releaseEntry(entry.kind, entry.number); // gone, or saved meanwhile
         return dict::Benign;
     }
-    // An invoice's lines hold stock until it is saved; a memo's have given theirs back.
-    const int removed = entry.kind == Entry::Invoice ? invoices::cancelNewInvoice(entry.number, true)
-                                                     : creditmemos::cancelNewCreditMemo(entry.number);
+    // An invoice's lines hold stock until it is saved; a memo's have given theirs back; an order's
+    // are on back order.
+    const int removed = entry.kind == Entry::Invoice      ? invoices::cancelNewInvoice(entry.number, true)
+                        : entry.kind == Entry::CreditMemo ? creditmemos::cancelNewCreditMemo(entry.number)
+                                                          : purchasing::cancelNewOrder(entry.number);
     if (removed == dict::Benign)
         releaseEntry(entry.kind, entry.number);
     return removed;
@@ -99,10 +114,13 @@ bool offerUnfinishedEntries()
     fw::ErrorClass &errors = REPORTS::Errors();
     installInvoiceMessages(errors);
     installCreditMemoMessages(errors);
+    installPurchaseMessages(errors);
     bool opened = false;
     for (const Unfinished &entry : unfinishedEntries()) {
         errors.SetField(fw::formatValue(entry.number, "@n06"));
-        const int message = entry.kind == Entry::Invoice ? InvMsg::UnfinishedInvoice : CreMsg::UnfinishedCreditMemo;
+        const int message = entry.kind == Entry::Invoice      ? InvMsg::UnfinishedInvoice
+                            : entry.kind == Entry::CreditMemo ? CreMsg::UnfinishedCreditMemo
+                                                              : PurMsg::UnfinishedPurchaseOrder;
         if (errors.Message(message, dict::ButtonYes | dict::ButtonNo, dict::ButtonYes,
                            {{dict::ButtonYes, "&Finish"}, {dict::ButtonNo, "&Remove"}})
             != dict::ButtonYes) {
@@ -111,8 +129,10 @@ bool offerUnfinishedEntries()
         }
         if (entry.kind == Entry::Invoice)
             (new Upd::Invoice(entry.number))->Start();
-        else
+        else if (entry.kind == Entry::CreditMemo)
             (new Upd::CreditMemo(entry.number))->Start();
+        else
+            (new Upd::PurchaseOrder(entry.number))->Start();
         opened = true;
     }
     return opened;

@@ -60,4 +60,16 @@ bool pickVendor()
     return true;
 }
 
+bool findOrPickVendor(const dict::String<20> &accountNo)
+{
+    if (accountNo.blank())
+        return false;
+    dict::KeptBuffers kept{&Access::VENDOR};
+    VEN.ACCOUNTNO = accountNo;
+    if (Access::VENDOR.TryFetch(VEN.VendorNo_Key) != dict::Benign && !pickVendor())
+        return false;
+    kept.release();
+    return true;
+}
+
 } // namespace app

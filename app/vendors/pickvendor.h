@@ -4,6 +4,7 @@
 // behind the password gate).
 #pragma once
 
+#include "dictionary/fieldtypes.h"
 #include "framework/browseprocedure.h"
 
 namespace Brw {
@@ -22,5 +23,8 @@ namespace app {
 
 // The vendor picked from the list, into VEN; false, VEN as it was, when the pick is cancelled.
 bool pickVendor();
+// The vendor of the typed account number into VEN, or for a number not on file the one picked
+// instead; false, VEN as it was, for a blank number or a cancelled pick.
+bool findOrPickVendor(const dict::String<20> &accountNo);
 
 } // namespace app
