@@ -1,6 +1,7 @@
 // The purchase-order history, the vendor's finance list and the vendor payment form driven
 // through their windows; what lands in VENFIN, PURORDER and VENDOR is read back with SQL.
 #include "app/purchasing/purchaseorderform.h"
+#include "app/purchasing/purchaseorders.h"
 #include "app/purchasing/purchaseordershistory.h"
 #include "app/purchasing/vendorpaymentform.h"
 #include "app/purchasing/vendorsfinance.h"
@@ -160,6 +161,40 @@ TEST_F(VendorFinanceTest, APaymentAddedChangedAndDeletedInTheOrdersHistoryMovesT
     EXPECT_EQ(h->info(History::Balance)->text(), "120.00");
     expectVendorBooksAgree();
     close(h);
+}
+
+// Opened by the order list's "&History", whose mode is cleared as soon as the history has opened,
+// the history's payment form still keeps to the highlighted order.
+TEST_F(VendorFinanceTest, TheOrderListsHistoryButtonOpensTheHighlightedOrdersHistory)
+{
+    bookOrder("V1", 30);
+    const dict::LONG no = bookOrder("V2", 120);
+    app::registerProgramProcedures();
+    auto *orders = new Brw::PurchaseOrders;
+    orders->Start();
+    QTableView *view = orders->widgets().list->view();
+    QTest::keyClick(view, Qt::Key_End);
+    ASSERT_EQ(GLO.PURCHASEORDERNO, no);
+    press(orders->button(Brw::PurchaseOrders::History));
+    EXPECT_EQ(GLO.STARTUP, 0);
+    auto *h = procedureOf<History>(setuptest::openWindow("Purchase Order History..."));
+    ASSERT_NE(h, nullptr);
+    EXPECT_EQ(h->info(History::Balance)->text(), "120.00");
+    {
+        auto form = onForm([&](Upd::VendorFinanceHistory &, const fw::Form &w) {
+            EXPECT_EQ(w.entry(VEF.PORDERNO)->text().trimmed().toInt(), no);
+            EXPECT_TRUE(w.entry(VEF.PORDERNO)->isReadOnly());
+            type(w.entry(VEF.AMOUNTPAID), "20");
+            press(w.ok());
+        });
+        press(h->widgets().insert);
+        EXPECT_EQ(form.seen(), 1);
+    }
+    EXPECT_EQ(orderValue("AMOUNTOWED", no), 100);
+    EXPECT_EQ(vendorBalance("V2"), 100);
+    expectVendorBooksAgree();
+    close(h);
+    closeStarted(orders, orders->widgets().close);
 }
 
 TEST_F(VendorFinanceTest, TheOrdersOwnRecordOpensReadOnlyAndIsNotDeletable)
