@@ -20,6 +20,9 @@ inline constexpr int PaymentGone = 3905;       // deleted at another station mea
 inline constexpr int OwedLessNow = 3906;       // paid at another station since the payment was entered
 inline constexpr int OwnRecordNotDeletable = 3907; // the order's own record is no payment
 inline constexpr int AlreadyReceived = 3908;   // an order is received once
+inline constexpr int NoAmount = 3909;          // a payment of 0 or less
+inline constexpr int ZeroedOut = 3910;         // a payment on an order that owes nothing: asked
+inline constexpr int MoreThanOwed = 3911;      // a payment larger than what is owed: asked
 // The order windows' own.
 inline constexpr int UnfinishedPurchaseOrder = 3920; // at start-up: left by a program that stopped
 inline constexpr int MoreThanOnOrder = 3921;         // receiving more than the item has on order

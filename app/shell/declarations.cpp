@@ -13,6 +13,8 @@
 #include "app/payments/financehistory.h"
 #include "app/printselect/tagbrowses.h"
 #include "app/purchasing/purchaseorders.h"
+#include "app/purchasing/purchaseordershistory.h"
+#include "app/purchasing/vendorsfinance.h"
 #include "app/vendors/pickvendor.h"
 #include "app/vendors/vendors.h"
 #include "framework/browsedeclaration.h"
@@ -34,6 +36,8 @@ const std::vector<const fw::BrowseSpec *> &declaredBrowses()
         &Brw::Invoices::Spec(),
         &Brw::InvoicesHistory::Spec(),
         &Brw::CustomersFinanceHistory::Spec(),
+        &Brw::PurchaseOrdersHistory::Spec(),
+        &Brw::VendorsFinance::Spec(),
         &Brw::CreditMemos::Spec(),
         &Brw::Vendors::Spec(),
         &Brw::GetVendor::Spec(),

@@ -11,6 +11,8 @@
 #include "app/payments/financehistory.h"
 #include "app/purchasing/purchaseorderform.h"
 #include "app/purchasing/purchaseorders.h"
+#include "app/purchasing/purchaseordershistory.h"
+#include "app/purchasing/vendorsfinance.h"
 #include "app/setup/setup.h"
 #include "app/vendors/vendors.h"
 #include "app/printselect/tagbrowses.h"
@@ -18,6 +20,7 @@
 #include "app/reports/reportprocedures.h"
 #include "dictionary/errorreporter.h"
 #include "framework/errorclass.h"
+#include "framework/globalcodes.h"
 #include "framework/reportslib.h"
 
 #include <map>
@@ -32,10 +35,25 @@ std::map<std::string, ProcedureRunner, std::less<>> &registry()
     return procedures;
 }
 
+std::map<std::string, CalledProcedure, std::less<>> &calledRegistry()
+{
+    static std::map<std::string, CalledProcedure, std::less<>> procedures;
+    return procedures;
+}
+
 template <typename Procedure>
 ProcedureRunner started()
 {
     return [] { (new Procedure)->Start(); };
+}
+
+template <typename Procedure>
+CalledProcedure called()
+{
+    return [] {
+        Procedure procedure;
+        return procedure.Run();
+    };
 }
 
 } // namespace
@@ -62,6 +80,24 @@ void runProcedure(std::string_view name)
     found->second();
 }
 
+void registerCalledProcedure(std::string name, CalledProcedure runner)
+{
+    calledRegistry()[std::move(name)] = std::move(runner);
+}
+
+bool calledProcedureDefined(std::string_view name) { return calledRegistry().find(name) != calledRegistry().end(); }
+
+int callProcedure(std::string_view name)
+{
+    const auto found = calledRegistry().find(name);
+    if (found == calledRegistry().end()) {
+        GlobalRequest = fw::NoRequest;
+        REPORTS::Errors().ThrowMessage(dict::Msg::ProcedureNotDefined, name);
+        return fw::RequestCancelled;
+    }
+    return found->second();
+}
+
 void registerProgramProcedures()
 {
     registerProcedure("Upd:Setup", started<Upd::Setup>());
@@ -79,8 +115,11 @@ void registerProgramProcedures()
     registerProcedure("Upd:CreditMemo", started<Upd::CreditMemo>());
     registerProcedure("Brw:CreditMemos", started<Brw::CreditMemos>());
     registerProcedure("Brw:Vendors", started<Brw::Vendors>());
+    registerProcedure("Brw:VendorsFinance", started<Brw::VendorsFinance>());
+    registerProcedure("Brw:PurchaseOrdersHistory", started<Brw::PurchaseOrdersHistory>());
     registerProcedure("Brw:PurchaseOrders", started<Brw::PurchaseOrders>());
     registerProcedure("Upd:PurchaseOrder", started<Upd::PurchaseOrder>());
+    registerCalledProcedure("Upd:PurchaseOrder", called<Upd::PurchaseOrder>());
     registerReportProcedures();
 }
 

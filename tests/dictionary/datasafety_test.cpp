@@ -67,6 +67,22 @@ TEST_F(DataSafetyTest, FileOfAnotherLayoutIsReportedAndNeverRecreated)
     EXPECT_EQ(fileBytes(dict::DatabasePath), foreign) << "another program's database is not ours to add to";
 }
 
+// A file verified once is not looked at again while the schema stays as it was; a table replaced
+// meanwhile at another station is looked at again, and refused, on the same connection.
+TEST_F(DataSafetyTest, ATableReplacedWhileTheDatabaseStaysOpenIsVerifiedAgainAndRefused)
+{
+    ASSERT_EQ(Access::MEMOS.Open(), Benign); // holds the connection open throughout
+    ASSERT_EQ(Access::CUSTOMER.Open(), Benign);
+    Access::CUSTOMER.Close();
+    ASSERT_EQ(Access::CUSTOMER.Open(), Benign) << "verified before, unchanged since";
+    Access::CUSTOMER.Close();
+    sqlOn(dict::DatabasePath, "DROP TABLE CUSTOMER; CREATE TABLE CUSTOMER (CUSTOMERNO TEXT, NAME TEXT)");
+    const std::string before = fileBytes(dict::DatabasePath);
+    EXPECT_NE(Access::CUSTOMER.Open(), Benign);
+    EXPECT_NE(texts().back().find("Invalid Record Declaration"), std::string::npos) << texts().back();
+    EXPECT_EQ(fileBytes(dict::DatabasePath), before);
+}
+
 TEST_F(DataSafetyTest, DataFilesOfAnEarlierBuildAreReportedAndNothingIsCreated)
 {
     writeFile("data/customer.tps", "the customers, as an earlier build kept them");

@@ -1,13 +1,18 @@
-// A data folder for the purchasing side: the invoice folder's files and helpers, the vendor files
-// open, vendors V1 and V2, orders and lines booked as the forms book them, and the check that the
-// vendor side of the books agrees to the cent.
+// Shared by the purchasing tests: the invoice folder with the purchasing files open and two
+// vendors on file, orders and their lines booked as the order windows book them, and the check
+// that the vendor side of the books agrees to the cent.
 #pragma once
 
+#include "app/common/booking.h"
 #include "app/purchasing/purchasebook.h"
 #include "app/purchasing/purchasemessages.h"
+#include "app/purchasing/vendorpayments.h"
 #include "tests/support/invoicefolder.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
 
 namespace purchasetest {
 
@@ -18,6 +23,7 @@ protected:
     {
         InvoiceFolderTest::SetUp();
         app::installPurchaseMessages(errors);
+        app::installBookingMessages(errors);
         for (dict::FileManager *file : {&Access::PURORDER, &Access::PURDESCRIPTION, &Access::VENFIN, &Access::VENDOR,
                                         &Access::STSTREND})
             ASSERT_EQ(file->Open(), dict::Benign);
@@ -58,6 +64,31 @@ protected:
         return PUD;
     }
 
+    // A saved order of the vendor: one line of `total` (10 of an item at a tenth of it); its number.
+    static dict::LONG bookOrder(const char *account, double total)
+    {
+        const std::string stockNo = "P" + std::to_string(static_cast<int>(query("SELECT COUNT(*) FROM STOCK")));
+        const dict::LONG item = addStock(stockNo.c_str(), 0);
+        const dict::LONG no = startOrder(account);
+        orderLine(stockNo.c_str(), item, 10, total / 10);
+        EXPECT_EQ(app::purchasing::saveOrder(true, 0), dict::Benign);
+        return no;
+    }
+
+    // A payment of the vendor, booked as the payment form books it (a refused one cancelled).
+    static int pay(const char *account, dict::LONG orderNo, double amount, double agreed = 0)
+    {
+        EXPECT_EQ(Access::VENFIN.PrimeRecord(), dict::Benign);
+        VEF.ACCOUNTNO = account;
+        VEF.PORDERNO = orderNo;
+        VEF.DATE = 82005;
+        VEF.AMOUNTPAID = amount;
+        const int saved = app::purchasing::saveVendorPayment(true, agreed);
+        if (saved != dict::Benign)
+            Access::VENFIN.CancelAutoInc();
+        return saved;
+    }
+
     static double backOrdered(dict::LONG recordNo)
     {
         return query("SELECT AMOUNTBACKORDERED FROM STOCK WHERE RECORDNO = " + std::to_string(recordNo));
@@ -65,6 +96,10 @@ protected:
     static double vendorBalance(const char *account)
     {
         return query(std::string("SELECT BALANCE FROM VENDOR WHERE ACCOUNTNO = '") + account + "'");
+    }
+    static double orderValue(const char *column, dict::LONG orderNo)
+    {
+        return query(std::string("SELECT ") + column + " FROM PURORDER WHERE PORDERNO = " + std::to_string(orderNo));
     }
 
     // The vendor side of the books agrees to the cent.

@@ -21,6 +21,9 @@
 //                                          payments of customers C1-C3 and items A, B
 //   worker FOLDER random-books-forever SEED     the same without end, printing the count of steps
 //                                          done, until it is killed
+//   worker FOLDER random-vendor-books SEED N   N random orders (with lines), changes, deletes,
+//                                          receipts and vendor payments of vendors V1, V2 and
+//                                          items A, B
 //   worker FOLDER tag ptr|pos TABLE VALUE...    tags each value (tag user 0), prints the count
 //   worker FOLDER untag ptr|pos TABLE VALUE...  clears each value's tag, prints the count
 #include "app/common/maintenancemessages.h"
@@ -33,6 +36,8 @@
 #include "app/common/entryclaims.h"
 #include "app/payments/paymentbook.h"
 #include "app/purchasing/purchasebook.h"
+#include "app/purchasing/purchasemessages.h"
+#include "app/purchasing/vendorpayments.h"
 #include "app/setup/startup.h"
 #include "dictionary/files.h"
 #include "dictionary/schema.h"
@@ -434,6 +439,143 @@ int randomBooks(unsigned seed, int count)
     }
 }
 
+// One random action on the vendor side of the books, as the order and payment windows take it.
+class RandomVendorBooks
+{
+public:
+    explicit RandomVendorBooks(unsigned seed) : random_(seed)
+    {
+        app::installPurchaseMessages(REPORTS::Errors());
+        app::installMaintenanceMessages(REPORTS::Errors());
+    }
+
+    static int open()
+    {
+        for (dict::FileManager *file : {&Access::PURORDER, &Access::PURDESCRIPTION, &Access::VENFIN, &Access::VENDOR,
+                                        &Access::STOCK, &Access::TOTALINV, &Access::STSTREND})
+            if (file->Open() != dict::Benign)
+                return 2;
+        return 0;
+    }
+
+    void step()
+    {
+        namespace pur = app::purchasing;
+        switch (pick(10)) {
+        case 0: case 1: newOrder(); break;
+        case 2: if (fetchOrder()) changeLine(); break;
+        case 3: if (fetchOrder()) pur::saveOrder(false, pick(3) == 0 ? cents(20) : 0.0); break;
+        case 4: if (fetchOrder()) pur::deleteOrder(PUR.PORDERNO); break;
+        case 5: if (fetchOrder()) pur::receiveOrder(PUR.PORDERNO, 82100); break;
+        case 6: case 7: newPayment(); break;
+        case 8: if (fetchPayment()) changePayment(); break;
+        default: if (fetchPayment()) pur::deleteVendorPayment(); break;
+        }
+    }
+
+private:
+    int pick(int n) { return static_cast<int>(random_() % static_cast<unsigned>(n)); }
+    double cents(int most) { return pick(most * 100) / 100.0 + 0.01; }
+
+    bool fetchOrder()
+    {
+        PUR.PORDERNO = 1 + pick(std::max(30, highestOrder_ + 5));
+        return Access::PURORDER.TryFetch(PUR.POrderNo_Key) == dict::Benign && !PUR.ACCOUNTNO.blank();
+    }
+
+    bool fetchPayment()
+    {
+        VEF.RECORDNO = 1 + pick(std::max(60, highestPayment_ + 5));
+        return Access::VENFIN.TryFetch(VEF.RecordNo_Key) == dict::Benign && app::purchasing::isVendorPayment(VEF);
+    }
+
+    int addLine()
+    {
+        STO.STOCKNO = pick(2) == 0 ? "A" : "B";
+        Access::STOCK.TryFetch(STO.StockNo_Key);
+        dict::clearRecord(Access::PURDESCRIPTION.Def(), &PUD);
+        PUD.PURORDERNO = PUR.PORDERNO;
+        Access::PURDESCRIPTION.PrimeRecord(true);
+        PUD.STOCKNO = STO.STOCKNO;
+        PUD.RECORDNO = STO.RECORDNO;
+        PUD.QUANTITY = 1 + pick(5);
+        PUD.COST = cents(30);
+        PUD.AMOUNTCOST = PUD.QUANTITY * PUD.COST;
+        PUD.DATE = PUR.DATE;
+        return app::purchasing::bookOrderLine(true, {});
+    }
+
+    void newOrder()
+    {
+        if (Access::PURORDER.PrimeRecord() != dict::Benign)
+            return;
+        PUR.ACCOUNTNO = pick(2) == 0 ? "V1" : "V2";
+        PUR.DATE = 82000 + pick(5);
+        highestOrder_ = std::max(highestOrder_, static_cast<int>(PUR.PORDERNO));
+        const dict::LONG orderNo = PUR.PORDERNO;
+        bool lines = true;
+        for (int n = 1 + pick(3); n > 0 && lines; --n)
+            lines = addLine() == dict::Benign;
+        if (!lines || app::purchasing::saveOrder(true, pick(4) == 0 ? cents(10) : 0.0) != dict::Benign)
+            app::purchasing::cancelNewOrder(orderNo);
+    }
+
+    // A line added, or one changed to another quantity (refused on a received order).
+    void changeLine()
+    {
+        const auto lines = app::purchasing::linesOf(PUR.PORDERNO);
+        if (lines.empty() || pick(2) == 0) {
+            addLine();
+            return;
+        }
+        static_cast<dict::PURDESCRIPTIONRecord &>(PUD) = lines[pick(static_cast<int>(lines.size()))].line;
+        Access::PURDESCRIPTION.TryFetch(PUD.PurOrderItem_Key);
+        const dict::PURDESCRIPTIONRecord before = PUD;
+        PUD.QUANTITY = 1 + pick(6);
+        PUD.AMOUNTCOST = PUD.QUANTITY * PUD.COST;
+        app::purchasing::bookOrderLine(false, before);
+    }
+
+    // Against an order that still owes, up to what it owes, or now and then on account.
+    void newPayment()
+    {
+        const bool onAccount = pick(4) == 0;
+        if (!onAccount && (!fetchOrder() || PUR.AMOUNTOWED < 0.02))
+            return;
+        const dict::PURORDERRecord order = PUR;
+        Access::VENFIN.PrimeRecord();
+        VEF.ACCOUNTNO = onAccount ? dict::String<20>(pick(2) == 0 ? "V1" : "V2") : order.ACCOUNTNO;
+        VEF.PORDERNO = onAccount ? dict::LONG(0) : dict::LONG(order.PORDERNO);
+        VEF.DATE = 82010;
+        VEF.AMOUNTPAID = onAccount ? cents(20) : 0.01 + pick(static_cast<int>(order.AMOUNTOWED * 100)) / 100.0;
+        if (app::purchasing::saveVendorPayment(true) != dict::Benign)
+            Access::VENFIN.CancelAutoInc();
+        highestPayment_ = std::max(highestPayment_, static_cast<int>(VEF.RECORDNO));
+    }
+
+    // Refused when the order owes less than the change asks; agreed beyond it now and then.
+    void changePayment()
+    {
+        VEF.AMOUNTPAID = cents(15);
+        app::purchasing::saveVendorPayment(false, pick(3) == 0 ? 15.0 : 0.0);
+    }
+
+    std::mt19937 random_;
+    int highestOrder_ = 0;
+    int highestPayment_ = 0;
+};
+
+int randomVendorBooks(unsigned seed, int count)
+{
+    if (RandomVendorBooks::open() != 0)
+        return 2;
+    RandomVendorBooks books(seed);
+    for (int i = 0; i < count; ++i)
+        books.step();
+    std::printf("done\n");
+    return 0;
+}
+
 int changeTags(bool set, const std::string &kind, int table, char **values, int count)
 {
     if (kind != "ptr" && kind != "pos")
@@ -489,6 +631,8 @@ int main(int argc, char **argv)
         return randomBooks(static_cast<unsigned>(std::atoi(argv[3])), std::atoi(argv[4]));
     if (job == "random-books-forever" && argc == 4)
         randomBooksForever(static_cast<unsigned>(std::atoi(argv[3])));
+    if (job == "random-vendor-books" && argc == 5)
+        return randomVendorBooks(static_cast<unsigned>(std::atoi(argv[3])), std::atoi(argv[4]));
     if ((job == "tag" || job == "untag") && argc >= 5)
         return changeTags(job == "tag", argv[3], std::atoi(argv[4]), argv + 5, argc - 5);
     return 64;

@@ -313,4 +313,10 @@ int Database::run(const std::string &sql)
     return rc == SQLITE_DONE ? Err::None : fail(rc);
 }
 
+bool Database::verified(const std::string &table, int schemaVersion) const
+{
+    const auto found = verified_.find(table);
+    return found != verified_.end() && found->second == schemaVersion;
+}
+
 } // namespace dict::storage::sqlite

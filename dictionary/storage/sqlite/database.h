@@ -51,6 +51,11 @@ public:
     // Levels rolled back so far: rows read ahead before one may be gone.
     std::uint64_t undone() const { return undone_; }
 
+    // A table whose layout this connection found to be ours, at the schema version it had then:
+    // while the version stays, opening the table again need not look at the schema again.
+    bool verified(const std::string &table, int schemaVersion) const;
+    void setVerified(const std::string &table, int schemaVersion) { verified_[table] = schemaVersion; }
+
 private:
     Database(std::string path, std::string key);
     int connect(OpenMode mode, int busyMs);
@@ -72,6 +77,7 @@ private:
     bool doomed_ = false;
     std::uint64_t undone_ = 0;
     std::unordered_map<std::string, sqlite3_stmt *> transactionStatements_;
+    std::unordered_map<std::string, int> verified_;
 };
 
 } // namespace dict::storage::sqlite

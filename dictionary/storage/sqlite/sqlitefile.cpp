@@ -155,7 +155,20 @@ int SqliteFile::verifyLayout()
         return verifyLayoutInTransaction(); // creating, or inside a unit of work
     if (sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr) != SQLITE_OK)
         return fail(sqlite3_errcode(db));
+    // A table this connection verified before, with the schema unchanged since, is still ours.
+    int version = -1;
+    sqlite3_stmt *stmt = nullptr;
+    if (sqlite3_prepare_v2(db, "PRAGMA schema_version", -1, &stmt, nullptr) == SQLITE_OK
+        && sqlite3_step(stmt) == SQLITE_ROW)
+        version = sqlite3_column_int(stmt, 0);
+    sqlite3_finalize(stmt);
+    if (version >= 0 && database_->verified(def_.name, version)) {
+        sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+        return Err::None;
+    }
     const int result = verifyLayoutInTransaction();
+    if (result == Err::None && version >= 0)
+        database_->setVerified(def_.name, version);
     sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
     return result;
 }

@@ -131,26 +131,6 @@ TEST_F(PurchaseBookTest, AnOrderWithoutPaymentsMovesToAnotherVendorAndCancelOfAN
     EXPECT_EQ(query("SELECT COUNT(*) FROM PURDESCRIPTION WHERE PURORDERNO = " + std::to_string(no)), 0);
 }
 
-} // namespace
-
-namespace {
-
-// A payment of the vendor, booked as the payment form books it (a refused one cancelled).
-int pay(const char *account, dict::LONG orderNo, double amount, double agreed = 0)
-{
-    EXPECT_EQ(Access::VENFIN.PrimeRecord(), Benign);
-    VEF.ACCOUNTNO = account;
-    VEF.PORDERNO = orderNo;
-    VEF.DATE = 82005;
-    VEF.AMOUNTPAID = amount;
-    const int saved = pur::saveVendorPayment(true, agreed);
-    if (saved != Benign)
-        Access::VENFIN.CancelAutoInc();
-    return saved;
-}
-
-} // namespace
-
 TEST_F(PurchaseBookTest, PaymentsMoveTheirOrderAndTheBalanceByWhatTheyPaid)
 {
     const dict::LONG a = addStock("A", 0);
@@ -245,3 +225,48 @@ TEST_F(PurchaseBookTest, ReceivingTakesOnlyItsOwnOrderIntoStockOnceAndADeletedRe
     EXPECT_EQ(query("SELECT COUNT(*) FROM PURORDER WHERE PORDERNO = " + std::to_string(second)), 1);
     expectVendorBooksAgree();
 }
+
+// Two stations ordering, changing, deleting, receiving and paying at random on one data folder:
+// afterwards every balance, every order's paid and owed, TOTALINV record 2 and every back order
+// are what the stored records make them, to the cent.
+TEST_F(PurchaseBookTest, TwoStationsOrderingAndPayingAtRandomKeepTheVendorBooksToTheCent)
+{
+    const dict::LONG a = addStock("A", 100);
+    const dict::LONG b = addStock("B", 100);
+    closeFiles();
+    std::vector<testsupport::WorkerProcess> stations;
+    for (const char *seed : {"21", "22"})
+        stations.push_back(testsupport::startWorker(folder, {"random-vendor-books", seed, "120"}));
+    for (const testsupport::WorkerProcess &station : stations) {
+        EXPECT_EQ(testsupport::readLine(station.output), "done");
+        EXPECT_EQ(testsupport::waitWorker(station.pid), 0);
+    }
+    EXPECT_GT(query("SELECT COUNT(*) FROM PURORDER WHERE ACCOUNTNO <> ''"), 5) << "the stations did order";
+    EXPECT_GT(query("SELECT COUNT(*) FROM VENFIN WHERE AMOUNTTOTAL = 0 AND PORDERNO <> 0"), 2) << "and pay orders";
+    EXPECT_GT(query("SELECT COUNT(*) FROM VENFIN WHERE PORDERNO = 0"), 0) << "and on account";
+    EXPECT_GT(query("SELECT COUNT(*) FROM PURORDER WHERE DATERECVEIVED <> 0"), 0) << "and received some";
+    EXPECT_EQ(query("SELECT COUNT(*) FROM PURORDER WHERE ACCOUNTNO = ''"), 0) << "no order left half-made";
+    expectVendorBooksAgree();
+    for (const char *column : {"COST", "SHIPPING"})
+        EXPECT_LT(std::abs(query(std::string("SELECT TOTAL(") + column + ") FROM PURORDER")
+                           - query(std::string("SELECT TOTAL(") + column + ") FROM TOTALINV WHERE RECORDNO = 2")),
+                  0.005)
+            << column;
+    EXPECT_EQ(query("SELECT COUNT(*) FROM PURORDER x WHERE abs(COST - (SELECT TOTAL(AMOUNTCOST) FROM PURDESCRIPTION "
+                    "WHERE PURORDERNO = x.PORDERNO)) >= 0.005"),
+              0)
+        << "orders whose cost is not their lines'";
+    for (const auto &[item, stockNo] : {std::pair{a, "A"}, std::pair{b, "B"}}) {
+        EXPECT_NEAR(backOrdered(item),
+                    query("SELECT TOTAL(QUANTITY) FROM PURDESCRIPTION d JOIN PURORDER p ON p.PORDERNO = d.PURORDERNO "
+                          "WHERE p.DATERECVEIVED = 0 AND d.RECORDNO = " + std::to_string(item)),
+                    1e-9)
+            << stockNo << ": back orders are the unreceived lines";
+        EXPECT_NEAR(onHand(item),
+                    100 + query(std::string("SELECT TOTAL(AMOUNTRECEIVED) FROM STSTREND WHERE STOCKNO = '") + stockNo + "'"),
+                    1e-9)
+            << stockNo << ": on hand moved only by receipts";
+    }
+}
+
+} // namespace
