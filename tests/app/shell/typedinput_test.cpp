@@ -14,6 +14,8 @@
 #include "app/memos/memoform.h"
 #include "app/payments/paymentform.h"
 #include "app/recurring/billingcyclewindow.h"
+#include "app/purchasing/orderpayment.h"
+#include "app/purchasing/purchaseorderform.h"
 #include "app/setup/setup.h"
 #include "app/vendors/vendorform.h"
 #include "framework/browseprocedure.h"
@@ -349,6 +351,13 @@ protected:
                  GLO.CUSTOMERNO = "C1";
                  (new Upd::CreditMemo)->Start();
              }},
+            {"Upd:PurchaseOrder", [] {
+                 GLO.NEWPURCHASEORDER = 1;
+                 GLO.PRINTINVOICE = 0;
+                 (new Upd::PurchaseOrder)->Start();
+             }},
+            {"Win:PaymentPurchaseOrder",
+             called(fw::ChangeRecord, [] { return std::make_unique<Win::PaymentPurchaseOrder>(); }), false},
         };
     }
 };
