@@ -71,19 +71,7 @@ void prepare()
 void RawInvoicePage(benchmark::State &state)
 {
     prepare();
-    sqlite3 *db = nullptr;
-    sqlite3_open_v2(dict::DatabasePath, &db, SQLITE_OPEN_READONLY, nullptr);
-    sqlite3_stmt *stmt = nullptr;
-    sqlite3_prepare_v2(db, "SELECT * FROM INVOICE WHERE INVOICENO <> 0 ORDER BY INVOICENO LIMIT 25", -1, &stmt, nullptr);
-    for (auto _ : state) {
-        int rows = 0;
-        while (sqlite3_step(stmt) == SQLITE_ROW)
-            ++rows;
-        sqlite3_reset(stmt);
-        benchmark::DoNotOptimize(rows);
-    }
-    sqlite3_finalize(stmt);
-    sqlite3_close(db);
+    bench::rawPage(state, "SELECT * FROM INVOICE WHERE INVOICENO <> 0 ORDER BY INVOICENO LIMIT 25");
 }
 BENCHMARK(RawInvoicePage)->Unit(benchmark::kMillisecond);
 

@@ -5,6 +5,7 @@
 // Run: build/bench/vendorlist_bench; the data folder is kept in
 // $TMPDIR/tallyquill-vendorlist-bench between runs (delete it to rebuild).
 #include "benchfolder.h"
+#include "listbench.h"
 #include "app/vendors/vendors.h"
 #include "dictionary/files.h"
 #include "framework/browseclass.h"
@@ -104,19 +105,7 @@ BENCHMARK(FileManagerPage)->Unit(benchmark::kMillisecond);
 void RawVendorPage(benchmark::State &state)
 {
     prepare();
-    sqlite3 *db = nullptr;
-    sqlite3_open_v2(dict::DatabasePath, &db, SQLITE_OPEN_READONLY, nullptr);
-    sqlite3_stmt *stmt = nullptr;
-    sqlite3_prepare_v2(db, "SELECT * FROM VENDOR WHERE ACCOUNTNO <> '' ORDER BY ACCOUNTNO LIMIT 25", -1, &stmt, nullptr);
-    for (auto _ : state) {
-        int rows = 0;
-        while (sqlite3_step(stmt) == SQLITE_ROW)
-            ++rows;
-        sqlite3_reset(stmt);
-        benchmark::DoNotOptimize(rows);
-    }
-    sqlite3_finalize(stmt);
-    sqlite3_close(db);
+    bench::rawPage(state, "SELECT * FROM VENDOR WHERE ACCOUNTNO <> '' ORDER BY ACCOUNTNO LIMIT 25");
 }
 BENCHMARK(RawVendorPage)->Unit(benchmark::kMillisecond);
 
