@@ -17,10 +17,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         args.emplace_back(rest.substr(0, end));
         rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
     }
-    std::string error;
-    const auto command = app::ParseReportCommand(args, error);
+    app::CommandRefusal refusal;
+    const auto command = app::ParseReportCommand(args, refusal);
     if (!command) {
-        if (error.empty()) // a command refused says why
+        if (refusal.message == 0) // a command refused says why
             __builtin_trap();
         return 0;
     }

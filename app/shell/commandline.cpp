@@ -1,5 +1,6 @@
 #include "app/shell/commandline.h"
 
+#include "app/shell/commandmessages.h"
 #include "framework/picture.h"
 
 #include <cstdio>
@@ -43,9 +44,13 @@ const char *const ReportCommandUsage =
     "  --customer NO                         the customer of a finance statement\n"
     "  --labels address|shipping             the kind of customer labels\n";
 
-std::optional<ReportCommand> ParseReportCommand(const std::vector<std::string> &args, std::string &error)
+std::optional<ReportCommand> ParseReportCommand(const std::vector<std::string> &args, CommandRefusal &refusal)
 {
     ReportCommand command;
+    refusal = {};
+    auto refuse = [&](int message, const std::string &option, const std::string &value = {}) {
+        refusal = {message, option, value};
+    };
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string &option = args[i];
         if (option == "--list-reports" || option == "--help" || option == "--blank") {
@@ -53,19 +58,19 @@ std::optional<ReportCommand> ParseReportCommand(const std::vector<std::string> &
             continue;
         }
         if (i + 1 >= args.size()) {
-            error = option + " needs a value";
+            refuse(CommandMsg::NeedsValue, option);
             return std::nullopt;
         }
         const std::string &value = args[++i];
         auto number = [&](std::optional<int> &into) {
             into = parseNumber(value);
             if (!into)
-                error = option + " needs a whole number, not \"" + value + "\"";
+                refuse(CommandMsg::NeedsWholeNumber, option, value);
         };
         auto date = [&](std::optional<int> &into) {
             into = parseDate(value);
             if (!into)
-                error = option + " needs a date written yyyy-mm-dd, not \"" + value + "\"";
+                refuse(CommandMsg::NeedsDate, option, value);
         };
         if (option == "--print")
             command.report = value;
@@ -86,21 +91,21 @@ std::optional<ReportCommand> ParseReportCommand(const std::vector<std::string> &
         else if (option == "--labels" && (value == "address" || value == "shipping"))
             command.labels = value == "address" ? ReportCommand::Labels::Address : ReportCommand::Labels::Shipping;
         else if (option == "--labels")
-            error = "--labels needs address or shipping, not \"" + value + "\"";
+            refuse(CommandMsg::NeedsLabelKind, option, value);
         else
-            error = "unknown option " + option;
-        if (!error.empty())
+            refuse(CommandMsg::UnknownOption, option);
+        if (refusal.message)
             return std::nullopt;
     }
     if (command.list || command.help)
         return command;
     if (command.report.empty() || command.pdf.empty())
-        error = "--print needs the report's name and --pdf the file to write";
+        refuse(CommandMsg::NeedsReportAndPdf, "--print");
     else if (command.from.has_value() != command.to.has_value())
-        error = "--from and --to go together";
+        refuse(CommandMsg::FromWithoutTo, command.from ? "--from" : "--to");
     else if (command.from && *command.from > *command.to)
-        error = "--from is after --to";
-    return error.empty() ? std::optional(command) : std::nullopt;
+        refuse(CommandMsg::FromAfterTo, "--from");
+    return refusal.message ? std::nullopt : std::optional(command);
 }
 
 } // namespace app

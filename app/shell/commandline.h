@@ -22,12 +22,20 @@ struct ReportCommand {
     Labels labels = Labels::Unset;
 };
 
-// How the command line is used, for --help and for a command it cannot read.
+// Why the arguments make no command: a message of the command's table (commandmessages.h), the
+// option it is about (%Field) and the value given (%Message).
+struct CommandRefusal {
+    int message = 0;
+    std::string option;
+    std::string value;
+};
+
+// How the command line is used, for --help.
 extern const char *const ReportCommandUsage;
 
 // Whether the arguments ask for a report command at all.
 bool WantsReportCommand(int argc, char **argv);
 // The command the arguments make, or why they make none.
-std::optional<ReportCommand> ParseReportCommand(const std::vector<std::string> &args, std::string &error);
+std::optional<ReportCommand> ParseReportCommand(const std::vector<std::string> &args, CommandRefusal &refusal);
 
 } // namespace app

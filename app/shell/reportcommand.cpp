@@ -1,6 +1,7 @@
 #include "app/shell/reportcommand.h"
 
 #include "app/reports/reportprocedures.h"
+#include "app/shell/commandmessages.h"
 #include "app/setup/startup.h"
 #include "dictionary/globals.h"
 #include "framework/errorclass.h"
@@ -44,6 +45,34 @@ private:
     std::ostream &err_;
 };
 
+// The error manager of one command, with the command's messages, speaking on err.
+class CommandErrors
+{
+public:
+    explicit CommandErrors(std::ostream &err) : presenter_(err)
+    {
+        errors_.Init();
+        installCommandMessages(errors_);
+        errors_.setPresenter(&presenter_);
+    }
+    ~CommandErrors() { errors_.Kill(); }
+    CommandErrors(const CommandErrors &) = delete;
+    CommandErrors &operator=(const CommandErrors &) = delete;
+
+    fw::ErrorClass &errors() { return errors_; }
+    bool spoke() const { return presenter_.shown > 0; }
+    // Says the message about what and (as %Field) about which.
+    void say(int message, std::string_view what, std::string_view which = {})
+    {
+        errors_.SetField(which);
+        errors_.ThrowMessage(message, what);
+    }
+
+private:
+    fw::ErrorClass errors_;
+    StreamPresenter presenter_;
+};
+
 } // namespace
 
 bool WantsReportCommand(int argc, char **argv)
@@ -80,21 +109,18 @@ void listReports(std::ostream &out)
     }
 }
 
-// Why the command cannot run the report, or nothing: what its window would ask must be given.
+// What the command must add to run the report, or nothing: what its window would ask must be given.
 std::string missing(const ReportCommand &command, const rpt::CatalogueEntry &entry)
 {
     const rpt::ReportOptions &o = entry.options;
-    const std::string name(entry.name);
     if (o.dates && !command.from)
-        return name + " needs --from and --to";
-    if (command.blank && !o.blankForm)
-        return name + " has no blank form";
+        return "--from and --to";
     const bool given = command.blank || (o.asks == rpt::Asks::Invoice && command.invoice) ||
                        (o.asks == rpt::Asks::CreditMemo && command.creditMemo) ||
                        (o.asks == rpt::Asks::PurchaseOrder && command.purchaseOrder) ||
                        (o.asks == rpt::Asks::Customer && command.customer) ||
                        (o.asks == rpt::Asks::LabelKind && command.labels != ReportCommand::Labels::Unset);
-    return o.asks == rpt::Asks::Nothing || given ? std::string() : name + " needs " + needs(o);
+    return o.asks == rpt::Asks::Nothing || given ? std::string() : needs(o);
 }
 
 // The hand-over globals a report reads, from the command's values.
@@ -128,38 +154,45 @@ int RunReportCommand(const ReportCommand &command, std::ostream &out, std::ostre
         listReports(out);
         return 0;
     }
+    CommandErrors messages(err);
     const rpt::CatalogueEntry *entry = rpt::catalogueEntry(command.report);
     if (!entry) {
-        err << "invoice: no report is called " << command.report << "; invoice --list-reports names them\n";
+        messages.say(CommandMsg::NoSuchReport, command.report);
         return 2;
     }
     auto report = rpt::makeReport(entry->name);
     if (!report) {
-        err << "invoice: " << entry->name << ": Procedure not defined\n";
+        messages.say(dict::Msg::ProcedureNotDefined, entry->name);
         return 3;
     }
-    if (const std::string why = missing(command, *entry); !why.empty()) {
-        err << "invoice: " << why << '\n';
+    if (command.blank && !entry->options.blankForm) {
+        messages.say(CommandMsg::NoBlankForm, entry->name);
         return 2;
     }
-    fw::ErrorClass errors;
-    errors.Init();
-    StreamPresenter presenter(err);
-    errors.setPresenter(&presenter);
+    if (const std::string needed = missing(command, *entry); !needed.empty()) {
+        messages.say(CommandMsg::ReportNeeds, entry->name, needed);
+        return 2;
+    }
     fw::INIClass settings;
     settings.Init("Invoice.ini");
-    REPORTS::INIT(&errors, &settings);
+    REPORTS::INIT(&messages.errors(), &settings);
     ST::RegisterStationTagUsr(); // the tags this station set at its windows
     int status = 1;
     if (StartUp() != StartResult::Failed) {
         handOver(command);
         const int response = report->RunToPdf(command.pdf);
-        status = response == fw::RequestCompleted && presenter.shown == 0 ? 0 : 1;
+        status = response == fw::RequestCompleted && !messages.spoke() ? 0 : 1;
     }
     report.reset();
     REPORTS::KILL();
-    errors.Kill();
     return status;
+}
+
+int RefuseReportCommand(const CommandRefusal &refusal, std::ostream &err)
+{
+    CommandErrors messages(err);
+    messages.say(refusal.message, refusal.value, refusal.option);
+    return 2;
 }
 
 } // namespace app
@@ -175,12 +208,10 @@ int ReportCommandMain(int argc, char **argv)
         }
     setenv("QT_QPA_PLATFORM", "offscreen", 0); // no window is ever shown
     QGuiApplication application(argc, argv);
-    std::string error;
-    const auto command = ParseReportCommand(std::vector<std::string>(argv + 1, argv + argc), error);
-    if (!command) {
-        std::fprintf(stderr, "invoice: %s\n%s", error.c_str(), ReportCommandUsage);
-        return 2;
-    }
+    CommandRefusal refusal;
+    const auto command = ParseReportCommand(std::vector<std::string>(argv + 1, argv + argc), refusal);
+    if (!command)
+        return RefuseReportCommand(refusal, std::cerr);
     return RunReportCommand(*command, std::cout, std::cerr);
 }
 

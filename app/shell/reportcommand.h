@@ -14,6 +14,8 @@ namespace app {
 
 // Runs it; 0 when the PDF was written (or the catalogue printed). Messages go to err.
 int RunReportCommand(const ReportCommand &command, std::ostream &out, std::ostream &err);
+// Says why the arguments make no command; the exit status for it.
+int RefuseReportCommand(const CommandRefusal &refusal, std::ostream &err);
 // The whole command from main: its own application object, the standard streams.
 int ReportCommandMain(int argc, char **argv);
 

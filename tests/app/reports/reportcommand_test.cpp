@@ -2,6 +2,7 @@
 // catalogue name a procedure of the frame, reports not built yet saying so, and the e-mail
 // listing run by the program itself into a PDF from a data folder (page dump kept beside the test).
 #include "app/reports/reportprocedures.h"
+#include "app/shell/commandmessages.h"
 #include "app/shell/procedures.h"
 #include "app/shell/reportcommand.h"
 #include "dictionary/files.h"
@@ -29,20 +30,20 @@ using testsupport::DataFolderTest;
 
 namespace {
 
-std::optional<app::ReportCommand> parse(std::vector<std::string> args, std::string &error)
+std::optional<app::ReportCommand> parse(std::vector<std::string> args, app::CommandRefusal &refusal)
 {
-    return app::ParseReportCommand(args, error);
+    return app::ParseReportCommand(args, refusal);
 }
 
 } // namespace
 
 TEST(ReportCommandLine, ReadsEveryOption)
 {
-    std::string error;
+    app::CommandRefusal error;
     const auto c = parse({"--print", "PRN:SALESDAILY", "--pdf", "out.pdf", "--from", "2024-03-01", "--to", "2024-03-31",
                           "--invoice", "12", "--customer", "C001", "--credit-memo", "3", "--purchase-order", "4"},
                          error);
-    ASSERT_TRUE(c) << error;
+    ASSERT_TRUE(c) << error.message;
     EXPECT_EQ(c->report, "PRN:SALESDAILY");
     EXPECT_EQ(c->pdf, "out.pdf");
     EXPECT_EQ(c->from, fw::dayNumber(2024, 3, 1));
@@ -55,35 +56,46 @@ TEST(ReportCommandLine, ReadsEveryOption)
 
 TEST(ReportCommandLine, ReadsWhatAReportsWindowWouldAsk)
 {
-    std::string error;
+    app::CommandRefusal error;
     auto c = parse({"--print", "PRN:CUSTOMERLABELS", "--pdf", "l.pdf", "--labels", "shipping"}, error);
-    ASSERT_TRUE(c) << error;
+    ASSERT_TRUE(c) << error.message;
     EXPECT_EQ(c->labels, app::ReportCommand::Labels::Shipping);
     c = parse({"--print", "PRN:INVOICES", "--pdf", "b.pdf", "--blank"}, error);
-    ASSERT_TRUE(c) << error;
+    ASSERT_TRUE(c) << error.message;
     EXPECT_TRUE(c->blank);
     c = parse({"--help"}, error);
-    ASSERT_TRUE(c) << error;
+    ASSERT_TRUE(c) << error.message;
     EXPECT_TRUE(c->help);
 }
 
 TEST(ReportCommandLine, RefusesWhatItCannotRunWithAReason)
 {
-    const std::vector<std::vector<std::string>> bad = {
-        {"--print", "PRN:CUSTOMERLABELS", "--pdf", "a.pdf", "--labels", "round"},
-        {"--print", "PRN:VENDORNAME"},                                              // no --pdf
-        {"--print", "PRN:SALESDAILY", "--pdf", "a.pdf", "--from", "2024-02-30", "--to", "2024-03-01"}, // no such day
-        {"--print", "PRN:SALESDAILY", "--pdf", "a.pdf", "--from", "03/01/2024", "--to", "2024-03-01"}, // wrong form
-        {"--print", "PRN:SALESDAILY", "--pdf", "a.pdf", "--from", "2024-03-01"},                       // no --to
-        {"--print", "PRN:SALESDAILY", "--pdf", "a.pdf", "--from", "2024-04-01", "--to", "2024-03-01"}, // reversed
-        {"--print", "PRN:INVOICES", "--pdf", "a.pdf", "--invoice", "twelve"},
-        {"--print", "PRN:INVOICES", "--pdf", "a.pdf", "--colour"},
-        {"--print"},
+    using namespace app::CommandMsg;
+    const struct {
+        std::vector<std::string> args;
+        int message;
+        const char *option, *value;
+    } bad[] = {
+        {{"--print", "PRN:CUSTOMERLABELS", "--pdf", "a.pdf", "--labels", "round"}, NeedsLabelKind, "--labels", "round"},
+        {{"--print", "PRN:VENDORNAME"}, NeedsReportAndPdf, "--print", ""},
+        {{"--print", "PRN:SALESDAILY", "--pdf", "a.pdf", "--from", "2024-02-30", "--to", "2024-03-01"}, NeedsDate,
+         "--from", "2024-02-30"},
+        {{"--print", "PRN:SALESDAILY", "--pdf", "a.pdf", "--from", "03/01/2024", "--to", "2024-03-01"}, NeedsDate,
+         "--from", "03/01/2024"},
+        {{"--print", "PRN:SALESDAILY", "--pdf", "a.pdf", "--from", "2024-03-01"}, FromWithoutTo, "--from", ""},
+        {{"--print", "PRN:SALESDAILY", "--pdf", "a.pdf", "--from", "2024-04-01", "--to", "2024-03-01"}, FromAfterTo,
+         "--from", ""},
+        {{"--print", "PRN:INVOICES", "--pdf", "a.pdf", "--invoice", "twelve"}, NeedsWholeNumber, "--invoice", "twelve"},
+        {{"--print", "PRN:INVOICES", "--pdf", "a.pdf", "--invoice", "0"}, NeedsWholeNumber, "--invoice", "0"},
+        {{"--print", "PRN:INVOICES", "--pdf", "a.pdf", "--colour", "red"}, UnknownOption, "--colour", ""},
+        {{"--print"}, NeedsValue, "--print", ""},
     };
-    for (const auto &args : bad) {
-        std::string error;
-        EXPECT_FALSE(parse(args, error)) << args.back();
-        EXPECT_FALSE(error.empty()) << args.back();
+    for (const auto &[args, message, option, value] : bad) {
+        app::CommandRefusal refusal;
+        EXPECT_FALSE(parse(args, refusal)) << args.back();
+        EXPECT_EQ(refusal.message, message) << args.back();
+        EXPECT_EQ(refusal.option, option) << args.back();
+        EXPECT_EQ(refusal.value, value) << args.back();
     }
 }
 
@@ -198,6 +210,12 @@ TEST_F(ReportCommandProgram, FailuresExitNonZeroWithTheMessageOnStandardError)
     EXPECT_NE(errors.find("needs --purchase-order N or --blank"), std::string::npos) << errors;
     EXPECT_NE(invoice("--print PRN:CUSTOMEREMAILLISTING --pdf /nonexistent-folder/a.pdf", errors), 0);
     EXPECT_NE(errors.find("/nonexistent-folder/a.pdf"), std::string::npos) << errors;
+    EXPECT_EQ(invoice("--print PRN:INVOICES --pdf a.pdf --colour red", errors), 2);
+    // The message is the last line: Qt may have warned about the session first.
+    auto lastLine = [&] { return errors.substr(errors.rfind('\n', errors.size() - 2) + 1); };
+    EXPECT_EQ(lastLine(), "invoice: Command line: unknown option --colour; invoice --help shows the options\n");
+    EXPECT_EQ(invoice("--print PRN:CUSTOMEREMAILLISTING --pdf a.pdf --blank", errors), 2);
+    EXPECT_EQ(lastLine(), "invoice: Command line: PRN:CUSTOMEREMAILLISTING has no blank form\n");
     EXPECT_NE(invoice("--print PRN:SALESDAILY --pdf a.pdf", errors), 0);
     EXPECT_NE(errors.find("--from"), std::string::npos) << errors;
     // What a window would ask for is needed on the command line, and the record must exist.

@@ -10,6 +10,7 @@
 #include "app/purchasing/purchasemessages.h"
 #include "app/setup/setupmessages.h"
 #include "app/vendors/vendormessages.h"
+#include "app/shell/commandmessages.h"
 #include "app/shell/mainmessages.h"
 #include "framework/errorclass.h"
 #include "framework/framemessages.h"
@@ -47,6 +48,7 @@ TEST(MessageNumbers, NoTwoTablesShareANumber)
         {"tagging", [](fw::ErrorClass &e) { e.AddErrors(ST::taggingMessages()); }},
         {"reports", rpt::installReportMessages},
         {"main", app::installMainMessages},
+        {"command line", app::installCommandMessages},
         {"setup", app::installSetupMessages},
         {"maintenance", app::installMaintenanceMessages},
         {"booking", app::installBookingMessages},
