@@ -140,21 +140,16 @@ void FormField::setPicture(const std::string &picture)
         picture_ = Picture::parse(picture);
 }
 
-namespace {
-// Control characters reach an entry only by pasting. A NUL would end the value for whatever reads
-// fields as C strings, and the others show as nothing: each becomes a blank, except the line
-// breaks and tabs of a memo. Bytes of multi-byte UTF-8 characters are never below 0x80.
 std::string withoutControls(std::string_view typed, bool memo)
 {
     std::string text(typed);
-    for (char &c : text) {
+    for (char &c : text) { // bytes of multi-byte UTF-8 characters are never below 0x80
         const bool control = static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
         if (control && !(memo && (c == '\n' || c == '\r' || c == '\t')))
             c = ' ';
     }
     return text;
 }
-} // namespace
 
 bool FormField::store(std::string_view entered, std::string *reason)
 {

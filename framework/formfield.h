@@ -12,8 +12,14 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace fw {
+
+// Typed text as a field keeps it. Control characters reach an entry only by pasting: a NUL would
+// end the value for whatever reads fields as C strings, and the others show as nothing, so each
+// becomes a blank, except the line breaks and tabs of a memo.
+std::string withoutControls(std::string_view typed, bool memo = false);
 
 class FormField
 {

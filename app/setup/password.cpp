@@ -6,6 +6,7 @@
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
 #include "framework/errorclass.h"
+#include "framework/formfield.h"
 #include "framework/reportslib.h"
 
 #include <QLineEdit>
@@ -69,7 +70,8 @@ int EnterPassword::TakeAccepted(QWidget *control)
     if (control != form().ok())
         return FormProcedure::TakeAccepted(control);
     QLineEdit *entry = form().input(Entry);
-    if (!app::PasswordMatches(entry->text().toStdString())) {
+    // Taken as the password field took it when the password was set.
+    if (!app::PasswordMatches(fw::withoutControls(entry->text().toStdString()))) {
         REPORTS::Errors().Throw(app::SetupMsg::WrongPassword);
         entry->clear();
         entry->setFocus();

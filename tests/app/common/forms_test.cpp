@@ -12,10 +12,15 @@
 #include "app/invoices/shipping.h"
 #include "app/memos/memoform.h"
 #include "app/payments/paymentform.h"
+#include "app/purchasing/orderlineform.h"
+#include "app/purchasing/orderpayment.h"
+#include "app/purchasing/purchaseorderform.h"
+#include "app/purchasing/receivestock.h"
+#include "app/purchasing/vendorpaymentform.h"
 #include "app/setup/password.h"
 #include "app/setup/setup.h"
 #include "app/vendors/vendorform.h"
-#include "tests/support/invoicefolder.h"
+#include "tests/support/purchasefolder.h"
 #include "reports/winroutines.h"
 #include "tests/support/tidy.h"
 
@@ -28,9 +33,9 @@
 
 namespace {
 
-using invoicetest::InvoiceFolderTest;
+using purchasetest::PurchaseFolderTest;
 
-class FormsTest : public InvoiceFolderTest
+class FormsTest : public PurchaseFolderTest
 {
 protected:
     // Opens the form (called, as the lists call their forms) and looks at it once it shows.
@@ -84,6 +89,7 @@ protected:
         app::creditmemos::computeCreditLine(CRS, CRE, false);
         ASSERT_EQ(app::creditmemos::bookCreditLine(true, {}), dict::Benign);
         ASSERT_EQ(app::creditmemos::saveCreditMemo(true), dict::Benign);
+        orderNo_ = bookOrder("V1", 9999999.99);
     }
 
     // Every form, each on a record of its file.
@@ -116,6 +122,18 @@ protected:
         ASSERT_EQ(Access::CRSCRIPTION.Fetch(CRS.CreditMemoNo_Key), dict::Benign);
         look<Upd::CreditMemoDescription>("credit-line", fw::ChangeRecord);
         look<Upd::Vendor>("vendor", fw::InsertRecord);
+        PUR.PORDERNO = orderNo_;
+        ASSERT_EQ(Access::PURORDER.Fetch(PUR.POrderNo_Key), dict::Benign);
+        VEN.ACCOUNTNO = PUR.ACCOUNTNO;
+        ASSERT_EQ(Access::VENDOR.Fetch(VEN.VendorNo_Key), dict::Benign);
+        look<Upd::PurchaseOrder>("purchase-order", fw::ChangeRecord);
+        look<Win::PaymentPurchaseOrder>("order-payment", fw::ChangeRecord);
+        look<Win::UpdateVendorStock>("receive-order", fw::ChangeRecord);
+        look<Upd::VendorFinanceHistory>("vendor-payment", fw::InsertRecord);
+        PUD.PURORDERNO = orderNo_;
+        PUD.ITEMNO = 1;
+        ASSERT_EQ(Access::PURDESCRIPTION.Fetch(PUD.PurOrderItem_Key), dict::Benign);
+        look<Upd::PurchaseOrderDescription>("order-line", fw::ChangeRecord);
         look<Upd::Setup>("setup", fw::ChangeRecord);
         look<Win::Password>("password", fw::ChangeRecord);
         look<Win::EnterPassword>("enter-password", fw::NoRequest);
@@ -124,6 +142,7 @@ protected:
     dict::LONG item_ = 0;
     dict::LONG invoiceNo_ = 0;
     dict::LONG memoNo_ = 0;
+    dict::LONG orderNo_ = 0;
     bool decimalComma_ = false;
 };
 

@@ -8,7 +8,9 @@
 #include "tests/support/setup_support.h"
 #include "tests/support/tidy.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QPushButton>
 
 #include <cstdio>
@@ -294,6 +296,35 @@ TEST_F(PasswordTest, AClearPasswordIsHiddenAtTheNextStartAndStillOpensTheGate)
     WhenShown prompt(Prompt, [](QWidget *w) { answer(w, "0ld-clear"); });
     EXPECT_TRUE(app::PasswordGate(app::Guarded::Change));
     EXPECT_EQ(prompt.seen(), 1);
+}
+
+// A pasted password holding control characters is kept as the entry's field keeps it (blanks in
+// their place); the same text pasted at the prompt is taken the same way and opens the gate.
+TEST_F(PasswordTest, APastedPasswordOpensTheGateWhenPastedAgain)
+{
+    protect("", true, true);
+    const QString pasted = QString::fromUtf8("ab\tcd\x01" "ef");
+    auto paste = [&](QWidget *w) {
+        auto *entry = w->findChild<QLineEdit *>();
+        entry->setFocus();
+        QApplication::clipboard()->setText(pasted);
+        QTest::keyClick(entry, Qt::Key_V, Qt::ControlModifier);
+        ASSERT_EQ(entry->text(), pasted);
+    };
+    {
+        WhenShown window(PasswordWindow, [&](QWidget *w) {
+            paste(w);
+            click(childWithText<QPushButton>(w, "Save Password..."));
+        });
+        EXPECT_EQ(app::SetPassword(), fw::RequestCompleted);
+    }
+    EXPECT_TRUE(stored("ab cd ef"));
+    WhenShown prompt(Prompt, [&](QWidget *w) {
+        paste(w);
+        click(childWithText<QPushButton>(w, "Ok..."));
+    });
+    EXPECT_TRUE(app::PasswordGate(app::Guarded::Delete));
+    EXPECT_EQ(texts(), std::vector<std::string>{});
 }
 
 TEST_F(PasswordTest, CancelOnThePasswordWindowPutsTheGlobalsBack)

@@ -14,16 +14,22 @@
 #include "app/memos/memoform.h"
 #include "app/payments/paymentform.h"
 #include "app/recurring/billingcyclewindow.h"
+#include "app/purchasing/orderlineform.h"
 #include "app/purchasing/orderpayment.h"
 #include "app/purchasing/purchaseorderform.h"
+#include "app/purchasing/receivestock.h"
+#include "app/purchasing/vendorpaymentform.h"
+#include "app/setup/password.h"
+#include "app/setup/passwordhash.h"
 #include "app/setup/setup.h"
 #include "app/vendors/vendorform.h"
 #include "framework/browseprocedure.h"
 #include "framework/formprocedure.h"
 #include "framework/globalcodes.h"
-#include "tests/support/invoicefolder.h"
+#include "tests/support/purchasefolder.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -166,15 +172,16 @@ void enter(QWidget *control, const Hostile &input)
     QTest::keyClick(control, Qt::Key_Tab);
 }
 
-// The entries a form binds to fields that the user may type into.
-std::vector<QPointer<QWidget>> boundEntries(fw::FormProcedure &form)
+// The entries of a form that the user may type into: those bound to fields, and those the form
+// reads itself (the password prompt's).
+std::vector<QPointer<QWidget>> typedEntries(fw::FormProcedure &form)
 {
     std::vector<QPointer<QWidget>> entries;
     for (QWidget *control : form.window()->findChildren<QWidget *>()) {
         auto *edit = qobject_cast<QLineEdit *>(control);
         auto *memo = qobject_cast<QPlainTextEdit *>(control);
         if ((edit && !edit->isReadOnly()) || (memo && !memo->isReadOnly()))
-            if (form.fieldOf(control) && control->isEnabled())
+            if (control->isEnabled() && (form.fieldOf(control) || control->isVisibleTo(form.window())))
                 entries.emplace_back(control);
     }
     return entries;
@@ -220,19 +227,33 @@ struct FormCase {
     // options to choose, nothing to type.)
     std::function<void()> run;
     bool writesFiles = true; // false: Ok only puts the values in the document's buffer
+    // What the user does besides typing before pressing Ok (a box to check).
+    std::function<void(fw::FormProcedure &)> beforeOk = {};
 };
 
-class TypedInputTest : public invoicetest::InvoiceFolderTest
+class TypedInputTest : public purchasetest::PurchaseFolderTest
 {
 protected:
     void SetUp() override
     {
-        InvoiceFolderTest::SetUp();
+        PurchaseFolderTest::SetUp();
+        app::setPasswordHashCost(app::HashCost::Minimal); // a password is tried for every input
         addCustomer("C1");
         addStock("A", 10, 12.5);
         invoiceNo = startInvoice("C1");
         addLine("A", 1, 2, 12.5);
         ASSERT_EQ(Access::INVOICE.Insert(), Benign);
+        ASSERT_EQ(Access::CREDIT.PrimeRecord(), Benign);
+        CRE.CUSTOMERNO = "C1";
+        CRE.DATE = fw::today();
+        ASSERT_EQ(Access::CREDIT.Insert(), Benign);
+        creditMemoNo = CRE.CREDITMEMONO;
+        orderNo = bookOrder("V1", 100);
+    }
+    void TearDown() override
+    {
+        PurchaseFolderTest::TearDown();
+        app::setPasswordHashCost(app::HashCost::Interactive);
     }
 
     // Runs the form; act is called once, inside its event loop, as soon as it is open. Returns
@@ -295,7 +316,7 @@ protected:
     }
 
     static inline fw::ScriptedPresenter *presenter = nullptr;
-    static inline LONG invoiceNo = 0;
+    static inline LONG invoiceNo = 0, creditMemoNo = 0, orderNo = 0;
 
     static std::vector<FormCase> forms()
     {
@@ -313,6 +334,17 @@ protected:
         auto onCustomer = [] {
             CUS.CUSTOMERNO = "C1";
             Access::CUSTOMER.TryFetch(CUS.CustomerNo_Key);
+        };
+        auto onCreditMemo = [=] {
+            onCustomer();
+            CRE.CREDITMEMONO = creditMemoNo;
+            Access::CREDIT.TryFetch(CRE.CreditMemoNo_Key);
+        };
+        auto onOrder = [] {
+            PUR.PORDERNO = orderNo;
+            Access::PURORDER.TryFetch(PUR.POrderNo_Key);
+            VEN.ACCOUNTNO = PUR.ACCOUNTNO;
+            Access::VENDOR.TryFetch(VEN.VendorNo_Key);
         };
         return {
             {"Upd:Customer", called(fw::InsertRecord, [] { return std::make_unique<Upd::Customer>(); })},
@@ -358,6 +390,31 @@ protected:
              }},
             {"Win:PaymentPurchaseOrder",
              called(fw::ChangeRecord, [] { return std::make_unique<Win::PaymentPurchaseOrder>(); }), false},
+            {"Upd:CreditMemoDescription", [=] {
+                 onCreditMemo();
+                 called(fw::InsertRecord, [] { return std::make_unique<Upd::CreditMemoDescription>(); })();
+             }},
+            {"Upd:PurchaseOrderDescription", [=] {
+                 onOrder();
+                 called(fw::InsertRecord, [] { return std::make_unique<Upd::PurchaseOrderDescription>(); })();
+             }},
+            {"Upd:VendorFinanceHistory", [=] {
+                 onOrder();
+                 called(fw::InsertRecord, [] { return std::make_unique<Upd::VendorFinanceHistory>(); })();
+             }},
+            {"Win:UpdateVendorStock", [=] {
+                 onOrder();
+                 called(fw::ChangeRecord, [] { return std::make_unique<Win::UpdateVendorStock>(); })();
+             }, true, [](fw::FormProcedure &form) {
+                 if (auto *box = form.window()->findChild<QCheckBox *>(); box && !box->isChecked())
+                     QTest::mouseClick(box, Qt::LeftButton);
+             }},
+            {"Win:Password", called(fw::ChangeRecord, [] { return std::make_unique<Win::Password>(); })},
+            {"Win:EnterPassword", [=] {
+                 GLO.PASSWORDHASH = app::hashPassword("s3cret");
+                 called(fw::NoRequest, [] { return std::make_unique<Win::EnterPassword>(); })();
+                 GLO.PASSWORDHASH.clear();
+             }, false},
         };
     }
 };
@@ -373,7 +430,7 @@ TEST_F(TypedInputTest, CancelAfterHostileTypingLeavesEveryFileAsItWas)
         const auto before = allTables();
         int typed = 0;
         EXPECT_TRUE(drive(form, [&](fw::FormProcedure &open) {
-            for (const QPointer<QWidget> &entry : boundEntries(open)) {
+            for (const QPointer<QWidget> &entry : typedEntries(open)) {
                 for (const Hostile &input : hostileInputs())
                     if (entry && !open.dead())
                         enter(entry, input);
@@ -405,7 +462,7 @@ TEST_F(TypedInputTest, OkAfterHostileTypingStoresValidValuesOrSaysWhy)
             const auto before = allTables();
             bool keptOpen = false, okOffered = true;
             EXPECT_TRUE(drive(form, [&](fw::FormProcedure &open) {
-                for (const QPointer<QWidget> &entry : boundEntries(open))
+                for (const QPointer<QWidget> &entry : typedEntries(open))
                     if (entry && !open.dead())
                         enter(entry, input);
                 // Tabbing round may have left the focus in an entry whose value is looked up on
@@ -413,6 +470,8 @@ TEST_F(TypedInputTest, OkAfterHostileTypingStoresValidValuesOrSaysWhy)
                 QPointer<fw::FormProcedure> alive(&open);
                 if (!open.dead())
                     open.form().ok()->setFocus();
+                if (form.beforeOk && alive && !alive->dead())
+                    form.beforeOk(*alive);
                 settle();
                 // A form may hold Ok back until it has what it needs (a credit memo its customer).
                 okOffered = alive && !alive->dead() && alive->form().ok()->isEnabled();
