@@ -1,6 +1,5 @@
 #include "app/creditmemos/creditmemoform.h"
 
-#include "app/common/entryclaims.h"
 #include "app/common/maintenancemessages.h"
 #include "app/creditmemos/creditbook.h"
 #include "app/creditmemos/creditlineform.h"
@@ -47,20 +46,20 @@ std::string lineFormat()
 } // namespace
 
 CreditMemo::CreditMemo(dict::LONG unfinished)
-    : fw::FormProcedure({.name = "Upd:CreditMemo",
+    : app::DocumentForm({.name = "Upd:CreditMemo",
                          .title = "Update the Credit Memo File",
                          .files = {Relate::CREDIT, Relate::CRSCRIPTION, Access::FINANCE, Access::INVOICE,
                                    Access::DESCRIPTION, Access::CUSTOMER, Access::STOCK, Access::SPECIAL},
                          .messages = {app::installCreditMemoMessages, app::installInvoiceMessages,
                                       app::installMaintenanceMessages},
-                         .serves = fw::ServesAll}),
-      unfinished_(unfinished)
+                         .serves = fw::ServesAll},
+                        {app::Entry::CreditMemo, Access::CREDIT, CRE.CreditMemoNo_Key, dict::field(CRE.CREDITMEMONO)}, unfinished)
 {}
 
 // The frame's new credit memo is always an Insert, whatever request was left over.
 bool CreditMemo::Admit()
 {
-    if (GLO.NEWCREDITMEMO == 1 || unfinished_ != 0)
+    if (GLO.NEWCREDITMEMO == 1 || unfinished() != 0)
         Request = OriginalRequest = fw::InsertRecord;
     openingTaxRate_ = GLO.TAXRATE;
     return true;
@@ -122,15 +121,10 @@ fw::FormDeclaration CreditMemo::Declare()
             .fixedSize = false};
 }
 
-// A new memo takes its number now, or an unfinished one is taken up again; Cancel gives it back.
-// The memo is claimed while it is entered here.
 int CreditMemo::Built()
 {
-    if (inserting() && !Access::CREDIT.Primed()
-        && (unfinished_ ? resumeUnfinished() : Access::CREDIT.PrimeRecord()) != dict::Benign)
-        return dict::Notify;
-    if (inserting() && app::claimEntry(app::Entry::CreditMemo, CRE.CREDITMEMONO))
-        claimed_ = CRE.CREDITMEMONO;
+    if (const int result = DocumentForm::Built(); result != dict::Benign)
+        return result;
     form().flag(Memo)->setEnabled(false); // it only shows whether the memo has a memo
     return dict::Benign;
 }
@@ -336,69 +330,42 @@ bool CreditMemo::creditsNoMoreThanInvoiced()
     return REPORTS::Errors().ThrowMessage(app::CreMsg::MoreThanInvoiced, why) == dict::Benign;
 }
 
-int CreditMemo::TakeCompleted()
+bool CreditMemo::readyToSave()
 {
-    Update();
-    SaveHistory();
     if (CRE.CUSTOMERNO.blank()) {
         REPORTS::Errors().Throw(app::MaintMsg::NoCustomerNo);
         form().entry(CRE.CUSTOMERNO)->setFocus();
-        return dict::Notify;
+        return false;
     }
     refigure();
-    if (!creditsNoMoreThanInvoiced() || cre::saveCreditMemo(inserting()) != dict::Benign) {
+    if (!creditsNoMoreThanInvoiced()) {
         Display();
-        return dict::Notify;
+        return false;
     }
-    Display();
-    SetResponse(fw::RequestCompleted);
-    return dict::Benign;
+    return true;
 }
 
-int CreditMemo::TakeCloseEvent()
-{
-    if (Response == fw::RequestCompleted)
-        return Procedure::TakeCloseEvent();
-    if (recordChanged()) {
-        const int answer = REPORTS::Errors().Message(dict::Msg::SaveRecord,
-                                                     dict::ButtonYes | dict::ButtonNo | dict::ButtonCancel,
-                                                     dict::ButtonCancel);
-        if (answer == dict::ButtonYes) {
-            PostCompleted();
-            return dict::Notify;
-        }
-        if (answer != dict::ButtonNo)
-            return dict::Notify;
-    }
-    // Cancel of a new memo undoes its lines; Cancel of a Change keeps the lines stored meanwhile
-    // and books the totals they make.
-    const int undone = inserting() ? cre::cancelNewCreditMemo(CRE.CREDITMEMONO)
-                                   : cre::settleCreditChange(CRE.CREDITMEMONO);
-    if (undone != dict::Benign)
-        return dict::Notify;
-    CancelAction = 0; // asked above
-    return Procedure::TakeCloseEvent();
-}
+bool CreditMemo::book() { return cre::saveCreditMemo(inserting()) == dict::Benign; }
 
-int CreditMemo::resumeUnfinished()
+// Cancel of a new memo undoes its lines; Cancel of a Change keeps the lines stored meanwhile and
+// books the totals they make.
+bool CreditMemo::cancelBooking()
 {
-    CRE.CREDITMEMONO = unfinished_;
-    if (Access::CREDIT.Fetch(CRE.CreditMemoNo_Key) != dict::Benign)
-        return dict::Notify;
-    return Access::CREDIT.ResumeReserved();
+    return (inserting() ? cre::cancelNewCreditMemo(CRE.CREDITMEMONO) : cre::settleCreditChange(CRE.CREDITMEMONO))
+           == dict::Benign;
 }
 
 // A saved memo is printed now when the setup says so; the last one saved is what the credit memo
 // report prints.
-void CreditMemo::Closing()
+void CreditMemo::saved()
 {
-    if (Response == fw::RequestCompleted && (OriginalRequest == fw::InsertRecord || OriginalRequest == fw::ChangeRecord)) {
-        GLO.CREDITMEMONO = CRE.CREDITMEMONO;
-        if (GLO.PRINTINVOICE != 0 && app::procedureDefined("PRN:CREDITMEMO"))
-            app::runProcedure("PRN:CREDITMEMO");
-    }
-    if (claimed_ != 0)
-        app::releaseEntry(app::Entry::CreditMemo, claimed_); // saved or removed: no longer being entered
+    GLO.CREDITMEMONO = CRE.CREDITMEMONO;
+    if (GLO.PRINTINVOICE != 0 && app::procedureDefined("PRN:CREDITMEMO"))
+        app::runProcedure("PRN:CREDITMEMO");
+}
+
+void CreditMemo::closed()
+{
     GLO.NEWCREDITMEMO = 0;
     GLO.CUSTOMERNO.clear();
 }

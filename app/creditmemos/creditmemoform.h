@@ -4,12 +4,12 @@
 // takes back the stock its lines returned and releases its number.
 #pragma once
 
+#include "app/common/documentform.h"
 #include "framework/browseclass.h"
-#include "framework/formprocedure.h"
 
 namespace Upd {
 
-class CreditMemo : public fw::FormProcedure
+class CreditMemo : public app::DocumentForm
 {
 public:
     // What the form finds again besides its fields.
@@ -23,8 +23,6 @@ public:
     using fw::FormProcedure::Run;
     int Run(int number, int request) override;
     int TakeAccepted(QWidget *control) override;
-    int TakeCompleted() override;
-    int TakeCloseEvent() override;
 
     fw::BrowseClass &items() const { return form().lines(Items); }
 
@@ -32,8 +30,12 @@ protected:
     bool Admit() override;
     fw::FormDeclaration Declare() override;
     int Built() override;
-    void Closing() override;
     QString WindowTitle() const override;
+    bool readyToSave() override;
+    bool book() override;
+    bool cancelBooking() override;
+    void saved() override;
+    void closed() override;
 
 private:
     bool inserting() const { return OriginalRequest == fw::InsertRecord; }
@@ -48,14 +50,11 @@ private:
     void refigure();
     void followState();
     bool creditsNoMoreThanInvoiced();
-    int resumeUnfinished();
 
     double openingTaxRate_ = 0; // the setup's rate, before any customer's
     bool invoiceAsked_ = false; // the invoice's data is offered once per new memo
     bool picking_ = false;
     dict::String<10> customerShown_;
-    dict::LONG unfinished_ = 0; // the unfinished memo taken up
-    dict::LONG claimed_ = 0;    // the memo claimed while it is entered
 };
 
 } // namespace Upd

@@ -4,7 +4,6 @@
 #include "app/invoices/customerterms.h"
 #include "app/invoices/invoicebook.h"
 #include "app/invoices/invoicemessages.h"
-#include "app/common/entryclaims.h"
 #include "app/invoices/lineform.h"
 #include "app/invoices/invoicehistory.h"
 #include "app/memos/documentmemos.h"
@@ -56,20 +55,20 @@ std::string itemFormat()
 } // namespace
 
 Invoice::Invoice(dict::LONG unfinished)
-    : fw::FormProcedure({.name = "Upd:Invoice",
+    : app::DocumentForm({.name = "Upd:Invoice",
                          .title = "Update the Invoice File",
                          .files = {Relate::INVOICE, Relate::DESCRIPTION, Access::TOTALINV, Access::FINANCE,
                                    Access::CUSTOMER, Access::STOCK, Access::SPECIAL, Access::CREDIT,
                                    Access::CRSCRIPTION},
                          .messages = {app::installInvoiceMessages, app::installMaintenanceMessages},
-                         .serves = fw::ServesAll}),
-      unfinished_(unfinished)
+                         .serves = fw::ServesAll},
+                        {app::Entry::Invoice, Access::INVOICE, INV.InvoiceNo_Key, dict::field(INV.INVOICENO)}, unfinished)
 {}
 
 // The frame's new invoice is always an Insert, whatever request was left over.
 bool Invoice::Admit()
 {
-    if (GLO.NEWINVOICE == 1 || unfinished_ != 0)
+    if (GLO.NEWINVOICE == 1 || unfinished() != 0)
         Request = OriginalRequest = fw::InsertRecord;
     openingTaxRate_ = GLO.TAXRATE;
     return true;
@@ -148,14 +147,10 @@ fw::FormDeclaration Invoice::Declare()
             .fixedSize = false};
 }
 
-// A new invoice takes its number now, or an unfinished one is taken up again; Cancel gives it
-// back. The invoice is claimed while it is entered here.
 int Invoice::Built()
 {
-    if (inserting() && !Access::INVOICE.Primed() && (unfinished_ ? resumeUnfinished() : Access::INVOICE.PrimeRecord()) != dict::Benign)
-        return dict::Notify;
-    if (inserting() && app::claimEntry(app::Entry::Invoice, INV.INVOICENO))
-        claimed_ = INV.INVOICENO;
+    if (const int result = DocumentForm::Built(); result != dict::Benign)
+        return result;
     form().flag(Memo)->setEnabled(false); // it only shows whether the invoice has a memo
     return dict::Benign;
 }
@@ -401,44 +396,17 @@ void Invoice::followState()
 
 // --- Save, Cancel and closing ------------------------------------------------------------------
 
-int Invoice::TakeCompleted()
+bool Invoice::readyToSave()
 {
-    Update();
-    SaveHistory();
     if (CUS.CUSTOMERNO.blank()) {
         REPORTS::Errors().Throw(app::MaintMsg::NoCustomerNo);
         form().entry(INV.CUSTOMERNO)->setFocus();
-        return dict::Notify;
+        return false;
     }
-    if (inv::saveInvoice(inserting(), linesHoldStock_) != dict::Benign) {
-        Display();
-        return dict::Notify;
-    }
-    Display();
-    SetResponse(fw::RequestCompleted);
-    return dict::Benign;
+    return true;
 }
 
-int Invoice::TakeCloseEvent()
-{
-    if (Response == fw::RequestCompleted)
-        return Procedure::TakeCloseEvent();
-    if (recordChanged()) {
-        const int answer = REPORTS::Errors().Message(dict::Msg::SaveRecord,
-                                                     dict::ButtonYes | dict::ButtonNo | dict::ButtonCancel,
-                                                     dict::ButtonCancel);
-        if (answer == dict::ButtonYes) {
-            PostCompleted();
-            return dict::Notify;
-        }
-        if (answer != dict::ButtonNo)
-            return dict::Notify;
-    }
-    if (!cancelBooking())
-        return dict::Notify;
-    CancelAction = 0; // asked above
-    return Procedure::TakeCloseEvent();
-}
+bool Invoice::book() { return inv::saveInvoice(inserting(), linesHoldStock_) == dict::Benign; }
 
 // Cancel of a new invoice undoes its lines (and payments, when the user agrees); Cancel of a
 // Change keeps the lines stored meanwhile and books the totals they make.
@@ -453,28 +421,20 @@ bool Invoice::cancelBooking()
     return inv::cancelNewInvoice(INV.INVOICENO, linesHoldStock_) == dict::Benign;
 }
 
-int Invoice::resumeUnfinished()
-{
-    INV.INVOICENO = unfinished_;
-    if (Access::INVOICE.Fetch(INV.InvoiceNo_Key) != dict::Benign)
-        return dict::Notify;
-    return Access::INVOICE.ResumeReserved();
-}
-
 // A saved invoice is printed now or tagged for printing with the others later; its customer is
 // tagged for the labels.
-void Invoice::Closing()
+void Invoice::saved()
 {
-    if (Response == fw::RequestCompleted && (OriginalRequest == fw::InsertRecord || OriginalRequest == fw::ChangeRecord)) {
-        GLO.INVOICENO = INV.INVOICENO;
-        ST::SetTagPos_(ST::CustomerTable, INV.CUSTOMERNO.view());
-        if (GLO.PRINTINVOICE != 0)
-            app::runProcedure("PRN:INVOICES");
-        else
-            ST::SetTag_(ST::InvoiceTable, INV.INVOICENO);
-    }
-    if (claimed_ != 0)
-        app::releaseEntry(app::Entry::Invoice, claimed_); // saved or removed: no longer being entered
+    GLO.INVOICENO = INV.INVOICENO;
+    ST::SetTagPos_(ST::CustomerTable, INV.CUSTOMERNO.view());
+    if (GLO.PRINTINVOICE != 0)
+        app::runProcedure("PRN:INVOICES");
+    else
+        ST::SetTag_(ST::InvoiceTable, INV.INVOICENO);
+}
+
+void Invoice::closed()
+{
     GLO.NEWINVOICE = 0;
     GLO.CUSTOMERNO.clear();
     GLO.TESTDATA = 0;

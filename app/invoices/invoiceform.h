@@ -8,12 +8,12 @@
 #pragma once
 
 #include "app/invoices/invoicemath.h"
+#include "app/common/documentform.h"
 #include "framework/browseclass.h"
-#include "framework/formprocedure.h"
 
 namespace Upd {
 
-class Invoice : public fw::FormProcedure
+class Invoice : public app::DocumentForm
 {
 public:
     // What the form finds again besides its fields.
@@ -28,8 +28,6 @@ public:
     using fw::FormProcedure::Run;
     int Run(int number, int request) override;
     int TakeAccepted(QWidget *control) override;
-    int TakeCompleted() override;
-    int TakeCloseEvent() override;
 
     fw::BrowseClass &items() const { return form().lines(Items); }
 
@@ -37,8 +35,12 @@ protected:
     bool Admit() override;
     fw::FormDeclaration Declare() override;
     int Built() override;
-    void Closing() override;
     QString WindowTitle() const override;
+    bool readyToSave() override;
+    bool book() override;
+    bool cancelBooking() override;
+    void saved() override;
+    void closed() override;
 
 private:
     // A new invoice until it is first saved (a payment saves it).
@@ -59,8 +61,6 @@ private:
     void showShipping();
     void showMemo();
     void chooseCycle();
-    bool cancelBooking();
-    int resumeUnfinished();
 
     app::invoices::LineSums sums_;
     double openingTaxRate_ = 0; // the setup's rate, before any customer's
@@ -70,8 +70,6 @@ private:
     bool booked_ = false;
     dict::String<10> customerShown_; // the customer the header holds
     double discountShown_ = 0;
-    dict::LONG unfinished_ = 0; // the unfinished invoice taken up
-    dict::LONG claimed_ = 0;    // the invoice claimed while it is entered
 };
 
 } // namespace Upd

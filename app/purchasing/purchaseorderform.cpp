@@ -1,6 +1,5 @@
 #include "app/purchasing/purchaseorderform.h"
 
-#include "app/common/entryclaims.h"
 #include "app/common/maintenancemessages.h"
 #include "app/memos/documentmemos.h"
 #include "app/purchasing/orderlineform.h"
@@ -48,19 +47,19 @@ std::string lineFormat()
 } // namespace
 
 PurchaseOrder::PurchaseOrder(dict::LONG unfinished)
-    : fw::FormProcedure({.name = "Upd:PurchaseOrder",
+    : app::DocumentForm({.name = "Upd:PurchaseOrder",
                          .title = "Update the PurOrder File",
                          .files = {Relate::PURORDER, Relate::PURDESCRIPTION, Access::VENFIN, Access::VENDOR,
                                    Access::TOTALINV, Access::STOCK},
                          .messages = {app::installPurchaseMessages, app::installMaintenanceMessages},
-                         .serves = fw::ServesAll}),
-      unfinished_(unfinished)
+                         .serves = fw::ServesAll},
+                        {app::Entry::PurchaseOrder, Access::PURORDER, PUR.POrderNo_Key, dict::field(PUR.PORDERNO)}, unfinished)
 {}
 
 // The frame's new purchase order is always an Insert, whatever request was left over.
 bool PurchaseOrder::Admit()
 {
-    if (GLO.NEWPURCHASEORDER == 1 || unfinished_ != 0)
+    if (GLO.NEWPURCHASEORDER == 1 || unfinished() != 0)
         Request = OriginalRequest = fw::InsertRecord;
     return true;
 }
@@ -114,15 +113,10 @@ fw::FormDeclaration PurchaseOrder::Declare()
             .fixedSize = false};
 }
 
-// A new order takes its number now, or an unfinished one is taken up again; Cancel gives it back.
-// The order is claimed while it is entered here.
 int PurchaseOrder::Built()
 {
-    if (inserting() && !Access::PURORDER.Primed()
-        && (unfinished_ ? resumeUnfinished() : Access::PURORDER.PrimeRecord()) != dict::Benign)
-        return dict::Notify;
-    if (inserting() && app::claimEntry(app::Entry::PurchaseOrder, PUR.PORDERNO))
-        claimed_ = PUR.PORDERNO;
+    if (const int result = DocumentForm::Built(); result != dict::Benign)
+        return result;
     form().flag(Memo)->setEnabled(false); // it only shows whether the order has a memo
     return dict::Benign;
 }
@@ -290,69 +284,35 @@ void PurchaseOrder::followState()
 
 // --- Save, Cancel and closing --------------------------------------------------------------------
 
-int PurchaseOrder::TakeCompleted()
+bool PurchaseOrder::readyToSave()
 {
-    Update();
-    SaveHistory();
     if (PUR.ACCOUNTNO.blank()) {
         REPORTS::Errors().Throw(app::PurMsg::NoVendorYet);
         form().entry(PUR.ACCOUNTNO)->setFocus();
-        return dict::Notify;
+        return false;
     }
     refigure();
-    if (pur::saveOrder(inserting(), ownPaid_) != dict::Benign) {
-        Display();
-        return dict::Notify;
-    }
-    Display();
-    SetResponse(fw::RequestCompleted);
-    return dict::Benign;
+    return true;
 }
 
-int PurchaseOrder::TakeCloseEvent()
-{
-    if (Response == fw::RequestCompleted)
-        return Procedure::TakeCloseEvent();
-    if (recordChanged()) {
-        const int answer = REPORTS::Errors().Message(dict::Msg::SaveRecord,
-                                                     dict::ButtonYes | dict::ButtonNo | dict::ButtonCancel,
-                                                     dict::ButtonCancel);
-        if (answer == dict::ButtonYes) {
-            PostCompleted();
-            return dict::Notify;
-        }
-        if (answer != dict::ButtonNo)
-            return dict::Notify;
-    }
-    // Cancel of a new order takes its lines' back orders back; Cancel of a Change keeps the lines
-    // stored meanwhile and books the cost they make.
-    const int undone = inserting() ? pur::cancelNewOrder(PUR.PORDERNO) : pur::settleOrderChange(PUR.PORDERNO);
-    if (undone != dict::Benign)
-        return dict::Notify;
-    CancelAction = 0; // asked above
-    return Procedure::TakeCloseEvent();
-}
+bool PurchaseOrder::book() { return pur::saveOrder(inserting(), ownPaid_) == dict::Benign; }
 
-int PurchaseOrder::resumeUnfinished()
+// Cancel of a new order takes its lines' back orders back; Cancel of a Change keeps the lines
+// stored meanwhile and books the cost they make.
+bool PurchaseOrder::cancelBooking()
 {
-    PUR.PORDERNO = unfinished_;
-    if (Access::PURORDER.Fetch(PUR.POrderNo_Key) != dict::Benign)
-        return dict::Notify;
-    return Access::PURORDER.ResumeReserved();
+    return (inserting() ? pur::cancelNewOrder(PUR.PORDERNO) : pur::settleOrderChange(PUR.PORDERNO)) == dict::Benign;
 }
 
 // A saved order is printed now when the setup says so; the last one saved is what the purchase
 // order report prints.
-void PurchaseOrder::Closing()
+void PurchaseOrder::saved()
 {
-    if (Response == fw::RequestCompleted && (OriginalRequest == fw::InsertRecord || OriginalRequest == fw::ChangeRecord)) {
-        GLO.PURCHASEORDERNO = PUR.PORDERNO;
-        if (GLO.PRINTINVOICE != 0 && app::procedureDefined("PRN:PURCHASEORDERS"))
-            app::runProcedure("PRN:PURCHASEORDERS");
-    }
-    if (claimed_ != 0)
-        app::releaseEntry(app::Entry::PurchaseOrder, claimed_); // saved or removed: no longer being entered
-    GLO.NEWPURCHASEORDER = 0;
+    GLO.PURCHASEORDERNO = PUR.PORDERNO;
+    if (GLO.PRINTINVOICE != 0 && app::procedureDefined("PRN:PURCHASEORDERS"))
+        app::runProcedure("PRN:PURCHASEORDERS");
 }
+
+void PurchaseOrder::closed() { GLO.NEWPURCHASEORDER = 0; }
 
 } // namespace Upd

@@ -4,12 +4,12 @@
 // new order takes its lines' back orders back and releases its number.
 #pragma once
 
+#include "app/common/documentform.h"
 #include "framework/browseclass.h"
-#include "framework/formprocedure.h"
 
 namespace Upd {
 
-class PurchaseOrder : public fw::FormProcedure
+class PurchaseOrder : public app::DocumentForm
 {
 public:
     // What the form finds again besides its fields.
@@ -23,8 +23,6 @@ public:
     using fw::FormProcedure::Run;
     int Run(int number, int request) override;
     int TakeAccepted(QWidget *control) override;
-    int TakeCompleted() override;
-    int TakeCloseEvent() override;
 
     fw::BrowseClass &items() const { return form().lines(Items); }
 
@@ -32,8 +30,12 @@ protected:
     bool Admit() override;
     fw::FormDeclaration Declare() override;
     int Built() override;
-    void Closing() override;
     QString WindowTitle() const override;
+    bool readyToSave() override;
+    bool book() override;
+    bool cancelBooking() override;
+    void saved() override;
+    void closed() override;
 
 private:
     bool inserting() const { return OriginalRequest == fw::InsertRecord; }
@@ -46,13 +48,10 @@ private:
     void showMemo();
     void refigure();
     void followState();
-    int resumeUnfinished();
 
     double ownPaid_ = 0;    // what this form pays on the order (its own VENFIN record)
     double othersPaid_ = 0; // what separate payments paid on it
     dict::String<20> accountShown_;
-    dict::LONG unfinished_ = 0; // the unfinished order taken up
-    dict::LONG claimed_ = 0;    // the order claimed while it is entered
 };
 
 } // namespace Upd
