@@ -46,7 +46,7 @@ std::string lineFormat()
 } // namespace
 
 CreditMemo::CreditMemo(dict::LONG unfinished)
-    : app::DocumentForm({.name = "Upd:CreditMemo",
+    : app::BookedDocumentForm({.name = "Upd:CreditMemo",
                          .title = "Update the Credit Memo File",
                          .files = {Relate::CREDIT, Relate::CRSCRIPTION, Access::FINANCE, Access::INVOICE,
                                    Access::DESCRIPTION, Access::CUSTOMER, Access::STOCK, Access::SPECIAL},
@@ -123,7 +123,7 @@ fw::FormDeclaration CreditMemo::Declare()
 
 int CreditMemo::Built()
 {
-    if (const int result = DocumentForm::Built(); result != dict::Benign)
+    if (const int result = BookedDocumentForm::Built(); result != dict::Benign)
         return result;
     form().flag(Memo)->setEnabled(false); // it only shows whether the memo has a memo
     return dict::Benign;

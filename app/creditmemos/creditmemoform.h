@@ -4,12 +4,12 @@
 // takes back the stock its lines returned and releases its number.
 #pragma once
 
-#include "app/common/documentform.h"
+#include "app/common/bookeddocumentform.h"
 #include "framework/browseclass.h"
 
 namespace Upd {
 
-class CreditMemo : public app::DocumentForm
+class CreditMemo : public app::BookedDocumentForm
 {
 public:
     // What the form finds again besides its fields.

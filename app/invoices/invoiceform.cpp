@@ -55,7 +55,7 @@ std::string itemFormat()
 } // namespace
 
 Invoice::Invoice(dict::LONG unfinished)
-    : app::DocumentForm({.name = "Upd:Invoice",
+    : app::BookedDocumentForm({.name = "Upd:Invoice",
                          .title = "Update the Invoice File",
                          .files = {Relate::INVOICE, Relate::DESCRIPTION, Access::TOTALINV, Access::FINANCE,
                                    Access::CUSTOMER, Access::STOCK, Access::SPECIAL, Access::CREDIT,
@@ -149,7 +149,7 @@ fw::FormDeclaration Invoice::Declare()
 
 int Invoice::Built()
 {
-    if (const int result = DocumentForm::Built(); result != dict::Benign)
+    if (const int result = BookedDocumentForm::Built(); result != dict::Benign)
         return result;
     form().flag(Memo)->setEnabled(false); // it only shows whether the invoice has a memo
     return dict::Benign;

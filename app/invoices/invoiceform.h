@@ -8,12 +8,12 @@
 #pragma once
 
 #include "app/invoices/invoicemath.h"
-#include "app/common/documentform.h"
+#include "app/common/bookeddocumentform.h"
 #include "framework/browseclass.h"
 
 namespace Upd {
 
-class Invoice : public app::DocumentForm
+class Invoice : public app::BookedDocumentForm
 {
 public:
     // What the form finds again besides its fields.

@@ -47,7 +47,7 @@ std::string lineFormat()
 } // namespace
 
 PurchaseOrder::PurchaseOrder(dict::LONG unfinished)
-    : app::DocumentForm({.name = "Upd:PurchaseOrder",
+    : app::BookedDocumentForm({.name = "Upd:PurchaseOrder",
                          .title = "Update the PurOrder File",
                          .files = {Relate::PURORDER, Relate::PURDESCRIPTION, Access::VENFIN, Access::VENDOR,
                                    Access::TOTALINV, Access::STOCK},
@@ -115,7 +115,7 @@ fw::FormDeclaration PurchaseOrder::Declare()
 
 int PurchaseOrder::Built()
 {
-    if (const int result = DocumentForm::Built(); result != dict::Benign)
+    if (const int result = BookedDocumentForm::Built(); result != dict::Benign)
         return result;
     form().flag(Memo)->setEnabled(false); // it only shows whether the order has a memo
     return dict::Benign;

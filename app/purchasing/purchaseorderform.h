@@ -4,12 +4,12 @@
 // new order takes its lines' back orders back and releases its number.
 #pragma once
 
-#include "app/common/documentform.h"
+#include "app/common/bookeddocumentform.h"
 #include "framework/browseclass.h"
 
 namespace Upd {
 
-class PurchaseOrder : public app::DocumentForm
+class PurchaseOrder : public app::BookedDocumentForm
 {
 public:
     // What the form finds again besides its fields.

@@ -25,7 +25,7 @@ struct DocumentFile {
     dict::FieldRef number; // the number field of the file's buffer
 };
 
-class DocumentForm : public fw::FormProcedure
+class BookedDocumentForm : public fw::FormProcedure
 {
 public:
     int TakeCompleted() override;
@@ -33,7 +33,7 @@ public:
 
 protected:
     // With an unfinished number, the form takes up that document as a new one.
-    DocumentForm(fw::ProcedureSpec spec, DocumentFile document, dict::LONG unfinished);
+    BookedDocumentForm(fw::ProcedureSpec spec, DocumentFile document, dict::LONG unfinished);
 
     int Built() override;
     void Closing() override;

@@ -1,4 +1,4 @@
-#include "app/common/documentform.h"
+#include "app/common/bookeddocumentform.h"
 
 #include "dictionary/errorreporter.h"
 #include "dictionary/fieldaccess.h"
@@ -8,17 +8,17 @@
 
 namespace app {
 
-DocumentForm::DocumentForm(fw::ProcedureSpec spec, DocumentFile document, dict::LONG unfinished)
+BookedDocumentForm::BookedDocumentForm(fw::ProcedureSpec spec, DocumentFile document, dict::LONG unfinished)
     : fw::FormProcedure(std::move(spec)), document_(document), unfinished_(unfinished)
 {}
 
-dict::LONG DocumentForm::number() const
+dict::LONG BookedDocumentForm::number() const
 {
     return static_cast<dict::LONG>(dict::integerOf(*document_.number.def, document_.number.record));
 }
 
 // A new document takes its number now, or an unfinished one is taken up again; Cancel gives it back.
-int DocumentForm::Built()
+int BookedDocumentForm::Built()
 {
     if (opensNew() && !document_.file.Primed()
         && (unfinished_ ? resumeUnfinished() : document_.file.PrimeRecord()) != dict::Benign)
@@ -28,7 +28,7 @@ int DocumentForm::Built()
     return dict::Benign;
 }
 
-int DocumentForm::resumeUnfinished()
+int BookedDocumentForm::resumeUnfinished()
 {
     dict::setInteger(*document_.number.def, document_.number.record, unfinished_);
     if (document_.file.Fetch(document_.numberKey) != dict::Benign)
@@ -36,7 +36,7 @@ int DocumentForm::resumeUnfinished()
     return document_.file.ResumeReserved();
 }
 
-int DocumentForm::TakeCompleted()
+int BookedDocumentForm::TakeCompleted()
 {
     Update();
     SaveHistory();
@@ -51,7 +51,7 @@ int DocumentForm::TakeCompleted()
     return dict::Benign;
 }
 
-int DocumentForm::TakeCloseEvent()
+int BookedDocumentForm::TakeCloseEvent()
 {
     if (Response == fw::RequestCompleted)
         return Procedure::TakeCloseEvent();
@@ -72,7 +72,7 @@ int DocumentForm::TakeCloseEvent()
     return Procedure::TakeCloseEvent();
 }
 
-void DocumentForm::Closing()
+void BookedDocumentForm::Closing()
 {
     if (Response == fw::RequestCompleted && (OriginalRequest == fw::InsertRecord || OriginalRequest == fw::ChangeRecord))
         saved();
