@@ -1,14 +1,11 @@
 #include "app/reports/creditmemodocument.h"
 
-#include "app/common/booking.h"
 #include "app/reports/documentform.h"
 #include "app/reports/documentmessages.h"
-#include "dictionary/errorreporter.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
 #include "dictionary/lookup.h"
 #include "dictionary/money.h"
-#include "dictionary/runtimeerror.h"
 #include "dictionary/unitofwork.h"
 #include "framework/errorclass.h"
 #include "framework/reportslib.h"
@@ -61,43 +58,12 @@ Layout memoLayout(const InvoicePrint &p, Band &totals)
 
 } // namespace
 
-CREDITMEMO::CREDITMEMO() : ReportProcedure(Name)
+CREDITMEMO::CREDITMEMO() : SingleDocument(Name, {Relate::CREDIT, Access::CREDIT, CRE.CreditMemoNo_Key, dict::field(CRE.CREDITMEMONO),
+                                                dict::field(CRE.PRINTED), [] { return dict::LONG{GLO.CREDITMEMONO}; },
+                                                app::DocMsg::CreditMemoNotFound, "Credit memo"})
 {
     layout_ = memoLayout(print_, totals_);
     ReadsFiles({&Access::CREDIT, &Access::CRSCRIPTION, &Access::CUSTOMER, &Access::SETUP});
-}
-
-int CREDITMEMO::OpenFiles()
-{
-    app::installDocumentMessages(REPORTS::Errors());
-    print_ = InvoicePrint{};
-    print_.run = InvoiceRun::fromGlobals();
-    memoNo_ = GLO.CREDITMEMONO;
-    laid_ = false;
-    if (const int level = ReportProcedure::OpenFiles(); level != dict::Benign)
-        return level;
-    if (!print_.run.blank && !dict::lookup(CRE.CreditMemoNo_Key, memoNo_)) {
-        REPORTS::Errors().ThrowMessage(app::DocMsg::CreditMemoNotFound, fw::formatValue(memoNo_, "@n06"));
-        CloseFiles();
-        return dict::Notify;
-    }
-    SET.RECORDNO = 1;
-    if (!print_.run.stationery && Access::SETUP.TryFetch(SET.RecordNo_Key) == dict::Benign)
-        print_.company = companyLines(SET, print_.run.regime);
-    return dict::Benign;
-}
-
-void CREDITMEMO::SetView(fw::ViewManager &view)
-{
-    view.Init(&Relate::CREDIT);
-    view.AddSortOrder(CRE.CreditMemoNo_Key);
-    range_.CREDITMEMONO = print_.run.blank ? 0 : memoNo_; // a blank form reads no memo
-    view.AddRange(dict::fieldOf(range_, range_.CREDITMEMONO));
-}
-
-bool CREDITMEMO::Previewing() const
-{
-    return GLO.PRINTCHOICE != 1 && ReportProcedure::Previewing(); // stationery goes straight to the printer
 }
 
 // The memo, its lines and its customer as one consistent picture.
@@ -125,7 +91,7 @@ bool CREDITMEMO::readMemo(dict::LONG memoNo)
 
 void CREDITMEMO::TakeRecord(ReportEngine &engine)
 {
-    if (print_.run.blank || !readMemo(CRE.CREDITMEMONO))
+    if (!printing() || !readMemo(number()))
         return;
     engine.startDocument();
     static_cast<dict::CREDITRecord &>(CRE) = memo_;
@@ -144,34 +110,7 @@ void CREDITMEMO::TakeRecord(ReportEngine &engine)
         engine.printDetail();
     }
     engine.printBand(totals_);
-    laid_ = true;
-}
-
-void CREDITMEMO::Closing()
-{
-    markPrinted();
-    GLO.STARTUP = dict::StartUp::None;
-    if (print_.run.blank) { // the settings the frame parked for the blank form
-        GLO.PRINTCHOICE = GLO.THREADNO;
-        GLO.PRINTPREVIEW = GLO.THREADNO1;
-        GLO.THREADNO = 0;
-        GLO.THREADNO1 = 0;
-    }
-}
-
-// The memo printed takes the "P" mark, in one unit of work, only when the pages were really
-// printed or saved.
-void CREDITMEMO::markPrinted()
-{
-    if (!printed() || !laid_)
-        return;
-    app::book({&Access::CREDIT}, "Credit memo " + std::to_string(memoNo_), [&]() -> app::Step {
-        CRE.CREDITMEMONO = memoNo_;
-        if (Access::CREDIT.TryFetch(CRE.CreditMemoNo_Key) != dict::Benign)
-            return Access::CREDIT.GetError() == dict::Err::RecordNotFound ? dict::Benign : dict::Notify;
-        CRE.PRINTED = "P";
-        return Access::CREDIT.TryUpdate();
-    });
+    laidOut();
 }
 
 } // namespace PRN

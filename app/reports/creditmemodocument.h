@@ -4,40 +4,29 @@
 // whose pages were really printed or saved, the memo is marked "P" in one unit of work.
 #pragma once
 
-#include "app/reports/invoiceprint.h"
-#include "reports/reportprocedure.h"
+#include "app/reports/singledocument.h"
 
 #include <string_view>
 #include <vector>
 
 namespace PRN {
 
-class CREDITMEMO : public rpt::ReportProcedure
+class CREDITMEMO : public SingleDocument
 {
 public:
     static constexpr std::string_view Name = "PRN:CREDITMEMO";
     CREDITMEMO();
 
 protected:
-    int OpenFiles() override;
-    void SetView(fw::ViewManager &view) override;
     void TakeRecord(rpt::ReportEngine &engine) override;
-    void Closing() override;
-    bool Previewing() const override;
 
 private:
     bool readMemo(dict::LONG memoNo);
-    void markPrinted();
 
-    InvoicePrint print_;
-    rpt::Band totals_;
-    dict::LONG memoNo_ = 0;
-    dict::CREDITBuffer range_{};
     dict::CREDITRecord memo_{};
     dict::CUSTOMERRecord customer_{};
     std::string memoText_;
     std::vector<dict::CRSCRIPTIONRecord> lines_;
-    bool laid_ = false;
 };
 
 } // namespace PRN

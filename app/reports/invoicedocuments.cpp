@@ -4,6 +4,7 @@
 #include "app/inventory/picturefiles.h"
 #include "app/printselect/tagbrowses.h"
 #include "app/reports/documentmessages.h"
+#include "app/reports/singledocument.h"
 #include "app/shell/procedures.h"
 #include "dictionary/errorreporter.h"
 #include "dictionary/files.h"
@@ -197,12 +198,8 @@ void InvoiceDocuments::Closing()
             untagPrinted();
         GLO.STARTUP = dict::StartUp::None;
     }
-    if (print_.run.blank) { // the settings the frame parked for the blank form
-        GLO.PRINTCHOICE = GLO.THREADNO;
-        GLO.PRINTPREVIEW = GLO.THREADNO1;
-        GLO.THREADNO = 0;
-        GLO.THREADNO1 = 0;
-    }
+    if (print_.run.blank)
+        restoreParkedPrintSettings();
 }
 
 // One unit of work: the invoices printed take the "P" mark (only when the pages were really

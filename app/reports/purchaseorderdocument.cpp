@@ -1,14 +1,11 @@
 #include "app/reports/purchaseorderdocument.h"
 
-#include "app/common/booking.h"
 #include "app/reports/documentform.h"
 #include "app/reports/documentmessages.h"
-#include "dictionary/errorreporter.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
 #include "dictionary/lookup.h"
 #include "dictionary/money.h"
-#include "dictionary/runtimeerror.h"
 #include "dictionary/unitofwork.h"
 #include "framework/errorclass.h"
 #include "framework/reportslib.h"
@@ -68,43 +65,12 @@ std::vector<TotalsRow> orderTotals(const dict::PURORDERRecord &order, double sub
 
 } // namespace
 
-PURCHASEORDERS::PURCHASEORDERS() : ReportProcedure(Name)
+PURCHASEORDERS::PURCHASEORDERS() : SingleDocument(Name, {Relate::PURORDER, Access::PURORDER, PUR.POrderNo_Key, dict::field(PUR.PORDERNO),
+                                                    dict::field(PUR.PRINTED), [] { return dict::LONG{GLO.PURCHASEORDERNO}; },
+                                                    app::DocMsg::PurchaseOrderNotFound, "Purchase order"})
 {
     layout_ = orderLayout(print_, totals_);
     ReadsFiles({&Access::PURORDER, &Access::PURDESCRIPTION, &Access::VENDOR, &Access::SETUP});
-}
-
-int PURCHASEORDERS::OpenFiles()
-{
-    app::installDocumentMessages(REPORTS::Errors());
-    print_ = InvoicePrint{};
-    print_.run = InvoiceRun::fromGlobals();
-    orderNo_ = GLO.PURCHASEORDERNO;
-    laid_ = false;
-    if (const int level = ReportProcedure::OpenFiles(); level != dict::Benign)
-        return level;
-    if (!print_.run.blank && !dict::lookup(PUR.POrderNo_Key, orderNo_)) {
-        REPORTS::Errors().ThrowMessage(app::DocMsg::PurchaseOrderNotFound, fw::formatValue(orderNo_, "@n06"));
-        CloseFiles();
-        return dict::Notify;
-    }
-    SET.RECORDNO = 1;
-    if (!print_.run.stationery && Access::SETUP.TryFetch(SET.RecordNo_Key) == dict::Benign)
-        print_.company = companyLines(SET, print_.run.regime);
-    return dict::Benign;
-}
-
-void PURCHASEORDERS::SetView(fw::ViewManager &view)
-{
-    view.Init(&Relate::PURORDER);
-    view.AddSortOrder(PUR.POrderNo_Key);
-    range_.PORDERNO = print_.run.blank ? 0 : orderNo_; // a blank form reads no order
-    view.AddRange(dict::fieldOf(range_, range_.PORDERNO));
-}
-
-bool PURCHASEORDERS::Previewing() const
-{
-    return GLO.PRINTCHOICE != 1 && ReportProcedure::Previewing(); // stationery goes straight to the printer
 }
 
 bool PURCHASEORDERS::readOrder(dict::LONG orderNo)
@@ -130,7 +96,7 @@ bool PURCHASEORDERS::readOrder(dict::LONG orderNo)
 
 void PURCHASEORDERS::TakeRecord(ReportEngine &engine)
 {
-    if (print_.run.blank || !readOrder(PUR.PORDERNO))
+    if (!printing() || !readOrder(number()))
         return;
     engine.startDocument();
     static_cast<dict::PURORDERRecord &>(PUR) = order_;
@@ -149,34 +115,7 @@ void PURCHASEORDERS::TakeRecord(ReportEngine &engine)
         engine.printDetail();
     }
     engine.printBand(totals_);
-    laid_ = true;
-}
-
-void PURCHASEORDERS::Closing()
-{
-    markPrinted();
-    GLO.STARTUP = dict::StartUp::None;
-    if (print_.run.blank) { // the settings the frame parked for the blank form
-        GLO.PRINTCHOICE = GLO.THREADNO;
-        GLO.PRINTPREVIEW = GLO.THREADNO1;
-        GLO.THREADNO = 0;
-        GLO.THREADNO1 = 0;
-    }
-}
-
-// The order printed takes the "P" mark, in one unit of work, only when the pages were really
-// printed or saved.
-void PURCHASEORDERS::markPrinted()
-{
-    if (!printed() || !laid_)
-        return;
-    app::book({&Access::PURORDER}, "Purchase order " + std::to_string(orderNo_), [&]() -> app::Step {
-        PUR.PORDERNO = orderNo_;
-        if (Access::PURORDER.TryFetch(PUR.POrderNo_Key) != dict::Benign)
-            return Access::PURORDER.GetError() == dict::Err::RecordNotFound ? dict::Benign : dict::Notify;
-        PUR.PRINTED = "P";
-        return Access::PURORDER.TryUpdate();
-    });
+    laidOut();
 }
 
 } // namespace PRN
