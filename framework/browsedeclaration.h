@@ -110,6 +110,7 @@ std::optional<dict::FieldRef> Locate(Member &member)
 // The update buttons a browse shows, with their tips.
 struct UpdateButtonTips {
     const char *insert = "Add New Record...";
+    const char *insertText = "&Add";
     const char *change = "Change Highlighted Record...";
     const char *remove = "Delete Highlighted Record...";
     const char *select = nullptr; // a Select button only with a tip, or on a pick list

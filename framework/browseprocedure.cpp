@@ -163,7 +163,7 @@ void BrowseProcedure::buildButtons(QHBoxLayout *row)
         return button;
     };
     if (browseSpec_.updates) {
-        w_.insert = standard("&Add", tips.insert);
+        w_.insert = standard(tips.insertText, tips.insert);
         w_.change = standard("&Change", tips.change);
         w_.remove = standard("&Delete", tips.remove);
     }

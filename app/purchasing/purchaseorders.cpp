@@ -76,7 +76,7 @@ const fw::BrowseSpec orderList{
               fw::Coloured(PUR.TERMS), fw::Coloured(PUR.AMOUNTOWED), fw::Coloured(PUR.COST),
               fw::Coloured(PUR.TOTALDUE), fw::Coloured(PUR.DATEPAID), fw::Coloured(PUR.DATERECVEIVED),
               fw::Coloured(PUR.VENDOR)},
-    .buttons = {.insert = "Add a New Purchase Order...", .change = "Change Highlighted Purchase Order...",
+    .buttons = {.insert = "Add a New Purchase Order...", .insertText = "&Insert", .change = "Change Highlighted Purchase Order...",
                 .remove = "Delete Highlighted Purchase Order...", .close = "Close and return to menu..."},
     .extraButtons = {{PurchaseOrders::Memo, "&Memo", "Display Purchase Order Memo...",
                       [](fw::BrowseProcedure &b) { static_cast<PurchaseOrders &>(b).showMemo(); },

@@ -11,6 +11,7 @@
 #include "framework/browselist.h"
 #include "framework/form.h"
 #include "framework/picture.h"
+#include "tests/support/tidy.h"
 #include "tests/support/purchasefolder.h"
 
 #include <QApplication>
@@ -175,6 +176,8 @@ TEST_F(VendorFinanceTest, TheOrderListsHistoryButtonOpensTheHighlightedOrdersHis
     QTableView *view = orders->widgets().list->view();
     QTest::keyClick(view, Qt::Key_End);
     ASSERT_EQ(GLO.PURCHASEORDERNO, no);
+    setuptest::screenshot(orders->window(), "purchase-order-list");
+    testsupport::expectTidy(orders->window());
     press(orders->button(Brw::PurchaseOrders::History));
     EXPECT_EQ(GLO.STARTUP, 0);
     auto *h = procedureOf<History>(setuptest::openWindow("Purchase Order History..."));
