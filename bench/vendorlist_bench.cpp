@@ -10,7 +10,6 @@
 #include "dictionary/files.h"
 #include "framework/browseclass.h"
 #include "framework/reportslib.h"
-#include "framework/threadcontext.h"
 
 #include <QApplication>
 
@@ -109,31 +108,13 @@ void RawVendorPage(benchmark::State &state)
 }
 BENCHMARK(RawVendorPage)->Unit(benchmark::kMillisecond);
 
-Brw::Vendors *openList()
-{
-    auto *list = new Brw::Vendors;
-    list->Start();
-    QCoreApplication::processEvents();
-    return list;
-}
-
-void closeList(Brw::Vendors *list)
-{
-    list->window()->parentWidget() ? list->window()->parentWidget()->close() : list->window()->close();
-    for (int i = 0; i < 3; ++i) {
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    fw::ThreadContext::mainContext().makeCurrent();
-}
-
 // Opening the window and showing its first page; with pages, then paging down that often.
 void OpenAndPage(benchmark::State &state)
 {
     prepare();
     const int pages = static_cast<int>(state.range(0));
     for (auto _ : state) {
-        Brw::Vendors *list = openList();
+        auto *list = bench::openList<Brw::Vendors>();
         {
             fw::ContextScope scope(list->context());
             for (int p = 0; p < pages; ++p)
@@ -142,28 +123,18 @@ void OpenAndPage(benchmark::State &state)
             benchmark::DoNotOptimize(list->browse().Records());
         }
         state.PauseTiming();
-        closeList(list);
+        bench::closeList(list);
         state.ResumeTiming();
     }
 }
 BENCHMARK(OpenAndPage)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
-// Paging down in an open list (back to the top every 500 pages).
+// Paging down in an open list (back to the top every 500 pages), in account order.
 void PageDown(benchmark::State &state)
 {
     prepare();
-    Brw::Vendors *list = openList();
-    {
-        fw::ContextScope scope(list->context());
-        long moves = 0;
-        for (auto _ : state) {
-            list->browse().ScrollPage(1);
-            if (++moves % 500 == 0)
-                list->browse().ScrollEnd(-1);
-        }
-    }
-    closeList(list);
+    bench::move<Brw::Vendors>(state, false);
 }
-BENCHMARK(PageDown)->Unit(benchmark::kMillisecond);
+BENCHMARK(PageDown)->Arg(0)->Unit(benchmark::kMillisecond);
 
 } // namespace
