@@ -22,6 +22,7 @@
 #include "app/setup/password.h"
 #include "app/setup/passwordhash.h"
 #include "app/setup/setup.h"
+#include "app/shell/procedures.h"
 #include "app/vendors/vendorform.h"
 #include "framework/browseprocedure.h"
 #include "framework/formprocedure.h"
@@ -35,6 +36,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QTabBar>
 #include <QTest>
 #include <QTimer>
 
@@ -499,4 +501,48 @@ TEST_F(TypedInputTest, OkAfterHostileTypingStoresValidValuesOrSaysWhy)
             EXPECT_EQ(invalidValues(), std::vector<std::string>{});
         }
     }
+}
+
+// The lists' search entries take the same inputs on every tab: whatever is typed there only moves
+// the highlight, so nothing stored may change.
+TEST_F(TypedInputTest, HostileSearchesInEveryListChangeNothing)
+{
+    presenter = &screen;
+    app::registerProgramProcedures();
+    const auto before = allTables();
+    int searched = 0;
+    for (const char *name : {"Brw:Customers", "Brw:Inventory", "Brw:Invoices", "Brw:GetStandardMemos",
+                             "Brw:CreditMemos", "Brw:Vendors", "Brw:PurchaseOrders",
+                             "Brw:CustomersPrint_Billing_Labels_Inventory_Envelopes", "Brw:InvoicesPrintMulitple"}) {
+        SCOPED_TRACE(name);
+        app::runProcedure(name);
+        settle();
+        fw::BrowseProcedure *list = nullptr;
+        for (QWidget *top : QApplication::allWidgets())
+            if (auto *w = qobject_cast<fw::ProcedureWindow *>(top); w && w->isVisible())
+                if (auto *b = dynamic_cast<fw::BrowseProcedure *>(w->manager()); b && b->spec().name == name)
+                    list = b;
+        ASSERT_NE(list, nullptr) << "the list opened";
+        const fw::BrowseWidgets &w = list->widgets();
+        for (int tab = 0; tab < (w.tabs ? w.tabs->count() : 1); ++tab) {
+            if (w.tabs)
+                w.tabs->setCurrentIndex(tab);
+            settle();
+            if (!w.locator || !w.locator->isEnabled())
+                continue;
+            for (const Hostile &input : hostileInputs()) {
+                enter(w.locator, input);
+                QTest::keyClick(w.locator, Qt::Key_Return);
+            }
+            ++searched;
+        }
+        w.close->click();
+        settle();
+        fw::ThreadContext::mainContext().makeCurrent();
+    }
+    std::printf("searched on %d list tabs\n", searched);
+    EXPECT_GE(searched, 20) << "search entries typed into";
+    for (const auto &[table, rows] : allTables()) // a list opened first makes its file, empty
+        EXPECT_EQ(rows, before.contains(table) ? before.at(table) : "") << table;
+    EXPECT_EQ(invalidValues(), std::vector<std::string>{});
 }
