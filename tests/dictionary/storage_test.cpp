@@ -245,6 +245,43 @@ TEST_F(KeysTest, EveryFieldIsItsOwnColumnReadableByAnySqliteTool)
     sqlite3_close(db);
 }
 
+// A data file written by another program, or damaged, may hold bytes in its text that are not
+// text: each reads as '?', a NUL as a blank, in a field as in a memo, and nothing else changes.
+TEST_F(KeysTest, BytesThatAreNotTextReadAsQuestionMarks)
+{
+    ASSERT_EQ(Access::MEMOS.Open(), Benign);
+    Access::MEMOS.PrimeRecord();
+    MEM.TITLE = "placeholder";
+    ASSERT_EQ(Access::MEMOS.Insert(), Benign);
+    Access::MEMOS.Close();
+    const std::pair<std::string, std::string> cases[] = {
+        {std::string("\xff\xfe\0abc", 6), "?? abc"},
+        {"caf\xe9", "caf?"},                          // Latin-1
+        {"\xed\xa0\x80x", "???x"},                   // a surrogate
+        {"\xc0\xaf", "??"},                           // an overlong slash
+        {"\xf4\x90\x80\x80", "????"},               // past U+10FFFF
+        {"\xe2\x82", "??"},                           // cut short
+        {"ok 100 \xe2\x82\xac \xf0\x9f\x98\x80", "ok 100 \xe2\x82\xac \xf0\x9f\x98\x80"}, // text already
+    };
+    for (const auto &[stored, read] : cases) {
+        SCOPED_TRACE(read);
+        sqlite3 *db = nullptr;
+        ASSERT_EQ(sqlite3_open(dict::DatabasePath, &db), SQLITE_OK);
+        sqlite3_stmt *stmt = nullptr;
+        ASSERT_EQ(sqlite3_prepare_v2(db, "UPDATE MEMOS SET TITLE = ?1, MEMOS = ?1", -1, &stmt, nullptr), SQLITE_OK);
+        sqlite3_bind_blob(stmt, 1, stored.data(), static_cast<int>(stored.size()), SQLITE_TRANSIENT);
+        EXPECT_EQ(sqlite3_step(stmt), SQLITE_DONE);
+        sqlite3_finalize(stmt);
+        sqlite3_close(db);
+        ASSERT_EQ(Access::MEMOS.Open(), Benign);
+        Access::MEMOS.SetStart(MEM.RecordNo_Key);
+        ASSERT_EQ(Access::MEMOS.Next(), Benign);
+        EXPECT_EQ(MEM.TITLE.view(), read);
+        EXPECT_EQ(MEM.MEMOS.str(), read);
+        Access::MEMOS.Close();
+    }
+}
+
 // The journal is the rollback journal unless the folder's settings choose the write-ahead log;
 // units of work commit whole under either, as another station then reads them.
 TEST_F(DataFolderTest, TheJournalFollowsTheSettingAndUnitsCommitUnderEither)

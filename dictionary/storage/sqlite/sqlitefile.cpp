@@ -2,6 +2,7 @@
 
 #include "dictionary/runtimeerror.h"
 #include "dictionary/storage/sqlite/sqlitecursor.h"
+#include "dictionary/storage/sqlite/storedtext.h"
 
 #include <cstring>
 #include <strings.h>
@@ -60,6 +61,17 @@ void bindField(sqlite3_stmt *stmt, int index, const FieldDef &f, const char *rec
     }
 }
 
+// A text column as stored text (storedtext.h): as it is, or repaired into repaired.
+std::string_view columnText(sqlite3_stmt *stmt, int column, std::string &repaired)
+{
+    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(stmt, column));
+    const std::string_view raw(text ? text : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt, column)));
+    if (isStoredText(raw))
+        return raw;
+    repaired = asStoredText(raw);
+    return repaired;
+}
+
 void decodeField(sqlite3_stmt *stmt, int column, const FieldDef &f, char *record)
 {
     char *p = record + f.offset;
@@ -70,8 +82,8 @@ void decodeField(sqlite3_stmt *stmt, int column, const FieldDef &f, char *record
         break;
     }
     case FieldType::String: {
-        const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(stmt, column));
-        const std::string_view v(text ? text : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt, column)));
+        std::string repaired;
+        const std::string_view v = columnText(stmt, column, repaired);
         const std::size_t n = utf8Fit(v, f.size);
         std::memcpy(p, v.data(), n);
         std::memset(p + n, ' ', f.size - n);
@@ -367,9 +379,9 @@ void SqliteFile::decode(sqlite3_stmt *stmt, RecordBuffer buffer, Current &curren
     for (const FieldDef &f : def_.fields)
         decodeField(stmt, column++, f, record);
     if (def_.memoName) {
-        const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(stmt, column));
+        std::string repaired;
         if (buffer.memo)
-            *buffer.memo = std::string_view(text ? text : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt, column)));
+            *buffer.memo = columnText(stmt, column, repaired);
         ++column;
     }
     current.position = sqlite3_column_int64(stmt, column);
