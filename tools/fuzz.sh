@@ -12,7 +12,7 @@ build="${FUZZ_BUILD_DIR:-$top/build-fuzz}"
 seconds="${1:-60}"
 shift || true
 harnesses=("$@")
-[ ${#harnesses[@]} -eq 0 ] && harnesses=(filter picture listformat settings commandline)
+[ ${#harnesses[@]} -eq 0 ] && harnesses=(filter picture listformat settings commandline datafile)
 
 CC=clang CXX=clang++ cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DWITH_FUZZ=ON -DWITH_TESTS=OFF -DWITH_BENCHMARKS=OFF -DTQ_PCH=OFF >/dev/null || exit 2
