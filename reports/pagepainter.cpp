@@ -99,7 +99,12 @@ void wrapParagraph(const QFontMetricsF &metrics, double width, const QString &pa
         if (!line.isEmpty())
             lines.push_back(line.toStdString());
         line.clear();
-        for (const QChar c : word) { // a word wider than the frame goes by characters
+        // A word wider than the frame goes by characters, never between the two halves of a
+        // character outside the first plane.
+        for (qsizetype i = 0; i < word.size();) {
+            const qsizetype n = word.at(i).isHighSurrogate() && i + 1 < word.size() ? 2 : 1;
+            const QString c = word.mid(i, n);
+            i += n;
             if (!line.isEmpty() && !fits(line + c)) {
                 lines.push_back(line.toStdString());
                 line.clear();

@@ -2,6 +2,7 @@
 // pictures, and the same queue as a page dump, a PDF and a PDF that cannot be written.
 #include "framework/picture.h"
 #include "reports/pageoutput.h"
+#include "reports/pagepainter.h"
 #include "reports/papersize.h"
 #include "reports/reportengine.h"
 #include "tests/support/pagecheck.h"
@@ -268,6 +269,37 @@ TEST(WrappedTexts, GrowTheirBandSoTheNextBandStartsBelowTheLastLine)
     EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const std::string &t) { return t.ends_with("\"one two three\"") || t.find("\"one two") != std::string::npos; }));
     EXPECT_NE(std::find_if(texts.begin(), texts.end(), [](const std::string &t) { return t.ends_with("\"second\""); }),
               texts.end());
+}
+
+// Texts typed or pasted into a memo or a name, wrapped in a narrow frame: every line fits, and
+// read one after the other the lines give back every character (none cut in two).
+TEST(WrappedTexts, HostileTextsFitTheFrameAndKeepEveryCharacter)
+{
+    auto repeat = [](const std::string &piece, int times) {
+        std::string text;
+        for (int i = 0; i < times; ++i)
+            text += piece;
+        return text;
+    };
+    const std::string texts[] = {
+        repeat("W", 4000),
+        repeat("\xf0\x9f\x98\x80", 300),                 // outside the first plane
+        repeat("\xc3\xa9", 600),
+        repeat("\xe2\x80\xae" "1234\xe2\x80\x8f", 60), // right-to-left marks
+        repeat("\xe4\xb8\xad\xe6\x96\x87", 200),         // wide characters
+    };
+    TextMeasure measure;
+    for (const std::string &text : texts) {
+        SCOPED_TRACE(text.substr(0, 12));
+        const std::vector<std::string> lines = wrapText(Body, 500, text);
+        std::string joined;
+        for (const std::string &line : lines) {
+            EXPECT_LE(measure.width(Body, line), 500) << line;
+            joined += line;
+        }
+        EXPECT_GT(lines.size(), 5u);
+        EXPECT_EQ(joined, text);
+    }
 }
 
 TEST(Documents, EachDocumentIsNumberedAmongItsOwnPages)
