@@ -246,8 +246,9 @@ TEST_F(KeysTest, EveryFieldIsItsOwnColumnReadableByAnySqliteTool)
 }
 
 // A data file written by another program, or damaged, may hold bytes in its text that are not
-// text: each reads as '?', a NUL as a blank, in a field as in a memo, and nothing else changes.
-TEST_F(KeysTest, BytesThatAreNotTextReadAsQuestionMarks)
+// UTF-8: each reads as its Windows-1252 character (the old files' encoding), one that stands for
+// none as '?', a NUL as a blank, in a field as in a memo; the text a field holds is cut to fit.
+TEST_F(KeysTest, BytesThatAreNotUtf8ReadAsWindows1252)
 {
     ASSERT_EQ(Access::MEMOS.Open(), Benign);
     Access::MEMOS.PrimeRecord();
@@ -255,13 +256,12 @@ TEST_F(KeysTest, BytesThatAreNotTextReadAsQuestionMarks)
     ASSERT_EQ(Access::MEMOS.Insert(), Benign);
     Access::MEMOS.Close();
     const std::pair<std::string, std::string> cases[] = {
-        {std::string("\xff\xfe\0abc", 6), "?? abc"},
-        {"caf\xe9", "caf?"},                          // Latin-1
-        {"\xed\xa0\x80x", "???x"},                   // a surrogate
-        {"\xc0\xaf", "??"},                           // an overlong slash
-        {"\xf4\x90\x80\x80", "????"},               // past U+10FFFF
-        {"\xe2\x82", "??"},                           // cut short
-        {"ok 100 \xe2\x82\xac \xf0\x9f\x98\x80", "ok 100 \xe2\x82\xac \xf0\x9f\x98\x80"}, // text already
+        {"caf\xe9 cr\xe8me \x80" "5", "caf\xc3\xa9 cr\xc3\xa8me \xe2\x82\xac" "5"}, // Windows-1252
+        {std::string("\xff\0a\x81", 4), "\xc3\xbf a?"},                          // NUL; 0x81 is nothing
+        {"\xed\xa0\x80", "\xc3\xad\xc2\xa0\xe2\x82\xac"},                          // a surrogate
+        {"\xc0\xaf", "\xc3\x80\xc2\xaf"},                                        // an overlong slash
+        {"\xe2\x82", "\xc3\xa2\xe2\x80\x9a"},                                   // cut short
+        {"ok 100 \xe2\x82\xac \xf0\x9f\x98\x80", "ok 100 \xe2\x82\xac \xf0\x9f\x98\x80"},    // text already
     };
     for (const auto &[stored, read] : cases) {
         SCOPED_TRACE(read);

@@ -6,6 +6,34 @@ namespace {
 
 bool continuation(unsigned char c) { return (c & 0xC0) == 0x80; }
 
+// The characters of Windows-1252 from 0x80 to 0x9F; 0 where it has none. From 0xA0 on it is
+// Latin-1, whose characters have the byte's own number.
+constexpr char16_t Windows1252[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+void appendUtf8(std::string &text, char32_t c)
+{
+    if (c < 0x80) {
+        text += static_cast<char>(c);
+    } else if (c < 0x800) {
+        text += static_cast<char>(0xC0 | (c >> 6));
+        text += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        text += static_cast<char>(0xE0 | (c >> 12));
+        text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        text += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// A byte that is not UTF-8 is high (0x80 and above): what it stands for in Windows-1252.
+char32_t fromWindows1252(unsigned char byte)
+{
+    const char32_t c = byte < 0xA0 ? Windows1252[byte - 0x80] : byte;
+    return c == 0 ? U'?' : c;
+}
+
 } // namespace
 
 std::size_t utf8CharLength(std::string_view s)
@@ -62,7 +90,7 @@ std::string asStoredText(std::string_view s)
     for (std::size_t i = 0; i < s.size();) {
         const std::size_t n = utf8CharLength(s.substr(i));
         if (n == 0) {
-            text += '?';
+            appendUtf8(text, fromWindows1252(static_cast<unsigned char>(s[i])));
             ++i;
         } else {
             text += s[i] == '\0' ? std::string_view(" ") : s.substr(i, n);

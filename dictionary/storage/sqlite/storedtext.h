@@ -15,8 +15,9 @@ std::size_t utf8CharLength(std::string_view s);
 // Whether s is stored text already: the common case, checked without copying.
 bool isStoredText(std::string_view s);
 
-// s with each byte that begins no well-formed character as '?' and each NUL as a blank; the
-// length in bytes is kept, so a field's text still fits its field.
+// s as UTF-8: each byte that begins no well-formed character is read as the Windows-1252
+// character it stands for there (the encoding of the old data files: "caf\xe9" is "café"), a
+// byte that stands for none as '?', and each NUL as a blank. The text may grow: a field cuts it.
 std::string asStoredText(std::string_view s);
 
 } // namespace dict::storage::sqlite
