@@ -27,6 +27,7 @@
 #include "framework/browseprocedure.h"
 #include "framework/formprocedure.h"
 #include "framework/globalcodes.h"
+#include "reports/winroutines.h"
 #include "tests/support/purchasefolder.h"
 
 #include <QApplication>
@@ -317,6 +318,8 @@ protected:
             form.window()->close();
     }
 
+    void okStoresValidValuesOrSaysWhy();
+
     static inline fw::ScriptedPresenter *presenter = nullptr;
     static inline LONG invoiceNo = 0, creditMemoNo = 0, orderNo = 0;
 
@@ -450,7 +453,8 @@ TEST_F(TypedInputTest, CancelAfterHostileTypingLeavesEveryFileAsItWas)
     std::printf("typed into %d entries of %d forms\n", entriesTyped, formsDriven);
 }
 
-TEST_F(TypedInputTest, OkAfterHostileTypingStoresValidValuesOrSaysWhy)
+// Each saved input typed into every entry of every form, then Ok: stored only where valid, or said why.
+void TypedInputTest::okStoresValidValuesOrSaysWhy()
 {
     presenter = &screen;
     for (const FormCase &form : forms()) {
@@ -501,6 +505,22 @@ TEST_F(TypedInputTest, OkAfterHostileTypingStoresValidValuesOrSaysWhy)
             EXPECT_EQ(invalidValues(), std::vector<std::string>{});
         }
     }
+}
+
+TEST_F(TypedInputTest, OkAfterHostileTypingStoresValidValuesOrSaysWhy)
+{
+    okStoresValidValuesOrSaysWhy();
+}
+
+// The same in a shop that writes money with a decimal comma and dates day first.
+TEST_F(TypedInputTest, OkAfterHostileTypingStoresValidValuesOrSaysWhyWithEuroAndDayFirstDates)
+{
+    GLO.CANADIAN = TaxRegime::Vat;
+    SET.CURRENCYTYPE = 12;
+    GLO.WINROUTINE = WIN::MoneyPictures;
+    WIN::ROUTINES();
+    GLO.DATENAME = "@d6b";
+    okStoresValidValuesOrSaysWhy();
 }
 
 // The lists' search entries take the same inputs on every tab: whatever is typed there only moves
