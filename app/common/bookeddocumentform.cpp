@@ -74,7 +74,8 @@ int BookedDocumentForm::TakeCloseEvent()
 
 void BookedDocumentForm::Closing()
 {
-    if (Response == fw::RequestCompleted && (OriginalRequest == fw::InsertRecord || OriginalRequest == fw::ChangeRecord))
+    const bool wrote = OriginalRequest == fw::InsertRecord || OriginalRequest == fw::ChangeRecord;
+    if (Response == fw::RequestCompleted && wrote)
         saved();
     if (claimed_ != 0)
         releaseEntry(document_.entry, claimed_); // saved or removed: no longer being entered

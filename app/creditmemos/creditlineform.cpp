@@ -1,5 +1,6 @@
 #include "app/creditmemos/creditlineform.h"
 
+#include "app/common/stockitem.h"
 #include "app/creditmemos/creditbook.h"
 #include "app/creditmemos/creditmessages.h"
 #include "app/invoices/invoicemessages.h"
@@ -154,10 +155,7 @@ bool CreditMemoDescription::itemStillThere()
                           && CRS.RECORDNO == before_.RECORDNO;
     if (CRS.LABORBUTTON != 0 || CRS.STOCKNO.blank() || CRS.RECORDNO == 0 || sameItem)
         return true;
-    const bool found = dict::lookup(STO.StockNoRecordNo_Key, CRS.STOCKNO, CRS.RECORDNO).has_value();
-    if (!found)
-        REPORTS::Errors().ThrowMessage(app::InvMsg::StockItemGone, CRS.STOCKNO.str());
-    return found;
+    return app::stockItemOnFile(CRS.STOCKNO, CRS.RECORDNO);
 }
 
 int CreditMemoDescription::TakeCompleted()

@@ -1,5 +1,6 @@
 #include "app/invoices/lineform.h"
 
+#include "app/common/stockitem.h"
 #include "app/invoices/invoicebook.h"
 #include "app/invoices/invoicemath.h"
 #include "app/invoices/invoicemessages.h"
@@ -226,10 +227,7 @@ bool InvoiceDescription::itemStillThere()
                           && DES.RECORDNO == before_.RECORDNO;
     if (!inv::movesStock(DES) || DES.RECORDNO == 0 || sameItem)
         return true;
-    const bool found = dict::lookup(STO.StockNoRecordNo_Key, DES.STOCKNO, DES.RECORDNO).has_value();
-    if (!found)
-        REPORTS::Errors().ThrowMessage(app::InvMsg::StockItemGone, DES.STOCKNO.str());
-    return found;
+    return app::stockItemOnFile(DES.STOCKNO, DES.RECORDNO);
 }
 
 int InvoiceDescription::TakeCompleted()

@@ -1,5 +1,6 @@
 #include "app/purchasing/orderlineform.h"
 
+#include "app/common/stockitem.h"
 #include "app/inventory/vendorsinventory.h"
 #include "app/purchasing/purchasebook.h"
 #include "app/purchasing/purchasemessages.h"
@@ -114,6 +115,12 @@ int PurchaseOrderDescription::TakeCompleted()
         form().entry(PUD.QUANTITY)->setFocus();
         return dict::Notify;
     }
+    // A newly chosen item must still be on file: another station may have deleted it meanwhile.
+    const bool sameItem = Request == fw::ChangeRecord && PUD.STOCKNO == before_.STOCKNO
+                          && PUD.RECORDNO == before_.RECORDNO;
+    if (!PUD.STOCKNO.blank() && PUD.RECORDNO != 0 && !sameItem
+        && !app::stockItemOnFile(PUD.STOCKNO, PUD.RECORDNO))
+        return dict::Notify;
     SaveHistory();
     PUD.DATE = PUR.DATE;
     PUD.MONTH = static_cast<dict::SHORT>(fw::monthOf(PUR.DATE));

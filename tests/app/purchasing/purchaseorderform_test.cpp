@@ -270,6 +270,39 @@ TEST_F(PurchaseOrderFormTest, AnOrderWhoseVendorWasDeletedMeanwhileIsNotSaved)
     EXPECT_EQ(query("SELECT COUNT(*) FROM PURORDER"), 0);
 }
 
+TEST_F(PurchaseOrderFormTest, AnItemDeletedByAnotherStationWhileTheLineIsOpenIsNotOrdered)
+{
+    GLO.VENDORACCOUNTNO = "V1";
+    Upd::PurchaseOrder *form = startNew();
+    GLO.VENDORACCOUNTNO.clear();
+    const fw::Form &w = form->form();
+    {
+        auto pick = WhenShown("Vendor Inventory", [&](QWidget *window) {
+            auto *list = procedureOf<Brw::VendorsInventory>(window);
+            type(list->widgets().locator, "A");
+            press(list->widgets().select);
+        });
+        auto line = WhenShown("Update the PurDescription File", [&](QWidget *window) {
+            const fw::Form &l = procedureOf<Upd::PurchaseOrderDescription>(window)->form();
+            press(l.button(Upd::PurchaseOrderDescription::PickItem));
+            type(l.entry(PUD.QUANTITY), "3");
+            testsupport::sqlOn(dict::DatabasePath, "DELETE FROM STOCK WHERE STOCKNO = 'A'");
+            press(l.ok());
+            QCoreApplication::processEvents();
+            EXPECT_EQ(lastTitle(), "Item Not Found");
+            screen.answer(dict::ButtonNo);
+            press(l.cancel());
+        });
+        press(w.button(Upd::PurchaseOrder::AddLine));
+    }
+    EXPECT_EQ(query("SELECT COUNT(*) FROM PURDESCRIPTION"), 0);
+    QPointer<Upd::PurchaseOrder> alive(form);
+    screen.answer(dict::ButtonNo);
+    press(w.cancel());
+    waitClosed(alive);
+    expectVendorBooksAgree();
+}
+
 TEST_F(PurchaseOrderFormTest, ReceivingTakesItsOwnOrderOnceAsksBeyondTheBackOrderAndADeletedOrderLeavesItsStock)
 {
     const dict::LONG first = orderThroughForm("5", "3");
