@@ -159,12 +159,14 @@ protected:
     void RestoreWindow();
     void SaveWindow();
     bool recordChanged();
+    // Takes every field from its control; the first refused, or required and empty, is shown
+    // with its message and false returned.
+    bool validateAll();
 
 private:
     int completeInsert();
     int completeChange();
     int completeDelete();
-    bool validateAll();
     void showControl(QWidget *control);
     int primeNextInsert();
     void closed();

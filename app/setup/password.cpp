@@ -114,7 +114,10 @@ int Password::TakeAccepted(QWidget *control)
 {
     if (control != form().ok())
         return FormProcedure::TakeAccepted(control);
-    Update();
+    // A password the entry cannot hold is refused here: saving without it would clear the one
+    // in force while the user believes a new one is set.
+    if (!validateAll())
+        return dict::Notify;
     if (!savePassword())
         return dict::Notify; // the file manager has said why; the window stays open
     SetResponse(fw::RequestCompleted);

@@ -298,6 +298,30 @@ TEST_F(PasswordTest, AClearPasswordIsHiddenAtTheNextStartAndStillOpensTheGate)
     EXPECT_EQ(prompt.seen(), 1);
 }
 
+// A password the entry holds in characters but not in bytes (ten accented letters) is refused
+// with the reason, and the password in force stays: saving would otherwise have cleared it.
+TEST_F(PasswordTest, APasswordLongerThanTheFieldHoldsIsRefusedAndTheOldOneStays)
+{
+    storePassword("s3cret");
+    protect("s3cret", true, true);
+    WhenShown prompt(Prompt, [](QWidget *w) { answer(w, "s3cret"); });
+    WhenShown window(PasswordWindow, [&](QWidget *w) {
+        auto *entry = w->findChild<QLineEdit *>();
+        entry->setFocus();
+        entry->selectAll(); // the dots that stand for the password in force
+        QApplication::clipboard()->setText(QString(10, QChar(0x00E9)));
+        QTest::keyClick(entry, Qt::Key_V, Qt::ControlModifier);
+        click(childWithText<QPushButton>(w, "Save Password..."));
+        QCoreApplication::processEvents();
+        ASSERT_FALSE(texts().empty());
+        EXPECT_NE(texts().back().find("holds at most 10 characters"), std::string::npos) << texts().back();
+        cancel(w);
+    });
+    EXPECT_EQ(app::SetPassword(), fw::RequestCancelled);
+    EXPECT_TRUE(stored("s3cret"));
+    EXPECT_TRUE(app::PasswordMatches("s3cret"));
+}
+
 // A pasted password holding control characters is kept as the entry's field keeps it (blanks in
 // their place); the same text pasted at the prompt is taken the same way and opens the gate.
 TEST_F(PasswordTest, APastedPasswordOpensTheGateWhenPastedAgain)

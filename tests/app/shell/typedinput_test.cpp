@@ -44,6 +44,7 @@
 #include <sqlite3.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <functional>
 #include <map>
 #include <memory>
@@ -323,7 +324,16 @@ protected:
     static inline fw::ScriptedPresenter *presenter = nullptr;
     static inline LONG invoiceNo = 0, creditMemoNo = 0, orderNo = 0;
 
+    // Every form, or only the one TQ_TYPED_FORM names (to chase one form's failure).
     static std::vector<FormCase> forms()
+    {
+        std::vector<FormCase> all = allForms();
+        if (const char *only = std::getenv("TQ_TYPED_FORM"))
+            std::erase_if(all, [&](const FormCase &f) { return std::string(f.name) != only; });
+        return all;
+    }
+
+    static std::vector<FormCase> allForms()
     {
         auto called = [](int request, auto make) {
             return [request, make] {
@@ -467,6 +477,7 @@ void TypedInputTest::okStoresValidValuesOrSaysWhy()
             const int listsBefore = listsClosed;
             const auto before = allTables();
             bool keptOpen = false, okOffered = true;
+            std::string held; // the entries' text (* when edited) as Ok was pressed
             EXPECT_TRUE(drive(form, [&](fw::FormProcedure &open) {
                 for (const QPointer<QWidget> &entry : typedEntries(open))
                     if (entry && !open.dead())
@@ -478,6 +489,10 @@ void TypedInputTest::okStoresValidValuesOrSaysWhy()
                     open.form().ok()->setFocus();
                 if (form.beforeOk && alive && !alive->dead())
                     form.beforeOk(*alive);
+                held.clear();
+                for (const QPointer<QWidget> &entry : typedEntries(open))
+                    if (auto *edit = qobject_cast<QLineEdit *>(entry.data()))
+                        held += "[" + edit->text().left(12).toStdString() + (edit->isModified() ? "*" : "") + "]";
                 settle();
                 // A form may hold Ok back until it has what it needs (a credit memo its customer).
                 okOffered = alive && !alive->dead() && alive->form().ok()->isEnabled();
@@ -501,7 +516,8 @@ void TypedInputTest::okStoresValidValuesOrSaysWhy()
             })) << "the form opened and closed again";
             const bool answered = allTables() != before || screen.shown().size() > shownBefore || listsClosed > listsBefore;
             EXPECT_TRUE(answered || !okOffered || !form.writesFiles)
-                << "Ok neither stored nor said why; the form " << (keptOpen ? "stayed open" : "closed");
+                << "Ok neither stored nor said why; the form " << (keptOpen ? "stayed open" : "closed")
+                << "; the entries held " << held;
             EXPECT_EQ(invalidValues(), std::vector<std::string>{});
         }
     }
