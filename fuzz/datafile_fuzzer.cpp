@@ -10,6 +10,7 @@
 #include "dictionary/filemanager.h"
 #include "dictionary/files.h"
 #include "dictionary/schema.h"
+#include "dictionary/storage/sqlite/storedtext.h"
 
 #include <sqlite3.h>
 #include <sys/stat.h>
@@ -111,30 +112,15 @@ void fillRows(const dict::FileDef &def, Bytes &in)
     sqlite3_finalize(insert);
 }
 
-bool validUtf8(std::string_view s)
-{
-    for (std::size_t i = 0; i < s.size();) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        const int n = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
-        if (n == 0 || i + n > s.size())
-            return false;
-        for (int k = 1; k < n; ++k)
-            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80)
-                return false;
-        i += n;
-    }
-    return true;
-}
-
 // The record in the buffer holds what a window could have stored.
 void checkRecord(const dict::FileManager &file)
 {
-    auto storable = [](std::string_view text) { return validUtf8(text) && text.find('\0') == std::string_view::npos; };
+    using dict::storage::sqlite::isStoredText;
     const char *record = static_cast<const char *>(file.Buffer().bytes);
     for (const dict::FieldDef &f : file.Def().fields)
-        if (f.type == dict::FieldType::String && !storable({record + f.offset, f.size}))
+        if (f.type == dict::FieldType::String && !isStoredText({record + f.offset, f.size}))
             __builtin_trap();
-    if (const dict::Memo *memo = file.Buffer().memo; memo && !storable(memo->str()))
+    if (const dict::Memo *memo = file.Buffer().memo; memo && !isStoredText(memo->str()))
         __builtin_trap();
 }
 

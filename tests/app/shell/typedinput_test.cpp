@@ -24,6 +24,7 @@
 #include "app/setup/setup.h"
 #include "app/shell/procedures.h"
 #include "app/vendors/vendorform.h"
+#include "dictionary/storage/sqlite/storedtext.h"
 #include "framework/browseprocedure.h"
 #include "framework/formprocedure.h"
 #include "framework/globalcodes.h"
@@ -114,21 +115,6 @@ std::map<std::string, std::string> allTables()
     return tables;
 }
 
-bool validUtf8(std::string_view s)
-{
-    for (std::size_t i = 0; i < s.size();) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        const int n = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
-        if (n == 0 || i + n > s.size())
-            return false;
-        for (int k = 1; k < n; ++k)
-            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80)
-                return false;
-        i += n;
-    }
-    return true;
-}
-
 // Values no form may store: text that is not UTF-8 or holds a NUL, numbers that are not finite.
 std::vector<std::string> invalidValues()
 {
@@ -147,7 +133,7 @@ std::vector<std::string> invalidValues()
                 if (sqlite3_column_type(stmt, c) == SQLITE_TEXT) {
                     const std::string_view text(reinterpret_cast<const char *>(sqlite3_column_text(stmt, c)),
                                                 std::size_t(sqlite3_column_bytes(stmt, c)));
-                    if (!validUtf8(text) || text.find('\0') != std::string_view::npos)
+                    if (!dict::storage::sqlite::isStoredText(text))
                         found.push_back(where + " holds bytes that are not text");
                 }
             }
