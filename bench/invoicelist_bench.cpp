@@ -75,23 +75,6 @@ void RawInvoicePage(benchmark::State &state)
 }
 BENCHMARK(RawInvoicePage)->Unit(benchmark::kMillisecond);
 
-void OpenAndShowTab(benchmark::State &state)
-{
-    prepare();
-    bench::openAndShowTab<Brw::Invoices>(state);
-}
-void PageDown(benchmark::State &state)
-{
-    prepare();
-    bench::move<Brw::Invoices>(state, false);
-}
-void JumpToEnd(benchmark::State &state)
-{
-    prepare();
-    bench::move<Brw::Invoices>(state, true);
-}
-BENCHMARK(OpenAndShowTab)->DenseRange(0, 6)->Unit(benchmark::kMillisecond);
-BENCHMARK(PageDown)->DenseRange(0, 6)->Unit(benchmark::kMillisecond);
-BENCHMARK(JumpToEnd)->DenseRange(0, 6)->Unit(benchmark::kMillisecond);
+const bool registered = bench::registerListBenchmarks<Brw::Invoices>(prepare, 6);
 
 } // namespace

@@ -95,4 +95,22 @@ void move(benchmark::State &state, bool ends)
     closeList(list);
 }
 
+// Registers the three list figures of List on tabs 0 to lastTab, each after prepare(): open the
+// window and show the tab's first page, page down, jump between the ends. At namespace scope:
+//   const bool registered = bench::registerListBenchmarks<Brw::Invoices>(prepare, 6);
+template <typename List>
+bool registerListBenchmarks(void (*prepare)(), int lastTab)
+{
+    auto figure = [&](const char *name, void (*run)(benchmark::State &)) {
+        benchmark::RegisterBenchmark(name, [prepare, run](benchmark::State &state) {
+            prepare();
+            run(state);
+        })->DenseRange(0, lastTab)->Unit(benchmark::kMillisecond);
+    };
+    figure("OpenAndShowTab", openAndShowTab<List>);
+    figure("PageDown", [](benchmark::State &state) { move<List>(state, false); });
+    figure("JumpToEnd", [](benchmark::State &state) { move<List>(state, true); });
+    return true;
+}
+
 } // namespace bench

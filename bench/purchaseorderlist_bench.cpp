@@ -95,23 +95,6 @@ void RawOrderPage(benchmark::State &state)
 }
 BENCHMARK(RawOrderPage)->Unit(benchmark::kMillisecond);
 
-void OpenAndShowTab(benchmark::State &state)
-{
-    prepare();
-    bench::openAndShowTab<Brw::PurchaseOrders>(state);
-}
-void PageDown(benchmark::State &state)
-{
-    prepare();
-    bench::move<Brw::PurchaseOrders>(state, false);
-}
-void JumpToEnd(benchmark::State &state)
-{
-    prepare();
-    bench::move<Brw::PurchaseOrders>(state, true);
-}
-BENCHMARK(OpenAndShowTab)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
-BENCHMARK(PageDown)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
-BENCHMARK(JumpToEnd)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+const bool registered = bench::registerListBenchmarks<Brw::PurchaseOrders>(prepare, 3);
 
 } // namespace
