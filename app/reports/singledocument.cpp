@@ -6,7 +6,6 @@
 #include "dictionary/fieldaccess.h"
 #include "dictionary/files.h"
 #include "dictionary/globals.h"
-#include "dictionary/lookup.h"
 #include "dictionary/runtimeerror.h"
 #include "framework/errorclass.h"
 #include "framework/picture.h"

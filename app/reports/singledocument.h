@@ -46,8 +46,7 @@ protected:
     void Closing() override;
     bool Previewing() const override; // stationery goes straight to the printer
 
-    // Whether there is a document to print: the blank form has none, and one deleted since the
-    // run began is left out.
+    // Whether a stored document is printed, not the blank form.
     bool printing() const { return !print_.run.blank; }
     // After the document's pages are laid out: it is marked once they are printed.
     void laidOut() { laid_ = true; }
