@@ -75,6 +75,6 @@ void RawInvoicePage(benchmark::State &state)
 }
 BENCHMARK(RawInvoicePage)->Unit(benchmark::kMillisecond);
 
-const bool registered = bench::registerListBenchmarks<Brw::Invoices>(prepare, 6);
+const bool registered = bench::registerListBenchmarks<Brw::Invoices>("", prepare, 6);
 
 } // namespace

@@ -12,6 +12,8 @@
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
+#include <string>
+
 #include "dictionary/schema.h"
 
 namespace bench {
@@ -96,13 +98,14 @@ void move(benchmark::State &state, bool ends)
 }
 
 // Registers the three list figures of List on tabs 0 to lastTab, each after prepare(): open the
-// window and show the tab's first page, page down, jump between the ends. At namespace scope:
-//   const bool registered = bench::registerListBenchmarks<Brw::Invoices>(prepare, 6);
+// window and show the tab's first page, page down, jump between the ends; each name begins with
+// prefix. At namespace scope:
+//   const bool registered = bench::registerListBenchmarks<Brw::Invoices>("", prepare, 6);
 template <typename List>
-bool registerListBenchmarks(void (*prepare)(), int lastTab)
+bool registerListBenchmarks(const std::string &prefix, void (*prepare)(), int lastTab)
 {
     auto figure = [&](const char *name, void (*run)(benchmark::State &)) {
-        benchmark::RegisterBenchmark(name, [prepare, run](benchmark::State &state) {
+        benchmark::RegisterBenchmark((prefix + name).c_str(), [prepare, run](benchmark::State &state) {
             prepare();
             run(state);
         })->DenseRange(0, lastTab)->Unit(benchmark::kMillisecond);

@@ -4,12 +4,12 @@
 // Run: build/bench/maintenance_bench; the data folder is kept in
 // $TMPDIR/tallyquill-maintenance-bench between runs (delete it to rebuild).
 #include "benchfolder.h"
+#include "listbench.h"
 #include "app/customers/customers.h"
 #include "app/inventory/inventory.h"
 #include "dictionary/files.h"
 #include "framework/browseclass.h"
 #include "framework/reportslib.h"
-#include "framework/threadcontext.h"
 
 #include <QApplication>
 
@@ -111,95 +111,24 @@ void prepare()
          });
 }
 
-// Baseline: one page of the window's first order read by a prepared statement.
-void rawPage(benchmark::State &state, const char *path, const char *select)
-{
-    prepare();
-    sqlite3 *db = nullptr;
-    sqlite3_open_v2(path, &db, SQLITE_OPEN_READONLY, nullptr);
-    sqlite3_stmt *stmt = nullptr;
-    sqlite3_prepare_v2(db, select, -1, &stmt, nullptr);
-    for (auto _ : state) {
-        int rows = 0;
-        while (sqlite3_step(stmt) == SQLITE_ROW)
-            ++rows;
-        sqlite3_reset(stmt);
-        benchmark::DoNotOptimize(rows);
-    }
-    sqlite3_finalize(stmt);
-    sqlite3_close(db);
-}
-
+// Baselines: one page of the window's first order read by a prepared statement.
 void RawCustomerPage(benchmark::State &state)
 {
-    rawPage(state, dict::DatabasePath,
-            "SELECT * FROM CUSTOMER WHERE CUSTOMERNO<>'' ORDER BY CUSTOMERNO LIMIT 25");
+    prepare();
+    bench::rawPage(state, "SELECT * FROM CUSTOMER WHERE CUSTOMERNO<>'' ORDER BY CUSTOMERNO LIMIT 25");
 }
 BENCHMARK(RawCustomerPage)->Unit(benchmark::kMillisecond);
 
 void RawStockPage(benchmark::State &state)
 {
-    rawPage(state, dict::DatabasePath, "SELECT * FROM STOCK WHERE STOCKNO<>'' ORDER BY STOCKNO LIMIT 25");
+    prepare();
+    bench::rawPage(state, "SELECT * FROM STOCK WHERE STOCKNO<>'' ORDER BY STOCKNO LIMIT 25");
 }
 BENCHMARK(RawStockPage)->Unit(benchmark::kMillisecond);
 
-// Opens the window as the frame does (started), measures, and closes it.
-template <typename Window>
-void OpenWindow(benchmark::State &state)
-{
-    prepare();
-    for (auto _ : state) {
-        auto *window = new Window;
-        window->Start();
-        QCoreApplication::processEvents();
-        benchmark::DoNotOptimize(window->browse().Records());
-        state.PauseTiming();
-        window->window()->parentWidget() ? window->window()->parentWidget()->close() : window->window()->close();
-        for (int i = 0; i < 3; ++i) {
-            QCoreApplication::processEvents();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        }
-        fw::ThreadContext::mainContext().makeCurrent();
-        state.ResumeTiming();
-    }
-}
-BENCHMARK(OpenWindow<Brw::Customers>)->Unit(benchmark::kMillisecond);
-BENCHMARK(OpenWindow<Brw::Inventory>)->Unit(benchmark::kMillisecond);
-
-// Page down (back to the top every 500 pages) and to either end, in the window's own context.
-template <typename Window>
-void Scroll(benchmark::State &state, bool ends)
-{
-    prepare();
-    auto *window = new Window;
-    window->Start();
-    QCoreApplication::processEvents();
-    {
-        fw::ContextScope scope(window->context());
-        fw::BrowseClass &browse = window->browse();
-        long moves = 0;
-        int direction = 1;
-        for (auto _ : state) {
-            if (ends) {
-                browse.ScrollEnd(direction);
-                direction = -direction;
-            } else {
-                browse.ScrollPage(1);
-                if (++moves % 500 == 0)
-                    browse.ScrollEnd(-1);
-            }
-        }
-    }
-    window->window()->parentWidget() ? window->window()->parentWidget()->close() : window->window()->close();
-    QCoreApplication::processEvents();
-}
-void CustomersPageDown(benchmark::State &state) { Scroll<Brw::Customers>(state, false); }
-void CustomersToEitherEnd(benchmark::State &state) { Scroll<Brw::Customers>(state, true); }
-void InventoryPageDown(benchmark::State &state) { Scroll<Brw::Inventory>(state, false); }
-void InventoryToEitherEnd(benchmark::State &state) { Scroll<Brw::Inventory>(state, true); }
-BENCHMARK(CustomersPageDown)->Unit(benchmark::kMillisecond);
-BENCHMARK(CustomersToEitherEnd)->Unit(benchmark::kMillisecond);
-BENCHMARK(InventoryPageDown)->Unit(benchmark::kMillisecond);
-BENCHMARK(InventoryToEitherEnd)->Unit(benchmark::kMillisecond);
+// Each window on its first tab: opened as the frame opens it (started) showing its first page,
+// paged down, and jumped between its ends.
+const bool customers = bench::registerListBenchmarks<Brw::Customers>("Customers", prepare, 0);
+const bool inventory = bench::registerListBenchmarks<Brw::Inventory>("Inventory", prepare, 0);
 
 } // namespace

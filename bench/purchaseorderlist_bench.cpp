@@ -95,6 +95,6 @@ void RawOrderPage(benchmark::State &state)
 }
 BENCHMARK(RawOrderPage)->Unit(benchmark::kMillisecond);
 
-const bool registered = bench::registerListBenchmarks<Brw::PurchaseOrders>(prepare, 3);
+const bool registered = bench::registerListBenchmarks<Brw::PurchaseOrders>("", prepare, 3);
 
 } // namespace
