@@ -38,26 +38,6 @@ std::string randomName(std::mt19937 &random)
     return name;
 }
 
-// Fills one file through SQL: bind(stmt, i, random) binds the row's values.
-template <typename Bind>
-void fill(const char *path, const char *insert, Bind bind)
-{
-    sqlite3 *db = nullptr;
-    sqlite3_open(path, &db);
-    sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
-    sqlite3_stmt *stmt = nullptr;
-    sqlite3_prepare_v2(db, insert, -1, &stmt, nullptr);
-    std::mt19937 random(5);
-    for (int i = 0; i < RecordCount; ++i) {
-        bind(stmt, i, random);
-        sqlite3_step(stmt);
-        sqlite3_reset(stmt);
-    }
-    sqlite3_finalize(stmt);
-    sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
-    sqlite3_close(db);
-}
-
 void prepare()
 {
     if (!bench::enterFirstTime(benchFolder()))
@@ -73,10 +53,10 @@ void prepare()
     sqlite3_open(dict::DatabasePath, &db);
     sqlite3_exec(db, "DELETE FROM CUSTOMER; DELETE FROM STOCK", nullptr, nullptr, nullptr);
     sqlite3_close(db);
-    fill(dict::DatabasePath,
+    bench::fillTable(
          "INSERT INTO CUSTOMER (RECORDNO, CUSTOMERNO, LNAME, FNAME, COMPANY, CITY, STATE, ZIPCODE, PHONENO, "
          "BALANCE) VALUES (?,?,?,?,?,?,?,?,?,?)",
-         [](sqlite3_stmt *stmt, int i, std::mt19937 &random) {
+         RecordCount, [](sqlite3_stmt *stmt, int i, std::mt19937 &random) {
              const std::string number = "C" + std::to_string(100000 + i);
              const std::string name = randomName(random);
              const std::string phone = "555-" + std::to_string(1000000 + i);
@@ -91,10 +71,10 @@ void prepare()
              sqlite3_bind_text(stmt, 9, phone.c_str(), -1, SQLITE_TRANSIENT);
              sqlite3_bind_double(stmt, 10, static_cast<double>(random() % 100000) / 100);
          });
-    fill(dict::DatabasePath,
+    bench::fillTable(
          "INSERT INTO STOCK (RECORDNO, STOCKNO, DESCRIPTION, CATAGORY, PARTNO, VENDOR, AMOUNTINSTOCK, MINAMOUNT, "
          "COST, RETAIL) VALUES (?,?,?,?,?,?,?,?,?,?)",
-         [](sqlite3_stmt *stmt, int i, std::mt19937 &random) {
+         RecordCount, [](sqlite3_stmt *stmt, int i, std::mt19937 &random) {
              const std::string stock = "ST" + std::to_string(100000 + i);
              const std::string description = randomName(random) + " fitting, standard size";
              const std::string part = "P-" + std::to_string(random() % 1000000);

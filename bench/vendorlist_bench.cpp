@@ -31,40 +31,33 @@ void fill()
 {
     sqlite3 *db = nullptr;
     sqlite3_open(dict::DatabasePath, &db);
-    sqlite3_exec(db, "DELETE FROM VENDOR; BEGIN", nullptr, nullptr, nullptr);
-    sqlite3_stmt *stmt = nullptr;
-    sqlite3_prepare_v2(db,
-                       "INSERT INTO VENDOR (RECORDNO, ACCOUNTNO, VENDOR, LNAME, FNAME, PHONENO, CITY, STATE, "
-                       "EMAILADDRESS, BALANCE, FINANCEPRESENT) VALUES (?,?,?,?,?,?,?,?,?,?,?)",
-                       -1, &stmt, nullptr);
-    std::mt19937 random(5);
+    sqlite3_exec(db, "DELETE FROM VENDOR", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
     const char *syllables[] = {"ab", "ar", "be", "co", "da", "el", "fi", "go", "ha", "in", "jo", "ka",
                                "lo", "ma", "ne", "or", "pa", "qu", "ri", "sa", "to", "ul", "vi", "wa"};
-    for (int i = 1; i <= VendorCount; ++i) {
-        std::string last;
-        for (int s = 0; s < 3; ++s)
-            last += syllables[random() % 24];
-        const std::string account = "A" + std::to_string(1000000 + i);
-        const std::string name = last + " Supply " + std::to_string(i);
-        const std::string phone = "555-" + std::to_string(1000000 + random() % 9000000);
-        const std::string mail = last + std::to_string(i) + "@example.com";
-        sqlite3_bind_int(stmt, 1, i);
-        sqlite3_bind_text(stmt, 2, account.c_str(), -1, SQLITE_TRANSIENT);
-        sqlite3_bind_text(stmt, 3, name.c_str(), -1, SQLITE_TRANSIENT);
-        sqlite3_bind_text(stmt, 4, last.c_str(), -1, SQLITE_TRANSIENT);
-        sqlite3_bind_text(stmt, 5, "Pat", -1, SQLITE_STATIC);
-        sqlite3_bind_text(stmt, 6, phone.c_str(), -1, SQLITE_TRANSIENT);
-        sqlite3_bind_text(stmt, 7, "Springfield", -1, SQLITE_STATIC);
-        sqlite3_bind_text(stmt, 8, "NY", -1, SQLITE_STATIC);
-        sqlite3_bind_text(stmt, 9, mail.c_str(), -1, SQLITE_TRANSIENT);
-        sqlite3_bind_double(stmt, 10, static_cast<double>(random() % 100000) / 100);
-        sqlite3_bind_int(stmt, 11, 1);
-        sqlite3_step(stmt);
-        sqlite3_reset(stmt);
-    }
-    sqlite3_finalize(stmt);
-    sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
-    sqlite3_close(db);
+    bench::fillTable("INSERT INTO VENDOR (RECORDNO, ACCOUNTNO, VENDOR, LNAME, FNAME, PHONENO, CITY, STATE, "
+                     "EMAILADDRESS, BALANCE, FINANCEPRESENT) VALUES (?,?,?,?,?,?,?,?,?,?,?)",
+                     VendorCount, [&](sqlite3_stmt *stmt, int row, std::mt19937 &random) {
+                         const int i = row + 1;
+                         std::string last;
+                         for (int s = 0; s < 3; ++s)
+                             last += syllables[random() % 24];
+                         const std::string account = "A" + std::to_string(1000000 + i);
+                         const std::string name = last + " Supply " + std::to_string(i);
+                         const std::string phone = "555-" + std::to_string(1000000 + random() % 9000000);
+                         const std::string mail = last + std::to_string(i) + "@example.com";
+                         sqlite3_bind_int(stmt, 1, i);
+                         sqlite3_bind_text(stmt, 2, account.c_str(), -1, SQLITE_TRANSIENT);
+                         sqlite3_bind_text(stmt, 3, name.c_str(), -1, SQLITE_TRANSIENT);
+                         sqlite3_bind_text(stmt, 4, last.c_str(), -1, SQLITE_TRANSIENT);
+                         sqlite3_bind_text(stmt, 5, "Pat", -1, SQLITE_STATIC);
+                         sqlite3_bind_text(stmt, 6, phone.c_str(), -1, SQLITE_TRANSIENT);
+                         sqlite3_bind_text(stmt, 7, "Springfield", -1, SQLITE_STATIC);
+                         sqlite3_bind_text(stmt, 8, "NY", -1, SQLITE_STATIC);
+                         sqlite3_bind_text(stmt, 9, mail.c_str(), -1, SQLITE_TRANSIENT);
+                         sqlite3_bind_double(stmt, 10, static_cast<double>(random() % 100000) / 100);
+                         sqlite3_bind_int(stmt, 11, 1);
+                     });
 }
 
 void prepare()
